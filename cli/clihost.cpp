@@ -1,0 +1,49 @@
+#include "cli/clihost.h"
+
+#include "engine/catalogue.h"
+#include "engine/diameterchoice.h"
+#include "engine/peremenn.h"
+
+#include <algorithm>
+#include <iostream>
+
+void CliHost::appendLine(const std::string& line) { std::cout << line << '\n'; }
+
+void CliHost::showMessage(const std::string& text)
+{
+    std::string shown = text;
+    std::replace(shown.begin(), shown.end(), '\r', '\n');
+    std::cerr << shown << '\n';
+}
+
+// Answers as the diameter dialog would after the user picked the listed
+// diameter written as --wire-diameter; cancel when there is none.
+bool CliHost::chooseDiameter(Peremenn& p)
+{
+    auto items = diameterChoices(p);
+    if (!items) {
+        showMessage(noFileMessage(diameterFileName(p.materialName)));
+        return false;
+    }
+    if (items->empty()) {
+        showMessage(noDiametersMessage(p.materialName));
+        return false;
+    }
+    // The dialog preselects the first item as it opens.
+    std::string error = takeChosenDiameter(p, items->front());
+    if (!error.empty()) {
+        showMessage(error);
+        return false;
+    }
+    if (!wireDiameter_)
+        return false;
+    auto it = std::find(items->begin(), items->end(), *wireDiameter_);
+    if (it == items->end())
+        return false;
+    error = takeChosenDiameter(p, *it);
+    if (!error.empty()) {
+        showMessage(error);
+        return false;
+    }
+    return true;
+}

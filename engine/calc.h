@@ -1,0 +1,21 @@
+#pragma once
+// The spring calculation: from the inputs in the shared record and the data
+// files to the report, line by line, and every result left in the record.
+//
+// Two paths, chosen by the material class: on the first-table path
+// ("tau1.dat") the table gives a first-approximation stress, the wire is
+// estimated, rounded up to a stocked diameter and the allowable stress is a
+// share of its tensile strength; on the second-table path ("tau2.dat") the
+// table gives the allowable stress itself. Then stiffness, coils, the coil
+// impact check, deflections, lengths, pitch, wire length, mass and the
+// stability remarks.
+//
+// Failures the user must read are shown through the host; a failed check
+// sets p.calcFailed. Unreadable numbers and arithmetic faults throw the
+// errors of engine/errors.h.
+
+class CalcHost;
+struct Peremenn;
+
+// True when the calculation ran to its last step.
+bool runCalculation(Peremenn& p, CalcHost& host);

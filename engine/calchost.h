@@ -1,0 +1,20 @@
+#pragma once
+// How the calculation talks to whoever runs it: the report window in the
+// program, a recorder in tests, the command-line report in pruzcalc.
+
+#include <string>
+
+struct Peremenn;
+
+class CalcHost {
+public:
+    virtual ~CalcHost() = default;
+    virtual void clearReport() = 0;
+    virtual void appendLine(const std::string& line) = 0;
+    // A modal message with one OK button. A "\r" inside starts a new line.
+    virtual void showMessage(const std::string& text) = 0;
+    // Asks the user for a wire diameter of the material. True (OK) only with
+    // p.chosenD set to a listed diameter; false means cancel.
+    virtual bool chooseDiameter(Peremenn& p) = 0;
+    virtual void enablePrint() = 0;
+};

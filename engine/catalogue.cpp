@@ -1,0 +1,27 @@
+#include "engine/catalogue.h"
+
+#include "engine/errors.h"
+#include "engine/numtext.h"
+#include "engine/textfile.h"
+
+std::string badPropertiesMessage(const std::string& material)
+{
+    return "Файл " + propertiesFileName(material)
+        + " должен содержать четыре строки: плотность, E, G и код группы материала";
+}
+
+std::optional<MaterialProperties> readProperties(const std::string& dataDir, const std::string& material)
+{
+    auto lines = readDataLines(dataDir, propertiesFileName(material));
+    if (!lines)
+        return std::nullopt;
+    if (lines->size() < 4)
+        throw ConversionError(badPropertiesMessage(material));
+    MaterialProperties p;
+    p.ro = strToFloat((*lines)[0]);
+    p.E = strToFloat((*lines)[1]);
+    p.G = strToFloat((*lines)[2]);
+    if (!tryStrToInt((*lines)[3], p.materialClass))
+        throw ConversionError(badPropertiesMessage(material));
+    return p;
+}

@@ -1,0 +1,33 @@
+#pragma once
+// The material catalogue in the data directory: "material.dat" lists the
+// names; each material N has a diameter file N + ".dat" and a properties
+// file N + "mat.dat" (density, E, G, material class code).
+
+#include <optional>
+#include <string>
+#include <vector>
+
+inline const char* const kMaterialList = "material.dat";
+
+inline std::string diameterFileName(const std::string& material) { return material + ".dat"; }
+inline std::string propertiesFileName(const std::string& material) { return material + "mat.dat"; }
+
+inline std::string noFileMessage(const std::string& name) { return "no " + name; }
+inline std::string writeErrorMessage(const std::string& name) { return "Ошибка при записи в " + name; }
+
+struct MaterialProperties {
+    double ro = 0;
+    double E = 0;
+    double G = 0;
+    int materialClass = 0;
+};
+
+// The four lines of N + "mat.dat" converted: nullopt when the file cannot be
+// opened; ConversionError for a value that is not a number, or naming the
+// file when it has fewer than four lines or a fourth line that is not an
+// integer.
+std::optional<MaterialProperties> readProperties(const std::string& dataDir, const std::string& material);
+
+// The message for a properties file that does not hold four lines ending
+// with an integer class code.
+std::string badPropertiesMessage(const std::string& material);

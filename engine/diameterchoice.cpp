@@ -1,0 +1,34 @@
+#include "engine/diameterchoice.h"
+
+#include "engine/catalogue.h"
+#include "engine/errors.h"
+#include "engine/numtext.h"
+#include "engine/peremenn.h"
+#include "engine/textfile.h"
+
+std::optional<std::vector<std::string>> diameterChoices(const Peremenn& p)
+{
+    auto lines = readDataLines(p.dataDir, diameterFileName(p.materialName));
+    if (!lines)
+        return std::nullopt;
+    std::vector<std::string> items;
+    for (auto& l : *lines)
+        if (!l.empty())
+            items.push_back(std::move(l));
+    return items;
+}
+
+std::string noDiametersMessage(const std::string& material)
+{
+    return "В файле " + diameterFileName(material) + " нет ни одного диаметра";
+}
+
+std::string takeChosenDiameter(Peremenn& p, const std::string& item)
+{
+    try {
+        p.chosenD = strToFloat(item);
+    } catch (const ConversionError& e) {
+        return e.what();
+    }
+    return {};
+}

@@ -1,0 +1,21 @@
+#pragma once
+// What the diameter choice offers: the non-empty lines of the material's
+// diameter file, as written, in file order. Shared by the dialog and the
+// command-line report.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+struct Peremenn;
+
+// nullopt when the diameter file cannot be opened.
+std::optional<std::vector<std::string>> diameterChoices(const Peremenn& p);
+
+// Shown when the file holds no diameter at all; the choice then ends as cancel.
+std::string noDiametersMessage(const std::string& material);
+
+// Takes the chosen item into p.chosenD. When the item is not a number,
+// returns the conversion message to show (the choice then ends as cancel);
+// an empty string on success.
+std::string takeChosenDiameter(Peremenn& p, const std::string& item);

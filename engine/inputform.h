@@ -1,0 +1,49 @@
+#pragma once
+// The input form of the main window as plain data: what "Расчет" reads and
+// what an input data file (".rid") holds. Shared by the main window and the
+// command-line report so that both read a design the same way.
+
+#include <string>
+#include <vector>
+
+struct Peremenn;
+
+struct InputForm {
+    bool rbh = true;        // working stroke given
+    bool rbl0 = false;      // free length and coils given
+    int mode = 1;
+    bool l0Enabled = false;
+    bool nEnabled = false;
+    bool hEnabled = true;
+    int materialIndex = 0;  // -1: none selected
+    std::string f1 = "0", f2 = "0", d1 = "0", h = "0", vmax = "0";
+    std::string ni = "0", stepni = "5", l0 = "0", n = "0";
+    int grupIndex = 0;      // 0..3 for I..IV, -1 none
+    int navivkaIndex = 1;   // 0 left, 1 right, -1 none
+    bool niEnabled = true;
+    bool stepniEnabled = true;
+    bool vmaxEnabled = true;
+    std::string materialName; // text of the material choice
+};
+
+// The 22 lines of an input data file.
+std::vector<std::string> ridLines(const InputForm& form);
+
+// Reads the 22 lines (missing ones read as empty, later ones are ignored).
+// Every line is checked before anything is returned: a line that should be
+// an integer and is not throws ConversionError, and the caller's form stays
+// as it was. The winding index is limited to -1..1.
+InputForm parseRid(const std::vector<std::string>& lines);
+
+// The material of a loaded file: the first entry whose text equals the saved
+// name, else the saved index when it lies inside the list, else -1.
+int ridMaterialIndex(const InputForm& form, const std::vector<std::string>& materials);
+
+enum class InputOutcome { Proceed, Stopped };
+
+// Copies the form into the record in the fixed order of "Расчет", storing
+// each value before its test: stops (silently) on a zero force, outer
+// diameter, stroke in mode 1, or free length or coils in mode 2. A "0" in
+// vmax becomes "3" and a "0" in ni becomes "1", in the form too. Texts that
+// are not numbers throw ConversionError. p.mode must already be set.
+InputOutcome applyCalcInputs(Peremenn& p, InputForm& form);

@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Runs pruzcalc on one case folder and compares stdout, stderr and the exit
+# status with the expected ones byte for byte.
+#   case/args          arguments, one per line; "@data" is the case's data/
+#                      folder, "@shipped" the shipped data directory,
+#                      "@case" the case folder
+#   case/stdout, case/stderr, case/status   what must come out
+set -u
+exe=$1 case=$2 root=$3
+args=()
+while IFS= read -r a || [ -n "$a" ]; do
+  a=${a//@data/$case/data}
+  a=${a//@shipped/$root/data}
+  a=${a//@examples/$root/examples}
+  a=${a//@case/$case}
+  args+=("$a")
+done < "$case/args"
+out=$(mktemp) err=$(mktemp)
+trap 'rm -f "$out" "$err"' EXIT
+"$exe" "${args[@]}" >"$out" 2>"$err"
+status=$?
+ok=1
+if ! cmp -s "$out" "$case/stdout"; then echo "stdout differs:"; diff "$case/stdout" "$out" | head -20; ok=0; fi
+if ! cmp -s "$err" "$case/stderr"; then echo "stderr differs:"; diff "$case/stderr" "$err" | head -20; ok=0; fi
+want=$(cat "$case/status")
+if [ "$status" != "$want" ]; then echo "exit status $status, expected $want"; ok=0; fi
+[ $ok = 1 ]
