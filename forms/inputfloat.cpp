@@ -43,8 +43,8 @@ char fromQtKey(int key, bool keypad)
     case Qt::Key_Period:
     case Qt::Key_Less:
     case Qt::Key_Greater:
-    case Qt::Key_Cyrillic_BE:
-    case Qt::Key_Cyrillic_YU:
+    case 0x0411: // Б: the comma key on a Russian layout
+    case 0x042E: // Ю: the full stop key
         return ',';
     default: return 0;
     }
