@@ -1,0 +1,16 @@
+#include "forms/appstyle.h"
+
+#include <QApplication>
+#include <QFont>
+
+void applyAppStyle(QApplication& app)
+{
+    app.setApplicationName(QStringLiteral("pruz"));
+    app.setApplicationDisplayName(QStringLiteral("Расчет пружин"));
+    app.setAttribute(Qt::AA_DontUseNativeDialogs);
+    // The layouts were drawn for an 8 pt sans serif at 96 dpi (11 pixels);
+    // Liberation Sans has the metrics of the face they were drawn for.
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPixelSize(11);
+    app.setFont(font);
+}
