@@ -1,0 +1,433 @@
+#include "engine/calc.h"
+#include "engine/errors.h"
+#include "engine/numtext.h"
+#include "testdir.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace {
+
+using Lines = std::vector<std::string>;
+
+// The shipped data plus a material "M" whose class, table values and
+// diameters each test sets; forces in newtons, as "Расчет" leaves them.
+class Calc : public testing::Test {
+protected:
+    TempDataDir dir;
+    Peremenn p;
+    RecordingHost host;
+
+    void SetUp() override
+    {
+        dir.copyFrom(SHIPPED_DATA_DIR);
+        p.dataDir = dir.path();
+        p.materialName = "M";
+        material(2, {"1", "2", "3", "4", "5", "6", "8", "10"});
+        p.group = 1;
+        p.mode = 1;
+        p.F1 = 100;
+        p.F2 = 200;
+        p.H = 10;
+        p.Vmax = 0.1;
+    }
+
+    void material(int cls, const Lines& diameters, const char* g = "78,5")
+    {
+        dir.writeLines("Mmat.dat", {"7,85", "20,5", g, std::to_string(cls)});
+        dir.writeLines("M.dat", diameters);
+    }
+
+    // Every value of the block for the class in the second table is `v`.
+    void secondTable(const std::string& v)
+    {
+        Lines lines;
+        for (int code : {2, 3, 4})
+            lines.insert(lines.end(), {std::to_string(code), v, v, v, v});
+        dir.writeLines("tau2.dat", lines);
+    }
+
+    bool run() { return runCalculation(p, host); }
+
+    bool reportHas(const std::string& text) const
+    {
+        return std::find(host.report.begin(), host.report.end(), text) != host.report.end();
+    }
+
+    bool reportHasKey(const std::string& key) const
+    {
+        return std::any_of(host.report.begin(), host.report.end(),
+            [&](const std::string& l) { return l.find(key) != std::string::npos; });
+    }
+};
+
+TEST_F(Calc, SecondTablePathRunsToTheEnd)
+{
+    p.materialName = "60С2А";
+    p.D1 = 30;
+    p.F1 = 200;
+    p.F2 = 500;
+    p.H = 20;
+    p.Vmax = 2;
+    ASSERT_TRUE(run());
+    EXPECT_FALSE(p.calcFailed);
+    EXPECT_TRUE(host.printEnabled);
+    EXPECT_TRUE(host.messages.empty());
+    ASSERT_EQ(host.report.size(), 29u);
+    EXPECT_EQ(host.report[0], "Сила пружины при максимальной деформации" + std::string(28, ' ') + "F3=625 H");
+    EXPECT_EQ(host.report[1], "Допускаемое напряжение при кручении" + std::string(40, ' ') + "tau=471 МПа");
+    EXPECT_EQ(host.report[6], "Диаметр проволоки по нормали" + std::string(53, ' ') + "d=5 мм");
+    EXPECT_EQ(host.report.back(), "Пружина теряет устойчивость L0/Dср > 3 ");
+    EXPECT_EQ(p.d, 5);
+    EXPECT_EQ(p.i, 5);
+    EXPECT_EQ(p.nCalc, 24);
+    EXPECT_EQ(p.N1, 26);
+    EXPECT_EQ(p.L3, 127.5);
+    EXPECT_DOUBLE_EQ(p.L, 3.2 * 26 * 25);
+}
+
+TEST_F(Calc, FirstTablePathReportsTheFirstApproximation)
+{
+    p.materialName = "Проволока II класса";
+    p.D1 = 20;
+    p.F2 = 300;
+    p.H = 15;
+    p.Vmax = 2;
+    ASSERT_TRUE(run());
+    const std::string expected[] = {
+        "F3=375 H", "taupr=618 МПа", "k3=", "ipr=5,2", "k1=", "d=3,23025247206578 мм", "d=3,5 мм",
+        "SIGMА_B=1520 МПа", "tau=0,3 * SIGMA_B=456 МПа", "i=4,71428571428571", "k1=", "d=", "d=4 мм"};
+    ASSERT_GE(host.report.size(), std::size(expected));
+    for (size_t k = 0; k < std::size(expected); ++k)
+        EXPECT_NE(host.report[k].find(expected[k]), std::string::npos) << host.report[k];
+    EXPECT_EQ(host.report[6], "Диаметр проволоки по нормали" + std::string(54, ' ') + "d=3,5 мм");
+    EXPECT_EQ(p.tauFactor, 0.3);
+    EXPECT_EQ(p.d, 4);
+}
+
+TEST_F(Calc, TableValueStandsAtTheClassBlockAndGroup)
+{
+    Lines tau2;
+    for (int line = 1; line <= 15; ++line)
+        tau2.push_back(std::to_string(line * 100));
+    dir.writeLines("tau2.dat", tau2);
+    material(3, {"100"});
+    p.group = 2;
+    p.D1 = 1;
+    try {
+        run();
+    } catch (const PruzError&) {
+    }
+    EXPECT_EQ(p.tauTable, 800); // line 8
+
+    Lines tau1;
+    for (int line = 1; line <= 35; ++line)
+        tau1.push_back(std::to_string(line * 100));
+    dir.writeLines("tau1.dat", tau1);
+    material(0, {"100"});
+    p.group = 1;
+    try {
+        run();
+    } catch (const PruzError&) {
+    }
+    EXPECT_EQ(p.taupr, 200); // line 2
+}
+
+TEST_F(Calc, GroupMarkedNotApplicableStopsWithOneReportLine)
+{
+    material(0, {"1"}); // wire class I has no group IV
+    p.group = 4;
+    p.S1 = 123;
+    p.F2 = 400;
+    EXPECT_FALSE(run());
+    const std::string text = "Материал M не применяется для группы-IV";
+    EXPECT_EQ(host.messages, Lines{text});
+    EXPECT_EQ(host.report, Lines{text});
+    EXPECT_TRUE(p.calcFailed);
+    EXPECT_EQ(p.F3, 500);
+    EXPECT_EQ(p.S1, 123);
+}
+
+TEST_F(Calc, ShareOfMinusOneStopsInsteadOfANegativeStress)
+{
+    Lines tau1;
+    for (int line = 1; line <= 35; ++line)
+        tau1.push_back("700");
+    dir.writeLines("tau1.dat", tau1);
+    material(0, {"1", "2", "3", "4", "5"});
+    p.group = 4;
+    p.D1 = 20;
+    EXPECT_FALSE(run());
+    const std::string text = "Материал M не применяется для группы-IV";
+    EXPECT_EQ(host.messages, Lines{text});
+    EXPECT_EQ(host.report.back(), text);
+    EXPECT_TRUE(reportHasKey("SIGMА_B="));
+    EXPECT_FALSE(reportHasKey("tau="));
+    EXPECT_TRUE(p.calcFailed);
+}
+
+TEST_F(Calc, K3AtTheLimitNeedsNoDialog)
+{
+    secondTable("1000");
+    p.F2 = 800; // F3 = 1000 = tau, so k3 = D1
+    p.D1 = 59.43;
+    try {
+        run();
+    } catch (const PruzError&) {
+    }
+    EXPECT_EQ(host.dialogShown, 0);
+    EXPECT_EQ(p.k3, 59.43);
+
+    p.D1 = 59.44;
+    EXPECT_FALSE(run());
+    EXPECT_EQ(host.dialogShown, 1);
+    EXPECT_EQ(host.messages.back(), "Не выполнено условие устойчивости i>10");
+}
+
+TEST_F(Calc, CancelledDialogEndsAfterTheK3Line)
+{
+    secondTable("1000");
+    p.F2 = 800;
+    p.D1 = 70;
+    EXPECT_FALSE(run());
+    EXPECT_TRUE(p.calcFailed);
+    ASSERT_EQ(host.report.size(), 3u);
+    EXPECT_EQ(host.report[2], "Коэффициент" + std::string(85, ' ') + "k3=70");
+
+    host.report.clear();
+    Lines tau1(35, "1000");
+    dir.writeLines("tau1.dat", tau1);
+    material(0, {"5"});
+    EXPECT_FALSE(run());
+    EXPECT_TRUE(p.calcFailed);
+    ASSERT_EQ(host.report.size(), 2u); // first table: up to "taupr="
+    EXPECT_NE(host.report[1].find("taupr=1000"), std::string::npos);
+}
+
+TEST_F(Calc, IndexOfFifteenPassesAboveStops)
+{
+    secondTable("1000");
+    material(2, {"4"});
+    p.F2 = 800;
+    p.D1 = 64;
+    host.pick = "4";
+    try {
+        run();
+    } catch (const PruzError&) {
+    }
+    EXPECT_EQ(p.i, 15);
+    EXPECT_TRUE(reportHas("Индекс пружины" + std::string(80, ' ') + "i=15"));
+
+    host.messages.clear();
+    p.D1 = 64.4;
+    EXPECT_FALSE(run());
+    EXPECT_TRUE(p.calcFailed);
+    EXPECT_EQ(host.messages.back(), "Индекс пружины i>15.\rИзмените исходные данные и повторите расчет.");
+}
+
+TEST_F(Calc, DiameterFromTheDialogOnTheFirstTablePath)
+{
+    Lines tau1(35, "1000");
+    dir.writeLines("tau1.dat", tau1);
+    material(0, {"4", "5", "6"});
+    p.F2 = 200; // F3 = 250, k3 = 35 / 0,5 = 70
+    p.D1 = 35;
+    host.pick = "5";
+    ASSERT_TRUE(run());
+    EXPECT_TRUE(p.userChoice);
+    EXPECT_EQ(p.d, 5);
+    EXPECT_EQ(p.i, 6);
+    EXPECT_EQ(p.ipr, 6);
+    EXPECT_EQ(p.dpr, 5);
+    EXPECT_EQ(p.SIGMA_B, 1510); // wire class I at 5 mm
+    EXPECT_FALSE(reportHasKey("ipr="));
+    EXPECT_TRUE(reportHas("Индекс пружины" + std::string(80, ' ') + "i=6"));
+}
+
+TEST_F(Calc, PitchFromTheGivenFreeLengthAfterADialogChoice)
+{
+    secondTable("1000");
+    material(2, {"2"});
+    p.F2 = 200; // k3 = 30 / 0,5 = 60
+    p.D1 = 30;
+    p.mode = 2;
+    p.L0 = 60;
+    p.n = 10;
+    host.pick = "2";
+    ASSERT_TRUE(run());
+    EXPECT_EQ(p.t, 5.7);
+    EXPECT_TRUE(reportHas("Шаг пружины" + std::string(86, ' ') + "t=5,7 мм"));
+}
+
+TEST_F(Calc, IndexOfThreeGetsNoRemarkBelowThreeDoes)
+{
+    secondTable("1000");
+    material(2, {"5"});
+    p.F2 = 80; // F3 = 100, k3 = D1 / 0,316...
+    p.D1 = 20;
+    host.pick = "5";
+    ASSERT_TRUE(run());
+    EXPECT_EQ(p.i, 3);
+    EXPECT_FALSE(reportHasKey("i<3"));
+    p.D1 = 19;
+    ASSERT_TRUE(run());
+    EXPECT_TRUE(reportHas("....Не рекомендуется применять пружины с i<3 из-за трудоемкости навивки"));
+}
+
+class Steel : public Calc {
+protected:
+    void SetUp() override
+    {
+        Calc::SetUp();
+        p.materialName = "60С2А";
+        p.D1 = 30;
+        p.F1 = 200;
+        p.F2 = 500;
+        p.H = 20;
+        p.Vmax = 2;
+    }
+};
+
+TEST_F(Steel, SpeedEqualToTheCriticalPassesAboveStops)
+{
+    ASSERT_TRUE(run());
+    p.Vmax = p.Vkr;
+    EXPECT_TRUE(run());
+    p.Vmax = p.Vkr * 1.000001;
+    p.S1 = -5;
+    EXPECT_FALSE(run());
+    EXPECT_TRUE(p.calcFailed);
+    EXPECT_EQ(host.messages, Lines{"Не выполнено условие отсутствия соударения витков"});
+    EXPECT_NE(host.report.back().find("Vкр="), std::string::npos);
+    EXPECT_EQ(p.S1, -5);
+}
+
+TEST_F(Steel, ShortFreeLengthIsCorrectedWithTwoMessages)
+{
+    p.mode = 2;
+    p.L0 = 100;
+    p.n = 24;
+    ASSERT_TRUE(run());
+    ASSERT_EQ(host.messages.size(), 2u);
+    EXPECT_EQ(host.messages[0], "При максимальной нагрузке F3=625 витки пружины садятся!!!  L3<127,5");
+    EXPECT_EQ(host.messages[1], "Длина пружины при максимальной деформации" + std::string(26, ' ')
+            + "L3=127,5 мм.\rНовая длина пружины в свободном состоянии" + std::string(40, ' ') + "L0=169 мм.");
+    EXPECT_EQ(p.L3, 127.5);
+    EXPECT_TRUE(reportHas("Длина пружины в свободном состоянии" + std::string(40, ' ') + "L0=" + numText(p.L0calc) + " мм"));
+    EXPECT_NE(p.L0calc, 169);
+    EXPECT_FALSE(reportHasKey("витки пружины садятся"));
+    EXPECT_FALSE(p.calcFailed);
+}
+
+TEST_F(Steel, SlendernessOfExactlyThreeLosesStability)
+{
+    p.mode = 2;
+    p.n = 2;
+    p.L0 = 75; // Dср = 25
+    ASSERT_TRUE(run());
+    EXPECT_EQ(host.report.back(), "Пружина теряет устойчивость L0/Dср > 3 ");
+    p.L0 = 74.99;
+    ASSERT_TRUE(run());
+    EXPECT_EQ(host.report.back(), "...OK.");
+}
+
+struct FaultCase {
+    const char* name;
+    void (*setup)(Peremenn&);
+};
+
+class ArithmeticFaults : public Steel, public testing::WithParamInterface<FaultCase> {};
+
+TEST_P(ArithmeticFaults, EndTheCalculationWithAnError)
+{
+    GetParam().setup(p);
+    EXPECT_THROW(run(), ArithmeticError);
+    for (const auto& line : host.report) {
+        EXPECT_EQ(line.find("nan"), std::string::npos) << line;
+        EXPECT_EQ(line.find("inf"), std::string::npos) << line;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Inputs, ArithmeticFaults,
+    testing::Values(FaultCase{"EqualForces", [](Peremenn& p) { p.F1 = p.F2; }},
+        FaultCase{"GroupOutOfRange", [](Peremenn& p) { p.group = 7; }},
+        FaultCase{"ModeOutOfRange", [](Peremenn& p) { p.mode = 0; }},
+        FaultCase{"NegativeForce", [](Peremenn& p) { p.F2 = -500; }},
+        FaultCase{"HugeForce", [](Peremenn& p) { p.F2 = 1e308; }}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(Steel, ValuesOutOfRangeDoNotReuseThePreviousCalculation)
+{
+    ASSERT_TRUE(run());
+    p.group = 0;
+    EXPECT_THROW(run(), ArithmeticError);
+    EXPECT_EQ(p.tauTable, 0);
+}
+
+TEST_F(Calc, MissingFilesEndWithoutTheFlag)
+{
+    struct {
+        const char* remove;
+        const char* material;
+        const char* message;
+        size_t reportLines;
+    } cases[] = {
+        {nullptr, "Нет", "no Нетmat.dat", 0},
+        {"tau2.dat", "60С2А", "no tau2.dat", 0},
+        {"k3.dat", "60С2А", "no k3.dat", 3},
+        {"60С2А.dat", "60С2А", "no 60С2А.dat", 3},
+        {"sigmdiam.dat", "БрБ2", "no sigmdiam.dat", 7},
+        {"sigmab.dat", "БрБ2", "no sigmab.dat", 7},
+    };
+    for (const auto& c : cases) {
+        TempDataDir fresh;
+        fresh.copyFrom(SHIPPED_DATA_DIR);
+        if (c.remove)
+            std::filesystem::remove(fresh.path() + c.remove);
+        p.dataDir = fresh.path();
+        p.materialName = c.material;
+        p.D1 = 10;
+        p.F2 = 50;
+        host.messages.clear();
+        EXPECT_FALSE(run()) << c.message;
+        EXPECT_EQ(host.messages, Lines{c.message});
+        EXPECT_FALSE(p.calcFailed) << c.message;
+        EXPECT_EQ(host.report.size(), c.reportLines) << c.message;
+    }
+}
+
+TEST_F(Calc, ClassWithoutATableSaysNoWithoutAName)
+{
+    material(12, {"1"});
+    EXPECT_FALSE(run());
+    EXPECT_EQ(host.messages, Lines{"no "});
+}
+
+TEST_F(Calc, NoListedDiameterAboveStopsOnce)
+{
+    p.materialName = "60С2А";
+    p.D1 = 300; // the wire would be thicker than anything stocked
+    p.F2 = 50000;
+    EXPECT_FALSE(run());
+    EXPECT_TRUE(p.calcFailed);
+    EXPECT_EQ(host.messages, Lines{"Нет подходящего диаметра по нормали"});
+    EXPECT_FALSE(reportHasKey("Диаметр проволоки по нормали"));
+}
+
+TEST_F(Calc, BrokenPropertiesFileNamesItself)
+{
+    for (const Lines& props : {Lines{"7,85", "20,5", "78,5"}, Lines{"7,85", "20,5", "78,5", "2,0"}}) {
+        dir.writeLines("Mmat.dat", props);
+        try {
+            run();
+            ADD_FAILURE();
+        } catch (const ConversionError& e) {
+            EXPECT_NE(std::string(e.what()).find("Mmat.dat"), std::string::npos);
+        }
+    }
+    dir.writeLines("Mmat.dat", {"7.85", "20,5", "78,5", "2"});
+    EXPECT_THROW(run(), ConversionError);
+}
+
+} // namespace

@@ -1,0 +1,87 @@
+#pragma once
+// A data directory in a fresh temporary folder, filled by the test, removed
+// afterwards; and a calculation host that records what the calculation did.
+
+#include "engine/calchost.h"
+#include "engine/diameterchoice.h"
+#include "engine/peremenn.h"
+
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <string>
+#include <vector>
+
+class TempDataDir {
+public:
+    TempDataDir()
+    {
+        std::string tmpl = (std::filesystem::temp_directory_path() / "pruz-test-XXXXXX").string();
+        path_ = ::mkdtemp(tmpl.data());
+        path_ += "/";
+    }
+    ~TempDataDir() { std::filesystem::remove_all(path_); }
+    TempDataDir(const TempDataDir&) = delete;
+    TempDataDir& operator=(const TempDataDir&) = delete;
+
+    const std::string& path() const { return path_; }
+
+    // Raw bytes; the name is a UTF-8 file name.
+    void writeBytes(const std::string& name, const std::string& bytes) const
+    {
+        std::ofstream(path_ + name, std::ios::binary) << bytes;
+    }
+
+    // Lines given as Windows-1251 bytes, each followed by `end`.
+    void writeLines(const std::string& name, const std::vector<std::string>& cp1251Lines,
+        const std::string& end = "\r\n") const
+    {
+        std::string bytes;
+        for (const auto& l : cp1251Lines)
+            bytes += l + end;
+        writeBytes(name, bytes);
+    }
+
+    std::string readBytes(const std::string& name) const
+    {
+        std::ifstream in(path_ + name, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+
+    // Copies every file of another directory (the shipped data, say).
+    void copyFrom(const std::string& dir) const
+    {
+        for (const auto& e : std::filesystem::directory_iterator(dir))
+            if (e.is_regular_file())
+                std::filesystem::copy_file(e.path(), path_ + e.path().filename().string());
+    }
+
+private:
+    std::string path_;
+};
+
+class RecordingHost : public CalcHost {
+public:
+    std::vector<std::string> report{""}; // holds one empty line before the first calculation
+    std::vector<std::string> messages;
+    bool printEnabled = false;
+    int dialogShown = 0;
+    // The diameter the user picks, as listed; nullopt cancels the dialog.
+    std::optional<std::string> pick;
+
+    void clearReport() override { report.clear(); }
+    void appendLine(const std::string& line) override { report.push_back(line); }
+    void showMessage(const std::string& text) override { messages.push_back(text); }
+    void enablePrint() override { printEnabled = true; }
+    bool chooseDiameter(Peremenn& p) override
+    {
+        ++dialogShown;
+        auto items = diameterChoices(p);
+        if (!pick || !items)
+            return false;
+        for (const auto& item : *items)
+            if (item == *pick)
+                return takeChosenDiameter(p, item).empty();
+        return false;
+    }
+};

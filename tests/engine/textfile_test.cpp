@@ -1,0 +1,182 @@
+#include "engine/encoding.h"
+#include "engine/textfile.h"
+#include "testdir.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+namespace {
+
+using Lines = std::vector<std::string>;
+
+Lines readAll(const TempDataDir& dir, const std::string& name)
+{
+    auto lines = readDataLines(dir.path(), name);
+    EXPECT_TRUE(lines.has_value());
+    return lines.value_or(Lines{});
+}
+
+struct LineCase {
+    const char* name;
+    std::string bytes;
+    Lines lines;
+};
+
+class LineRules : public testing::TestWithParam<LineCase> {};
+
+TEST_P(LineRules, SplitsAsTheDataFilesNeed)
+{
+    TempDataDir dir;
+    dir.writeBytes("f.dat", GetParam().bytes);
+    EXPECT_EQ(readAll(dir, "f.dat"), GetParam().lines);
+}
+
+INSTANTIATE_TEST_SUITE_P(Bytes, LineRules,
+    testing::Values(LineCase{"CrLf", "1,5\r\n2\r\n", {"1,5", "2"}},
+        LineCase{"LastLineWithoutEnd", "1\r\n2", {"1", "2"}},
+        LineCase{"LoneLf", "1\n2\n", {"1", "2"}},
+        LineCase{"LoneCr", "1\r2\r", {"1", "2"}},
+        LineCase{"EmptyLines", "\r\n\r\nx\r\n", {"", "", "x"}},
+        LineCase{"CtrlZEndsFile", "1\r\n2\r\n\x1A" "3\r\n", {"1", "2"}},
+        LineCase{"CtrlZInsideLineIsText", "1\x1A" "2\r\n", {"1\x1A" "2"}},
+        LineCase{"Empty", "", {}},
+        LineCase{"OnlyCtrlZ", "\x1A", {}},
+        LineCase{"Cp1251", "\xC1\xF0\xC1\x32\r\n", {"БрБ2"}},
+        LineCase{"SpacesKept", " a b \r\n", {" a b "}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(TextReader, YieldsEmptyLinesPastTheEnd)
+{
+    TempDataDir dir;
+    dir.writeBytes("f.dat", "7\r\n");
+    TextReader r;
+    ASSERT_TRUE(r.open(dir.path() + "f.dat"));
+    EXPECT_FALSE(r.eof());
+    EXPECT_EQ(r.readLine(), "7");
+    EXPECT_TRUE(r.eof());
+    EXPECT_EQ(r.readLine(), "");
+    EXPECT_EQ(r.readLine(), "");
+}
+
+TEST(TextReader, DoesNotOpenMissingFilesOrDirectories)
+{
+    TempDataDir dir;
+    TextReader r;
+    EXPECT_FALSE(r.open(dir.path() + "missing.dat"));
+    EXPECT_FALSE(r.open(dir.path()));
+    EXPECT_TRUE(r.eof());
+}
+
+TEST(Encoding, RoundTripsEveryDefinedByte)
+{
+    std::string all;
+    for (int b = 1; b < 256; ++b)
+        all += static_cast<char>(b);
+    EXPECT_EQ(utf8ToCp1251(cp1251ToUtf8(all)), all);
+    EXPECT_EQ(cp1251ToUtf8("\xA8\xB8\xB9"), "Ёё№");
+    EXPECT_EQ(utf8ToCp1251("60С2А"), "60\xD1" "2\xC0");
+}
+
+TEST(Encoding, MarksWhatTheCodePageCannotHold)
+{
+    EXPECT_TRUE(fitsCp1251("Сталь 60С2А №5"));
+    EXPECT_FALSE(fitsCp1251("ä"));
+    EXPECT_FALSE(fitsCp1251("日本"));
+    EXPECT_EQ(utf8ToCp1251("aäb"), "a?b");
+    EXPECT_EQ(utf8ToCp1251("a\xFF" "b"), "a?b"); // not UTF-8 at all
+}
+
+TEST(FileNames, MatchWithoutRegardToCaseCyrillicIncluded)
+{
+    TempDataDir dir;
+    dir.writeLines("60с2аMAT.DAT", {"7,85"});
+    dir.writeLines("SIGMAB.DAT", {"1"});
+    auto found = findDataFile(dir.path(), "60С2Аmat.dat");
+    ASSERT_TRUE(found);
+    EXPECT_EQ(*found, dir.path() + "60с2аMAT.DAT");
+    EXPECT_TRUE(findDataFile(dir.path(), "sigmab.dat"));
+    EXPECT_FALSE(findDataFile(dir.path(), "sigmdiam.dat"));
+}
+
+TEST(FileNames, ExactNameWinsOverOtherCases)
+{
+    TempDataDir dir;
+    dir.writeLines("k3.dat", {"1"});
+    dir.writeLines("K3.DAT", {"2"});
+    EXPECT_EQ(*findDataFile(dir.path(), "k3.dat"), dir.path() + "k3.dat");
+    EXPECT_EQ(*findDataFile(dir.path(), "K3.DAT"), dir.path() + "K3.DAT");
+}
+
+TEST(FileNames, NamesCopiedRawFromWindowsAreFound)
+{
+    TempDataDir dir;
+    dir.writeLines("\xC1\xF0\xC1\x32.dat", {"1"}); // "БрБ2.dat" in Windows-1251 bytes
+    EXPECT_TRUE(findDataFile(dir.path(), "брб2.dat"));
+}
+
+TEST(FileNames, NeverLeaveTheDataDirectory)
+{
+    TempDataDir dir;
+    dir.writeLines("x.dat", {"1"});
+    for (const char* bad : {"../x.dat", "a/b.dat", "a\\b.dat", "..", "", "."})
+        EXPECT_FALSE(findDataFile(dir.path(), bad)) << bad;
+    EXPECT_FALSE(dataFileForWrite(dir.path(), "../evil.dat"));
+    EXPECT_FALSE(writeDataLines(dir.path(), "../evil.dat", {"x"}));
+}
+
+TEST(Writer, WritesCp1251WithCrLfAfterEveryLine)
+{
+    TempDataDir dir;
+    ASSERT_TRUE(writeDataLines(dir.path(), "material.dat", {"60С2А", "", "БрБ2"}));
+    EXPECT_EQ(dir.readBytes("material.dat"), "60\xD1" "2\xC0\r\n\r\n\xC1\xF0\xC1\x32\r\n");
+}
+
+TEST(Writer, ReplacesAnExistingFileOfAnotherCase)
+{
+    TempDataDir dir;
+    dir.writeLines("MATERIAL.DAT", {"old"});
+    ASSERT_TRUE(writeDataLines(dir.path(), "material.dat", {"new"}));
+    EXPECT_EQ(dir.readBytes("MATERIAL.DAT"), "new\r\n");
+    EXPECT_FALSE(std::filesystem::exists(dir.path() + "material.dat"));
+}
+
+class WriterFaults : public testing::TestWithParam<WriteStage> {
+protected:
+    void TearDown() override { setWriteFaultInjector({}); }
+};
+
+TEST_P(WriterFaults, LeaveTheOldFileWholeAndNoTemporaryFile)
+{
+    TempDataDir dir;
+    dir.writeLines("material.dat", {"old"});
+    const WriteStage failing = GetParam();
+    setWriteFaultInjector([failing](WriteStage s) { return s == failing; });
+    EXPECT_FALSE(writeDataLines(dir.path(), "material.dat", {"new", "lines"}));
+    EXPECT_EQ(dir.readBytes("material.dat"), "old\r\n");
+    int files = 0;
+    for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dir.path()))
+        ++files;
+    EXPECT_EQ(files, 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(EachStage, WriterFaults,
+    testing::Values(WriteStage::CreateTemp, WriteStage::Write, WriteStage::Flush, WriteStage::Rename));
+
+TEST(Writer, FailsInAMissingDirectory)
+{
+    EXPECT_FALSE(writeTextLines("/nonexistent-dir-for-pruz/x.dat", {"1"}));
+}
+
+TEST(Writer, KeepsThePermissionsOfTheReplacedFile)
+{
+    TempDataDir dir;
+    dir.writeLines("a.dat", {"1"});
+    ::chmod((dir.path() + "a.dat").c_str(), 0640);
+    ASSERT_TRUE(writeDataLines(dir.path(), "a.dat", {"2"}));
+    struct stat st {};
+    ::stat((dir.path() + "a.dat").c_str(), &st);
+    EXPECT_EQ(st.st_mode & 0777, 0640u);
+}
+
+} // namespace
