@@ -17,7 +17,7 @@ while IFS= read -r a || [ -n "$a" ]; do
 done < "$case/args"
 out=$(mktemp) err=$(mktemp)
 trap 'rm -f "$out" "$err"' EXIT
-"$exe" "${args[@]}" >"$out" 2>"$err"
+(cd "$case" && "$exe" "${args[@]}") >"$out" 2>"$err"
 status=$?
 ok=1
 if ! cmp -s "$out" "$case/stdout"; then echo "stdout differs:"; diff "$case/stdout" "$out" | head -20; ok=0; fi
