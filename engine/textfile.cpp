@@ -112,6 +112,12 @@ bool TextReader::open(const std::string& path)
     return ok;
 }
 
+void TextReader::openBytes(std::string bytes)
+{
+    bytes_ = std::move(bytes);
+    pos_ = 0;
+}
+
 bool TextReader::eof() const { return pos_ >= bytes_.size() || bytes_[pos_] == kCtrlZ; }
 
 std::string TextReader::readLine()

@@ -28,6 +28,8 @@ class TextReader {
 public:
     // Reads the whole file; false when it cannot be opened as a regular file.
     bool open(const std::string& path);
+    // Reads from bytes already in memory, as if they were a file's.
+    void openBytes(std::string bytes);
     bool eof() const;
     // The next line as UTF-8; an empty line once the end is reached.
     std::string readLine();
