@@ -1,0 +1,65 @@
+// A whole calculation on a fuzzed data directory and a fuzzed input form:
+// it ends with a report, a message, or one of the engine's errors, and
+// never crashes, hangs or prints "nan".
+#include "engine/calc.h"
+#include "engine/calchost.h"
+#include "engine/diameterchoice.h"
+#include "engine/errors.h"
+#include "engine/inputform.h"
+#include "engine/peremenn.h"
+#include "fuzzdir.h"
+
+#include <cmath>
+
+namespace {
+
+const char* const kFiles[] = {"Mmat.dat", "M.dat", "k3.dat", "tau1.dat", "tau2.dat", "sigmdiam.dat", "sigmab.dat"};
+constexpr size_t kFileCount = sizeof kFiles / sizeof kFiles[0];
+
+class CheckingHost : public CalcHost {
+public:
+    void clearReport() override {}
+    void appendLine(const std::string& line) override { checkLine(line); }
+    void showMessage(const std::string& text) override { checkLine(text); }
+    void enablePrint() override {}
+    bool chooseDiameter(Peremenn& p) override
+    {
+        auto items = diameterChoices(p);
+        return items && !items->empty() && takeChosenDiameter(p, items->front()).empty();
+    }
+};
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    auto parts = splitParts(data, size, kFileCount + 1);
+    for (size_t k = 0; k < kFileCount; ++k)
+        placeFile(kFiles[k], parts[k]);
+    Peremenn p;
+    p.dataDir = scratchDir();
+    CheckingHost host;
+    try {
+        std::vector<std::string> rid;
+        size_t start = 0;
+        const std::string& form = parts[kFileCount];
+        for (size_t i = 0; i <= form.size(); ++i)
+            if (i == form.size() || form[i] == '\n') {
+                rid.push_back(form.substr(start, i - start));
+                start = i + 1;
+            }
+        InputForm f = parseRid(rid);
+        f.materialName = "M";
+        p.mode = f.mode;
+        if (applyCalcInputs(p, f) == InputOutcome::Stopped)
+            return 0;
+        if (runCalculation(p, host))
+            for (double v : {p.F3, p.tau, p.i, p.k1, p.d, p.k2, p.C1, p.Dcp, p.S3coil, p.t, p.nCalc, p.c, p.Vkr,
+                     p.S1, p.S2, p.S3, p.N1, p.L3, p.L0calc, p.L1, p.L2, p.L, p.M, p.tau3, p.tau2})
+                if (!std::isfinite(v))
+                    std::abort();
+    } catch (const PruzError&) {
+        // Errors quote the text that failed, which may be anything.
+    }
+    return 0;
+}

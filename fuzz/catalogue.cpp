@@ -1,0 +1,52 @@
+// The catalogue readers on arbitrary files: the properties of a material,
+// its diameter list as the choice dialog and the rounding-up look-up read
+// it, and the material list.
+#include "engine/calchost.h"
+#include "engine/catalogue.h"
+#include "engine/diameterchoice.h"
+#include "engine/errors.h"
+#include "engine/lookups.h"
+#include "engine/peremenn.h"
+#include "engine/textfile.h"
+#include "fuzzdir.h"
+
+namespace {
+
+class SilentHost : public CalcHost {
+public:
+    void clearReport() override {}
+    void appendLine(const std::string& line) override { checkLine(line); }
+    void showMessage(const std::string& text) override { checkLine(text); }
+    void enablePrint() override {}
+    bool chooseDiameter(Peremenn&) override { return false; }
+};
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    auto parts = splitParts(data, size, 3);
+    placeFile("Mmat.dat", parts[0]);
+    placeFile("M.dat", parts[1]);
+    placeFile("material.dat", parts[2]);
+    Peremenn p;
+    p.dataDir = scratchDir();
+    p.materialName = "M";
+    SilentHost host;
+    try {
+        readProperties(p.dataDir, "M");
+    } catch (const ConversionError&) {
+    }
+    if (auto items = diameterChoices(p))
+        for (const auto& item : *items)
+            if (item.empty())
+                std::abort();
+    try {
+        podbor(p, host, 1.0);
+    } catch (const ConversionError&) {
+    }
+    if (auto names = readDataLines(p.dataDir, "material.dat"))
+        for (const auto& n : *names)
+            findDataFile(p.dataDir, diameterFileName(n)); // must never leave the folder or crash
+    return 0;
+}

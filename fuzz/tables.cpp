@@ -1,0 +1,52 @@
+// The calculation's table look-ups on arbitrary k3, sigmdiam and sigmab
+// files and any material class.
+#include "engine/calchost.h"
+#include "engine/errors.h"
+#include "engine/lookups.h"
+#include "engine/peremenn.h"
+#include "fuzzdir.h"
+
+#include <cmath>
+#include <cstring>
+
+namespace {
+
+class SilentHost : public CalcHost {
+public:
+    void clearReport() override {}
+    void appendLine(const std::string& line) override { checkLine(line); }
+    void showMessage(const std::string& text) override { checkLine(text); }
+    void enablePrint() override {}
+    bool chooseDiameter(Peremenn&) override { return false; }
+};
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    if (size < 9)
+        return 0;
+    double arg;
+    std::memcpy(&arg, data, sizeof arg);
+    if (!std::isfinite(arg))
+        return 0;
+    Peremenn p;
+    p.materialClass = data[8] % 12;
+    auto parts = splitParts(data + 9, size - 9, 3);
+    placeFile("k3.dat", parts[0]);
+    placeFile("sigmdiam.dat", parts[1]);
+    placeFile("sigmab.dat", parts[2]);
+    p.dataDir = scratchDir();
+    p.materialName = "M";
+    SilentHost host;
+    try {
+        if (auto i = FindIpoK3(p, host, arg); i && (*i < 3.0 || !std::isfinite(*i)))
+            std::abort();
+    } catch (const ConversionError&) {
+    }
+    try {
+        loadSigma(p, host, arg);
+    } catch (const ConversionError&) {
+    }
+    return 0;
+}
