@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -17,6 +18,12 @@ std::function<bool(WriteStage)>& faultInjector()
 {
     static std::function<bool(WriteStage)> injector;
     return injector;
+}
+
+std::function<void(int)>& descriptorHook()
+{
+    static std::function<void(int)> hook;
+    return hook;
 }
 
 bool injectedFault(WriteStage stage)
@@ -156,8 +163,25 @@ std::optional<std::vector<std::string>> readDataLines(const std::string& dir, co
     return readTextLines(*path);
 }
 
-bool writeTextLines(const std::string& path, const std::vector<std::string>& lines)
+bool writeTextLines(const std::string& target, const std::vector<std::string>& lines)
 {
+    std::string path = target;
+    struct stat existing {};
+    const bool replacing = ::lstat(path.c_str(), &existing) == 0;
+    if (replacing) {
+        if (S_ISLNK(existing.st_mode)) {
+            char* real = ::realpath(path.c_str(), nullptr);
+            if (!real)
+                return false;
+            path = real;
+            std::free(real);
+            if (::stat(path.c_str(), &existing) != 0)
+                return false;
+        }
+        if (!S_ISREG(existing.st_mode))
+            return false;
+    }
+
     std::string data;
     for (const auto& line : lines) {
         data += utf8ToCp1251(line);
@@ -175,14 +199,15 @@ bool writeTextLines(const std::string& path, const std::vector<std::string>& lin
     };
     // Keep the permissions of the file being replaced; a new file gets the
     // usual ones for the user's umask.
-    struct stat old {};
-    if (::stat(path.c_str(), &old) == 0) {
-        ::fchmod(fd, old.st_mode & 07777);
+    if (replacing) {
+        ::fchmod(fd, existing.st_mode & 07777);
     } else {
         mode_t mask = ::umask(0);
         ::umask(mask);
         ::fchmod(fd, 0666 & ~mask);
     }
+    if (descriptorHook())
+        descriptorHook()(fd);
     if (injectedFault(WriteStage::Write) || !writeAll(fd, data))
         return fail();
     if (injectedFault(WriteStage::Flush) || ::fsync(fd) != 0)
@@ -207,4 +232,9 @@ bool writeDataLines(const std::string& dir, const std::string& name, const std::
 void setWriteFaultInjector(std::function<bool(WriteStage)> injector)
 {
     faultInjector() = std::move(injector);
+}
+
+void setWriteDescriptorHook(std::function<void(int)> hook)
+{
+    descriptorHook() = std::move(hook);
 }

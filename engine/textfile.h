@@ -48,12 +48,18 @@ std::optional<std::vector<std::string>> readDataLines(const std::string& dir, co
 
 // Writes the lines (UTF-8, stored as Windows-1251 with CR LF) to path,
 // replacing it atomically. False when anything failed; the old file is then
-// unchanged and no temporary file is left.
+// unchanged and no temporary file is left. A link is followed and its target
+// replaced; anything else that is not a regular file (a device, a folder) is
+// never replaced.
 bool writeTextLines(const std::string& path, const std::vector<std::string>& lines);
 
 bool writeDataLines(const std::string& dir, const std::string& name, const std::vector<std::string>& lines);
 
-// Test seam: called before each stage of an atomic write; returning true
-// makes that stage fail. Pass an empty function to remove it.
+// Test seams. The injector is called before each stage of an atomic write;
+// returning true makes that stage fail. The descriptor hook sees the
+// temporary file's descriptor before the data is written, so a test can
+// point it at a real full device (/dev/full). Pass an empty function to
+// remove either.
 enum class WriteStage { CreateTemp, Write, Flush, Rename };
 void setWriteFaultInjector(std::function<bool(WriteStage)> injector);
+void setWriteDescriptorHook(std::function<void(int fd)> hook);

@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -177,6 +179,47 @@ TEST(Writer, KeepsThePermissionsOfTheReplacedFile)
     struct stat st {};
     ::stat((dir.path() + "a.dat").c_str(), &st);
     EXPECT_EQ(st.st_mode & 0777, 0640u);
+}
+
+} // namespace
+
+namespace {
+
+TEST(Writer, AFullDeviceLeavesTheOldFileWhole)
+{
+    TempDataDir dir;
+    dir.writeLines("k.dat", {"old"});
+    setWriteDescriptorHook([](int fd) {
+        int full = ::open("/dev/full", O_WRONLY);
+        ASSERT_GE(full, 0);
+        ::dup2(full, fd);
+        ::close(full);
+    });
+    EXPECT_FALSE(writeDataLines(dir.path(), "k.dat", {"new"}));
+    setWriteDescriptorHook({});
+    EXPECT_EQ(dir.readBytes("k.dat"), "old\r\n");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+}
+
+TEST(Writer, NeverReplacesADeviceOrAFolder)
+{
+    TempDataDir dir;
+    std::filesystem::create_directory(dir.path() + "sub.dat");
+    ASSERT_EQ(::mkfifo((dir.path() + "pipe.dat").c_str(), 0600), 0);
+    EXPECT_FALSE(writeTextLines(dir.path() + "sub.dat", {"x"}));
+    EXPECT_FALSE(writeTextLines(dir.path() + "pipe.dat", {"x"}));
+    EXPECT_TRUE(std::filesystem::is_directory(dir.path() + "sub.dat"));
+    EXPECT_TRUE(std::filesystem::is_fifo(dir.path() + "pipe.dat"));
+}
+
+TEST(Writer, FollowsALinkToItsFile)
+{
+    TempDataDir dir;
+    dir.writeLines("real.dat", {"old"});
+    std::filesystem::create_symlink(dir.path() + "real.dat", dir.path() + "link.dat");
+    ASSERT_TRUE(writeTextLines(dir.path() + "link.dat", {"new"}));
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.path() + "link.dat"));
+    EXPECT_EQ(dir.readBytes("real.dat"), "new\r\n");
 }
 
 } // namespace
