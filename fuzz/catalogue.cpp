@@ -10,18 +10,6 @@
 #include "engine/textfile.h"
 #include "fuzzdir.h"
 
-namespace {
-
-class SilentHost : public CalcHost {
-public:
-    void clearReport() override {}
-    void appendLine(const std::string& line) override { checkLine(line); }
-    void showMessage(const std::string& text) override { checkLine(text); }
-    void enablePrint() override {}
-    bool chooseDiameter(Peremenn&) override { return false; }
-};
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
@@ -32,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     Peremenn p;
     p.dataDir = scratchDir();
     p.materialName = "M";
-    SilentHost host;
+    CheckingHost host;
     try {
         readProperties(p.dataDir, "M");
     } catch (const ConversionError&) {

@@ -3,6 +3,10 @@
 // into a scratch folder (in memory where /dev/shm exists), so a target can
 // run the real readers on them.
 
+#include "engine/calchost.h"
+#include "engine/diameterchoice.h"
+#include "engine/peremenn.h"
+
 #include <cstdint>
 #include <cstdlib>
 #include <fstream>
@@ -53,3 +57,24 @@ inline void checkLine(const std::string& line)
     if (line.find("nan") != std::string::npos || line.find("inf") != std::string::npos)
         std::abort();
 }
+
+// Checks what the calculation shows; answers the diameter question with
+// the first listed diameter when asked to.
+class CheckingHost : public CalcHost {
+public:
+    explicit CheckingHost(bool answerDialog = false) : answerDialog_(answerDialog) {}
+    void clearReport() override {}
+    void appendLine(const std::string& line) override { checkLine(line); }
+    void showMessage(const std::string& text) override { checkLine(text); }
+    void enablePrint() override {}
+    bool chooseDiameter(Peremenn& p) override
+    {
+        if (!answerDialog_)
+            return false;
+        auto items = diameterChoices(p);
+        return items && !items->empty() && takeChosenDiameter(p, items->front()).empty();
+    }
+
+private:
+    bool answerDialog_;
+};

@@ -9,18 +9,6 @@
 #include <cmath>
 #include <cstring>
 
-namespace {
-
-class SilentHost : public CalcHost {
-public:
-    void clearReport() override {}
-    void appendLine(const std::string& line) override { checkLine(line); }
-    void showMessage(const std::string& text) override { checkLine(text); }
-    void enablePrint() override {}
-    bool chooseDiameter(Peremenn&) override { return false; }
-};
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
@@ -38,7 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     placeFile("sigmab.dat", parts[2]);
     p.dataDir = scratchDir();
     p.materialName = "M";
-    SilentHost host;
+    CheckingHost host;
     try {
         if (auto i = FindIpoK3(p, host, arg); i && (*i < 3.0 || !std::isfinite(*i)))
             std::abort();
