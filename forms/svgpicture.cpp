@@ -1,0 +1,15 @@
+#include "forms/svgpicture.h"
+
+#include <QPainter>
+
+SvgPicture::SvgPicture(const QString& fileName, QWidget* parent) : QWidget(parent), renderer_(fileName)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void SvgPicture::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    renderer_.render(&painter, QRectF(rect()));
+}
