@@ -4,7 +4,6 @@
 
 SvgPicture::SvgPicture(const QString& fileName, QWidget* parent) : QWidget(parent), renderer_(fileName)
 {
-    setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 void SvgPicture::paintEvent(QPaintEvent*)
