@@ -14,12 +14,15 @@
 #define PRUZ_FEEDBACK_ADDRESS "pruz-feedback@example.org"
 #endif
 
-QString feedbackAddress() { return QStringLiteral(PRUZ_FEEDBACK_ADDRESS); }
+QString feedbackAddress()
+{
+    return QStringLiteral(PRUZ_FEEDBACK_ADDRESS);
+}
 
 QString feedbackLink(const QString& address)
 {
-    return QStringLiteral("mailto:") + address + QStringLiteral("?subject=") + QStringLiteral("Отзыв о программе")
-        + QStringLiteral("&body=") + QStringLiteral("%0d");
+    return QStringLiteral("mailto:") + address + QStringLiteral("?subject=")
+        + QStringLiteral("Отзыв о программе") + QStringLiteral("&body=") + QStringLiteral("%0d");
 }
 
 namespace {
@@ -38,8 +41,8 @@ QLabel* twoLineText(const QString& text, int x, int y, int width, QWidget* paren
 
 TAboutBox::TAboutBox(Messages& messages, UrlOpener& opener, QWidget* parent)
     : QDialog(parent,
-          Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-              | Qt::WindowCloseButtonHint)
+        Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+            | Qt::WindowCloseButtonHint)
     , messages_(messages)
     , opener_(opener)
 {
@@ -56,7 +59,8 @@ TAboutBox::TAboutBox(Messages& messages, UrlOpener& opener, QWidget* parent)
     icon->setObjectName(QStringLiteral("ProgramIcon"));
     icon->setGeometry(8, 8, 65, 57);
 
-    auto* name = twoLineText(QStringLiteral("Программа расчета пружин сжатия по ОСТ 5.9539-80"), 84, 8, 145, panel);
+    auto* name
+        = twoLineText(QStringLiteral("Программа расчета пружин сжатия по ОСТ 5.9539-80"), 84, 8, 145, panel);
     name->setObjectName(QStringLiteral("ProductName"));
 
     auto* version = new QLabel(QStringLiteral("Версия 1.0 "), panel);
@@ -68,8 +72,8 @@ TAboutBox::TAboutBox(Messages& messages, UrlOpener& opener, QWidget* parent)
     // this text a few pixels wider than the face the layout was drawn for,
     // and the text must stay on two lines above the mail button.
     auto* comments = twoLineText(
-        QStringLiteral("Сообщайте о всех ошибках и недостатках замеченых в программе для их устранения"), 26, 100, 229,
-        panel);
+        QStringLiteral("Сообщайте о всех ошибках и недостатках замеченых в программе для их устранения"), 26,
+        100, 229, panel);
     comments->setObjectName(QStringLiteral("Comments"));
 
     send = new QPushButton(feedbackAddress(), panel);
@@ -101,4 +105,7 @@ void TAboutBox::sendClick()
         messages_.message(QStringLiteral("Auto method failed."));
 }
 
-void TAboutBox::OKButtonClick() { accept(); }
+void TAboutBox::OKButtonClick()
+{
+    accept();
+}

@@ -124,4 +124,7 @@ void TForm2::prClick()
         messages_.message(QStringLiteral("Ошибка печати"));
 }
 
-void TForm2::BitBtn1Click() { close(); }
+void TForm2::BitBtn1Click()
+{
+    close();
+}

@@ -44,7 +44,8 @@ void paintButton(QPainter& painter, const QAbstractButton& button)
     QRect inside = button.geometry();
     if (!button.icon().isNull()) {
         const QSize size = button.iconSize();
-        const QRect iconRect(inside.left() + 4, inside.center().y() - size.height() / 2, size.width(), size.height());
+        const QRect iconRect(
+            inside.left() + 4, inside.center().y() - size.height() / 2, size.width(), size.height());
         button.icon().paint(&painter, iconRect);
         inside.setLeft(iconRect.right() + 1);
     }

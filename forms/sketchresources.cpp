@@ -3,7 +3,10 @@
 #include <QtGlobal>
 
 // Q_INIT_RESOURCE must be used outside any namespace.
-static void registerSketchResources() { Q_INIT_RESOURCE(sketch); }
+static void registerSketchResources()
+{
+    Q_INIT_RESOURCE(sketch);
+}
 
 void initSketchResources()
 {

@@ -2,7 +2,9 @@
 
 #include <QPainter>
 
-SvgPicture::SvgPicture(const QString& fileName, QWidget* parent) : QWidget(parent), renderer_(fileName)
+SvgPicture::SvgPicture(const QString& fileName, QWidget* parent)
+    : QWidget(parent)
+    , renderer_(fileName)
 {
 }
 

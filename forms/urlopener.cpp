@@ -3,4 +3,7 @@
 #include <QDesktopServices>
 #include <QUrl>
 
-bool DesktopUrlOpener::open(const QUrl& url) { return QDesktopServices::openUrl(url); }
+bool DesktopUrlOpener::open(const QUrl& url)
+{
+    return QDesktopServices::openUrl(url);
+}

@@ -48,10 +48,12 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("text");
+        // clang-format off
         QTest::newRow("product") << "ProductName" << "Программа расчета пружин сжатия по ОСТ 5.9539-80";
         QTest::newRow("version, with its blank") << "Version" << "Версия 1.0 ";
-        QTest::newRow("comments")
-            << "Comments" << "Сообщайте о всех ошибках и недостатках замеченых в программе для их устранения";
+        QTest::newRow("comments") << "Comments"
+            << "Сообщайте о всех ошибках и недостатках замеченых в программе для их устранения";
+        // clang-format on
     }
 
     void texts()
@@ -63,7 +65,8 @@ private slots:
         QVERIFY(label);
         QCOMPARE(label->text(), text);
         // nothing cut off: the whole text fits the label's box
-        const int needed = label->wordWrap() ? label->heightForWidth(label->width()) : label->sizeHint().height();
+        const int needed
+            = label->wordWrap() ? label->heightForWidth(label->width()) : label->sizeHint().height();
         QVERIFY2(needed <= label->height(), qPrintable(QString::number(needed)));
         QVERIFY(label->sizeHint().width() <= label->width() || label->wordWrap());
     }
@@ -106,7 +109,8 @@ private slots:
         QTest::mouseClick(send, Qt::LeftButton);
         QCOMPARE(opener.opened.size(), 1);
         const QString link = feedbackLink(send->text());
-        QCOMPARE(link, QStringLiteral("mailto:") + send->text() + QStringLiteral("?subject=Отзыв о программе&body=%0d"));
+        QCOMPARE(link,
+            QStringLiteral("mailto:") + send->text() + QStringLiteral("?subject=Отзыв о программе&body=%0d"));
         // QUrl writes the escape of the line break in capitals, the same
         // character by the rules of URLs
         const QUrl url = opener.opened.first();
@@ -115,7 +119,8 @@ private slots:
         QCOMPARE(url.path(), send->text());
         QCOMPARE(QUrlQuery(url).queryItemValue(QStringLiteral("subject"), QUrl::FullyDecoded),
             QStringLiteral("Отзыв о программе"));
-        QCOMPARE(QUrlQuery(url).queryItemValue(QStringLiteral("body"), QUrl::FullyDecoded), QStringLiteral("\r"));
+        QCOMPARE(
+            QUrlQuery(url).queryItemValue(QStringLiteral("body"), QUrl::FullyDecoded), QStringLiteral("\r"));
         QVERIFY(messages.shown.isEmpty());
     }
 

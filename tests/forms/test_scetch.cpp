@@ -14,8 +14,8 @@
 #include <QLineEdit>
 #include <QPrinter>
 #include <QProcess>
-#include <QRegularExpression>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QTest>
@@ -27,7 +27,10 @@ using scetchtest::RecordedMessages;
 
 namespace {
 
-QLineEdit* field(QWidget& window, const char* name) { return window.findChild<QLineEdit*>(QString::fromLatin1(name)); }
+QLineEdit* field(QWidget& window, const char* name)
+{
+    return window.findChild<QLineEdit*>(QString::fromLatin1(name));
+}
 
 QString run(const QString& program, const QStringList& args)
 {
@@ -41,7 +44,8 @@ QString run(const QString& program, const QStringList& args)
 // The left and top of a word on the first PDF page, in points.
 QPointF wordPosition(const QString& pdf, const QString& word)
 {
-    const QString html = run(QStringLiteral("pdftotext"), { QStringLiteral("-bbox"), pdf, QStringLiteral("-") });
+    const QString html
+        = run(QStringLiteral("pdftotext"), { QStringLiteral("-bbox"), pdf, QStringLiteral("-") });
     const QRegularExpression re(QStringLiteral("<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\"[^>]*>")
         + QRegularExpression::escape(word.toHtmlEscaped()) + QStringLiteral("</word>"));
     const auto m = re.match(html);
@@ -74,6 +78,7 @@ private slots:
         QTest::addColumn<QString>("expected");
         // wire-class2.rid: class II wire, group I, F1 10 kgf, F2 30 kgf,
         // outer diameter 20, stroke 15; the wire comes out at 4 mm.
+        // clang-format off
         QTest::newRow("Tau3 stress at F3") << "Edit1" << "375,400369162088";
         QTest::newRow("Tau allowable stress") << "Edit2" << "456";
         QTest::newRow("F3") << "Edit3" << "375";
@@ -92,6 +97,7 @@ private slots:
         QTest::newRow("L1") << "Edit16" << "130,680841581401";
         QTest::newRow("S1") << "Edit17" << "7,52030602960019";
         QTest::newRow("Tau2 stress at F2") << "Edit18" << "300,32029532967";
+        // clang-format on
     }
 
     void fieldsAfterCalculation()
@@ -126,10 +132,12 @@ private slots:
         QTest::addColumn<double>("d");
         QTest::addColumn<QString>("meanDiameter");
         QTest::addColumn<QString>("groundEnd");
+        // clang-format off
         QTest::newRow("whole and half") << 20.0 << 2.0 << "18" << "0,5";
         QTest::newRow("decimal wire") << 12.5 << 1.2 << "11,3" << "0,3";
         QTest::newRow("fifteen digits") << 10.0 << 10.0 / 3 << "6,66666666666667" << "0,833333333333333";
         QTest::newRow("tiny wire in scientific form") << 1.0 << 0.0002 << "0,9998" << "5E-5";
+        // clang-format on
     }
 
     void derivedDiameters()
@@ -269,14 +277,17 @@ private slots:
         window->findChild<QToolButton*>(QStringLiteral("pr"))->click();
         QVERIFY(messages.shown.isEmpty());
 
-        QCOMPARE(run(QStringLiteral("pdfinfo"), { pdfPath() }).section(QStringLiteral("Pages:"), 1).simplified().section(u' ', 0, 0),
+        QCOMPARE(run(QStringLiteral("pdfinfo"), { pdfPath() })
+                     .section(QStringLiteral("Pages:"), 1)
+                     .simplified()
+                     .section(u' ', 0, 0),
             QStringLiteral("1"));
         // drawn, not pasted in as a bitmap
         QCOMPARE(run(QStringLiteral("pdfimages"), { QStringLiteral("-list"), pdfPath() }).count(u'\n'), 2);
         const QString text = run(QStringLiteral("pdftotext"), { pdfPath(), QStringLiteral("-") });
         const QStringList words = text.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
-        for (const char* expected : { "611", "622", "633", "644", "655", "26", "22", "1", "177", "4", "7,25", "28,5", "39",
-                 "148,5", "138", "165,5", "11,5", "499", "Tau3*=", "Tau2*=", "Закрыть" })
+        for (const char* expected : { "611", "622", "633", "644", "655", "26", "22", "1", "177", "4", "7,25",
+                 "28,5", "39", "148,5", "138", "165,5", "11,5", "499", "Tau3*=", "Tau2*=", "Закрыть" })
             QVERIFY2(words.contains(QString::fromUtf8(expected)), expected);
         QVERIFY(!text.contains(QStringLiteral("Печать")));
 
@@ -285,7 +296,8 @@ private slots:
         const QPointF tau3 = wordPosition(pdfPath(), QStringLiteral("Tau3*="));
         const QPointF tau2 = wordPosition(pdfPath(), QStringLiteral("Tau2*="));
         const QRectF printable = printer->pageLayout().paintRectPoints();
-        QVERIFY2(qAbs(tau2.x() - tau3.x() - (284 - 26) * 0.75) < 1, qPrintable(QString::number(tau2.x() - tau3.x())));
+        QVERIFY2(qAbs(tau2.x() - tau3.x() - (284 - 26) * 0.75) < 1,
+            qPrintable(QString::number(tau2.x() - tau3.x())));
         QVERIFY2(qAbs(tau3.x() - printable.left() - 26 * 0.75) < 1.5, qPrintable(QString::number(tau3.x())));
         QVERIFY2(qAbs(tau3.y() - printable.top() - 22 * 0.75) < 3, qPrintable(QString::number(tau3.y())));
     }

@@ -12,15 +12,15 @@ namespace scetchtest {
 
 namespace {
 
-// The calculation without its windows: the diameter question is cancelled.
-class QuietHost : public CalcHost {
-public:
-    void clearReport() override {}
-    void appendLine(const std::string&) override {}
-    void showMessage(const std::string&) override {}
-    bool chooseDiameter(Peremenn&) override { return false; }
-    void enablePrint() override {}
-};
+    // The calculation without its windows: the diameter question is cancelled.
+    class QuietHost : public CalcHost {
+    public:
+        void clearReport() override { }
+        void appendLine(const std::string&) override { }
+        void showMessage(const std::string&) override { }
+        bool chooseDiameter(Peremenn&) override { return false; }
+        void enablePrint() override { }
+    };
 
 } // namespace
 
