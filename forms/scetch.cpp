@@ -61,8 +61,8 @@ TForm2::TForm2(Peremenn& p, Messages& messages, QPrinter& printer, QWidget* pare
     for (size_t k = 0; k < kSketchFields.size(); ++k)
         fields_[k] = makeField(kSketchFields[k], font, this);
 
-    // This label stands over the drawing's own label of the box, so it is
-    // opaque; the other one stands on the drawing.
+    // The stress at F3 is labelled on an opaque patch of the drawing's paper
+    // colour; the stress at F2 is labelled straight on the drawing.
     auto* tau3Label = new QLabel(QStringLiteral("Tau3*="), this);
     tau3Label->setObjectName(QStringLiteral("tau3Label"));
     tau3Label->move(26, 22);

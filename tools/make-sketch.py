@@ -3,7 +3,7 @@
 
 A design-office sketch of a compression spring: the force-deflection diagram
 on top, the chains of lengths and deflections, and the spring in section with
-its ground ends, drawn the simplified way (two coils at each end, the middle
+its ground ends, drawn the simplified way (a few coils at each end, the middle
 coils replaced by the centre lines of the wire).
 
 The value boxes are read from forms/sketchfields.cpp, so the drawing always
@@ -179,7 +179,7 @@ def band(x1, x2):
 def spring():
     # Wire centres along the axis, turn by turn (upper sections at whole
     # turns, lower at half turns): a closed dead turn at each end, then the
-    # working pitch. Only two turns at each end are drawn.
+    # working pitch. Three and a half turns at each end are drawn.
     def u(theta):
         return X0 + SK - R + (2 * R * theta if theta <= 1 else 2 * R + PITCH * (theta - 1))
     turns = [k / 2 for k in range(0, 8)]
@@ -229,12 +229,10 @@ def spring_dimensions(leftx, rightx):
     hdim(cx - R, cx + R, ys, inside=False)
     line(left("Edit10") - 22, ys, cx - R, ys)
     # thickness of the ground end
-    tip = rightx[0]
     ysk = bottom("Edit8") + 1
     line(XE - SK, ysk - 3, XE - SK, YB - 2)
     hdim(XE - SK, XE, ysk, inside=False)
     line(XE, ysk, right("Edit8") + 1, ysk)
-    del tip
 
 
 def main():
