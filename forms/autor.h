@@ -1,0 +1,34 @@
+#pragma once
+// The About window: the program's name and version, a request to report
+// faults, and a button, captioned with the feedback address, that starts a
+// feedback mail in the user's mail program.
+
+#include <QDialog>
+
+class Messages;
+class QPushButton;
+class UrlOpener;
+
+// The feedback address, set when the program is built.
+QString feedbackAddress();
+
+// The mail link of the feedback button: recipient, subject and a body of
+// one line break.
+QString feedbackLink(const QString& address);
+
+class TAboutBox : public QDialog {
+    Q_OBJECT
+public:
+    TAboutBox(Messages& messages, UrlOpener& opener, QWidget* parent = nullptr);
+
+    void sendClick();
+    void OKButtonClick();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    Messages& messages_;
+    UrlOpener& opener_;
+    QPushButton* send = nullptr;
+};

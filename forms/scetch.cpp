@@ -1,0 +1,130 @@
+#include "forms/scetch.h"
+
+#include "engine/numtext.h"
+#include "forms/messages.h"
+#include "forms/qtext.h"
+#include "forms/sketchfields.h"
+#include "forms/sketchprint.h"
+#include "forms/sketchresources.h"
+#include "forms/svgpicture.h"
+
+#include <QGuiApplication>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QShowEvent>
+#include <QToolButton>
+
+namespace {
+
+QFont fieldFont(const QFont& windowFont)
+{
+    // Figures in a fixed-pitch face line up from field to field.
+    QFont font(QStringLiteral("Liberation Mono"));
+    font.setStyleHint(QFont::Monospace);
+    font.setFixedPitch(true);
+    font.setPixelSize(windowFont.pixelSize() > 0 ? windowFont.pixelSize() : 11);
+    return font;
+}
+
+QLineEdit* makeField(const SketchField& field, const QFont& font, QWidget* parent)
+{
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(QString::fromLatin1(field.name));
+    edit->setGeometry(field.rect);
+    edit->setReadOnly(true);
+    edit->setFocusPolicy(Qt::NoFocus);
+    edit->setFont(font);
+    edit->setText(QStringLiteral("0"));
+    return edit;
+}
+
+} // namespace
+
+TForm2::TForm2(Peremenn& p, Messages& messages, QPrinter& printer, QWidget* parent)
+    : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    , p_(p)
+    , messages_(messages)
+    , printer_(printer)
+{
+    initSketchResources();
+    setWindowTitle(QStringLiteral("Эскиз пружины"));
+    setFixedSize(435, 416);
+
+    auto* picture = new SvgPicture(QStringLiteral(":/sketch/sketch.svg"), this);
+    picture->setObjectName(QStringLiteral("picture"));
+    picture->setGeometry(rect());
+
+    const QFont font = fieldFont(this->font());
+    for (size_t k = 0; k < kSketchFields.size(); ++k)
+        fields_[k] = makeField(kSketchFields[k], font, this);
+
+    // The stress at F3 is labelled on an opaque patch of the drawing's paper
+    // colour; the stress at F2 is labelled straight on the drawing.
+    auto* tau3Label = new QLabel(QStringLiteral("Tau3*="), this);
+    tau3Label->setObjectName(QStringLiteral("tau3Label"));
+    tau3Label->move(26, 22);
+    tau3Label->setAutoFillBackground(true);
+    QPalette paper = tau3Label->palette();
+    paper.setColor(QPalette::Window, Qt::white);
+    tau3Label->setPalette(paper);
+    tau3Label->adjustSize();
+    auto* tau2Label = new QLabel(QStringLiteral("Tau2*="), this);
+    tau2Label->setObjectName(QStringLiteral("tau2Label"));
+    tau2Label->move(284, 42);
+    tau2Label->adjustSize();
+
+    pr = new QToolButton(this);
+    pr->setObjectName(QStringLiteral("pr"));
+    pr->setText(QStringLiteral("Печать"));
+    pr->setIcon(QIcon(QStringLiteral(":/sketch/printer.svg")));
+    pr->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    pr->setAutoRaise(true);
+    pr->setFocusPolicy(Qt::NoFocus);
+    pr->setGeometry(30, 386, 75, 25);
+    pr->setEnabled(false);
+    connect(pr, &QToolButton::clicked, this, &TForm2::prClick);
+
+    BitBtn1 = new QPushButton(QStringLiteral("Закрыть"), this);
+    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
+    BitBtn1->setGeometry(346, 386, 75, 25);
+    connect(BitBtn1, &QPushButton::clicked, this, &TForm2::BitBtn1Click);
+
+    if (QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+void TForm2::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    // Restoring a minimised window is no new showing.
+    if (event->spontaneous())
+        return;
+    pr->setEnabled(true);
+    fillFields();
+}
+
+void TForm2::fillFields()
+{
+    for (size_t k = 0; k < kSketchFields.size(); ++k) {
+        fields_[k]->setText(qs(numText(kSketchFields[k].value(p_))));
+        // A value longer than its field shows its leading digits.
+        fields_[k]->setCursorPosition(0);
+    }
+}
+
+void TForm2::prClick()
+{
+    pr->hide();
+    const bool printed = printClientArea(*this, printer_);
+    pr->show();
+    if (!printed)
+        messages_.message(QStringLiteral("Ошибка печати"));
+}
+
+void TForm2::BitBtn1Click()
+{
+    close();
+}

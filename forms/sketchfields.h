@@ -1,0 +1,19 @@
+#pragma once
+// The 18 value fields of the spring sketch: where each lies over the
+// drawing (client-area pixels) and which value of the shared record it
+// shows. The drawing in resources/sketch.svg has a box with the same
+// rectangle under every field and the field's label to the left of it.
+
+#include <QRect>
+
+#include <array>
+
+struct Peremenn;
+
+struct SketchField {
+    const char* name; // object name of the field, also the id suffix in the drawing
+    QRect rect;
+    double (*value)(const Peremenn& p);
+};
+
+extern const std::array<SketchField, 18> kSketchFields;

@@ -1,0 +1,19 @@
+#pragma once
+// Printing a window's client area as one page: at the top-left corner of
+// the printable area, at the physical size it has on a 96-dpi screen.
+//
+// The client area is painted again at the printer's resolution rather than
+// copied from the screen: the drawing from its vector source, the fields,
+// labels and buttons as boxes and text. Hidden widgets are left out.
+
+class QPainter;
+class QPrinter;
+class QWidget;
+
+// Paints the window's client area in its own pixel coordinates. Knows the
+// kinds of widget the sketch window holds: the vector picture, line edits,
+// labels and buttons.
+void paintClientArea(QPainter& painter, QWidget& window);
+
+// False when the printer could not be opened or the job failed.
+bool printClientArea(QWidget& window, QPrinter& printer);

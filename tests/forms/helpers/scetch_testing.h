@@ -1,0 +1,37 @@
+#pragma once
+// Test helpers of the sketch and About windows.
+
+#include "engine/inputform.h"
+#include "engine/peremenn.h"
+#include "forms/messages.h"
+
+#include <QStringList>
+
+#include <functional>
+
+class QWidget;
+
+namespace scetchtest {
+
+// Records messages; questions are answered with OK.
+class RecordedMessages : public Messages {
+public:
+    void message(const QString& text) override { shown << text; }
+    bool confirm(const QString&, const QString& text) override
+    {
+        shown << text;
+        return true;
+    }
+    QStringList shown;
+};
+
+// Loads an example input file as the main window does, lets `edit` change
+// the form, applies "Расчет" and runs the calculation with the shipped data
+// into p. True when the calculation ran to its end.
+bool calculateExample(Peremenn& p, const char* ridName, const std::function<void(InputForm&)>& edit = {});
+
+// With PRUZ_SCREENSHOT_DIR set, saves the widget's picture there as
+// <name>.png (for the documentation).
+void saveScreenshot(QWidget& widget, const QString& name);
+
+} // namespace scetchtest

@@ -1,0 +1,159 @@
+// The About window: its texts and layout, and the feedback mail link.
+
+#include "forms/appstyle.h"
+#include "forms/autor.h"
+#include "forms/urlopener.h"
+#include "helpers/scetch_testing.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <QUrl>
+#include <QUrlQuery>
+
+#include <memory>
+
+using scetchtest::RecordedMessages;
+
+namespace {
+
+class RecordedOpener : public UrlOpener {
+public:
+    bool open(const QUrl& url) override
+    {
+        opened << url;
+        return succeeds;
+    }
+    QList<QUrl> opened;
+    bool succeeds = true;
+};
+
+} // namespace
+
+class TestAutor : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        messages = RecordedMessages();
+        opener = RecordedOpener();
+        box = std::make_unique<TAboutBox>(messages, opener);
+    }
+
+    void cleanup() { box.reset(); }
+
+    void texts_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("text");
+        // clang-format off
+        QTest::newRow("product") << "ProductName" << "Программа расчета пружин сжатия по ОСТ 5.9539-80";
+        QTest::newRow("version, with its blank") << "Version" << "Версия 1.0 ";
+        QTest::newRow("comments") << "Comments"
+            << "Сообщайте о всех ошибках и недостатках замеченых в программе для их устранения";
+        // clang-format on
+    }
+
+    void texts()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, text);
+        QCOMPARE(box->windowTitle(), QStringLiteral("О программе"));
+        auto* label = box->findChild<QLabel*>(name);
+        QVERIFY(label);
+        QCOMPARE(label->text(), text);
+        // nothing cut off: the whole text fits the label's box
+        const int needed
+            = label->wordWrap() ? label->heightForWidth(label->width()) : label->sizeHint().height();
+        QVERIFY2(needed <= label->height(), qPrintable(QString::number(needed)));
+        QVERIFY(label->sizeHint().width() <= label->width() || label->wordWrap());
+    }
+
+    void layout_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QRect>("geometry");
+        QTest::newRow("panel") << "Panel1" << QRect(8, 10, 281, 161);
+        QTest::newRow("icon, in the panel") << "ProgramIcon" << QRect(8, 8, 65, 57);
+        QTest::newRow("mail button, in the panel") << "send" << QRect(60, 130, 151, 25);
+        QTest::newRow("OK, below the panel") << "OKButton" << QRect(111, 180, 75, 25);
+    }
+
+    void layout()
+    {
+        QFETCH(QString, name);
+        QFETCH(QRect, geometry);
+        QCOMPARE(box->size(), QSize(298, 213));
+        auto* widget = box->findChild<QWidget*>(name);
+        QVERIFY(widget);
+        QCOMPARE(widget->geometry(), geometry);
+    }
+
+    void mailButtonHiddenUntilShown()
+    {
+        auto* send = box->findChild<QPushButton*>(QStringLiteral("send"));
+        QVERIFY(send->isHidden());
+        box->show();
+        QVERIFY(send->isVisible());
+        QVERIFY(send->text().contains(u'@'));
+        QVERIFY(send->fontMetrics().horizontalAdvance(send->text()) < send->width() - 8);
+        scetchtest::saveScreenshot(*box, QStringLiteral("about"));
+    }
+
+    void mailLink()
+    {
+        box->show();
+        auto* send = box->findChild<QPushButton*>(QStringLiteral("send"));
+        QTest::mouseClick(send, Qt::LeftButton);
+        QCOMPARE(opener.opened.size(), 1);
+        const QString link = feedbackLink(send->text());
+        QCOMPARE(link,
+            QStringLiteral("mailto:") + send->text() + QStringLiteral("?subject=Отзыв о программе&body=%0d"));
+        // QUrl writes the escape of the line break in capitals, the same
+        // character by the rules of URLs
+        const QUrl url = opener.opened.first();
+        QCOMPARE(url.toString().toLower(), link.toLower());
+        QCOMPARE(url.scheme(), QStringLiteral("mailto"));
+        QCOMPARE(url.path(), send->text());
+        QCOMPARE(QUrlQuery(url).queryItemValue(QStringLiteral("subject"), QUrl::FullyDecoded),
+            QStringLiteral("Отзыв о программе"));
+        QCOMPARE(
+            QUrlQuery(url).queryItemValue(QStringLiteral("body"), QUrl::FullyDecoded), QStringLiteral("\r"));
+        QVERIFY(messages.shown.isEmpty());
+    }
+
+    void mailProgramMissing()
+    {
+        opener.succeeds = false;
+        box->show();
+        box->sendClick();
+        QCOMPARE(messages.shown, QStringList { QStringLiteral("Auto method failed.") });
+        QVERIFY(box->isVisible());
+    }
+
+    void enterPressesOk()
+    {
+        box->show();
+        QTest::keyClick(box.get(), Qt::Key_Return);
+        QVERIFY(!box->isVisible());
+        QCOMPARE(box->result(), int(QDialog::Accepted));
+        QVERIFY(opener.opened.isEmpty());
+    }
+
+private:
+    RecordedMessages messages;
+    RecordedOpener opener;
+    std::unique_ptr<TAboutBox> box;
+};
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    applyAppStyle(app);
+    TestAutor test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_autor.moc"

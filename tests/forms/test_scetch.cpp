@@ -1,0 +1,323 @@
+// The spring sketch window: its fields, its drawing and its printing.
+
+#include "engine/inputform.h"
+#include "engine/peremenn.h"
+#include "forms/appstyle.h"
+#include "forms/scetch.h"
+#include "forms/sketchfields.h"
+#include "forms/sketchprint.h"
+#include "forms/sketchresources.h"
+#include "helpers/scetch_testing.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPrinter>
+#include <QProcess>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSvgRenderer>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+
+#include <memory>
+
+using scetchtest::RecordedMessages;
+
+namespace {
+
+QLineEdit* field(QWidget& window, const char* name)
+{
+    return window.findChild<QLineEdit*>(QString::fromLatin1(name));
+}
+
+QString run(const QString& program, const QStringList& args)
+{
+    QProcess process;
+    process.start(program, args);
+    if (!process.waitForFinished(60000) || process.exitCode() != 0)
+        return QStringLiteral("<%1 failed>").arg(program);
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// The left and top of a word on the first PDF page, in points.
+QPointF wordPosition(const QString& pdf, const QString& word)
+{
+    const QString html
+        = run(QStringLiteral("pdftotext"), { QStringLiteral("-bbox"), pdf, QStringLiteral("-") });
+    const QRegularExpression re(QStringLiteral("<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\"[^>]*>")
+        + QRegularExpression::escape(word.toHtmlEscaped()) + QStringLiteral("</word>"));
+    const auto m = re.match(html);
+    return m.hasMatch() ? QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()) : QPointF(-1, -1);
+}
+
+} // namespace
+
+class TestScetch : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        p = Peremenn();
+        messages = RecordedMessages();
+        QVERIFY(dir.isValid());
+        printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(pdfPath());
+        QFile::remove(pdfPath());
+        window = std::make_unique<TForm2>(p, messages, *printer);
+    }
+
+    void cleanup() { window.reset(); }
+
+    void fieldsAfterCalculation_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("expected");
+        // wire-class2.rid: class II wire, group I, F1 10 kgf, F2 30 kgf,
+        // outer diameter 20, stroke 15; the wire comes out at 4 mm.
+        // clang-format off
+        QTest::newRow("Tau3 stress at F3") << "Edit1" << "375,400369162088";
+        QTest::newRow("Tau allowable stress") << "Edit2" << "456";
+        QTest::newRow("F3") << "Edit3" << "375";
+        QTest::newRow("F2") << "Edit4" << "300";
+        QTest::newRow("F1") << "Edit5" << "100";
+        QTest::newRow("D1 outer diameter") << "Edit6" << "20";
+        QTest::newRow("D mean diameter") << "Edit7" << "16";
+        QTest::newRow("Sk ground end") << "Edit8" << "1";
+        QTest::newRow("L0 free length") << "Edit9" << "138,201147611001";
+        QTest::newRow("d wire") << "Edit10" << "4";
+        QTest::newRow("t pitch") << "Edit11" << "5,08465952350003";
+        QTest::newRow("S2") << "Edit12" << "22,5609180888006";
+        QTest::newRow("S3") << "Edit13" << "28,2011476110007";
+        QTest::newRow("L2") << "Edit14" << "115,6402295222";
+        QTest::newRow("L3") << "Edit15" << "110";
+        QTest::newRow("L1") << "Edit16" << "130,680841581401";
+        QTest::newRow("S1") << "Edit17" << "7,52030602960019";
+        QTest::newRow("Tau2 stress at F2") << "Edit18" << "300,32029532967";
+        // clang-format on
+    }
+
+    void fieldsAfterCalculation()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, expected);
+        QVERIFY(scetchtest::calculateExample(p, "wire-class2.rid"));
+        window->show();
+        auto* edit = field(*window, qPrintable(name));
+        QVERIFY(edit);
+        QCOMPARE(edit->text(), expected);
+        // a long value shows its leading digits, cut off at the right
+        QCOMPARE(edit->cursorPosition(), 0);
+        scetchtest::saveScreenshot(*window, QStringLiteral("sketch"));
+    }
+
+    void allZeroBeforeAnyCalculation()
+    {
+        window->show();
+        const auto edits = window->findChildren<QLineEdit*>();
+        QCOMPARE(edits.size(), 18);
+        for (QLineEdit* edit : edits) {
+            QCOMPARE(edit->text(), QStringLiteral("0"));
+            QVERIFY(edit->isReadOnly());
+            QCOMPARE(edit->focusPolicy(), Qt::NoFocus);
+        }
+    }
+
+    void derivedDiameters_data()
+    {
+        QTest::addColumn<double>("D1");
+        QTest::addColumn<double>("d");
+        QTest::addColumn<QString>("meanDiameter");
+        QTest::addColumn<QString>("groundEnd");
+        // clang-format off
+        QTest::newRow("whole and half") << 20.0 << 2.0 << "18" << "0,5";
+        QTest::newRow("decimal wire") << 12.5 << 1.2 << "11,3" << "0,3";
+        QTest::newRow("fifteen digits") << 10.0 << 10.0 / 3 << "6,66666666666667" << "0,833333333333333";
+        QTest::newRow("tiny wire in scientific form") << 1.0 << 0.0002 << "0,9998" << "5E-5";
+        // clang-format on
+    }
+
+    void derivedDiameters()
+    {
+        QFETCH(double, D1);
+        QFETCH(double, d);
+        QFETCH(QString, meanDiameter);
+        QFETCH(QString, groundEnd);
+        p.D1 = D1;
+        p.d = d;
+        window->show();
+        QCOMPARE(field(*window, "Edit7")->text(), meanDiameter);
+        QCOMPARE(field(*window, "Edit8")->text(), groundEnd);
+    }
+
+    void printButtonDisabledUntilFirstShown()
+    {
+        auto* pr = window->findChild<QToolButton*>(QStringLiteral("pr"));
+        QVERIFY(pr);
+        QVERIFY(!pr->isEnabled());
+        window->show();
+        QVERIFY(pr->isEnabled());
+    }
+
+    void refilledOnEveryShowingOnly()
+    {
+        QVERIFY(scetchtest::calculateExample(p, "wire-class2.rid"));
+        window->show();
+        // A later calculation that stops at the coil impact check sets the
+        // force, stress and wire again and leaves the deflections and
+        // lengths of the one before.
+        QVERIFY(!scetchtest::calculateExample(p, "steel-60s2a.rid", [](InputForm& f) { f.vmax = "100"; }));
+        QVERIFY(p.calcFailed);
+        QCOMPARE(field(*window, "Edit3")->text(), QStringLiteral("375")); // open: not followed
+        window->hide();
+        window->show();
+        QCOMPARE(field(*window, "Edit3")->text(), QStringLiteral("625"));
+        QCOMPARE(field(*window, "Edit2")->text(), QStringLiteral("471"));
+        QCOMPARE(field(*window, "Edit10")->text(), QStringLiteral("5"));
+        QCOMPARE(field(*window, "Edit7")->text(), QStringLiteral("25"));
+        QCOMPARE(field(*window, "Edit17")->text(), QStringLiteral("7,52030602960019"));
+        QCOMPARE(field(*window, "Edit9")->text(), QStringLiteral("138,201147611001"));
+        QCOMPARE(field(*window, "Edit1")->text(), QStringLiteral("375,400369162088"));
+    }
+
+    void closeHides()
+    {
+        window->show();
+        QTest::mouseClick(window->findChild<QPushButton*>(QStringLiteral("BitBtn1")), Qt::LeftButton);
+        QVERIFY(!window->isVisible());
+    }
+
+    void printLeavesOutItsOwnButton_data()
+    {
+        QTest::addColumn<bool>("byButton");
+        QTest::addColumn<bool>("buttonPrinted");
+        QTest::newRow("Печать") << true << false;
+        QTest::newRow("the page painter alone") << false << true;
+    }
+
+    void printLeavesOutItsOwnButton()
+    {
+        QFETCH(bool, byButton);
+        QFETCH(bool, buttonPrinted);
+        window->show();
+        auto* pr = window->findChild<QToolButton*>(QStringLiteral("pr"));
+        if (byButton)
+            QTest::mouseClick(pr, Qt::LeftButton);
+        else
+            QVERIFY(printClientArea(*window, *printer));
+        QVERIFY(pr->isVisible());
+        QVERIFY(messages.shown.isEmpty());
+        const QString text = run(QStringLiteral("pdftotext"), { pdfPath(), QStringLiteral("-") });
+        QVERIFY(text.contains(QStringLiteral("Закрыть")));
+        QCOMPARE(text.contains(QStringLiteral("Печать")), buttonPrinted);
+    }
+
+    void printFailureIsReported()
+    {
+        printer->setOutputFileName(dir.filePath(QStringLiteral("missing/folder/sketch.pdf")));
+        window->show();
+        window->findChild<QToolButton*>(QStringLiteral("pr"))->click();
+        QCOMPARE(messages.shown, QStringList { QStringLiteral("Ошибка печати") });
+        QVERIFY(window->findChild<QToolButton*>(QStringLiteral("pr"))->isVisible());
+    }
+
+    void drawingHasABoxUnderEveryFieldAndItsLabelLeftOfIt()
+    {
+        initSketchResources();
+        QSvgRenderer drawing(QStringLiteral(":/sketch/sketch.svg"));
+        QVERIFY(drawing.isValid());
+        QCOMPARE(drawing.viewBox(), QRect(0, 0, 435, 416));
+        QList<QRect> covered { QRect(30, 386, 75, 25), QRect(346, 386, 75, 25) };
+        window->show();
+        for (auto* label : window->findChildren<QLabel*>())
+            covered << label->geometry();
+        for (const auto& f : kSketchFields)
+            covered << f.rect;
+        for (const auto& f : kSketchFields) {
+            const QString name = QString::fromLatin1(f.name);
+            const QRectF box = drawing.boundsOnElement(QStringLiteral("box-") + name);
+            QVERIFY2(qAbs(box.left() - f.rect.left()) <= 1 && qAbs(box.top() - f.rect.top()) <= 1
+                    && qAbs(box.right() - f.rect.right()) <= 1 && qAbs(box.bottom() - f.rect.bottom()) <= 1,
+                f.name);
+            const QString labelId = QStringLiteral("label-") + name;
+            if (name == QLatin1String("Edit1") || name == QLatin1String("Edit18"))
+                continue; // labelled by the window
+            QVERIFY2(drawing.elementExists(labelId), f.name);
+            const QRectF label = drawing.boundsOnElement(labelId);
+            QVERIFY2(!label.isEmpty() && label.right() <= f.rect.left(), f.name);
+            QVERIFY2(label.top() >= f.rect.top() - 2 && label.bottom() <= f.rect.bottom() + 2, f.name);
+            for (const QRect& r : covered)
+                QVERIFY2(!label.intersects(r), f.name);
+        }
+    }
+
+    void printsOnePageWithTheFieldTexts()
+    {
+        // short values, so that every one is whole in its field
+        p.tau3 = 611;
+        p.tau = 622;
+        p.F3 = 633;
+        p.F2 = 644;
+        p.F1 = 655;
+        p.D1 = 26;
+        p.d = 4; // D 22, Sk 1
+        p.L0calc = 177;
+        p.t = 7.25;
+        p.S2 = 28.5;
+        p.S3 = 39;
+        p.L2 = 148.5;
+        p.L3 = 138;
+        p.L1 = 165.5;
+        p.S1 = 11.5;
+        p.tau2 = 499;
+        window->show();
+        window->findChild<QToolButton*>(QStringLiteral("pr"))->click();
+        QVERIFY(messages.shown.isEmpty());
+
+        QCOMPARE(run(QStringLiteral("pdfinfo"), { pdfPath() })
+                     .section(QStringLiteral("Pages:"), 1)
+                     .simplified()
+                     .section(u' ', 0, 0),
+            QStringLiteral("1"));
+        // drawn, not pasted in as a bitmap
+        QCOMPARE(run(QStringLiteral("pdfimages"), { QStringLiteral("-list"), pdfPath() }).count(u'\n'), 2);
+        const QString text = run(QStringLiteral("pdftotext"), { pdfPath(), QStringLiteral("-") });
+        const QStringList words = text.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+        for (const char* expected : { "611", "622", "633", "644", "655", "26", "22", "1", "177", "4", "7,25",
+                 "28,5", "39", "148,5", "138", "165,5", "11,5", "499", "Tau3*=", "Tau2*=", "Закрыть" })
+            QVERIFY2(words.contains(QString::fromUtf8(expected)), expected);
+        QVERIFY(!text.contains(QStringLiteral("Печать")));
+
+        // At the top left of the printable area, one screen pixel (1/96
+        // inch) being 0.75 point.
+        const QPointF tau3 = wordPosition(pdfPath(), QStringLiteral("Tau3*="));
+        const QPointF tau2 = wordPosition(pdfPath(), QStringLiteral("Tau2*="));
+        const QRectF printable = printer->pageLayout().paintRectPoints();
+        QVERIFY2(qAbs(tau2.x() - tau3.x() - (284 - 26) * 0.75) < 1,
+            qPrintable(QString::number(tau2.x() - tau3.x())));
+        QVERIFY2(qAbs(tau3.x() - printable.left() - 26 * 0.75) < 1.5, qPrintable(QString::number(tau3.x())));
+        QVERIFY2(qAbs(tau3.y() - printable.top() - 22 * 0.75) < 3, qPrintable(QString::number(tau3.y())));
+    }
+
+private:
+    QString pdfPath() const { return dir.filePath(QStringLiteral("sketch.pdf")); }
+
+    QTemporaryDir dir;
+    Peremenn p;
+    RecordedMessages messages;
+    std::unique_ptr<QPrinter> printer;
+    std::unique_ptr<TForm2> window;
+};
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    applyAppStyle(app);
+    TestScetch test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_scetch.moc"
