@@ -279,8 +279,10 @@ void TForm1::RascetClick()
             // "0" in vmax and ni is replaced for good, even when a later
             // field stops the command.
             const auto keepReplacements = qScopeGuard([&] {
-                ui.vmax->setText(qs(form.vmax));
-                ui.ni->setText(qs(form.ni));
+                if (ui.vmax->text() != qs(form.vmax))
+                    ui.vmax->setText(qs(form.vmax));
+                if (ui.ni->text() != qs(form.ni))
+                    ui.ni->setText(qs(form.ni));
             });
             outcome = applyCalcInputs(peremenn_, form);
         }

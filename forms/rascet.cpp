@@ -22,6 +22,7 @@ TForm3::TForm3(Peremenn& peremenn, Messages& messages, TForm8& diameterChoice, Q
 {
     ui.setupUi(this);
     fixWindow(this, QSize(536, 344));
+    ui.otcet->setUndoRedoEnabled(false); // nothing to undo; it would only grow
     ui.BitBtn2->setIcon(glyph("print"));
     ui.BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
     connect(ui.BitBtn2, &QPushButton::clicked, this, &TForm3::BitBtn2Click);
@@ -41,31 +42,53 @@ QFont TForm3::printFont() const
 
 void TForm3::clearReport()
 {
-    ui.otcet->clear();
+    pending_.clear();
+    // Emptied in place: a new document would drop the shaped fonts too.
+    QTextCursor all(ui.otcet->document());
+    all.select(QTextCursor::Document);
+    all.removeSelectedText();
     lineCount_ = 0;
 }
 
-void TForm3::appendLine(const std::string& line)
+// Lines are gathered and put into the memo together: laying out the memo
+// line by line would cost far more than the calculation itself.
+void TForm3::appendLine(const std::string& line) { pending_ << qs(line); }
+
+void TForm3::flushReport()
 {
+    if (pending_.isEmpty())
+        return;
     // A cleared memo holds one empty line, which the first line fills.
     QTextCursor end(ui.otcet->document());
     end.movePosition(QTextCursor::End);
-    if (lineCount_++ > 0)
+    if (lineCount_ > 0)
         end.insertBlock();
-    end.insertText(qs(line));
+    end.insertText(pending_.join(QLatin1Char('\n')));
+    lineCount_ += static_cast<int>(pending_.size());
+    pending_.clear();
 }
 
-void TForm3::showMessage(const std::string& text) { messages_.message(qs(text)); }
+void TForm3::showMessage(const std::string& text)
+{
+    flushReport(); // the lines so far are on the screen while the user reads
+    messages_.message(qs(text));
+}
 
-bool TForm3::chooseDiameter(Peremenn&) { return diameterChoice_.choose(); }
+bool TForm3::chooseDiameter(Peremenn&)
+{
+    flushReport();
+    return diameterChoice_.choose();
+}
 
 void TForm3::enablePrint() { ui.BitBtn2->setEnabled(true); }
 
 void TForm3::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
-    if (!event->spontaneous())
+    if (!event->spontaneous()) {
         guarded(messages_, [this] { runCalculation(peremenn_, *this); });
+        flushReport();
+    }
 }
 
 void TForm3::BitBtn2Click()

@@ -40,6 +40,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void flushReport();
     void BitBtn2Click();
     void Timer1Timer();
 
@@ -48,5 +49,6 @@ private:
     TForm8& diameterChoice_;
     QPrinter& printer_;
     QTimer Timer1;
+    QStringList pending_; // appended, not yet in the memo
     int lineCount_ = 0;
 };
