@@ -161,7 +161,9 @@ private slots:
         QFETCH(bool, failed);
         Rig rig;
         setInputs(rig.p, kWire2, 1, "1", "2", "35", "10");
+        QStringList shownWhileAsking;
         OnModal answer([&](QWidget*) {
+            shownWhileAsking = rig.window.reportLines();
             if (pick.isEmpty()) {
                 rig.choice.ui.BitBtn2->click();
                 return;
@@ -171,6 +173,9 @@ private slots:
         });
         rig.window.show();
         QVERIFY(answer.fired());
+        // The lines so far are on the screen while the user picks.
+        QCOMPARE(shownWhileAsking.size(), 2);
+        QVERIFY(shownWhileAsking.last().contains(QStringLiteral("taupr=618")));
         QCOMPARE(rig.messages.messages.value(0), QStringLiteral("Не выполнено условие устойчивости i>10"));
         QCOMPARE(rig.p.calcFailed, failed);
         const QStringList lines = rig.window.reportLines();
