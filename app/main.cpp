@@ -1,2 +1,27 @@
-// Placeholder until the main window lands.
-int main() { return 0; }
+// pruz: the program. Creates the shared record and the windows that exist
+// from the start (ProgramWindows, in their order), shows the main window and
+// runs the event loop. The main window's first showing reads the catalogue
+// from the data directory, which is the working directory. Closing the main
+// window ends the program.
+
+#include "engine/peremenn.h"
+#include "forms/appstyle.h"
+#include "forms/filechooser.h"
+#include "forms/programwindows.h"
+#include "forms/qtmessages.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    applyAppStyle(app);
+
+    Peremenn peremenn;
+    QtMessages messages;
+    QtFileChooser files;
+    ProgramWindows windows(peremenn, messages, files);
+
+    windows.form1.show();
+    return app.exec();
+}

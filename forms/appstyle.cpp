@@ -6,7 +6,6 @@
 void applyAppStyle(QApplication& app)
 {
     app.setApplicationName(QStringLiteral("pruz"));
-    app.setApplicationDisplayName(QStringLiteral("Расчет пружин"));
     app.setAttribute(Qt::AA_DontUseNativeDialogs);
     // The layouts were drawn for an 8 pt sans serif at 96 dpi (11 pixels);
     // Liberation Sans has the metrics of the face they were drawn for.
@@ -14,3 +13,5 @@ void applyAppStyle(QApplication& app)
     font.setPixelSize(11);
     app.setFont(font);
 }
+
+QString programName() { return QStringLiteral("Расчет пружин"); }

@@ -1,5 +1,7 @@
 #include "forms/qtmessages.h"
 
+#include "forms/appstyle.h"
+
 #include <QApplication>
 #include <QMessageBox>
 
@@ -8,7 +10,7 @@ void QtMessages::message(const QString& text)
     QWidget* parent = parent_ ? parent_ : QApplication::activeWindow();
     QString shown = text;
     shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationDisplayName(), shown, QMessageBox::Ok, parent);
+    QMessageBox box(QMessageBox::NoIcon, programName(), shown, QMessageBox::Ok, parent);
     box.exec();
 }
 

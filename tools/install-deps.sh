@@ -9,7 +9,7 @@ packages=(
   clang libclang-rt-dev
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-qpa-plugins
   libgl-dev libxkbcommon-dev
-  xvfb xauth x11-utils imagemagick poppler-utils
+  xvfb xauth x11-utils xdotool imagemagick poppler-utils
   fonts-dejavu-core fonts-liberation
   python3
 )

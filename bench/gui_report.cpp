@@ -1,0 +1,102 @@
+// The time from "Расчет" to a filled report window (paint:0) and to the
+// report painted as well (paint:1), beside the bare calculation of the same
+// spring in the same run (a CalcHost that keeps the lines). Counters:
+// report_us, bare_us and their ratio (aim: below 2). Runs headless
+// (offscreen) unless DISPLAY or QT_QPA_PLATFORM is set.
+#include "engine/calc.h"
+#include "engine/calchost.h"
+#include "engine/inputform.h"
+#include "engine/peremenn.h"
+#include "engine/textfile.h"
+#include "forms/appstyle.h"
+#include "forms/filechooser.h"
+#include "forms/programwindows.h"
+#include "forms/qtmessages.h"
+#include "forms/rascet.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <vector>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+struct KeepLines : CalcHost {
+    std::vector<std::string> lines;
+    void clearReport() override { lines.clear(); }
+    void appendLine(const std::string& line) override { lines.push_back(line); }
+    void showMessage(const std::string&) override {}
+    bool chooseDiameter(Peremenn&) override { return false; }
+    void enablePrint() override {}
+};
+
+struct OpenExample : FileChooser {
+    QString path;
+    QString openFile(QWidget*) override { return path; }
+    QString saveFile(QWidget*) override { return {}; }
+};
+
+double micros(Clock::duration d) { return std::chrono::duration<double, std::micro>(d).count(); }
+
+void BM_RascetToReport(benchmark::State& state)
+{
+    QTemporaryDir data;
+    for (const QString& name : QDir(SHIPPED_DATA_DIR).entryList(QDir::Files))
+        QFile::copy(QStringLiteral(SHIPPED_DATA_DIR) + name, data.filePath(name));
+    QDir::setCurrent(data.path());
+
+    Peremenn peremenn;
+    QtMessages messages;
+    OpenExample files;
+    files.path = QStringLiteral(EXAMPLES_DIR "wire-class2.rid");
+    ProgramWindows windows(peremenn, messages, files);
+    windows.form1.show();
+    windows.form1.ui.SpeedButton3->click(); // Load
+
+    Peremenn bare;
+    bare.dataDir = data.path().toStdString() + "/";
+    InputForm form = parseRid(*readTextLines(files.path.toStdString()));
+    bare.mode = form.mode;
+    applyCalcInputs(bare, form);
+    KeepLines host;
+
+    double reportTotal = 0, bareTotal = 0;
+    for (auto _ : state) {
+        auto start = Clock::now();
+        windows.form1.ui.Rascet->click();
+        if (state.range(0)) QCoreApplication::processEvents(); // paint it
+        reportTotal += micros(Clock::now() - start);
+
+        start = Clock::now();
+        runCalculation(bare, host);
+        benchmark::DoNotOptimize(host.lines.data());
+        bareTotal += micros(Clock::now() - start);
+    }
+    if (windows.form1.reportWindow()->reportLines().size() != static_cast<qsizetype>(host.lines.size()))
+        state.SkipWithError("the report window and the bare calculation differ");
+    const double n = static_cast<double>(state.iterations());
+    state.counters["report_us"] = reportTotal / n;
+    state.counters["bare_us"] = bareTotal / n;
+    state.counters["ratio"] = reportTotal / bareTotal;
+}
+BENCHMARK(BM_RascetToReport)->ArgName("paint")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    applyAppStyle(app);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

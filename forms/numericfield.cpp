@@ -1,0 +1,58 @@
+#include "forms/numericfield.h"
+
+#include "engine/peremenn.h"
+
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+
+NumericField::NumericField(QLineEdit* edit, FieldKind kind, Peremenn& peremenn)
+    : QObject(edit), edit_(edit), kind_(kind), peremenn_(peremenn)
+{
+    edit_->installEventFilter(this);
+}
+
+void NumericField::keyDown(const QKeyEvent& event) { peremenn_.lastKey = inputFloat(event); }
+
+bool NumericField::keyPress(const QKeyEvent& event)
+{
+    if (!producesCharacter(event))
+        return false;
+    const char key = peremenn_.lastKey;
+    if (!acceptKey(kind_, key, edit_->text()))
+        return true; // swallowed without a sound
+    if (key == kBackspace)
+        return false; // the field deletes as usual
+    edit_->insert(QString(QLatin1Char(key)));
+    return true;
+}
+
+void NumericField::exit()
+{
+    const QString tidy = tidyOnExit(edit_->text());
+    if (tidy != edit_->text())
+        edit_->setText(tidy);
+}
+
+bool NumericField::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != edit_)
+        return false;
+    switch (event->type()) {
+    case QEvent::KeyPress: {
+        const auto& key = static_cast<const QKeyEvent&>(*event);
+        keyDown(key);
+        return keyPress(key);
+    }
+    case QEvent::FocusOut: {
+        // Leaving for a context menu or another application is not leaving
+        // the field.
+        const auto reason = static_cast<const QFocusEvent&>(*event).reason();
+        if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason)
+            exit();
+        return false;
+    }
+    default:
+        return false;
+    }
+}

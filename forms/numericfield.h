@@ -1,0 +1,37 @@
+#pragma once
+// The behaviour of one numeric input field: the key filter on key-down
+// (inputFloat into peremenn.lastKey), the character test on key-press (the
+// filter's character is inserted instead of the typed one, so the full stop
+// key types a comma) and the tidying when the field loses the focus. Keys
+// that give no character (arrows, Home, End, Delete, Tab) keep their effect;
+// pasting through the context menu is not filtered.
+//
+// Used by the nine fields of the main window and by the new-diameter dialog.
+
+#include "forms/inputfloat.h"
+
+#include <QObject>
+
+class QLineEdit;
+struct Peremenn;
+
+class NumericField : public QObject {
+    Q_OBJECT
+public:
+    // Filters `edit`, whose parent owns this object.
+    NumericField(QLineEdit* edit, FieldKind kind, Peremenn& peremenn);
+
+    // The three handlers, callable on their own.
+    void keyDown(const QKeyEvent& event);
+    // True when the key was handled here (inserted or refused).
+    bool keyPress(const QKeyEvent& event);
+    void exit();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QLineEdit* edit_;
+    FieldKind kind_;
+    Peremenn& peremenn_;
+};

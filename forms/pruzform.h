@@ -1,0 +1,92 @@
+#pragma once
+// TForm1, the main window: the input form of one spring, the toolbar (New,
+// Load, Save, Settings, About), the column of the stocked wire diameters of
+// the chosen material and the bottom bar ("Расчет", "Эскиз", "Закрыть").
+//
+// How the parts meet: the nine numeric fields are filtered by NumericField;
+// the window sees every key first (FormKeyDown: Enter walks to the next
+// enabled field). "Расчет" copies the form into the shared record through
+// the engine's applyCalcInputs and shows the report window TForm3, whose
+// showing runs the calculation; a wire diameter question goes to TForm8.
+// Load and Save go through a FileChooser and the engine's ".rid" reader and
+// writer. The report, sketch and settings windows are made on first use and
+// kept; closing this window ends the program.
+
+#include "engine/inputform.h"
+#include "ui_pruzform.h"
+
+#include <QWidget>
+#include <memory>
+
+class FileChooser;
+class Messages;
+class QDialog;
+class QPrinter;
+class TForm3;
+class TForm8;
+struct Peremenn;
+
+class TForm1 : public QWidget {
+    Q_OBJECT
+public:
+    TForm1(Peremenn& peremenn, Messages& messages, FileChooser& files, QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    // The diameter choice dialog made at start-up, right after this window;
+    // needed before the first "Расчет".
+    void setDiameterChoice(TForm8& dialog) { diameterChoice_ = &dialog; }
+
+    // The form as a ".rid" file holds it, and the way Load puts it back.
+    InputForm formState() const;
+    void applyFormState(const InputForm& form);
+
+    // The report window once the first "Расчет" has made it.
+    TForm3* reportWindow() const { return report_; }
+    QWidget* sketchWindow() const { return sketch_; }
+    // The printer the report (and the sketch) print on: the last one chosen
+    // in a print dialog.
+    QPrinter& printer();
+
+    Ui::TForm1 ui;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void FormShow();
+    void FormKeyDown(QWidget* focused, const QKeyEvent& event);
+    bool fillMaterialList();
+    void fillDiameterMemo(const QString& material);
+    void setModeH();
+
+    void RascetClick();
+    void scetchClick();
+    void StopClick();
+    void SpeedButton1Click();
+    void SpeedButton2Click();
+    void SpeedButton3Click();
+    void SpeedButton4Click();
+    void SpeedButton5Click();
+    void rbhClick();
+    void rbl0Click();
+    void materialChange();
+    void grupChange();
+
+    // The windows that other parts of the program provide, each made here
+    // on first use.
+    QWidget* createSketchWindow();
+    QDialog* createSettingsWindow();
+    void showAbout();
+
+    Peremenn& peremenn_;
+    Messages& messages_;
+    FileChooser& files_;
+    TForm8* diameterChoice_ = nullptr;
+    std::unique_ptr<QPrinter> printer_;
+    TForm3* report_ = nullptr;
+    QWidget* sketch_ = nullptr;
+    QDialog* settings_ = nullptr;
+    QDialog* about_ = nullptr;
+    bool started_ = false;
+};

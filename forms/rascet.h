@@ -1,0 +1,54 @@
+#pragma once
+// TForm3, "Результат расчета": the report window. Every showing runs the
+// calculation, which writes its report line by line into the memo `otcet`
+// through the CalcHost interface; a wire diameter question goes to the
+// diameter choice dialog. A 55 ms timer closes the window once a
+// calculation has failed. "Печать" prints the report on the shared printer.
+
+#include "engine/calchost.h"
+#include "ui_rascet.h"
+
+#include <QStringList>
+#include <QTimer>
+#include <QWidget>
+
+class Messages;
+class QPrinter;
+class TForm8;
+struct Peremenn;
+
+class TForm3 : public QWidget, public CalcHost {
+    Q_OBJECT
+public:
+    TForm3(Peremenn& peremenn, Messages& messages, TForm8& diameterChoice, QPrinter& printer,
+           QWidget* parent = nullptr);
+
+    // The report as shown, one string per line.
+    QStringList reportLines() const;
+    // The font the report is printed in: the memo's, at 10 points.
+    QFont printFont() const;
+
+    void clearReport() override;
+    void appendLine(const std::string& line) override;
+    void showMessage(const std::string& text) override;
+    bool chooseDiameter(Peremenn& p) override;
+    void enablePrint() override;
+
+    Ui::TForm3 ui;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void flushReport();
+    void BitBtn2Click();
+    void Timer1Timer();
+
+    Peremenn& peremenn_;
+    Messages& messages_;
+    TForm8& diameterChoice_;
+    QPrinter& printer_;
+    QTimer Timer1;
+    QStringList pending_; // appended, not yet in the memo
+    int lineCount_ = 0;
+};

@@ -1,0 +1,16 @@
+#include "forms/windowframe.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+
+void fixWindow(QWidget* window, QSize client)
+{
+    window->setFixedSize(client);
+    window->setWindowFlags((window->windowFlags() & Qt::WindowType_Mask) | Qt::CustomizeWindowHint
+                           | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        window->move(area.center() - QPoint(client.width() / 2, client.height() / 2));
+    }
+}

@@ -1,0 +1,26 @@
+#pragma once
+// For tests that must run a real modal dialog: while this object lives, the
+// first modal widget that opens (polled every 10 ms) is handed to `action`,
+// which typically presses a button, so a test never hangs.
+//
+//   OnModal answer([&](QWidget*) { dialog.ui.BitBtn1->click(); });
+//   QVERIFY(dialog.choose());
+//   QVERIFY(answer.fired());
+
+#include <QTimer>
+
+#include <functional>
+
+class QWidget;
+
+class OnModal {
+public:
+    explicit OnModal(std::function<void(QWidget*)> action);
+    // Whether a modal widget opened and was handed over.
+    bool fired() const { return fired_; }
+
+private:
+    QTimer timer_;
+    std::function<void(QWidget*)> action_;
+    bool fired_ = false;
+};

@@ -1,0 +1,717 @@
+// The main window: start-up, the key filter of the nine fields, the Enter
+// key, "Расчет", New, Settings, Load and Save of ".rid" files, and the
+// report of an example file against pruzcalc's.
+#include "engine/encoding.h"
+#include "engine/inputform.h"
+#include "engine/peremenn.h"
+#include "engine/textfile.h"
+#include "forms/dopvvod.h"
+#include "forms/filechooser.h"
+#include "forms/pruzform.h"
+#include "forms/rascet.h"
+#include "helpers/datacopy.h"
+#include "helpers/formtest.h"
+#include "helpers/onmodal.h"
+#include "helpers/recorder.h"
+#include "helpers/textfit.h"
+
+#include <QClipboard>
+#include <QComboBox>
+#include <QDialog>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QRadioButton>
+#include <QToolButton>
+
+namespace {
+
+struct ScriptedFiles : FileChooser {
+    QString toOpen;
+    QString toSave;
+    QString openFile(QWidget*) override { return toOpen; }
+    QString saveFile(QWidget*) override { return toSave; }
+};
+
+const QString kCaption = QStringLiteral("Расчет пружин сжатия по ОСТ 5.9539-80");
+const QString kWire1 = QStringLiteral("Проволока I класса");
+const QString kWire2 = QStringLiteral("Проволока II класса");
+
+QStringList fileLines(const QString& path)
+{
+    QStringList out;
+    if (auto lines = readTextLines(path.toStdString()))
+        for (const auto& l : *lines)
+            out << QString::fromStdString(l);
+    return out;
+}
+
+QStringList ridText(const InputForm& form)
+{
+    QStringList out;
+    for (const auto& l : ridLines(form))
+        out << QString::fromStdString(l);
+    return out;
+}
+
+// The state of the wire-class2 example, typed by hand.
+const QStringList kWire2Example{"1", "0", "1", "0", "0", "1", "1", "10", "30", "20", "15", "2", "0", "5",
+                                "0", "0", "0", "1", "1", "1", "1", kWire2};
+
+} // namespace
+
+class TestPruzform : public QObject {
+    Q_OBJECT
+
+    struct Rig {
+        DataCopy data;
+        Peremenn p;
+        MessageRecorder messages;
+        ScriptedFiles files;
+        TForm1 form{p, messages, files};
+        TForm8 choice{p, messages, &form};
+
+        explicit Rig(bool show = true)
+        {
+            QDir::setCurrent(data.dir());
+            form.setDiameterChoice(choice);
+            if (show)
+                start();
+        }
+        ~Rig() { QDir::setCurrent(QDir::tempPath()); }
+        void start()
+        {
+            form.show();
+            QApplication::setActiveWindow(&form);
+            QVERIFY(QTest::qWaitForWindowActive(&form));
+        }
+        QString ridPath(const QString& name) const { return data.dir() + name; }
+        QStringList memo() const { return form.ui.comm->toPlainText().split('\n', Qt::SkipEmptyParts); }
+        void pickGroup(int index)
+        {
+            form.ui.grup->setCurrentIndex(index);
+            emit form.ui.grup->activated(index);
+        }
+        void pickMaterial(int index)
+        {
+            form.ui.material->setCurrentIndex(index);
+            emit form.ui.material->activated(index);
+        }
+        void load(const QString& path)
+        {
+            files.toOpen = path;
+            form.ui.SpeedButton3->click();
+        }
+    };
+
+    static QStringList diameterMemo(const DataCopy& data, const QString& material)
+    {
+        QStringList out;
+        for (const QString& line : fileLines(data.dir() + material + ".dat"))
+            if (!line.isEmpty())
+                out << QStringLiteral("  \u2205 ") + line;
+        return out;
+    }
+
+private slots:
+    void layout()
+    {
+        Rig rig(false);
+        QCOMPARE(rig.form.size(), QSize(539, 443));
+        QCOMPARE(rig.form.windowTitle(), kCaption);
+        rig.start();
+        QCOMPARE(cutTexts(&rig.form), QStringList());
+        for (auto* button : rig.form.ui.Toolbar->findChildren<QToolButton*>()) {
+            QCOMPARE(button->focusPolicy(), Qt::NoFocus);
+            QCOMPARE(button->icon().isNull(), false);
+        }
+        QCOMPARE(rig.form.ui.SpeedButton3->toolTip(), QStringLiteral("Загрузить исходные данные"));
+    }
+
+    void startUp()
+    {
+        Rig rig;
+        QCOMPARE(QString::fromStdString(rig.p.dataDir), QDir::currentPath() + "/");
+        QStringList materials;
+        for (int k = 0; k < rig.form.ui.material->count(); ++k)
+            materials << rig.form.ui.material->itemText(k);
+        QCOMPARE(materials, fileLines(rig.data.dir() + "material.dat"));
+        QCOMPARE(rig.form.ui.material->currentText(), kWire1);
+        QCOMPARE(rig.form.ui.grup->currentText(), QStringLiteral("I"));
+        QCOMPARE(rig.p.mode, 1);
+        QVERIFY(!rig.form.ui.l0->isEnabled() && !rig.form.ui.n->isEnabled() && rig.form.ui.h->isEnabled());
+        QCOMPARE(rig.form.ui.Label21->text(), QStringLiteral("имеющимся на складе"));
+        // Every stocked diameter, the last one too.
+        QCOMPARE(rig.memo(), diameterMemo(rig.data, kWire1));
+        QCOMPARE(rig.memo().last(), QStringLiteral("  \u2205 8"));
+        QCOMPARE(rig.messages.messages, QStringList());
+        // Saved at once: the form's start state.
+        rig.files.toSave = rig.ridPath("start.rid");
+        rig.form.ui.SpeedButton2->click();
+        QStringList expected{"1", "0", "1", "0", "0", "1", "0", "0", "0", "0", "0", "0", "0", "5",
+                             "0", "0", "0", "1", "1", "1", "1", kWire1};
+        QCOMPARE(fileLines(rig.files.toSave), expected);
+        QCOMPARE(rig.form.windowTitle(), "Расчет пружины " + rig.files.toSave);
+    }
+
+    void startUpWithoutCatalogue_data()
+    {
+        QTest::addColumn<QString>("removed");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<int>("mode");
+        QTest::newRow("no material list") << "material.dat" << "no material.dat" << 0;
+        QTest::newRow("no diameter file") << kWire1 + ".dat" << "no " + kWire1 + ".dat" << 1;
+    }
+    void startUpWithoutCatalogue()
+    {
+        QFETCH(QString, removed);
+        QFETCH(QString, message);
+        QFETCH(int, mode);
+        Rig rig(false);
+        rig.data.remove(removed);
+        rig.start();
+        QCOMPARE(rig.messages.messages, QStringList{message});
+        QCOMPARE(rig.p.mode, mode);
+        QCOMPARE(rig.memo(), QStringList());
+    }
+
+    // QTest keys carry no native scan code: the Qt key and the keypad flag count.
+    void keyFilter_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<bool>("selectAll");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<QString>("after");
+        const int none = Qt::NoModifier, keypad = Qt::KeypadModifier;
+        QTest::newRow("comma into empty") << "f1" << "" << false << int(Qt::Key_Comma) << none << ",";
+        QTest::newRow("full stop types a comma") << "f2" << "5" << false << int(Qt::Key_Period) << none << "5,";
+        QTest::newRow("second comma refused") << "d1" << "12,5" << false << int(Qt::Key_Comma) << none << "12,5";
+        QTest::newRow("zero after a comma") << "h" << "12,5" << false << int(Qt::Key_0) << none << "12,50";
+        QTest::newRow("second leading zero refused") << "l0" << "0" << false << int(Qt::Key_0) << none << "0";
+        QTest::newRow("five after zero") << "n" << "0" << false << int(Qt::Key_5) << none << "05";
+        QTest::newRow("zero after 0,") << "vmax" << "0," << false << int(Qt::Key_0) << none << "0,0";
+        QTest::newRow("letter refused") << "f1" << "1" << false << int(Qt::Key_A) << none << "1";
+        QTest::newRow("space refused") << "f1" << "1" << false << int(Qt::Key_Space) << none << "1";
+        QTest::newRow("minus refused") << "f1" << "1" << false << int(Qt::Key_Minus) << none << "1";
+        QTest::newRow("shift+7 gives 7") << "f1" << "" << false << int(Qt::Key_7) << int(Qt::ShiftModifier) << "7";
+        QTest::newRow("keypad digit") << "f1" << "2" << false << int(Qt::Key_3) << keypad << "23";
+        QTest::newRow("keypad decimal") << "f1" << "2" << false << int(Qt::Key_Period) << keypad << "2,";
+        QTest::newRow("keypad movement gives nothing") << "f1" << "2" << false << int(Qt::Key_Clear) << keypad << "2";
+        QTest::newRow("backspace deletes") << "f1" << "12" << false << int(Qt::Key_Backspace) << none << "1";
+        QTest::newRow("digit replaces a selection") << "f1" << "1,5" << true << int(Qt::Key_7) << none << "7";
+        QTest::newRow("comma refused over 1,5 selected") << "f1" << "1,5" << true << int(Qt::Key_Comma) << none
+                                                         << "1,5";
+        QTest::newRow("integer: comma refused") << "ni" << "1" << false << int(Qt::Key_Comma) << none << "1";
+        QTest::newRow("integer: keypad decimal refused") << "ni" << "1" << false << int(Qt::Key_Period) << keypad
+                                                         << "1";
+        QTest::newRow("integer: zero on zero refused") << "ni" << "0" << false << int(Qt::Key_0) << none << "0";
+        QTest::newRow("integer: digit") << "ni" << "1" << false << int(Qt::Key_0) << none << "10";
+        QTest::newRow("stepni takes one character") << "stepni" << "5" << false << int(Qt::Key_3) << none << "5";
+        QTest::newRow("Ctrl+V pastes nothing") << "f1" << "1" << false << int(Qt::Key_V) << int(Qt::ControlModifier)
+                                               << "1";
+    }
+    void keyFilter()
+    {
+        QFETCH(QString, field);
+        QFETCH(QString, before);
+        QFETCH(bool, selectAll);
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(QString, after);
+        Rig rig;
+        QApplication::clipboard()->setText(QStringLiteral("99"));
+        auto* edit = rig.form.findChild<QLineEdit*>(field);
+        QVERIFY(edit);
+        edit->setEnabled(true);
+        edit->setFocus();
+        edit->setText(before);
+        if (selectAll)
+            edit->selectAll();
+        QTest::keyClick(edit, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QCOMPARE(edit->text(), after);
+    }
+
+    // Keys as X11 reports them: the physical key decides, whatever the layout.
+    void nativeKeys_data()
+    {
+        QTest::addColumn<quint32>("scanCode");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("after");
+        const int shift = Qt::ShiftModifier;
+        QTest::newRow("Russian б key") << 59u << 0x0411 << 0 << "б" << "1,";
+        QTest::newRow("Russian ю key") << 60u << 0x042E << 0 << "ю" << "1,";
+        QTest::newRow("Shift+7, US") << 16u << int(Qt::Key_Ampersand) << shift << "&" << "17";
+        QTest::newRow("Shift+1, Russian") << 10u << int(Qt::Key_Exclam) << shift << "!" << "11";
+        QTest::newRow("Shift+0") << 19u << int(Qt::Key_ParenRight) << shift << ")" << "10";
+        QTest::newRow("Russian letter й") << 24u << 0x0419 << 0 << "й" << "1";
+        QTest::newRow("slash key") << 61u << int(Qt::Key_Period) << 0 << "." << "1";
+        QTest::newRow("keypad 5") << 84u << int(Qt::Key_5) << int(Qt::KeypadModifier) << "5" << "15";
+        QTest::newRow("keypad decimal, Russian") << 91u << int(Qt::Key_Comma) << int(Qt::KeypadModifier) << ","
+                                                 << "1,";
+    }
+    void nativeKeys()
+    {
+        QFETCH(quint32, scanCode);
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(QString, text);
+        QFETCH(QString, after);
+        Rig rig;
+        QLineEdit* edit = rig.form.ui.f1;
+        edit->setFocus();
+        edit->setText(QStringLiteral("1"));
+        QKeyEvent press(QEvent::KeyPress, key, Qt::KeyboardModifiers(modifiers), scanCode, 0, 0, text);
+        QApplication::sendEvent(edit, &press);
+        QCOMPARE(edit->text(), after);
+    }
+
+    void tidyOnLeaving_data()
+    {
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<int>("reason");
+        QTest::addColumn<QString>("after");
+        QTest::newRow("trailing comma goes") << "5," << int(Qt::TabFocusReason) << "5";
+        QTest::newRow("comma alone becomes 0") << "," << int(Qt::MouseFocusReason) << "0";
+        QTest::newRow("empty becomes 0") << "" << int(Qt::OtherFocusReason) << "0";
+        QTest::newRow("number kept") << "12,5" << int(Qt::TabFocusReason) << "12,5";
+        QTest::newRow("context menu is not leaving") << "5," << int(Qt::PopupFocusReason) << "5,";
+        QTest::newRow("other application is not leaving") << "" << int(Qt::ActiveWindowFocusReason) << "";
+    }
+    void tidyOnLeaving()
+    {
+        QFETCH(QString, before);
+        QFETCH(int, reason);
+        QFETCH(QString, after);
+        Rig rig;
+        for (QLineEdit* edit : {rig.form.ui.vmax, rig.form.ui.ni}) {
+            edit->setText(before);
+            QFocusEvent out(QEvent::FocusOut, Qt::FocusReason(reason));
+            QApplication::sendEvent(edit, &out);
+            QCOMPARE(edit->text(), after);
+        }
+    }
+
+    // The bottom buttons take the focus, so a field is tidied before it is read.
+    void clickingRascetTidiesTheField()
+    {
+        Rig rig;
+        rig.form.ui.f1->setFocus();
+        QTRY_VERIFY(rig.form.ui.f1->hasFocus());
+        rig.form.ui.f1->clear();
+        QTest::keyClicks(rig.form.ui.f1, QStringLiteral("0."));
+        QCOMPARE(rig.form.ui.f1->text(), QStringLiteral("0,"));
+        QTest::mouseClick(rig.form.ui.Rascet, Qt::LeftButton);
+        QCOMPARE(rig.form.ui.f1->text(), QStringLiteral("0"));
+        QCOMPARE(rig.form.reportWindow(), nullptr);
+    }
+
+    void enterWalks_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<int>("group");
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<QString>("to");
+        QTest::newRow("f1 to f2") << 1 << 0 << "f1" << "f2";
+        QTest::newRow("d1 to h in mode 1") << 1 << 0 << "d1" << "h";
+        QTest::newRow("d1 to l0 in mode 2") << 2 << 0 << "d1" << "l0";
+        QTest::newRow("h to ni in mode 1") << 1 << 0 << "h" << "ni";
+        QTest::newRow("n to ni in mode 2") << 2 << 0 << "n" << "ni";
+        QTest::newRow("n to f1 with group II") << 2 << 1 << "n" << "f1";
+        QTest::newRow("h to f1 with group IV") << 1 << 3 << "h" << "f1";
+        QTest::newRow("stepni to vmax") << 1 << 2 << "stepni" << "vmax";
+        QTest::newRow("vmax to f1") << 1 << 0 << "vmax" << "f1";
+        QTest::newRow("rbh to ni in mode 1") << 1 << 0 << "rbh" << "ni";
+        QTest::newRow("rbl0 to l0 in mode 2") << 2 << 0 << "rbl0" << "l0";
+        QTest::newRow("winding to ni") << 1 << 0 << "navivkaRight" << "ni";
+        QTest::newRow("material to f1") << 1 << 0 << "material" << "f1";
+        QTest::newRow("group to f1") << 1 << 0 << "grup" << "f1";
+        QTest::newRow("memo keeps the focus") << 1 << 0 << "comm" << "comm";
+    }
+    void enterWalks()
+    {
+        QFETCH(int, mode);
+        QFETCH(int, group);
+        QFETCH(QString, from);
+        QFETCH(QString, to);
+        Rig rig;
+        (mode == 1 ? rig.form.ui.rbh : rig.form.ui.rbl0)->click();
+        rig.pickGroup(group);
+        auto* start = rig.form.findChild<QWidget*>(from);
+        auto* target = rig.form.findChild<QWidget*>(to);
+        QVERIFY(start && target);
+        for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
+            start->setFocus();
+            QTRY_COMPARE(QApplication::focusWidget(), start);
+            const QString textBefore = rig.form.ui.f1->text() + rig.form.ui.ni->text();
+            QTest::keyClick(start, key, key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+            QCOMPARE(QApplication::focusWidget(), target);
+            QCOMPARE(rig.form.ui.f1->text() + rig.form.ui.ni->text(), textBefore);
+        }
+    }
+
+    void groupChoiceEnablesEndurance()
+    {
+        Rig rig;
+        const QList<QLineEdit*> endurance{rig.form.ui.ni, rig.form.ui.stepni, rig.form.ui.vmax};
+        for (int group : {1, 2, 3, 0}) {
+            rig.pickGroup(group);
+            for (QLineEdit* edit : endurance)
+                QCOMPARE(edit->isEnabled(), group == 0 || group == 2);
+        }
+    }
+
+    void materialChoiceRefillsTheColumn()
+    {
+        Rig rig;
+        rig.pickMaterial(2);
+        QCOMPARE(rig.memo(), diameterMemo(rig.data, rig.form.ui.material->itemText(2)));
+    }
+
+    // What "Расчет" stores before it stops or goes on.
+    void rascetReads_data()
+    {
+        QTest::addColumn<QStringList>("texts"); // f1 f2 d1 h vmax ni stepni l0 n
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<int>("group");
+        QTest::addColumn<bool>("proceeds");
+        QTest::addColumn<QList<double>>("stored"); // F1 F2 D1 H Vmax L0 n
+        QTest::addColumn<QStringList>("after");    // vmax and ni texts afterwards
+        const double unset = -7;
+        QTest::newRow("f1 zero stops") << QStringList{"0", "30", "20", "15", "0", "0", "5", "0", "0"} << 1 << 0
+                                       << false << QList<double>{0, unset, unset, unset, unset, unset, unset}
+                                       << QStringList{"0", "0"};
+        QTest::newRow("d1 zero stops") << QStringList{"10", "30", "0", "15", "0", "0", "5", "0", "0"} << 1 << 0
+                                       << false << QList<double>{100, 300, 0, unset, unset, unset, unset}
+                                       << QStringList{"0", "0"};
+        QTest::newRow("h zero stops in mode 1") << QStringList{"10", "30", "20", "0", "0", "0", "5", "60", "8"} << 1
+                                                << 0 << false << QList<double>{100, 300, 20, 0, unset, unset, unset}
+                                                << QStringList{"0", "0"};
+        QTest::newRow("l0 zero stops in mode 2, after the replacements")
+            << QStringList{"10", "30", "20", "15", "0", "0", "0", "0", "8"} << 2 << 0 << false
+            << QList<double>{100, 300, 20, 15, 3, 0, unset} << QStringList{"3", "1"};
+        QTest::newRow("n zero stops in mode 2") << QStringList{"10", "30", "20", "0", "0,0", "2", "5", "60", "0"}
+                                                << 2 << 0 << false << QList<double>{100, 300, 20, 0, 0, 60, 0}
+                                                << QStringList{"0,0", "2"};
+        QTest::newRow("mode 1 proceeds with l0 and n zero")
+            << QStringList{"10", "30", "20", "15", "2", "0", "5", "0", "0"} << 1 << 0 << true
+            << QList<double>{100, 300, 20, 15, 2, 0, 0} << QStringList{"2", "1"};
+        QTest::newRow("mode 2 proceeds with h zero") << QStringList{"10", "30", "20", "0", "2", "0", "5", "60", "8"}
+                                                     << 2 << 0 << true << QList<double>{100, 300, 20, 0, 2, 60, 8}
+                                                     << QStringList{"2", "1"};
+        QTest::newRow("group II reads its disabled fields")
+            << QStringList{"10", "30", "20", "15", "0", "0", "0", "0", "0"} << 1 << 1 << true
+            << QList<double>{100, 300, 20, 15, 3, 0, 0} << QStringList{"3", "1"};
+    }
+    void rascetReads()
+    {
+        QFETCH(QStringList, texts);
+        QFETCH(int, mode);
+        QFETCH(int, group);
+        QFETCH(bool, proceeds);
+        QFETCH(QList<double>, stored);
+        QFETCH(QStringList, after);
+        Rig rig;
+        const QList<QLineEdit*> fields{rig.form.ui.f1,     rig.form.ui.f2, rig.form.ui.d1,
+                                       rig.form.ui.h,      rig.form.ui.vmax, rig.form.ui.ni,
+                                       rig.form.ui.stepni, rig.form.ui.l0, rig.form.ui.n};
+        for (int k = 0; k < fields.size(); ++k)
+            fields[k]->setText(texts[k]);
+        (mode == 1 ? rig.form.ui.rbh : rig.form.ui.rbl0)->click();
+        rig.pickGroup(group);
+        rig.form.ui.navivkaLeft->click();
+        rig.p.F1 = rig.p.F2 = rig.p.D1 = rig.p.H = rig.p.Vmax = rig.p.L0 = rig.p.n = -7;
+        rig.p.userChoice = true;
+        rig.form.ui.Rascet->click();
+        QCOMPARE(QList<double>({rig.p.F1, rig.p.F2, rig.p.D1, rig.p.H, rig.p.Vmax, rig.p.L0, rig.p.n}), stored);
+        QCOMPARE(QString::fromStdString(rig.p.materialName), kWire1);
+        QCOMPARE(QStringList({rig.form.ui.vmax->text(), rig.form.ui.ni->text()}), after);
+        QCOMPARE(rig.form.reportWindow() != nullptr, proceeds);
+        if (proceeds) {
+            QVERIFY(rig.form.reportWindow()->isVisible());
+            QVERIFY(!rig.p.userChoice || rig.p.k3 > 59.43);
+            QCOMPARE(rig.p.group, group + 1);
+            QCOMPARE(rig.p.winding, 1);
+            QCOMPARE(rig.p.NiExp, rig.form.ui.stepni->text().toInt());
+        }
+    }
+
+    void rascetShowsConversionErrors_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("float") << "d1" << "2O" << "'2O' is not a valid floating point value";
+        QTest::newRow("integer") << "stepni" << "x" << "'x' is not a valid integer value";
+    }
+    void rascetShowsConversionErrors()
+    {
+        QFETCH(QString, field);
+        QFETCH(QString, text);
+        QFETCH(QString, message);
+        Rig rig;
+        rig.form.ui.f1->setText("10");
+        rig.form.ui.f2->setText("30");
+        rig.form.ui.d1->setText("20");
+        rig.form.ui.h->setText("15");
+        rig.form.findChild<QLineEdit*>(field)->setText(text); // as pasted
+        rig.form.ui.Rascet->click();
+        QCOMPARE(rig.messages.messages, QStringList{message});
+        QCOMPARE(rig.form.reportWindow(), nullptr);
+    }
+
+    void rascetClosesTheOtherWindowsFirst()
+    {
+        Rig rig;
+        rig.load(QStringLiteral(EXAMPLES_DIR "wire-class2.rid"));
+        rig.form.ui.Rascet->click();
+        TForm3* report = rig.form.reportWindow();
+        QVERIFY(report && report->isVisible());
+        rig.form.ui.scetch->click();
+        QWidget* sketch = rig.form.sketchWindow();
+        QVERIFY(sketch && sketch->isVisible());
+        rig.form.ui.f1->setText("0");
+        rig.form.ui.Rascet->click();
+        QVERIFY(!report->isVisible() && !sketch->isVisible());
+        // The same windows come back.
+        rig.form.ui.f1->setText("3");
+        rig.form.ui.Rascet->click();
+        rig.form.ui.scetch->click();
+        QCOMPARE(rig.form.reportWindow(), report);
+        QCOMPARE(rig.form.sketchWindow(), sketch);
+        QVERIFY(report->isVisible() && sketch->isVisible());
+    }
+
+    // The report of an example file equals what pruzcalc prints for it.
+    void reportAsPruzcalc_data()
+    {
+        QTest::addColumn<QString>("example");
+        for (const char* name : {"wire-class2.rid", "steel-60s2a.rid", "stainless-free-length.rid"})
+            QTest::newRow(name) << QString::fromLatin1(name);
+    }
+    void reportAsPruzcalc()
+    {
+        QFETCH(QString, example);
+        const QString pruzcalc = QCoreApplication::applicationDirPath() + "/../cli/pruzcalc";
+        QVERIFY2(QFile::exists(pruzcalc), "build pruzcalc first");
+        Rig rig;
+        const QString rid = QStringLiteral(EXAMPLES_DIR) + example;
+        QProcess calc;
+        calc.start(pruzcalc, {"--data", rig.data.dir(), rid});
+        QVERIFY(calc.waitForFinished(30000));
+        rig.load(rid);
+        rig.form.ui.Rascet->click();
+        QVERIFY(rig.form.reportWindow());
+        QCOMPARE(rig.form.reportWindow()->reportLines().join('\n') + '\n',
+                 QString::fromUtf8(calc.readAllStandardOutput()));
+        QString messages = rig.messages.messages.join('\n');
+        QCOMPARE(messages.replace('\r', '\n'), QString::fromUtf8(calc.readAllStandardError()).trimmed());
+    }
+
+    void saveThenLoadRestoresTheForm()
+    {
+        Rig rig;
+        rig.form.ui.rbl0->click();
+        rig.pickMaterial(4);
+        rig.pickGroup(3);
+        rig.form.ui.navivkaLeft->click();
+        const QList<QLineEdit*> fields{rig.form.ui.f1, rig.form.ui.f2, rig.form.ui.d1,
+                                       rig.form.ui.h,  rig.form.ui.vmax, rig.form.ui.ni,
+                                       rig.form.ui.stepni, rig.form.ui.l0, rig.form.ui.n};
+        const QStringList texts{"1,5", "12,", "", "0", "3", "7", "9", "45,25", "6,5"};
+        for (int k = 0; k < fields.size(); ++k)
+            fields[k]->setText(texts[k]);
+        rig.form.ui.vmax->setEnabled(true); // not what the group says: saved as it is
+        const QStringList saved = ridText(rig.form.formState());
+        rig.files.toSave = rig.ridPath("проба.rid");
+        rig.form.ui.SpeedButton2->click();
+        QCOMPARE(fileLines(rig.files.toSave), saved);
+        QFile raw(rig.files.toSave);
+        QVERIFY(raw.open(QIODevice::ReadOnly));
+        QCOMPARE(raw.readAll(), QByteArray::fromStdString(utf8ToCp1251(saved.join("\r\n").toStdString() + "\r\n")));
+
+        rig.form.ui.SpeedButton1->click();
+        QCOMPARE(rig.form.windowTitle(), kCaption);
+        QVERIFY(ridText(rig.form.formState()) != saved);
+        rig.load(rig.files.toSave);
+        QCOMPARE(ridText(rig.form.formState()), saved);
+        QCOMPARE(rig.p.mode, 2);
+        QCOMPARE(rig.form.windowTitle(), "Расчет пружины " + rig.files.toSave);
+        QCOMPARE(rig.memo(), diameterMemo(rig.data, rig.form.ui.material->itemText(4)));
+        QCOMPARE(rig.messages.messages, QStringList());
+    }
+
+    // A file that does not load changes nothing, the caption included.
+    void badFileChangesNothing_data()
+    {
+        QTest::addColumn<QStringList>("lines"); // empty: no such file
+        QTest::addColumn<QString>("message");   // "%1": the file's full name
+        QStringList letters = kWire2Example;
+        letters[2] = "один";
+        QStringList badGroup = kWire2Example;
+        badGroup[16] = "II";
+        QTest::newRow("missing file") << QStringList() << "no %1";
+        QTest::newRow("mode not an integer") << letters << "'один' is not a valid integer value";
+        QTest::newRow("group not an integer") << badGroup << "'II' is not a valid integer value";
+        QTest::newRow("16 lines") << kWire2Example.mid(0, 16) << "'' is not a valid integer value";
+    }
+    void badFileChangesNothing()
+    {
+        QFETCH(QStringList, lines);
+        QFETCH(QString, message);
+        Rig rig;
+        const QString path = rig.ridPath("bad.rid");
+        if (!lines.isEmpty())
+            rig.data.write("bad.rid", lines);
+        rig.form.ui.f1->setText("4");
+        const QStringList before = ridText(rig.form.formState());
+        const QStringList memoBefore = rig.memo();
+        rig.load(path);
+        QCOMPARE(rig.messages.messages, QStringList{QString(message).replace("%1", path)});
+        QCOMPARE(ridText(rig.form.formState()), before);
+        QCOMPARE(rig.form.windowTitle(), kCaption);
+        QCOMPARE(rig.memo(), memoBefore);
+    }
+
+    void loadChoices_data()
+    {
+        QTest::addColumn<int>("line"); // 1-based line of kWire2Example to replace
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("material");
+        QTest::addColumn<int>("winding");
+        QTest::addColumn<QStringList>("messages");
+        QTest::newRow("material found by its name") << 7 << "5" << kWire2 << 1 << QStringList();
+        QTest::newRow("unknown name: by index") << 22 << "Бронза" << kWire2 << 1
+                                                << QStringList{"no Бронза.dat"};
+        QTest::newRow("winding 5 is right") << 18 << "5" << kWire2 << 1 << QStringList();
+        QTest::newRow("winding -3 is none") << 18 << "-3" << kWire2 << -1 << QStringList();
+        QTest::newRow("winding 0 is left") << 18 << "0" << kWire2 << 0 << QStringList();
+    }
+    void loadChoices()
+    {
+        QFETCH(int, line);
+        QFETCH(QString, value);
+        QFETCH(QString, material);
+        QFETCH(int, winding);
+        QFETCH(QStringList, messages);
+        Rig rig;
+        QStringList lines = kWire2Example;
+        lines[line - 1] = value;
+        rig.data.write("case.rid", lines);
+        rig.load(rig.ridPath("case.rid"));
+        QCOMPARE(rig.messages.messages, messages);
+        QCOMPARE(rig.form.ui.material->currentText(), material);
+        QCOMPARE(rig.form.formState().navivkaIndex, winding);
+        rig.form.ui.Rascet->click();
+        QCOMPARE(rig.p.winding, winding + 1);
+        QCOMPARE(QString::fromStdString(rig.p.materialName), material);
+    }
+
+    void loadKeepsEnabledStatesOfTheFile()
+    {
+        Rig rig;
+        QStringList lines = kWire2Example;
+        lines[18] = "0"; // ni disabled although the group is I
+        lines[20] = "0"; // vmax too
+        rig.data.write("states.rid", lines);
+        rig.load(rig.ridPath("states.rid"));
+        QVERIFY(!rig.form.ui.ni->isEnabled() && rig.form.ui.stepni->isEnabled() && !rig.form.ui.vmax->isEnabled());
+        QCOMPARE(ridText(rig.form.formState()), lines);
+    }
+
+    void loadWithNeitherRadioChecked()
+    {
+        Rig rig;
+        QStringList lines = kWire2Example;
+        lines[0] = "0";
+        rig.data.write("none.rid", lines);
+        rig.load(rig.ridPath("none.rid"));
+        QVERIFY(!rig.form.ui.rbh->isChecked() && !rig.form.ui.rbl0->isChecked());
+        QCOMPARE(ridText(rig.form.formState()), lines);
+    }
+
+    void failedSaveKeepsTheCaption()
+    {
+        Rig rig;
+        rig.files.toSave = rig.data.dir() + "no-such-folder/x.rid";
+        rig.form.ui.SpeedButton2->click();
+        QCOMPARE(rig.messages.messages, QStringList{"Ошибка при записи в " + rig.files.toSave});
+        QCOMPARE(rig.form.windowTitle(), kCaption);
+        // A write that fails late leaves the old file as it was.
+        rig.files.toSave = rig.ridPath("keep.rid");
+        rig.data.write("keep.rid", {"old"});
+        setWriteFaultInjector([](WriteStage stage) { return stage == WriteStage::Rename; });
+        rig.form.ui.SpeedButton2->click();
+        setWriteFaultInjector({});
+        QCOMPARE(rig.messages.messages.value(1), "Ошибка при записи в " + rig.files.toSave);
+        QCOMPARE(fileLines(rig.files.toSave), QStringList{"old"});
+        QCOMPARE(rig.form.windowTitle(), kCaption);
+    }
+
+    void cancelledDialogsChangeNothing()
+    {
+        Rig rig;
+        const QStringList before = ridText(rig.form.formState());
+        rig.form.ui.SpeedButton2->click();
+        rig.form.ui.SpeedButton3->click();
+        QCOMPARE(ridText(rig.form.formState()), before);
+        QCOMPARE(rig.form.windowTitle(), kCaption);
+        QCOMPARE(rig.messages.messages, QStringList());
+    }
+
+    void newCalculation()
+    {
+        Rig rig;
+        rig.load(QStringLiteral(EXAMPLES_DIR "stainless-free-length.rid"));
+        rig.pickGroup(1);
+        rig.form.ui.SpeedButton1->click();
+        QCOMPARE(rig.form.windowTitle(), kCaption);
+        InputForm expected;
+        expected.stepni = "0";
+        expected.navivkaIndex = 0;
+        expected.materialName = kWire1.toStdString();
+        QCOMPARE(ridText(rig.form.formState()), ridText(expected));
+        QCOMPARE(rig.p.mode, 1);
+        QCOMPARE(rig.memo(), diameterMemo(rig.data, kWire1));
+    }
+
+    // Back from the settings window: the catalogue is read again and the
+    // column shows the diameters of the material now selected.
+    void returnFromSettings()
+    {
+        Rig rig;
+        rig.pickMaterial(3);
+        rig.form.ui.f1->setText("4");
+        rig.form.ui.rbl0->click();
+        OnModal close([&](QWidget* modal) {
+            rig.data.write("material.dat", {kWire2, "60С2А"});
+            QDir::setCurrent(rig.data.dir());
+            qobject_cast<QDialog*>(modal)->accept();
+        });
+        rig.p.dataDir = "elsewhere/";
+        rig.form.ui.SpeedButton4->click();
+        QVERIFY(close.fired());
+        QCOMPARE(QString::fromStdString(rig.p.dataDir), QDir::currentPath() + "/");
+        QCOMPARE(rig.form.ui.material->count(), 2);
+        QCOMPARE(rig.form.ui.material->currentText(), kWire2);
+        QCOMPARE(rig.memo(), diameterMemo(rig.data, kWire2));
+        QCOMPARE(rig.form.ui.f1->text(), QStringLiteral("4"));
+        QCOMPARE(rig.p.mode, 2);
+    }
+
+    void aboutAndClose()
+    {
+        Rig rig;
+        OnModal close([](QWidget* modal) { qobject_cast<QDialog*>(modal)->accept(); });
+        rig.form.ui.SpeedButton5->click();
+        QVERIFY(close.fired());
+        rig.form.ui.Stop->click();
+        QVERIFY(!rig.form.isVisible());
+    }
+};
+
+PRUZ_FORM_TEST_MAIN(TestPruzform)
+#include "test_pruzform.moc"
