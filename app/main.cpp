@@ -9,13 +9,17 @@
 #include "forms/filechooser.h"
 #include "forms/programwindows.h"
 #include "forms/qtmessages.h"
+#include "forms/sketchresources.h"
 
 #include <QApplication>
+#include <QIcon>
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     applyAppStyle(app);
+    initSketchResources();
+    app.setWindowIcon(QIcon(QStringLiteral(":/sketch/pruz.svg")));
 
     Peremenn peremenn;
     QtMessages messages;

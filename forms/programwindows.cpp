@@ -1,7 +1,8 @@
 #include "forms/programwindows.h"
 
 ProgramWindows::ProgramWindows(Peremenn& peremenn, Messages& messages, FileChooser& files)
-    : form1(peremenn, messages, files), form8(peremenn, messages, &form1)
+    : form1(peremenn, messages, files), form8(peremenn, messages, &form1), about(messages, mailOpener, &form1)
 {
     form1.setDiameterChoice(form8);
+    form1.setAboutBox(about);
 }

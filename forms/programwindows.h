@@ -5,8 +5,10 @@
 // dialog. The report, sketch and settings windows are made by the main
 // window on first use.
 
+#include "forms/autor.h"
 #include "forms/dopvvod.h"
 #include "forms/pruzform.h"
+#include "forms/urlopener.h"
 
 class FileChooser;
 class Messages;
@@ -16,10 +18,11 @@ class ProgramWindows {
 public:
     ProgramWindows(Peremenn& peremenn, Messages& messages, FileChooser& files);
 
-    // Members are made in the order they are declared.
+    DesktopUrlOpener mailOpener;
+    // The windows are made in the order they are declared.
     TForm1 form1;
     TForm8 form8;
-    // The about box TAboutBox and the catalogue dialogs TForm9, TForm10 and
-    // TForm11 follow here, in that order, once they exist; until then the
-    // main window shows stand-ins for About and Settings.
+    TAboutBox about;
+    // The catalogue dialogs TForm9, TForm10 and TForm11 follow here, in that
+    // order, once they exist; until then Settings shows a stand-in.
 };

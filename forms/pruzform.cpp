@@ -9,7 +9,10 @@
 #include "forms/guarded.h"
 #include "forms/messages.h"
 #include "forms/numericfield.h"
+#include "forms/autor.h"
 #include "forms/placeholder.h"
+#include "forms/scetch.h"
+#include "forms/urlopener.h"
 #include "forms/qtext.h"
 #include "forms/rascet.h"
 #include "forms/windowframe.h"
@@ -299,7 +302,7 @@ void TForm1::RascetClick()
 void TForm1::scetchClick()
 {
     if (!sketch_)
-        sketch_ = createSketchWindow();
+        sketch_ = new TForm2(peremenn_, messages_, printer(), this);
     sketch_->show();
 }
 
@@ -369,25 +372,17 @@ void TForm1::SpeedButton4Click()
     fillDiameterMemo(ui.material->currentText());
 }
 
-void TForm1::SpeedButton5Click() { showAbout(); }
-
-QWidget* TForm1::createSketchWindow()
+void TForm1::SpeedButton5Click()
 {
-    QDialog* sketch = makePlaceholder(this, QStringLiteral("Эскиз пружины"),
-                                      QStringLiteral("Эскиз пружины появится в следующей версии программы."));
-    sketch->setModal(false);
-    return sketch;
+    if (!about_) {
+        static DesktopUrlOpener mailOpener;
+        about_ = new TAboutBox(messages_, mailOpener, this);
+    }
+    about_->exec();
 }
 
 QDialog* TForm1::createSettingsWindow()
 {
     return makePlaceholder(this, QStringLiteral("Настройка"),
                            QStringLiteral("Настройка каталога материалов появится в следующей версии программы."));
-}
-
-void TForm1::showAbout()
-{
-    if (!about_)
-        about_ = makePlaceholder(this, QStringLiteral("О программе"), kCaption);
-    about_->exec();
 }

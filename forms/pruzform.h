@@ -35,6 +35,8 @@ public:
     // The diameter choice dialog made at start-up, right after this window;
     // needed before the first "Расчет".
     void setDiameterChoice(TForm8& dialog) { diameterChoice_ = &dialog; }
+    // The about box made at start-up; without one, About makes its own.
+    void setAboutBox(QDialog& about) { about_ = &about; }
 
     // The form as a ".rid" file holds it, and the way Load puts it back.
     InputForm formState() const;
@@ -75,9 +77,7 @@ private:
 
     // The windows that other parts of the program provide, each made here
     // on first use.
-    QWidget* createSketchWindow();
     QDialog* createSettingsWindow();
-    void showAbout();
 
     Peremenn& peremenn_;
     Messages& messages_;

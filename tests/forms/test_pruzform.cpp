@@ -473,6 +473,10 @@ private slots:
         rig.form.ui.scetch->click();
         QWidget* sketch = rig.form.sketchWindow();
         QVERIFY(sketch && sketch->isVisible());
+        // The sketch shows this calculation's force F3 = 1,25 × 300 Н.
+        auto* f3 = sketch->findChild<QLineEdit*>(QStringLiteral("Edit3"));
+        QVERIFY(f3);
+        QCOMPARE(f3->text(), QStringLiteral("375"));
         rig.form.ui.f1->setText("0");
         rig.form.ui.Rascet->click();
         QVERIFY(!report->isVisible() && !sketch->isVisible());
