@@ -62,6 +62,12 @@ bool hasDiameterFile(const std::string& dataDir, const std::string& material)
     return findDataFile(dataDir, diameterFileName(material)).has_value();
 }
 
+void eraseDiameterFile(const std::string& dataDir, const std::string& material)
+{
+    if (auto path = findDataFile(dataDir, diameterFileName(material)))
+        std::remove(path->c_str());
+}
+
 bool writeMaterialNames(const std::string& dataDir, const std::vector<std::string>& names)
 {
     return writeDataLines(dataDir, kMaterialList, names);
@@ -118,7 +124,7 @@ bool deleteMaterial(const std::string& dataDir, std::vector<std::string>& names,
         if (isTaken(taken, file))
             continue;
         if (auto path = findDataFile(dataDir, file))
-            std::remove(path->c_str()); // a file that will not go stays; the material is gone from the list
+            std::remove(path->c_str()); // a file that will not go stays; the list no longer names it
     }
     return true;
 }

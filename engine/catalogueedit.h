@@ -16,6 +16,10 @@ std::optional<std::vector<std::string>> readDiameters(const std::string& dataDir
 
 bool hasDiameterFile(const std::string& dataDir, const std::string& material);
 
+// Erases a material's diameter file (an addition that could not be
+// completed); nothing is reported.
+void eraseDiameterFile(const std::string& dataDir, const std::string& material);
+
 bool writeMaterialNames(const std::string& dataDir, const std::vector<std::string>& names);
 bool writeDiameters(const std::string& dataDir, const std::string& material,
     const std::vector<std::string>& diameters);
