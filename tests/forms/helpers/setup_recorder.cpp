@@ -1,6 +1,7 @@
 #include "setup_recorder.h"
 
 #include "engine/encoding.h"
+#include "engine/textfile.h"
 #include "forms/qtext.h"
 
 #include <QDialog>
@@ -56,6 +57,23 @@ void CatalogueScratch::write(const QString& name, const QByteArray& bytes) const
 }
 
 void CatalogueScratch::remove(const QString& name) const { QFile::remove(path(name)); }
+
+void typeText(QWidget* widget, const QString& text)
+{
+    for (const QChar c : text)
+        QTest::sendKeyEvent(QTest::Click, widget, static_cast<Qt::Key>(c.toUpper().unicode()), QString(c), Qt::NoModifier);
+}
+
+FailingWrites::FailingWrites(int after)
+{
+    setWriteFaultInjector([after, started = 0](WriteStage stage) mutable {
+        if (stage == WriteStage::CreateTemp)
+            ++started;
+        return started > after;
+    });
+}
+
+FailingWrites::~FailingWrites() { setWriteFaultInjector({}); }
 
 QByteArray catalogueBytes(const QStringList& lines)
 {

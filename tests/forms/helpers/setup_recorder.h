@@ -15,6 +15,7 @@
 #include <string>
 
 class QDialog;
+class QWidget;
 
 class SetupRecorder : public Messages {
 public:
@@ -64,6 +65,20 @@ public:
 
 private:
     QTemporaryDir dir_;
+};
+
+// Types text into a widget key by key, Cyrillic included (QTest::keyClicks
+// sends Latin-1 only).
+void typeText(QWidget* widget, const QString& text);
+
+// Every atomic write fails while one of these lives; with `after` set, only
+// the writes after the first `after` ones fail.
+class FailingWrites {
+public:
+    explicit FailingWrites(int after = 0);
+    ~FailingWrites();
+    FailingWrites(const FailingWrites&) = delete;
+    FailingWrites& operator=(const FailingWrites&) = delete;
 };
 
 // Windows-1251 lines, each ended with CR LF.
