@@ -18,7 +18,9 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <QTabWidget>
+#include <QTimer>
 #include <QTest>
 
 #include <unistd.h>
@@ -194,6 +196,32 @@ private slots:
         QVERIFY(!w->pending());
         QCOMPARE(w->tabs()->currentIndex(), 0);
         QCOMPARE(w->messages.messages, message.isEmpty() ? QStringList() : QStringList { message });
+    }
+
+    // The program's own way of showing the dialogs: a real modal loop,
+    // answered by a timer that presses "Отмена" in "Новый материал".
+    void realModalDialogIsAnswered()
+    {
+        w->form->runDialog = execDialog;
+        w->form->show();
+        const auto before = w->files();
+        QStringList seen;
+        QTimer answer;
+        connect(&answer, &QTimer::timeout, this, [&] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                seen << modal->objectName();
+                if (auto* cancel = modal->findChild<QPushButton*>(QStringLiteral("cancelButton")))
+                    cancel->click();
+                else if (auto* dialog = qobject_cast<QDialog*>(modal))
+                    dialog->reject();
+            }
+        });
+        answer.start(10);
+        w->button("addButton")->click();
+        answer.stop();
+        QCOMPARE(seen, QStringList { "TForm9" });
+        QCOMPARE(w->files(), before);
+        QVERIFY(!w->pending());
     }
 
     void addingANameThatHasADiameterFile()
