@@ -23,6 +23,12 @@ std::vector<std::string> listEntries(const QListWidget& list)
     return entries;
 }
 
+void setRowQuietly(QListWidget& list, int row)
+{
+    const QSignalBlocker quiet(&list);
+    list.setCurrentRow(row);
+}
+
 TForm4::TForm4(Peremenn& p, Messages& messages, TForm9& newMat, TForm10& diameters, QWidget* parent)
     : QDialog(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
     , ui(std::make_unique<Ui::TForm4>())
@@ -120,32 +126,37 @@ void TForm4::tabChanged(int index)
 void TForm4::materialsTabShown()
 {
     setPending(false);
-    {
-        const QSignalBlocker quiet(ui->mat);
-        ui->mat->clear();
-    }
     ui->diametr->clear();
-    const auto names = readMaterialNames(p_.dataDir);
-    if (!names) {
-        messages_.message(qs(noFileMessage(kMaterialList)));
-        return;
-    }
-    {
-        const QSignalBlocker quiet(ui->mat);
-        ui->mat->addItems(qsList(*names));
-    }
-    if (names->empty() || !loadDiameters(names->front()))
+    const auto names = reloadMaterialList(*ui->mat);
+    if (!names || names->empty() || !loadDiameters(names->front()))
         return;
     selectMaterial(0);
 }
 
+std::optional<std::vector<std::string>> TForm4::reloadMaterialList(QListWidget& list)
+{
+    const QSignalBlocker quiet(&list);
+    list.clear();
+    auto names = readMaterialNames(p_.dataDir);
+    if (names)
+        list.addItems(qsList(*names));
+    else
+        messages_.message(qs(noFileMessage(kMaterialList)));
+    return names;
+}
+
 void TForm4::selectMaterial(int row)
 {
-    {
-        const QSignalBlocker quiet(ui->mat);
-        ui->mat->setCurrentRow(row);
-    }
+    setRowQuietly(*ui->mat, row);
     materialSelected();
+}
+
+void TForm4::selectFirstMaterial()
+{
+    if (ui->mat->count() > 0)
+        selectMaterial(0);
+    else
+        ui->diametr->clear();
 }
 
 void TForm4::materialSelected()
@@ -209,21 +220,27 @@ void TForm4::abandonAddition(bool eraseNewDiameterFile)
         eraseDiameterFile(p_.dataDir, p_.editMaterial);
     delete ui->mat->takeItem(ui->mat->count() - 1);
     p_.settingsState = 0;
-    if (ui->mat->count() > 0)
-        selectMaterial(0);
-    else
-        ui->diametr->clear();
+    selectFirstMaterial();
     setPending(false);
+}
+
+// "Удалить" and "Изменить" act on the selected material, the first when
+// none is selected; with an empty list they say so and do nothing.
+bool TForm4::haveMaterialToActOn(const QString& whenEmpty)
+{
+    if (ui->mat->count() == 0) {
+        messages_.message(whenEmpty);
+        return false;
+    }
+    if (ui->mat->currentRow() < 0)
+        selectMaterial(0);
+    return true;
 }
 
 void TForm4::deleteClick()
 {
-    if (ui->mat->count() == 0) {
-        messages_.message(QStringLiteral("Уже нечего удалять"));
+    if (!haveMaterialToActOn(QStringLiteral("Уже нечего удалять")))
         return;
-    }
-    if (ui->mat->currentRow() < 0)
-        selectMaterial(0);
     const int row = ui->mat->currentRow();
     if (!messages_.confirm(QStringLiteral("Удаление материала."),
             QStringLiteral("Вы действительно хотите удалить материал  ") + ui->mat->item(row)->text())) {
@@ -239,20 +256,13 @@ void TForm4::deleteClick()
         const QSignalBlocker quiet(ui->mat);
         delete ui->mat->takeItem(row);
     }
-    if (ui->mat->count() > 0)
-        selectMaterial(0);
-    else
-        ui->diametr->clear();
+    selectFirstMaterial();
 }
 
 void TForm4::editClick()
 {
-    if (ui->mat->count() == 0) {
-        messages_.message(QStringLiteral("Нет ни одного материала"));
+    if (!haveMaterialToActOn(QStringLiteral("Нет ни одного материала")))
         return;
-    }
-    if (ui->mat->currentRow() < 0)
-        selectMaterial(0);
     p_.settingsState = 2;
     p_.editMaterial = ss(ui->mat->currentItem()->text());
     runDialog(diameters_);

@@ -13,6 +13,7 @@
 #include "forms/dialogrunner.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -51,9 +52,15 @@ private:
     void materialsTabShown();
     void materialSelected();
     void selectMaterial(int row);
+    void selectFirstMaterial();
+    // Refills a material list from "material.dat" (non-empty lines), without
+    // running its selection handler; nullopt, after the message, when the
+    // file cannot be read.
+    std::optional<std::vector<std::string>> reloadMaterialList(QListWidget& list);
     bool loadDiameters(const std::string& material);
     void addClick();
     void abandonAddition(bool eraseNewDiameterFile);
+    bool haveMaterialToActOn(const QString& whenEmpty);
     void deleteClick();
     void editClick();
     void closeClick();
@@ -86,3 +93,6 @@ private:
 
 // The entries of a list widget, top to bottom.
 std::vector<std::string> listEntries(const QListWidget& list);
+
+// Makes `row` current without running the list's selection handler.
+void setRowQuietly(QListWidget& list, int row);

@@ -16,7 +16,6 @@
 
 #include <QButtonGroup>
 #include <QEvent>
-#include <QSignalBlocker>
 
 namespace {
 
@@ -39,27 +38,14 @@ void TForm4::propertiesTabShown()
     for (QLineEdit* field : { ui->ro, ui->EE, ui->ge })
         field->setText(QStringLiteral("0"));
     setGroup(-1);
-    {
-        const QSignalBlocker quiet(ui->Mlist);
-        ui->Mlist->clear();
-    }
-    const auto names = readMaterialNames(p_.dataDir);
-    if (!names) {
-        messages_.message(qs(noFileMessage(kMaterialList)));
+    const auto names = reloadMaterialList(*ui->Mlist);
+    if (!names)
         return;
-    }
-    {
-        const QSignalBlocker quiet(ui->Mlist);
-        ui->Mlist->addItems(qsList(*names));
-    }
     const bool loaded = !names->empty() && loadProperties(names->front());
     if (p_.settingsState == 1) {
         // The new material, last in the list, starts from the values of
         // the first one and stays selected until "Применить".
-        {
-            const QSignalBlocker quiet(ui->Mlist);
-            ui->Mlist->setCurrentRow(ui->Mlist->count() - 1);
-        }
+        setRowQuietly(*ui->Mlist, ui->Mlist->count() - 1);
         ui->Mlist->setEnabled(false);
         setPending(true);
         return;
@@ -72,10 +58,7 @@ void TForm4::propertiesTabShown()
 
 void TForm4::selectEntry(int row)
 {
-    {
-        const QSignalBlocker quiet(ui->Mlist);
-        ui->Mlist->setCurrentRow(row);
-    }
+    setRowQuietly(*ui->Mlist, row);
     entrySelected();
 }
 
@@ -166,8 +149,7 @@ void TForm4::appsvClick()
     }
     if (p_.settingsState == 1) {
         ui->Mlist->setEnabled(true);
-        const QSignalBlocker quiet(ui->Mlist);
-        ui->Mlist->setCurrentRow(ui->Mlist->count() - 1);
+        setRowQuietly(*ui->Mlist, ui->Mlist->count() - 1);
     }
     setPending(false);
     ui->PageControl1->setTabEnabled(0, true);

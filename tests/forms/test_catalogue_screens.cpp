@@ -10,7 +10,6 @@
 #include "forms/VIEVTAU.h"
 #include "forms/VievI.h"
 #include "forms/Vievsb.h"
-#include "forms/appstyle.h"
 #include "forms/newdiam.h"
 #include "forms/setup.h"
 
@@ -149,10 +148,8 @@ private:
 
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
-    applyAppStyle(app);
     TestCatalogueScreens test;
-    return QTest::qExec(&test, argc, argv);
+    return runStyledTest(test, argc, argv);
 }
 
 #include "test_catalogue_screens.moc"

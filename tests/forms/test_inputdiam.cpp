@@ -5,7 +5,6 @@
 
 #include "engine/peremenn.h"
 #include "forms/Inputdiam.h"
-#include "forms/appstyle.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -191,10 +190,8 @@ private:
 
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
-    applyAppStyle(app);
     TestInputdiam test;
-    return QTest::qExec(&test, argc, argv);
+    return runStyledTest(test, argc, argv);
 }
 
 #include "test_inputdiam.moc"

@@ -5,7 +5,6 @@
 
 #include "engine/peremenn.h"
 #include "forms/Inputdiam.h"
-#include "forms/appstyle.h"
 #include "forms/newdiam.h"
 
 #include <QLineEdit>
@@ -227,10 +226,8 @@ private:
 
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
-    applyAppStyle(app);
     TestNewdiam test;
-    return QTest::qExec(&test, argc, argv);
+    return runStyledTest(test, argc, argv);
 }
 
 #include "test_newdiam.moc"

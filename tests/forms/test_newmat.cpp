@@ -4,7 +4,6 @@
 
 #include "engine/peremenn.h"
 #include "forms/NewMat.h"
-#include "forms/appstyle.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -117,10 +116,8 @@ private:
 
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
-    applyAppStyle(app);
     TestNewMat test;
-    return QTest::qExec(&test, argc, argv);
+    return runStyledTest(test, argc, argv);
 }
 
 #include "test_newmat.moc"

@@ -9,7 +9,6 @@
 #include "engine/encoding.h"
 #include "engine/inputform.h"
 #include "engine/textfile.h"
-#include "forms/appstyle.h"
 #include "forms/newdiam.h"
 #include "forms/qtext.h"
 #include "forms/setup.h"
@@ -454,10 +453,8 @@ private:
 
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
-    applyAppStyle(app);
     TestSetup test;
-    return QTest::qExec(&test, argc, argv);
+    return runStyledTest(test, argc, argv);
 }
 
 #include "test_setup.moc"

@@ -7,7 +7,6 @@
 #include "forms/VIEVTAU.h"
 #include "forms/VievI.h"
 #include "forms/Vievsb.h"
-#include "forms/appstyle.h"
 #include "forms/setup.h"
 
 #include <QAbstractButton>
@@ -250,10 +249,8 @@ private:
 
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
-    applyAppStyle(app);
     TestSetupProps test;
-    return QTest::qExec(&test, argc, argv);
+    return runStyledTest(test, argc, argv);
 }
 
 #include "test_setupprops.moc"

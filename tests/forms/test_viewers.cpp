@@ -8,7 +8,6 @@
 #include "forms/VIEVTAU.h"
 #include "forms/VievI.h"
 #include "forms/Vievsb.h"
-#include "forms/appstyle.h"
 
 #include <QAbstractItemModel>
 #include <QPushButton>
@@ -198,10 +197,8 @@ private:
 
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
-    applyAppStyle(app);
     TestViewers test;
-    return QTest::qExec(&test, argc, argv);
+    return runStyledTest(test, argc, argv);
 }
 
 #include "test_viewers.moc"

@@ -4,6 +4,9 @@
 #include "engine/textfile.h"
 #include "forms/qtext.h"
 
+#include "forms/appstyle.h"
+
+#include <QApplication>
 #include <QDialog>
 #include <QDir>
 #include <QFile>
@@ -74,6 +77,13 @@ FailingWrites::FailingWrites(int after)
 }
 
 FailingWrites::~FailingWrites() { setWriteFaultInjector({}); }
+
+int runStyledTest(QObject& test, int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    applyAppStyle(app);
+    return QTest::qExec(&test, argc, argv);
+}
 
 QByteArray catalogueBytes(const QStringList& lines)
 {

@@ -15,6 +15,7 @@
 #include <string>
 
 class QDialog;
+class QObject;
 class QWidget;
 
 class SetupRecorder : public Messages {
@@ -80,6 +81,9 @@ public:
     FailingWrites(const FailingWrites&) = delete;
     FailingWrites& operator=(const FailingWrites&) = delete;
 };
+
+// Runs a Qt test object in an application with the program's style.
+int runStyledTest(QObject& test, int argc, char** argv);
 
 // Windows-1251 lines, each ended with CR LF.
 QByteArray catalogueBytes(const QStringList& lines);
