@@ -92,12 +92,6 @@ private slots:
         QTest::addColumn<QString>("message");
         QTest::newRow("3, 1,2, 2 added") << QStringList { "5" } << QStringList { "3", "1,2", "2" }
                                                     << QStringList { "1,2", "2", "3", "5" } << "";
-        QTest::newRow("duplicate text: one copy, still sorted and reformatted")
-            << QStringList { "2,0", "1" } << QStringList { "1" } << QStringList { "1", "2" } << "";
-        QTest::newRow("same value, other text: both") << QStringList { "1,50" } << QStringList { "1,5" }
-                                                      << QStringList { "1,5", "1,5" } << "";
-        QTest::newRow("no cap at 90000") << QStringList { "95000" } << QStringList { "120000" }
-                                         << QStringList { "95000", "120000" } << "";
         QTest::newRow("an entry that is no number stops the sort, nothing moves")
             << QStringList { "3", "x", "1" } << QStringList { "2" } << QStringList { "3", "x", "1", "2" }
             << "'x' is not a valid floating point value";
