@@ -10,6 +10,8 @@
 #include "forms/qtext.h"
 #include "forms/screencentre.h"
 
+#include <QShowEvent>
+
 TForm10::TForm10(Peremenn& p, Messages& messages, TForm11& newDiameter, QWidget* parent)
     : QDialog(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
     , ui(std::make_unique<Ui::TForm10>())
@@ -30,7 +32,7 @@ TForm10::~TForm10() = default;
 void TForm10::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
-    if (p_.settingsState != 2)
+    if (event->spontaneous() || p_.settingsState != 2)
         return;
     if (!captionExtended_) {
         p_.diamListCaption = ss(windowTitle());

@@ -13,6 +13,7 @@
 
 #include <QApplication>
 #include <QButtonGroup>
+#include <QShowEvent>
 #include <QSignalBlocker>
 
 std::vector<std::string> listEntries(const QListWidget& list)
@@ -87,6 +88,8 @@ TForm4::~TForm4()
 void TForm4::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
+    if (event->spontaneous()) // restored from the task bar: nothing starts over
+        return;
     p_.settingsState = 0;
     ui->applybt->setEnabled(false);
     ui->closeButton->setEnabled(true);

@@ -7,6 +7,7 @@
 
 #include <QHeaderView>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QTableView>
 
 namespace {
@@ -73,7 +74,8 @@ TableViewer::TableViewer(Messages& messages, ViewerLayout layout, QWidget* paren
 void TableViewer::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
-    fill();
+    if (!event->spontaneous())
+        fill();
 }
 
 void TableViewer::fill()
