@@ -175,7 +175,7 @@ private slots:
     void failedWriteKeepsFileAndDialog()
     {
         dialog->show();
-        list->takeItem(0);
+        delete list->takeItem(0);
         {
             FailingWrites failing;
             clickOk();
