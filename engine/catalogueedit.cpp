@@ -1,0 +1,194 @@
+#include "engine/catalogueedit.h"
+
+#include "engine/catalogue.h"
+#include "engine/encoding.h"
+#include "engine/errors.h"
+#include "engine/numtext.h"
+#include "engine/textfile.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+// The files of the data directory that belong to no material.
+const char* const kTableFiles[] = { "material.dat", "k3.dat", "tau1.dat", "tau2.dat", "sigmab.dat", "sigmdiam.dat" };
+
+std::optional<std::vector<std::string>> nonEmptyLines(const std::string& dataDir, const std::string& name)
+{
+    auto lines = readDataLines(dataDir, name);
+    if (lines)
+        std::erase_if(*lines, [](const std::string& l) { return l.empty(); });
+    return lines;
+}
+
+std::vector<std::string> filesOf(const std::string& material)
+{
+    return { diameterFileName(material), propertiesFileName(material) };
+}
+
+// The file names (case folded) taken by the tables and by the materials listed.
+std::vector<std::string> takenFiles(const std::vector<std::string>& names)
+{
+    std::vector<std::string> taken;
+    for (const char* table : kTableFiles)
+        taken.push_back(foldCase(table));
+    for (const auto& name : names)
+        for (const auto& file : filesOf(name))
+            taken.push_back(foldCase(file));
+    return taken;
+}
+
+bool isTaken(const std::vector<std::string>& taken, const std::string& file)
+{
+    return std::find(taken.begin(), taken.end(), foldCase(file)) != taken.end();
+}
+
+} // namespace
+
+std::optional<std::vector<std::string>> readMaterialNames(const std::string& dataDir)
+{
+    return nonEmptyLines(dataDir, kMaterialList);
+}
+
+std::optional<std::vector<std::string>> readDiameters(const std::string& dataDir, const std::string& material)
+{
+    return nonEmptyLines(dataDir, diameterFileName(material));
+}
+
+bool hasDiameterFile(const std::string& dataDir, const std::string& material)
+{
+    return findDataFile(dataDir, diameterFileName(material)).has_value();
+}
+
+void eraseDiameterFile(const std::string& dataDir, const std::string& material)
+{
+    if (auto path = findDataFile(dataDir, diameterFileName(material)))
+        std::remove(path->c_str());
+}
+
+bool writeMaterialNames(const std::string& dataDir, const std::vector<std::string>& names)
+{
+    return writeDataLines(dataDir, kMaterialList, names);
+}
+
+bool writeDiameters(const std::string& dataDir, const std::string& material,
+    const std::vector<std::string>& diameters)
+{
+    return writeDataLines(dataDir, diameterFileName(material), diameters);
+}
+
+bool nameCharsAllowed(const std::string& name)
+{
+    if (!fitsCp1251(name))
+        return false;
+    for (size_t k = 0; k < name.size(); ++k) {
+        const auto b = static_cast<unsigned char>(name[k]);
+        if (b < 0x20 || b == 0x7F || std::strchr("*,./?\\:", b) != nullptr)
+            return false;
+        // U+0080..U+009F, the C1 control characters (0x98 of the code page).
+        if (b == 0xC2 && k + 1 < name.size() && static_cast<unsigned char>(name[k + 1]) < 0xA0)
+            return false;
+    }
+    return true;
+}
+
+std::string materialNameRefusal(const std::string& name, const std::vector<std::string>& names)
+{
+    if (!nameCharsAllowed(name))
+        return "Название материала содержит недопустимый символ";
+    const std::string folded = foldCase(name);
+    for (const auto& listed : names)
+        if (foldCase(listed) == folded)
+            return "Материал " + name + " уже есть в списке";
+    const auto taken = takenFiles(names);
+    for (const auto& file : filesOf(name))
+        if (isTaken(taken, file))
+            return "Название " + name + " не подходит: файл " + file + " уже занят";
+    return {};
+}
+
+bool deleteMaterial(const std::string& dataDir, std::vector<std::string>& names, size_t index)
+{
+    if (index >= names.size())
+        return false;
+    std::vector<std::string> remaining = names;
+    remaining.erase(remaining.begin() + static_cast<std::ptrdiff_t>(index));
+    if (!writeMaterialNames(dataDir, remaining))
+        return false;
+    const std::string gone = names[index];
+    names = std::move(remaining);
+    const auto taken = takenFiles(names);
+    for (const auto& file : filesOf(gone)) {
+        if (isTaken(taken, file))
+            continue;
+        if (auto path = findDataFile(dataDir, file))
+            std::remove(path->c_str()); // a file that will not go stays; the list no longer names it
+    }
+    return true;
+}
+
+std::string sortDiameters(std::vector<std::string>& diameters)
+{
+    // Convert everything first, so that a bad entry stops the sort before
+    // anything has moved.
+    std::vector<double> values(diameters.size());
+    for (size_t k = 0; k < diameters.size(); ++k) {
+        if (diameters[k].empty())
+            continue;
+        try {
+            values[k] = strToFloat(diameters[k]);
+        } catch (const ConversionError& e) {
+            return e.what();
+        }
+    }
+    // Take the smallest (the first of equals) while the list starts with an
+    // entry; empty entries are passed over and stay in front.
+    std::vector<std::string> sorted;
+    while (!diameters.empty() && !diameters.front().empty()) {
+        size_t best = 0;
+        for (size_t k = 1; k < diameters.size(); ++k)
+            if (!diameters[k].empty() && values[k] < values[best])
+                best = k;
+        sorted.push_back(numText(values[best]));
+        diameters.erase(diameters.begin() + static_cast<std::ptrdiff_t>(best));
+        values.erase(values.begin() + static_cast<std::ptrdiff_t>(best));
+    }
+    diameters.insert(diameters.end(), sorted.begin(), sorted.end());
+    return {};
+}
+
+std::string addDiameter(std::vector<std::string>& diameters, const std::string& diameter)
+{
+    if (std::find(diameters.begin(), diameters.end(), diameter) == diameters.end())
+        diameters.push_back(diameter);
+    return sortDiameters(diameters);
+}
+
+bool diameterAboveZero(const std::string& text)
+{
+    double value = 0;
+    return tryStrToFloat(text, value) && value > 0;
+}
+
+PropertiesRead readPropertiesText(const std::string& dataDir, const std::string& material)
+{
+    auto lines = readDataLines(dataDir, propertiesFileName(material));
+    if (!lines)
+        return { std::nullopt, noFileMessage(propertiesFileName(material)) };
+    int group = 0;
+    if (lines->size() < 4 || !tryStrToInt((*lines)[3], group) || group < -1 || group >= kMaterialGroups)
+        return { std::nullopt, badPropertiesMessage(material) };
+    return { PropertiesText { (*lines)[0], (*lines)[1], (*lines)[2], group }, {} };
+}
+
+bool writeProperties(const std::string& dataDir, const std::string& material, const PropertiesText& properties)
+{
+    return writeDataLines(dataDir, propertiesFileName(material),
+        { properties.ro, properties.E, properties.G, intText(properties.group) });
+}
+
+bool usesFinalStressTable(int group) { return group >= 2 && group <= 4; }
+
+std::string tauTableKindFor(int group) { return usesFinalStressTable(group) ? "OKONCAT" : "PREDVARIT"; }

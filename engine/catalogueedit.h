@@ -1,0 +1,83 @@
+#pragma once
+// What the settings window and its dialogs do to the material catalogue,
+// without the windows: reading the lists they show, checking a new name,
+// deleting a material, sorting a diameter list, and the four lines of a
+// properties file as the fields show them. Every write replaces its file
+// whole through the atomic writer, so a failure leaves the old file as it was.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+// The non-empty lines of "material.dat" / of a material's diameter file, in
+// file order; nullopt when the file cannot be opened.
+std::optional<std::vector<std::string>> readMaterialNames(const std::string& dataDir);
+std::optional<std::vector<std::string>> readDiameters(const std::string& dataDir, const std::string& material);
+
+bool hasDiameterFile(const std::string& dataDir, const std::string& material);
+
+// Erases a material's diameter file (an addition that could not be
+// completed); nothing is reported.
+void eraseDiameterFile(const std::string& dataDir, const std::string& material);
+
+bool writeMaterialNames(const std::string& dataDir, const std::vector<std::string>& names);
+bool writeDiameters(const std::string& dataDir, const std::string& material,
+    const std::vector<std::string>& diameters);
+
+// A character a material name may not hold: it cannot stand in a file name
+// ("*", ",", ".", "/", "?", "\", ":", control characters) or cannot be
+// stored in Windows-1251. The text is UTF-8.
+bool nameCharsAllowed(const std::string& name);
+
+// Why a new material may not take `name` beside the materials `names`, or
+// "" when it may: refused characters, a name already listed (letter case
+// aside, as file names are matched), or a name whose files would be those
+// of another material or one of the program's tables.
+std::string materialNameRefusal(const std::string& name, const std::vector<std::string>& names);
+
+// Removes names[index]: "material.dat" is rewritten first; only when that
+// succeeded are the material's diameter and properties files erased, each
+// unless a remaining material (or a table) uses a file of that name. False
+// when the list could not be written: `names` and every file are unchanged.
+bool deleteMaterial(const std::string& dataDir, std::vector<std::string>& names, size_t index);
+
+// Sorts ascending, the earlier of equal values first, every entry rewritten
+// in the general number form (1,50 becomes 1,5). Returns the conversion
+// message of the first entry that is not a number, leaving the list as it
+// was; "" on success.
+std::string sortDiameters(std::vector<std::string>& diameters);
+
+// Appends `diameter` unless an entry already has exactly that text, then
+// sorts; the result is sortDiameters'.
+std::string addDiameter(std::vector<std::string>& diameters, const std::string& diameter);
+
+// A new diameter must be a number above zero ("0", "0,0" and "00" are not).
+bool diameterAboveZero(const std::string& text);
+
+// The properties file as the properties tab shows it: the first three lines
+// as text, the fourth as the group position (-1 for none).
+struct PropertiesText {
+    std::string ro = "0";
+    std::string E = "0";
+    std::string G = "0";
+    int group = -1;
+};
+
+struct PropertiesRead {
+    std::optional<PropertiesText> properties;
+    std::string message; // "no " + file, or the bad-file message naming it
+};
+
+// A file with fewer than four lines, or whose fourth line is not an integer
+// from -1 to 9, is refused with a message naming it.
+PropertiesRead readPropertiesText(const std::string& dataDir, const std::string& material);
+
+bool writeProperties(const std::string& dataDir, const std::string& material, const PropertiesText& properties);
+
+constexpr int kMaterialGroups = 10;
+
+// The torsion-stress table the viewer shows for a group position: the final
+// one ("OKONCAT") for the steels 60С2А, 50ХФА/51ХФА and 40Х13, else the
+// first approximation ("PREDVARIT").
+bool usesFinalStressTable(int group);
+std::string tauTableKindFor(int group);

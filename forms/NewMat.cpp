@@ -1,0 +1,64 @@
+#include "forms/NewMat.h"
+
+#include "ui_NewMat.h"
+
+#include "engine/catalogueedit.h"
+#include "engine/peremenn.h"
+#include "forms/messages.h"
+#include "forms/qtext.h"
+#include "forms/screencentre.h"
+
+#include <QValidator>
+
+namespace {
+
+// Refuses any edit, typed or pasted, that would bring in a character a
+// material name may not hold; the field keeps its text.
+class MaterialNameValidator : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int&) const override
+    {
+        return nameCharsAllowed(ss(input)) ? Acceptable : Invalid;
+    }
+};
+
+} // namespace
+
+TForm9::TForm9(Peremenn& p, Messages& messages, QWidget* parent)
+    : QDialog(parent, Qt::Tool)
+    , ui(std::make_unique<Ui::TForm9>())
+    , p_(p)
+    , messages_(messages)
+{
+    ui->setupUi(this);
+    setFixedSize(size());
+    centreOnScreen(*this);
+    ui->name->setValidator(new MaterialNameValidator(ui->name));
+    connect(ui->okButton, &QPushButton::clicked, this, &TForm9::okClick);
+    connect(ui->cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+TForm9::~TForm9() = default;
+
+void TForm9::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    ui->name->setFocus();
+}
+
+void TForm9::okClick()
+{
+    const std::string name = ss(ui->name->text());
+    if (name.empty()) {
+        ui->name->setFocus();
+        return;
+    }
+    if (std::string refusal = materialNameRefusal(name, listed_); !refusal.empty()) {
+        messages_.message(qs(refusal));
+        ui->name->setFocus();
+        return;
+    }
+    p_.editMaterial = name;
+    accept();
+}

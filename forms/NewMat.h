@@ -1,0 +1,39 @@
+#pragma once
+// "Новый материал": entry of the name of a new material. Characters a file
+// name or Windows-1251 cannot hold are not taken into the field; OK refuses
+// an empty name silently and, with a message, a name the catalogue cannot
+// take (already listed, or its files taken). On OK the name, untrimmed, is
+// in `editMaterial`. The field keeps its text between uses.
+
+#include <QDialog>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+struct Peremenn;
+class Messages;
+namespace Ui {
+class TForm9;
+}
+
+class TForm9 : public QDialog {
+    Q_OBJECT
+public:
+    TForm9(Peremenn& p, Messages& messages, QWidget* parent = nullptr);
+    ~TForm9() override;
+
+    // The materials already in the list; set before each showing.
+    void setListedNames(std::vector<std::string> names) { listed_ = std::move(names); }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void okClick();
+
+    std::unique_ptr<Ui::TForm9> ui;
+    Peremenn& p_;
+    Messages& messages_;
+    std::vector<std::string> listed_;
+};

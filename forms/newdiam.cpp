@@ -1,0 +1,117 @@
+#include "forms/newdiam.h"
+
+#include "ui_newdiam.h"
+
+#include "engine/catalogue.h"
+#include "engine/catalogueedit.h"
+#include "engine/peremenn.h"
+#include "forms/Inputdiam.h"
+#include "forms/messages.h"
+#include "forms/qtext.h"
+#include "forms/screencentre.h"
+
+#include <QShowEvent>
+
+TForm10::TForm10(Peremenn& p, Messages& messages, TForm11& newDiameter, QWidget* parent)
+    : QDialog(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+    , ui(std::make_unique<Ui::TForm10>())
+    , p_(p)
+    , messages_(messages)
+    , newDiameter_(newDiameter)
+{
+    ui->setupUi(this);
+    setFixedSize(size());
+    centreOnScreen(*this);
+    connect(ui->plus, &QToolButton::clicked, this, &TForm10::plusClick);
+    connect(ui->minus, &QToolButton::clicked, this, &TForm10::minusClick);
+    connect(ui->okButton, &QPushButton::clicked, this, &TForm10::okClick);
+}
+
+TForm10::~TForm10() = default;
+
+void TForm10::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (event->spontaneous() || p_.settingsState != 2)
+        return;
+    if (!captionExtended_) {
+        p_.diamListCaption = ss(windowTitle());
+        setWindowTitle(windowTitle() + QStringLiteral(" для ") + qs(p_.editMaterial));
+        captionExtended_ = true;
+    }
+    if (auto diameters = readDiameters(p_.dataDir, p_.editMaterial))
+        setEntries(*diameters);
+    else
+        messages_.message(qs(noFileMessage(diameterFileName(p_.editMaterial))));
+}
+
+void TForm10::plusClick()
+{
+    if (runDialog(newDiameter_) != QDialog::Accepted)
+        return;
+    std::vector<std::string> diameters = entries();
+    const std::string refusal = addDiameter(diameters, p_.newDiameter);
+    setEntries(diameters);
+    if (!refusal.empty())
+        messages_.message(qs(refusal));
+}
+
+void TForm10::minusClick()
+{
+    if (ui->list->count() == 0) {
+        messages_.message(QStringLiteral("Уже нечего удалять"));
+        return;
+    }
+    QListWidgetItem* item = ui->list->currentItem();
+    if (!item || !item->isSelected()) {
+        messages_.message(QStringLiteral("Не выбран удаляемый диаметр!!"));
+        return;
+    }
+    if (messages_.confirm(QStringLiteral("Удаление диаметра."),
+            QStringLiteral("Вы действительно хотите удалить диаметр  ") + item->text())) {
+        delete ui->list->takeItem(ui->list->row(item));
+        ui->list->setCurrentRow(-1);
+    }
+}
+
+void TForm10::okClick()
+{
+    restoreCaption();
+    if (ui->list->count() == 0) {
+        messages_.message(QStringLiteral("длжен быть хотя бы один диаметр"));
+        return;
+    }
+    if (!writeDiameters(p_.dataDir, p_.editMaterial, entries())) {
+        messages_.message(qs(writeErrorMessage(diameterFileName(p_.editMaterial))));
+        return;
+    }
+    accept();
+}
+
+void TForm10::reject()
+{
+    restoreCaption();
+    QDialog::reject();
+}
+
+void TForm10::restoreCaption()
+{
+    if (captionExtended_) {
+        setWindowTitle(qs(p_.diamListCaption));
+        captionExtended_ = false;
+    }
+}
+
+std::vector<std::string> TForm10::entries() const
+{
+    std::vector<std::string> diameters;
+    for (int k = 0; k < ui->list->count(); ++k)
+        diameters.push_back(ss(ui->list->item(k)->text()));
+    return diameters;
+}
+
+void TForm10::setEntries(const std::vector<std::string>& diameters)
+{
+    ui->list->clear();
+    ui->list->addItems(qsList(diameters));
+}

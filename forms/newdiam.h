@@ -1,0 +1,49 @@
+#pragma once
+// "Диаметры": the wire diameters of the material `editMaterial`. When the
+// diameters of a listed material are edited (settingsState 2) the dialog
+// loads its file on showing; while a material is being added it starts from
+// the list it showed last. Adding a diameter re-sorts the whole list; OK
+// writes the list to the material's diameter file and is the way out. Esc
+// leaves without writing (for when the file cannot be written at all).
+
+#include "forms/dialogrunner.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+struct Peremenn;
+class Messages;
+class TForm11;
+namespace Ui {
+class TForm10;
+}
+
+class TForm10 : public QDialog {
+    Q_OBJECT
+public:
+    TForm10(Peremenn& p, Messages& messages, TForm11& newDiameter, QWidget* parent = nullptr);
+    ~TForm10() override;
+
+    // How "Новый диаметр" is shown; tests replace it.
+    DialogRunner runDialog = execDialog;
+
+    void reject() override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void plusClick();
+    void minusClick();
+    void okClick();
+    void restoreCaption();
+    std::vector<std::string> entries() const;
+    void setEntries(const std::vector<std::string>& diameters);
+
+    std::unique_ptr<Ui::TForm10> ui;
+    Peremenn& p_;
+    Messages& messages_;
+    TForm11& newDiameter_;
+    bool captionExtended_ = false;
+};

@@ -1,0 +1,273 @@
+#include "forms/setup.h"
+
+#include "ui_setup.h"
+
+#include "engine/catalogue.h"
+#include "engine/catalogueedit.h"
+#include "engine/peremenn.h"
+#include "forms/NewMat.h"
+#include "forms/messages.h"
+#include "forms/newdiam.h"
+#include "forms/qtext.h"
+#include "forms/screencentre.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QShowEvent>
+#include <QSignalBlocker>
+
+std::vector<std::string> listEntries(const QListWidget& list)
+{
+    std::vector<std::string> entries;
+    for (int k = 0; k < list.count(); ++k)
+        entries.push_back(ss(list.item(k)->text()));
+    return entries;
+}
+
+void setRowQuietly(QListWidget& list, int row)
+{
+    const QSignalBlocker quiet(&list);
+    list.setCurrentRow(row);
+}
+
+TForm4::TForm4(Peremenn& p, Messages& messages, TForm9& newMat, TForm10& diameters, QWidget* parent)
+    : QDialog(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+    , ui(std::make_unique<Ui::TForm4>())
+    , p_(p)
+    , messages_(messages)
+    , newMat_(newMat)
+    , diameters_(diameters)
+    , groups_(new QButtonGroup(this))
+{
+    ui->setupUi(this);
+    setFixedSize(size());
+    centreOnScreen(*this);
+
+    QFont small = font();
+    small.setPixelSize(8);
+    for (QLabel* raised : { ui->roPower, ui->EEPower, ui->gePower, ui->sigmaIndex })
+        raised->setFont(small);
+    QPalette red = ui->vpp->palette();
+    red.setColor(QPalette::WindowText, Qt::red);
+    ui->vpp->setPalette(red);
+
+    QRadioButton* const items[kMaterialGroups] = { ui->groupItem0, ui->groupItem1, ui->groupItem2, ui->groupItem3,
+        ui->groupItem4, ui->groupItem5, ui->groupItem6, ui->groupItem7, ui->groupItem8, ui->groupItem9 };
+    for (int k = 0; k < kMaterialGroups; ++k)
+        groups_->addButton(items[k], k);
+
+    connect(ui->PageControl1, &QTabWidget::currentChanged, this, &TForm4::tabChanged);
+    connect(ui->mat, &QListWidget::currentRowChanged, this, &TForm4::materialSelected);
+    connect(ui->addButton, &QPushButton::clicked, this, &TForm4::addClick);
+    connect(ui->deleteButton, &QPushButton::clicked, this, &TForm4::deleteClick);
+    connect(ui->editButton, &QPushButton::clicked, this, &TForm4::editClick);
+    connect(ui->closeButton, &QPushButton::clicked, this, &TForm4::closeClick);
+
+    connect(ui->Mlist, &QListWidget::currentRowChanged, this, &TForm4::entrySelected);
+    for (QLineEdit* field : { ui->ro, ui->EE, ui->ge }) {
+        connect(field, &QLineEdit::textChanged, this, [this] { setPending(true); });
+        field->installEventFilter(this);
+    }
+    connect(groups_, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
+        if (checked)
+            groupChosen(id);
+    });
+    connect(qApp, &QApplication::focusChanged, this, &TForm4::focusChanged);
+    connect(ui->appsv, &QPushButton::clicked, this, &TForm4::appsvClick);
+    connect(ui->tau, &QPushButton::clicked, this, &TForm4::tauClick);
+    connect(ui->sigma, &QPushButton::clicked, this, &TForm4::sigmaClick);
+    connect(ui->ik3, &QPushButton::clicked, this, &TForm4::ik3Click);
+}
+
+TForm4::~TForm4()
+{
+    // Hiding on destruction moves the focus; the widgets are gone by then.
+    disconnect(qApp, nullptr, this, nullptr);
+}
+
+void TForm4::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (event->spontaneous()) // restored from the task bar: nothing starts over
+        return;
+    p_.settingsState = 0;
+    ui->applybt->setEnabled(false);
+    ui->closeButton->setEnabled(true);
+    // A window closed in the middle of an addition does not come back locked.
+    ui->PageControl1->setTabEnabled(0, true);
+    ui->Mlist->setEnabled(true);
+    if (ui->PageControl1->currentIndex() == 0)
+        materialsTabShown();
+    else
+        ui->PageControl1->setCurrentIndex(0);
+}
+
+void TForm4::reject()
+{
+    if (!pending())
+        QDialog::reject();
+}
+
+void TForm4::closeClick() { accept(); }
+
+void TForm4::setPending(bool pending)
+{
+    ui->appsv->setEnabled(pending);
+    ui->closeButton->setEnabled(!pending);
+}
+
+bool TForm4::pending() const { return ui->appsv->isEnabled(); }
+
+void TForm4::tabChanged(int index)
+{
+    if (index == 0)
+        materialsTabShown();
+    else
+        propertiesTabShown();
+}
+
+void TForm4::materialsTabShown()
+{
+    setPending(false);
+    ui->diametr->clear();
+    const auto names = reloadMaterialList(*ui->mat);
+    if (!names || names->empty() || !loadDiameters(names->front()))
+        return;
+    selectMaterial(0);
+}
+
+std::optional<std::vector<std::string>> TForm4::reloadMaterialList(QListWidget& list)
+{
+    const QSignalBlocker quiet(&list);
+    list.clear();
+    auto names = readMaterialNames(p_.dataDir);
+    if (names)
+        list.addItems(qsList(*names));
+    else
+        messages_.message(qs(noFileMessage(kMaterialList)));
+    return names;
+}
+
+void TForm4::selectMaterial(int row)
+{
+    setRowQuietly(*ui->mat, row);
+    materialSelected();
+}
+
+void TForm4::selectFirstMaterial()
+{
+    if (ui->mat->count() > 0)
+        selectMaterial(0);
+    else
+        ui->diametr->clear();
+}
+
+void TForm4::materialSelected()
+{
+    const int row = ui->mat->currentRow();
+    if (p_.settingsState == 1 || row < 0)
+        return;
+    loadDiameters(ss(ui->mat->item(row)->text()));
+}
+
+bool TForm4::loadDiameters(const std::string& material)
+{
+    const auto diameters = readDiameters(p_.dataDir, material);
+    if (!diameters) {
+        messages_.message(qs(noFileMessage(diameterFileName(material))));
+        return false;
+    }
+    ui->diametr->clear();
+    ui->diametr->addItems(qsList(*diameters));
+    return true;
+}
+
+void TForm4::addClick()
+{
+    setPending(true);
+    newMat_.setListedNames(listEntries(*ui->mat));
+    if (runDialog(newMat_) != QDialog::Accepted) {
+        setPending(false);
+        return;
+    }
+    p_.settingsState = 1;
+    const std::string name = p_.editMaterial;
+    ui->mat->addItem(qs(name));
+    selectMaterial(ui->mat->count() - 1);
+    p_.diamFileFound = hasDiameterFile(p_.dataDir, name) ? 1 : 0;
+    ui->diametr->clear();
+    if (p_.diamFileFound == 1) {
+        // A diameter file of that name is already there: it becomes the
+        // new material's list as it is.
+        loadDiameters(name);
+    } else if (runDialog(diameters_) != QDialog::Accepted) {
+        abandonAddition(false);
+        return;
+    }
+    if (!writeMaterialNames(p_.dataDir, listEntries(*ui->mat))) {
+        messages_.message(qs(writeErrorMessage(kMaterialList)));
+        abandonAddition(p_.diamFileFound == 0);
+        return;
+    }
+    // The properties tab offers the new material; the addition ends with
+    // its "Применить".
+    ui->PageControl1->setCurrentIndex(1);
+    ui->PageControl1->setTabEnabled(0, false);
+}
+
+// Takes back an addition that cannot be completed, so that nothing is left
+// half-added and the window is clean again.
+void TForm4::abandonAddition(bool eraseNewDiameterFile)
+{
+    if (eraseNewDiameterFile)
+        eraseDiameterFile(p_.dataDir, p_.editMaterial);
+    delete ui->mat->takeItem(ui->mat->count() - 1);
+    p_.settingsState = 0;
+    selectFirstMaterial();
+    setPending(false);
+}
+
+// "Удалить" and "Изменить" act on the selected material, the first when
+// none is selected; with an empty list they say so and do nothing.
+bool TForm4::haveMaterialToActOn(const QString& whenEmpty)
+{
+    if (ui->mat->count() == 0) {
+        messages_.message(whenEmpty);
+        return false;
+    }
+    if (ui->mat->currentRow() < 0)
+        selectMaterial(0);
+    return true;
+}
+
+void TForm4::deleteClick()
+{
+    if (!haveMaterialToActOn(QStringLiteral("Уже нечего удалять")))
+        return;
+    const int row = ui->mat->currentRow();
+    if (!messages_.confirm(QStringLiteral("Удаление материала."),
+            QStringLiteral("Вы действительно хотите удалить материал  ") + ui->mat->item(row)->text())) {
+        selectMaterial(0);
+        return;
+    }
+    std::vector<std::string> names = listEntries(*ui->mat);
+    if (!deleteMaterial(p_.dataDir, names, static_cast<size_t>(row))) {
+        messages_.message(qs(writeErrorMessage(kMaterialList)));
+        return;
+    }
+    {
+        const QSignalBlocker quiet(ui->mat);
+        delete ui->mat->takeItem(row);
+    }
+    selectFirstMaterial();
+}
+
+void TForm4::editClick()
+{
+    if (!haveMaterialToActOn(QStringLiteral("Нет ни одного материала")))
+        return;
+    p_.settingsState = 2;
+    p_.editMaterial = ss(ui->mat->currentItem()->text());
+    runDialog(diameters_);
+    loadDiameters(p_.editMaterial);
+}

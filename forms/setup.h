@@ -1,0 +1,98 @@
+#pragma once
+// The settings window "Настройки", where the user keeps the material
+// catalogue. Tab "Материалы" lists the materials and the diameters of the
+// selected one, and adds (TForm9, then TForm10), deletes and edits the
+// diameters (TForm10) of a material. Tab "Мех. свойства" edits a material's
+// properties file, finishes an addition, and opens the three table viewers.
+//
+// The window is clean ("Закрыть" enabled) or pending ("Применить" of the
+// properties tab enabled, "Закрыть" disabled); settingsState says whether a
+// material is being added (1) or had its diameters edited (2). Every file
+// is rewritten whole through the engine's atomic writer.
+
+#include "forms/dialogrunner.h"
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+struct Peremenn;
+class Messages;
+class TForm5;
+class TForm6;
+class TForm7;
+class TForm9;
+class TForm10;
+class QButtonGroup;
+class QListWidget;
+namespace Ui {
+class TForm4;
+}
+
+class TForm4 : public QDialog {
+    Q_OBJECT
+public:
+    TForm4(Peremenn& p, Messages& messages, TForm9& newMat, TForm10& diameters, QWidget* parent = nullptr);
+    ~TForm4() override;
+
+    // How the modal dialogs are shown; tests replace it.
+    DialogRunner runDialog = execDialog;
+
+    // Esc closes the window only while it is clean.
+    void reject() override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // Tab "Материалы" (setup.cpp)
+    void tabChanged(int index);
+    void materialsTabShown();
+    void materialSelected();
+    void selectMaterial(int row);
+    void selectFirstMaterial();
+    // Refills a material list from "material.dat" (non-empty lines), without
+    // running its selection handler; nullopt, after the message, when the
+    // file cannot be read.
+    std::optional<std::vector<std::string>> reloadMaterialList(QListWidget& list);
+    bool loadDiameters(const std::string& material);
+    void addClick();
+    void abandonAddition(bool eraseNewDiameterFile);
+    bool haveMaterialToActOn(const QString& whenEmpty);
+    void deleteClick();
+    void editClick();
+    void closeClick();
+    void setPending(bool pending);
+    bool pending() const;
+
+    // Tab "Мех. свойства" (setupprops.cpp)
+    void propertiesTabShown();
+    void entrySelected();
+    void selectEntry(int row);
+    bool loadProperties(const std::string& material);
+    void setGroup(int group);
+    void groupChosen(int group);
+    void focusChanged(QWidget* old, QWidget* now);
+    void appsvClick();
+    void tauClick();
+    void sigmaClick();
+    void ik3Click();
+
+    std::unique_ptr<Ui::TForm4> ui;
+    Peremenn& p_;
+    Messages& messages_;
+    TForm9& newMat_;
+    TForm10& diameters_;
+    QButtonGroup* groups_;
+    TForm5* k3Viewer_ = nullptr;
+    TForm6* tauViewer_ = nullptr;
+    TForm7* sigmaViewer_ = nullptr;
+};
+
+// The entries of a list widget, top to bottom.
+std::vector<std::string> listEntries(const QListWidget& list);
+
+// Makes `row` current without running the list's selection handler.
+void setRowQuietly(QListWidget& list, int row);

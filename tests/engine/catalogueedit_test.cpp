@@ -1,0 +1,259 @@
+#include "catalogue_fixture.h"
+
+#include "engine/catalogueedit.h"
+#include "engine/textfile.h"
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+namespace {
+
+using Lines = std::vector<std::string>;
+
+// Every write fails while one of these lives.
+struct FailingWrites {
+    FailingWrites() { setWriteFaultInjector([](WriteStage) { return true; }); }
+    ~FailingWrites() { setWriteFaultInjector({}); }
+};
+
+TEST(CatalogueLists, SkipEmptyLinesAndStopAtCtrlZ)
+{
+    ScratchDataDir dir;
+    dir.writeBytes("material.dat", cp1251Lines({ "60С2А", "", "БрБ2" }) + "\x1A" + "junk\r\n");
+    dir.writeBytes("БРБ2.DAT", "1\r\n\r\n1,5\r\n");
+    EXPECT_EQ(readMaterialNames(dir.path()), (Lines { "60С2А", "БрБ2" }));
+    EXPECT_EQ(readDiameters(dir.path(), "БрБ2"), (Lines { "1", "1,5" }));
+    EXPECT_TRUE(hasDiameterFile(dir.path(), "бРб2"));
+    EXPECT_EQ(readDiameters(dir.path(), "60С2А"), std::nullopt);
+    EXPECT_FALSE(hasDiameterFile(dir.path(), "60С2А"));
+}
+
+TEST(CatalogueLists, MaterialListIsWrittenInWindows1251WithCrLf)
+{
+    ScratchDataDir dir;
+    ASSERT_TRUE(writeMaterialNames(dir.path(), { "60С2А", "12Х18Н10Т " }));
+    EXPECT_EQ(dir.bytes("material.dat"), "\x36\x30\xD1\x32\xC0\r\n" + cp1251Lines({ "12Х18Н10Т " }));
+}
+
+struct NameCase {
+    const char* name;
+    const char* refusal; // "" when the name is taken
+};
+
+class NewMaterialName : public testing::TestWithParam<NameCase> {};
+
+TEST_P(NewMaterialName, IsCheckedAgainstListAndFiles)
+{
+    const Lines listed { "60С2А", "Проволока I класса" };
+    EXPECT_EQ(materialNameRefusal(GetParam().name, listed), GetParam().refusal);
+}
+
+const char kBadChar[] = "Название материала содержит недопустимый символ";
+
+INSTANTIATE_TEST_SUITE_P(Names, NewMaterialName,
+    testing::Values(NameCase { "Сталь 65Г", "" }, NameCase { "  с пробелами  ", "" },
+        NameCase { "Сталь №1 «€»", "" }, NameCase { "60С2А", "Материал 60С2А уже есть в списке" },
+        NameCase { "60с2а", "Материал 60с2а уже есть в списке" },
+        NameCase { "ПРОВОЛОКА I КЛАССА", "Материал ПРОВОЛОКА I КЛАССА уже есть в списке" },
+        NameCase { "a:b", kBadChar }, NameCase { "a.b", kBadChar }, NameCase { "a,b", kBadChar },
+        NameCase { "a*b", kBadChar }, NameCase { "a?b", kBadChar }, NameCase { "a/b", kBadChar },
+        NameCase { "a\\b", kBadChar }, NameCase { "a\tb", kBadChar }, NameCase { "a\x7F", kBadChar },
+        NameCase { "a\xC2\x98", kBadChar }, NameCase { "сталь 中", kBadChar }, NameCase { "ü", kBadChar },
+        NameCase { "k3", "Название k3 не подходит: файл k3.dat уже занят" },
+        NameCase { "Material", "Название Material не подходит: файл Material.dat уже занят" },
+        NameCase { "SIGMDIAM", "Название SIGMDIAM не подходит: файл SIGMDIAM.dat уже занят" },
+        NameCase { "60С2Аmat", "Название 60С2Аmat не подходит: файл 60С2Аmat.dat уже занят" }));
+
+class DeleteMaterial : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        dir.writeLines("material.dat", { "A", "Б", "В" });
+        for (const char* name : { "A", "Б", "В" }) {
+            dir.writeLines(std::string(name) + ".dat", { "1", "2" });
+            dir.writeLines(std::string(name) + "mat.dat", { "7,85", "20,6", "78,5", "0" });
+        }
+    }
+    ScratchDataDir dir;
+};
+
+TEST_F(DeleteMaterial, RewritesTheListThenErasesBothFiles)
+{
+    Lines names { "A", "Б", "В" };
+    ASSERT_TRUE(deleteMaterial(dir.path(), names, 1));
+    EXPECT_EQ(names, (Lines { "A", "В" }));
+    EXPECT_EQ(dir.bytes("material.dat"), cp1251Lines({ "A", "В" }));
+    EXPECT_FALSE(dir.exists("Б.dat"));
+    EXPECT_FALSE(dir.exists("Бmat.dat"));
+    EXPECT_TRUE(dir.exists("A.dat") && dir.exists("Amat.dat") && dir.exists("В.dat") && dir.exists("Вmat.dat"));
+}
+
+TEST_F(DeleteMaterial, WithoutPropertiesFileStillRemovesTheRest)
+{
+    std::filesystem::remove(dir.path() + "Amat.dat");
+    Lines names { "A", "Б", "В" };
+    ASSERT_TRUE(deleteMaterial(dir.path(), names, 0));
+    EXPECT_EQ(dir.bytes("material.dat"), cp1251Lines({ "Б", "В" }));
+    EXPECT_FALSE(dir.exists("A.dat"));
+}
+
+TEST_F(DeleteMaterial, FailedListWriteKeepsListAndFiles)
+{
+    const std::string before = dir.bytes("material.dat");
+    Lines names { "A", "Б", "В" };
+    {
+        FailingWrites failing;
+        EXPECT_FALSE(deleteMaterial(dir.path(), names, 2));
+    }
+    EXPECT_EQ(names, (Lines { "A", "Б", "В" }));
+    EXPECT_EQ(dir.bytes("material.dat"), before);
+    EXPECT_TRUE(dir.exists("В.dat") && dir.exists("Вmat.dat"));
+}
+
+TEST_F(DeleteMaterial, FilesStayWhileAnotherEntryUsesThem)
+{
+    for (const char* twin : { "Б", "б" }) { // the same files, letter case aside
+        Lines names { "A", "Б", twin };
+        ASSERT_TRUE(deleteMaterial(dir.path(), names, 1)) << twin;
+        EXPECT_EQ(names, (Lines { "A", twin }));
+        EXPECT_TRUE(dir.exists("Б.dat") && dir.exists("Бmat.dat")) << twin;
+    }
+}
+
+TEST_F(DeleteMaterial, NeverErasesATableFile)
+{
+    dir.writeLines("k3.dat", { "13,91" });
+    Lines names { "A", "k3" };
+    ASSERT_TRUE(deleteMaterial(dir.path(), names, 1));
+    EXPECT_TRUE(dir.exists("k3.dat"));
+}
+
+TEST_F(DeleteMaterial, ReadOnlyDirectoryRefusesTheWrite)
+{
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "root writes into read-only directories";
+    const std::string before = dir.bytes("material.dat");
+    std::filesystem::permissions(dir.path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+    Lines names { "A", "Б", "В" };
+    EXPECT_FALSE(deleteMaterial(dir.path(), names, 0));
+    EXPECT_EQ(dir.bytes("material.dat"), before);
+    EXPECT_TRUE(dir.exists("A.dat") && dir.exists("Amat.dat"));
+}
+
+struct SortCase {
+    const char* name;
+    Lines before;
+    Lines after;
+};
+
+class SortDiameters : public testing::TestWithParam<SortCase> {};
+
+TEST_P(SortDiameters, AscendingInNumberForm)
+{
+    Lines list = GetParam().before;
+    EXPECT_EQ(sortDiameters(list), "");
+    EXPECT_EQ(list, GetParam().after);
+}
+
+INSTANTIATE_TEST_SUITE_P(Lists, SortDiameters,
+    testing::Values(SortCase { "Ascending", { "3", "1,2", "2" }, { "1,2", "2", "3" } },
+        SortCase { "Reformats", { "2,50", "0,50", "3,0" }, { "0,5", "2,5", "3" } },
+        SortCase { "EqualValuesBothKept", { "1,50", "1,5" }, { "1,5", "1,5" } },
+        SortCase { "NoCapAt90000", { "120000", "90000", "5" }, { "5", "90000", "120000" } },
+        SortCase { "EmptyEntryStaysInFront", { "2", "", "1" }, { "", "1", "2" } },
+        SortCase { "Empty", {}, {} }),
+    [](const auto& info) { return info.param.name; });
+
+TEST(SortDiameters, EntryThatIsNoNumberStopsBeforeAnythingMoves)
+{
+    Lines list { "3", "2", "два", "1" };
+    EXPECT_EQ(sortDiameters(list), "'два' is not a valid floating point value");
+    EXPECT_EQ(list, (Lines { "3", "2", "два", "1" }));
+}
+
+TEST(AddDiameter, DuplicateByTextStillSorts)
+{
+    Lines list { "2,0", "1" };
+    EXPECT_EQ(addDiameter(list, "1"), "");
+    EXPECT_EQ(list, (Lines { "1", "2" }));
+    Lines fromFile { "2", "1,50" }; // as read, never sorted
+    EXPECT_EQ(addDiameter(fromFile, "1,5"), "");
+    EXPECT_EQ(fromFile, (Lines { "1,5", "1,5", "2" }));
+}
+
+TEST(AddDiameter, SequenceFromEmptyList)
+{
+    Lines list;
+    for (const char* d : { "3", "1,2", "2" })
+        addDiameter(list, d);
+    EXPECT_EQ(list, (Lines { "1,2", "2", "3" }));
+}
+
+TEST(NewDiameter, OnlyValuesAboveZero)
+{
+    for (const char* accepted : { "1", ",5", "2,", "0,001", "05" })
+        EXPECT_TRUE(diameterAboveZero(accepted)) << accepted;
+    for (const char* refused : { "", "0", "0,0", "00", ",", "0,", "-1", "abc" })
+        EXPECT_FALSE(diameterAboveZero(refused)) << refused;
+}
+
+TEST(Properties, WrittenAsTypedWithGroupCode)
+{
+    ScratchDataDir dir;
+    ASSERT_TRUE(writeProperties(dir.path(), "60С2А", { "7,85", "20,6", "78,5", 2 }));
+    EXPECT_EQ(dir.bytes("60С2Аmat.dat"), "7,85\r\n20,6\r\n78,5\r\n2\r\n");
+    ASSERT_TRUE(writeProperties(dir.path(), "60С2А", { "abc", "", "1", -1 }));
+    EXPECT_EQ(dir.bytes("60С2Аmat.dat"), "abc\r\n\r\n1\r\n-1\r\n");
+}
+
+struct PropertiesCase {
+    const char* name;
+    std::string bytes;
+    std::optional<PropertiesText> read;
+    const char* message;
+};
+
+class ReadProperties : public testing::TestWithParam<PropertiesCase> {};
+
+TEST_P(ReadProperties, ReadsOrNamesTheFile)
+{
+    ScratchDataDir dir;
+    dir.writeBytes("Xmat.dat", GetParam().bytes);
+    const PropertiesRead r = readPropertiesText(dir.path(), "X");
+    ASSERT_EQ(r.properties.has_value(), GetParam().read.has_value());
+    if (r.properties) {
+        EXPECT_EQ(r.properties->ro, GetParam().read->ro);
+        EXPECT_EQ(r.properties->E, GetParam().read->E);
+        EXPECT_EQ(r.properties->G, GetParam().read->G);
+        EXPECT_EQ(r.properties->group, GetParam().read->group);
+    }
+    EXPECT_EQ(r.message, GetParam().message);
+}
+
+const char kBadX[] = "Файл Xmat.dat должен содержать четыре строки: плотность, E, G и код группы материала";
+
+INSTANTIATE_TEST_SUITE_P(Files, ReadProperties,
+    testing::Values(PropertiesCase { "Good", "7,85\r\n20,6\r\n78,5\r\n2\r\n", PropertiesText { "7,85", "20,6", "78,5", 2 }, "" },
+        PropertiesCase { "TextKeptAsIs", " 7,9 \r\nx\r\n\r\n9", PropertiesText { " 7,9 ", "x", "", 9 }, "" },
+        PropertiesCase { "NoGroup", "1\r\n2\r\n3\r\n-1\r\n", PropertiesText { "1", "2", "3", -1 }, "" },
+        PropertiesCase { "ThreeLines", "1\r\n2\r\n3\r\n", std::nullopt, kBadX },
+        PropertiesCase { "FourthNotInteger", "1\r\n2\r\n3\r\n2,5\r\n", std::nullopt, kBadX },
+        PropertiesCase { "FourthOutOfRange", "1\r\n2\r\n3\r\n10\r\n", std::nullopt, kBadX },
+        PropertiesCase { "Empty", "", std::nullopt, kBadX }),
+    [](const auto& info) { return info.param.name; });
+
+TEST(ReadProperties, MissingFile)
+{
+    ScratchDataDir dir;
+    EXPECT_EQ(readPropertiesText(dir.path(), "Y").message, "no Ymat.dat");
+}
+
+TEST(MaterialGroups, FinalStressTableForTheThreeSteels)
+{
+    const char kinds[] = "PPOOOPPPPP"; // Класс1, Класс2, 60С2А, 50ХФА,51ХФА, 40Х13, ...
+    for (int g = 0; g < kMaterialGroups; ++g)
+        EXPECT_EQ(tauTableKindFor(g), kinds[g] == 'O' ? "OKONCAT" : "PREDVARIT") << g;
+}
+
+} // namespace
