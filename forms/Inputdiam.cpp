@@ -4,7 +4,7 @@
 
 #include "engine/catalogueedit.h"
 #include "engine/peremenn.h"
-#include "forms/floatkeyfilter.h"
+#include "forms/numericfield.h"
 #include "forms/qtext.h"
 #include "forms/screencentre.h"
 
@@ -16,8 +16,7 @@ TForm11::TForm11(Peremenn& p, QWidget* parent)
     ui->setupUi(this);
     setFixedSize(size());
     centreOnScreen(*this);
-    new FloatKeyFilter(p_.lastKey, *ui->diameter);
-    ui->diameter->installEventFilter(this);
+    field_ = new NumericField(ui->diameter, FieldKind::Float, p_, NumericField::Role::DialogField);
     connect(ui->okButton, &QPushButton::clicked, this, &TForm11::okClick);
     connect(ui->cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 }
@@ -30,27 +29,10 @@ void TForm11::showEvent(QShowEvent* event)
     ui->diameter->setFocus();
 }
 
-bool TForm11::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == ui->diameter && event->type() == QEvent::FocusOut)
-        diameterExit();
-    return QDialog::eventFilter(watched, event);
-}
-
-// Leaving the field drops a trailing comma.
-void TForm11::diameterExit()
-{
-    QString text = ui->diameter->text();
-    if (text.endsWith(QLatin1Char(','))) {
-        text.chop(1);
-        ui->diameter->setText(text);
-    }
-}
-
 void TForm11::okClick()
 {
     // Enter presses OK without the field losing the focus: tidy it as leaving would.
-    diameterExit();
+    field_->exit();
     const std::string text = ss(ui->diameter->text());
     if (!diameterAboveZero(text)) {
         ui->diameter->setFocus();

@@ -8,6 +8,7 @@
 
 #include <memory>
 
+class NumericField;
 struct Peremenn;
 namespace Ui {
 class TForm11;
@@ -21,12 +22,11 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void diameterExit();
     void okClick();
 
     std::unique_ptr<Ui::TForm11> ui;
     Peremenn& p_;
+    NumericField* field_ = nullptr;
 };

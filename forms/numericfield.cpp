@@ -6,8 +6,8 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 
-NumericField::NumericField(QLineEdit* edit, FieldKind kind, Peremenn& peremenn)
-    : QObject(edit), edit_(edit), kind_(kind), peremenn_(peremenn)
+NumericField::NumericField(QLineEdit* edit, FieldKind kind, Peremenn& peremenn, Role role)
+    : QObject(edit), edit_(edit), kind_(kind), peremenn_(peremenn), role_(role)
 {
     edit_->installEventFilter(this);
 }
@@ -29,7 +29,11 @@ bool NumericField::keyPress(const QKeyEvent& event)
 
 void NumericField::exit()
 {
-    const QString tidy = tidyOnExit(edit_->text());
+    QString tidy = edit_->text();
+    if (role_ == Role::FormField)
+        tidy = tidyOnExit(tidy);
+    else if (tidy.endsWith(QLatin1Char(',')))
+        tidy.chop(1);
     if (tidy != edit_->text())
         edit_->setText(tidy);
 }
@@ -42,6 +46,16 @@ bool NumericField::eventFilter(QObject* watched, QEvent* event)
     case QEvent::KeyPress: {
         const auto& key = static_cast<const QKeyEvent&>(*event);
         keyDown(key);
+        if (role_ == Role::DialogField) {
+            switch (key.key()) {
+            case Qt::Key_Return:
+            case Qt::Key_Enter:
+            case Qt::Key_Escape:
+                return false;
+            default:
+                break;
+            }
+        }
         return keyPress(key);
     }
     case QEvent::FocusOut: {

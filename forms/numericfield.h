@@ -7,6 +7,8 @@
 // pasting through the context menu is not filtered.
 //
 // Used by the nine fields of the main window and by the new-diameter dialog.
+// In a dialog, Enter and Escape belong to its buttons, and leaving the field
+// only drops a trailing comma.
 
 #include "forms/inputfloat.h"
 
@@ -18,8 +20,10 @@ struct Peremenn;
 class NumericField : public QObject {
     Q_OBJECT
 public:
+    enum class Role { FormField, DialogField };
+
     // Filters `edit`, whose parent owns this object.
-    NumericField(QLineEdit* edit, FieldKind kind, Peremenn& peremenn);
+    NumericField(QLineEdit* edit, FieldKind kind, Peremenn& peremenn, Role role = Role::FormField);
 
     // The three handlers, callable on their own.
     void keyDown(const QKeyEvent& event);
@@ -34,4 +38,5 @@ private:
     QLineEdit* edit_;
     FieldKind kind_;
     Peremenn& peremenn_;
+    Role role_;
 };

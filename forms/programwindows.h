@@ -5,8 +5,11 @@
 // dialog. The report, sketch and settings windows are made by the main
 // window on first use.
 
+#include "forms/Inputdiam.h"
+#include "forms/NewMat.h"
 #include "forms/autor.h"
 #include "forms/dopvvod.h"
+#include "forms/newdiam.h"
 #include "forms/pruzform.h"
 #include "forms/urlopener.h"
 
@@ -23,6 +26,7 @@ public:
     TForm1 form1;
     TForm8 form8;
     TAboutBox about;
-    // The catalogue dialogs TForm9, TForm10 and TForm11 follow here, in that
-    // order, once they exist; until then Settings shows a stand-in.
+    TForm9 form9;
+    TForm10 form10; // holds form11, made right after it, by reference
+    TForm11 form11;
 };

@@ -10,7 +10,10 @@
 #include "forms/messages.h"
 #include "forms/numericfield.h"
 #include "forms/autor.h"
-#include "forms/placeholder.h"
+#include "forms/Inputdiam.h"
+#include "forms/NewMat.h"
+#include "forms/newdiam.h"
+#include "forms/setup.h"
 #include "forms/scetch.h"
 #include "forms/urlopener.h"
 #include "forms/qtext.h"
@@ -359,8 +362,13 @@ void TForm1::SpeedButton3Click()
 
 void TForm1::SpeedButton4Click()
 {
-    if (!settings_)
-        settings_ = createSettingsWindow();
+    if (!settings_) {
+        if (!newMaterial_) {
+            newMaterial_ = new TForm9(peremenn_, messages_, this);
+            diameters_ = new TForm10(peremenn_, messages_, *new TForm11(peremenn_, this), this);
+        }
+        settings_ = new TForm4(peremenn_, messages_, *newMaterial_, *diameters_, this);
+    }
     settings_->exec();
     // The settings may have changed the catalogue: read it again and show
     // the diameters of the material now selected.
@@ -379,10 +387,4 @@ void TForm1::SpeedButton5Click()
         about_ = new TAboutBox(messages_, mailOpener, this);
     }
     about_->exec();
-}
-
-QDialog* TForm1::createSettingsWindow()
-{
-    return makePlaceholder(this, QStringLiteral("Настройка"),
-                           QStringLiteral("Настройка каталога материалов появится в следующей версии программы."));
 }

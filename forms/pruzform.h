@@ -24,6 +24,8 @@ class QDialog;
 class QPrinter;
 class TForm3;
 class TForm8;
+class TForm9;
+class TForm10;
 struct Peremenn;
 
 class TForm1 : public QWidget {
@@ -37,6 +39,13 @@ public:
     void setDiameterChoice(TForm8& dialog) { diameterChoice_ = &dialog; }
     // The about box made at start-up; without one, About makes its own.
     void setAboutBox(QDialog& about) { about_ = &about; }
+    // The new-material and diameter list dialogs made at start-up, which the
+    // settings window uses; without them Settings makes its own.
+    void setCatalogueDialogs(TForm9& newMaterial, TForm10& diameters)
+    {
+        newMaterial_ = &newMaterial;
+        diameters_ = &diameters;
+    }
 
     // The form as a ".rid" file holds it, and the way Load puts it back.
     InputForm formState() const;
@@ -77,7 +86,6 @@ private:
 
     // The windows that other parts of the program provide, each made here
     // on first use.
-    QDialog* createSettingsWindow();
 
     Peremenn& peremenn_;
     Messages& messages_;
@@ -87,6 +95,8 @@ private:
     TForm3* report_ = nullptr;
     QWidget* sketch_ = nullptr;
     QDialog* settings_ = nullptr;
+    TForm9* newMaterial_ = nullptr;
+    TForm10* diameters_ = nullptr;
     QDialog* about_ = nullptr;
     bool started_ = false;
 };
