@@ -68,7 +68,7 @@ void look(QWidget& window, const QString& name)
 {
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QCoreApplication::processEvents();
-    const QString folder = qEnvironmentVariable("PRUZ_SCREENSHOTS");
+    const QString folder = qEnvironmentVariable("PRUZ_SCREENSHOT_DIR");
     if (!folder.isEmpty())
         QVERIFY(window.grab().save(folder + QLatin1Char('/') + name + QStringLiteral(".png")));
     const QString problems = fitProblems(window);
