@@ -1,6 +1,6 @@
 // The catalogue windows as the user sees them: every caption, button text,
 // grid header and cell fits its place (nothing cut off). With
-// PRUZ_SCREENSHOTS set to a folder, each window is also saved there as PNG.
+// PRUZ_SCREENSHOT_DIR set to a folder, each window is also saved there as PNG.
 
 #include "helpers/setup_recorder.h"
 
