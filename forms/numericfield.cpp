@@ -40,7 +40,9 @@ void NumericField::exit()
 
 bool NumericField::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched != edit_)
+    // While the field is being destroyed it is no longer a line edit (its
+    // focus leaves it then), and there is nothing left to tidy.
+    if (watched != edit_ || !qobject_cast<QLineEdit*>(watched))
         return false;
     switch (event->type()) {
     case QEvent::KeyPress: {

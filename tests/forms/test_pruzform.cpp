@@ -15,6 +15,7 @@
 #include "helpers/recorder.h"
 #include "helpers/textfit.h"
 
+#include <memory>
 #include <QClipboard>
 #include <QComboBox>
 #include <QDialog>
@@ -704,6 +705,20 @@ private slots:
         QCOMPARE(rig.memo(), diameterMemo(rig.data, kWire2));
         QCOMPARE(rig.form.ui.f1->text(), QStringLiteral("4"));
         QCOMPARE(rig.p.mode, 2);
+    }
+
+    // A field that is destroyed while it has the focus loses the focus from
+    // inside its destructor (closing the program does this): the filter
+    // must not tidy a line edit that is no longer one.
+    void fieldDestroyedWithTheFocus()
+    {
+        Rig rig;
+        rig.form.ui.d1->setFocus();
+        QTRY_VERIFY(rig.form.ui.d1->hasFocus());
+        rig.form.ui.d1->setText("12,");
+        delete rig.form.ui.d1;
+        rig.form.ui.d1 = nullptr;
+        QVERIFY(rig.form.isVisible());
     }
 
     void aboutAndClose()
