@@ -3,11 +3,11 @@
 # corpus seeded from fuzz/corpus:
 #   tools/fuzz-all.sh [seconds] [target...]    (default 300 s, every target)
 #   JOBS=2 tools/fuzz-all.sh 300               two targets at a time
-# Prints one line per target: inputs executed and findings. A finding (a
-# crash, leak, timeout or out-of-memory input) is left in
-# build-fuzz/fuzz/long/<target>/findings/ (emptied when the target runs
-# again); once fixed, add the input to
-# fuzz/corpus/<target>/ as a regression. The full log is beside it.
+# Prints one line per target: inputs executed, seconds run, findings. A
+# finding (a crash, leak, timeout or out-of-memory input) stops its target
+# and is left in build-fuzz/fuzz/long/<target>/findings/, emptied when the
+# target runs again; once fixed, add the input to fuzz/corpus/<target>/ as
+# a regression. The target's full log is beside it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-300}
@@ -22,12 +22,13 @@ run_one() {
   local t=$1 seconds=$2 long=build-fuzz/fuzz/long/$1
   rm -rf "$long/findings"
   mkdir -p "$long/corpus" "$long/findings"
+  local started=$SECONDS
   ./build-fuzz/fuzz/fuzz_"$t" -max_total_time="$seconds" -max_len=4096 -timeout=10 -print_final_stats=1 \
     -artifact_prefix="$long/findings/" "$long/corpus" "fuzz/corpus/$t" >"$long/log" 2>&1 || true
   local runs findings
   runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$long/log" | tail -1)
   findings=$(find "$long/findings" -type f | wc -l)
-  printf '%-14s %10s inputs in %s s, %s findings\n' "$t" "${runs:-?}" "$seconds" "$findings"
+  printf '%-14s %10s inputs in %s s, %s findings\n' "$t" "${runs:-?}" "$((SECONDS - started))" "$findings"
 }
 export -f run_one
 printf '%s\n' $targets | xargs -P "$jobs" -I{} bash -c 'run_one "$@"' _ {} "$seconds"

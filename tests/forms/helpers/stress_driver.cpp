@@ -2,9 +2,12 @@
 
 #include "stress_inputs.h"
 
+#include "engine/peremenn.h"
 #include "forms/pruzform.h"
+#include "forms/rascet.h"
 
 #include <QAbstractButton>
+#include <QAbstractEventDispatcher>
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QClipboard>
@@ -19,6 +22,10 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <QtTest/qtestspontaneevent.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -142,8 +149,9 @@ bool ours(const QWidget* w)
 
 } // namespace
 
-StressDriver::StressDriver(StressRandom& random, StressInputs& inputs, StressFiles& files, TForm1& main)
-    : random_(random), inputs_(inputs), files_(files), main_(main)
+StressDriver::StressDriver(
+    StressRandom& random, StressInputs& inputs, StressFiles& files, TForm1& main, const Peremenn& p)
+    : random_(random), inputs_(inputs), files_(files), main_(main), p_(p)
 {
 }
 
@@ -156,6 +164,16 @@ void StressDriver::run(int events, int seconds)
     loop_.exec();
 }
 
+// With PRUZ_STRESS_TRACE set, every action is written out, to follow a
+// seed that fails.
+void StressDriver::count(const QString& action, const QWidget* window)
+{
+    ++counts[action];
+    static const bool tracing = qEnvironmentVariableIsSet("PRUZ_STRESS_TRACE");
+    if (tracing)
+        std::fprintf(stderr, "%d %s in %s\n", driven, qPrintable(action), window->metaObject()->className());
+}
+
 void StressDriver::problem(const QString& text)
 {
     if (!problems.contains(text))
@@ -166,6 +184,15 @@ void StressDriver::step()
 {
     if (done_)
         return;
+    // What the last action set going (a window activated, focus moved) is
+    // delivered before the next one, whatever the machine's speed; no other
+    // step is queued now, so none runs here.
+    for (int k = 0; k < 50 && QAbstractEventDispatcher::instance()->processEvents(QEventLoop::X11ExcludeTimers); ++k) {
+    }
+    if (p_.calcFailed && main_.reportWindow() && main_.reportWindow()->isVisible()) {
+        QTimer::singleShot(5, this, &StressDriver::step); // the report window is about to close
+        return;
+    }
     // Queued first: if this step opens a modal dialog, the next one runs
     // inside its loop.
     QTimer::singleShot(0, this, &StressDriver::step);
@@ -208,6 +235,11 @@ QWidget* StressDriver::pickWindow(QWidget* modal)
         if (w->isVisible() && w->windowType() != Qt::Popup && w->windowType() != Qt::ToolTip
             && (!qobject_cast<QDialog*>(w) || ours(w)) && (!modal || owns(modal, w)))
             windows << w;
+    // The application keeps its windows in a hash: put them in an order
+    // that does not change from run to run.
+    std::sort(windows.begin(), windows.end(), [](const QWidget* a, const QWidget* b) {
+        return std::strcmp(a->metaObject()->className(), b->metaObject()->className()) < 0;
+    });
     // The modal dialog itself counts once more than the windows beside it.
     if (modal)
         windows << modal;
@@ -220,8 +252,9 @@ QWidget* StressDriver::pickWindow(QWidget* modal)
 
 void StressDriver::act(QWidget* window)
 {
-    if (!window->isActiveWindow())
-        window->activateWindow();
+    // The user's click activates the window at once.
+    if (QApplication::activeWindow() != window)
+        QApplication::setActiveWindow(window);
     // The program's dialogs get more clicks on their buttons.
     const int roll = random_.below(100);
     if (roll < (ours(window) ? 16 : 32))
@@ -241,7 +274,7 @@ void StressDriver::act(QWidget* window)
     else if (roll < 87)
         closeWindow(window);
     else if (roll < 89) {
-        ++counts["clipboard"];
+        count(QStringLiteral("clipboard"), window);
         QApplication::clipboard()->setText(random_.chance(20) ? QString(random_.between(100, 5000), QLatin1Char('5'))
                                                               : inputs_.anyText());
     } else if (window == &main_)
@@ -252,7 +285,7 @@ void StressDriver::act(QWidget* window)
 
 void StressDriver::pressKey(QWidget* window)
 {
-    ++counts["key"];
+    count(QStringLiteral("key"), window);
     QWidget* target = window->focusWidget() ? window->focusWidget() : window;
     Key k = random_.oneOf(keys());
     // Closing the main window ends the program; the mail button starts a
@@ -271,7 +304,7 @@ void StressDriver::clickButton(QWidget* window)
             buttons << b;
     if (buttons.isEmpty())
         return pressKey(window);
-    ++counts["button"];
+    count(QStringLiteral("button"), window);
     QAbstractButton* button = random_.oneOf(buttons);
     click(button);
     if (button->objectName() == "appsv" && window->inherits("TForm4"))
@@ -283,7 +316,7 @@ void StressDriver::clickItem(QWidget* window)
     const auto views = shown<QAbstractItemView>(window);
     if (views.isEmpty())
         return pressKey(window);
-    ++counts["list or grid"];
+    count(QStringLiteral("list or grid"), window);
     QAbstractItemView* view = random_.oneOf(views);
     const QAbstractItemModel* model = view->model();
     if (!model || model->rowCount() == 0 || random_.chance(5))
@@ -298,7 +331,7 @@ void StressDriver::clickCombo(QWidget* window)
     const auto combos = shown<QComboBox>(window);
     if (combos.isEmpty())
         return pressKey(window);
-    ++counts["combo"];
+    count(QStringLiteral("combo"), window);
     QComboBox* combo = random_.oneOf(combos);
     if (random_.chance(50))
         return click(combo); // opens the list; a later step answers it
@@ -308,7 +341,7 @@ void StressDriver::clickCombo(QWidget* window)
 
 void StressDriver::answerPopup(QWidget* popup)
 {
-    ++counts["list of a combo"];
+    count(QStringLiteral("list of a combo"), popup);
     QWidget* target = popup->focusWidget() ? popup->focusWidget() : popup;
     if (random_.chance(30))
         return key(target, Qt::Key_Escape);
@@ -322,7 +355,7 @@ void StressDriver::clickTab(QWidget* window)
     const auto tabs = shown<QTabWidget>(window);
     if (tabs.isEmpty())
         return pressKey(window);
-    ++counts["tab"];
+    count(QStringLiteral("tab"), window);
     QTabBar* bar = random_.oneOf(tabs)->tabBar();
     click(bar, bar->tabRect(random_.below(bar->count())).center());
 }
@@ -336,7 +369,7 @@ void StressDriver::typeInField(QWidget* window)
         fields << e;
     if (fields.isEmpty())
         return pressKey(window);
-    ++counts["typing"];
+    count(QStringLiteral("typing"), window);
     const QPointer<QWidget> field = random_.oneOf(fields);
     click(field, QPoint(random_.below(field->width()), field->height() / 2));
     if (!field)
@@ -365,7 +398,7 @@ void StressDriver::clickAnywhere(QWidget* window)
         if (allowed)
             widgets << w;
     }
-    ++counts["click"];
+    count(QStringLiteral("click"), window);
     QWidget* w = random_.oneOf(widgets);
     click(w, QPoint(random_.below(w->width()), random_.below(w->height())));
 }
@@ -376,7 +409,7 @@ void StressDriver::closeWindow(QWidget* window)
     const bool hasCloseButton = !(flags & Qt::CustomizeWindowHint) || (flags & Qt::WindowCloseButtonHint);
     if (window == &main_ || !hasCloseButton)
         return pressKey(window);
-    ++counts["title-bar close"];
+    count(QStringLiteral("title-bar close"), window);
     window->close();
 }
 
@@ -384,13 +417,13 @@ void StressDriver::mainWindowCommand()
 {
     switch (random_.below(3)) {
     case 0:
-        ++counts["Load"];
+        count(QStringLiteral("Load"), &main_);
         return click(main_.ui.SpeedButton3);
     case 1:
-        ++counts["Save"];
+        count(QStringLiteral("Save"), &main_);
         return click(main_.ui.SpeedButton2);
     default:
-        ++counts["calculation on generated inputs"];
+        count(QStringLiteral("calculation on generated inputs"), &main_);
         files_.queueOpen(inputs_.ridFile(true));
         click(main_.ui.SpeedButton3);
         click(main_.ui.Rascet);
@@ -399,7 +432,7 @@ void StressDriver::mainWindowCommand()
 
 void StressDriver::leave(QWidget* modal, bool finishing)
 {
-    ++counts[QStringLiteral("answer %1").arg(QLatin1String(modal->metaObject()->className()))];
+    count(QStringLiteral("answer %1").arg(QLatin1String(modal->metaObject()->className())), modal);
     const int answer = answers_++;
     const auto button = [modal](const char* name) { return modal->findChild<QAbstractButton*>(QLatin1String(name)); };
     if (modal->inherits("TForm4"))

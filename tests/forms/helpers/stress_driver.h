@@ -9,6 +9,10 @@
 // its buttons allow; Qt's file and print dialogs are only ever answered,
 // never clicked about in, so no file outside the scratch folders is chosen.
 //
+// The report window closes itself 55 ms after a failed calculation, on a
+// timer; the user waits for that before going on, which keeps a seed's run
+// the same from one run to the next.
+//
 // What the user could not leave, and any moment when "Применить" and
 // "Закрыть" of the settings window were enabled together (or disabled
 // together), is recorded in `problems`.
@@ -24,11 +28,12 @@ class StressFiles;
 class StressInputs;
 class StressRandom;
 class TForm1;
+struct Peremenn;
 
 class StressDriver : public QObject {
     Q_OBJECT
 public:
-    StressDriver(StressRandom& random, StressInputs& inputs, StressFiles& files, TForm1& main);
+    StressDriver(StressRandom& random, StressInputs& inputs, StressFiles& files, TForm1& main, const Peremenn& p);
 
     // Drives `events` actions, then leaves every modal dialog and closes
     // every window but the main one with its own button; returns when done
@@ -50,6 +55,7 @@ private:
     void checkInterlock();
     void checkApplied(QWidget* settings);
     void problem(const QString& text);
+    void count(const QString& action, const QWidget* window);
 
     void pressKey(QWidget* window);
     void clickButton(QWidget* window);
@@ -65,6 +71,7 @@ private:
     StressInputs& inputs_;
     StressFiles& files_;
     TForm1& main_;
+    const Peremenn& p_;
     QEventLoop loop_;
     QElapsedTimer clock_;
     int events_ = 0;
