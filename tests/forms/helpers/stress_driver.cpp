@@ -26,6 +26,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <utility>
 
 namespace {
 
@@ -255,32 +256,34 @@ void StressDriver::act(QWidget* window)
     // The user's click activates the window at once.
     if (QApplication::activeWindow() != window)
         QApplication::setActiveWindow(window);
-    // The program's dialogs get more clicks on their buttons.
-    const int roll = random_.below(100);
-    if (roll < (ours(window) ? 16 : 32))
-        pressKey(window);
-    else if (roll < 52)
-        clickButton(window);
-    else if (roll < 59)
-        clickItem(window);
-    else if (roll < 63)
-        clickCombo(window);
-    else if (roll < 66)
-        clickTab(window);
-    else if (roll < 76)
-        typeInField(window);
-    else if (roll < 84)
-        clickAnywhere(window);
-    else if (roll < 87)
-        closeWindow(window);
-    else if (roll < 89) {
-        count(QStringLiteral("clipboard"), window);
-        QApplication::clipboard()->setText(random_.chance(20) ? QString(random_.between(100, 5000), QLatin1Char('5'))
-                                                              : inputs_.anyText());
-    } else if (window == &main_)
-        mainWindowCommand();
-    else
-        pressKey(window);
+    // Out of 100; the program's dialogs get more clicks on their buttons.
+    const bool dialog = ours(window);
+    const std::pair<int, void (StressDriver::*)(QWidget*)> actions[] = {
+        { dialog ? 16 : 32, &StressDriver::pressKey },
+        { dialog ? 36 : 20, &StressDriver::clickButton },
+        { 7, &StressDriver::clickItem },
+        { 4, &StressDriver::clickCombo },
+        { 3, &StressDriver::clickTab },
+        { 10, &StressDriver::typeInField },
+        { 8, &StressDriver::clickAnywhere },
+        { 3, &StressDriver::closeWindow },
+        { 2, &StressDriver::copyText },
+        { 11, &StressDriver::command },
+    };
+    int roll = random_.below(100);
+    for (const auto& [weight, action] : actions) {
+        if (roll < weight)
+            return (this->*action)(window);
+        roll -= weight;
+    }
+}
+
+// Text copied from elsewhere, for a later Ctrl+V.
+void StressDriver::copyText(QWidget* window)
+{
+    count(QStringLiteral("clipboard"), window);
+    QApplication::clipboard()->setText(
+        random_.chance(20) ? QString(random_.between(100, 5000), QLatin1Char('5')) : inputs_.anyText());
 }
 
 void StressDriver::pressKey(QWidget* window)
@@ -413,8 +416,12 @@ void StressDriver::closeWindow(QWidget* window)
     window->close();
 }
 
-void StressDriver::mainWindowCommand()
+// Load, Save or a calculation on generated inputs in the main window;
+// elsewhere a key.
+void StressDriver::command(QWidget* window)
 {
+    if (window != &main_)
+        return pressKey(window);
     switch (random_.below(3)) {
     case 0:
         count(QStringLiteral("Load"), &main_);

@@ -65,7 +65,8 @@ private:
     void typeInField(QWidget* window);
     void clickAnywhere(QWidget* window);
     void closeWindow(QWidget* window);
-    void mainWindowCommand();
+    void copyText(QWidget* window);
+    void command(QWidget* window);
 
     StressRandom& random_;
     StressInputs& inputs_;
