@@ -314,13 +314,25 @@ void StressDriver::clickButton(QWidget* window)
         checkApplied(window);
 }
 
+// One of the widgets of kind W that the window shows, counted as `action`;
+// when it shows none, a key is pressed instead and the result is null.
+template <class W>
+W* StressDriver::pickShown(QWidget* window, const QString& action)
+{
+    const auto widgets = shown<W>(window);
+    if (widgets.isEmpty()) {
+        pressKey(window);
+        return nullptr;
+    }
+    count(action, window);
+    return random_.oneOf(widgets);
+}
+
 void StressDriver::clickItem(QWidget* window)
 {
-    const auto views = shown<QAbstractItemView>(window);
-    if (views.isEmpty())
-        return pressKey(window);
-    count(QStringLiteral("list or grid"), window);
-    QAbstractItemView* view = random_.oneOf(views);
+    QAbstractItemView* view = pickShown<QAbstractItemView>(window, QStringLiteral("list or grid"));
+    if (!view)
+        return;
     const QAbstractItemModel* model = view->model();
     if (!model || model->rowCount() == 0 || random_.chance(5))
         return click(view->viewport());
@@ -331,11 +343,9 @@ void StressDriver::clickItem(QWidget* window)
 
 void StressDriver::clickCombo(QWidget* window)
 {
-    const auto combos = shown<QComboBox>(window);
-    if (combos.isEmpty())
-        return pressKey(window);
-    count(QStringLiteral("combo"), window);
-    QComboBox* combo = random_.oneOf(combos);
+    QComboBox* combo = pickShown<QComboBox>(window, QStringLiteral("combo"));
+    if (!combo)
+        return;
     if (random_.chance(50))
         return click(combo); // opens the list; a later step answers it
     combo->setFocus(Qt::MouseFocusReason);
@@ -355,11 +365,10 @@ void StressDriver::answerPopup(QWidget* popup)
 
 void StressDriver::clickTab(QWidget* window)
 {
-    const auto tabs = shown<QTabWidget>(window);
-    if (tabs.isEmpty())
-        return pressKey(window);
-    count(QStringLiteral("tab"), window);
-    QTabBar* bar = random_.oneOf(tabs)->tabBar();
+    QTabWidget* tabs = pickShown<QTabWidget>(window, QStringLiteral("tab"));
+    if (!tabs)
+        return;
+    QTabBar* bar = tabs->tabBar();
     click(bar, bar->tabRect(random_.below(bar->count())).center());
 }
 

@@ -57,6 +57,8 @@ private:
     void problem(const QString& text);
     void count(const QString& action, const QWidget* window);
 
+    template <class W>
+    W* pickShown(QWidget* window, const QString& action);
     void pressKey(QWidget* window);
     void clickButton(QWidget* window);
     void clickItem(QWidget* window);
