@@ -112,7 +112,7 @@ private slots:
     {
         QFETCH(uint, seed);
         currentSeed = seed;
-        const int events = setting("PRUZ_STRESS_EVENTS", 1200);
+        const int events = setting("PRUZ_STRESS_EVENTS", 2000);
         std::fprintf(stderr, "stress seed %u: %d events\n", seed, events);
         escapedExceptions.clear();
 
