@@ -63,7 +63,7 @@ public:
 
 QList<uint> seeds()
 {
-    const QString spec = qEnvironmentVariable("PRUZ_STRESS_SEEDS", QStringLiteral("1,2,3"));
+    const QString spec = qEnvironmentVariable("PRUZ_STRESS_SEEDS", QStringLiteral("1-4"));
     QList<uint> out;
     for (const QString& part : spec.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
         const QStringList range = part.split(QLatin1Char('-'));
@@ -86,6 +86,26 @@ QByteArray bytesOf(const QString& path)
 {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+QMap<QString, QByteArray> filesOf(const QString& dir)
+{
+    QMap<QString, QByteArray> files;
+    for (const QString& name : QDir(dir).entryList(QDir::Files))
+        files[name] = bytesOf(dir + name);
+    return files;
+}
+
+// Files added, removed or rewritten with other bytes.
+int changedFiles(const QMap<QString, QByteArray>& before, const QMap<QString, QByteArray>& after)
+{
+    QSet<QString> names;
+    for (const QString& name : before.keys() + after.keys())
+        names << name;
+    int changed = 0;
+    for (const QString& name : names)
+        changed += before.value(name) != after.value(name) || before.contains(name) != after.contains(name);
+    return changed;
 }
 
 QStringList leftovers(const QString& dir)
@@ -112,7 +132,7 @@ private slots:
     {
         QFETCH(uint, seed);
         currentSeed = seed;
-        const int events = setting("PRUZ_STRESS_EVENTS", 2000);
+        const int events = setting("PRUZ_STRESS_EVENTS", 2500);
         std::fprintf(stderr, "stress seed %u: %d events\n", seed, events);
         escapedExceptions.clear();
 
@@ -123,6 +143,7 @@ private slots:
         QMap<QString, QByteArray> tables;
         for (const char* name : kTables)
             tables[name] = bytesOf(data.dir() + name);
+        const QMap<QString, QByteArray> catalogue = filesOf(data.dir());
 
         StressRandom random(seed);
         StressInputs inputs(random, data.dataDir(), folder.path() + QLatin1Char('/'));
@@ -141,8 +162,11 @@ private slots:
         QStringList counts;
         for (auto it = driver.counts.cbegin(); it != driver.counts.cend(); ++it)
             counts << QStringLiteral("%1 %2").arg(it.key()).arg(it.value());
-        std::fprintf(stderr, "stress seed %u: %d events driven, %d messages, %d questions, %d loads, %d saves; %s\n",
+        std::fprintf(stderr,
+            "stress seed %u: %d events driven, %d messages, %d questions, %d loads, %d saves, %d data files changed; "
+            "%s\n",
             seed, driver.driven, messages.shown, messages.asked, files.loads, files.saves,
+            changedFiles(catalogue, filesOf(data.dir())),
             qPrintable(counts.join(QStringLiteral(", "))));
 
         QVERIFY2(escapedExceptions.isEmpty(), qPrintable(escapedExceptions.join(QStringLiteral("; "))));

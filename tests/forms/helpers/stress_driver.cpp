@@ -3,6 +3,7 @@
 #include "stress_inputs.h"
 
 #include "engine/peremenn.h"
+#include "engine/textfile.h"
 #include "forms/pruzform.h"
 #include "forms/rascet.h"
 
@@ -265,7 +266,8 @@ void StressDriver::act(QWidget* window)
         { 4, &StressDriver::clickCombo },
         { 3, &StressDriver::clickTab },
         { 10, &StressDriver::typeInField },
-        { 8, &StressDriver::clickAnywhere },
+        { 7, &StressDriver::clickAnywhere },
+        { 1, &StressDriver::failNextWrite },
         { 3, &StressDriver::closeWindow },
         { 2, &StressDriver::copyText },
         { 11, &StressDriver::command },
@@ -276,6 +278,18 @@ void StressDriver::act(QWidget* window)
             return (this->*action)(window);
         roll -= weight;
     }
+}
+
+// The disk fails the next file the program writes, at one stage of the
+// write.
+void StressDriver::failNextWrite(QWidget* window)
+{
+    count(QStringLiteral("next write fails"), window);
+    setWriteFaultInjector([stage = static_cast<WriteStage>(random_.below(4)), armed = true](WriteStage at) mutable {
+        const bool fails = armed && at == stage;
+        armed = armed && !fails;
+        return fails;
+    });
 }
 
 // Text copied from elsewhere, for a later Ctrl+V.
@@ -532,6 +546,7 @@ void StressDriver::finish()
         if (w->isVisible())
             problem(QStringLiteral("%1 stays open after its \"Закрыть\"").arg(QLatin1String(w->metaObject()->className())));
     }
+    setWriteFaultInjector({});
     done_ = true;
     loop_.quit();
 }

@@ -1,7 +1,8 @@
 #pragma once
 // A random user for the stress run. Each step is one action: a key, a
 // click on a button, a field, a list, a combo box, a tab or anywhere in a
-// window, a Load, a Save, or a calculation on generated inputs. It acts only
+// window, a Load, a Save, a calculation on generated inputs, or a disk that
+// fails the next file the program writes. It acts only
 // where a user could: on the active modal dialog (or a window that dialog
 // owns), else on any visible window of the program. Steps are queued
 // events, so they go on inside the modal loops the actions open. Now and
@@ -68,6 +69,7 @@ private:
     void clickAnywhere(QWidget* window);
     void closeWindow(QWidget* window);
     void copyText(QWidget* window);
+    void failNextWrite(QWidget* window);
     void command(QWidget* window);
 
     StressRandom& random_;
