@@ -1,14 +1,14 @@
 #pragma once
 // A random user for the stress run. Each step is one action: a key, a
 // click on a button, a field, a list, a combo box, a tab or anywhere in a
-// window, a Load, a Save, a calculation on generated inputs, or a disk that
-// fails the next file the program writes. It acts only
-// where a user could: on the active modal dialog (or a window that dialog
-// owns), else on any visible window of the program. Steps are queued
-// events, so they go on inside the modal loops the actions open. Now and
-// then, and always at the end, the user leaves the modal dialog the way
-// its buttons allow; Qt's file and print dialogs are only ever answered,
-// never clicked about in, so no file outside the scratch folders is chosen.
+// window, a Load, a Save, a calculation on generated inputs, or a disk
+// that fails the next file the program writes. It acts only where a user
+// could: on the active modal dialog (or a window that dialog owns), else on
+// any visible window of the program. Steps are queued events, so they go
+// on inside the modal loops the actions open. Now and then, and always at
+// the end, the user leaves the modal dialog the way its buttons allow; Qt's
+// file and print dialogs are only ever answered, never clicked about in,
+// so no file outside the scratch folders is chosen.
 //
 // The report window closes itself 55 ms after a failed calculation, on a
 // timer; the user waits for that before going on, which keeps a seed's run
