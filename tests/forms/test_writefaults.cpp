@@ -70,9 +70,6 @@ private:
     int started_ = 0;
 };
 
-// The catalogue writes of the settings window and its dialogs.
-enum CatalogueWrite { AddMaterial, DeleteMaterial, DiametersEditing, DiametersAdding, Properties };
-
 const QStringList kShipped { "Проволока I класса", "Проволока II класса", "60С2А", "50ХФА", "51ХФА", "40Х13",
     "12Х18Н10Т", "ХН77ТЮР", "БрКМц3-1", "БрОЦ4-3", "БрБ2" };
 
@@ -110,126 +107,132 @@ private slots:
         setWriteDescriptorHook({});
     }
 
-    void catalogueWrites_data()
+    // material.dat after an addition: the new diameter file is written
+    // first, then the list fails.
+    void materialListAfterAdding_data() { faultRows(); }
+    void materialListAfterAdding()
     {
-        QTest::addColumn<int>("write");
-        QTest::addColumn<int>("fault");
-        const char* const writes[] = { "material.dat after adding", "material.dat after deleting",
-            "diameter file while editing", "diameter file while adding", "properties file" };
-        for (int w = AddMaterial; w <= Properties; ++w)
-            for (int f = CreateTemp; f <= FullDevice; ++f)
-                QTest::addRow("%s, %s", writes[w], kFaultNames[f]) << w << f;
-    }
-    void catalogueWrites()
-    {
-        QFETCH(int, write);
         QFETCH(int, fault);
         SetupWindow w;
         w.form->show();
         const auto before = w.files();
-        const auto fails = [&] { return std::make_unique<FaultOnWrite>(static_cast<Fault>(fault), 1); };
-
-        switch (write) {
-        case AddMaterial: {
-            // The new diameter file is written first; material.dat fails.
-            w.player.then(nameStep(QStringLiteral("Латунь")));
-            w.player.then(diameterListStep(1));
-            w.player.then(diameterStep(QStringLiteral("2")));
-            {
-                FaultOnWrite failing(static_cast<Fault>(fault), 2);
-                w.button("addButton")->click();
-            }
-            QCOMPARE(w.messages.messages, QStringList { "Ошибка при записи в material.dat" });
-            QCOMPARE(w.files(), before);
-            QCOMPARE(entries(w.mat()), kShipped);
-            QVERIFY(!w.pending());
-            // The user tries again, and finishes the addition.
-            w.player.then(nameStep(QStringLiteral("Латунь")));
-            w.player.then(diameterListStep(1));
-            w.player.then(diameterStep(QStringLiteral("2")));
+        w.player.then(nameStep(QStringLiteral("Латунь")));
+        w.player.then(diameterListStep(1));
+        w.player.then(diameterStep(QStringLiteral("2")));
+        {
+            FaultOnWrite failing(static_cast<Fault>(fault), 2);
             w.button("addButton")->click();
-            QCOMPARE(fileLines(w, "material.dat"), kShipped + QStringList { "Латунь" });
-            w.button("appsv")->click();
-            QVERIFY(w.data.exists(QStringLiteral("Латуньmat.dat")));
-            break;
         }
-        case DeleteMaterial: {
-            w.messages.answers = { true };
-            {
-                auto failing = fails();
-                w.button("deleteButton")->click();
-            }
-            QCOMPARE(w.messages.messages, QStringList { "Ошибка при записи в material.dat" });
-            QCOMPARE(w.files(), before);
-            QCOMPARE(entries(w.mat()), kShipped);
-            w.messages.answers = { true };
-            w.button("deleteButton")->click();
-            QCOMPARE(fileLines(w, "material.dat"), kShipped.mid(1));
-            QVERIFY(!w.data.exists(kShipped[0] + ".dat"));
-            break;
-        }
-        case DiametersEditing:
-        case DiametersAdding: {
-            const bool adding = write == DiametersAdding;
-            const QString material = adding ? QStringLiteral("Латунь") : kShipped[2];
-            if (adding)
-                w.player.then(nameStep(material));
-            else
-                w.mat()->setCurrentRow(2);
-            // "Диаметры": a diameter added, OK fails and the dialog stays
-            // open with its list; OK again, without the fault, writes it.
-            QStringList atFailure;
-            bool openAfterFailure = false;
-            bool intactAtFailure = false;
-            w.player.then([&](QDialog& d) {
-                d.findChild<QAbstractButton*>(QStringLiteral("plus"))->click();
-                {
-                    auto failing = fails();
-                    okButton(d)->click();
-                }
-                openAfterFailure = d.isVisible();
-                atFailure = w.messages.messages;
-                intactAtFailure = w.files() == before;
-                okButton(d)->click();
-            });
-            w.player.then(diameterStep(QStringLiteral("0,3")));
-            w.button(adding ? "addButton" : "editButton")->click();
-            QVERIFY(openAfterFailure);
-            QCOMPARE(atFailure, QStringList { "Ошибка при записи в " + material + ".dat" });
-            QVERIFY(intactAtFailure);
-            QCOMPARE(w.player.leftOpen, 0);
-            QVERIFY(fileLines(w, material + ".dat").contains(QStringLiteral("0,3")));
-            if (adding) {
-                QCOMPARE(fileLines(w, "material.dat").last(), material);
-                w.button("appsv")->click();
-            }
-            break;
-        }
-        case Properties: {
-            w.showProperties();
-            w.Mlist()->setCurrentRow(2);
-            QVERIFY(w.pending());
-            w.field("ro")->setText(QStringLiteral("7,9"));
-            {
-                auto failing = fails();
-                w.button("appsv")->click();
-            }
-            QCOMPARE(w.messages.messages, QStringList { "Ошибка при записи в 60С2Аmat.dat" });
-            QCOMPARE(w.files(), before);
-            QVERIFY(!w.pending());
-            // Changed again and applied without the fault.
-            w.field("ro")->setText(QStringLiteral("7,95"));
-            w.button("appsv")->click();
-            QCOMPARE(fileLines(w, "60С2Аmat.dat").value(0), QStringLiteral("7,95"));
-            break;
-        }
-        }
-        // Whatever failed, the window can be closed.
+        QCOMPARE(w.messages.messages, QStringList { "Ошибка при записи в material.dat" });
+        QCOMPARE(w.files(), before);
+        QCOMPARE(entries(w.mat()), kShipped);
         QVERIFY(!w.pending());
-        w.button("closeButton")->click();
-        QVERIFY(!w.form->isVisible());
+        // The user tries again, and finishes the addition.
+        w.player.then(nameStep(QStringLiteral("Латунь")));
+        w.player.then(diameterListStep(1));
+        w.player.then(diameterStep(QStringLiteral("2")));
+        w.button("addButton")->click();
+        QCOMPARE(fileLines(w, "material.dat"), kShipped + QStringList { "Латунь" });
+        w.button("appsv")->click();
+        QVERIFY(w.data.exists(QStringLiteral("Латуньmat.dat")));
+        closes(w);
+    }
+
+    void materialListAfterDeleting_data() { faultRows(); }
+    void materialListAfterDeleting()
+    {
+        QFETCH(int, fault);
+        SetupWindow w;
+        w.form->show();
+        const auto before = w.files();
+        w.messages.answers = { true };
+        {
+            FaultOnWrite failing(static_cast<Fault>(fault), 1);
+            w.button("deleteButton")->click();
+        }
+        QCOMPARE(w.messages.messages, QStringList { "Ошибка при записи в material.dat" });
+        QCOMPARE(w.files(), before);
+        QCOMPARE(entries(w.mat()), kShipped);
+        w.messages.answers = { true };
+        w.button("deleteButton")->click();
+        QCOMPARE(fileLines(w, "material.dat"), kShipped.mid(1));
+        QVERIFY(!w.data.exists(kShipped[0] + ".dat"));
+        closes(w);
+    }
+
+    // "Диаметры" with a diameter added: OK fails and the dialog stays open
+    // with its list; OK again, without the fault, writes it.
+    void diameterFile_data()
+    {
+        QTest::addColumn<bool>("adding");
+        QTest::addColumn<int>("fault");
+        for (bool adding : { false, true })
+            for (int f = CreateTemp; f <= FullDevice; ++f)
+                QTest::addRow("%s, %s", adding ? "adding" : "editing", kFaultNames[f]) << adding << f;
+    }
+    void diameterFile()
+    {
+        QFETCH(bool, adding);
+        QFETCH(int, fault);
+        SetupWindow w;
+        w.form->show();
+        const auto before = w.files();
+        const QString material = adding ? QStringLiteral("Латунь") : kShipped[2];
+        if (adding)
+            w.player.then(nameStep(material));
+        else
+            w.mat()->setCurrentRow(2);
+        QStringList atFailure;
+        bool openAfterFailure = false;
+        bool intactAtFailure = false;
+        w.player.then([&](QDialog& d) {
+            d.findChild<QAbstractButton*>(QStringLiteral("plus"))->click();
+            {
+                FaultOnWrite failing(static_cast<Fault>(fault), 1);
+                okButton(d)->click();
+            }
+            openAfterFailure = d.isVisible();
+            atFailure = w.messages.messages;
+            intactAtFailure = w.files() == before;
+            okButton(d)->click();
+        });
+        w.player.then(diameterStep(QStringLiteral("0,3")));
+        w.button(adding ? "addButton" : "editButton")->click();
+        QVERIFY(openAfterFailure);
+        QCOMPARE(atFailure, QStringList { "Ошибка при записи в " + material + ".dat" });
+        QVERIFY(intactAtFailure);
         QCOMPARE(w.player.leftOpen, 0);
-        QVERIFY(w.player.done());
+        QVERIFY(fileLines(w, material + ".dat").contains(QStringLiteral("0,3")));
+        if (adding) {
+            QCOMPARE(fileLines(w, "material.dat").last(), material);
+            w.button("appsv")->click();
+        }
+        closes(w);
+    }
+
+    void propertiesFile_data() { faultRows(); }
+    void propertiesFile()
+    {
+        QFETCH(int, fault);
+        SetupWindow w;
+        w.form->show();
+        w.showProperties();
+        w.Mlist()->setCurrentRow(2);
+        QVERIFY(w.pending());
+        w.field("ro")->setText(QStringLiteral("7,9"));
+        const auto before = w.files();
+        {
+            FaultOnWrite failing(static_cast<Fault>(fault), 1);
+            w.button("appsv")->click();
+        }
+        QCOMPARE(w.messages.messages, QStringList { "Ошибка при записи в 60С2Аmat.dat" });
+        QCOMPARE(w.files(), before);
+        QVERIFY(!w.pending());
+        // Changed again and applied without the fault.
+        w.field("ro")->setText(QStringLiteral("7,95"));
+        w.button("appsv")->click();
+        QCOMPARE(fileLines(w, "60С2Аmat.dat").value(0), QStringLiteral("7,95"));
+        closes(w);
     }
 
     // A data directory the user may not write into (only where chmod
@@ -314,6 +317,24 @@ private slots:
     }
 
 private:
+    static void faultRows()
+    {
+        QTest::addColumn<int>("fault");
+        for (int f = CreateTemp; f <= FullDevice; ++f)
+            QTest::addRow("%s", kFaultNames[f]) << f;
+    }
+
+    // Whatever failed, the window is clean and can be closed, and no dialog
+    // was left open.
+    static void closes(SetupWindow& w)
+    {
+        QVERIFY(!w.pending());
+        w.button("closeButton")->click();
+        QVERIFY(!w.form->isVisible());
+        QCOMPARE(w.player.leftOpen, 0);
+        QVERIFY(w.player.done());
+    }
+
     static QStringList fileLines(const SetupWindow& w, const QString& name)
     {
         auto lines = readTextLines(ss(w.data.path(name)));
