@@ -116,9 +116,7 @@ private slots:
         SetupWindow w;
         w.form->show();
         const auto before = w.files();
-        w.player.then(nameStep(QStringLiteral("Латунь")));
-        w.player.then(diameterListStep(1));
-        w.player.then(diameterStep(QStringLiteral("2")));
+        scriptAddition(w);
         {
             FaultOnWrite failing(static_cast<Fault>(fault), 2);
             w.button("addButton")->click();
@@ -128,9 +126,7 @@ private slots:
         QCOMPARE(entries(w.mat()), kShipped);
         QVERIFY(!w.pending());
         // The user tries again, and finishes the addition.
-        w.player.then(nameStep(QStringLiteral("Латунь")));
-        w.player.then(diameterListStep(1));
-        w.player.then(diameterStep(QStringLiteral("2")));
+        scriptAddition(w);
         w.button("addButton")->click();
         QCOMPARE(fileLines(w, "material.dat"), kShipped + QStringList { "Латунь" });
         w.button("appsv")->click();
@@ -317,6 +313,14 @@ private slots:
     }
 
 private:
+    // "Добавить": the name Латунь, one diameter 2, OK.
+    static void scriptAddition(SetupWindow& w)
+    {
+        w.player.then(nameStep(QStringLiteral("Латунь")));
+        w.player.then(diameterListStep(1));
+        w.player.then(diameterStep(QStringLiteral("2")));
+    }
+
     static void faultRows()
     {
         QTest::addColumn<int>("fault");
