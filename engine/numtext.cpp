@@ -34,6 +34,14 @@ std::string numText(double v)
     char buf[64];
     auto res = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific, 14);
     std::string s(buf, res.ptr);
+    double back = 0;
+    if (std::from_chars(buf, res.ptr, back).ec == std::errc::result_out_of_range) {
+        // Rounding carried one of the largest doubles past the range, and
+        // the text would not read back; cut the digits instead.
+        res = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific, 16);
+        s.assign(buf, res.ptr);
+        s.erase(s.find('e') - 2, 2);
+    }
     bool negative = s[0] == '-';
     if (negative)
         s.erase(0, 1);

@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <string>
 #include <unistd.h>
@@ -38,6 +39,9 @@ inline const std::string& scratchDir()
             std::abort();
         return tmpl + "/";
     }();
+    // Gone when the run ends (a run stopped by a finding leaves it).
+    static const bool removedAtExit = std::atexit([] { std::filesystem::remove_all(scratchDir()); }) == 0;
+    (void)removedAtExit;
     return dir;
 }
 

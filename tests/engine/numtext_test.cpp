@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <cmath>
 #include <limits>
 
 namespace {
@@ -25,7 +26,11 @@ INSTANTIATE_TEST_SUITE_P(Numbers, NumTextTest,
         TextCase{0.000015, "1,5E-5"}, TextCase{-0.00001, "-1E-5"}, TextCase{1.5e20, "1,5E20"},
         TextCase{1e15, "1E15"}, TextCase{999999999999999, "999999999999999"},
         TextCase{123456789012345678.0, "1,23456789012346E17"}, TextCase{0.1 + 0.2, "0,3"},
-        TextCase{1.0 / 3 * 3, "1"}, TextCase{5e-324, "4,94065645841247E-324"}));
+        TextCase{1.0 / 3 * 3, "1"}, TextCase{5e-324, "4,94065645841247E-324"},
+        // The largest doubles are cut, not rounded past the range.
+        TextCase{std::numeric_limits<double>::max(), "1,79769313486231E308"},
+        TextCase{-std::numeric_limits<double>::max(), "-1,79769313486231E308"},
+        TextCase{1.7976931348623e308, "1,7976931348623E308"}, TextCase{1.79769313486231e308, "1,79769313486231E308"}));
 
 struct ReadCase {
     const char* text;
@@ -71,6 +76,19 @@ TEST(StrToInt, ReadsAndRefuses)
 }
 
 // Qt sets the process locale from the desktop; the comma must stay.
+// Whatever is shown can be typed back: a text that would not read would
+// break a diameter list re-sorted around such a value.
+TEST(NumText, ReadsBackAtTheEdgesOfTheRange)
+{
+    const double max = std::numeric_limits<double>::max();
+    for (double v : { max, -max, std::nextafter(max, 0.0), 1.797693134862315e308, 1.797693134862305e308,
+             std::numeric_limits<double>::denorm_min(), std::numeric_limits<double>::min() }) {
+        double back = 0;
+        ASSERT_TRUE(tryStrToFloat(numText(v), back)) << numText(v);
+        EXPECT_NEAR(back / v, 1.0, 1e-14) << numText(v);
+    }
+}
+
 TEST(NumText, IgnoresTheProcessLocale)
 {
     const char* set = nullptr;

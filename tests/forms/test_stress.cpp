@@ -1,0 +1,213 @@
+// The whole program driven by a random but reproducible user: key presses,
+// clicks on every window's buttons, fields, lists, combo boxes and tabs,
+// Load of generated input data files (sound and damaged), Save to good and
+// bad places, calculations on generated inputs, the settings window with
+// its dialogs and viewers, and every modal dialog answered. Nothing may
+// crash or leave an exception to the event loop; every modal dialog must
+// end and every window be left the way the user can; the tables are never
+// written, no temporary file stays, and the program goes on working.
+//
+//   PRUZ_STRESS_SEEDS=1-50 PRUZ_STRESS_EVENTS=5000 ./test_stress
+// (seeds as a range or a list "4,9,12"; PRUZ_STRESS_SECONDS bounds each seed)
+
+#include "helpers/datacopy.h"
+#include "helpers/stress_driver.h"
+#include "helpers/stress_inputs.h"
+
+#include "engine/peremenn.h"
+#include "engine/textfile.h"
+#include "forms/appstyle.h"
+#include "forms/programwindows.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QPrinter>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <cstdio>
+#include <exception>
+
+namespace {
+
+QStringList escapedExceptions;
+uint currentSeed = 0;
+QtMessageHandler testLog = nullptr;
+
+// The offscreen platform cannot raise a window or grab the keyboard and
+// says so each time; everything else goes to the test log.
+void quietPlatform(QtMsgType type, const QMessageLogContext& context, const QString& text)
+{
+    if (type == QtWarningMsg && text.startsWith(QLatin1String("This plugin does not support")))
+        return;
+    testLog(type, context, text);
+}
+
+// Records what would otherwise leave an event handler through Qt's event
+// loop, which cannot carry an exception.
+class CheckedApplication : public QApplication {
+public:
+    using QApplication::QApplication;
+    bool notify(QObject* receiver, QEvent* event) override
+    {
+        try {
+            return QApplication::notify(receiver, event);
+        } catch (const std::exception& e) {
+            escapedExceptions << QString::fromUtf8(e.what());
+        } catch (...) {
+            escapedExceptions << QStringLiteral("an exception of unknown type");
+        }
+        return false;
+    }
+};
+
+QList<uint> seeds()
+{
+    const QString spec = qEnvironmentVariable("PRUZ_STRESS_SEEDS", QStringLiteral("1-4"));
+    QList<uint> out;
+    for (const QString& part : spec.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+        const QStringList range = part.split(QLatin1Char('-'));
+        for (uint s = range.first().toUInt(); s <= range.last().toUInt(); ++s)
+            out << s;
+    }
+    return out;
+}
+
+int setting(const char* name, int fallback)
+{
+    bool ok = false;
+    const int value = qEnvironmentVariableIntValue(name, &ok);
+    return ok && value > 0 ? value : fallback;
+}
+
+const char* const kTables[] = { "k3.dat", "tau1.dat", "tau2.dat", "sigmab.dat", "sigmdiam.dat" };
+
+QByteArray bytesOf(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+QMap<QString, QByteArray> filesOf(const QString& dir)
+{
+    QMap<QString, QByteArray> files;
+    for (const QString& name : QDir(dir).entryList(QDir::Files))
+        files[name] = bytesOf(dir + name);
+    return files;
+}
+
+// Files added, removed or rewritten with other bytes.
+int changedFiles(const QMap<QString, QByteArray>& before, const QMap<QString, QByteArray>& after)
+{
+    QSet<QString> names;
+    for (const QString& name : before.keys() + after.keys())
+        names << name;
+    int changed = 0;
+    for (const QString& name : names)
+        changed += before.value(name) != after.value(name) || before.contains(name) != after.contains(name);
+    return changed;
+}
+
+QStringList leftovers(const QString& dir)
+{
+    return QDir(dir).entryList({ QStringLiteral("*.tmp-*") }, QDir::Files | QDir::Hidden);
+}
+
+} // namespace
+
+class TestStress : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { testLog = qInstallMessageHandler(quietPlatform); }
+    void cleanupTestCase() { qInstallMessageHandler(testLog); }
+
+    void windows_data()
+    {
+        QTest::addColumn<uint>("seed");
+        for (uint seed : seeds())
+            QTest::addRow("seed %u", seed) << seed;
+    }
+    void windows()
+    {
+        QFETCH(uint, seed);
+        currentSeed = seed;
+        const int events = setting("PRUZ_STRESS_EVENTS", 2500);
+        std::fprintf(stderr, "stress seed %u: %d events\n", seed, events);
+        escapedExceptions.clear();
+
+        DataCopy data;
+        QTemporaryDir folder;
+        QVERIFY(folder.isValid());
+        QDir::setCurrent(data.dir());
+        QMap<QString, QByteArray> tables;
+        for (const char* name : kTables)
+            tables[name] = bytesOf(data.dir() + name);
+        const QMap<QString, QByteArray> catalogue = filesOf(data.dir());
+
+        StressRandom random(seed);
+        StressInputs inputs(random, data.dataDir(), folder.path() + QLatin1Char('/'));
+        StressMessages messages(random);
+        StressFiles files(random, inputs);
+        Peremenn p;
+        ProgramWindows windows(p, messages, files);
+        // Printing goes to a file, never to a printer of the machine.
+        windows.form1.printer().setOutputFormat(QPrinter::PdfFormat);
+        windows.form1.printer().setOutputFileName(folder.filePath(QStringLiteral("print.pdf")));
+        windows.form1.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&windows.form1));
+
+        StressDriver driver(random, inputs, files, windows.form1, p);
+        driver.run(events, setting("PRUZ_STRESS_SECONDS", 150));
+        QStringList counts;
+        for (auto it = driver.counts.cbegin(); it != driver.counts.cend(); ++it)
+            counts << QStringLiteral("%1 %2").arg(it.key()).arg(it.value());
+        std::fprintf(stderr,
+            "stress seed %u: %d events driven, %d messages, %d questions, %d loads, %d saves, %d data files changed; "
+            "%s\n",
+            seed, driver.driven, messages.shown, messages.asked, files.loads, files.saves,
+            changedFiles(catalogue, filesOf(data.dir())),
+            qPrintable(counts.join(QStringLiteral(", "))));
+
+        QVERIFY2(escapedExceptions.isEmpty(), qPrintable(escapedExceptions.join(QStringLiteral("; "))));
+        QVERIFY2(driver.problems.isEmpty(), qPrintable(driver.problems.join(QStringLiteral("; "))));
+        QVERIFY2(messages.internal.isEmpty(), qPrintable(messages.internal.join(QStringLiteral("; "))));
+        QVERIFY(driver.driven >= events);
+        QCOMPARE(QApplication::activeModalWidget(), nullptr);
+        for (const char* name : kTables)
+            QVERIFY2(bytesOf(data.dir() + name) == tables[name], name);
+        QCOMPARE(leftovers(data.dir()), QStringList());
+        QCOMPARE(leftovers(folder.path()), QStringList());
+
+        // The program goes on: New, Save and Load work as on the first day.
+        windows.form1.ui.SpeedButton1->click();
+        QCOMPARE(windows.form1.windowTitle(), QStringLiteral("Расчет пружин сжатия по ОСТ 5.9539-80"));
+        const QString saved = folder.filePath(QStringLiteral("after.rid"));
+        files.queueSave(saved);
+        windows.form1.ui.SpeedButton2->click();
+        const auto lines = readTextLines(saved.toStdString());
+        QVERIFY(lines && lines->size() == 22);
+        files.queueOpen(saved);
+        windows.form1.ui.SpeedButton3->click();
+        QCOMPARE(windows.form1.windowTitle(), QStringLiteral("Расчет пружины ") + saved);
+        QDir::setCurrent(QDir::tempPath());
+    }
+};
+
+int main(int argc, char** argv)
+{
+    QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
+    CheckedApplication app(argc, argv);
+    applyAppStyle(app);
+    // Every key typed into a list starts a new search, as when typed
+    // slowly, so that a seed runs the same however fast the machine is.
+    QApplication::setKeyboardInputInterval(-1);
+    std::set_terminate([] {
+        std::fprintf(stderr, "terminated during stress seed %u\n", currentSeed);
+        std::abort();
+    });
+    TestStress test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_stress.moc"

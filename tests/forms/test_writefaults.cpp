@@ -1,0 +1,350 @@
+// Every file the program writes, made to fail at each stage of the atomic
+// write in turn, on a real full device and in a place that cannot be
+// written: the message names the file, the old file stays byte for byte,
+// no temporary file is left beside it, and the window goes on working.
+
+#include "helpers/datacopy.h"
+#include "helpers/formtest.h"
+#include "helpers/recorder.h"
+#include "helpers/setup_fixture.h"
+
+#include "engine/encoding.h"
+#include "engine/inputform.h"
+#include "engine/peremenn.h"
+#include "engine/textfile.h"
+#include "forms/filechooser.h"
+#include "forms/pruzform.h"
+#include "forms/qtext.h"
+#include "forms/setup.h"
+
+#include <QAbstractButton>
+#include <QDir>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+
+// How a write is made to fail: one stage of the atomic writer through its
+// fault seam, or the temporary file's descriptor pointed at /dev/full so
+// the data really meets a full device.
+enum Fault { CreateTemp, Write, Flush, Rename, FullDevice };
+
+const char* const kFaultNames[] = { "create temp", "write", "flush", "rename", "/dev/full" };
+
+// Makes the `write`-th atomic write (counted from 1) fail while it lives.
+class FaultOnWrite {
+public:
+    FaultOnWrite(Fault fault, int write)
+    {
+        setWriteFaultInjector([this, fault, write](WriteStage stage) {
+            if (stage == WriteStage::CreateTemp)
+                ++started_;
+            return fault != FullDevice && started_ == write && static_cast<int>(stage) == fault;
+        });
+        if (fault == FullDevice)
+            setWriteDescriptorHook([this, write](int fd) {
+                if (started_ != write)
+                    return;
+                const int full = ::open("/dev/full", O_WRONLY);
+                QVERIFY(full >= 0);
+                QVERIFY(::dup2(full, fd) == fd);
+                ::close(full);
+            });
+    }
+    ~FaultOnWrite()
+    {
+        setWriteFaultInjector({});
+        setWriteDescriptorHook({});
+    }
+    FaultOnWrite(const FaultOnWrite&) = delete;
+    FaultOnWrite& operator=(const FaultOnWrite&) = delete;
+
+private:
+    int started_ = 0;
+};
+
+const QStringList kShipped { "Проволока I класса", "Проволока II класса", "60С2А", "50ХФА", "51ХФА", "40Х13",
+    "12Х18Н10Т", "ХН77ТЮР", "БрКМц3-1", "БрОЦ4-3", "БрБ2" };
+
+QByteArray fileBytes(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+QByteArray ridBytes(const InputForm& form)
+{
+    QByteArray bytes;
+    for (const auto& line : ridLines(form))
+        bytes += QByteArray::fromStdString(utf8ToCp1251(line)) + "\r\n";
+    return bytes;
+}
+
+struct ScriptedFiles : FileChooser {
+    QString toSave;
+    QString openFile(QWidget*) override { return {}; }
+    QString saveFile(QWidget*) override { return toSave; }
+};
+
+QPushButton* okButton(QDialog& d) { return d.findChild<QPushButton*>(QStringLiteral("okButton")); }
+
+} // namespace
+
+class TestWriteFaults : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cleanup()
+    {
+        setWriteFaultInjector({});
+        setWriteDescriptorHook({});
+    }
+
+    // material.dat after an addition: the new diameter file is written
+    // first, then the list fails.
+    void materialListAfterAdding_data() { faultRows(); }
+    void materialListAfterAdding()
+    {
+        QFETCH(int, fault);
+        SetupWindow w;
+        w.form->show();
+        const auto before = w.files();
+        scriptAddition(w);
+        {
+            FaultOnWrite failing(static_cast<Fault>(fault), 2);
+            w.button("addButton")->click();
+        }
+        QCOMPARE(w.messages.messages, QStringList { "Ошибка при записи в material.dat" });
+        QCOMPARE(w.files(), before);
+        QCOMPARE(entries(w.mat()), kShipped);
+        QVERIFY(!w.pending());
+        // The user tries again, and finishes the addition.
+        scriptAddition(w);
+        w.button("addButton")->click();
+        QCOMPARE(fileLines(w, "material.dat"), kShipped + QStringList { "Латунь" });
+        w.button("appsv")->click();
+        QVERIFY(w.data.exists(QStringLiteral("Латуньmat.dat")));
+        closes(w);
+    }
+
+    void materialListAfterDeleting_data() { faultRows(); }
+    void materialListAfterDeleting()
+    {
+        QFETCH(int, fault);
+        SetupWindow w;
+        w.form->show();
+        const auto before = w.files();
+        w.messages.answers = { true };
+        {
+            FaultOnWrite failing(static_cast<Fault>(fault), 1);
+            w.button("deleteButton")->click();
+        }
+        QCOMPARE(w.messages.messages, QStringList { "Ошибка при записи в material.dat" });
+        QCOMPARE(w.files(), before);
+        QCOMPARE(entries(w.mat()), kShipped);
+        w.messages.answers = { true };
+        w.button("deleteButton")->click();
+        QCOMPARE(fileLines(w, "material.dat"), kShipped.mid(1));
+        QVERIFY(!w.data.exists(kShipped[0] + ".dat"));
+        closes(w);
+    }
+
+    // "Диаметры" with a diameter added: OK fails and the dialog stays open
+    // with its list; OK again, without the fault, writes it.
+    void diameterFile_data()
+    {
+        QTest::addColumn<bool>("adding");
+        QTest::addColumn<int>("fault");
+        for (bool adding : { false, true })
+            for (int f = CreateTemp; f <= FullDevice; ++f)
+                QTest::addRow("%s, %s", adding ? "adding" : "editing", kFaultNames[f]) << adding << f;
+    }
+    void diameterFile()
+    {
+        QFETCH(bool, adding);
+        QFETCH(int, fault);
+        SetupWindow w;
+        w.form->show();
+        const auto before = w.files();
+        const QString material = adding ? QStringLiteral("Латунь") : kShipped[2];
+        if (adding)
+            w.player.then(nameStep(material));
+        else
+            w.mat()->setCurrentRow(2);
+        QStringList atFailure;
+        bool openAfterFailure = false;
+        bool intactAtFailure = false;
+        w.player.then([&](QDialog& d) {
+            d.findChild<QAbstractButton*>(QStringLiteral("plus"))->click();
+            {
+                FaultOnWrite failing(static_cast<Fault>(fault), 1);
+                okButton(d)->click();
+            }
+            openAfterFailure = d.isVisible();
+            atFailure = w.messages.messages;
+            intactAtFailure = w.files() == before;
+            okButton(d)->click();
+        });
+        w.player.then(diameterStep(QStringLiteral("0,3")));
+        w.button(adding ? "addButton" : "editButton")->click();
+        QVERIFY(openAfterFailure);
+        QCOMPARE(atFailure, QStringList { "Ошибка при записи в " + material + ".dat" });
+        QVERIFY(intactAtFailure);
+        QCOMPARE(w.player.leftOpen, 0);
+        QVERIFY(fileLines(w, material + ".dat").contains(QStringLiteral("0,3")));
+        if (adding) {
+            QCOMPARE(fileLines(w, "material.dat").last(), material);
+            w.button("appsv")->click();
+        }
+        closes(w);
+    }
+
+    void propertiesFile_data() { faultRows(); }
+    void propertiesFile()
+    {
+        QFETCH(int, fault);
+        SetupWindow w;
+        w.form->show();
+        w.showProperties();
+        w.Mlist()->setCurrentRow(2);
+        QVERIFY(w.pending());
+        w.field("ro")->setText(QStringLiteral("7,9"));
+        const auto before = w.files();
+        {
+            FaultOnWrite failing(static_cast<Fault>(fault), 1);
+            w.button("appsv")->click();
+        }
+        QCOMPARE(w.messages.messages, QStringList { "Ошибка при записи в 60С2Аmat.dat" });
+        QCOMPARE(w.files(), before);
+        QVERIFY(!w.pending());
+        // Changed again and applied without the fault.
+        w.field("ro")->setText(QStringLiteral("7,95"));
+        w.button("appsv")->click();
+        QCOMPARE(fileLines(w, "60С2Аmat.dat").value(0), QStringLiteral("7,95"));
+        closes(w);
+    }
+
+    // A data directory the user may not write into (only where chmod
+    // stops the user: root writes anyway).
+    void readOnlyDataDirectory()
+    {
+        if (::geteuid() == 0)
+            QSKIP("root writes into read-only directories; the stage faults cover it");
+        SetupWindow w;
+        w.form->show();
+        w.showProperties();
+        w.Mlist()->setCurrentRow(2);
+        const auto before = w.files();
+        QVERIFY(QFile::setPermissions(w.data.path(QString()), QFile::ReadOwner | QFile::ExeOwner));
+        w.button("appsv")->click();
+        QFile::setPermissions(w.data.path(QString()), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QCOMPARE(w.messages.messages, QStringList { "Ошибка при записи в 60С2Аmat.dat" });
+        QCOMPARE(w.files(), before);
+        w.button("closeButton")->click();
+        QVERIFY(!w.form->isVisible());
+    }
+
+    void saveInputData_data()
+    {
+        QTest::addColumn<int>("fault");
+        QTest::addColumn<QString>("place");
+        for (int f = CreateTemp; f <= FullDevice; ++f)
+            QTest::addRow("%s", kFaultNames[f]) << f << QString();
+        // /proc takes no new files, not even from root.
+        QTest::newRow("folder of /proc") << -1 << QStringLiteral("/proc");
+        QTest::newRow("read-only folder") << -1 << QStringLiteral("read-only");
+    }
+    void saveInputData()
+    {
+        QFETCH(int, fault);
+        QFETCH(QString, place);
+        if (place == "read-only" && ::geteuid() == 0)
+            QSKIP("root writes into read-only folders; the /proc row covers a place that refuses");
+        DataCopy data;
+        QDir::setCurrent(data.dir());
+        Peremenn p;
+        MessageRecorder messages;
+        ScriptedFiles files;
+        TForm1 form(p, messages, files);
+        form.show();
+        const QString caption = form.windowTitle();
+        form.ui.f1->setText(QStringLiteral("12"));
+
+        QTemporaryDir folder;
+        QVERIFY(folder.isValid());
+        const QString kept = folder.filePath(QStringLiteral("keep.rid"));
+        const QByteArray old = "1\r\n0\r\nold\r\n";
+        {
+            QFile f(kept);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(old);
+        }
+        files.toSave = place == "/proc" ? QStringLiteral("/proc/pruz-write-test.rid") : kept;
+        const QStringList listed = QDir(folder.path()).entryList(QDir::Files | QDir::Hidden);
+        {
+            std::unique_ptr<FaultOnWrite> failing;
+            if (fault >= 0)
+                failing = std::make_unique<FaultOnWrite>(static_cast<Fault>(fault), 1);
+            if (place == "read-only")
+                QVERIFY(QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::ExeOwner));
+            form.ui.SpeedButton2->click();
+            QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        }
+        QCOMPARE(messages.messages, QStringList { "Ошибка при записи в " + files.toSave });
+        QCOMPARE(fileBytes(kept), old);
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), listed);
+        QVERIFY(!QFile::exists(QStringLiteral("/proc/pruz-write-test.rid")));
+        QCOMPARE(form.windowTitle(), caption);
+
+        // Saved again where it can be: the file and the caption follow.
+        files.toSave = kept;
+        form.ui.SpeedButton2->click();
+        QCOMPARE(messages.messages.size(), 1);
+        QCOMPARE(fileBytes(kept), ridBytes(form.formState()));
+        QCOMPARE(form.windowTitle(), QStringLiteral("Расчет пружины ") + kept);
+        QDir::setCurrent(QDir::tempPath());
+    }
+
+private:
+    // "Добавить": the name Латунь, one diameter 2, OK.
+    static void scriptAddition(SetupWindow& w)
+    {
+        w.player.then(nameStep(QStringLiteral("Латунь")));
+        w.player.then(diameterListStep(1));
+        w.player.then(diameterStep(QStringLiteral("2")));
+    }
+
+    static void faultRows()
+    {
+        QTest::addColumn<int>("fault");
+        for (int f = CreateTemp; f <= FullDevice; ++f)
+            QTest::addRow("%s", kFaultNames[f]) << f;
+    }
+
+    // Whatever failed, the window is clean and can be closed, and no dialog
+    // was left open.
+    static void closes(SetupWindow& w)
+    {
+        QVERIFY(!w.pending());
+        w.button("closeButton")->click();
+        QVERIFY(!w.form->isVisible());
+        QCOMPARE(w.player.leftOpen, 0);
+        QVERIFY(w.player.done());
+    }
+
+    static QStringList fileLines(const SetupWindow& w, const QString& name)
+    {
+        auto lines = readTextLines(ss(w.data.path(name)));
+        return lines ? qsList(*lines) : QStringList();
+    }
+};
+
+PRUZ_FORM_TEST_MAIN(TestWriteFaults)
+#include "test_writefaults.moc"
