@@ -63,9 +63,9 @@ public:
 
 QList<uint> seeds()
 {
-    const QString spec = qEnvironmentVariable("PRUZ_STRESS_SEEDS", QStringLiteral("1-4"));
+    const QString seedList = qEnvironmentVariable("PRUZ_STRESS_SEEDS", QStringLiteral("1-4"));
     QList<uint> out;
-    for (const QString& part : spec.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+    for (const QString& part : seedList.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
         const QStringList range = part.split(QLatin1Char('-'));
         for (uint s = range.first().toUInt(); s <= range.last().toUInt(); ++s)
             out << s;
