@@ -62,14 +62,22 @@ protected:
     }
 };
 
-TEST_F(Calc, SecondTablePathRunsToTheEnd)
+class Steel : public Calc {
+protected:
+    void SetUp() override
+    {
+        Calc::SetUp();
+        p.materialName = "60С2А";
+        p.D1 = 30;
+        p.F1 = 200;
+        p.F2 = 500;
+        p.H = 20;
+        p.Vmax = 2;
+    }
+};
+
+TEST_F(Steel, SecondTablePathRunsToTheEnd)
 {
-    p.materialName = "60С2А";
-    p.D1 = 30;
-    p.F1 = 200;
-    p.F2 = 500;
-    p.H = 20;
-    p.Vmax = 2;
     ASSERT_TRUE(run());
     EXPECT_FALSE(p.calcFailed);
     EXPECT_TRUE(host.printEnabled);
@@ -274,20 +282,6 @@ TEST_F(Calc, IndexOfThreeGetsNoRemarkBelowThreeDoes)
     ASSERT_TRUE(run());
     EXPECT_TRUE(reportHas("....Не рекомендуется применять пружины с i<3 из-за трудоемкости навивки"));
 }
-
-class Steel : public Calc {
-protected:
-    void SetUp() override
-    {
-        Calc::SetUp();
-        p.materialName = "60С2А";
-        p.D1 = 30;
-        p.F1 = 200;
-        p.F2 = 500;
-        p.H = 20;
-        p.Vmax = 2;
-    }
-};
 
 TEST_F(Steel, SpeedEqualToTheCriticalPassesAboveStops)
 {
