@@ -4,6 +4,7 @@
 #include "engine/calchost.h"
 #include "engine/catalogue.h"
 #include "engine/lookups.h"
+#include "engine/materialclass.h"
 #include "engine/numtext.h"
 #include "engine/peremenn.h"
 #include "engine/textfile.h"
@@ -58,49 +59,6 @@ const char* const kNPerMm = " Н/мм";
 const char* const kUnstable = "Не выполнено условие устойчивости i>10";
 const char* const kIndexTooLarge = "Индекс пружины i>15.\rИзмените исходные данные и повторите расчет.";
 
-struct TableChoice {
-    const char* file;
-    int kind; // 1 first table, 2 second table, 0 none
-    int skip;
-};
-
-TableChoice chooseTable(int materialClass)
-{
-    switch (materialClass) {
-    case 0: return {"tau1.dat", 1, 1};
-    case 1: return {"tau1.dat", 1, 6};
-    case 5: return {"tau1.dat", 1, 11};
-    case 6: return {"tau1.dat", 1, 16};
-    case 7: return {"tau1.dat", 1, 21};
-    case 8: return {"tau1.dat", 1, 26};
-    case 9: return {"tau1.dat", 1, 31};
-    case 2: return {"tau2.dat", 2, 1};
-    case 3: return {"tau2.dat", 2, 6};
-    case 4: return {"tau2.dat", 2, 11};
-    default: return {"", 0, 0};
-    }
-}
-
-// Share of the tensile strength allowed as torsion stress; -1 marks a
-// material not used in that group; 0 when the class has no row.
-double allowableShare(int materialClass, int group)
-{
-    static const struct {
-        int cls;
-        double share[4];
-    } rows[] = {
-        {0, {0.3, 0.6, 0.5, -1.0}}, {1, {0.3, 0.6, 0.5, 0.6}},  {5, {0.2, 0.3, 0.35, 0.4}},
-        {6, {0.3, 0.6, 0.7, -1.0}}, {7, {0.3, 0.6, 0.5, -1.0}}, {8, {0.2, 0.5, 0.4, -1.0}},
-        {9, {0.3, 0.6, 0.5, -1.0}},
-    };
-    if (group < 1 || group > 4)
-        return 0;
-    for (const auto& r : rows)
-        if (r.cls == materialClass)
-            return r.share[group - 1];
-    return 0;
-}
-
 std::string groupText(int group)
 {
     static const char* const numerals[] = {"I", "II", "III", "IV"};
@@ -115,14 +73,16 @@ public:
     {
         if (!start())
             return false;
-        bool chosen = tableKind == 1 ? firstTablePath() : tableKind == 2 ? secondTablePath() : true;
+        bool chosen = table == StressTable::FirstApproximation ? firstTablePath()
+            : table == StressTable::Final                      ? secondTablePath()
+                                                               : true;
         return chosen && wireDiameter() && secondStage();
     }
 
 private:
     Peremenn& p;
     CalcHost& host;
-    int tableKind = 0;
+    StressTable table = StressTable::None;
 
     void line(const std::string& caption, double v, const char* unit = "")
     {
@@ -171,16 +131,17 @@ private:
         p.G = props->G;
         p.materialClass = props->materialClass;
 
-        TableChoice table = chooseTable(p.materialClass);
-        tableKind = table.kind;
+        const MaterialClass* cls = findMaterialClass(p.materialClass);
+        table = cls ? cls->table : StressTable::None;
+        const char* file = stressTableFile(table);
         TextReader r;
-        auto path = findDataFile(p.dataDir, table.file);
+        auto path = findDataFile(p.dataDir, file);
         if (!path || !r.open(*path)) {
-            host.showMessage(noFileMessage(table.file));
+            host.showMessage(noFileMessage(file));
             return false;
         }
         if (p.group >= 1 && p.group <= 4) {
-            for (int k = 0; k < table.skip; ++k)
+            for (int k = 0; k < cls->tableSkip; ++k)
                 r.readLine();
             std::string value;
             for (int k = 0; k < p.group; ++k)
