@@ -168,22 +168,28 @@ private:
             p.userChoice = true;
         }
         line(kK3, p.k3);
+        // A diameter from the dialog skips the computations, not the lines:
+        // they show the values the dialog's choice gave.
         if (!p.userChoice) {
             auto ipr = FindIpoK3(p, host, p.k3);
             if (!ipr)
                 return false;
             p.ipr = *ipr;
-            line(kIpr, p.ipr);
+        }
+        line(kIpr, p.ipr);
+        if (!p.userChoice)
             p.k1pr = wahl(p.ipr);
-            line(kK1, p.k1pr);
+        line(kK1, p.k1pr);
+        if (!p.userChoice)
             p.dpr = root(dv(2.55 * p.ipr * p.k1pr * p.F3, p.taupr));
-            line(kDpr, p.dpr, kMm);
+        line(kDpr, p.dpr, kMm);
+        if (!p.userChoice) {
             auto listed = podbor(p, host, p.dpr);
             if (!listed)
                 return false;
             p.dpr = *listed;
-            line(kDprListed, p.dpr, kMm);
         }
+        line(kDprListed, p.dpr, kMm);
         auto sigma = loadSigma(p, host, p.dpr);
         if (!sigma || p.calcFailed)
             return false;
@@ -242,18 +248,22 @@ private:
     }
 
     // Both paths: the index gives the wire, rounded up to a stocked one.
+    // With a diameter from the dialog, k1 and d are already set and only
+    // their lines are written.
     bool wireDiameter()
     {
-        if (p.userChoice)
-            return true;
-        p.k1 = wahl(p.i);
+        if (!p.userChoice)
+            p.k1 = wahl(p.i);
         line(kK1, p.k1);
-        p.d = root(dv(2.55 * p.i * p.k1 * p.F3, p.tau));
+        if (!p.userChoice)
+            p.d = root(dv(2.55 * p.i * p.k1 * p.F3, p.tau));
         line(kD, p.d, kMm);
-        auto listed = podbor(p, host, p.d);
-        if (!listed)
-            return false;
-        p.d = *listed;
+        if (!p.userChoice) {
+            auto listed = podbor(p, host, p.d);
+            if (!listed)
+                return false;
+            p.d = *listed;
+        }
         if (p.calcFailed)
             return false;
         line(kDListed, p.d, kMm);
