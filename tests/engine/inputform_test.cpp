@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace {
 
 using Lines = std::vector<std::string>;
@@ -59,6 +61,55 @@ TEST(Rid, IntegerLinesAreChecked)
         Lines lines = ridLines(InputForm{});
         lines[line - 1] = "x1";
         EXPECT_THROW(parseRid(lines), ConversionError) << "line " << line;
+    }
+}
+
+struct IndexCase {
+    size_t line;
+    const char* text;
+    bool accepted;
+};
+
+void PrintTo(const IndexCase& c, std::ostream* os) { *os << "line " << c.line << ": " << c.text; }
+
+class RidIndex : public testing::TestWithParam<IndexCase> {};
+
+// An index is checked before it is used, so no later "+ 1" can overflow.
+TEST_P(RidIndex, OutOfRangeIsRefusedLikeABadLine)
+{
+    const auto& c = GetParam();
+    Lines lines = ridLines(InputForm{});
+    lines[c.line - 1] = c.text;
+    if (c.accepted) {
+        EXPECT_NO_THROW(parseRid(lines));
+        return;
+    }
+    try {
+        parseRid(lines);
+        FAIL();
+    } catch (const ConversionError& e) {
+        EXPECT_EQ(e.what(),
+            "Строка " + std::to_string(c.line) + " файла исходных данных: значение " + c.text + " вне допустимых пределов");
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Lines, RidIndex,
+    testing::Values(IndexCase{3, "0", false}, IndexCase{3, "1", true}, IndexCase{3, "2", true},
+        IndexCase{3, "3", false}, IndexCase{7, "-2", false}, IndexCase{7, "-1", true},
+        IndexCase{7, "2147483647", true}, IndexCase{17, "-2", false}, IndexCase{17, "-1", true},
+        IndexCase{17, "3", true}, IndexCase{17, "4", false}, IndexCase{17, "2147483647", false},
+        IndexCase{17, "-2147483648", false}, IndexCase{18, "2147483647", true},
+        IndexCase{18, "-2147483648", true}));
+
+TEST(Rid, IndexBeyondTheIntegersIsNotAnInteger)
+{
+    Lines lines = ridLines(InputForm{});
+    lines[16] = "2147483648";
+    try {
+        parseRid(lines);
+        FAIL();
+    } catch (const ConversionError& e) {
+        EXPECT_STREQ(e.what(), "'2147483648' is not a valid integer value");
     }
 }
 
@@ -155,10 +206,15 @@ TEST_F(CalcInputs, StopsSilentlyOnAZeroValueKeepingWhatWasStored)
 
 TEST_F(CalcInputs, NoGroupAndNoWindingGiveZero)
 {
-    f.grupIndex = -1;
+    for (int index : {-1, std::numeric_limits<int>::max(), std::numeric_limits<int>::min()}) {
+        f.grupIndex = index;
+        f.navivkaIndex = index == -1 ? -1 : 0;
+        applyCalcInputs(p, f);
+        EXPECT_EQ(p.group, 0) << index;
+    }
+    EXPECT_EQ(p.winding, 0 + 1);
     f.navivkaIndex = -1;
     applyCalcInputs(p, f);
-    EXPECT_EQ(p.group, 0);
     EXPECT_EQ(p.winding, 0);
 }
 
@@ -176,5 +232,101 @@ TEST_F(CalcInputs, TextsThatAreNotNumbersFail)
     f.ni = "1,5";
     EXPECT_THROW(applyCalcInputs(p, f), ConversionError);
 }
+
+struct RefusalCase {
+    const char* name;
+    void (*edit)(Peremenn&, InputForm&);
+    InputOutcome outcome;
+    const char* message;
+};
+
+class Refusals : public CalcInputs, public testing::WithParamInterface<RefusalCase> {};
+
+// Each row makes negative its own value and every one checked after it, so
+// the message shows which comes first; the zero stops come before any.
+TEST_P(Refusals, FirstRefusedValueInOrderIsNamed)
+{
+    GetParam().edit(p, f);
+    const InputCheck check = applyCalcInputs(p, f);
+    EXPECT_EQ(check.outcome, GetParam().outcome);
+    EXPECT_EQ(check.message, GetParam().message);
+    EXPECT_EQ(p.userChoice, GetParam().outcome != InputOutcome::Proceed); // cleared only to go on
+}
+
+void negativeFrom(InputForm& f, int first)
+{
+    std::string* fields[] = {&f.f1, &f.f2, &f.d1, &f.h, &f.l0, &f.n, &f.vmax};
+    for (int k = first; k < 7; ++k)
+        *fields[k] = "-" + std::to_string(k + 1);
+}
+
+void freeLength(Peremenn& p, InputForm& f)
+{
+    p.mode = 2;
+    f.l0 = "60";
+    f.n = "8";
+}
+
+INSTANTIATE_TEST_SUITE_P(InOrder, Refusals,
+    testing::Values(
+        RefusalCase{"F1", [](Peremenn&, InputForm& f) { negativeFrom(f, 0); }, InputOutcome::Refused,
+            "Значение F1 не может быть отрицательным"},
+        RefusalCase{"F2", [](Peremenn&, InputForm& f) { negativeFrom(f, 1); }, InputOutcome::Refused,
+            "Значение F2 не может быть отрицательным"},
+        RefusalCase{"D1", [](Peremenn&, InputForm& f) { negativeFrom(f, 2); }, InputOutcome::Refused,
+            "Значение D1 не может быть отрицательным"},
+        RefusalCase{"HWithTheStroke", [](Peremenn&, InputForm& f) { negativeFrom(f, 3); }, InputOutcome::Refused,
+            "Значение H не может быть отрицательным"},
+        RefusalCase{"L0WithTheFreeLength",
+            [](Peremenn& p, InputForm& f) {
+                freeLength(p, f);
+                negativeFrom(f, 3);
+            },
+            InputOutcome::Refused, "Значение L0 не может быть отрицательным"},
+        RefusalCase{"NWithTheFreeLength",
+            [](Peremenn& p, InputForm& f) {
+                freeLength(p, f);
+                negativeFrom(f, 5);
+            },
+            InputOutcome::Refused, "Значение n не может быть отрицательным"},
+        RefusalCase{"VmaxWithTheStroke", [](Peremenn&, InputForm& f) { negativeFrom(f, 4); }, InputOutcome::Refused,
+            "Значение Vmax не может быть отрицательным"},
+        RefusalCase{"VmaxWithTheFreeLength",
+            [](Peremenn& p, InputForm& f) {
+                freeLength(p, f);
+                f.h = "-15";
+                f.vmax = "-2";
+            },
+            InputOutcome::Refused, "Значение Vmax не может быть отрицательным"},
+        RefusalCase{"EqualForces", [](Peremenn&, InputForm& f) { f.f2 = "10"; }, InputOutcome::Refused,
+            "Сила F2 должна быть больше силы F1"},
+        RefusalCase{"F2BelowF1", [](Peremenn&, InputForm& f) { f.f2 = "9,99"; }, InputOutcome::Refused,
+            "Сила F2 должна быть больше силы F1"},
+        RefusalCase{"ZeroStopsFirst",
+            [](Peremenn&, InputForm& f) {
+                negativeFrom(f, 0);
+                f.d1 = "0";
+            },
+            InputOutcome::Stopped, ""},
+        RefusalCase{"LaterZeroStopsFirst",
+            [](Peremenn& p, InputForm& f) {
+                negativeFrom(f, 0);
+                p.mode = 2;
+                f.l0 = "0";
+            },
+            InputOutcome::Stopped, ""},
+        RefusalCase{"FreeLengthIsNotCheckedWithTheStroke",
+            [](Peremenn&, InputForm& f) {
+                f.l0 = "-60";
+                f.n = "-8";
+            },
+            InputOutcome::Proceed, ""},
+        RefusalCase{"StrokeIsNotCheckedWithTheFreeLength",
+            [](Peremenn& p, InputForm& f) {
+                freeLength(p, f);
+                f.h = "-15";
+            },
+            InputOutcome::Proceed, ""}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

@@ -490,6 +490,34 @@ private slots:
         QVERIFY(report->isVisible() && sketch->isVisible());
     }
 
+    // A value a file or a paste brought in that makes no spring: its
+    // message, no report, and the windows stay closed as after a zero stop.
+    void rascetRefuses_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("negative stroke") << "h" << "-20" << "Значение H не может быть отрицательным";
+        QTest::newRow("negative speed") << "vmax" << "-1" << "Значение Vmax не может быть отрицательным";
+        QTest::newRow("F2 equal to F1") << "f2" << "10" << "Сила F2 должна быть больше силы F1";
+    }
+    void rascetRefuses()
+    {
+        QFETCH(QString, field);
+        QFETCH(QString, text);
+        QFETCH(QString, message);
+        Rig rig;
+        rig.load(QStringLiteral(EXAMPLES_DIR "wire-class2.rid"));
+        rig.form.ui.Rascet->click();
+        rig.form.ui.scetch->click();
+        QVERIFY(rig.form.reportWindow()->isVisible() && rig.form.sketchWindow()->isVisible());
+        rig.form.findChild<QLineEdit*>(field)->setText(text); // as pasted
+        rig.form.ui.Rascet->click();
+        QCOMPARE(rig.messages.messages, QStringList{message});
+        QVERIFY(!rig.form.reportWindow()->isVisible());
+        QVERIFY(!rig.form.sketchWindow()->isVisible());
+    }
+
     // The report of an example file equals what pruzcalc prints for it.
     void reportAsPruzcalc_data()
     {
