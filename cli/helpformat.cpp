@@ -59,7 +59,9 @@ std::string wrap(std::string first, const std::vector<std::string>& items, size_
 std::string withValue(const CLI::Option* opt)
 {
     const std::string value = opt->get_type_name();
-    return opt->get_items_expected_max() > 0 && !value.empty() ? opt->get_name() + " " + value : opt->get_name();
+    if (opt->get_items_expected_max() == 0 || value.empty())
+        return opt->get_name();
+    return opt->get_name() + " " + value;
 }
 
 } // namespace

@@ -31,6 +31,32 @@ constexpr std::int64_t kNoUpperLimit = std::numeric_limits<int>::max();
 // choice has, which the calculation treats alike).
 int groupOf(int grupIndex) { return grupIndex >= 0 && grupIndex <= 3 ? grupIndex + 1 : 0; }
 
+// Refusals of values that a file or a paste can bring in although the keys
+// cannot, checked in this order once every zero stop has passed.
+std::string refusal(const Peremenn& p)
+{
+    struct Value {
+        const char* name;
+        double value;
+        bool checked;
+    };
+    const Value values[] = {
+        { "F1", p.F1, true },
+        { "F2", p.F2, true },
+        { "D1", p.D1, true },
+        { "H", p.H, p.mode == 1 },
+        { "L0", p.L0, p.mode == 2 },
+        { "n", p.n, p.mode == 2 },
+        { "Vmax", p.Vmax, true },
+    };
+    for (const auto& v : values)
+        if (v.checked && v.value < 0)
+            return std::string("Значение ") + v.name + " не может быть отрицательным";
+    if (p.F2 <= p.F1)
+        return "Сила F2 должна быть больше силы F1";
+    return {};
+}
+
 } // namespace
 
 std::vector<std::string> ridLines(const InputForm& f)
@@ -86,36 +112,6 @@ int ridMaterialIndex(const InputForm& form, const std::vector<std::string>& mate
         return form.materialIndex;
     return -1;
 }
-
-namespace {
-
-// Refusals of values that a file or a paste can bring in although the keys
-// cannot, checked in this order once every zero stop has passed.
-std::string refusal(const Peremenn& p)
-{
-    struct Value {
-        const char* name;
-        double value;
-        bool checked;
-    };
-    const Value values[] = {
-        { "F1", p.F1, true },
-        { "F2", p.F2, true },
-        { "D1", p.D1, true },
-        { "H", p.H, p.mode == 1 },
-        { "L0", p.L0, p.mode == 2 },
-        { "n", p.n, p.mode == 2 },
-        { "Vmax", p.Vmax, true },
-    };
-    for (const auto& v : values)
-        if (v.checked && v.value < 0)
-            return std::string("Значение ") + v.name + " не может быть отрицательным";
-    if (p.F2 <= p.F1)
-        return "Сила F2 должна быть больше силы F1";
-    return {};
-}
-
-} // namespace
 
 InputCheck applyCalcInputs(Peremenn& p, InputForm& f)
 {

@@ -269,23 +269,31 @@ Lines concat(Lines a, const Lines& b)
     return a;
 }
 
+const Lines kFirstTableChosenLines = concat(
+    {
+        line("Сила пружины при максимальной деформации", 28, "F3=250 H"),
+        line("Наибольшее допустимое напряжение в первом приближении", 4, "taupr=1000 МПа"),
+        line("Коэффициент", 85, "k3=70"),
+        line("Индекс пружины в первом приближении", 40, "ipr=6"),
+        line("Коэффициент", 85, "k1=1,23809523809524"), // (4·6 + 2) / (4·6 − 3)
+        line("Диаметр проволоки в первом приближении", 34, "d=5 мм"),
+        line("Диаметр проволоки по нормали", 54, "d=5 мм"),
+        line("Предел прочности при растяжении", 49, "SIGMА_B=1510 МПа"),
+        line("Допускаемое напряжение при кручении", 40, "tau=0,3 * SIGMA_B=453 МПа"),
+    },
+    kCommonChosenLines);
+
+const Lines kSecondTableChosenLines = concat(
+    {
+        line("Сила пружины при максимальной деформации", 28, "F3=250 H"),
+        line("Допускаемое напряжение при кручении", 40, "tau=1000 МПа"),
+        line("Коэффициент", 85, "k3=70"),
+    },
+    kCommonChosenLines);
+
 INSTANTIATE_TEST_SUITE_P(BothPaths, ChosenDiameter,
-    testing::Values(ChosenCase{"FirstTable", 0,
-                        concat({line("Сила пружины при максимальной деформации", 28, "F3=250 H"),
-                                   line("Наибольшее допустимое напряжение в первом приближении", 4, "taupr=1000 МПа"),
-                                   line("Коэффициент", 85, "k3=70"),
-                                   line("Индекс пружины в первом приближении", 40, "ipr=6"),
-                                   line("Коэффициент", 85, "k1=1,23809523809524"), // (4·6 + 2) / (4·6 − 3)
-                                   line("Диаметр проволоки в первом приближении", 34, "d=5 мм"),
-                                   line("Диаметр проволоки по нормали", 54, "d=5 мм"),
-                                   line("Предел прочности при растяжении", 49, "SIGMА_B=1510 МПа"),
-                                   line("Допускаемое напряжение при кручении", 40, "tau=0,3 * SIGMA_B=453 МПа")},
-                            kCommonChosenLines)},
-        ChosenCase{"SecondTable", 2,
-            concat({line("Сила пружины при максимальной деформации", 28, "F3=250 H"),
-                       line("Допускаемое напряжение при кручении", 40, "tau=1000 МПа"),
-                       line("Коэффициент", 85, "k3=70")},
-                kCommonChosenLines)}),
+    testing::Values(ChosenCase{"FirstTable", 0, kFirstTableChosenLines},
+        ChosenCase{"SecondTable", 2, kSecondTableChosenLines}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // D1 = 16 × the chosen diameter gives an index of exactly 15, which passes
