@@ -233,100 +233,55 @@ TEST_F(CalcInputs, TextsThatAreNotNumbersFail)
     EXPECT_THROW(applyCalcInputs(p, f), ConversionError);
 }
 
+// The fields in the order of their refusals: F1, F2, D1, H, L0, n, Vmax.
+constexpr int kNone = 7;
+
 struct RefusalCase {
     const char* name;
-    void (*edit)(Peremenn&, InputForm&);
+    int mode;
+    int negativeFrom; // this field and every later one are made negative
+    int field;        // then this field (kNone: none) is set to `text`
+    const char* text;
     InputOutcome outcome;
     const char* message;
 };
 
 class Refusals : public CalcInputs, public testing::WithParamInterface<RefusalCase> {};
 
-// Each row makes negative its own value and every one checked after it, so
-// the message shows which comes first; the zero stops come before any.
+// The message names the first refused value in the order; the zero stops
+// come before any refusal, and the fields of the other mode are not checked.
 TEST_P(Refusals, FirstRefusedValueInOrderIsNamed)
 {
-    GetParam().edit(p, f);
-    const InputCheck check = applyCalcInputs(p, f);
-    EXPECT_EQ(check.outcome, GetParam().outcome);
-    EXPECT_EQ(check.message, GetParam().message);
-    EXPECT_EQ(p.userChoice, GetParam().outcome != InputOutcome::Proceed); // cleared only to go on
-}
-
-void negativeFrom(InputForm& f, int first)
-{
+    const RefusalCase& c = GetParam();
+    p.mode = c.mode;
     std::string* fields[] = {&f.f1, &f.f2, &f.d1, &f.h, &f.l0, &f.n, &f.vmax};
-    for (int k = first; k < 7; ++k)
-        *fields[k] = "-" + std::to_string(k + 1);
-}
-
-void freeLength(Peremenn& p, InputForm& f)
-{
-    p.mode = 2;
     f.l0 = "60";
     f.n = "8";
+    for (int k = c.negativeFrom; k < kNone; ++k)
+        *fields[k] = "-" + std::to_string(k + 1);
+    if (c.field != kNone)
+        *fields[c.field] = c.text;
+    const InputCheck check = applyCalcInputs(p, f);
+    EXPECT_EQ(check.outcome, c.outcome);
+    EXPECT_EQ(check.message, c.message);
+    EXPECT_EQ(p.userChoice, c.outcome != InputOutcome::Proceed); // cleared only to go on
 }
 
 INSTANTIATE_TEST_SUITE_P(InOrder, Refusals,
     testing::Values(
-        RefusalCase{"F1", [](Peremenn&, InputForm& f) { negativeFrom(f, 0); }, InputOutcome::Refused,
-            "Значение F1 не может быть отрицательным"},
-        RefusalCase{"F2", [](Peremenn&, InputForm& f) { negativeFrom(f, 1); }, InputOutcome::Refused,
-            "Значение F2 не может быть отрицательным"},
-        RefusalCase{"D1", [](Peremenn&, InputForm& f) { negativeFrom(f, 2); }, InputOutcome::Refused,
-            "Значение D1 не может быть отрицательным"},
-        RefusalCase{"HWithTheStroke", [](Peremenn&, InputForm& f) { negativeFrom(f, 3); }, InputOutcome::Refused,
-            "Значение H не может быть отрицательным"},
-        RefusalCase{"L0WithTheFreeLength",
-            [](Peremenn& p, InputForm& f) {
-                freeLength(p, f);
-                negativeFrom(f, 3);
-            },
-            InputOutcome::Refused, "Значение L0 не может быть отрицательным"},
-        RefusalCase{"NWithTheFreeLength",
-            [](Peremenn& p, InputForm& f) {
-                freeLength(p, f);
-                negativeFrom(f, 5);
-            },
-            InputOutcome::Refused, "Значение n не может быть отрицательным"},
-        RefusalCase{"VmaxWithTheStroke", [](Peremenn&, InputForm& f) { negativeFrom(f, 4); }, InputOutcome::Refused,
-            "Значение Vmax не может быть отрицательным"},
-        RefusalCase{"VmaxWithTheFreeLength",
-            [](Peremenn& p, InputForm& f) {
-                freeLength(p, f);
-                f.h = "-15";
-                f.vmax = "-2";
-            },
-            InputOutcome::Refused, "Значение Vmax не может быть отрицательным"},
-        RefusalCase{"EqualForces", [](Peremenn&, InputForm& f) { f.f2 = "10"; }, InputOutcome::Refused,
-            "Сила F2 должна быть больше силы F1"},
-        RefusalCase{"F2BelowF1", [](Peremenn&, InputForm& f) { f.f2 = "9,99"; }, InputOutcome::Refused,
-            "Сила F2 должна быть больше силы F1"},
-        RefusalCase{"ZeroStopsFirst",
-            [](Peremenn&, InputForm& f) {
-                negativeFrom(f, 0);
-                f.d1 = "0";
-            },
-            InputOutcome::Stopped, ""},
-        RefusalCase{"LaterZeroStopsFirst",
-            [](Peremenn& p, InputForm& f) {
-                negativeFrom(f, 0);
-                p.mode = 2;
-                f.l0 = "0";
-            },
-            InputOutcome::Stopped, ""},
-        RefusalCase{"FreeLengthIsNotCheckedWithTheStroke",
-            [](Peremenn&, InputForm& f) {
-                f.l0 = "-60";
-                f.n = "-8";
-            },
-            InputOutcome::Proceed, ""},
-        RefusalCase{"StrokeIsNotCheckedWithTheFreeLength",
-            [](Peremenn& p, InputForm& f) {
-                freeLength(p, f);
-                f.h = "-15";
-            },
-            InputOutcome::Proceed, ""}),
+        RefusalCase{"F1", 1, 0, kNone, "", InputOutcome::Refused, "Значение F1 не может быть отрицательным"},
+        RefusalCase{"F2", 1, 1, kNone, "", InputOutcome::Refused, "Значение F2 не может быть отрицательным"},
+        RefusalCase{"D1", 1, 2, kNone, "", InputOutcome::Refused, "Значение D1 не может быть отрицательным"},
+        RefusalCase{"H", 1, 3, kNone, "", InputOutcome::Refused, "Значение H не может быть отрицательным"},
+        RefusalCase{"L0", 2, 3, kNone, "", InputOutcome::Refused, "Значение L0 не может быть отрицательным"},
+        RefusalCase{"N", 2, 5, kNone, "", InputOutcome::Refused, "Значение n не может быть отрицательным"},
+        RefusalCase{"Vmax", 1, 4, kNone, "", InputOutcome::Refused, "Значение Vmax не может быть отрицательным"},
+        RefusalCase{"EqualForces", 1, kNone, 1, "10", InputOutcome::Refused, "Сила F2 должна быть больше силы F1"},
+        RefusalCase{"F2BelowF1", 1, kNone, 1, "9,99", InputOutcome::Refused, "Сила F2 должна быть больше силы F1"},
+        RefusalCase{"ZeroStopFirst", 1, 0, 2, "0", InputOutcome::Stopped, ""},
+        RefusalCase{"LaterZeroStopFirst", 2, 0, 4, "0", InputOutcome::Stopped, ""},
+        RefusalCase{"FreeLengthIgnoredWithTheStroke", 1, 4, 6, "2", InputOutcome::Proceed, ""},
+        RefusalCase{"StrokeIgnoredWithTheFreeLength", 2, kNone, 3, "-15", InputOutcome::Proceed, ""}),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

@@ -24,17 +24,4 @@ TEST(MaterialClasses, RowsPointAtTheirBlocksInTheShippedTables)
     }
 }
 
-TEST(MaterialClasses, CodesWithoutARowHaveNoTableAndNoShare)
-{
-    for (int code : { -1, 10, 1000 }) {
-        EXPECT_EQ(findMaterialClass(code), nullptr);
-        EXPECT_EQ(allowableShare(code, 1), 0);
-    }
-    EXPECT_EQ(allowableShare(2, 1), 0); // the final table needs no share
-    EXPECT_EQ(allowableShare(1, 0), 0);
-    EXPECT_EQ(allowableShare(1, 4), 0.6);
-    EXPECT_EQ(stressTableOfKind("OKONCAT"), StressTable::Final);
-    EXPECT_STREQ(stressTableFile(stressTableOfKind("other")), "");
-}
-
 } // namespace
