@@ -101,18 +101,6 @@ INSTANTIATE_TEST_SUITE_P(Lines, RidIndex,
         IndexCase{17, "-2147483648", false}, IndexCase{18, "2147483647", true},
         IndexCase{18, "-2147483648", true}));
 
-TEST(Rid, IndexBeyondTheIntegersIsNotAnInteger)
-{
-    Lines lines = ridLines(InputForm{});
-    lines[16] = "2147483648";
-    try {
-        parseRid(lines);
-        FAIL();
-    } catch (const ConversionError& e) {
-        EXPECT_STREQ(e.what(), "'2147483648' is not a valid integer value");
-    }
-}
-
 TEST(Rid, FlagsAreOnlyTheCharacterOneAndWindingIsLimited)
 {
     Lines lines = ridLines(InputForm{});
