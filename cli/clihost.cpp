@@ -5,16 +5,6 @@
 #include "engine/peremenn.h"
 
 #include <algorithm>
-#include <iostream>
-
-void CliHost::appendLine(const std::string& line) { std::cout << line << '\n'; }
-
-void CliHost::showMessage(const std::string& text)
-{
-    std::string shown = text;
-    std::replace(shown.begin(), shown.end(), '\r', '\n');
-    std::cerr << shown << '\n';
-}
 
 // Answers as the diameter dialog would after the user picked the listed
 // diameter written as --wire-diameter; cancel when there is none.

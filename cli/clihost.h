@@ -1,22 +1,30 @@
 #pragma once
-// The calculation's host for pruzcalc: report lines to stdout, messages to
-// stderr, the diameter question answered from the command line.
+// The calculation's host for pruzcalc: report lines and messages kept in
+// order for the output, the diameter question answered from the command
+// line.
 
 #include "engine/calchost.h"
 
 #include <optional>
 #include <string>
+#include <vector>
 
 class CliHost : public CalcHost {
 public:
-    explicit CliHost(std::optional<std::string> wireDiameter) : wireDiameter_(std::move(wireDiameter)) {}
+    CliHost(std::vector<std::string>& report, std::vector<std::string>& messages,
+        std::optional<std::string> wireDiameter)
+        : report_(report), messages_(messages), wireDiameter_(std::move(wireDiameter))
+    {
+    }
 
-    void clearReport() override {}
-    void appendLine(const std::string& line) override;
-    void showMessage(const std::string& text) override;
+    void clearReport() override { report_.clear(); }
+    void appendLine(const std::string& line) override { report_.push_back(line); }
+    void showMessage(const std::string& text) override { messages_.push_back(text); }
     bool chooseDiameter(Peremenn& p) override;
     void enablePrint() override {}
 
 private:
+    std::vector<std::string>& report_;
+    std::vector<std::string>& messages_;
     std::optional<std::string> wireDiameter_;
 };

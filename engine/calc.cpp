@@ -4,6 +4,7 @@
 #include "engine/calchost.h"
 #include "engine/catalogue.h"
 #include "engine/lookups.h"
+#include "engine/materialclass.h"
 #include "engine/numtext.h"
 #include "engine/peremenn.h"
 #include "engine/textfile.h"
@@ -58,49 +59,6 @@ const char* const kNPerMm = " Н/мм";
 const char* const kUnstable = "Не выполнено условие устойчивости i>10";
 const char* const kIndexTooLarge = "Индекс пружины i>15.\rИзмените исходные данные и повторите расчет.";
 
-struct TableChoice {
-    const char* file;
-    int kind; // 1 first table, 2 second table, 0 none
-    int skip;
-};
-
-TableChoice chooseTable(int materialClass)
-{
-    switch (materialClass) {
-    case 0: return {"tau1.dat", 1, 1};
-    case 1: return {"tau1.dat", 1, 6};
-    case 5: return {"tau1.dat", 1, 11};
-    case 6: return {"tau1.dat", 1, 16};
-    case 7: return {"tau1.dat", 1, 21};
-    case 8: return {"tau1.dat", 1, 26};
-    case 9: return {"tau1.dat", 1, 31};
-    case 2: return {"tau2.dat", 2, 1};
-    case 3: return {"tau2.dat", 2, 6};
-    case 4: return {"tau2.dat", 2, 11};
-    default: return {"", 0, 0};
-    }
-}
-
-// Share of the tensile strength allowed as torsion stress; -1 marks a
-// material not used in that group; 0 when the class has no row.
-double allowableShare(int materialClass, int group)
-{
-    static const struct {
-        int cls;
-        double share[4];
-    } rows[] = {
-        {0, {0.3, 0.6, 0.5, -1.0}}, {1, {0.3, 0.6, 0.5, 0.6}},  {5, {0.2, 0.3, 0.35, 0.4}},
-        {6, {0.3, 0.6, 0.7, -1.0}}, {7, {0.3, 0.6, 0.5, -1.0}}, {8, {0.2, 0.5, 0.4, -1.0}},
-        {9, {0.3, 0.6, 0.5, -1.0}},
-    };
-    if (group < 1 || group > 4)
-        return 0;
-    for (const auto& r : rows)
-        if (r.cls == materialClass)
-            return r.share[group - 1];
-    return 0;
-}
-
 std::string groupText(int group)
 {
     static const char* const numerals[] = {"I", "II", "III", "IV"};
@@ -115,14 +73,16 @@ public:
     {
         if (!start())
             return false;
-        bool chosen = tableKind == 1 ? firstTablePath() : tableKind == 2 ? secondTablePath() : true;
+        bool chosen = table == StressTable::FirstApproximation ? firstTablePath()
+            : table == StressTable::Final                      ? secondTablePath()
+                                                               : true;
         return chosen && wireDiameter() && secondStage();
     }
 
 private:
     Peremenn& p;
     CalcHost& host;
-    int tableKind = 0;
+    StressTable table = StressTable::None;
 
     void line(const std::string& caption, double v, const char* unit = "")
     {
@@ -171,16 +131,17 @@ private:
         p.G = props->G;
         p.materialClass = props->materialClass;
 
-        TableChoice table = chooseTable(p.materialClass);
-        tableKind = table.kind;
+        const MaterialClass* cls = findMaterialClass(p.materialClass);
+        table = cls ? cls->table : StressTable::None;
+        const char* file = stressTableFile(table);
         TextReader r;
-        auto path = findDataFile(p.dataDir, table.file);
+        auto path = findDataFile(p.dataDir, file);
         if (!path || !r.open(*path)) {
-            host.showMessage(noFileMessage(table.file));
+            host.showMessage(noFileMessage(file));
             return false;
         }
         if (p.group >= 1 && p.group <= 4) {
-            for (int k = 0; k < table.skip; ++k)
+            for (int k = 0; k < cls->tableSkip; ++k)
                 r.readLine();
             std::string value;
             for (int k = 0; k < p.group; ++k)
@@ -207,22 +168,28 @@ private:
             p.userChoice = true;
         }
         line(kK3, p.k3);
+        // A diameter from the dialog skips the computations, not the lines:
+        // they show the values the dialog's choice gave.
         if (!p.userChoice) {
             auto ipr = FindIpoK3(p, host, p.k3);
             if (!ipr)
                 return false;
             p.ipr = *ipr;
-            line(kIpr, p.ipr);
+        }
+        line(kIpr, p.ipr);
+        if (!p.userChoice)
             p.k1pr = wahl(p.ipr);
-            line(kK1, p.k1pr);
+        line(kK1, p.k1pr);
+        if (!p.userChoice)
             p.dpr = root(dv(2.55 * p.ipr * p.k1pr * p.F3, p.taupr));
-            line(kDpr, p.dpr, kMm);
+        line(kDpr, p.dpr, kMm);
+        if (!p.userChoice) {
             auto listed = podbor(p, host, p.dpr);
             if (!listed)
                 return false;
             p.dpr = *listed;
-            line(kDprListed, p.dpr, kMm);
         }
+        line(kDprListed, p.dpr, kMm);
         auto sigma = loadSigma(p, host, p.dpr);
         if (!sigma || p.calcFailed)
             return false;
@@ -281,18 +248,22 @@ private:
     }
 
     // Both paths: the index gives the wire, rounded up to a stocked one.
+    // With a diameter from the dialog, k1 and d are already set and only
+    // their lines are written.
     bool wireDiameter()
     {
-        if (p.userChoice)
-            return true;
-        p.k1 = wahl(p.i);
+        if (!p.userChoice)
+            p.k1 = wahl(p.i);
         line(kK1, p.k1);
-        p.d = root(dv(2.55 * p.i * p.k1 * p.F3, p.tau));
+        if (!p.userChoice)
+            p.d = root(dv(2.55 * p.i * p.k1 * p.F3, p.tau));
         line(kD, p.d, kMm);
-        auto listed = podbor(p, host, p.d);
-        if (!listed)
-            return false;
-        p.d = *listed;
+        if (!p.userChoice) {
+            auto listed = podbor(p, host, p.d);
+            if (!listed)
+                return false;
+            p.d = *listed;
+        }
         if (p.calcFailed)
             return false;
         line(kDListed, p.d, kMm);

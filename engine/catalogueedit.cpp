@@ -3,6 +3,7 @@
 #include "engine/catalogue.h"
 #include "engine/encoding.h"
 #include "engine/errors.h"
+#include "engine/materialclass.h"
 #include "engine/numtext.h"
 #include "engine/textfile.h"
 
@@ -189,6 +190,13 @@ bool writeProperties(const std::string& dataDir, const std::string& material, co
         { properties.ro, properties.E, properties.G, intText(properties.group) });
 }
 
-bool usesFinalStressTable(int group) { return group >= 2 && group <= 4; }
+bool usesFinalStressTable(int group)
+{
+    const MaterialClass* c = findMaterialClass(group);
+    return c && c->table == StressTable::Final;
+}
 
-std::string tauTableKindFor(int group) { return usesFinalStressTable(group) ? "OKONCAT" : "PREDVARIT"; }
+std::string tauTableKindFor(int group)
+{
+    return stressTableKind(usesFinalStressTable(group) ? StressTable::Final : StressTable::FirstApproximation);
+}

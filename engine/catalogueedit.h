@@ -5,6 +5,8 @@
 // properties file as the fields show them. Every write replaces its file
 // whole through the atomic writer, so a failure leaves the old file as it was.
 
+#include "engine/materialclass.h"
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -74,10 +76,11 @@ PropertiesRead readPropertiesText(const std::string& dataDir, const std::string&
 
 bool writeProperties(const std::string& dataDir, const std::string& material, const PropertiesText& properties);
 
-constexpr int kMaterialGroups = 10;
+// The positions of the material group choice: one per material class.
+constexpr int kMaterialGroups = static_cast<int>(kMaterialClasses.size());
 
 // The torsion-stress table the viewer shows for a group position: the final
-// one ("OKONCAT") for the steels 60С2А, 50ХФА/51ХФА and 40Х13, else the
-// first approximation ("PREDVARIT").
+// one ("OKONCAT") for the classes that take it, else the first
+// approximation ("PREDVARIT"), also when no group is chosen.
 bool usesFinalStressTable(int group);
 std::string tauTableKindFor(int group);

@@ -1,14 +1,61 @@
 #include "engine/inputform.h"
 
 #include "engine/arith.h"
+#include "engine/errors.h"
 #include "engine/numtext.h"
 #include "engine/peremenn.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <limits>
 
 namespace {
 
 const char* flag(bool b) { return b ? "1" : "0"; }
+
+// An index line of a .rid: an integer within [lo, hi], compared before it
+// takes part in any arithmetic. Beyond the integers Load reads at all, the
+// conversion message; inside them but out of range, a message naming the line.
+int ridIndex(const std::string& text, size_t lineNo, std::int64_t lo, std::int64_t hi)
+{
+    const std::int64_t v = strToInt(text);
+    if (v < lo || v > hi)
+        throw ConversionError("Строка " + std::to_string(lineNo) + " файла исходных данных: значение " + text
+            + " вне допустимых пределов");
+    return static_cast<int>(v);
+}
+
+constexpr std::int64_t kNoUpperLimit = std::numeric_limits<int>::max();
+
+// The spring group 1..4 of a group choice; 0 for none (or for an index no
+// choice has, which the calculation treats alike).
+int groupOf(int grupIndex) { return grupIndex >= 0 && grupIndex <= 3 ? grupIndex + 1 : 0; }
+
+// Refusals of values that a file or a paste can bring in although the keys
+// cannot, checked in this order once every zero stop has passed.
+std::string refusal(const Peremenn& p)
+{
+    struct Value {
+        const char* name;
+        double value;
+        bool checked;
+    };
+    const Value values[] = {
+        { "F1", p.F1, true },
+        { "F2", p.F2, true },
+        { "D1", p.D1, true },
+        { "H", p.H, p.mode == 1 },
+        { "L0", p.L0, p.mode == 2 },
+        { "n", p.n, p.mode == 2 },
+        { "Vmax", p.Vmax, true },
+    };
+    for (const auto& v : values)
+        if (v.checked && v.value < 0)
+            return std::string("Значение ") + v.name + " не может быть отрицательным";
+    if (p.F2 <= p.F1)
+        return "Сила F2 должна быть больше силы F1";
+    return {};
+}
 
 } // namespace
 
@@ -32,11 +79,12 @@ InputForm parseRid(const std::vector<std::string>& lines)
     InputForm f;
     f.rbh = isOne(1);
     f.rbl0 = isOne(2);
-    f.mode = strToInt(at(3));
+    f.mode = ridIndex(at(3), 3, 1, 2);
     f.l0Enabled = isOne(4);
     f.nEnabled = isOne(5);
     f.hEnabled = isOne(6);
-    f.materialIndex = strToInt(at(7));
+    // Beyond the list is kept: the list may have shrunk since the save.
+    f.materialIndex = ridIndex(at(7), 7, -1, kNoUpperLimit);
     f.f1 = at(8);
     f.f2 = at(9);
     f.d1 = at(10);
@@ -46,7 +94,7 @@ InputForm parseRid(const std::vector<std::string>& lines)
     f.stepni = at(14);
     f.l0 = at(15);
     f.n = at(16);
-    f.grupIndex = strToInt(at(17));
+    f.grupIndex = ridIndex(at(17), 17, -1, 3);
     f.navivkaIndex = std::clamp(strToInt(at(18)), -1, 1);
     f.niEnabled = isOne(19);
     f.stepniEnabled = isOne(20);
@@ -65,21 +113,22 @@ int ridMaterialIndex(const InputForm& form, const std::vector<std::string>& mate
     return -1;
 }
 
-InputOutcome applyCalcInputs(Peremenn& p, InputForm& f)
+InputCheck applyCalcInputs(Peremenn& p, InputForm& f)
 {
+    const InputCheck stopped { InputOutcome::Stopped, {} };
     p.materialName = f.materialName;
     p.F1 = checked(strToFloat(f.f1) * 10);
     if (p.F1 == 0)
-        return InputOutcome::Stopped;
+        return stopped;
     p.F2 = checked(strToFloat(f.f2) * 10);
     if (p.F2 == 0)
-        return InputOutcome::Stopped;
+        return stopped;
     p.D1 = strToFloat(f.d1);
     if (p.D1 == 0)
-        return InputOutcome::Stopped;
+        return stopped;
     p.H = strToFloat(f.h);
     if (p.mode == 1 && p.H == 0)
-        return InputOutcome::Stopped;
+        return stopped;
     if (f.vmax == "0")
         f.vmax = "3";
     p.Vmax = strToFloat(f.vmax);
@@ -87,14 +136,16 @@ InputOutcome applyCalcInputs(Peremenn& p, InputForm& f)
         f.ni = "1";
     p.Ni = strToInt(f.ni);
     p.NiExp = strToInt(f.stepni);
-    p.group = f.grupIndex + 1;
-    p.winding = f.navivkaIndex + 1;
+    p.group = groupOf(f.grupIndex);
+    p.winding = std::clamp(f.navivkaIndex, -1, 1) + 1;
     p.L0 = strToFloat(f.l0);
     if (p.mode == 2 && p.L0 == 0)
-        return InputOutcome::Stopped;
+        return stopped;
     p.n = strToFloat(f.n);
     if (p.mode == 2 && p.n == 0)
-        return InputOutcome::Stopped;
+        return stopped;
+    if (std::string message = refusal(p); !message.empty())
+        return { InputOutcome::Refused, message };
     p.userChoice = false;
-    return InputOutcome::Proceed;
+    return { InputOutcome::Proceed, {} };
 }

@@ -31,19 +31,31 @@ std::vector<std::string> ridLines(const InputForm& form);
 
 // Reads the 22 lines (missing ones read as empty, later ones are ignored).
 // Every line is checked before anything is returned: a line that should be
-// an integer and is not throws ConversionError, and the caller's form stays
-// as it was. The winding index is limited to -1..1.
+// an integer and is not, or an index out of range, throws ConversionError,
+// and the caller's form stays as it was. Accepted: mode 1..2, material -1
+// and up (beyond the list selects none), group -1..3; the winding index is
+// limited to -1..1.
 InputForm parseRid(const std::vector<std::string>& lines);
 
 // The material of a loaded file: the first entry whose text equals the saved
 // name, else the saved index when it lies inside the list, else -1.
 int ridMaterialIndex(const InputForm& form, const std::vector<std::string>& materials);
 
-enum class InputOutcome { Proceed, Stopped };
+enum class InputOutcome { Proceed, Stopped, Refused };
+
+struct InputCheck {
+    InputOutcome outcome = InputOutcome::Proceed;
+    std::string message; // the refusal to show; empty otherwise
+
+    friend bool operator==(const InputCheck& c, InputOutcome o) { return c.outcome == o; }
+};
 
 // Copies the form into the record in the fixed order of "Расчет", storing
 // each value before its test: stops (silently) on a zero force, outer
 // diameter, stroke in mode 1, or free length or coils in mode 2. A "0" in
-// vmax becomes "3" and a "0" in ni becomes "1", in the form too. Texts that
-// are not numbers throw ConversionError. p.mode must already be set.
-InputOutcome applyCalcInputs(Peremenn& p, InputForm& form);
+// vmax becomes "3" and a "0" in ni becomes "1", in the form too. Then
+// refuses, with the message to show, a negative F1, F2, D1, H (mode 1), L0
+// and n (mode 2) or Vmax, in that order, and then F2 not above F1: the
+// values stay stored, the calculation must not run. Texts that are not
+// numbers throw ConversionError. p.mode must already be set.
+InputCheck applyCalcInputs(Peremenn& p, InputForm& form);

@@ -3,6 +3,7 @@
 #include "engine/calchost.h"
 #include "engine/catalogue.h"
 #include "engine/errors.h"
+#include "engine/materialclass.h"
 #include "engine/numtext.h"
 #include "engine/peremenn.h"
 #include "engine/textfile.h"
@@ -24,17 +25,12 @@ bool openData(TextReader& r, const Peremenn& p, CalcHost& host, const std::strin
     return false;
 }
 
+// Lines of "sigmab.dat" before the class's block; a class without a block
+// is never looked up.
 int sigmaBlockOffset(int materialClass)
 {
-    switch (materialClass) {
-    case 1: return 22;
-    case 5: return 44;
-    case 6: return 66;
-    case 7:
-    case 8: return 88;
-    case 9: return 110;
-    default: return 0;
-    }
+    const MaterialClass* c = findMaterialClass(materialClass);
+    return c && c->sigmaBlock > 0 ? c->sigmaBlock * kSigmaBlockRows : 0;
 }
 
 } // namespace

@@ -2,23 +2,13 @@
 
 #include "engine/catalogue.h"
 #include "engine/errors.h"
+#include "engine/materialclass.h"
 #include "engine/numtext.h"
 #include "engine/textfile.h"
 
 #include <algorithm>
-#include <array>
 
 namespace {
-
-constexpr int kSigmaRows = 22;
-constexpr int kSigmaBlocks = 6;
-
-// Column 0 of the torsion-stress grid by class code; 0 and 1 read like the
-// group numerals I and II of the header.
-const std::array<const char*, 10> kClassNames = {
-    "        I", "        II", " 60С2А ", " 50(51)ХФА", " 40Х13",
-    " 12Х18Н10Т", " ХН77ТЮР", "БрКМц3-1", "БрОЦ4-3", "  БрБ2",
-};
 
 bool openTable(TextReader& reader, const std::string& dataDir, const std::string& name, TableGrid& grid)
 {
@@ -52,9 +42,7 @@ TableGrid tauGrid(const std::string& dataDir, const std::string& tauTableKind)
     TableGrid grid;
     grid.strip = { "Класс(марка)|", "", "Группа", "пружин", "" };
     grid.header = { "материала", "        I", "        II", "        III", "        IV" };
-    const std::string name = tauTableKind == "PREDVARIT" ? "TAU1.DAT"
-        : tauTableKind == "OKONCAT"                      ? "TAU2.DAT"
-                                                         : "";
+    const std::string name = stressTableViewerFile(stressTableOfKind(tauTableKind));
     TextReader reader;
     if (!openTable(reader, dataDir, name, grid))
         return grid;
@@ -67,8 +55,8 @@ TableGrid tauGrid(const std::string& dataDir, const std::string& tauTableKind)
             return grid;
         }
         std::vector<std::string> row(grid.header.size());
-        if (code >= 0 && code <= 9) {
-            row[0] = kClassNames[static_cast<size_t>(code)];
+        if (const MaterialClass* cls = findMaterialClass(code)) {
+            row[0] = cls->stressRowName;
             for (size_t c = 1; c < row.size(); ++c)
                 row[c] = shownValue(reader.readLine());
         }
@@ -81,19 +69,21 @@ TableGrid sigmaGrid(const std::string& dataDir)
 {
     TableGrid grid;
     grid.strip = { "Диаметр", "", "", "Сигма В", "МПа", "", "" };
-    grid.header = { "проволоки", "Класс I", "Класс II", "12Х18Н10Т", "ХН77ТЮР", "БрКМц3-1БрОц4-3", "БрБ2" };
-    grid.rows.assign(kSigmaRows, std::vector<std::string>(grid.header.size()));
+    grid.header = { "проволоки" };
+    grid.header.insert(grid.header.end(), kSigmaBlockCaptions.begin(), kSigmaBlockCaptions.end());
+    grid.rows.assign(kSigmaBlockRows, std::vector<std::string>(grid.header.size()));
 
     TextReader strengths;
     if (!openTable(strengths, dataDir, "SIGMAB.DAT", grid))
         return grid;
+    constexpr int kSigmaBlocks = static_cast<int>(kSigmaBlockCaptions.size());
     // Block b fills column b; what follows the last block runs on down the
     // last column, below the rows the grid has.
     for (int line = 0; !strengths.eof(); ++line) {
-        const int block = std::min(line / kSigmaRows, kSigmaBlocks - 1);
-        const int row = line - block * kSigmaRows;
+        const int block = std::min(line / kSigmaBlockRows, kSigmaBlocks - 1);
+        const int row = line - block * kSigmaBlockRows;
         std::string text = strengths.readLine();
-        if (row < kSigmaRows)
+        if (row < kSigmaBlockRows)
             grid.rows[static_cast<size_t>(row)][static_cast<size_t>(block + 1)] = shownValue(text);
     }
 

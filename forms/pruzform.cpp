@@ -280,7 +280,7 @@ void TForm1::RascetClick()
         report_->close();
     guarded(messages_, [this] {
         InputForm form = formState();
-        InputOutcome outcome;
+        InputCheck check;
         {
             // "0" in vmax and ni is replaced for good, even when a later
             // field stops the command.
@@ -290,9 +290,11 @@ void TForm1::RascetClick()
                 if (ui.ni->text() != qs(form.ni))
                     ui.ni->setText(qs(form.ni));
             });
-            outcome = applyCalcInputs(peremenn_, form);
+            check = applyCalcInputs(peremenn_, form);
         }
-        if (outcome == InputOutcome::Stopped)
+        if (check.outcome == InputOutcome::Refused)
+            messages_.message(qs(check.message));
+        if (check.outcome != InputOutcome::Proceed)
             return;
         if (!diameterChoice_)
             diameterChoice_ = new TForm8(peremenn_, messages_, this);

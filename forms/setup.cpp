@@ -53,8 +53,10 @@ TForm4::TForm4(Peremenn& p, Messages& messages, TForm9& newMat, TForm10& diamete
 
     QRadioButton* const items[kMaterialGroups] = { ui->groupItem0, ui->groupItem1, ui->groupItem2, ui->groupItem3,
         ui->groupItem4, ui->groupItem5, ui->groupItem6, ui->groupItem7, ui->groupItem8, ui->groupItem9 };
-    for (int k = 0; k < kMaterialGroups; ++k)
+    for (int k = 0; k < kMaterialGroups; ++k) {
+        items[k]->setText(QString::fromUtf8(kMaterialClasses[static_cast<size_t>(k)].caption));
         groups_->addButton(items[k], k);
+    }
 
     connect(ui->PageControl1, &QTabWidget::currentChanged, this, &TForm4::tabChanged);
     connect(ui->mat, &QListWidget::currentRowChanged, this, &TForm4::materialSelected);

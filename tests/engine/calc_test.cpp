@@ -213,44 +213,105 @@ TEST_F(Calc, CancelledDialogEndsAfterTheK3Line)
     EXPECT_NE(host.report[1].find("taupr=1000"), std::string::npos);
 }
 
-TEST_F(Calc, IndexOfFifteenPassesAboveStops)
+// A report line: caption, run of blanks, key, value and unit.
+std::string line(const char* caption, int blanks, const char* rest)
 {
-    secondTable("1000");
-    material(2, {"4"});
-    p.F2 = 800;
-    p.D1 = 64;
-    host.pick = "4";
-    try {
-        run();
-    } catch (const PruzError&) {
-    }
-    EXPECT_EQ(p.i, 15);
-    EXPECT_TRUE(reportHas("Индекс пружины" + std::string(80, ' ') + "i=15"));
+    return caption + std::string(static_cast<size_t>(blanks), ' ') + rest;
+}
 
-    host.messages.clear();
-    p.D1 = 64.4;
+struct ChosenCase {
+    const char* name;
+    int materialClass;
+    Lines expected; // the report from its first line up to the listed diameter
+};
+
+void PrintTo(const ChosenCase& c, std::ostream* os) { *os << c.name; }
+
+class ChosenDiameter : public Calc, public testing::WithParamInterface<ChosenCase> {
+protected:
+    // k3 = D1 / √(F3 / 1000) = 35 / 0,5 = 70: the dialog asks, 5 is picked.
+    void SetUp() override
+    {
+        Calc::SetUp();
+        dir.writeLines("tau1.dat", Lines(35, "1000"));
+        secondTable("1000");
+        material(GetParam().materialClass, {"4", "5", "6"});
+        p.F2 = 200;
+        p.D1 = 35;
+        host.pick = "5";
+    }
+};
+
+// The computations the choice replaces are skipped, their lines are not:
+// they show the values the choice gave, and the two "по нормали" labels
+// differ by one blank.
+TEST_P(ChosenDiameter, ReportKeepsEveryLineWithTheChosenValues)
+{
+    ASSERT_TRUE(run());
+    const Lines& expected = GetParam().expected;
+    ASSERT_GT(host.report.size(), expected.size());
+    EXPECT_EQ(Lines(host.report.begin(), host.report.begin() + static_cast<long>(expected.size())), expected);
+    EXPECT_EQ(host.report[expected.size()], line("Коэффициент", 85, "k2=1,06944444444444"));
+    EXPECT_EQ(p.d, 5);
+    EXPECT_EQ(p.i, 6);
+}
+
+const Lines kCommonChosenLines = {
+    line("Индекс пружины", 80, "i=6"),
+    line("Коэффициент", 85, "k1=1,2525"),
+    line("Диаметр проволоки", 74, "d=5 мм"),
+    line("Диаметр проволоки по нормали", 53, "d=5 мм"),
+};
+
+Lines concat(Lines a, const Lines& b)
+{
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
+const Lines kFirstTableChosenLines = concat(
+    {
+        line("Сила пружины при максимальной деформации", 28, "F3=250 H"),
+        line("Наибольшее допустимое напряжение в первом приближении", 4, "taupr=1000 МПа"),
+        line("Коэффициент", 85, "k3=70"),
+        line("Индекс пружины в первом приближении", 40, "ipr=6"),
+        line("Коэффициент", 85, "k1=1,23809523809524"), // (4·6 + 2) / (4·6 − 3)
+        line("Диаметр проволоки в первом приближении", 34, "d=5 мм"),
+        line("Диаметр проволоки по нормали", 54, "d=5 мм"),
+        line("Предел прочности при растяжении", 49, "SIGMА_B=1510 МПа"),
+        line("Допускаемое напряжение при кручении", 40, "tau=0,3 * SIGMA_B=453 МПа"),
+    },
+    kCommonChosenLines);
+
+const Lines kSecondTableChosenLines = concat(
+    {
+        line("Сила пружины при максимальной деформации", 28, "F3=250 H"),
+        line("Допускаемое напряжение при кручении", 40, "tau=1000 МПа"),
+        line("Коэффициент", 85, "k3=70"),
+    },
+    kCommonChosenLines);
+
+INSTANTIATE_TEST_SUITE_P(BothPaths, ChosenDiameter,
+    testing::Values(ChosenCase{"FirstTable", 0, kFirstTableChosenLines},
+        ChosenCase{"SecondTable", 2, kSecondTableChosenLines}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// D1 = 16 × the chosen diameter gives an index of exactly 15, which passes
+// on either path; a little more stops.
+TEST_P(ChosenDiameter, IndexOfFifteenPassesAboveStops)
+{
+    material(GetParam().materialClass, {"2,5"});
+    host.pick = "2,5";
+    p.D1 = 40;
+    ASSERT_TRUE(run());
+    EXPECT_EQ(p.i, 15);
+    EXPECT_TRUE(reportHas(line("Индекс пружины", 80, "i=15")));
+    EXPECT_TRUE(reportHas(line("Диаметр проволоки по нормали", 53, "d=2,5 мм")));
+
+    p.D1 = 40.1;
     EXPECT_FALSE(run());
     EXPECT_TRUE(p.calcFailed);
     EXPECT_EQ(host.messages.back(), "Индекс пружины i>15.\rИзмените исходные данные и повторите расчет.");
-}
-
-TEST_F(Calc, DiameterFromTheDialogOnTheFirstTablePath)
-{
-    Lines tau1(35, "1000");
-    dir.writeLines("tau1.dat", tau1);
-    material(0, {"4", "5", "6"});
-    p.F2 = 200; // F3 = 250, k3 = 35 / 0,5 = 70
-    p.D1 = 35;
-    host.pick = "5";
-    ASSERT_TRUE(run());
-    EXPECT_TRUE(p.userChoice);
-    EXPECT_EQ(p.d, 5);
-    EXPECT_EQ(p.i, 6);
-    EXPECT_EQ(p.ipr, 6);
-    EXPECT_EQ(p.dpr, 5);
-    EXPECT_EQ(p.SIGMA_B, 1510); // wire class I at 5 mm
-    EXPECT_FALSE(reportHasKey("ipr="));
-    EXPECT_TRUE(reportHas("Индекс пружины" + std::string(80, ' ') + "i=6"));
 }
 
 TEST_F(Calc, PitchFromTheGivenFreeLengthAfterADialogChoice)

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace {
 
 using Lines = std::vector<std::string>;
@@ -61,6 +63,43 @@ TEST(Rid, IntegerLinesAreChecked)
         EXPECT_THROW(parseRid(lines), ConversionError) << "line " << line;
     }
 }
+
+struct IndexCase {
+    size_t line;
+    const char* text;
+    bool accepted;
+};
+
+void PrintTo(const IndexCase& c, std::ostream* os) { *os << "line " << c.line << ": " << c.text; }
+
+class RidIndex : public testing::TestWithParam<IndexCase> {};
+
+// An index is checked before it is used, so no later "+ 1" can overflow.
+TEST_P(RidIndex, OutOfRangeIsRefusedLikeABadLine)
+{
+    const auto& c = GetParam();
+    Lines lines = ridLines(InputForm{});
+    lines[c.line - 1] = c.text;
+    if (c.accepted) {
+        EXPECT_NO_THROW(parseRid(lines));
+        return;
+    }
+    try {
+        parseRid(lines);
+        FAIL();
+    } catch (const ConversionError& e) {
+        EXPECT_EQ(e.what(),
+            "Строка " + std::to_string(c.line) + " файла исходных данных: значение " + c.text + " вне допустимых пределов");
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Lines, RidIndex,
+    testing::Values(IndexCase{3, "0", false}, IndexCase{3, "1", true}, IndexCase{3, "2", true},
+        IndexCase{3, "3", false}, IndexCase{7, "-2", false}, IndexCase{7, "-1", true},
+        IndexCase{7, "2147483647", true}, IndexCase{17, "-2", false}, IndexCase{17, "-1", true},
+        IndexCase{17, "3", true}, IndexCase{17, "4", false}, IndexCase{17, "2147483647", false},
+        IndexCase{17, "-2147483648", false}, IndexCase{18, "2147483647", true},
+        IndexCase{18, "-2147483648", true}));
 
 TEST(Rid, FlagsAreOnlyTheCharacterOneAndWindingIsLimited)
 {
@@ -155,10 +194,15 @@ TEST_F(CalcInputs, StopsSilentlyOnAZeroValueKeepingWhatWasStored)
 
 TEST_F(CalcInputs, NoGroupAndNoWindingGiveZero)
 {
-    f.grupIndex = -1;
+    for (int index : {-1, std::numeric_limits<int>::max(), std::numeric_limits<int>::min()}) {
+        f.grupIndex = index;
+        f.navivkaIndex = index == -1 ? -1 : 0;
+        applyCalcInputs(p, f);
+        EXPECT_EQ(p.group, 0) << index;
+    }
+    EXPECT_EQ(p.winding, 0 + 1);
     f.navivkaIndex = -1;
     applyCalcInputs(p, f);
-    EXPECT_EQ(p.group, 0);
     EXPECT_EQ(p.winding, 0);
 }
 
@@ -176,5 +220,56 @@ TEST_F(CalcInputs, TextsThatAreNotNumbersFail)
     f.ni = "1,5";
     EXPECT_THROW(applyCalcInputs(p, f), ConversionError);
 }
+
+// The fields in the order of their refusals: F1, F2, D1, H, L0, n, Vmax.
+constexpr int kNone = 7;
+
+struct RefusalCase {
+    const char* name;
+    int mode;
+    int negativeFrom; // this field and every later one are made negative
+    int field;        // then this field (kNone: none) is set to `text`
+    const char* text;
+    InputOutcome outcome;
+    const char* message;
+};
+
+class Refusals : public CalcInputs, public testing::WithParamInterface<RefusalCase> {};
+
+// The message names the first refused value in the order; the zero stops
+// come before any refusal, and the fields of the other mode are not checked.
+TEST_P(Refusals, FirstRefusedValueInOrderIsNamed)
+{
+    const RefusalCase& c = GetParam();
+    p.mode = c.mode;
+    std::string* fields[] = {&f.f1, &f.f2, &f.d1, &f.h, &f.l0, &f.n, &f.vmax};
+    f.l0 = "60";
+    f.n = "8";
+    for (int k = c.negativeFrom; k < kNone; ++k)
+        *fields[k] = "-" + std::to_string(k + 1);
+    if (c.field != kNone)
+        *fields[c.field] = c.text;
+    const InputCheck check = applyCalcInputs(p, f);
+    EXPECT_EQ(check.outcome, c.outcome);
+    EXPECT_EQ(check.message, c.message);
+    EXPECT_EQ(p.userChoice, c.outcome != InputOutcome::Proceed); // cleared only to go on
+}
+
+INSTANTIATE_TEST_SUITE_P(InOrder, Refusals,
+    testing::Values(
+        RefusalCase{"F1", 1, 0, kNone, "", InputOutcome::Refused, "Значение F1 не может быть отрицательным"},
+        RefusalCase{"F2", 1, 1, kNone, "", InputOutcome::Refused, "Значение F2 не может быть отрицательным"},
+        RefusalCase{"D1", 1, 2, kNone, "", InputOutcome::Refused, "Значение D1 не может быть отрицательным"},
+        RefusalCase{"H", 1, 3, kNone, "", InputOutcome::Refused, "Значение H не может быть отрицательным"},
+        RefusalCase{"L0", 2, 3, kNone, "", InputOutcome::Refused, "Значение L0 не может быть отрицательным"},
+        RefusalCase{"N", 2, 5, kNone, "", InputOutcome::Refused, "Значение n не может быть отрицательным"},
+        RefusalCase{"Vmax", 1, 4, kNone, "", InputOutcome::Refused, "Значение Vmax не может быть отрицательным"},
+        RefusalCase{"EqualForces", 1, kNone, 1, "10", InputOutcome::Refused, "Сила F2 должна быть больше силы F1"},
+        RefusalCase{"F2BelowF1", 1, kNone, 1, "9,99", InputOutcome::Refused, "Сила F2 должна быть больше силы F1"},
+        RefusalCase{"ZeroStopFirst", 1, 0, 2, "0", InputOutcome::Stopped, ""},
+        RefusalCase{"LaterZeroStopFirst", 2, 0, 4, "0", InputOutcome::Stopped, ""},
+        RefusalCase{"FreeLengthIgnoredWithTheStroke", 1, 4, 6, "2", InputOutcome::Proceed, ""},
+        RefusalCase{"StrokeIgnoredWithTheFreeLength", 2, kNone, 3, "-15", InputOutcome::Proceed, ""}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

@@ -440,30 +440,6 @@ private slots:
         }
     }
 
-    void rascetShowsConversionErrors_data()
-    {
-        QTest::addColumn<QString>("field");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("float") << "d1" << "2O" << "'2O' is not a valid floating point value";
-        QTest::newRow("integer") << "stepni" << "x" << "'x' is not a valid integer value";
-    }
-    void rascetShowsConversionErrors()
-    {
-        QFETCH(QString, field);
-        QFETCH(QString, text);
-        QFETCH(QString, message);
-        Rig rig;
-        rig.form.ui.f1->setText("10");
-        rig.form.ui.f2->setText("30");
-        rig.form.ui.d1->setText("20");
-        rig.form.ui.h->setText("15");
-        rig.form.findChild<QLineEdit*>(field)->setText(text); // as pasted
-        rig.form.ui.Rascet->click();
-        QCOMPARE(rig.messages.messages, QStringList{message});
-        QCOMPARE(rig.form.reportWindow(), nullptr);
-    }
-
     void rascetClosesTheOtherWindowsFirst()
     {
         Rig rig;
@@ -488,6 +464,37 @@ private slots:
         QCOMPARE(rig.form.reportWindow(), report);
         QCOMPARE(rig.form.sketchWindow(), sketch);
         QVERIFY(report->isVisible() && sketch->isVisible());
+    }
+
+    // A pasted text that is no number, or a value that makes no spring (a
+    // file or a paste can bring both in): one message, no report, and the
+    // windows stay closed as after a zero stop.
+    void rascetEndsWithAMessage_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("float") << "d1" << "2O" << "'2O' is not a valid floating point value";
+        QTest::newRow("integer") << "stepni" << "x" << "'x' is not a valid integer value";
+        QTest::newRow("negative stroke") << "h" << "-20" << "Значение H не может быть отрицательным";
+        QTest::newRow("negative speed") << "vmax" << "-1" << "Значение Vmax не может быть отрицательным";
+        QTest::newRow("F2 equal to F1") << "f2" << "10" << "Сила F2 должна быть больше силы F1";
+    }
+    void rascetEndsWithAMessage()
+    {
+        QFETCH(QString, field);
+        QFETCH(QString, text);
+        QFETCH(QString, message);
+        Rig rig;
+        rig.load(QStringLiteral(EXAMPLES_DIR "wire-class2.rid"));
+        rig.form.ui.Rascet->click();
+        rig.form.ui.scetch->click();
+        QVERIFY(rig.form.reportWindow()->isVisible() && rig.form.sketchWindow()->isVisible());
+        rig.form.findChild<QLineEdit*>(field)->setText(text); // as pasted
+        rig.form.ui.Rascet->click();
+        QCOMPARE(rig.messages.messages, QStringList{message});
+        QVERIFY(!rig.form.reportWindow()->isVisible());
+        QVERIFY(!rig.form.sketchWindow()->isVisible());
     }
 
     // The report of an example file equals what pruzcalc prints for it.

@@ -1,0 +1,65 @@
+#include "cli/options.h"
+
+#include "cli/exitstatus.h"
+#include "cli/helpformat.h"
+
+#include <CLI/CLI.hpp>
+
+#include <memory>
+
+namespace {
+
+const char* const kDescription
+    = "Reads an input data file as the program's Load does, applies the rules of \"Расчет\" and prints the "
+      "calculation report (UTF-8) on stdout; messages go to stderr, errors as one line starting \"error: \".";
+
+std::string exitStatusText()
+{
+    std::string text = "Exit status:";
+    const char* separator = " ";
+    for (const auto& s : kExitStatusMeanings) {
+        text += separator + std::to_string(s.status) + " " + s.meaning;
+        separator = "; ";
+    }
+    return text + ".";
+}
+
+} // namespace
+
+ParsedArgs parseArgs(int argc, const char* const* argv)
+{
+    ParsedArgs parsed;
+    Options& o = parsed.options;
+    std::string dataDir;
+    std::string wireDiameter;
+
+    CLI::App app(kDescription, "pruzcalc");
+    app.formatter(std::make_shared<HelpFormatter>());
+    app.footer(exitStatusText());
+    auto* data = app.add_option("--data", dataDir, "data directory (default: the working directory)")
+                     ->type_name("DIR");
+    auto* wire = app.add_option("--wire-diameter", wireDiameter,
+                        "answer to the diameter question: the listed diameter written exactly as TEXT; "
+                        "without it the question is cancelled")
+                     ->type_name("TEXT");
+    app.add_option("FILE.rid", o.ridFile)->required();
+    for (CLI::Option* opt : { data, wire })
+        opt->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+
+    parsed.help = app.help();
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::CallForHelp&) {
+        parsed.kind = ParsedArgs::Help;
+        return parsed;
+    } catch (const CLI::ParseError&) {
+        parsed.kind = ParsedArgs::WrongUsage;
+        return parsed;
+    }
+    if (data->count() > 0)
+        o.design.dataDir = dataDir.empty() || dataDir.back() == '/' ? dataDir : dataDir + "/";
+    if (wire->count() > 0)
+        o.design.wireDiameter = wireDiameter;
+    parsed.kind = ParsedArgs::Run;
+    return parsed;
+}

@@ -1,0 +1,21 @@
+#pragma once
+// pruzcalc's command line, read with CLI11: every option is bound to a
+// field of Options, and the help text is made from the options themselves,
+// so a new option is one add_option and one field.
+
+#include "cli/design.h"
+
+#include <string>
+
+struct Options {
+    DesignSettings design;
+    std::string ridFile;
+};
+
+struct ParsedArgs {
+    enum Kind { Run, Help, WrongUsage } kind = WrongUsage;
+    Options options;
+    std::string help; // the help text, shown for Help and WrongUsage
+};
+
+ParsedArgs parseArgs(int argc, const char* const* argv);
