@@ -4,20 +4,22 @@
 #include "cli/errortext.h"
 #include "engine/calc.h"
 #include "engine/catalogue.h"
+#include "engine/datafiles.h"
 #include "engine/textfile.h"
 
 namespace {
 
-ExitStatus calculate(const std::string& ridFile, DesignResult& r, CliHost& host)
+ExitStatus calculate(DesignResult& r, CliHost& host, const DataFiles& files, Trace* trace)
 {
-    auto rid = readTextLines(ridFile);
+    auto rid = readTextLines(r.ridFile);
     if (!rid) {
-        host.showMessage(noFileMessage(ridFile));
+        host.showMessage(noFileMessage(r.ridFile));
         return NoInput;
     }
     r.form = parseRid(*rid);
+    r.formRead = true;
     std::vector<std::string> materials;
-    if (auto list = readDataLines(r.record.dataDir, kMaterialList))
+    if (auto list = files.lines(kMaterialList))
         materials = *list;
     else
         host.showMessage(noFileMessage(kMaterialList));
@@ -29,7 +31,7 @@ ExitStatus calculate(const std::string& ridFile, DesignResult& r, CliHost& host)
         host.showMessage(check.message);
     if (check.outcome != InputOutcome::Proceed)
         return Stopped;
-    if (runCalculation(r.record, host))
+    if (runCalculation(r.record, host, files, trace))
         return Completed;
     return r.record.calcFailed ? Failed : Ended;
 }
@@ -39,13 +41,18 @@ ExitStatus calculate(const std::string& ridFile, DesignResult& r, CliHost& host)
 DesignResult runDesign(const std::string& ridFile, const DesignSettings& settings)
 {
     DesignResult r;
+    r.ridFile = ridFile;
     r.record.dataDir = settings.dataDir;
-    CliHost host(r.report, r.messages, settings.wireDiameter);
+    const FolderFiles folder(settings.dataDir);
+    const DataFiles& files = settings.files ? *settings.files : folder;
+    CliHost host(r.report, r.messages, settings.wireDiameter, files);
     try {
-        r.status = calculate(ridFile, r, host);
+        r.status = calculate(r, host, files, settings.trace ? &r.trace : nullptr);
     } catch (...) {
         r.error = errorText(std::current_exception());
         r.status = Ended;
+        if (settings.trace)
+            r.trace.addError(r.error);
     }
     return r;
 }

@@ -99,24 +99,30 @@ std::optional<std::string> dataFileForWrite(const std::string& dir, const std::s
     return dir + name;
 }
 
-bool TextReader::open(const std::string& path)
+std::optional<std::string> readFileBytes(const std::string& path)
 {
-    bytes_.clear();
-    pos_ = 0;
     if (!isRegularFile(path))
-        return false;
+        return std::nullopt;
     FILE* f = std::fopen(path.c_str(), "rb");
     if (!f)
-        return false;
+        return std::nullopt;
+    std::string bytes;
     char buf[8192];
     size_t got;
     while ((got = std::fread(buf, 1, sizeof buf, f)) > 0)
-        bytes_.append(buf, got);
+        bytes.append(buf, got);
     bool ok = !std::ferror(f);
     std::fclose(f);
     if (!ok)
-        bytes_.clear();
-    return ok;
+        return std::nullopt;
+    return bytes;
+}
+
+bool TextReader::open(const std::string& path)
+{
+    auto bytes = readFileBytes(path);
+    openBytes(bytes ? std::move(*bytes) : std::string());
+    return bytes.has_value();
 }
 
 void TextReader::openBytes(std::string bytes)

@@ -24,6 +24,9 @@ std::optional<std::string> dataFileForWrite(const std::string& dir, const std::s
 // True when a name can be joined to a directory without leaving it.
 bool isPlainFileName(const std::string& name);
 
+// The bytes of a regular file; nullopt when it cannot be opened or read.
+std::optional<std::string> readFileBytes(const std::string& path);
+
 class TextReader {
 public:
     // Reads the whole file; false when it cannot be opened as a regular file.
