@@ -64,10 +64,12 @@ void addStep(std::vector<std::string>& out, const TraceStep& s)
         out.push_back(indent + lookupText(s));
     if (!s.formula.empty())
         out.push_back(indent + s.formula);
-    if (!s.substitution.empty() && s.substitution != s.formula)
+    const std::string result = s.symbol + " = " + withUnit(s);
+    // The numbers are worth a line only when they say more than the result.
+    if (!s.substitution.empty() && s.substitution != s.formula && s.substitution != s.symbol + " = " + s.valueText)
         out.push_back(indent + s.substitution);
     if (s.value && !s.symbol.empty())
-        out.push_back(indent + s.symbol + " = " + withUnit(s));
+        out.push_back(indent + result);
 }
 
 } // namespace

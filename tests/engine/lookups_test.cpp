@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
+
 namespace {
 
 Peremenn inDir(const std::string& dataDir)
@@ -159,5 +162,64 @@ TEST_F(Lookups, SigmaFilesMissing)
     EXPECT_EQ(host.messages, (std::vector<std::string>{"no sigmdiam.dat", "no sigmab.dat"}));
     EXPECT_FALSE(p.calcFailed);
 }
+
+} // namespace
+
+namespace {
+
+struct TracedLookup {
+    const char* name;
+    std::function<void(CalcContext&)> call;
+    const char* file;
+    int line;           // 0: none fits
+    const char* text;   // the line as read
+};
+
+void PrintTo(const TracedLookup& l, std::ostream* os) { *os << l.name; }
+
+class LookupSteps : public Lookups, public testing::WithParamInterface<TracedLookup> {
+protected:
+    void SetUp() override
+    {
+        dir.writeLines("k3.dat", {"1", "2", "3", "10", "12"});
+        dir.writeLines("M.dat", {"3", "", "1,5", "2", "1"});
+        dir.writeLines("sigmdiam.dat", {"1,5", "2,5", "3,5"});
+        std::vector<std::string> strengths;
+        for (int line = 1; line <= 44; ++line)
+            strengths.push_back(std::to_string(line * 10));
+        dir.writeLines("sigmab.dat", strengths);
+        p.materialClass = 1;
+    }
+};
+
+// The look-up's last step names the file, the line used and its text.
+TEST_P(LookupSteps, NameTheFileAndTheLineUsed)
+{
+    Trace trace;
+    CalcContext traced(p, host, &trace);
+    GetParam().call(traced);
+    auto last = std::find_if(trace.steps.rbegin(), trace.steps.rend(),
+        [](const TraceStep& s) { return s.kind == StepKind::Lookup; });
+    ASSERT_NE(last, trace.steps.rend());
+    const TraceStep& step = *last;
+    EXPECT_EQ(step.file, GetParam().file);
+    EXPECT_EQ(step.line, GetParam().line);
+    EXPECT_EQ(step.lineText, GetParam().text);
+}
+
+INSTANTIATE_TEST_SUITE_P(HandMadeTables, LookupSteps,
+    testing::Values(TracedLookup{"K3Nearest", [](CalcContext& c) { FindIpoK3(c, 11); }, "k3.dat", 4, "10"},
+        TracedLookup{"DiameterAboveCountsEmptyLines", [](CalcContext& c) { podbor(c, 1.2); }, "M.dat", 3, "1,5"},
+        TracedLookup{"NoDiameterAbove", [](CalcContext& c) { podbor(c, 5); }, "M.dat", 0, ""},
+        TracedLookup{"StrengthInTheClassBlock", [](CalcContext& c) { loadSigma(c, 1.6); }, "sigmab.dat", 24, "240"},
+        TracedLookup{"StrengthOfAnEqualDiameter", [](CalcContext& c) { loadSigma(c, 2.5); }, "sigmab.dat", 24, "240"},
+        TracedLookup{"StrengthOfTheFirstBlock",
+            [](CalcContext& c) {
+                c.p.materialClass = 0;
+                loadSigma(c, 1.5);
+            },
+            "sigmab.dat", 1, "10"},
+        TracedLookup{"NoTabulatedDiameter", [](CalcContext& c) { loadSigma(c, 4); }, "sigmdiam.dat", 0, ""}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
