@@ -1,4 +1,5 @@
 // pruzcalc: the calculation report of an input data file, without windows.
+#include "cli/clicatalogue.h"
 #include "cli/clihost.h"
 #include "engine/calc.h"
 #include "engine/errors.h"
@@ -22,7 +23,7 @@ const char* const kHelp =
     "\"Расчет\" and prints the calculation report (UTF-8) on stdout; messages go\n"
     "to stderr, errors as one line starting \"error: \".\n"
     "\n"
-    "  --data DIR            data directory (default: the working directory)\n"
+    "  --data DIR            data directory (default: the user's catalogue)\n"
     "  --wire-diameter TEXT  answer to the diameter question: the listed\n"
     "                        diameter written exactly as TEXT; without it the\n"
     "                        question is cancelled\n"
@@ -30,10 +31,10 @@ const char* const kHelp =
     "Exit status: 0 report complete; 1 a check failed (also a cancelled\n"
     "diameter question); 2 ended otherwise (missing file, bad number,\n"
     "arithmetic fault); 3 a required input is zero; 64 wrong usage;\n"
-    "66 FILE.rid cannot be read.\n";
+    "66 FILE.rid or the catalogue cannot be read.\n";
 
 struct Options {
-    std::string dataDir = "./";
+    std::optional<std::string> dataDir;
     std::optional<std::string> wireDiameter;
     std::string ridFile;
 };
@@ -50,7 +51,7 @@ std::optional<Options> parseArgs(int argc, char** argv, bool& help)
         } else if ((a == "--data" || a == "--wire-diameter") && k + 1 < argc) {
             std::string v = argv[++k];
             if (a == "--data")
-                o.dataDir = v.empty() || v.back() == '/' ? v : v + "/";
+                o.dataDir = v;
             else
                 o.wireDiameter = v;
         } else if (!a.empty() && a[0] != '-' && !haveFile) {
@@ -72,9 +73,12 @@ int run(const Options& o)
         std::cerr << "no " << o.ridFile << "\n";
         return NoInput;
     }
+    auto dataDir = cliDataDir(o.dataDir);
+    if (!dataDir)
+        return NoInput;
     CliHost host(o.wireDiameter);
     Peremenn p;
-    p.dataDir = o.dataDir;
+    p.dataDir = *dataDir;
     try {
         InputForm form = parseRid(*rid);
         std::vector<std::string> materials;
@@ -103,7 +107,7 @@ int main(int argc, char** argv)
     bool help = false;
     auto options = parseArgs(argc, argv, help);
     if (help) {
-        std::cout << kHelp;
+        std::cout << kHelp << "\n" << cliCatalogueHelp();
         return Completed;
     }
     if (!options) {

@@ -17,7 +17,11 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr const char* kUserFolder = "pruz";
-constexpr const char* kShippedBelowPrefix = "share/pruz/data";
+// The shipped catalogue seen from the executable's folder; the build sets it
+// from the install layout.
+#ifndef PRUZ_SHIPPED_DATA_FROM_BIN
+#define PRUZ_SHIPPED_DATA_FROM_BIN "../share/pruz/data"
+#endif
 
 struct Looked {
     std::string place;
@@ -165,7 +169,7 @@ CataloguePlaces cataloguePlaces(std::optional<std::string> chosen, const char* x
         places.user = withoutSlash((base / kUserFolder).lexically_normal().string());
     if (exeDir)
         places.shipped
-            = withoutSlash((fs::path(*exeDir) / ".." / kShippedBelowPrefix).lexically_normal().string());
+            = withoutSlash((fs::path(*exeDir) / PRUZ_SHIPPED_DATA_FROM_BIN).lexically_normal().string());
     return places;
 }
 
@@ -257,10 +261,10 @@ std::string catalogueHelp(const CataloguePlaces& places)
     std::string text = "Catalogue (materials, stocked wire diameters, the standard's tables): the\n"
                        "folder given with --data, else the user's catalogue\n  ";
     text += places.user ? *places.user : std::string("(none: neither XDG_DATA_HOME nor HOME is set)");
-    text += "\n"
-            "(${XDG_DATA_HOME:-~/.local/share}/pruz). When that folder is missing, the\n"
-            "first start makes it as a copy of the catalogue shipped with the program\n"
-            "(share/pruz/data beside the program's bin folder); files already there are\n"
-            "never replaced.\n";
+    text += "\n(${XDG_DATA_HOME:-~/.local/share}/pruz). When that folder is missing, the\n"
+            "first start makes it as a copy of the catalogue shipped with the program\n(";
+    text += PRUZ_SHIPPED_DATA_FROM_BIN;
+    text += " from the program's folder, /usr/share/pruz/data for\n"
+            "the package); files already there are never replaced.\n";
     return text;
 }
