@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QHash>
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QTranslator>
@@ -41,17 +42,35 @@ void setIdentity()
     QCoreApplication::setApplicationVersion(QStringLiteral(PRUZ_VERSION));
 }
 
+// The file dialog's names of folders and drives, which Qt's Russian
+// catalogue does not have under the context Qt 6 asks for.
+class FileTypeNames : public QTranslator {
+public:
+    using QTranslator::QTranslator;
+    bool isEmpty() const override { return false; }
+    QString translate(const char* context, const char* source, const char*, int) const override
+    {
+        static const QHash<QByteArray, QString> names {
+            { "Folder", QStringLiteral("Папка") },
+            { "Drive", QStringLiteral("Диск") },
+            { "Unknown", QStringLiteral("Неизвестный") },
+        };
+        return qstrcmp(context, "QAbstractFileIconProvider") == 0 ? names.value(source) : QString();
+    }
+};
+
 // Qt's own texts (file and print dialogs, standard buttons, the context
 // menu of text fields) in Russian whatever the desktop's language, as the
-// rest of the program is. Without Debian's qt6-translations-l10n they stay
+// rest of the program is; dates and type names in the file dialog follow
+// the Russian locale. Without Debian's qt6-translations-l10n they stay
 // English.
 void loadQtTranslations(QApplication& app)
 {
+    QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
     auto* qt = new QTranslator(&app);
     if (qt->load(QStringLiteral("qtbase_ru"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(qt);
-    else
-        delete qt;
+    QCoreApplication::installTranslator(new FileTypeNames(&app));
 }
 
 } // namespace
