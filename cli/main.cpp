@@ -1,7 +1,7 @@
 // pruzcalc: the calculation report of an input data file, without windows.
-#include "cli/clicatalogue.h"
 #include "cli/clihost.h"
 #include "engine/calc.h"
+#include "engine/datafolder.h"
 #include "engine/errors.h"
 #include "engine/inputform.h"
 #include "engine/peremenn.h"
@@ -73,12 +73,14 @@ int run(const Options& o)
         std::cerr << "no " << o.ridFile << "\n";
         return NoInput;
     }
-    auto dataDir = cliDataDir(o.dataDir);
-    if (!dataDir)
+    const Catalogue catalogue = openCatalogue(processCataloguePlaces(o.dataDir));
+    if (catalogue.dir.empty()) {
+        std::cerr << "error: " << catalogue.failure << "\n";
         return NoInput;
+    }
     CliHost host(o.wireDiameter);
     Peremenn p;
-    p.dataDir = *dataDir;
+    p.dataDir = catalogue.dir;
     try {
         InputForm form = parseRid(*rid);
         std::vector<std::string> materials;
@@ -107,7 +109,7 @@ int main(int argc, char** argv)
     bool help = false;
     auto options = parseArgs(argc, argv, help);
     if (help) {
-        std::cout << kHelp << "\n" << cliCatalogueHelp();
+        std::cout << kHelp << "\n" << catalogueHelp(processCataloguePlaces(std::nullopt));
         return Completed;
     }
     if (!options) {
