@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
 
 namespace {
 
@@ -20,12 +19,6 @@ Names entries(const std::string& dir)
             out.push_back(e.path().filename().string());
     std::sort(out.begin(), out.end());
     return out;
-}
-
-std::string bytesOf(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
 struct PlacesCase {
@@ -114,8 +107,6 @@ INSTANTIATE_TEST_SUITE_P(Cases, Open,
         OpenCase { "ChosenMissing", [](Tree&) {}, "nowhere", "", false, { "nowhere" } },
         OpenCase { "ChosenIsAFile", [](Tree&) {}, "shipped/k3.dat", "", false, { "shipped/k3.dat" } },
         OpenCase { "UserMadeFromShipped", [](Tree&) {}, std::nullopt, "xdg/pruz/", true, {} },
-        OpenCase { "UserExists", [](Tree& t) { fs::create_directories(t.user); }, std::nullopt, "xdg/pruz/",
-            false, {} },
         OpenCase { "UserIsAFile",
             [](Tree& t) {
                 fs::create_directories(t.root.path() + "xdg");
@@ -128,19 +119,6 @@ INSTANTIATE_TEST_SUITE_P(Cases, Open,
             [](Tree& t) { t.root.writeBytes("xdg", "a file where the folder should be"); }, std::nullopt, "",
             false, { "xdg/pruz" } }),
     [](const auto& info) { return std::string(info.param.name); });
-
-TEST(OpenCatalogue, CopiesTheShippedDataByteForByte)
-{
-    TempDataDir root;
-    const std::string shipped = SHIPPED_DATA_DIR;
-    const std::string user = root.path() + "a/b/pruz";
-    const Catalogue found = openCatalogue({ std::nullopt, user, shipped });
-    ASSERT_TRUE(found.created) << found.failure;
-    EXPECT_EQ(entries(user), entries(shipped));
-    for (const auto& name : entries(shipped))
-        EXPECT_EQ(root.readBytes("a/b/pruz/" + name), bytesOf(shipped + name)) << name;
-    EXPECT_EQ(entries(root.path() + "a/b"), Names { "pruz" }) << "no temporary folder left";
-}
 
 TEST(OpenCatalogue, KeepsTheUsersCatalogueAsItIs)
 {
