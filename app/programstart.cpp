@@ -61,12 +61,10 @@ public:
 
 // Qt's own texts (file and print dialogs, standard buttons, the context
 // menu of text fields) in Russian whatever the desktop's language, as the
-// rest of the program is; dates and type names in the file dialog follow
-// the Russian locale. Without Debian's qt6-translations-l10n they stay
+// rest of the program is. Without Debian's qt6-translations-l10n they stay
 // English.
 void loadQtTranslations(QApplication& app)
 {
-    QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
     auto* qt = new QTranslator(&app);
     if (qt->load(QStringLiteral("qtbase_ru"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(qt);
