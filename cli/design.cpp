@@ -4,17 +4,24 @@
 #include "cli/errortext.h"
 #include "engine/calc.h"
 #include "engine/catalogue.h"
+#include "engine/datafolder.h"
 #include "engine/textfile.h"
 
 namespace {
 
-ExitStatus calculate(const std::string& ridFile, DesignResult& r, CliHost& host)
+ExitStatus calculate(const std::string& ridFile, const DesignSettings& settings, DesignResult& r, CliHost& host)
 {
     auto rid = readTextLines(ridFile);
     if (!rid) {
         host.showMessage(noFileMessage(ridFile));
         return NoInput;
     }
+    const Catalogue catalogue = openCatalogue(processCataloguePlaces(settings.dataDir));
+    if (catalogue.dir.empty()) {
+        r.error = catalogue.failure;
+        return NoInput;
+    }
+    r.record.dataDir = catalogue.dir;
     r.form = parseRid(*rid);
     std::vector<std::string> materials;
     if (auto list = readDataLines(r.record.dataDir, kMaterialList))
@@ -39,10 +46,9 @@ ExitStatus calculate(const std::string& ridFile, DesignResult& r, CliHost& host)
 DesignResult runDesign(const std::string& ridFile, const DesignSettings& settings)
 {
     DesignResult r;
-    r.record.dataDir = settings.dataDir;
     CliHost host(r.report, r.messages, settings.wireDiameter);
     try {
-        r.status = calculate(ridFile, r, host);
+        r.status = calculate(ridFile, settings, r, host);
     } catch (...) {
         r.error = errorText(std::current_exception());
         r.status = Ended;

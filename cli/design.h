@@ -13,7 +13,7 @@
 #include <vector>
 
 struct DesignSettings {
-    std::string dataDir = "./";              // ends with "/" (or is empty)
+    std::optional<std::string> dataDir;      // --data; else the user's catalogue
     std::optional<std::string> wireDiameter; // answer to the diameter question, as listed
 };
 

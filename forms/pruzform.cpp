@@ -32,9 +32,6 @@ const QString kCaption = QStringLiteral("Расчет пружин сжатия 
 const QString kFileCaption = QStringLiteral("Расчет пружины ");
 const QString kDiameterPrefix = QStringLiteral("  \u2205 ");
 
-// The data directory is the working directory.
-std::string workingDataDir() { return ss(QDir::currentPath()) + "/"; }
-
 // Sets both buttons of a radio choice as given, none or both included,
 // which an exclusive pair would not allow.
 void setRadioPair(QAbstractButton* a, bool checkA, QAbstractButton* b, bool checkB)
@@ -114,12 +111,14 @@ void TForm1::showEvent(QShowEvent* event)
     }
 }
 
+std::string TForm1::dataDir() const { return dataDir_.empty() ? ss(QDir::currentPath()) + "/" : dataDir_; }
+
 void TForm1::FormShow()
 {
     ui.Label21->setText(QStringLiteral("имеющимся на складе"));
     ui.Label22->setText(QStringLiteral("все обозначения и термины по ОСТ 5.9539-80"));
     ui.Label23->setText(QStringLiteral("Внимание! Диаметр проволоки подбирается ПРОГРАММОЙ!"));
-    peremenn_.dataDir = workingDataDir();
+    peremenn_.dataDir = dataDir();
     if (!fillMaterialList())
         return;
     ui.material->setCurrentIndex(0);
@@ -374,7 +373,7 @@ void TForm1::SpeedButton4Click()
     settings_->exec();
     // The settings may have changed the catalogue: read it again and show
     // the diameters of the material now selected.
-    peremenn_.dataDir = workingDataDir();
+    peremenn_.dataDir = dataDir();
     ui.material->clear();
     if (!fillMaterialList())
         return;
