@@ -67,6 +67,7 @@ int ridMaterialIndex(const InputForm& form, const std::vector<std::string>& mate
 
 InputOutcome applyCalcInputs(Peremenn& p, InputForm& f)
 {
+    p.calcComplete = false; // the results no longer belong to the inputs
     p.materialName = f.materialName;
     p.F1 = checked(strToFloat(f.f1) * 10);
     if (p.F1 == 0)

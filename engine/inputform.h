@@ -45,5 +45,6 @@ enum class InputOutcome { Proceed, Stopped };
 // each value before its test: stops (silently) on a zero force, outer
 // diameter, stroke in mode 1, or free length or coils in mode 2. A "0" in
 // vmax becomes "3" and a "0" in ni becomes "1", in the form too. Texts that
-// are not numbers throw ConversionError. p.mode must already be set.
+// are not numbers throw ConversionError. p.mode must already be set. Clears
+// p.calcComplete: the results in the record no longer belong to its inputs.
 InputOutcome applyCalcInputs(Peremenn& p, InputForm& form);
