@@ -350,10 +350,11 @@ private:
         const QRectF& plot = frame_.plot;
         p_.setFont(fonts_.text);
         p_.setPen(QPen(kInk, 1));
-        for (const Flag& flag : flags_) {
+        // Ticks first: a tick that passes a lower flag runs behind its text.
+        for (const Flag& flag : flags_)
             p_.drawLine(QPointF(flag.x, plot.top()), QPointF(flag.x, flag.box.top()));
-            p_.drawText(flag.box, Qt::AlignCenter, flag.text);
-        }
+        for (const Flag& flag : flags_)
+            paintBoxedText(p_, flag.box, { flag.text }, kInk);
         const double rowTop = plot.top() - kTick - QFontMetricsF(fonts_.text).height() - 2;
         p_.drawText(QRectF(0, rowTop, plot.left() - 4, QFontMetricsF(fonts_.text).height()),
             Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("L, мм"));

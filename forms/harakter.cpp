@@ -74,6 +74,9 @@ TForm12::TForm12(
     refusal_->setAlignment(Qt::AlignCenter);
     refusal_->setWordWrap(true);
     refusal_->setMargin(24);
+    QFont larger = refusal_->font();
+    larger.setPixelSize(14);
+    refusal_->setFont(larger);
 
     BitBtn2 = barButton(QStringLiteral("Печать"), "BitBtn2", this);
     BitBtn2->setIcon(glyph("print"));
