@@ -372,5 +372,7 @@ private:
 
 bool runCalculation(Peremenn& p, CalcHost& host)
 {
-    return Calculation(p, host).run();
+    p.calcComplete = false; // stays so when a step throws
+    p.calcComplete = Calculation(p, host).run();
+    return p.calcComplete;
 }

@@ -17,5 +17,6 @@
 class CalcHost;
 struct Peremenn;
 
-// True when the calculation ran to its last step.
+// True when the calculation ran to its last step; p.calcComplete records the
+// same for the windows that draw the results.
 bool runCalculation(Peremenn& p, CalcHost& host);

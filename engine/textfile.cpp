@@ -163,7 +163,7 @@ std::optional<std::vector<std::string>> readDataLines(const std::string& dir, co
     return readTextLines(*path);
 }
 
-bool writeTextLines(const std::string& target, const std::vector<std::string>& lines)
+bool writeFileBytes(const std::string& target, const std::string& data)
 {
     std::string path = target;
     struct stat existing {};
@@ -180,12 +180,6 @@ bool writeTextLines(const std::string& target, const std::vector<std::string>& l
         }
         if (!S_ISREG(existing.st_mode))
             return false;
-    }
-
-    std::string data;
-    for (const auto& line : lines) {
-        data += utf8ToCp1251(line);
-        data += "\r\n";
     }
 
     std::string tmp = path + ".tmp-XXXXXX";
@@ -221,6 +215,16 @@ bool writeTextLines(const std::string& target, const std::vector<std::string>& l
         return false;
     }
     return true;
+}
+
+bool writeTextLines(const std::string& path, const std::vector<std::string>& lines)
+{
+    std::string data;
+    for (const auto& line : lines) {
+        data += utf8ToCp1251(line);
+        data += "\r\n";
+    }
+    return writeFileBytes(path, data);
 }
 
 bool writeDataLines(const std::string& dir, const std::string& name, const std::vector<std::string>& lines)
