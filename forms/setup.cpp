@@ -18,6 +18,7 @@
 #include <QHideEvent>
 #include <QShowEvent>
 #include <QSignalBlocker>
+#include <QTimer>
 
 std::vector<std::string> listEntries(const QListWidget& list)
 {
@@ -106,11 +107,15 @@ void TForm4::showEvent(QShowEvent* event)
         materialsTabShown();
     else
         ui->PageControl1->setCurrentIndex(0);
-    if (readOnly_) {
-        const QString holder = lock_.holder().isEmpty() ? QString() : " (" + lock_.holder() + ")";
-        messages_.message("Каталог материалов этой папки сейчас изменяется в другом окне программы" + holder
-            + ". Настройки открыты только для просмотра.");
-    }
+    // Said once the window is up, so the user sees what is only shown.
+    if (readOnly_)
+        QTimer::singleShot(0, this, [this] {
+            if (!isVisible() || !readOnly_)
+                return;
+            const QString holder = lock_.holder().isEmpty() ? QString() : " (" + lock_.holder() + ")";
+            messages_.message("Каталог материалов этой папки сейчас изменяется в другом окне программы" + holder
+                + ". Настройки открыты только для просмотра.");
+        });
 }
 
 void TForm4::hideEvent(QHideEvent* event)

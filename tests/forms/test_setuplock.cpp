@@ -71,7 +71,7 @@ private slots:
         first.form->show();
         QVERIFY(!first.form->readOnly());
         second.form->show();
-        QCOMPARE(second.messages.messages,
+        QTRY_COMPARE(second.messages.messages,
             QStringList { QStringLiteral("Каталог материалов этой папки сейчас изменяется в другом окне программы "
                                          "(процесс %1 на компьютере %2). Настройки открыты только для просмотра.")
                               .arg(QCoreApplication::applicationPid())
