@@ -21,6 +21,8 @@ bool hasDiameterFile(const std::string& dataDir, const std::string& material);
 void eraseDiameterFile(const std::string& dataDir, const std::string& material);
 
 bool writeMaterialNames(const std::string& dataDir, const std::vector<std::string>& names);
+bool writeDiameters(const std::string& dataDir, const std::string& material,
+    const std::vector<std::string>& diameters);
 
 // What came of a rewrite of "material.dat" from a window's list.
 enum class ListRewrite {
@@ -38,8 +40,6 @@ ListRewrite rewriteMaterialNames(const std::string& dataDir, const std::vector<s
 
 // The message for ListRewrite::Changed.
 std::string materialListChangedMessage();
-bool writeDiameters(const std::string& dataDir, const std::string& material,
-    const std::vector<std::string>& diameters);
 
 // A character a material name may not hold: it cannot stand in a file name
 // ("*", ",", ".", "/", "?", "\", ":", control characters) or cannot be

@@ -17,6 +17,8 @@
 #include <QButtonGroup>
 #include <QEvent>
 
+#include <algorithm>
+
 namespace {
 
 // A viewer is made on first use and kept; showing it again only brings it
@@ -170,8 +172,8 @@ void TForm4::appsvClick()
 void TForm4::takeBackAddition()
 {
     const std::vector<std::string> listed = listEntries(*ui->Mlist);
-    bool unlisted = listed.empty() || listed.back() != p_.editMaterial;
-    if (!unlisted)
+    bool unlisted = std::find(listed.begin(), listed.end(), p_.editMaterial) == listed.end();
+    if (!listed.empty() && listed.back() == p_.editMaterial) // as the addition wrote it
         unlisted = rewriteMaterialList([&] {
             return rewriteMaterialNames(p_.dataDir, listed, { listed.begin(), listed.end() - 1 });
         }) == ListRewrite::Done;
