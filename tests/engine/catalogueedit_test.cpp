@@ -159,18 +159,6 @@ TEST_F(DeleteMaterial, ReadOnlyDirectoryRefusesTheWrite)
     EXPECT_TRUE(dir.exists("A.dat") && dir.exists("Amat.dat"));
 }
 
-// Another program changed the list after the window read it: its change
-// stays, and the deletion is not done.
-TEST_F(DeleteMaterial, ListChangedUnderTheWindowIsNotOverwritten)
-{
-    dir.writeLines("material.dat", { "A", "Б", "В", "Латунь" });
-    Lines names { "A", "Б", "В" };
-    EXPECT_EQ(deleteMaterial(dir.path(), names, 1), ListRewrite::Changed);
-    EXPECT_EQ(names, (Lines { "A", "Б", "В" }));
-    EXPECT_EQ(dir.bytes("material.dat"), cp1251Lines({ "A", "Б", "В", "Латунь" }));
-    EXPECT_TRUE(dir.exists("Б.dat") && dir.exists("Бmat.dat"));
-}
-
 struct RewriteCase {
     const char* name;
     std::optional<std::string> file; // bytes of material.dat; nullopt: no file
