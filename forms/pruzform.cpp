@@ -6,6 +6,7 @@
 #include "forms/dopvvod.h"
 #include "forms/filechooser.h"
 #include "forms/glyphs.h"
+#include "forms/cataloguelock.h"
 #include "forms/guarded.h"
 #include "forms/messages.h"
 #include "forms/numericfield.h"
@@ -108,6 +109,7 @@ void TForm1::showEvent(QShowEvent* event)
     if (!started_ && !event->spontaneous()) {
         started_ = true;
         FormShow();
+        cleanUpStaleWrites(peremenn_.dataDir);
     }
 }
 
@@ -156,7 +158,9 @@ void TForm1::FormKeyDown(QWidget* focused, const QKeyEvent& event)
 
 bool TForm1::fillMaterialList()
 {
-    const auto lines = readDataLines(peremenn_.dataDir, kMaterialList);
+    std::optional<std::vector<std::string>> lines;
+    if (!guarded(messages_, [&] { lines = readDataLines(peremenn_.dataDir, kMaterialList); }))
+        return false;
     if (!lines) {
         messages_.message(qs(noFileMessage(kMaterialList)));
         return false;
@@ -171,7 +175,9 @@ void TForm1::fillDiameterMemo(const QString& material)
 {
     ui.comm->clear();
     const std::string file = diameterFileName(ss(material));
-    const auto lines = readDataLines(peremenn_.dataDir, file);
+    std::optional<std::vector<std::string>> lines;
+    if (!guarded(messages_, [&] { lines = readDataLines(peremenn_.dataDir, file); }))
+        return;
     if (!lines) {
         messages_.message(qs(noFileMessage(file)));
         return;
