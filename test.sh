@@ -7,7 +7,7 @@ cd "$(dirname "$0")"
 ./tools/install-deps.sh
 build=${BUILD:-build}
 cmake -S . -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ \
-  -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSANITIZE="${SANITIZE:-OFF}" >/dev/null
+  -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSANITIZE="${SANITIZE:-OFF}" -DBUILD_TESTING=ON >/dev/null
 cmake --build "$build"
 cd "$build"
 ctest --output-on-failure -j"$(nproc)" --timeout 600

@@ -1,31 +1,39 @@
-// pruz: the program. Creates the shared record and the windows that exist
-// from the start (ProgramWindows, in their order), shows the main window and
-// runs the event loop. The main window's first showing reads the catalogue
-// from the data directory, which is the working directory. Closing the main
-// window ends the program.
+// pruz: the program. Reads its command line, finds the catalogue (the data
+// directory), creates the shared record and the windows that exist from the
+// start (ProgramWindows, in their order), shows the main window and runs the
+// event loop. The main window's first showing reads the catalogue. Closing
+// the main window ends the program.
 
+#include "app/programstart.h"
 #include "engine/peremenn.h"
-#include "forms/appstyle.h"
 #include "forms/filechooser.h"
 #include "forms/programwindows.h"
 #include "forms/qtmessages.h"
-#include "forms/sketchresources.h"
 
 #include <QApplication>
-#include <QIcon>
+#include <QTimer>
 
 int main(int argc, char** argv)
 {
+    if (auto status = answerInfoOptions(argc, argv))
+        return *status;
     QApplication app(argc, argv);
-    applyAppStyle(app);
-    initSketchResources();
-    app.setWindowIcon(QIcon(QStringLiteral(":/sketch/pruz.svg")));
+    const StartOptions options = readStartOptions(app);
+    prepareApplication(app);
 
-    Peremenn peremenn;
     QtMessages messages;
+    const auto dataDir = openProgramCatalogue(options.dataDir, messages);
+    if (!dataDir)
+        return 1;
+    Peremenn peremenn;
     QtFileChooser files;
     ProgramWindows windows(peremenn, messages, files);
-
+    windows.form1.setDataDir(*dataDir);
     windows.form1.show();
+    if (options.listMaterials)
+        QTimer::singleShot(0, &app, [&] {
+            printMaterialList(windows.form1);
+            app.quit();
+        });
     return app.exec();
 }

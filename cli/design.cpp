@@ -5,17 +5,27 @@
 #include "engine/calc.h"
 #include "engine/catalogue.h"
 #include "engine/datafiles.h"
+#include "engine/datafolder.h"
 #include "engine/textfile.h"
 
 namespace {
 
-ExitStatus calculate(DesignResult& r, CliHost& host, const DataFiles& files, Trace* trace)
+ExitStatus calculate(const DesignSettings& settings, DesignResult& r)
 {
     auto rid = readTextLines(r.ridFile);
     if (!rid) {
-        host.showMessage(noFileMessage(r.ridFile));
+        r.messages.push_back(noFileMessage(r.ridFile));
         return NoInput;
     }
+    const Catalogue catalogue = openCatalogue(processCataloguePlaces(settings.dataDir));
+    if (catalogue.dir.empty()) {
+        r.error = catalogue.failure;
+        return NoInput;
+    }
+    r.record.dataDir = catalogue.dir;
+    const FolderFiles folder(catalogue.dir);
+    const DataFiles& files = settings.files ? *settings.files : folder;
+    CliHost host(r.report, r.messages, settings.wireDiameter, files);
     r.form = parseRid(*rid);
     r.formRead = true;
     std::vector<std::string> materials;
@@ -31,7 +41,7 @@ ExitStatus calculate(DesignResult& r, CliHost& host, const DataFiles& files, Tra
         host.showMessage(check.message);
     if (check.outcome != InputOutcome::Proceed)
         return Stopped;
-    if (runCalculation(r.record, host, files, trace))
+    if (runCalculation(r.record, host, files, settings.trace ? &r.trace : nullptr))
         return Completed;
     return r.record.calcFailed ? Failed : Ended;
 }
@@ -42,12 +52,8 @@ DesignResult runDesign(const std::string& ridFile, const DesignSettings& setting
 {
     DesignResult r;
     r.ridFile = ridFile;
-    r.record.dataDir = settings.dataDir;
-    const FolderFiles folder(settings.dataDir);
-    const DataFiles& files = settings.files ? *settings.files : folder;
-    CliHost host(r.report, r.messages, settings.wireDiameter, files);
     try {
-        r.status = calculate(r, host, files, settings.trace ? &r.trace : nullptr);
+        r.status = calculate(settings, r);
     } catch (...) {
         r.error = errorText(std::current_exception());
         r.status = Ended;

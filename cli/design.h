@@ -16,10 +16,10 @@
 class DataFiles;
 
 struct DesignSettings {
-    std::string dataDir = "./";              // ends with "/" (or is empty)
+    std::optional<std::string> dataDir;      // --data; else the user's catalogue
     std::optional<std::string> wireDiameter; // answer to the diameter question, as listed
     bool trace = false;                      // record the calculation's trace
-    const DataFiles* files = nullptr;        // read instead of dataDir's files when set
+    const DataFiles* files = nullptr;        // read instead of the catalogue's files when set
 };
 
 struct DesignResult {

@@ -21,5 +21,5 @@ inline constexpr ExitStatusMeaning kExitStatusMeanings[] = {
     { Ended, "ended otherwise (missing file, bad number, arithmetic fault)" },
     { Stopped, "an input is zero, or refused with a message" },
     { Usage, "wrong usage" },
-    { NoInput, "FILE.rid cannot be read" },
+    { NoInput, "FILE.rid or the catalogue cannot be read" },
 };

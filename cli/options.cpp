@@ -2,6 +2,7 @@
 
 #include "cli/exitstatus.h"
 #include "cli/helpformat.h"
+#include "engine/datafolder.h"
 
 #include <CLI/CLI.hpp>
 
@@ -37,7 +38,7 @@ ParsedArgs parseArgs(int argc, const char* const* argv)
     CLI::App app(kDescription, "pruzcalc");
     app.formatter(std::make_shared<HelpFormatter>());
     app.footer(exitStatusText());
-    auto* data = app.add_option("--data", dataDir, "data directory (default: the working directory)")
+    auto* data = app.add_option("--data", dataDir, "data directory (default: the user's catalogue)")
                      ->type_name("DIR");
     auto* wire = app.add_option("--wire-diameter", wireDiameter,
                         "answer to the diameter question: the listed diameter written exactly as TEXT; "
@@ -60,13 +61,14 @@ ParsedArgs parseArgs(int argc, const char* const* argv)
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp&) {
         parsed.kind = ParsedArgs::Help;
+        parsed.help += "\n" + catalogueHelp(processCataloguePlaces(std::nullopt));
         return parsed;
     } catch (const CLI::ParseError&) {
         parsed.kind = ParsedArgs::WrongUsage;
         return parsed;
     }
     if (data->count() > 0)
-        o.design.dataDir = dataDir.empty() || dataDir.back() == '/' ? dataDir : dataDir + "/";
+        o.design.dataDir = dataDir;
     if (wire->count() > 0)
         o.design.wireDiameter = wireDiameter;
     o.format = format == "json" ? OutputFormat::Json : OutputFormat::Text;

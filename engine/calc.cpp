@@ -473,5 +473,7 @@ bool runCalculation(Peremenn& p, CalcHost& host, const DataFiles& files, Trace* 
     if (trace)
         trace->steps.clear();
     CalcContext context(p, host, files, trace);
-    return Calculation(context).run();
+    p.calcComplete = false; // stays so when a step throws
+    p.calcComplete = Calculation(context).run();
+    return p.calcComplete;
 }

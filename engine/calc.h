@@ -22,8 +22,8 @@ class DataFiles;
 struct Peremenn;
 struct Trace;
 
-// True when the calculation ran to its last step. Reads the files of
-// p.dataDir.
+// True when the calculation ran to its last step; p.calcComplete records the
+// same for the windows that draw the results. Reads the files of p.dataDir.
 bool runCalculation(Peremenn& p, CalcHost& host, Trace* trace = nullptr);
 
 // The same, reading the data files through `files`.

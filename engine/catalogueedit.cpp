@@ -10,6 +10,8 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <string_view>
+#include <utility>
 
 namespace {
 
@@ -39,6 +41,12 @@ std::vector<std::string> takenFiles(const std::vector<std::string>& names)
         for (const auto& file : filesOf(name))
             taken.push_back(foldCase(file));
     return taken;
+}
+
+bool aboveZero(const std::string& text)
+{
+    double value = 0;
+    return tryStrToFloat(text, value) && value > 0;
 }
 
 bool isTaken(const std::vector<std::string>& taken, const std::string& file)
@@ -80,6 +88,20 @@ bool writeDiameters(const std::string& dataDir, const std::string& material,
     return writeDataLines(dataDir, diameterFileName(material), diameters);
 }
 
+ListRewrite rewriteMaterialNames(const std::string& dataDir, const std::vector<std::string>& shown,
+    const std::vector<std::string>& names)
+{
+    if (readMaterialNames(dataDir).value_or(std::vector<std::string> {}) != shown)
+        return ListRewrite::Changed;
+    return writeMaterialNames(dataDir, names) ? ListRewrite::Done : ListRewrite::Failed;
+}
+
+std::string materialListChangedMessage()
+{
+    return "Список материалов в material.dat изменила другая программа, пока было открыто это окно. "
+           "Изменение не записано; список прочитан заново.";
+}
+
 bool nameCharsAllowed(const std::string& name)
 {
     if (!fitsCp1251(name))
@@ -99,6 +121,12 @@ std::string materialNameRefusal(const std::string& name, const std::vector<std::
 {
     if (!nameCharsAllowed(name))
         return "Название материала содержит недопустимый символ";
+    if (!fileNameFits(propertiesFileName(name))) {
+        // Its longest file; a Cyrillic letter takes two bytes of a file name.
+        const size_t longest = kMaxFileNameBytes - std::string_view(kTempSuffix).size() - propertiesFileName("").size();
+        return "Название материала слишком длинное: допускается не более " + std::to_string(longest / 2)
+            + " русских букв (или " + std::to_string(longest) + " латинских букв и цифр)";
+    }
     const std::string folded = foldCase(name);
     for (const auto& listed : names)
         if (foldCase(listed) == folded)
@@ -110,14 +138,14 @@ std::string materialNameRefusal(const std::string& name, const std::vector<std::
     return {};
 }
 
-bool deleteMaterial(const std::string& dataDir, std::vector<std::string>& names, size_t index)
+ListRewrite deleteMaterial(const std::string& dataDir, std::vector<std::string>& names, size_t index)
 {
     if (index >= names.size())
-        return false;
+        return ListRewrite::Failed;
     std::vector<std::string> remaining = names;
     remaining.erase(remaining.begin() + static_cast<std::ptrdiff_t>(index));
-    if (!writeMaterialNames(dataDir, remaining))
-        return false;
+    if (const ListRewrite result = rewriteMaterialNames(dataDir, names, remaining); result != ListRewrite::Done)
+        return result;
     const std::string gone = names[index];
     names = std::move(remaining);
     const auto taken = takenFiles(names);
@@ -127,7 +155,7 @@ bool deleteMaterial(const std::string& dataDir, std::vector<std::string>& names,
         if (auto path = findDataFile(dataDir, file))
             std::remove(path->c_str()); // a file that will not go stays; the list no longer names it
     }
-    return true;
+    return ListRewrite::Done;
 }
 
 std::string sortDiameters(std::vector<std::string>& diameters)
@@ -167,15 +195,16 @@ std::string addDiameter(std::vector<std::string>& diameters, const std::string& 
     return sortDiameters(diameters);
 }
 
-bool diameterAboveZero(const std::string& text)
-{
-    double value = 0;
-    return tryStrToFloat(text, value) && value > 0;
-}
+bool diameterAboveZero(const std::string& text) { return aboveZero(text); }
 
 PropertiesRead readPropertiesText(const std::string& dataDir, const std::string& material)
 {
-    auto lines = readDataLines(dataDir, propertiesFileName(material));
+    std::optional<std::vector<std::string>> lines;
+    try {
+        lines = readDataLines(dataDir, propertiesFileName(material));
+    } catch (const IoError& e) {
+        return { std::nullopt, e.what() };
+    }
     if (!lines)
         return { std::nullopt, noFileMessage(propertiesFileName(material)) };
     int group = 0;
@@ -188,6 +217,19 @@ bool writeProperties(const std::string& dataDir, const std::string& material, co
 {
     return writeDataLines(dataDir, propertiesFileName(material),
         { properties.ro, properties.E, properties.G, intText(properties.group) });
+}
+
+std::string propertiesRefusal(const PropertiesText& properties)
+{
+    const std::pair<const std::string*, const char*> fields[] = {
+        { &properties.ro, "Плотность материала должна быть положительным числом" },
+        { &properties.E, "Модуль упругости E должен быть положительным числом" },
+        { &properties.G, "Модуль сдвига G должен быть положительным числом" },
+    };
+    for (const auto& [text, refusal] : fields)
+        if (!aboveZero(*text))
+            return refusal;
+    return {};
 }
 
 bool usesFinalStressTable(int group)

@@ -26,22 +26,41 @@ bool writeMaterialNames(const std::string& dataDir, const std::vector<std::strin
 bool writeDiameters(const std::string& dataDir, const std::string& material,
     const std::vector<std::string>& diameters);
 
+// What came of a rewrite of "material.dat" from a window's list.
+enum class ListRewrite {
+    Done,
+    Changed, // the file no longer holds what the window read from it: nothing written
+    Failed,  // the write failed: the file is as it was
+};
+
+// Rewrites "material.dat" with `names`, but first reads it again and
+// writes nothing when its names are no longer `shown`, the names the window
+// read from it (a missing file holds none): another program, or a hand,
+// changed the list under the window, and its change must not be lost.
+ListRewrite rewriteMaterialNames(const std::string& dataDir, const std::vector<std::string>& shown,
+    const std::vector<std::string>& names);
+
+// The message for ListRewrite::Changed.
+std::string materialListChangedMessage();
+
 // A character a material name may not hold: it cannot stand in a file name
 // ("*", ",", ".", "/", "?", "\", ":", control characters) or cannot be
 // stored in Windows-1251. The text is UTF-8.
 bool nameCharsAllowed(const std::string& name);
 
 // Why a new material may not take `name` beside the materials `names`, or
-// "" when it may: refused characters, a name already listed (letter case
-// aside, as file names are matched), or a name whose files would be those
-// of another material or one of the program's tables.
+// "" when it may: refused characters, a name too long for its files (with
+// the writer's temporary suffix) to fit the file system, a name already
+// listed (letter case aside, as file names are matched), or a name whose
+// files would be those of another material or one of the program's tables.
 std::string materialNameRefusal(const std::string& name, const std::vector<std::string>& names);
 
-// Removes names[index]: "material.dat" is rewritten first; only when that
-// succeeded are the material's diameter and properties files erased, each
-// unless a remaining material (or a table) uses a file of that name. False
-// when the list could not be written: `names` and every file are unchanged.
-bool deleteMaterial(const std::string& dataDir, std::vector<std::string>& names, size_t index);
+// Removes names[index], `names` being the list as the window read it:
+// "material.dat" is rewritten first (rewriteMaterialNames); only when that
+// is Done are the material's diameter and properties files erased, each
+// unless a remaining material (or a table) uses a file of that name.
+// Otherwise `names` and every file are unchanged.
+ListRewrite deleteMaterial(const std::string& dataDir, std::vector<std::string>& names, size_t index);
 
 // Sorts ascending, the earlier of equal values first, every entry rewritten
 // in the general number form (1,50 becomes 1,5). Returns the conversion
@@ -71,10 +90,15 @@ struct PropertiesRead {
 };
 
 // A file with fewer than four lines, or whose fourth line is not an integer
-// from -1 to 9, is refused with a message naming it.
+// from -1 to 9, or too big to read, is refused with a message naming it.
 PropertiesRead readPropertiesText(const std::string& dataDir, const std::string& material);
 
 bool writeProperties(const std::string& dataDir, const std::string& material, const PropertiesText& properties);
+
+// Why the fields cannot be applied, or "" when they can: density, E and G
+// must each be a number above zero (decimal comma), checked in that order;
+// the message names the first that is not.
+std::string propertiesRefusal(const PropertiesText& properties);
 
 // The positions of the material group choice: one per material class.
 constexpr int kMaterialGroups = static_cast<int>(kMaterialClasses.size());

@@ -115,6 +115,7 @@ int ridMaterialIndex(const InputForm& form, const std::vector<std::string>& mate
 
 InputCheck applyCalcInputs(Peremenn& p, InputForm& f)
 {
+    p.calcComplete = false; // the results no longer belong to the inputs
     const InputCheck stopped { InputOutcome::Stopped, {} };
     p.materialName = f.materialName;
     p.F1 = checked(strToFloat(f.f1) * 10);

@@ -57,5 +57,6 @@ struct InputCheck {
 // refuses, with the message to show, a negative F1, F2, D1, H (mode 1), L0
 // and n (mode 2) or Vmax, in that order, and then F2 not above F1: the
 // values stay stored, the calculation must not run. Texts that are not
-// numbers throw ConversionError. p.mode must already be set.
+// numbers throw ConversionError. p.mode must already be set. Clears
+// p.calcComplete: the results in the record no longer belong to its inputs.
 InputCheck applyCalcInputs(Peremenn& p, InputForm& form);

@@ -74,4 +74,5 @@ struct Peremenn {
     int groupBefore = 0;        // settings: group selection when it gained the focus
     bool calcFailed = false;    // the calculation stopped on an error or failed check
     bool userChoice = false;    // the wire diameter came from the choice dialog
+    bool calcComplete = false;  // the results belong to the inputs: the last calculation ran to its end
 };

@@ -13,8 +13,13 @@ namespace {
 bool openTable(TextReader& reader, const std::string& dataDir, const std::string& name, TableGrid& grid)
 {
     auto path = findDataFile(dataDir, name);
-    if (path && reader.open(*path))
-        return true;
+    try {
+        if (path && reader.open(*path))
+            return true;
+    } catch (const IoError& e) { // too big to be a table
+        grid.message = e.what();
+        return false;
+    }
     grid.message = noFileMessage(name);
     return false;
 }

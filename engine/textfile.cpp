@@ -1,12 +1,16 @@
 #include "engine/textfile.h"
 
 #include "engine/encoding.h"
+#include "engine/errors.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <dirent.h>
 #include <fcntl.h>
+#include <memory>
+#include <string_view>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -56,6 +60,83 @@ std::optional<std::string> findCaseInsensitive(const std::string& dir, const std
     return found;
 }
 
+struct FileCloser {
+    void operator()(FILE* f) const { std::fclose(f); }
+};
+
+std::string tooBigMessage(const std::string& path) { return "Файл " + path + " слишком велик (больше 16 МБ)"; }
+
+std::string longLineMessage(const std::string& path)
+{
+    return "В файле " + path + " есть строка длиннее 64 КБ";
+}
+
+// The lines a reader would return, up to the end of the file or a Ctrl-Z
+// where a line begins, each no longer than kMaxLineBytes.
+bool linesFit(const std::string& bytes)
+{
+    size_t pos = 0;
+    while (pos < bytes.size() && bytes[pos] != kCtrlZ) {
+        const size_t end = std::min(bytes.find_first_of("\r\n", pos), bytes.size());
+        if (end - pos > kMaxLineBytes)
+            return false;
+        pos = end + 1;
+        if (end + 1 < bytes.size() && bytes[end] == '\r' && bytes[end + 1] == '\n')
+            ++pos;
+    }
+    return true;
+}
+
+// The folder that holds `path`.
+std::string folderOf(const std::string& path)
+{
+    const size_t slash = path.rfind('/');
+    if (slash == std::string::npos)
+        return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// Gives the temporary file the permissions of the file it replaces, or for
+// a new file the usual ones for the user's umask. A file system that keeps
+// no permissions (FAT on a memory stick) refuses, and that is no failure.
+bool setPermissions(int fd, bool replacing, mode_t existingMode)
+{
+    mode_t mode = existingMode & 07777;
+    if (!replacing) {
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        mode = 0666 & ~mask;
+    }
+    return ::fchmod(fd, mode) == 0 || errno == EPERM || errno == EOPNOTSUPP;
+}
+
+// Makes a rename in `folder` survive a power cut, as far as the file system
+// allows (one that cannot sync a folder says EINVAL).
+void syncFolder(const std::string& folder)
+{
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
+// <name> + kTempSuffix with its Xs filled in by letters or digits, as
+// mkstemp does.
+bool isStaleTemporaryName(const std::string& name)
+{
+    const std::string_view suffix = kTempSuffix;
+    const size_t fixed = suffix.find('X');
+    if (name.size() <= suffix.size())
+        return false;
+    const size_t at = name.size() - suffix.size();
+    if (name.compare(at, fixed, suffix.substr(0, fixed)) != 0)
+        return false;
+    return std::all_of(name.begin() + static_cast<std::ptrdiff_t>(at + fixed), name.end(), [](char c) {
+        return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+    });
+}
+
 bool writeAll(int fd, const std::string& data)
 {
     size_t done = 0;
@@ -72,6 +153,18 @@ bool writeAll(int fd, const std::string& data)
 }
 
 } // namespace
+
+bool fileNameFits(const std::string& name)
+{
+    return name.size() + std::string_view(kTempSuffix).size() <= kMaxFileNameBytes;
+}
+
+bool breaksLine(char32_t c) { return c == U'\r' || c == U'\n' || c == 0x1A || c == 0; }
+
+bool fitsOneLine(const std::string& text)
+{
+    return std::none_of(text.begin(), text.end(), [](char c) { return breaksLine(static_cast<unsigned char>(c)); });
+}
 
 bool isPlainFileName(const std::string& name)
 {
@@ -103,23 +196,31 @@ std::optional<std::string> readFileBytes(const std::string& path)
 {
     if (!isRegularFile(path))
         return std::nullopt;
-    FILE* f = std::fopen(path.c_str(), "rb");
+    std::unique_ptr<FILE, FileCloser> f(std::fopen(path.c_str(), "rb"));
     if (!f)
         return std::nullopt;
+    struct stat st {};
+    if (::fstat(::fileno(f.get()), &st) == 0 && static_cast<unsigned long long>(st.st_size) > kMaxFileBytes)
+        throw IoError(tooBigMessage(path));
     std::string bytes;
     char buf[8192];
     size_t got;
-    while ((got = std::fread(buf, 1, sizeof buf, f)) > 0)
+    while ((got = std::fread(buf, 1, sizeof buf, f.get())) > 0) {
         bytes.append(buf, got);
-    bool ok = !std::ferror(f);
-    std::fclose(f);
-    if (!ok)
+        if (bytes.size() > kMaxFileBytes) // grew while being read
+            throw IoError(tooBigMessage(path));
+    }
+    if (std::ferror(f.get()))
         return std::nullopt;
+    if (!linesFit(bytes))
+        throw IoError(longLineMessage(path));
     return bytes;
 }
 
 bool TextReader::open(const std::string& path)
 {
+    bytes_.clear();
+    pos_ = 0;
     auto bytes = readFileBytes(path);
     openBytes(bytes ? std::move(*bytes) : std::string());
     return bytes.has_value();
@@ -169,7 +270,7 @@ std::optional<std::vector<std::string>> readDataLines(const std::string& dir, co
     return readTextLines(*path);
 }
 
-bool writeTextLines(const std::string& target, const std::vector<std::string>& lines)
+bool writeFileBytes(const std::string& target, const std::string& data)
 {
     std::string path = target;
     struct stat existing {};
@@ -188,13 +289,7 @@ bool writeTextLines(const std::string& target, const std::vector<std::string>& l
             return false;
     }
 
-    std::string data;
-    for (const auto& line : lines) {
-        data += utf8ToCp1251(line);
-        data += "\r\n";
-    }
-
-    std::string tmp = path + ".tmp-XXXXXX";
+    std::string tmp = path + kTempSuffix;
     int fd = injectedFault(WriteStage::CreateTemp) ? -1 : ::mkstemp(tmp.data());
     if (fd < 0)
         return false;
@@ -203,15 +298,8 @@ bool writeTextLines(const std::string& target, const std::vector<std::string>& l
         ::unlink(tmp.c_str());
         return false;
     };
-    // Keep the permissions of the file being replaced; a new file gets the
-    // usual ones for the user's umask.
-    if (replacing) {
-        ::fchmod(fd, existing.st_mode & 07777);
-    } else {
-        mode_t mask = ::umask(0);
-        ::umask(mask);
-        ::fchmod(fd, 0666 & ~mask);
-    }
+    if (injectedFault(WriteStage::Permissions) || !setPermissions(fd, replacing, existing.st_mode))
+        return fail();
     if (descriptorHook())
         descriptorHook()(fd);
     if (injectedFault(WriteStage::Write) || !writeAll(fd, data))
@@ -226,13 +314,47 @@ bool writeTextLines(const std::string& target, const std::vector<std::string>& l
         ::unlink(tmp.c_str());
         return false;
     }
+    // The new text is in place for every reader now. A folder that cannot be
+    // synced leaves only the rename at risk of a power cut; reporting the
+    // write as failed would make callers undo work around a file that did
+    // change (a listed material's files erased), so it counts as written.
+    syncFolder(folderOf(path));
     return true;
+}
+
+bool writeTextLines(const std::string& path, const std::vector<std::string>& lines)
+{
+    if (!std::all_of(lines.begin(), lines.end(), fitsOneLine))
+        return false;
+    std::string data;
+    for (const auto& line : lines) {
+        data += utf8ToCp1251(line);
+        data += "\r\n";
+    }
+    return writeFileBytes(path, data);
 }
 
 bool writeDataLines(const std::string& dir, const std::string& name, const std::vector<std::string>& lines)
 {
     auto path = dataFileForWrite(dir, name);
     return path && writeTextLines(*path, lines);
+}
+
+int removeStaleTemporaryFiles(const std::string& dir)
+{
+    DIR* d = ::opendir(dir.empty() ? "." : dir.c_str());
+    if (!d)
+        return 0;
+    int removed = 0;
+    while (dirent* e = ::readdir(d)) {
+        const std::string name = e->d_name;
+        struct stat st {};
+        if (isStaleTemporaryName(name) && ::lstat((dir + name).c_str(), &st) == 0 && S_ISREG(st.st_mode)
+            && ::unlink((dir + name).c_str()) == 0)
+            ++removed;
+    }
+    ::closedir(d);
+    return removed;
 }
 
 void setWriteFaultInjector(std::function<bool(WriteStage)> injector)

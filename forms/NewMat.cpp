@@ -4,26 +4,10 @@
 
 #include "engine/catalogueedit.h"
 #include "engine/peremenn.h"
+#include "forms/charfilter.h"
 #include "forms/messages.h"
 #include "forms/qtext.h"
 #include "forms/screencentre.h"
-
-#include <QValidator>
-
-namespace {
-
-// Refuses any edit, typed or pasted, that would bring in a character a
-// material name may not hold; the field keeps its text.
-class MaterialNameValidator : public QValidator {
-public:
-    using QValidator::QValidator;
-    State validate(QString& input, int&) const override
-    {
-        return nameCharsAllowed(ss(input)) ? Acceptable : Invalid;
-    }
-};
-
-} // namespace
 
 TForm9::TForm9(Peremenn& p, Messages& messages, QWidget* parent)
     : QDialog(parent, Qt::Tool)
@@ -34,7 +18,9 @@ TForm9::TForm9(Peremenn& p, Messages& messages, QWidget* parent)
     ui->setupUi(this);
     setFixedSize(size());
     centreOnScreen(*this);
-    ui->name->setValidator(new MaterialNameValidator(ui->name));
+    // A character a material name may not hold is dropped, typed or pasted.
+    ui->name->setValidator(new CharacterFilter(
+        [](char32_t c) { return !nameCharsAllowed(ss(QString::fromUcs4(&c, 1))); }, ui->name));
     connect(ui->okButton, &QPushButton::clicked, this, &TForm9::okClick);
     connect(ui->cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 }

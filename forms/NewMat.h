@@ -1,9 +1,10 @@
 #pragma once
 // "Новый материал": entry of the name of a new material. Characters a file
-// name or Windows-1251 cannot hold are not taken into the field; OK refuses
-// an empty name silently and, with a message, a name the catalogue cannot
-// take (already listed, or its files taken). On OK the name, untrimmed, is
-// in `editMaterial`. The field keeps its text between uses.
+// name or Windows-1251 cannot hold (line breaks among them) are dropped from
+// what is typed or pasted; OK refuses an empty name silently and, with a
+// message, a name the catalogue cannot take (already listed, its files
+// taken, or too long for a file name). On OK the name, untrimmed, is in
+// `editMaterial`. The field keeps its text between uses.
 
 #include <QDialog>
 

@@ -6,6 +6,7 @@
 #include "engine/catalogueedit.h"
 #include "engine/peremenn.h"
 #include "forms/Inputdiam.h"
+#include "forms/guarded.h"
 #include "forms/messages.h"
 #include "forms/qtext.h"
 #include "forms/screencentre.h"
@@ -39,7 +40,10 @@ void TForm10::showEvent(QShowEvent* event)
         setWindowTitle(windowTitle() + QStringLiteral(" для ") + qs(p_.editMaterial));
         captionExtended_ = true;
     }
-    if (auto diameters = readDiameters(p_.dataDir, p_.editMaterial))
+    std::optional<std::vector<std::string>> diameters;
+    if (!guarded(messages_, [&] { diameters = readDiameters(p_.dataDir, p_.editMaterial); }))
+        return;
+    if (diameters)
         setEntries(*diameters);
     else
         messages_.message(qs(noFileMessage(diameterFileName(p_.editMaterial))));

@@ -6,6 +6,7 @@
 #include "forms/dopvvod.h"
 #include "forms/filechooser.h"
 #include "forms/glyphs.h"
+#include "forms/cataloguelock.h"
 #include "forms/guarded.h"
 #include "forms/messages.h"
 #include "forms/numericfield.h"
@@ -31,9 +32,6 @@ namespace {
 const QString kCaption = QStringLiteral("Расчет пружин сжатия по ОСТ 5.9539-80");
 const QString kFileCaption = QStringLiteral("Расчет пружины ");
 const QString kDiameterPrefix = QStringLiteral("  \u2205 ");
-
-// The data directory is the working directory.
-std::string workingDataDir() { return ss(QDir::currentPath()) + "/"; }
 
 // Sets both buttons of a radio choice as given, none or both included,
 // which an exclusive pair would not allow.
@@ -111,15 +109,18 @@ void TForm1::showEvent(QShowEvent* event)
     if (!started_ && !event->spontaneous()) {
         started_ = true;
         FormShow();
+        cleanUpStaleWrites(peremenn_.dataDir);
     }
 }
+
+std::string TForm1::dataDir() const { return dataDir_.empty() ? ss(QDir::currentPath()) + "/" : dataDir_; }
 
 void TForm1::FormShow()
 {
     ui.Label21->setText(QStringLiteral("имеющимся на складе"));
     ui.Label22->setText(QStringLiteral("все обозначения и термины по ОСТ 5.9539-80"));
     ui.Label23->setText(QStringLiteral("Внимание! Диаметр проволоки подбирается ПРОГРАММОЙ!"));
-    peremenn_.dataDir = workingDataDir();
+    peremenn_.dataDir = dataDir();
     if (!fillMaterialList())
         return;
     ui.material->setCurrentIndex(0);
@@ -157,7 +158,9 @@ void TForm1::FormKeyDown(QWidget* focused, const QKeyEvent& event)
 
 bool TForm1::fillMaterialList()
 {
-    const auto lines = readDataLines(peremenn_.dataDir, kMaterialList);
+    std::optional<std::vector<std::string>> lines;
+    if (!guarded(messages_, [&] { lines = readDataLines(peremenn_.dataDir, kMaterialList); }))
+        return false;
     if (!lines) {
         messages_.message(qs(noFileMessage(kMaterialList)));
         return false;
@@ -172,7 +175,9 @@ void TForm1::fillDiameterMemo(const QString& material)
 {
     ui.comm->clear();
     const std::string file = diameterFileName(ss(material));
-    const auto lines = readDataLines(peremenn_.dataDir, file);
+    std::optional<std::vector<std::string>> lines;
+    if (!guarded(messages_, [&] { lines = readDataLines(peremenn_.dataDir, file); }))
+        return;
     if (!lines) {
         messages_.message(qs(noFileMessage(file)));
         return;
@@ -374,7 +379,7 @@ void TForm1::SpeedButton4Click()
     settings_->exec();
     // The settings may have changed the catalogue: read it again and show
     // the diameters of the material now selected.
-    peremenn_.dataDir = workingDataDir();
+    peremenn_.dataDir = dataDir();
     ui.material->clear();
     if (!fillMaterialList())
         return;

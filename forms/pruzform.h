@@ -47,6 +47,10 @@ public:
         diameters_ = &diameters;
     }
 
+    // The data directory (ending with "/") read at start-up and again after
+    // the settings window closes; without one, the working directory.
+    void setDataDir(std::string dir) { dataDir_ = std::move(dir); }
+
     // The form as a ".rid" file holds it, and the way Load puts it back.
     InputForm formState() const;
     void applyFormState(const InputForm& form);
@@ -70,6 +74,7 @@ private:
     bool fillMaterialList();
     void fillDiameterMemo(const QString& material);
     void setModeH();
+    std::string dataDir() const;
 
     void RascetClick();
     void scetchClick();
@@ -98,5 +103,6 @@ private:
     TForm9* newMaterial_ = nullptr;
     TForm10* diameters_ = nullptr;
     QDialog* about_ = nullptr;
+    std::string dataDir_;
     bool started_ = false;
 };

@@ -5,6 +5,7 @@
 #include "forms/dopvvod.h"
 #include "forms/glyphs.h"
 #include "forms/guarded.h"
+#include "forms/harakter.h"
 #include "forms/messages.h"
 #include "forms/qtext.h"
 #include "forms/reportprint.h"
@@ -27,6 +28,8 @@ TForm3::TForm3(Peremenn& peremenn, Messages& messages, TForm8& diameterChoice, Q
     ui.BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
     connect(ui.BitBtn2, &QPushButton::clicked, this, &TForm3::BitBtn2Click);
     connect(ui.BitBtn1, &QPushButton::clicked, this, &QWidget::close);
+    connect(ui.chartButton, &QPushButton::clicked, this,
+            [this] { TForm12::showFor(this, peremenn_, messages_, printer_); });
     connect(&Timer1, &QTimer::timeout, this, &TForm3::Timer1Timer);
     Timer1.start(55);
 }

@@ -1,6 +1,7 @@
 #include "forms/scetch.h"
 
 #include "engine/numtext.h"
+#include "forms/harakter.h"
 #include "forms/messages.h"
 #include "forms/qtext.h"
 #include "forms/sketchfields.h"
@@ -86,6 +87,13 @@ TForm2::TForm2(Peremenn& p, Messages& messages, QPrinter& printer, QWidget* pare
     pr->setGeometry(30, 386, 75, 25);
     pr->setEnabled(false);
     connect(pr, &QToolButton::clicked, this, &TForm2::prClick);
+
+    // The bottom row has no room left beside "Печать": the chart's button
+    // sits on the blank band of the drawing above the spring.
+    auto* chartButton = new QPushButton(QStringLiteral("Характеристика…"), this);
+    chartButton->setObjectName(QStringLiteral("chartButton"));
+    chartButton->setGeometry(175, 228, 110, 25);
+    connect(chartButton, &QPushButton::clicked, this, [this] { TForm12::showFor(this, p_, messages_, printer_); });
 
     BitBtn1 = new QPushButton(QStringLiteral("Закрыть"), this);
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));

@@ -6,6 +6,8 @@
 #include "engine/catalogueedit.h"
 #include "engine/peremenn.h"
 #include "forms/NewMat.h"
+#include "forms/charfilter.h"
+#include "forms/guarded.h"
 #include "forms/messages.h"
 #include "forms/newdiam.h"
 #include "forms/qtext.h"
@@ -13,8 +15,10 @@
 
 #include <QApplication>
 #include <QButtonGroup>
+#include <QHideEvent>
 #include <QShowEvent>
 #include <QSignalBlocker>
+#include <QTimer>
 
 std::vector<std::string> listEntries(const QListWidget& list)
 {
@@ -67,9 +71,11 @@ TForm4::TForm4(Peremenn& p, Messages& messages, TForm9& newMat, TForm10& diamete
 
     connect(ui->Mlist, &QListWidget::currentRowChanged, this, &TForm4::entrySelected);
     for (QLineEdit* field : { ui->ro, ui->EE, ui->ge }) {
+        keepOnOneLine(*field);
         connect(field, &QLineEdit::textChanged, this, [this] { setPending(true); });
         field->installEventFilter(this);
     }
+    ui->readOnlyNote->hide();
     connect(groups_, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
         if (checked)
             groupChosen(id);
@@ -92,6 +98,7 @@ void TForm4::showEvent(QShowEvent* event)
     QDialog::showEvent(event);
     if (event->spontaneous()) // restored from the task bar: nothing starts over
         return;
+    setReadOnly(!lock_.take(p_.dataDir));
     p_.settingsState = 0;
     ui->applybt->setEnabled(false);
     ui->closeButton->setEnabled(true);
@@ -102,6 +109,33 @@ void TForm4::showEvent(QShowEvent* event)
         materialsTabShown();
     else
         ui->PageControl1->setCurrentIndex(0);
+    // Said once the window is up, so the user sees what is only shown.
+    if (readOnly_)
+        QTimer::singleShot(0, this, [this] {
+            if (!isVisible() || !readOnly_)
+                return;
+            const QString holder = lock_.holder().isEmpty() ? QString() : " (" + lock_.holder() + ")";
+            messages_.message("Каталог материалов этой папки сейчас изменяется в другом окне программы" + holder
+                + ". Настройки открыты только для просмотра.");
+        });
+}
+
+void TForm4::hideEvent(QHideEvent* event)
+{
+    QDialog::hideEvent(event);
+    if (!event->spontaneous()) // not merely minimised: closed
+        lock_.release();
+}
+
+void TForm4::setReadOnly(bool readOnly)
+{
+    readOnly_ = readOnly;
+    for (QWidget* writes : std::initializer_list<QWidget*> { ui->addButton, ui->deleteButton, ui->editButton,
+             ui->grupMat })
+        writes->setEnabled(!readOnly);
+    for (QLineEdit* field : { ui->ro, ui->EE, ui->ge })
+        field->setReadOnly(readOnly);
+    ui->readOnlyNote->setVisible(readOnly);
 }
 
 void TForm4::reject()
@@ -112,10 +146,11 @@ void TForm4::reject()
 
 void TForm4::closeClick() { accept(); }
 
+// A read-only window has nothing to apply and is never pending.
 void TForm4::setPending(bool pending)
 {
-    ui->appsv->setEnabled(pending);
-    ui->closeButton->setEnabled(!pending);
+    ui->appsv->setEnabled(pending && !readOnly_);
+    ui->closeButton->setEnabled(!pending || readOnly_);
 }
 
 bool TForm4::pending() const { return ui->appsv->isEnabled(); }
@@ -142,7 +177,9 @@ std::optional<std::vector<std::string>> TForm4::reloadMaterialList(QListWidget& 
 {
     const QSignalBlocker quiet(&list);
     list.clear();
-    auto names = readMaterialNames(p_.dataDir);
+    std::optional<std::vector<std::string>> names;
+    if (!guarded(messages_, [&] { names = readMaterialNames(p_.dataDir); }))
+        return std::nullopt;
     if (names)
         list.addItems(qsList(*names));
     else
@@ -174,7 +211,9 @@ void TForm4::materialSelected()
 
 bool TForm4::loadDiameters(const std::string& material)
 {
-    const auto diameters = readDiameters(p_.dataDir, material);
+    std::optional<std::vector<std::string>> diameters;
+    if (!guarded(messages_, [&] { diameters = readDiameters(p_.dataDir, material); }))
+        return false;
     if (!diameters) {
         messages_.message(qs(noFileMessage(diameterFileName(material))));
         return false;
@@ -206,15 +245,31 @@ void TForm4::addClick()
         abandonAddition(false);
         return;
     }
-    if (!writeMaterialNames(p_.dataDir, listEntries(*ui->mat))) {
-        messages_.message(qs(writeErrorMessage(kMaterialList)));
+    const std::vector<std::string> listed = listEntries(*ui->mat);
+    const ListRewrite written = rewriteMaterialList(
+        [&] { return rewriteMaterialNames(p_.dataDir, { listed.begin(), listed.end() - 1 }, listed); });
+    if (written != ListRewrite::Done) {
         abandonAddition(p_.diamFileFound == 0);
+        if (written == ListRewrite::Changed)
+            materialsTabShown();
         return;
     }
     // The properties tab offers the new material; the addition ends with
     // its "Применить".
     ui->PageControl1->setCurrentIndex(1);
     ui->PageControl1->setTabEnabled(0, false);
+}
+
+ListRewrite TForm4::rewriteMaterialList(const std::function<ListRewrite()>& rewrite)
+{
+    ListRewrite result = ListRewrite::Failed;
+    if (!guarded(messages_, [&] { result = rewrite(); }))
+        return ListRewrite::Failed; // the material list could not be read again; the user was told why
+    if (result == ListRewrite::Failed)
+        messages_.message(qs(writeErrorMessage(kMaterialList)));
+    else if (result == ListRewrite::Changed)
+        messages_.message(qs(materialListChangedMessage()));
+    return result;
 }
 
 // Takes back an addition that cannot be completed, so that nothing is left
@@ -253,10 +308,12 @@ void TForm4::deleteClick()
         return;
     }
     std::vector<std::string> names = listEntries(*ui->mat);
-    if (!deleteMaterial(p_.dataDir, names, static_cast<size_t>(row))) {
-        messages_.message(qs(writeErrorMessage(kMaterialList)));
+    const ListRewrite deleted
+        = rewriteMaterialList([&] { return deleteMaterial(p_.dataDir, names, static_cast<size_t>(row)); });
+    if (deleted == ListRewrite::Changed)
+        materialsTabShown();
+    if (deleted != ListRewrite::Done)
         return;
-    }
     {
         const QSignalBlocker quiet(ui->mat);
         delete ui->mat->takeItem(row);

@@ -9,9 +9,18 @@
 // properties tab enabled, "Закрыть" disabled); settingsState says whether a
 // material is being added (1) or had its diameters edited (2). Every file
 // is rewritten whole through the engine's atomic writer.
+//
+// While it is open the window holds the catalogue lock of the data folder.
+// When another program holds it, the window opens read-only: the lists,
+// properties and viewers can be looked at, nothing that writes is enabled.
+// An addition that cannot be completed is taken back whole, and
+// "material.dat" is never rewritten over a change made under the window.
 
+#include "engine/catalogueedit.h"
+#include "forms/cataloguelock.h"
 #include "forms/dialogrunner.h"
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -42,8 +51,12 @@ public:
     // Esc closes the window only while it is clean.
     void reject() override;
 
+    // True while another program holds the catalogue lock.
+    bool readOnly() const { return readOnly_; }
+
 protected:
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -60,6 +73,11 @@ private:
     bool loadDiameters(const std::string& material);
     void addClick();
     void abandonAddition(bool eraseNewDiameterFile);
+    void takeBackAddition();
+    // Runs a rewrite of "material.dat" (rewriteMaterialNames, deleteMaterial);
+    // when it is not Done, the user has been told why.
+    ListRewrite rewriteMaterialList(const std::function<ListRewrite()>& rewrite);
+    void setReadOnly(bool readOnly);
     bool haveMaterialToActOn(const QString& whenEmpty);
     void deleteClick();
     void editClick();
@@ -89,6 +107,8 @@ private:
     TForm5* k3Viewer_ = nullptr;
     TForm6* tauViewer_ = nullptr;
     TForm7* sigmaViewer_ = nullptr;
+    CatalogueLock lock_;
+    bool readOnly_ = false;
 };
 
 // The entries of a list widget, top to bottom.

@@ -17,6 +17,8 @@
 #include <QButtonGroup>
 #include <QEvent>
 
+#include <algorithm>
+
 namespace {
 
 // A viewer is made on first use and kept; showing it again only brings it
@@ -142,9 +144,16 @@ void TForm4::appsvClick()
     const std::string target = p_.settingsState == 1 ? p_.editMaterial : ss(ui->Mlist->item(row)->text());
     const PropertiesText properties { ss(ui->ro->text()), ss(ui->EE->text()), ss(ui->ge->text()),
         groups_->checkedId() };
+    if (const std::string refusal = propertiesRefusal(properties); !refusal.empty()) {
+        messages_.message(qs(refusal)); // the values stay for the user to mend
+        return;
+    }
     if (!writeProperties(p_.dataDir, target, properties)) {
         messages_.message(qs(writeErrorMessage(propertiesFileName(target))));
-        setPending(false);
+        if (p_.settingsState == 1)
+            takeBackAddition();
+        else
+            setPending(false);
         return;
     }
     if (p_.settingsState == 1) {
@@ -154,6 +163,27 @@ void TForm4::appsvClick()
     setPending(false);
     ui->PageControl1->setTabEnabled(0, true);
     p_.settingsState = 0;
+}
+
+// The properties of a new material could not be written: the list and the
+// diameter file the addition wrote are taken back, so that no material is
+// left listed without its properties, and the window starts over on the
+// tab "Материалы".
+void TForm4::takeBackAddition()
+{
+    const std::vector<std::string> listed = listEntries(*ui->Mlist);
+    bool unlisted = std::find(listed.begin(), listed.end(), p_.editMaterial) == listed.end();
+    if (!listed.empty() && listed.back() == p_.editMaterial) // as the addition wrote it
+        unlisted = rewriteMaterialList([&] {
+            return rewriteMaterialNames(p_.dataDir, listed, { listed.begin(), listed.end() - 1 });
+        }) == ListRewrite::Done;
+    // While the list still names the material its diameters stay with it.
+    if (unlisted && p_.diamFileFound == 0)
+        eraseDiameterFile(p_.dataDir, p_.editMaterial);
+    p_.settingsState = 0;
+    ui->Mlist->setEnabled(true);
+    ui->PageControl1->setTabEnabled(0, true);
+    ui->PageControl1->setCurrentIndex(0);
 }
 
 void TForm4::tauClick() { showViewer(tauViewer_, p_, messages_, this); }

@@ -1,7 +1,9 @@
 // What the settings window reads and checks, on arbitrary files: the
 // material list and diameter list it shows, a material's properties as the
-// tab shows them, the diameter sort of "Диаметры", and the checks on a new
-// name and a new diameter.
+// tab shows them (and, once "Применить" would accept them, as the
+// calculation reads them), the diameter sort of "Диаметры", and the checks
+// on a new name and a new diameter.
+#include "engine/catalogue.h"
 #include "engine/catalogueedit.h"
 #include "engine/numtext.h"
 #include "fuzzdir.h"
@@ -70,6 +72,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         std::abort(); // either the values or why not
     if (read.properties && (read.properties->group < -1 || read.properties->group >= kMaterialGroups))
         std::abort();
+    if (read.properties && propertiesRefusal(*read.properties).empty()) {
+        // What "Применить" accepts, the calculation reads.
+        const auto converted = readProperties(dir, "M");
+        if (!converted || !(converted->ro > 0 && converted->E > 0 && converted->G > 0))
+            std::abort();
+    }
 
     double v = 0;
     if (diameterAboveZero(parts[3]) && !(tryStrToFloat(parts[3], v) && v > 0))

@@ -31,7 +31,7 @@ window() { xdotool search --sync --onlyvisible --name "$1" | head -1; }
 # Clicks at a point of the window's client area.
 click() { xdotool mousemove --window "$1" "$2" "$3" click 1; sleep 0.3; }
 
-(cd "$work" && exec "$root/build/app/pruz") &
+"$root/build/app/pruz" --data "$work" &
 pid=$!
 main=$(window "Расчет пружин сжатия")
 sleep 1

@@ -4,9 +4,18 @@
 #   case/args          arguments, one per line; "@data" is the case's data/
 #                      folder, "@shipped" the shipped data directory,
 #                      "@case" the case folder
+#   case/env           optional: VAR=value lines set for the run
 #   case/stdout, case/stderr, case/status   what must come out
+# Every case runs with HOME in a scratch folder (XDG_DATA_HOME unset), so a
+# case without --data makes its catalogue there and never in the real home.
 set -u
 exe=$1 case=$2 root=$3
+home=$(mktemp -d)
+export HOME=$home
+unset XDG_DATA_HOME
+if [ -f "$case/env" ]; then
+  while IFS= read -r line || [ -n "$line" ]; do export "$line"; done < "$case/env"
+fi
 args=()
 while IFS= read -r a || [ -n "$a" ]; do
   a=${a//@data/$case/data}
@@ -16,7 +25,7 @@ while IFS= read -r a || [ -n "$a" ]; do
   args+=("$a")
 done < "$case/args"
 out=$(mktemp) err=$(mktemp)
-trap 'rm -f "$out" "$err"' EXIT
+trap 'rm -rf "$out" "$err" "$home"' EXIT
 (cd "$case" && "$exe" "${args[@]}") >"$out" 2>"$err"
 status=$?
 ok=1

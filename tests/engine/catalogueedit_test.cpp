@@ -50,6 +50,20 @@ TEST_P(NewMaterialName, IsCheckedAgainstListAndFiles)
 }
 
 const char kBadChar[] = "Название материала содержит недопустимый символ";
+const char kTooLong[]
+    = "Название материала слишком длинное: допускается не более 118 русских букв (или 237 латинских букв и цифр)";
+
+// Its longest file, name + "mat.dat", and the writer's temporary file beside
+// it must fit 255 bytes of a file name; a Cyrillic letter takes two.
+std::string repeated(const std::string& letter, int times)
+{
+    std::string s;
+    for (int k = 0; k < times; ++k)
+        s += letter;
+    return s;
+}
+const std::string kLatin237 = repeated("a", 237), kLatin238 = repeated("a", 238);
+const std::string kCyrillic118 = repeated("ж", 118), kCyrillic119 = repeated("ж", 119);
 
 INSTANTIATE_TEST_SUITE_P(Names, NewMaterialName,
     testing::Values(NameCase { "Сталь 65Г", "" }, NameCase { "  с пробелами  ", "" },
@@ -63,7 +77,9 @@ INSTANTIATE_TEST_SUITE_P(Names, NewMaterialName,
         NameCase { "k3", "Название k3 не подходит: файл k3.dat уже занят" },
         NameCase { "Material", "Название Material не подходит: файл Material.dat уже занят" },
         NameCase { "SIGMDIAM", "Название SIGMDIAM не подходит: файл SIGMDIAM.dat уже занят" },
-        NameCase { "60С2Аmat", "Название 60С2Аmat не подходит: файл 60С2Аmat.dat уже занят" }));
+        NameCase { "60С2Аmat", "Название 60С2Аmat не подходит: файл 60С2Аmat.dat уже занят" },
+        NameCase { kLatin237.c_str(), "" }, NameCase { kLatin238.c_str(), kTooLong },
+        NameCase { kCyrillic118.c_str(), "" }, NameCase { kCyrillic119.c_str(), kTooLong }));
 
 class DeleteMaterial : public testing::Test {
 protected:
@@ -81,7 +97,7 @@ protected:
 TEST_F(DeleteMaterial, RewritesTheListThenErasesBothFiles)
 {
     Lines names { "A", "Б", "В" };
-    ASSERT_TRUE(deleteMaterial(dir.path(), names, 1));
+    ASSERT_EQ(deleteMaterial(dir.path(), names, 1), ListRewrite::Done);
     EXPECT_EQ(names, (Lines { "A", "В" }));
     EXPECT_EQ(dir.bytes("material.dat"), cp1251Lines({ "A", "В" }));
     EXPECT_FALSE(dir.exists("Б.dat"));
@@ -93,7 +109,7 @@ TEST_F(DeleteMaterial, WithoutPropertiesFileStillRemovesTheRest)
 {
     std::filesystem::remove(dir.path() + "Amat.dat");
     Lines names { "A", "Б", "В" };
-    ASSERT_TRUE(deleteMaterial(dir.path(), names, 0));
+    ASSERT_EQ(deleteMaterial(dir.path(), names, 0), ListRewrite::Done);
     EXPECT_EQ(dir.bytes("material.dat"), cp1251Lines({ "Б", "В" }));
     EXPECT_FALSE(dir.exists("A.dat"));
 }
@@ -104,7 +120,7 @@ TEST_F(DeleteMaterial, FailedListWriteKeepsListAndFiles)
     Lines names { "A", "Б", "В" };
     {
         FailingWrites failing;
-        EXPECT_FALSE(deleteMaterial(dir.path(), names, 2));
+        EXPECT_EQ(deleteMaterial(dir.path(), names, 2), ListRewrite::Failed);
     }
     EXPECT_EQ(names, (Lines { "A", "Б", "В" }));
     EXPECT_EQ(dir.bytes("material.dat"), before);
@@ -115,7 +131,8 @@ TEST_F(DeleteMaterial, FilesStayWhileAnotherEntryUsesThem)
 {
     for (const char* twin : { "Б", "б" }) { // the same files, letter case aside
         Lines names { "A", "Б", twin };
-        ASSERT_TRUE(deleteMaterial(dir.path(), names, 1)) << twin;
+        dir.writeLines("material.dat", { "A", "Б", twin });
+        ASSERT_EQ(deleteMaterial(dir.path(), names, 1), ListRewrite::Done) << twin;
         EXPECT_EQ(names, (Lines { "A", twin }));
         EXPECT_TRUE(dir.exists("Б.dat") && dir.exists("Бmat.dat")) << twin;
     }
@@ -124,8 +141,9 @@ TEST_F(DeleteMaterial, FilesStayWhileAnotherEntryUsesThem)
 TEST_F(DeleteMaterial, NeverErasesATableFile)
 {
     dir.writeLines("k3.dat", { "13,91" });
+    dir.writeLines("material.dat", { "A", "k3" });
     Lines names { "A", "k3" };
-    ASSERT_TRUE(deleteMaterial(dir.path(), names, 1));
+    ASSERT_EQ(deleteMaterial(dir.path(), names, 1), ListRewrite::Done);
     EXPECT_TRUE(dir.exists("k3.dat"));
 }
 
@@ -136,10 +154,39 @@ TEST_F(DeleteMaterial, ReadOnlyDirectoryRefusesTheWrite)
     const std::string before = dir.bytes("material.dat");
     std::filesystem::permissions(dir.path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
     Lines names { "A", "Б", "В" };
-    EXPECT_FALSE(deleteMaterial(dir.path(), names, 0));
+    EXPECT_EQ(deleteMaterial(dir.path(), names, 0), ListRewrite::Failed);
     EXPECT_EQ(dir.bytes("material.dat"), before);
     EXPECT_TRUE(dir.exists("A.dat") && dir.exists("Amat.dat"));
 }
+
+struct RewriteCase {
+    const char* name;
+    std::optional<std::string> file; // bytes of material.dat; nullopt: no file
+    Lines shown;
+    ListRewrite result;
+};
+
+class RewriteMaterialList : public testing::TestWithParam<RewriteCase> {};
+
+TEST_P(RewriteMaterialList, OnlyOverWhatTheWindowRead)
+{
+    ScratchDataDir dir;
+    if (GetParam().file)
+        dir.writeBytes("material.dat", *GetParam().file);
+    EXPECT_EQ(rewriteMaterialNames(dir.path(), GetParam().shown, { "Новый" }), GetParam().result);
+    const std::string now = GetParam().result == ListRewrite::Done ? cp1251Lines({ "Новый" }) : GetParam().file.value_or("");
+    EXPECT_EQ(dir.bytes("material.dat"), now);
+}
+
+INSTANTIATE_TEST_SUITE_P(Lists, RewriteMaterialList,
+    testing::Values(RewriteCase { "AsRead", cp1251Lines({ "A", "Б" }), { "A", "Б" }, ListRewrite::Done },
+        RewriteCase { "EmptyLinesAsTheWindowSkipsThem", "A\r\n\r\n", { "A" }, ListRewrite::Done },
+        RewriteCase { "NoFileShownEmpty", std::nullopt, {}, ListRewrite::Done },
+        RewriteCase { "NameAdded", cp1251Lines({ "A", "Б", "Латунь" }), { "A", "Б" }, ListRewrite::Changed },
+        RewriteCase { "NameRemoved", cp1251Lines({ "A" }), { "A", "Б" }, ListRewrite::Changed },
+        RewriteCase { "OrderChanged", cp1251Lines({ "Б", "A" }), { "A", "Б" }, ListRewrite::Changed },
+        RewriteCase { "FileRemoved", std::nullopt, { "A" }, ListRewrite::Changed }),
+    [](const auto& info) { return std::string(info.param.name); });
 
 struct SortCase {
     const char* name;
@@ -206,6 +253,35 @@ TEST(Properties, WrittenAsTypedWithGroupCode)
     ASSERT_TRUE(writeProperties(dir.path(), "60С2А", { "abc", "", "1", -1 }));
     EXPECT_EQ(dir.bytes("60С2Аmat.dat"), "abc\r\n\r\n1\r\n-1\r\n");
 }
+
+struct RefusalCase {
+    const char* name;
+    PropertiesText fields;
+    const char* refusal;
+};
+
+class PropertiesRefusal : public testing::TestWithParam<RefusalCase> {};
+
+TEST_P(PropertiesRefusal, NamesTheFirstFieldThatIsNoPositiveNumber)
+{
+    EXPECT_EQ(propertiesRefusal(GetParam().fields), GetParam().refusal);
+}
+
+const char kRo[] = "Плотность материала должна быть положительным числом";
+const char kE[] = "Модуль упругости E должен быть положительным числом";
+const char kG[] = "Модуль сдвига G должен быть положительным числом";
+
+INSTANTIATE_TEST_SUITE_P(Fields, PropertiesRefusal,
+    testing::Values(RefusalCase { "Sound", { "7,85", "20,6", "78,5", 2 }, "" },
+        RefusalCase { "NoGroupIsNoMatter", { " 8 ", "1E1", "0,5", -1 }, "" },
+        RefusalCase { "DensityLetters", { "abc", "20,6", "78,5", 2 }, kRo },
+        RefusalCase { "DensityPoint", { "7.85", "20,6", "78,5", 2 }, kRo },
+        RefusalCase { "DensityZero", { "0", "20,6", "78,5", 2 }, kRo },
+        RefusalCase { "EEmpty", { "7,85", "", "78,5", 2 }, kE },
+        RefusalCase { "ENegative", { "7,85", "-20,6", "78,5", 2 }, kE },
+        RefusalCase { "GLetters", { "7,85", "20,6", "G", 2 }, kG },
+        RefusalCase { "FirstOfSeveral", { "7,85", "x", "y", 2 }, kE }),
+    [](const auto& info) { return std::string(info.param.name); });
 
 struct PropertiesCase {
     const char* name;

@@ -1,4 +1,5 @@
 #include "engine/encoding.h"
+#include "engine/errors.h"
 #include "engine/textfile.h"
 #include "testdir.h"
 
@@ -163,7 +164,49 @@ TEST_P(WriterFaults, LeaveTheOldFileWholeAndNoTemporaryFile)
 }
 
 INSTANTIATE_TEST_SUITE_P(EachStage, WriterFaults,
-    testing::Values(WriteStage::CreateTemp, WriteStage::Write, WriteStage::Flush, WriteStage::Rename));
+    testing::Values(WriteStage::CreateTemp, WriteStage::Permissions, WriteStage::Write, WriteStage::Flush,
+        WriteStage::Rename));
+
+class LineBreakInValue : public testing::TestWithParam<std::string> {};
+
+// A value that would split its line (or end the file) on reading is never
+// written: the file stays as it was.
+TEST_P(LineBreakInValue, IsRefusedAndNothingWritten)
+{
+    TempDataDir dir;
+    dir.writeLines("60.rid", {"old"});
+    EXPECT_FALSE(fitsOneLine(GetParam()));
+    EXPECT_FALSE(writeDataLines(dir.path(), "60.rid", {"1", GetParam(), "3"}));
+    EXPECT_EQ(dir.readBytes("60.rid"), "old\r\n");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Values, LineBreakInValue,
+    testing::Values("7,85\n", "12\r", "\r\n", "1\x1A" "2", std::string("7\0" "8", 3)));
+
+// Where the program starts, the temporary files of writers that were killed
+// before their rename go; nothing else does.
+TEST(StaleTemporaryFiles, OnlyTheWritersOwnPatternAndOnlyFiles)
+{
+    TempDataDir dir;
+    const Lines stale { "material.dat.tmp-AbC123", "Латуньmat.dat.tmp-000000", "x.rid.tmp-zzzzzz" };
+    const Lines kept { "material.dat", ".tmp-ABCDEF", "a.tmp-ABCDE", "a.tmp-ABCDEFG", "a.tmp-ABC!EF", "a.TMP-ABCDEF",
+        "a.tmp_ABCDEF" };
+    for (const auto& name : stale)
+        dir.writeLines(name, {"1"});
+    for (const auto& name : kept)
+        dir.writeLines(name, {"1"});
+    std::filesystem::create_directory(dir.path() + "d.tmp-ABCDEF");
+    std::filesystem::create_symlink(dir.path() + "material.dat", dir.path() + "l.tmp-ABCDEF");
+
+    EXPECT_EQ(removeStaleTemporaryFiles(dir.path()), 3);
+    for (const auto& name : stale)
+        EXPECT_FALSE(std::filesystem::exists(dir.path() + name)) << name;
+    for (const auto& name : kept)
+        EXPECT_TRUE(std::filesystem::exists(dir.path() + name)) << name;
+    EXPECT_TRUE(std::filesystem::is_directory(dir.path() + "d.tmp-ABCDEF"));
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.path() + "l.tmp-ABCDEF"));
+}
 
 TEST(Writer, FailsInAMissingDirectory)
 {
@@ -180,6 +223,42 @@ TEST(Writer, KeepsThePermissionsOfTheReplacedFile)
     ::stat((dir.path() + "a.dat").c_str(), &st);
     EXPECT_EQ(st.st_mode & 0777, 0640u);
 }
+
+struct SizeCase {
+    const char* name;
+    size_t fileBytes;  // a sparse file of zero bytes, when not 0
+    std::string bytes; // else these
+    const char* refusal; // the message's start, before the path; "" when read
+};
+
+class ReaderLimits : public testing::TestWithParam<SizeCase> {};
+
+TEST_P(ReaderLimits, RefuseHugeFilesAndLinesNamingTheFile)
+{
+    TempDataDir dir;
+    const std::string path = dir.path() + "k3.dat";
+    dir.writeBytes("k3.dat", GetParam().bytes);
+    if (GetParam().fileBytes > 0)
+        ASSERT_EQ(::truncate(path.c_str(), static_cast<off_t>(GetParam().fileBytes)), 0);
+    const std::string refusal = GetParam().refusal;
+    try {
+        EXPECT_TRUE(readTextLines(path).has_value());
+        EXPECT_EQ(refusal, "");
+    } catch (const IoError& e) {
+        const std::string rest = refusal.starts_with("Файл") ? " слишком велик (больше 16 МБ)" : " есть строка длиннее 64 КБ";
+        EXPECT_EQ(e.what(), refusal + path + rest);
+    }
+}
+
+const std::string kLongestLine(kMaxLineBytes, '7');
+
+INSTANTIATE_TEST_SUITE_P(Sizes, ReaderLimits,
+    testing::Values(SizeCase { "OverSixteenMegabytes", kMaxFileBytes + 1, "", "Файл " },
+        SizeCase { "LongestLine", 0, "1\r\n" + kLongestLine + "\r\n2", "" },
+        SizeCase { "LineOneByteLonger", 0, "1\r\n" + kLongestLine + "7\r\n2", "В файле " },
+        SizeCase { "LastLineWithoutEnd", 0, kLongestLine + "7", "В файле " },
+        SizeCase { "LongLineAfterCtrlZIsNotRead", 0, "1\r\n\x1A" + kLongestLine + "7", "" }),
+    [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
 

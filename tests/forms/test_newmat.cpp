@@ -47,16 +47,28 @@ private slots:
         QCOMPARE(field->text(), text);
     }
 
-    void pasteWithRefusedCharacterIsRefusedWhole()
+    // Pasted or set from code, the refused characters are dropped and the
+    // rest kept: a name copied from a spreadsheet comes with a line break.
+    void pastedCharactersFileNamesCannotHoldAreDropped_data()
     {
+        QTest::addColumn<QString>("pasted");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("colon") << " 65:Г" << "Сталь 65Г";
+        QTest::newRow("spreadsheet cell") << "\r\n65Г\r\n" << "Сталь65Г";
+        QTest::newRow("LF, Ctrl-Z, NUL") << QStringLiteral("\n6\x1A" "5") + QChar(0) << "Сталь65";
+        QTest::newRow("sound") << " 65Г" << "Сталь 65Г";
+    }
+    void pastedCharactersFileNamesCannotHoldAreDropped()
+    {
+        QFETCH(QString, pasted);
+        QFETCH(QString, text);
         field->setText(QStringLiteral("Сталь"));
         field->end(false);
-        QApplication::clipboard()->setText(QStringLiteral(" 65:Г"));
+        QApplication::clipboard()->setText(pasted);
         field->paste();
-        QCOMPARE(field->text(), QStringLiteral("Сталь"));
-        QApplication::clipboard()->setText(QStringLiteral(" 65Г"));
-        field->paste();
-        QCOMPARE(field->text(), QStringLiteral("Сталь 65Г"));
+        QCOMPARE(field->text(), text);
+        field->setText(QStringLiteral("Сталь") + pasted);
+        QCOMPARE(field->text(), text);
     }
 
     void ok_data()
@@ -73,7 +85,9 @@ private slots:
                                         << "Название sigmab не подходит: файл sigmab.dat уже занят";
         QTest::newRow("another material's properties file") << "60С2Аmat" << false
                                                              << "Название 60С2Аmat не подходит: файл 60С2Аmat.dat уже занят";
-        QTest::newRow("set from code with a colon") << "a:b" << false << "Название материала содержит недопустимый символ";
+        QTest::newRow("too long for a file name") << QString(119, QChar(0x0436)) << false
+                                                  << "Название материала слишком длинное: допускается не более 118 русских "
+                                                     "букв (или 237 латинских букв и цифр)";
     }
     void ok()
     {

@@ -415,13 +415,29 @@ private slots:
         QVERIFY(w->messages.messages.isEmpty());
     }
 
-    void missingMaterialList()
+    // A material list that cannot be read: the window says why and stays
+    // usable. A file far too big to be a list is not read at all.
+    void unreadableMaterialList_data()
     {
-        w->data.remove(QStringLiteral("material.dat"));
+        QTest::addColumn<qint64>("size"); // -1: no file
+        QTest::addColumn<QString>("message");
+        QTest::newRow("missing") << qint64(-1) << "no material.dat";
+        QTest::newRow("over 16 MB") << qint64(17 << 20) << "Файл %1material.dat слишком велик (больше 16 МБ)";
+    }
+    void unreadableMaterialList()
+    {
+        QFETCH(qint64, size);
+        QFETCH(QString, message);
+        if (size < 0)
+            w->data.remove(QStringLiteral("material.dat"));
+        else
+            QVERIFY(QFile::resize(w->data.path(QStringLiteral("material.dat")), size)); // sparse, so quick
         w->form->show();
-        QCOMPARE(w->messages.messages, QStringList { "no material.dat" });
+        QCOMPARE(w->messages.messages, QStringList { message.arg(qs(w->data.dataDir())) });
         QCOMPARE(w->mat()->count(), 0);
         QVERIFY(!w->pending());
+        w->button("closeButton")->click();
+        QVERIFY(!w->form->isVisible());
     }
 
     void interlock()

@@ -10,7 +10,9 @@
 #include "forms/setup.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QButtonGroup>
+#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -144,12 +146,49 @@ private slots:
     {
         w->Mlist()->setCurrentRow(2);
         QVERIFY(w->pending());
-        w->field("ro")->setText(QStringLiteral("не число"));
+        w->field("ro")->setText(QStringLiteral(" 7,90 "));
         w->groupItem(4)->click();
         w->button("appsv")->click();
-        QCOMPARE(w->data.bytes(QStringLiteral("60С2Аmat.dat")),
-            QByteArray("\xED\xE5 \xF7\xE8\xF1\xEB\xEE\r\n21,2\r\n78,5\r\n4\r\n"));
+        QCOMPARE(w->data.bytes(QStringLiteral("60С2Аmat.dat")), QByteArray(" 7,90 \r\n21,2\r\n78,5\r\n4\r\n"));
         QVERIFY(!w->pending());
+    }
+
+    // A value that is no positive number would only fail at the next
+    // calculation: it is refused at once with the message naming the field,
+    // and stays for the user to mend.
+    void applyRefusesWhatIsNoPositiveNumber()
+    {
+        w->Mlist()->setCurrentRow(2);
+        const QByteArray before = w->data.bytes(QStringLiteral("60С2Аmat.dat"));
+        w->field("EE")->setText(QStringLiteral("abc"));
+        w->button("appsv")->click();
+        QCOMPARE(w->messages.messages, QStringList { "Модуль упругости E должен быть положительным числом" });
+        QCOMPARE(w->data.bytes(QStringLiteral("60С2Аmat.dat")), before);
+        QVERIFY(w->pending());
+        QCOMPARE(w->field("EE")->text(), QStringLiteral("abc"));
+    }
+
+    // A spreadsheet cell comes with its line break; it would split the
+    // properties file. The field drops it, and Ctrl-Z and NUL as well.
+    void pastedLineBreaksAreDropped_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("pasted");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("density, LF") << "ro" << "7,85\n" << "7,85";
+        QTest::newRow("E, CR LF") << "EE" << "\r\n20,6\r\n" << "20,6";
+        QTest::newRow("G, Ctrl-Z and NUL") << "ge" << QStringLiteral("78\x1A,5") + QChar(0) << "78,5";
+    }
+    void pastedLineBreaksAreDropped()
+    {
+        QFETCH(QString, field);
+        QFETCH(QString, pasted);
+        QFETCH(QString, text);
+        QLineEdit* edit = w->field(qPrintable(field));
+        edit->clear();
+        QApplication::clipboard()->setText(pasted);
+        edit->paste();
+        QCOMPARE(edit->text(), text);
     }
 
     void failedApplyKeepsTheFile()
@@ -209,8 +248,15 @@ private slots:
         QCOMPARE(current(w->Mlist()), QStringLiteral("Нихром"));
         QVERIFY(!w->Mlist()->isEnabled());
         QVERIFY(w->pending());
+        w->button("appsv")->click(); // the fields hold 0: refused, the addition waits
+        QCOMPARE(w->messages.messages.last(), QStringLiteral("Плотность материала должна быть положительным числом"));
+        QVERIFY(w->pending() && !w->Mlist()->isEnabled());
+        QVERIFY(!w->data.exists(QStringLiteral("Нихромmat.dat")));
+        w->field("ro")->setText(QStringLiteral("8,4"));
+        w->field("EE")->setText(QStringLiteral("21,6"));
+        w->field("ge")->setText(QStringLiteral("81"));
         w->button("appsv")->click();
-        QCOMPARE(w->data.bytes(QStringLiteral("Нихромmat.dat")), QByteArray("0\r\n0\r\n0\r\n-1\r\n"));
+        QCOMPARE(w->data.bytes(QStringLiteral("Нихромmat.dat")), QByteArray("8,4\r\n21,6\r\n81\r\n-1\r\n"));
         QVERIFY(!w->pending());
     }
 

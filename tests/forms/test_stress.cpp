@@ -8,16 +8,20 @@
 // written, no temporary file stays, and the program goes on working.
 //
 //   PRUZ_STRESS_SEEDS=1-50 PRUZ_STRESS_EVENTS=5000 ./test_stress
-// (seeds as a range or a list "4,9,12"; PRUZ_STRESS_SECONDS bounds each seed)
+// (seeds as a range or a list "4,9,12"; PRUZ_STRESS_SECONDS bounds each seed,
+// 150 by default, and the whole run is allowed that much for each seed)
 
 #include "helpers/datacopy.h"
 #include "helpers/stress_driver.h"
 #include "helpers/stress_inputs.h"
 
+#include "engine/catalogue.h"
+#include "engine/catalogueedit.h"
 #include "engine/peremenn.h"
 #include "engine/textfile.h"
 #include "forms/appstyle.h"
 #include "forms/programwindows.h"
+#include "forms/qtext.h"
 
 #include <QApplication>
 #include <QDir>
@@ -25,6 +29,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <algorithm>
 #include <cstdio>
 #include <exception>
 
@@ -80,6 +85,8 @@ int setting(const char* name, int fallback)
     return ok && value > 0 ? value : fallback;
 }
 
+constexpr int kSecondsPerSeed = 150;
+
 const char* const kTables[] = { "k3.dat", "tau1.dat", "tau2.dat", "sigmab.dat", "sigmdiam.dat" };
 
 QByteArray bytesOf(const QString& path)
@@ -97,15 +104,54 @@ QMap<QString, QByteArray> filesOf(const QString& dir)
 }
 
 // Files added, removed or rewritten with other bytes.
-int changedFiles(const QMap<QString, QByteArray>& before, const QMap<QString, QByteArray>& after)
+QStringList changedFiles(const QMap<QString, QByteArray>& before, const QMap<QString, QByteArray>& after)
 {
     QSet<QString> names;
     for (const QString& name : before.keys() + after.keys())
         names << name;
-    int changed = 0;
+    QStringList changed;
     for (const QString& name : names)
-        changed += before.value(name) != after.value(name) || before.contains(name) != after.contains(name);
+        if (before.value(name) != after.value(name) || before.contains(name) != after.contains(name))
+            changed << name;
     return changed;
+}
+
+// What the catalogue's readers cannot read after the run: the list, and for
+// every listed material its diameters (numbers above zero) and its
+// properties as the calculation converts them; and any file the run wrote
+// that no listed material owns (half an addition).
+QStringList unreadableCatalogue(const std::string& dataDir, const QStringList& changed)
+{
+    QStringList faults;
+    const auto readable = [&faults](const std::string& file, const auto& read) {
+        try {
+            if (!read())
+                faults << qs(file);
+        } catch (const std::exception& e) {
+            faults << qs(file) + QStringLiteral(": ") + QString::fromUtf8(e.what());
+        }
+    };
+    std::vector<std::string> names;
+    readable(kMaterialList, [&] {
+        const auto list = readMaterialNames(dataDir);
+        names = list.value_or(names);
+        return list.has_value();
+    });
+    for (const auto& name : names) {
+        readable(diameterFileName(name), [&] {
+            const auto diameters = readDiameters(dataDir, name);
+            return diameters && !diameters->empty()
+                && std::all_of(diameters->begin(), diameters->end(), diameterAboveZero);
+        });
+        readable(propertiesFileName(name), [&] { return readProperties(dataDir, name).has_value(); });
+    }
+    QStringList owned { qs(kMaterialList) };
+    for (const auto& name : names)
+        owned << qs(diameterFileName(name)) << qs(propertiesFileName(name));
+    for (const QString& file : changed)
+        if (QFile::exists(qs(dataDir) + file) && !owned.contains(file))
+            faults << file + QStringLiteral(" belongs to no listed material");
+    return faults;
 }
 
 QStringList leftovers(const QString& dir)
@@ -158,7 +204,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&windows.form1));
 
         StressDriver driver(random, inputs, files, windows.form1, p);
-        driver.run(events, setting("PRUZ_STRESS_SECONDS", 150));
+        driver.run(events, setting("PRUZ_STRESS_SECONDS", kSecondsPerSeed));
         QStringList counts;
         for (auto it = driver.counts.cbegin(); it != driver.counts.cend(); ++it)
             counts << QStringLiteral("%1 %2").arg(it.key()).arg(it.value());
@@ -166,7 +212,7 @@ private slots:
             "stress seed %u: %d events driven, %d messages, %d questions, %d loads, %d saves, %d data files changed; "
             "%s\n",
             seed, driver.driven, messages.shown, messages.asked, files.loads, files.saves,
-            changedFiles(catalogue, filesOf(data.dir())),
+            int(changedFiles(catalogue, filesOf(data.dir())).size()),
             qPrintable(counts.join(QStringLiteral(", "))));
 
         QVERIFY2(escapedExceptions.isEmpty(), qPrintable(escapedExceptions.join(QStringLiteral("; "))));
@@ -178,6 +224,9 @@ private slots:
             QVERIFY2(bytesOf(data.dir() + name) == tables[name], name);
         QCOMPARE(leftovers(data.dir()), QStringList());
         QCOMPARE(leftovers(folder.path()), QStringList());
+        const QStringList unreadable
+            = unreadableCatalogue(data.dataDir(), changedFiles(catalogue, filesOf(data.dir())));
+        QVERIFY2(unreadable.isEmpty(), qPrintable(unreadable.join(QStringLiteral("; "))));
 
         // The program goes on: New, Save and Load work as on the first day.
         windows.form1.ui.SpeedButton1->click();
@@ -196,6 +245,13 @@ private slots:
 
 int main(int argc, char** argv)
 {
+    // Qt Test's watchdog allows one test function 300 seconds, all its seeds
+    // together; a long run gets what its seeds may take, each bounded by
+    // PRUZ_STRESS_SECONDS, with a minute for starting and checking.
+    if (!qEnvironmentVariableIsSet("QTEST_FUNCTION_TIMEOUT")) {
+        const qint64 seconds = qint64(seeds().size()) * (setting("PRUZ_STRESS_SECONDS", kSecondsPerSeed) + 60);
+        qputenv("QTEST_FUNCTION_TIMEOUT", QByteArray::number(std::max<qint64>(seconds, 300) * 1000));
+    }
     QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
     CheckedApplication app(argc, argv);
     applyAppStyle(app);

@@ -3,8 +3,8 @@
 // written: the message names the file, the old file stays byte for byte,
 // no temporary file is left beside it, and the window goes on working.
 
+#include "helpers/childjob.h"
 #include "helpers/datacopy.h"
-#include "helpers/formtest.h"
 #include "helpers/recorder.h"
 #include "helpers/setup_fixture.h"
 
@@ -12,6 +12,7 @@
 #include "engine/inputform.h"
 #include "engine/peremenn.h"
 #include "engine/textfile.h"
+#include "forms/cataloguelock.h"
 #include "forms/filechooser.h"
 #include "forms/pruzform.h"
 #include "forms/qtext.h"
@@ -26,17 +27,18 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <csignal>
 #include <fcntl.h>
 #include <unistd.h>
 
 namespace {
 
 // How a write is made to fail: one stage of the atomic writer through its
-// fault seam, or the temporary file's descriptor pointed at /dev/full so
-// the data really meets a full device.
-enum Fault { CreateTemp, Write, Flush, Rename, FullDevice };
+// fault seam (numbered as WriteStage), or the temporary file's descriptor
+// pointed at /dev/full so the data really meets a full device.
+enum Fault { CreateTemp, Write, Flush, Rename, Permissions, FullDevice };
 
-const char* const kFaultNames[] = { "create temp", "write", "flush", "rename", "/dev/full" };
+const char* const kFaultNames[] = { "create temp", "write", "flush", "rename", "permissions", "/dev/full" };
 
 // Makes the `write`-th atomic write (counted from 1) fail while it lives.
 class FaultOnWrite {
@@ -206,6 +208,56 @@ private slots:
         closes(w);
     }
 
+    // The properties file of a new material, the last write of an addition:
+    // the addition is taken back whole, list and diameter file.
+    void propertiesOfANewMaterial_data() { faultRows(); }
+    void propertiesOfANewMaterial()
+    {
+        QFETCH(int, fault);
+        SetupWindow w;
+        w.form->show();
+        const auto before = w.files();
+        scriptAddition(w);
+        w.button("addButton")->click();
+        QCOMPARE(fileLines(w, "material.dat"), kShipped + QStringList { "Латунь" });
+        w.field("ro")->setText(QStringLiteral("8,5"));
+        {
+            FaultOnWrite failing(static_cast<Fault>(fault), 1);
+            w.button("appsv")->click();
+        }
+        QCOMPARE(w.messages.messages, QStringList { "Ошибка при записи в Латуньmat.dat" });
+        QCOMPARE(w.files(), before);
+        QCOMPARE(w.tabs()->currentIndex(), 0);
+        QCOMPARE(entries(w.mat()), kShipped);
+        QCOMPARE(w.p.settingsState, 0);
+        closes(w);
+    }
+
+    // A writer killed after its temporary file is complete and before the
+    // rename: the old file is whole, and the temporary file goes at the next
+    // start of the program, unless another program edits the catalogue then.
+    void killedBeforeTheRename()
+    {
+        DataCopy data;
+        const QByteArray before = fileBytes(data.dir() + "material.dat");
+        QProcess child;
+        QVERIFY(startChildJob(child, QStringLiteral("killed-before-rename"), data.dir()));
+        QVERIFY(child.waitForFinished());
+        QCOMPARE(child.exitStatus(), QProcess::CrashExit);
+        QCOMPARE(fileBytes(data.dir() + "material.dat"), before);
+        const QStringList stale = temporaryFiles(data.dir());
+        QCOMPARE(stale.size(), 1);
+        {
+            CatalogueLock editing;
+            QVERIFY(editing.take(data.dataDir()));
+            startProgram(data);
+            QCOMPARE(temporaryFiles(data.dir()), stale);
+        }
+        startProgram(data);
+        QCOMPARE(temporaryFiles(data.dir()), QStringList());
+        QCOMPARE(fileBytes(data.dir() + "material.dat"), before);
+    }
+
     void propertiesFile_data() { faultRows(); }
     void propertiesFile()
     {
@@ -313,6 +365,24 @@ private slots:
     }
 
 private:
+    static QStringList temporaryFiles(const QString& dir)
+    {
+        return QDir(dir).entryList({ QStringLiteral("*.tmp-*") }, QDir::Files | QDir::Hidden);
+    }
+
+    // The program's start on the folder: the main window's first showing.
+    static void startProgram(const DataCopy& data)
+    {
+        QDir::setCurrent(data.dir());
+        Peremenn p;
+        MessageRecorder messages;
+        ScriptedFiles files;
+        TForm1 form(p, messages, files);
+        form.show();
+        QVERIFY(messages.messages.isEmpty());
+        QDir::setCurrent(QDir::tempPath());
+    }
+
     // "Добавить": the name Латунь, one diameter 2, OK.
     static void scriptAddition(SetupWindow& w)
     {
@@ -346,5 +416,25 @@ private:
     }
 };
 
-PRUZ_FORM_TEST_MAIN(TestWriteFaults)
+// The child dies by SIGKILL, as from a power cut or the task manager, the
+// moment its temporary file is complete and synced.
+int writeKilledBeforeRename(const QString& dataDir)
+{
+    setWriteFaultInjector([](WriteStage stage) {
+        if (stage == WriteStage::Rename) {
+            sayReady();
+            ::raise(SIGKILL);
+        }
+        return false;
+    });
+    writeDataLines(ss(dataDir), "material.dat", { "Латунь" });
+    return 0;
+}
+
+int main(int argc, char** argv)
+{
+    runChildJobIfAsked({ { "killed-before-rename", writeKilledBeforeRename } });
+    TestWriteFaults test;
+    return runStyledTest(test, argc, argv);
+}
 #include "test_writefaults.moc"

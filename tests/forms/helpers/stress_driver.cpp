@@ -3,9 +3,11 @@
 #include "stress_events.h"
 #include "stress_inputs.h"
 
+#include "engine/catalogueedit.h"
 #include "engine/peremenn.h"
 #include "engine/textfile.h"
 #include "forms/pruzform.h"
+#include "forms/qtext.h"
 #include "forms/rascet.h"
 
 #include <QAbstractButton>
@@ -30,6 +32,14 @@
 using namespace stress;
 
 namespace {
+
+PropertiesText fieldsOf(QWidget* settings)
+{
+    const auto text = [settings](const char* name) {
+        return ss(settings->findChild<QLineEdit*>(QLatin1String(name))->text());
+    };
+    return { text("ro"), text("EE"), text("ge"), 0 };
+}
 
 // Widgets of `window` itself (not of windows it owns) that the user sees.
 template <class W>
@@ -194,11 +204,12 @@ void StressDriver::act(QWidget* window)
 }
 
 // The disk fails the next file the program writes, at one stage of the
-// write.
+// write (any stage but the descriptor's, which the hook covers).
 void StressDriver::failNextWrite(QWidget* window)
 {
     count(QStringLiteral("next write fails"), window);
-    setWriteFaultInjector([stage = static_cast<WriteStage>(random_.below(4)), armed = true](WriteStage at) mutable {
+    const int stages = static_cast<int>(WriteStage::Permissions) + 1;
+    setWriteFaultInjector([stage = static_cast<WriteStage>(random_.below(stages)), armed = true](WriteStage at) mutable {
         const bool fails = armed && at == stage;
         armed = armed && !fails;
         return fails;
@@ -210,7 +221,7 @@ void StressDriver::copyText(QWidget* window)
 {
     count(QStringLiteral("clipboard"), window);
     QApplication::clipboard()->setText(
-        random_.chance(20) ? QString(random_.between(100, 5000), QLatin1Char('5')) : inputs_.anyText());
+        random_.chance(20) ? QString(random_.between(100, 5000), QLatin1Char('5')) : inputs_.clipboardText());
 }
 
 void StressDriver::pressKey(QWidget* window)
@@ -418,6 +429,7 @@ void StressDriver::leaveSettings(QWidget* settings)
     if (close->isEnabled())
         return click(close);
     if (apply->isEnabled() && apply->isVisible() && answers_ % 2 == 1) {
+        mendProperties(settings);
         click(apply);
         return checkApplied(settings);
     }
@@ -466,12 +478,25 @@ void StressDriver::finish()
 
 // After "Применить" with a material selected, "Закрыть" is enabled again
 // (whether the properties file could be written or not).
+// "Применить" refuses a density or modulus that is no positive number and
+// stays pending; otherwise, with a material selected, it makes the window
+// clean.
 void StressDriver::checkApplied(QWidget* settings)
 {
     auto* close = settings->findChild<QAbstractButton*>(QStringLiteral("closeButton"));
     auto* list = settings->findChild<QAbstractItemView*>(QStringLiteral("Mlist"));
-    if (!close->isEnabled() && list->currentIndex().isValid())
+    if (!close->isEnabled() && list->currentIndex().isValid() && propertiesRefusal(fieldsOf(settings)).empty())
         problem(QStringLiteral("\"Применить\" with a material selected left \"Закрыть\" disabled"));
+}
+
+// The user types a number into each field "Применить" would refuse.
+void StressDriver::mendProperties(QWidget* settings)
+{
+    for (const char* name : { "ro", "EE", "ge" }) {
+        auto* field = settings->findChild<QLineEdit*>(QLatin1String(name));
+        if (!diameterAboveZero(ss(field->text())))
+            field->setText(inputs_.number(1, 100, 2));
+    }
 }
 
 void StressDriver::checkInterlock()

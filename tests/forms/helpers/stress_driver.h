@@ -55,6 +55,7 @@ private:
     void leaveSettings(QWidget* settings);
     void checkInterlock();
     void checkApplied(QWidget* settings);
+    void mendProperties(QWidget* settings);
     void problem(const QString& text);
     void count(const QString& action, const QWidget* window);
 

@@ -56,18 +56,22 @@ QString StressInputs::fieldText(const QString& field)
     return anyText();
 }
 
-QString StressInputs::anyText()
+QString StressInputs::anyText() { return textOf(kAlphabet); }
+
+QString StressInputs::clipboardText() { return textOf(kAlphabet + QStringLiteral("\r\n\x1A")); }
+
+QString StressInputs::textOf(const QString& alphabet)
 {
     QString text;
     const int length = random_.below(14);
     for (int k = 0; k < length; ++k) {
         // The emoji is two UTF-16 units; take both or neither.
-        int at = random_.below(int(kAlphabet.size()));
-        if (kAlphabet.at(at).isLowSurrogate())
+        int at = random_.below(int(alphabet.size()));
+        if (alphabet.at(at).isLowSurrogate())
             --at;
-        text += kAlphabet.at(at);
-        if (kAlphabet.at(at).isHighSurrogate())
-            text += kAlphabet.at(at + 1);
+        text += alphabet.at(at);
+        if (alphabet.at(at).isHighSurrogate())
+            text += alphabet.at(at + 1);
     }
     return text;
 }

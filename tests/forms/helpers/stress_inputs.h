@@ -40,6 +40,9 @@ public:
     QString fieldText(const QString& field);
     // Any text the user might type or paste anywhere.
     QString anyText();
+    // Text copied from elsewhere: the same, and now and then the line breaks
+    // and Ctrl-Z a spreadsheet cell or an old text file brings along.
+    QString clipboardText();
 
     // 22 lines of a sound input data file for a spring that can mostly be
     // calculated, naming a material of the current catalogue.
@@ -53,6 +56,7 @@ public:
 
 private:
     QString writeFile(const QByteArray& bytes);
+    QString textOf(const QString& alphabet);
 
     StressRandom& random_;
     std::string dataDir_;

@@ -1,0 +1,129 @@
+#include "app/programstart.h"
+
+#include "engine/datafolder.h"
+#include "forms/appstyle.h"
+#include "forms/messages.h"
+#include "forms/pruzform.h"
+#include "forms/qtext.h"
+#include "forms/sketchresources.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QHash>
+#include <QIcon>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+#include <iostream>
+
+namespace {
+
+const QString kDataOption = QStringLiteral("data");
+const QString kListOption = QStringLiteral("list-materials");
+
+void defineOptions(QCommandLineParser& parser)
+{
+    parser.setApplicationDescription(
+        QStringLiteral("The calculator of helical compression springs after ОСТ 5.9539-80 (Russian\n"
+                       "interface); pruzcalc prints the same report without windows.\n\n")
+        + qs(catalogueHelp(processCataloguePlaces(std::nullopt))).trimmed());
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addOption(QCommandLineOption(kDataOption,
+        QStringLiteral("Catalogue folder to use instead of the user's catalogue."), QStringLiteral("DIR")));
+    QCommandLineOption list(kListOption, QStringLiteral("Print the material list after start-up and quit."));
+    list.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOption(list);
+}
+
+void setIdentity()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("pruz"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(PRUZ_VERSION));
+}
+
+// The file dialog's names of folders and drives, which Qt's Russian
+// catalogue does not have under the context Qt 6 asks for.
+class FileTypeNames : public QTranslator {
+public:
+    using QTranslator::QTranslator;
+    bool isEmpty() const override { return false; }
+    QString translate(const char* context, const char* source, const char*, int) const override
+    {
+        static const QHash<QByteArray, QString> names {
+            { "Folder", QStringLiteral("Папка") },
+            { "Drive", QStringLiteral("Диск") },
+            { "Unknown", QStringLiteral("Неизвестный") },
+        };
+        return qstrcmp(context, "QAbstractFileIconProvider") == 0 ? names.value(source) : QString();
+    }
+};
+
+// Qt's own texts (file and print dialogs, standard buttons, the context
+// menu of text fields) in Russian whatever the desktop's language, as the
+// rest of the program is. Without Debian's qt6-translations-l10n they stay
+// English.
+void loadQtTranslations(QApplication& app)
+{
+    auto* qt = new QTranslator(&app);
+    if (qt->load(QStringLiteral("qtbase_ru"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(qt);
+    QCoreApplication::installTranslator(new FileTypeNames(&app));
+}
+
+} // namespace
+
+std::optional<int> answerInfoOptions(int argc, char** argv)
+{
+    const QStringList info { "-h", "--help", "-?", "--help-all", "-v", "--version" };
+    bool asked = false;
+    for (int k = 1; k < argc; ++k)
+        asked = asked || info.contains(QString::fromLocal8Bit(argv[k]));
+    if (!asked)
+        return std::nullopt;
+    QCoreApplication core(argc, argv);
+    setIdentity();
+    QCommandLineParser parser;
+    defineOptions(parser);
+    parser.process(core); // prints the answer and ends the program
+    return 0;
+}
+
+StartOptions readStartOptions(const QApplication& app)
+{
+    QCommandLineParser parser;
+    defineOptions(parser);
+    parser.process(app);
+    StartOptions options;
+    if (parser.isSet(kDataOption))
+        options.dataDir = ss(parser.value(kDataOption));
+    options.listMaterials = parser.isSet(kListOption);
+    return options;
+}
+
+void prepareApplication(QApplication& app)
+{
+    applyAppStyle(app);
+    setIdentity();
+    QGuiApplication::setDesktopFileName(QStringLiteral(PRUZ_APP_ID));
+    initSketchResources();
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/sketch/pruz.svg")));
+    loadQtTranslations(app);
+}
+
+std::optional<std::string> openProgramCatalogue(const std::optional<std::string>& dataDir, Messages& messages)
+{
+    const Catalogue catalogue = openCatalogue(processCataloguePlaces(dataDir));
+    if (!catalogue.dir.empty())
+        return catalogue.dir;
+    std::cerr << catalogue.failure << '\n';
+    messages.message(qs(catalogue.failure));
+    return std::nullopt;
+}
+
+void printMaterialList(const TForm1& form)
+{
+    for (int k = 0; k < form.ui.material->count(); ++k)
+        std::cout << ss(form.ui.material->itemText(k)) << '\n';
+    std::cout.flush();
+}

@@ -1,0 +1,40 @@
+#pragma once
+// The steps of the program's start before its windows: the command line,
+// the application's identity with Qt's own texts in Russian, and the
+// catalogue (engine/datafolder.h). app/main.cpp runs them in this order;
+// the start-up benchmark runs the same.
+
+#include <optional>
+#include <string>
+
+class QApplication;
+class Messages;
+class TForm1;
+
+struct StartOptions {
+    std::optional<std::string> dataDir; // --data DIR
+    // Hidden --list-materials: print the material list the main window
+    // shows after start-up, one per line, and quit. Lets a test see that an
+    // installed program comes up with its catalogue.
+    bool listMaterials = false;
+};
+
+// Answers --help and --version, which need no window system, and returns
+// the exit status; nullopt for any other command line.
+std::optional<int> answerInfoOptions(int argc, char** argv);
+
+// The options, read after QApplication has taken its own; a wrong one ends
+// the program with a message.
+StartOptions readStartOptions(const QApplication& app);
+
+// Name, version, desktop id, icon, the windows' font, and Qt's Russian
+// translations.
+void prepareApplication(QApplication& app);
+
+// The catalogue folder (ending with "/"), or nullopt after a message that
+// names the places looked at.
+std::optional<std::string> openProgramCatalogue(
+    const std::optional<std::string>& dataDir, Messages& messages);
+
+// What --list-materials prints.
+void printMaterialList(const TForm1& form);

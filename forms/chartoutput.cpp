@@ -1,0 +1,63 @@
+#include "forms/chartoutput.h"
+
+#include "forms/chartpaint.h"
+
+#include <QBuffer>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSvgGenerator>
+
+namespace {
+
+const QString kTitle = QStringLiteral("Характеристика пружины");
+
+} // namespace
+
+bool paintChartPage(QPagedPaintDevice& device, const Characteristic& chart)
+{
+    QPainter painter;
+    if (!painter.begin(&device))
+        return false;
+    const double scale = device.logicalDpiX() / 96.0;
+    const double width = device.width() / scale;
+    const QSizeF canvas(width, std::min(device.height() / scale, 0.75 * width));
+    painter.scale(scale, scale);
+    paintCharacteristic(painter, canvas, chart);
+    return painter.end();
+}
+
+QByteArray chartPdf(const Characteristic& chart)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter pdf(&buffer);
+        pdf.setTitle(kTitle);
+        pdf.setCreator(QStringLiteral("pruz"));
+        pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
+            QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
+        if (!paintChartPage(pdf, chart))
+            return {};
+    }
+    return buffer.data();
+}
+
+QByteArray chartSvg(const Characteristic& chart, const QSize& size)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QSvgGenerator svg;
+    svg.setOutputDevice(&buffer);
+    svg.setSize(size);
+    svg.setViewBox(QRect(QPoint(), size));
+    svg.setResolution(96);
+    svg.setTitle(kTitle);
+    QPainter painter;
+    if (!painter.begin(&svg))
+        return {};
+    paintCharacteristic(painter, QSizeF(size), chart);
+    if (!painter.end())
+        return {};
+    return buffer.data();
+}

@@ -1,0 +1,137 @@
+#include "engine/characteristic.h"
+#include "engine/peremenn.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+
+namespace {
+
+// The record after the complete calculation of examples/wire-class2.rid
+// (working stroke given: pressed to F3 the coils just touch).
+Peremenn wireClass2()
+{
+    return Peremenn { .materialName = "Проволока II класса",
+        .F1 = 100,
+        .F2 = 300,
+        .D1 = 20,
+        .F3 = 375,
+        .tau = 456,
+        .tau3 = 375.400369162088,
+        .tau2 = 300.32029532967,
+        .nCalc = 26,
+        .d = 4,
+        .c = 13.2973170194071,
+        .S1 = 7.52030602960019,
+        .S2 = 22.5609180888006,
+        .S3 = 28.2011476110007,
+        .N1 = 28,
+        .L3 = 110,
+        .L0calc = 138.201147611001,
+        .L1 = 130.680841581401,
+        .L2 = 115.6402295222,
+        .calcComplete = true };
+}
+
+std::vector<std::string> labels(const Characteristic& chart)
+{
+    std::vector<std::string> texts { chart.title, chart.allowableLabel, chart.solid.label };
+    for (const LoadPoint& point : chart.points)
+        texts.insert(texts.end(), { point.forceLabel, point.deflectionLabel, point.stressLabel });
+    for (const LengthMark& mark : chart.lengths)
+        texts.push_back(mark.label);
+    return texts;
+}
+
+TEST(Characteristic, LabelsAndScalesOfAKnownSpring)
+{
+    const Characteristic chart = characteristic(wireClass2());
+    EXPECT_EQ(chart.refusal, "");
+    EXPECT_EQ(labels(chart),
+        (std::vector<std::string> { "Проволока II класса;  d = 4 мм;  D1 = 20 мм;  n = 26;  c = 13,3 Н/мм",
+            "[τ] = 456 МПа", "", "F1 = 100 Н", "S1 = 7,52 мм", "", "F2 = 300 Н", "S2 = 22,56 мм",
+            "τ2* = 300,3 МПа", "F3 = 375 Н", "S3 = 28,2 мм", "τ3* = 375,4 МПа", "L0 = 138,2", "L1 = 130,7",
+            "L2 = 115,6", "L3 = Lсж = 110" }));
+    EXPECT_TRUE(chart.solidOnScale && chart.allowableOnScale);
+    EXPECT_DOUBLE_EQ(chart.stressPerForce, 375.400369162088 / 375);
+    EXPECT_DOUBLE_EQ(chart.deflectionScale.top, 30);
+    EXPECT_DOUBLE_EQ(chart.deflectionScale.step, 5);
+    // room for the allowable stress, 455,5 N on the force scale
+    EXPECT_DOUBLE_EQ(chart.forceScale.top, 500);
+    EXPECT_DOUBLE_EQ(chart.stressScale.top, 500 * 375.400369162088 / 375);
+    EXPECT_DOUBLE_EQ(chart.stressScale.step, 100);
+}
+
+TEST(Characteristic, RefusesValuesItCannotDraw)
+{
+    const std::pair<const char*, std::function<void(Peremenn&)>> cases[]
+        = { { "no deflection", [](Peremenn& p) { p.S3 = 0; } },
+              { "negative force", [](Peremenn& p) { p.F1 = -100; } },
+              { "not a number", [](Peremenn& p) { p.L0calc = std::nan(""); } } };
+    for (const auto& [name, change] : cases) {
+        Peremenn p = wireClass2();
+        change(p);
+        const Characteristic chart = characteristic(p);
+        EXPECT_EQ(chart.refusal.rfind("Результаты расчета не позволяют построить характеристику", 0), 0u)
+            << name;
+        EXPECT_TRUE(chart.points.empty()) << name;
+    }
+}
+
+TEST(Characteristic, MarksTheSolidLengthWhereItFalls)
+{
+    struct {
+        double freeLength; // L0calc; L3 follows it
+        const char* l3Label;
+        const char* solidLabel;
+        bool onScale;
+        double deflectionTop;
+    } const cases[] = { { 138.201147611001, "L3 = Lсж = 110", "", true, 30 }, // touching at F3
+        { 145, "L3 = 116,8", "Lсж = 110", true, 40 }, // solid at 35 mm: the scale reaches it
+        // solid at 70 mm, far past S3: noted, the scale stays with the loads
+        { 180, "L3 = 151,8", "Lсж = 110 мм при S = 70 мм", false, 30 } };
+    for (const auto& c : cases) {
+        Peremenn p = wireClass2();
+        p.L0calc = c.freeLength;
+        p.L3 = p.L0calc - p.S3;
+        const Characteristic chart = characteristic(p);
+        EXPECT_EQ(chart.lengths.back().label, c.l3Label);
+        EXPECT_EQ(chart.solid.label, c.solidLabel);
+        EXPECT_EQ(chart.solidOnScale, c.onScale) << c.freeLength;
+        EXPECT_NEAR(chart.solid.deflection, c.freeLength - 110, 1e-9);
+        EXPECT_DOUBLE_EQ(chart.deflectionScale.top, c.deflectionTop) << c.freeLength;
+    }
+}
+
+TEST(Characteristic, AllowableStressFarAboveTheLoadsIsNotedOffTheScale)
+{
+    Peremenn p = wireClass2();
+    p.tau = 1200; // 1199 N on the force scale, past 1,6 × F3
+    const Characteristic chart = characteristic(p);
+    EXPECT_FALSE(chart.allowableOnScale);
+    EXPECT_DOUBLE_EQ(chart.forceScale.top, 500); // from 1,2 × F3, the room for F3's label
+}
+
+TEST(ChartScale, StepsOfOneTwoOrFiveTimesAPowerOfTen)
+{
+    // largest, most steps, step, top
+    const double cases[][4] = { { 29.6, 8, 5, 30 }, { 492, 8, 100, 500 }, { 1, 8, 0.2, 1 }, { 7, 8, 1, 7 },
+        { 0.3, 3, 0.1, 0.3 }, { 0.0042, 8, 0.001, 0.005 }, { 12000, 8, 2000, 12000 }, { 0, 8, 0, 0 } };
+    for (const auto& c : cases) {
+        const ChartScale scale = chartScale(c[0], static_cast<int>(c[1]));
+        EXPECT_DOUBLE_EQ(scale.step, c[2]) << c[0];
+        EXPECT_DOUBLE_EQ(scale.top, c[3]) << c[0];
+    }
+}
+
+TEST(ChartNumber, FourSignificantDigitsOrWholeUnits)
+{
+    const std::pair<double, const char*> cases[] = { { 7.52030602960019, "7,52" },
+        { 138.201147611001, "138,2" }, { 22.5609180888006, "22,56" }, { 12345.4, "12345" },
+        { 0.0123456, "0,01235" }, { 9.99951, "10" }, { 0, "0" }, { 110, "110" }, { -3.14159, "-3,142" } };
+    for (const auto& [value, text] : cases)
+        EXPECT_EQ(chartNumber(value), text) << value;
+}
+
+} // namespace

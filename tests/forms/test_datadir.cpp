@@ -1,0 +1,63 @@
+// The main window reads the catalogue handed to it, whatever the working
+// directory: at start-up and again when the settings window closes.
+#include "engine/peremenn.h"
+#include "forms/filechooser.h"
+#include "forms/pruzform.h"
+#include "helpers/datacopy.h"
+#include "helpers/formtest.h"
+#include "helpers/onmodal.h"
+#include "helpers/recorder.h"
+
+#include <QDialog>
+#include <QTemporaryDir>
+
+namespace {
+
+struct NoFiles : FileChooser {
+    QString openFile(QWidget*) override { return {}; }
+    QString saveFile(QWidget*) override { return {}; }
+};
+
+QStringList materials(const TForm1& form)
+{
+    QStringList out;
+    for (int k = 0; k < form.ui.material->count(); ++k)
+        out << form.ui.material->itemText(k);
+    return out;
+}
+
+} // namespace
+
+class TestDataDir : public QObject {
+    Q_OBJECT
+
+private slots:
+    void handedInFolderIsTheDataDirectory()
+    {
+        DataCopy data;
+        data.write("material.dat", { "60С2А", "БрБ2" });
+        QTemporaryDir elsewhere; // the working directory holds no catalogue
+        QDir::setCurrent(elsewhere.path());
+        Peremenn p;
+        MessageRecorder messages;
+        NoFiles files;
+        TForm1 form(p, messages, files);
+        form.setDataDir(data.dataDir());
+
+        form.show();
+        QCOMPARE(p.dataDir, data.dataDir());
+        QCOMPARE(materials(form), QStringList({ "60С2А", "БрБ2" }));
+
+        data.write("material.dat", { "БрБ2" });
+        OnModal close([](QWidget* modal) { qobject_cast<QDialog*>(modal)->accept(); });
+        form.ui.SpeedButton4->click();
+        QVERIFY(close.fired());
+        QCOMPARE(p.dataDir, data.dataDir());
+        QCOMPARE(materials(form), QStringList({ "БрБ2" }));
+        QCOMPARE(messages.messages, QStringList());
+        QDir::setCurrent(QDir::tempPath());
+    }
+};
+
+PRUZ_FORM_TEST_MAIN(TestDataDir)
+#include "test_datadir.moc"

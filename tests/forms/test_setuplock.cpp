@@ -1,0 +1,153 @@
+// The settings windows of two programs on one data folder: the first edits
+// the catalogue, the second may only look; the lock of a program that died
+// is taken over; and a material list changed under the window (by a program
+// that does not lock) is never overwritten.
+
+#include "helpers/childjob.h"
+#include "helpers/setup_fixture.h"
+
+#include "forms/VievI.h"
+#include "forms/cataloguelock.h"
+#include "forms/qtext.h"
+#include "forms/setup.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QSysInfo>
+#include <QTabWidget>
+#include <QTest>
+
+#include <thread>
+
+namespace {
+
+const QStringList kShipped { "Проволока I класса", "Проволока II класса", "60С2А", "50ХФА", "51ХФА", "40Х13",
+    "12Х18Н10Т", "ХН77ТЮР", "БрКМц3-1", "БрОЦ4-3", "БрБ2" };
+
+// The child holds the lock of the folder until it is killed.
+int holdLock(const QString& dataDir)
+{
+    CatalogueLock lock;
+    if (!lock.take(ss(dataDir)))
+        return 1;
+    sayReady();
+    std::this_thread::sleep_for(std::chrono::minutes(5));
+    return 0;
+}
+
+// Everything in the window that would write is disabled; what only shows
+// the catalogue works.
+void checkOnlyLooks(SetupWindow& w)
+{
+    QVERIFY(w.form->readOnly());
+    for (const char* writes : { "addButton", "deleteButton", "editButton", "appsv" })
+        QVERIFY2(!w.button(writes)->isEnabled(), writes);
+    QVERIFY(w.button("closeButton")->isEnabled());
+    QVERIFY(w.form->findChild<QLabel*>(QStringLiteral("readOnlyNote"))->isVisible());
+    QCOMPARE(entries(w.mat()), kShipped);
+    QVERIFY(w.diametr()->count() > 0);
+    w.showProperties();
+    w.Mlist()->setCurrentRow(2);
+    QCOMPARE(w.field("ro")->text(), QStringLiteral("7,68"));
+    QVERIFY(w.field("ro")->isReadOnly() && !w.groupItem(2)->isEnabled());
+    QVERIFY(!w.pending());
+    w.button("ik3")->click();
+    QVERIFY(w.form->findChild<TForm5*>()->isVisible());
+}
+
+} // namespace
+
+class TestSetupLock : public QObject {
+    Q_OBJECT
+
+private slots:
+    void secondWindowOnTheFolderOnlyLooks()
+    {
+        SetupWindow first;
+        SetupWindow second;
+        second.p.dataDir = first.p.dataDir;
+        first.form->show();
+        QVERIFY(!first.form->readOnly());
+        second.form->show();
+        QTRY_COMPARE(second.messages.messages,
+            QStringList { QStringLiteral("Каталог материалов этой папки сейчас изменяется в другом окне программы "
+                                         "(процесс %1 на компьютере %2). Настройки открыты только для просмотра.")
+                              .arg(QCoreApplication::applicationPid())
+                              .arg(QSysInfo::machineHostName()) });
+        checkOnlyLooks(second);
+        second.button("closeButton")->click();
+
+        // Once the first has closed, the next opening may edit.
+        first.button("closeButton")->click();
+        second.messages.messages.clear();
+        second.form->show();
+        QVERIFY(!second.form->readOnly());
+        QVERIFY(second.messages.messages.isEmpty());
+        QVERIFY(second.button("addButton")->isEnabled());
+        QVERIFY(!second.form->findChild<QLabel*>(QStringLiteral("readOnlyNote"))->isVisible());
+    }
+
+    void lockOfAKilledProgramIsTakenOver()
+    {
+        SetupWindow w;
+        QProcess child;
+        QVERIFY(startChildJob(child, QStringLiteral("hold-lock"), qs(w.p.dataDir)));
+        w.form->show();
+        QVERIFY(w.form->readOnly()); // the child lives and holds it
+        w.button("closeButton")->click();
+        child.kill();
+        QVERIFY(child.waitForFinished());
+        QVERIFY(w.data.exists(QString::fromLatin1(kCatalogueLockName))); // left behind
+
+        w.messages.messages.clear();
+        w.form->show();
+        QVERIFY(!w.form->readOnly());
+        QVERIFY(w.messages.messages.isEmpty());
+        w.button("closeButton")->click();
+        QVERIFY(!w.data.exists(QString::fromLatin1(kCatalogueLockName)));
+    }
+
+    // Another program that does not lock (an older version, a text editor)
+    // added "Бронза" while the window was open.
+    void listChangedUnderTheWindowIsKept_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::newRow("adding") << "addButton";
+        QTest::newRow("deleting") << "deleteButton";
+    }
+    void listChangedUnderTheWindowIsKept()
+    {
+        QFETCH(QString, action);
+        SetupWindow w;
+        w.form->show();
+        const QByteArray changed = catalogueBytes(kShipped + QStringList { "Бронза" });
+        w.data.write(QStringLiteral("material.dat"), changed);
+        w.player.then(nameStep(QStringLiteral("Латунь")));
+        w.player.then(diameterListStep(1));
+        w.player.then(diameterStep(QStringLiteral("2")));
+        w.messages.answers = { true };
+        w.button(qPrintable(action))->click();
+
+        QCOMPARE(w.messages.messages,
+            QStringList { "Список материалов в material.dat изменила другая программа, пока было открыто это окно. "
+                          "Изменение не записано; список прочитан заново." });
+        QCOMPARE(w.data.bytes(QStringLiteral("material.dat")), changed);
+        QCOMPARE(entries(w.mat()), kShipped + QStringList { "Бронза" });
+        QVERIFY(!w.data.exists(QStringLiteral("Латунь.dat")));
+        QVERIFY(w.data.exists(QStringLiteral("Проволока I класса.dat")));
+        QVERIFY(!w.pending());
+        QCOMPARE(w.p.settingsState, 0);
+        QVERIFY(w.tabs()->isTabEnabled(0));
+    }
+};
+
+int main(int argc, char** argv)
+{
+    runChildJobIfAsked({ { "hold-lock", holdLock } });
+    TestSetupLock test;
+    return runStyledTest(test, argc, argv);
+}
+
+#include "test_setuplock.moc"
