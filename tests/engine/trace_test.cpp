@@ -339,20 +339,32 @@ INSTANTIATE_TEST_SUITE_P(Calculations, EveryLine,
         TraceCase{"ArithmeticFault", [](auto&, auto& p, auto&) { spring(p, kSteel, 500, 500, 30, 20); }}),
     [](const auto& info) { return std::string(info.param.name); });
 
-class MissingFile : public Traced, public testing::WithParamInterface<const char*> {};
+struct MissingCase {
+    const char* name;
+    const char* file;
+    const char* material;
+};
+
+void PrintTo(const MissingCase& c, std::ostream* os) { *os << c.name; }
+
+class MissingFile : public Traced, public testing::WithParamInterface<MissingCase> {};
 
 TEST_P(MissingFile, EndsWithItsMessageTraced)
 {
-    std::filesystem::remove(dir.path() + GetParam());
-    spring(p, std::string(GetParam()).starts_with("sigm") ? "БрБ2" : kSteel, 100, 500, 30, 20);
+    std::filesystem::remove(dir.path() + GetParam().file);
+    spring(p, GetParam().material, 100, 500, 30, 20);
     runAndCheck();
     ASSERT_FALSE(trace.steps.empty());
     EXPECT_EQ(trace.steps.back().kind, StepKind::Message);
-    EXPECT_EQ(trace.steps.back().text, "no " + std::string(GetParam()));
+    EXPECT_EQ(trace.steps.back().text, "no " + std::string(GetParam().file));
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, MissingFile,
-    testing::Values("60С2Аmat.dat", "tau2.dat", "k3.dat", "60С2А.dat", "sigmdiam.dat", "sigmab.dat"));
+    testing::Values(MissingCase{"Properties", "60С2Аmat.dat", kSteel}, MissingCase{"StressTable", "tau2.dat", kSteel},
+        MissingCase{"K3", "k3.dat", kSteel}, MissingCase{"Diameters", "60С2А.dat", kSteel},
+        MissingCase{"TabulatedDiameters", "sigmdiam.dat", "БрБ2"},
+        MissingCase{"Strengths", "sigmab.dat", "БрБ2"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 // Springs drawn at random over the shipped catalogue, both modes, the
 // diameter question answered with a listed diameter or cancelled.
