@@ -7,9 +7,9 @@
 // text is built.
 //
 // A value is traced where it is worked out (value(), or line() when its
-// report line follows at once); a report line written later takes the last
-// untraced-to-the-report step of its value, so the step and the line show
-// the same number.
+// report line follows at once); a report line written later goes to the
+// last step of its value that has no report line yet, so the step and the
+// line show the same number.
 
 #include "engine/datafiles.h"
 #include "engine/trace.h"
@@ -72,7 +72,7 @@ public:
     bool chooseDiameter();
     // Records `lhs relation rhs` and its verdict; returns `passed`.
     bool check(CheckSide lhs, const char* relation, CheckSide rhs, bool passed);
-    // A new step of the trace. Only while tracing.
+    // A new step of the trace. Only while tracing (tracing() true).
     TraceStep& addStep(StepKind kind);
     // A look-up step: the file (empty for a table of the program), the line
     // used (from 1; 0 for none), its text and why that line.

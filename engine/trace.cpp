@@ -8,25 +8,9 @@
 
 const char* stepKindName(StepKind kind)
 {
-    switch (kind) {
-    case StepKind::Input:
-        return "input";
-    case StepKind::Value:
-        return "value";
-    case StepKind::Lookup:
-        return "lookup";
-    case StepKind::Check:
-        return "check";
-    case StepKind::Message:
-        return "message";
-    case StepKind::Choice:
-        return "choice";
-    case StepKind::Line:
-        return "line";
-    case StepKind::Error:
-        return "error";
-    }
-    return "";
+    // In the order of the enumeration.
+    static const char* const names[] = { "input", "value", "lookup", "check", "message", "choice", "line", "error" };
+    return names[static_cast<size_t>(kind)];
 }
 
 void Trace::addError(const std::string& text)

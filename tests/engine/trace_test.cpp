@@ -128,8 +128,8 @@ const std::map<std::string, std::set<std::string>> kKeys = {
 std::string keyOf(const std::string& line)
 {
     const size_t eq = line.rfind('=');
-    size_t start = line.find_last_of(" *", eq - 1);
-    return line.substr(start == std::string::npos ? 0 : start + 1, eq - (start == std::string::npos ? 0 : start + 1));
+    const size_t start = line.find_last_of(" *", eq - 1) + 1; // 0 when none: npos + 1
+    return line.substr(start, eq - start);
 }
 
 // What every calculation's trace must hold against its report, messages
@@ -262,6 +262,15 @@ TEST_P(EveryLine, HasItsStepWithTheSameValue)
 const char* const kWire2 = "Проволока II класса";
 const char* const kSteel = "60С2А";
 
+// A spring of the material whose data file `file` is missing.
+auto missing(const char* file, const char* material)
+{
+    return [=](TempDataDir& dir, Peremenn& p, RecordingHost&) {
+        std::filesystem::remove(dir.path() + file);
+        spring(p, material, 100, 500, 30, 20);
+    };
+}
+
 INSTANTIATE_TEST_SUITE_P(Calculations, EveryLine,
     testing::Values(
         TraceCase{"FirstTable", [](auto&, auto& p, auto&) { spring(p, kWire2, 100, 300, 20, 15); }},
@@ -336,34 +345,12 @@ INSTANTIATE_TEST_SUITE_P(Calculations, EveryLine,
                 spring(p, kWire2, 100, 300, 20, 15);
             }},
         TraceCase{"ImpactCheck", [](auto&, auto& p, auto&) { spring(p, kSteel, 200, 500, 30, 20, 10); }},
-        TraceCase{"ArithmeticFault", [](auto&, auto& p, auto&) { spring(p, kSteel, 500, 500, 30, 20); }}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-struct MissingCase {
-    const char* name;
-    const char* file;
-    const char* material;
-};
-
-void PrintTo(const MissingCase& c, std::ostream* os) { *os << c.name; }
-
-class MissingFile : public Traced, public testing::WithParamInterface<MissingCase> {};
-
-TEST_P(MissingFile, EndsWithItsMessageTraced)
-{
-    std::filesystem::remove(dir.path() + GetParam().file);
-    spring(p, GetParam().material, 100, 500, 30, 20);
-    runAndCheck();
-    ASSERT_FALSE(trace.steps.empty());
-    EXPECT_EQ(trace.steps.back().kind, StepKind::Message);
-    EXPECT_EQ(trace.steps.back().text, "no " + std::string(GetParam().file));
-}
-
-INSTANTIATE_TEST_SUITE_P(Files, MissingFile,
-    testing::Values(MissingCase{"Properties", "60С2Аmat.dat", kSteel}, MissingCase{"StressTable", "tau2.dat", kSteel},
-        MissingCase{"K3", "k3.dat", kSteel}, MissingCase{"Diameters", "60С2А.dat", kSteel},
-        MissingCase{"TabulatedDiameters", "sigmdiam.dat", "БрБ2"},
-        MissingCase{"Strengths", "sigmab.dat", "БрБ2"}),
+        TraceCase{"ArithmeticFault", [](auto&, auto& p, auto&) { spring(p, kSteel, 500, 500, 30, 20); }},
+        TraceCase{"NoProperties", missing("60С2Аmat.dat", kSteel)},
+        TraceCase{"NoStressTable", missing("tau2.dat", kSteel)}, TraceCase{"NoK3", missing("k3.dat", kSteel)},
+        TraceCase{"NoDiameters", missing("60С2А.dat", kSteel)},
+        TraceCase{"NoTabulatedDiameters", missing("sigmdiam.dat", "БрБ2")},
+        TraceCase{"NoStrengths", missing("sigmab.dat", "БрБ2")}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // Springs drawn at random over the shipped catalogue, both modes, the
