@@ -1,10 +1,12 @@
 // One whole calculation on the shipped data against a baseline that only
-// opens and reads the files that calculation reads.
+// opens and reads the files that calculation reads; and the same
+// calculation with its trace recorded against the plain one.
 #include "bench/ratio.h"
 #include "engine/calc.h"
 #include "engine/calchost.h"
 #include "engine/peremenn.h"
 #include "engine/textfile.h"
+#include "engine/trace.h"
 
 namespace {
 
@@ -55,6 +57,18 @@ void Calculation(benchmark::State& state)
 }
 BENCHMARK(Calculation);
 
+void TracedCalculation(benchmark::State& state)
+{
+    NullHost host;
+    Trace trace;
+    for (auto _ : state) {
+        Peremenn p = example();
+        if (!runCalculation(p, host, &trace) || host.lines != 35 || trace.steps.empty())
+            state.SkipWithError("the example did not run to its end");
+    }
+}
+BENCHMARK(TracedCalculation);
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -63,5 +77,6 @@ int main(int argc, char** argv)
     RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     reporter.printRatio("Calculation", "BareRead");
+    reporter.printRatio("TracedCalculation", "Calculation");
     benchmark::Shutdown();
 }

@@ -10,7 +10,7 @@
 // diameter written as --wire-diameter; cancel when there is none.
 bool CliHost::chooseDiameter(Peremenn& p)
 {
-    auto items = diameterChoices(p);
+    auto items = diameterChoices(files_, p.materialName);
     if (!items) {
         showMessage(noFileMessage(diameterFileName(p.materialName)));
         return false;

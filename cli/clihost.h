@@ -4,6 +4,7 @@
 // line.
 
 #include "engine/calchost.h"
+#include "engine/datafiles.h"
 
 #include <optional>
 #include <string>
@@ -12,8 +13,8 @@
 class CliHost : public CalcHost {
 public:
     CliHost(std::vector<std::string>& report, std::vector<std::string>& messages,
-        std::optional<std::string> wireDiameter)
-        : report_(report), messages_(messages), wireDiameter_(std::move(wireDiameter))
+        std::optional<std::string> wireDiameter, const DataFiles& files)
+        : report_(report), messages_(messages), wireDiameter_(std::move(wireDiameter)), files_(files)
     {
     }
 
@@ -27,4 +28,5 @@ private:
     std::vector<std::string>& report_;
     std::vector<std::string>& messages_;
     std::optional<std::string> wireDiameter_;
+    const DataFiles& files_;
 };

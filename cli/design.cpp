@@ -4,16 +4,17 @@
 #include "cli/errortext.h"
 #include "engine/calc.h"
 #include "engine/catalogue.h"
+#include "engine/datafiles.h"
 #include "engine/datafolder.h"
 #include "engine/textfile.h"
 
 namespace {
 
-ExitStatus calculate(const std::string& ridFile, const DesignSettings& settings, DesignResult& r, CliHost& host)
+ExitStatus calculate(const DesignSettings& settings, DesignResult& r)
 {
-    auto rid = readTextLines(ridFile);
+    auto rid = readTextLines(r.ridFile);
     if (!rid) {
-        host.showMessage(noFileMessage(ridFile));
+        r.messages.push_back(noFileMessage(r.ridFile));
         return NoInput;
     }
     const Catalogue catalogue = openCatalogue(processCataloguePlaces(settings.dataDir));
@@ -22,9 +23,13 @@ ExitStatus calculate(const std::string& ridFile, const DesignSettings& settings,
         return NoInput;
     }
     r.record.dataDir = catalogue.dir;
+    const FolderFiles folder(catalogue.dir);
+    const DataFiles& files = settings.files ? *settings.files : folder;
+    CliHost host(r.report, r.messages, settings.wireDiameter, files);
     r.form = parseRid(*rid);
+    r.formRead = true;
     std::vector<std::string> materials;
-    if (auto list = readDataLines(r.record.dataDir, kMaterialList))
+    if (auto list = files.lines(kMaterialList))
         materials = *list;
     else
         host.showMessage(noFileMessage(kMaterialList));
@@ -36,7 +41,7 @@ ExitStatus calculate(const std::string& ridFile, const DesignSettings& settings,
         host.showMessage(check.message);
     if (check.outcome != InputOutcome::Proceed)
         return Stopped;
-    if (runCalculation(r.record, host))
+    if (runCalculation(r.record, host, files, settings.trace ? &r.trace : nullptr))
         return Completed;
     return r.record.calcFailed ? Failed : Ended;
 }
@@ -46,12 +51,14 @@ ExitStatus calculate(const std::string& ridFile, const DesignSettings& settings,
 DesignResult runDesign(const std::string& ridFile, const DesignSettings& settings)
 {
     DesignResult r;
-    CliHost host(r.report, r.messages, settings.wireDiameter);
+    r.ridFile = ridFile;
     try {
-        r.status = calculate(ridFile, settings, r, host);
+        r.status = calculate(settings, r);
     } catch (...) {
         r.error = errorText(std::current_exception());
         r.status = Ended;
+        if (settings.trace)
+            r.trace.addError(r.error);
     }
     return r;
 }

@@ -2,6 +2,7 @@
 #include "cli/design.h"
 #include "cli/errortext.h"
 #include "cli/exitstatus.h"
+#include "cli/jsonoutput.h"
 #include "cli/options.h"
 #include "cli/textoutput.h"
 
@@ -22,8 +23,12 @@ int run(int argc, char** argv)
     case ParsedArgs::Run:
         break;
     }
-    const DesignResult result = runDesign(args.options.ridFile, args.options.design);
-    writeText(result, std::cout, std::cerr);
+    const Options& o = args.options;
+    const DesignResult result = runDesign(o.ridFile, o.design);
+    if (o.format == OutputFormat::Json)
+        writeJson(result, std::cout);
+    else
+        writeText(result, std::cout, std::cerr, o.explain);
     return result.status;
 }
 

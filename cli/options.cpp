@@ -33,6 +33,7 @@ ParsedArgs parseArgs(int argc, const char* const* argv)
     Options& o = parsed.options;
     std::string dataDir;
     std::string wireDiameter;
+    std::string format = "text";
 
     CLI::App app(kDescription, "pruzcalc");
     app.formatter(std::make_shared<HelpFormatter>());
@@ -43,8 +44,16 @@ ParsedArgs parseArgs(int argc, const char* const* argv)
                         "answer to the diameter question: the listed diameter written exactly as TEXT; "
                         "without it the question is cancelled")
                      ->type_name("TEXT");
+    app.add_flag("--explain", o.explain,
+        "print the calculation's trace instead of the report lines: every value with its formula and "
+        "numbers, every table line used and why, every check with its verdict");
+    auto* fmt = app.add_option("--format", format,
+                       "text (the default) or json: one JSON object with the inputs, the exit status, the "
+                       "report lines, the messages, every value by its symbol and the trace")
+                    ->check(CLI::IsMember({ "text", "json" }).description(""))
+                    ->type_name("FORMAT");
     app.add_option("FILE.rid", o.ridFile)->required();
-    for (CLI::Option* opt : { data, wire })
+    for (CLI::Option* opt : { data, wire, fmt })
         opt->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
 
     parsed.help = app.help();
@@ -62,6 +71,8 @@ ParsedArgs parseArgs(int argc, const char* const* argv)
         o.design.dataDir = dataDir;
     if (wire->count() > 0)
         o.design.wireDiameter = wireDiameter;
+    o.format = format == "json" ? OutputFormat::Json : OutputFormat::Text;
+    o.design.trace = o.explain || o.format == OutputFormat::Json;
     parsed.kind = ParsedArgs::Run;
     return parsed;
 }

@@ -7,9 +7,13 @@
 
 #include <string>
 
+enum class OutputFormat { Text, Json };
+
 struct Options {
     DesignSettings design;
     std::string ridFile;
+    bool explain = false;                     // the trace instead of the report lines
+    OutputFormat format = OutputFormat::Text; // Json: one object, trace included
 };
 
 struct ParsedArgs {

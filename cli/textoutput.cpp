@@ -1,13 +1,14 @@
 #include "cli/textoutput.h"
 
 #include "cli/design.h"
+#include "engine/tracetext.h"
 
 #include <algorithm>
 #include <ostream>
 
-void writeText(const DesignResult& result, std::ostream& out, std::ostream& err)
+void writeText(const DesignResult& result, std::ostream& out, std::ostream& err, bool explain)
 {
-    for (const auto& line : result.report)
+    for (const auto& line : explain ? traceLines(result.trace) : result.report)
         out << line << '\n';
     for (std::string message : result.messages) {
         std::replace(message.begin(), message.end(), '\r', '\n');

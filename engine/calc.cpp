@@ -1,7 +1,7 @@
 #include "engine/calc.h"
 
 #include "engine/arith.h"
-#include "engine/calchost.h"
+#include "engine/calccontext.h"
 #include "engine/catalogue.h"
 #include "engine/lookups.h"
 #include "engine/materialclass.h"
@@ -11,63 +11,71 @@
 
 namespace {
 
+using P = Peremenn;
+
 constexpr double kLargestK3 = 59.43; // k3 of the index 10, the last tabulated
 constexpr double kLargestIndex = 15;
-
-// A report label: the caption, a run of blanks, the key ("k3=").
-std::string label(const char* caption, int blanks, const char* key)
-{
-    return std::string(caption) + std::string(static_cast<size_t>(blanks), ' ') + key;
-}
-
-const std::string kF3 = label("Сила пружины при максимальной деформации", 28, "F3=");
-const std::string kTaupr = label("Наибольшее допустимое напряжение в первом приближении", 4, "taupr=");
-const std::string kK3 = label("Коэффициент", 85, "k3=");
-const std::string kIpr = label("Индекс пружины в первом приближении", 40, "ipr=");
-const std::string kK1 = label("Коэффициент", 85, "k1=");
-const std::string kDpr = label("Диаметр проволоки в первом приближении", 34, "d=");
-const std::string kDprListed = label("Диаметр проволоки по нормали", 54, "d=");
-const std::string kSigmaB = label("Предел прочности при растяжении", 49, "SIGMА_B="); // Cyrillic А
-const std::string kTau = label("Допускаемое напряжение при кручении", 40, "tau=");
-const std::string kI = label("Индекс пружины", 80, "i=");
-const std::string kD = label("Диаметр проволоки", 74, "d=");
-const std::string kDListed = label("Диаметр проволоки по нормали", 53, "d=");
-const std::string kK2 = label("Коэффициент", 85, "k2=");
-const std::string kC1 = label("Жесткость одного витка", 66, "С1="); // Cyrillic С
-const std::string kDcp = label("Средний диаметр пружины", 63, "Dср=");
-const std::string kS3coil = label("Деформация одного витка при максимальной силе", 20, "S3=");
-const std::string kNCalc = label("Число рабочих витков расчетное", 52, "n=");
-const std::string kC = label("Жесткость пружины", 73, "c=");
-const std::string kVkr = label("Критическая скорость", 70, "Vкр=");
-const std::string kS1 = label("Деформация предварительная", 55, "S1=");
-const std::string kS2 = label("Деформация рабочая", 71, "S2=");
-const std::string kS3 = label("Деформация максимальная", 59, "S3=");
-const std::string kN1 = label("Полное число витков", 72, "N1=");
-const std::string kT = label("Шаг пружины", 86, "t=");
-const std::string kL3 = label("Длина пружины при максимальной деформации", 26, "L3=");
-const std::string kL0 = label("Длина пружины в свободном состоянии", 40, "L0=");
-const std::string kL0New = label("Новая длина пружины в свободном состоянии", 40, "L0=");
-const std::string kL1 = label("Длина пружины при предварительной деформации", 21, "L1=");
-const std::string kL2 = label("Длина пружины при рабочей деформации", 37, "L2=");
-const std::string kL = label("Длина развернутой пружины", 59, "L=");
-const std::string kM = label("Масса пружины", 81, "M=");
 
 const char* const kMm = " мм";
 const char* const kMpa = " МПа";
 const char* const kNPerMm = " Н/мм";
 
+const ReportValue kF3("Сила пружины при максимальной деформации", 28, "F3=", &P::F3, " H");
+const ReportValue kTaupr("Наибольшее допустимое напряжение в первом приближении", 4, "taupr=", &P::taupr, kMpa);
+const ReportValue kK3("Коэффициент", 85, "k3=", &P::k3);
+const ReportValue kIpr("Индекс пружины в первом приближении", 40, "ipr=", &P::ipr);
+const ReportValue kK1pr("Коэффициент", 85, "k1=", &P::k1pr);
+const ReportValue kDpr("Диаметр проволоки в первом приближении", 34, "d=", &P::dpr, kMm);
+const ReportValue kDprListed("Диаметр проволоки по нормали", 54, "d=", &P::dpr, kMm);
+const ReportValue kSigmaB("Предел прочности при растяжении", 49, "SIGMА_B=", &P::SIGMA_B, kMpa); // Cyrillic А
+const ReportValue kTau("Допускаемое напряжение при кручении", 40, "tau=", &P::tau, kMpa);
+const ReportValue kI("Индекс пружины", 80, "i=", &P::i);
+const ReportValue kK1("Коэффициент", 85, "k1=", &P::k1);
+const ReportValue kD("Диаметр проволоки", 74, "d=", &P::d, kMm);
+const ReportValue kDListed("Диаметр проволоки по нормали", 53, "d=", &P::d, kMm);
+const ReportValue kK2("Коэффициент", 85, "k2=", &P::k2);
+const ReportValue kC1("Жесткость одного витка", 66, "С1=", &P::C1, kNPerMm); // Cyrillic С
+const ReportValue kDcp("Средний диаметр пружины", 63, "Dср=", &P::Dcp, kMm);
+const ReportValue kS3coil("Деформация одного витка при максимальной силе", 20, "S3=", &P::S3coil);
+const ReportValue kNCalc("Число рабочих витков расчетное", 52, "n=", &P::nCalc);
+const ReportValue kC("Жесткость пружины", 73, "c=", &P::c, kNPerMm);
+const ReportValue kVkr("Критическая скорость", 70, "Vкр=", &P::Vkr, " м/с");
+const ReportValue kS1("Деформация предварительная", 55, "S1=", &P::S1, kMm);
+const ReportValue kS2("Деформация рабочая", 71, "S2=", &P::S2, kMm);
+const ReportValue kS3("Деформация максимальная", 59, "S3=", &P::S3, kMm);
+const ReportValue kN1("Полное число витков", 72, "N1=", &P::N1);
+const ReportValue kT("Шаг пружины", 86, "t=", &P::t, kMm);
+const ReportValue kL3("Длина пружины при максимальной деформации", 26, "L3=", &P::L3, kMm);
+const ReportValue kL0("Длина пружины в свободном состоянии", 40, "L0=", &P::L0calc, kMm);
+const ReportValue kL0New("Новая длина пружины в свободном состоянии", 40, "L0=", &P::L0calc, kMm);
+const ReportValue kL1("Длина пружины при предварительной деформации", 21, "L1=", &P::L1, kMm);
+const ReportValue kL2("Длина пружины при рабочей деформации", 37, "L2=", &P::L2, kMm);
+const ReportValue kL("Длина развернутой пружины", 59, "L=", &P::L, kMm);
+const ReportValue kM("Масса пружины", 81, "M=", &P::M, " кг");
+
+// Formulas used in more than one place; operands in braces (engine/trace.h).
+const char* const kWahlOfIpr = "(4 · {i'} − 1) / (4 · {i'} − 4) + 0,615 / {i'}";
+const char* const kWahlOfI = "(4 · {i} − 1) / (4 · {i} − 4) + 0,615 / {i}";
+const char* const kWire = "√(2,55 · {i} · {k1} · {F3} / {τ})";
+const char* const kIndexOfChoice = "({D1} − {dвыб}) / {dвыб}";
+const char* const kCoilsFromStroke = "round({C1} · {H} / ({F2} − {F1}))";
+const char* const kSolid = "({N1} − 0,5) · {d}";
+const char* const kChosen = "{dвыб}";
+
 const char* const kUnstable = "Не выполнено условие устойчивости i>10";
 const char* const kIndexTooLarge = "Индекс пружины i>15.\rИзмените исходные данные и повторите расчет.";
 
-std::string groupText(int group)
+std::string groupNumeral(int group)
 {
     static const char* const numerals[] = {"I", "II", "III", "IV"};
-    return std::string(" не применяется для группы-") + numerals[group - 1];
+    return group >= 1 && group <= 4 ? numerals[group - 1] : std::to_string(group);
 }
+
+std::string groupText(int group) { return " не применяется для группы-" + groupNumeral(group); }
 
 class Calculation {
 public:
-    Calculation(Peremenn& p, CalcHost& host) : p(p), host(host) {}
+    explicit Calculation(CalcContext& c) : c(c), p(c.p) {}
 
     bool run()
     {
@@ -80,135 +88,185 @@ public:
     }
 
 private:
+    CalcContext& c;
     Peremenn& p;
-    CalcHost& host;
+    const MaterialClass* cls = nullptr;
     StressTable table = StressTable::None;
 
-    void line(const std::string& caption, double v, const char* unit = "")
-    {
-        host.appendLine(caption + numText(v) + unit);
-    }
+    // A value the diameter choice has set already is only reported.
+    const char* unlessChosen(const char* formula) const { return p.userChoice ? nullptr : formula; }
 
     // A failed check: message, the same report line where asked, the flag.
     bool fail(const std::string& text, bool reportIt)
     {
-        host.showMessage(text);
+        c.message(text);
         if (reportIt)
-            host.appendLine(text);
+            c.text(text);
         p.calcFailed = true;
         return false;
     }
 
     bool askDiameter()
     {
-        host.showMessage(kUnstable);
-        if (!host.chooseDiameter(p)) {
+        c.message(kUnstable);
+        if (!c.chooseDiameter()) {
             p.calcFailed = true;
             return false;
         }
         return true;
     }
 
+    bool k3WithinTables() { return c.check({"{k3}", p.k3}, "≤", {"59,43", kLargestK3}, p.k3 <= kLargestK3); }
+    bool indexWithinLimit() { return c.check({"{i}", p.i}, "≤", {"15", kLargestIndex}, p.i <= kLargestIndex); }
+
+    void traceInputs()
+    {
+        c.inputNote("Материал " + p.materialName + ", группа " + groupNumeral(p.group)
+            + (p.mode == 2 ? ", заданы длина свободной пружины и число витков" : ", задан рабочий ход"));
+        for (double P::*field : {&P::F1, &P::F2, &P::D1})
+            c.input(field);
+        if (p.mode == 2) {
+            c.input(&P::L0);
+            c.input(&P::n);
+        } else {
+            c.input(&P::H);
+        }
+        c.input(&P::Vmax);
+    }
+
+    bool readMaterial()
+    {
+        const std::string file = propertiesFileName(p.materialName);
+        auto lines = c.files().lines(file);
+        if (!lines) {
+            c.message(noFileMessage(file));
+            return false;
+        }
+        const MaterialProperties props = parseProperties(*lines, p.materialName);
+        p.ro = props.ro;
+        p.E = props.E;
+        p.G = props.G;
+        p.materialClass = props.materialClass;
+        cls = findMaterialClass(p.materialClass);
+        if (c.tracing()) {
+            // The file holds ρ, E, G and the class code, a line each.
+            double P::*fields[] = {&P::ro, &P::E, &P::G};
+            for (size_t k = 0; k < std::size(fields); ++k)
+                c.nameStep(c.lookup(file, static_cast<int>(k + 1), (*lines)[k], "свойство материала"), fields[k],
+                    p.*fields[k]);
+            c.lookup(file, 4, (*lines)[3],
+                cls ? std::string("класс материала ") + cls->caption : "класс материала без таблиц");
+        }
+        return true;
+    }
+
     bool start()
     {
-        host.enablePrint();
+        c.enablePrint();
         p.calcFailed = false;
-        host.clearReport();
+        c.clearReport();
         // Values that only some paths set: cleared so that a group or mode
         // out of range cannot reuse the previous calculation's.
         p.tauTable = 0;
         p.tauFactor = 0;
         p.nCalc = 0;
+        if (c.tracing())
+            traceInputs();
         p.F3 = checked(1.25 * p.F2);
+        c.value(&P::F3, "1,25 · {F2}");
 
-        auto props = readProperties(p.dataDir, p.materialName);
-        if (!props) {
-            host.showMessage(noFileMessage(propertiesFileName(p.materialName)));
+        if (!readMaterial())
             return false;
-        }
-        p.ro = props->ro;
-        p.E = props->E;
-        p.G = props->G;
-        p.materialClass = props->materialClass;
-
-        const MaterialClass* cls = findMaterialClass(p.materialClass);
         table = cls ? cls->table : StressTable::None;
         const char* file = stressTableFile(table);
         TextReader r;
-        auto path = findDataFile(p.dataDir, file);
-        if (!path || !r.open(*path)) {
-            host.showMessage(noFileMessage(file));
+        if (!c.files().open(r, file)) {
+            c.message(noFileMessage(file));
             return false;
         }
         if (p.group >= 1 && p.group <= 4) {
-            for (int k = 0; k < cls->tableSkip; ++k)
+            const int line = cls->tableSkip + p.group;
+            for (int skip = line - 1; skip > 0; --skip)
                 r.readLine();
-            std::string value;
-            for (int k = 0; k < p.group; ++k)
-                value = r.readLine();
+            const std::string value = r.readLine();
+            if (c.tracing()) {
+                TraceStep& step = c.lookup(file, line, value, std::string(cls->caption) + ", группа " + groupNumeral(p.group));
+                if (value != "-1")
+                    c.nameStep(step, table == StressTable::FirstApproximation ? &P::taupr : &P::tau, strToFloat(value));
+            }
             if (value == "-1")
                 return fail("Материал " + p.materialName + groupText(p.group), true);
             p.tauTable = strToFloat(value);
         }
-        line(kF3, p.F3, " H");
+        c.line(kF3);
         return true;
     }
 
     bool firstTablePath()
     {
         p.taupr = p.tauTable;
-        line(kTaupr, p.taupr, kMpa);
+        c.line(kTaupr);
         p.k3 = dv(p.D1, root(dv(p.F3, p.taupr)));
-        if (p.k3 > kLargestK3) {
+        c.value(&P::k3, "{D1} / √({F3} / {τ'})");
+        if (!k3WithinTables()) {
             if (!askDiameter())
                 return false;
-            p.dpr = p.chosenD;
             p.ipr = dv(p.D1 - p.chosenD, p.chosenD);
+            c.value(&P::ipr, "({D1} − {dвыб}) / {dвыб}");
             p.k1pr = dv(4 * p.ipr + 2, 4 * p.ipr - 3);
+            c.value(&P::k1pr, "(4 · {i'} + 2) / (4 · {i'} − 3)");
+            p.dpr = p.chosenD;
+            c.value(&P::dpr, kChosen);
             p.userChoice = true;
         }
-        line(kK3, p.k3);
+        c.line(kK3);
         // A diameter from the dialog skips the computations, not the lines:
         // they show the values the dialog's choice gave.
         if (!p.userChoice) {
-            auto ipr = FindIpoK3(p, host, p.k3);
+            auto ipr = FindIpoK3(c, p.k3, &P::ipr);
             if (!ipr)
                 return false;
             p.ipr = *ipr;
         }
-        line(kIpr, p.ipr);
+        c.line(kIpr);
         if (!p.userChoice)
             p.k1pr = wahl(p.ipr);
-        line(kK1, p.k1pr);
+        c.line(kK1pr, unlessChosen(kWahlOfIpr));
         if (!p.userChoice)
             p.dpr = root(dv(2.55 * p.ipr * p.k1pr * p.F3, p.taupr));
-        line(kDpr, p.dpr, kMm);
+        c.line(kDpr, unlessChosen("√(2,55 · {i'} · {k1'} · {F3} / {τ'})"));
         if (!p.userChoice) {
-            auto listed = podbor(p, host, p.dpr);
+            auto listed = podbor(c, p.dpr, &P::dpr);
             if (!listed)
                 return false;
             p.dpr = *listed;
         }
-        line(kDprListed, p.dpr, kMm);
-        auto sigma = loadSigma(p, host, p.dpr);
+        c.line(kDprListed);
+        auto sigma = loadSigma(c, p.dpr);
         if (!sigma || p.calcFailed)
             return false;
         p.SIGMA_B = *sigma;
-        line(kSigmaB, p.SIGMA_B, kMpa);
+        c.line(kSigmaB);
 
         p.tauFactor = allowableShare(p.materialClass, p.group);
+        if (c.tracing())
+            c.nameStep(c.lookup({}, 0, {}, std::string("таблица долей σB: ") + cls->caption + ", группа " + groupNumeral(p.group)),
+                &P::tauFactor, p.tauFactor);
         if (p.tauFactor == -1.0)
             return fail("Материал " + p.materialName + groupText(p.group), true);
         p.tau = checked(p.tauFactor * p.SIGMA_B);
-        host.appendLine(kTau + numText(p.tauFactor) + " * SIGMA_B=" + numText(p.tau) + kMpa);
+        c.line(kTau.label + numText(p.tauFactor) + " * SIGMA_B=", kTau, "{kτ} · {σB}");
 
         p.i = checked(dv(p.D1, p.dpr) - 1);
-        if (p.i > kLargestIndex)
+        c.value(&P::i, "{D1} / {d'} − 1");
+        if (!indexWithinLimit())
             return fail(kIndexTooLarge, false);
-        line(kI, p.i);
+        c.line(kI);
         if (p.userChoice) {
             p.d = p.chosenD;
+            c.value(&P::d, kChosen);
             p.k1 = wahl(p.i);
+            c.value(&P::k1, kWahlOfI);
         }
         return true;
     }
@@ -216,34 +274,40 @@ private:
     bool secondTablePath()
     {
         p.tau = p.tauTable;
-        line(kTau, p.tau, kMpa);
+        c.line(kTau);
         p.k3 = dv(p.D1, root(dv(p.F3, p.tau)));
-        line(kK3, p.k3);
-        if (p.k3 > kLargestK3) {
+        c.line(kK3, "{D1} / √({F3} / {τ})");
+        if (!k3WithinTables()) {
             if (!askDiameter())
                 return false;
             p.i = dv(p.D1 - p.chosenD, p.chosenD);
-            if (p.i > kLargestIndex)
+            c.value(&P::i, kIndexOfChoice);
+            if (!indexWithinLimit())
                 return fail(kIndexTooLarge, false);
             p.d = p.chosenD;
+            c.value(&P::d, kChosen);
             p.k1 = wahl(p.i);
+            c.value(&P::k1, kWahlOfI);
             p.userChoice = true;
         } else if (!p.userChoice) {
-            auto i = FindIpoK3(p, host, p.k3);
+            auto i = FindIpoK3(c, p.k3, &P::i);
             if (!i)
                 return false;
             p.i = *i;
         }
         if (!p.userChoice) {
             p.k1 = wahl(p.i);
+            c.value(&P::k1, kWahlOfI);
             p.d = root(dv(2.55 * p.i * p.k1 * p.F3, p.tau));
-            auto listed = podbor(p, host, p.d);
+            c.value(&P::d, kWire);
+            auto listed = podbor(c, p.d, &P::d);
             if (!listed)
                 return false;
             p.d = *listed;
             p.i = checked(dv(p.D1, p.d) - 1);
+            c.value(&P::i, "{D1} / {d} − 1");
         }
-        line(kI, p.i);
+        c.line(kI);
         return true;
     }
 
@@ -254,125 +318,162 @@ private:
     {
         if (!p.userChoice)
             p.k1 = wahl(p.i);
-        line(kK1, p.k1);
+        c.line(kK1, unlessChosen(kWahlOfI));
         if (!p.userChoice)
             p.d = root(dv(2.55 * p.i * p.k1 * p.F3, p.tau));
-        line(kD, p.d, kMm);
+        c.line(kD, unlessChosen(kWire));
         if (!p.userChoice) {
-            auto listed = podbor(p, host, p.d);
+            auto listed = podbor(c, p.d, &P::d);
             if (!listed)
                 return false;
             p.d = *listed;
         }
         if (p.calcFailed)
             return false;
-        line(kDListed, p.d, kMm);
+        c.line(kDListed);
         return true;
     }
 
     double coilsFromStroke() const { return nearest(dv(p.C1 * p.H, p.F2 - p.F1)); }
 
-    double pitch() const
+    void pitch()
     {
-        return p.userChoice ? dv(p.L0 - 1.5 * p.d, p.n) : checked(p.S3coil + p.d);
+        if (p.userChoice) {
+            p.t = dv(p.L0 - 1.5 * p.d, p.n);
+            c.value(&P::t, "({L0зад} − 1,5 · {d}) / {nзад}");
+        } else {
+            p.t = checked(p.S3coil + p.d);
+            c.value(&P::t, "{s3} + {d}");
+        }
     }
 
     bool secondStage()
     {
         p.k2 = checked(1 + dv(1, 2 * p.i) - dv(1, 2 * (p.i * p.i)));
-        line(kK2, p.k2);
+        c.line(kK2, "1 + 1 / (2 · {i}) − 1 / (2 · {i}²)");
         p.C1 = dv(1000 * p.G * p.d, 8 * (p.i * p.i * p.i) * p.k2);
-        line(kC1, p.C1, kNPerMm);
+        c.line(kC1, "1000 · {G} · {d} / (8 · {i}³ · {k2})");
         p.Dcp = checked(p.D1 - p.d);
-        line(kDcp, p.Dcp, kMm);
+        c.line(kDcp, "{D1} − {d}");
         p.S3coil = dv(p.F3, p.C1);
-        line(kS3coil, p.S3coil);
-        if (p.userChoice && p.n == 0)
+        c.line(kS3coil, "{F3} / {C1}");
+        if (p.userChoice && p.n == 0) {
             p.n = coilsFromStroke();
-        p.t = pitch();
+            c.value(&P::n, kCoilsFromStroke);
+        }
+        pitch();
         if (p.mode == 1)
             p.nCalc = coilsFromStroke();
         else if (p.mode == 2)
             p.nCalc = p.n;
-        line(kNCalc, p.nCalc);
+        c.line(kNCalc, p.mode == 1 ? kCoilsFromStroke : p.mode == 2 ? "{nзад}" : nullptr);
         p.c = dv(p.C1, p.nCalc);
-        line(kC, p.c, kNPerMm);
+        c.line(kC, "{C1} / {n}");
 
-        host.appendLine("--------------Проверка динамической прочности.----------------");
+        c.text("--------------Проверка динамической прочности.----------------");
         p.Vkr = dv(139 * p.tau, root(checked(1000 * p.G * 1000 * p.ro)));
-        line(kVkr, p.Vkr, " м/с");
-        if (dv(p.Vmax, p.Vkr) > 1)
+        c.line(kVkr, "139 · {τ} / √(1000 · {G} · 1000 · {ρ})");
+        const double speedRatio = dv(p.Vmax, p.Vkr);
+        if (!c.check({"{Vmax} / {Vкр}", speedRatio}, "≤", {"1", 1}, speedRatio <= 1))
             return fail("Не выполнено условие отсутствия соударения витков", false);
-        host.appendLine("-------Условие отсутствия соударения витков выполнено-------");
+        c.text("-------Условие отсутствия соударения витков выполнено-------");
 
         p.S1 = dv(p.F1, p.c);
-        line(kS1, p.S1, kMm);
+        c.line(kS1, "{F1} / {c}");
         p.S2 = dv(p.F2, p.c);
-        line(kS2, p.S2, kMm);
+        c.line(kS2, "{F2} / {c}");
         p.S3 = dv(p.F3, p.c);
-        line(kS3, p.S3, kMm);
+        c.line(kS3, "{F3} / {c}");
         p.N1 = checked(p.nCalc + 2);
-        line(kN1, p.N1);
+        c.line(kN1, "{n} + 2");
 
         lengths();
-        line(kT, p.t, kMm);
-        line(kL3, p.L3, kMm);
-        line(kL0, p.L0calc, kMm);
+        c.line(kT);
+        c.line(kL3);
+        c.line(kL0);
         p.L1 = checked(p.L0calc - p.S1);
-        line(kL1, p.L1, kMm);
+        c.line(kL1, "{L0} − {S1}");
         p.L2 = checked(p.L0calc - p.S2);
-        line(kL2, p.L2, kMm);
+        c.line(kL2, "{L0} − {S2}");
 
         p.L = checked(3.2 * p.N1 * (p.D1 - p.d));
-        line(kL, p.L, kMm);
+        c.line(kL, "3,2 · {N1} · ({D1} − {d})");
         p.M = checked(0.00001925 * p.Dcp * p.d * p.d * p.N1);
-        line(kM, p.M, " кг");
+        c.line(kM, "0,00001925 · {Dср} · {d}² · {N1}");
 
-        host.appendLine("--------------Проверка условия устойчивости.----------------");
-        if (solidLength() > p.L3)
-            host.appendLine("При максимальной нагрузке витки пружины садятся!!!");
-        if (p.i < 3)
-            host.appendLine("....Не рекомендуется применять пружины с i<3 из-за трудоемкости навивки");
-        if (dv(p.L0calc, p.Dcp) >= 3)
-            host.appendLine("Пружина теряет устойчивость L0/Dср > 3 ");
+        c.text("--------------Проверка условия устойчивости.----------------");
+        if (!coilsClear())
+            c.text("При максимальной нагрузке витки пружины садятся!!!");
+        if (!c.check({"{i}", p.i}, "≥", {"3", 3}, p.i >= 3))
+            c.text("....Не рекомендуется применять пружины с i<3 из-за трудоемкости навивки");
+        const double slenderness = dv(p.L0calc, p.Dcp);
+        if (c.check({"{L0} / {Dср}", slenderness}, "<", {"3", 3}, slenderness < 3))
+            c.text("...OK.");
         else
-            host.appendLine("...OK.");
+            c.text("Пружина теряет устойчивость L0/Dср > 3 ");
 
         p.tau3 = dv(2.55 * p.i * p.k1 * p.F3, p.d * p.d);
+        c.value(&P::tau3, "2,55 · {i} · {k1} · {F3} / {d}²");
         p.tau2 = dv(2.55 * p.i * p.k1 * p.F2, p.d * p.d);
+        c.value(&P::tau2, "2,55 · {i} · {k1} · {F2} / {d}²");
         return true;
     }
 
     // Length of the spring pressed solid, coil on coil.
     double solidLength() const { return checked((p.N1 - 0.5) * p.d); }
 
+    // The coils do not touch before the maximum deflection.
+    bool coilsClear()
+    {
+        const double solid = solidLength();
+        return c.check({kSolid, solid}, "≤", {"{L3}", p.L3}, !(solid > p.L3));
+    }
+
+    void solidLengths()
+    {
+        p.L3 = solidLength();
+        c.value(&P::L3, kSolid);
+        p.L0calc = checked(p.L3 + p.S3);
+        c.value(&P::L0calc, "{L3} + {S3}");
+    }
+
     void lengths()
     {
         if (p.mode == 1) {
-            p.L3 = solidLength();
-            p.L0calc = checked(p.L3 + p.S3);
+            solidLengths();
         } else if (p.mode == 2) {
             p.L0calc = p.L0;
+            c.value(&P::L0calc, "{L0зад}");
             p.L3 = checked(p.L0calc - p.S3);
+            c.value(&P::L3, "{L0} − {S3}");
         }
-        if (solidLength() > p.L3) {
-            host.showMessage("При максимальной нагрузке F3=" + numText(p.F3)
-                             + " витки пружины садятся!!!  L3<" + numText(solidLength()));
-            p.L3 = solidLength();
-            p.L0calc = checked(p.L3 + p.S3);
-            p.t = pitch();
-            host.showMessage(kL3 + numText(p.L3) + " мм.\r" + kL0New + numText(nearest(p.L0calc)) + " мм.");
+        if (!coilsClear()) {
+            c.message("При максимальной нагрузке F3=" + numText(p.F3) + " витки пружины садятся!!!  L3<"
+                + numText(solidLength()));
+            solidLengths();
+            pitch();
+            c.message(kL3.label + numText(p.L3) + " мм.\r" + kL0New.label + numText(nearest(p.L0calc)) + " мм.");
         }
-        if (p.userChoice && p.L0 == 0)
+        if (p.userChoice && p.L0 == 0) {
             p.t = dv(p.L3 + p.S3 - 1.5 * p.d, p.n);
+            c.value(&P::t, "({L3} + {S3} − 1,5 · {d}) / {nзад}");
+        }
     }
 };
 
 } // namespace
 
-bool runCalculation(Peremenn& p, CalcHost& host)
+bool runCalculation(Peremenn& p, CalcHost& host, Trace* trace)
 {
+    return runCalculation(p, host, FolderFiles(p.dataDir), trace);
+}
+
+bool runCalculation(Peremenn& p, CalcHost& host, const DataFiles& files, Trace* trace)
+{
+    if (trace)
+        trace->steps.clear();
+    CalcContext context(p, host, files, trace);
     p.calcComplete = false; // stays so when a step throws
-    p.calcComplete = Calculation(p, host).run();
+    p.calcComplete = Calculation(context).run();
     return p.calcComplete;
 }

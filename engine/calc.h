@@ -13,10 +13,18 @@
 // Failures the user must read are shown through the host; a failed check
 // sets p.calcFailed. Unreadable numbers and arithmetic faults throw the
 // errors of engine/errors.h.
+//
+// With a trace, every value, look-up, check, message and choice is recorded
+// as it happens (engine/trace.h); the trace is emptied first.
 
 class CalcHost;
+class DataFiles;
 struct Peremenn;
+struct Trace;
 
 // True when the calculation ran to its last step; p.calcComplete records the
-// same for the windows that draw the results.
-bool runCalculation(Peremenn& p, CalcHost& host);
+// same for the windows that draw the results. Reads the files of p.dataDir.
+bool runCalculation(Peremenn& p, CalcHost& host, Trace* trace = nullptr);
+
+// The same, reading the data files through `files`.
+bool runCalculation(Peremenn& p, CalcHost& host, const DataFiles& files, Trace* trace = nullptr);

@@ -15,13 +15,18 @@ std::optional<MaterialProperties> readProperties(const std::string& dataDir, con
     auto lines = readDataLines(dataDir, propertiesFileName(material));
     if (!lines)
         return std::nullopt;
-    if (lines->size() < 4)
+    return parseProperties(*lines, material);
+}
+
+MaterialProperties parseProperties(const std::vector<std::string>& lines, const std::string& material)
+{
+    if (lines.size() < 4)
         throw ConversionError(badPropertiesMessage(material));
     MaterialProperties p;
-    p.ro = strToFloat((*lines)[0]);
-    p.E = strToFloat((*lines)[1]);
-    p.G = strToFloat((*lines)[2]);
-    if (!tryStrToInt((*lines)[3], p.materialClass))
+    p.ro = strToFloat(lines[0]);
+    p.E = strToFloat(lines[1]);
+    p.G = strToFloat(lines[2]);
+    if (!tryStrToInt(lines[3], p.materialClass))
         throw ConversionError(badPropertiesMessage(material));
     return p;
 }

@@ -28,6 +28,9 @@ struct MaterialProperties {
 // integer.
 std::optional<MaterialProperties> readProperties(const std::string& dataDir, const std::string& material);
 
+// The same from the file's lines.
+MaterialProperties parseProperties(const std::vector<std::string>& lines, const std::string& material);
+
 // The message for a properties file that does not hold four lines ending
 // with an integer class code.
 std::string badPropertiesMessage(const std::string& material);

@@ -1,14 +1,19 @@
 #include "engine/diameterchoice.h"
 
 #include "engine/catalogue.h"
+#include "engine/datafiles.h"
 #include "engine/errors.h"
 #include "engine/numtext.h"
 #include "engine/peremenn.h"
-#include "engine/textfile.h"
 
 std::optional<std::vector<std::string>> diameterChoices(const Peremenn& p)
 {
-    auto lines = readDataLines(p.dataDir, diameterFileName(p.materialName));
+    return diameterChoices(FolderFiles(p.dataDir), p.materialName);
+}
+
+std::optional<std::vector<std::string>> diameterChoices(const DataFiles& files, const std::string& material)
+{
+    auto lines = files.lines(diameterFileName(material));
     if (!lines)
         return std::nullopt;
     std::vector<std::string> items;

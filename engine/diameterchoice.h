@@ -7,10 +7,12 @@
 #include <string>
 #include <vector>
 
+class DataFiles;
 struct Peremenn;
 
 // nullopt when the diameter file cannot be opened.
 std::optional<std::vector<std::string>> diameterChoices(const Peremenn& p);
+std::optional<std::vector<std::string>> diameterChoices(const DataFiles& files, const std::string& material);
 
 // Shown when the file holds no diameter at all; the choice then ends as cancel.
 std::string noDiametersMessage(const std::string& material);

@@ -1,11 +1,11 @@
 #include "engine/lookups.h"
 
-#include "engine/calchost.h"
+#include "engine/calccontext.h"
 #include "engine/catalogue.h"
 #include "engine/errors.h"
 #include "engine/materialclass.h"
 #include "engine/numtext.h"
-#include "engine/peremenn.h"
+#include "engine/quantities.h"
 #include "engine/textfile.h"
 
 #include <cmath>
@@ -16,12 +16,11 @@ namespace {
 // value 1000 or more away is never taken and the first of equals wins.
 constexpr double kFarAway = 1000.0;
 
-bool openData(TextReader& r, const Peremenn& p, CalcHost& host, const std::string& name)
+bool openData(TextReader& r, CalcContext& c, const std::string& name)
 {
-    auto path = findDataFile(p.dataDir, name);
-    if (path && r.open(*path))
+    if (c.files().open(r, name))
         return true;
-    host.showMessage(noFileMessage(name));
+    c.message(noFileMessage(name));
     return false;
 }
 
@@ -33,83 +32,137 @@ int sigmaBlockOffset(int materialClass)
     return c && c->sigmaBlock > 0 ? c->sigmaBlock * kSigmaBlockRows : 0;
 }
 
+const char* sigmaBlockCaption(int materialClass)
+{
+    const MaterialClass* c = findMaterialClass(materialClass);
+    return c && c->sigmaBlock >= 0 ? kSigmaBlockCaptions[static_cast<size_t>(c->sigmaBlock)] : "";
+}
+
+// "d' = 3,2" for the argument of a look-up, by the field it was worked out in.
+std::string argumentText(double Peremenn::*field, const char* fallback, double v)
+{
+    const Quantity* q = field ? quantityOf(field) : nullptr;
+    return std::string(q ? q->symbol : fallback) + " = " + numText(v);
+}
+
 } // namespace
 
-std::optional<double> FindIpoK3(Peremenn& p, CalcHost& host, double k3)
+std::optional<double> FindIpoK3(CalcContext& c, double k3, double Peremenn::*result)
 {
     TextReader r;
-    if (!openData(r, p, host, "k3.dat"))
+    if (!openData(r, c, "k3.dat"))
         return std::nullopt;
     double best = kFarAway;
     int bestLine = -1;
+    std::string bestText; // kept for the trace only
     for (int n = 0; !r.eof(); ++n) {
-        double dist = std::fabs(strToFloat(r.readLine()) - k3);
+        std::string line = r.readLine();
+        double dist = std::fabs(strToFloat(line) - k3);
         if (dist < best) {
             best = dist;
             bestLine = n;
+            if (c.tracing())
+                bestText = std::move(line);
         }
     }
     if (bestLine < 0)
         throw ConversionError("В файле k3.dat нет значения, близкого к k3=" + numText(k3));
-    return (30.0 + bestLine) / 10.0;
+    const double index = (30.0 + bestLine) / 10.0;
+    if (c.tracing()) {
+        TraceStep& step = c.lookup("k3.dat", bestLine + 1, bestText, "ближайшее к k3 = " + numText(k3));
+        c.nameStep(step, result, index);
+        const std::string symbol = step.symbol.empty() ? "i" : step.symbol;
+        step.formula = symbol + " = 3 + 0,1 · (строка − 1)";
+        step.substitution = symbol + " = 3 + 0,1 · (" + std::to_string(bestLine + 1) + " − 1)";
+    }
+    return index;
 }
 
-std::optional<double> podbor(Peremenn& p, CalcHost& host, double d)
+std::optional<double> podbor(CalcContext& c, double d, double Peremenn::*result)
 {
+    Peremenn& p = c.p;
+    const std::string file = diameterFileName(p.materialName);
     TextReader r;
-    if (!openData(r, p, host, diameterFileName(p.materialName)))
+    if (!openData(r, c, file))
         return std::nullopt;
     double best = kFarAway;
     double bestD = d;
-    int hits = 0;
-    while (!r.eof()) {
+    int bestLine = 0;
+    std::string bestText; // kept for the trace only
+    for (int n = 1; !r.eof(); ++n) {
         std::string line = r.readLine();
         double v = strToFloat(line.empty() ? "0" : line);
         double dist = std::fabs(v - d);
         if (dist < best && v > d) {
             best = dist;
             bestD = v;
-            ++hits;
+            bestLine = n;
+            if (c.tracing())
+                bestText = std::move(line);
         }
     }
-    if (hits == 0) {
+    if (c.tracing()) {
+        const std::string argument = argumentText(result, "d", d);
+        TraceStep& step = c.lookup(file, bestLine, bestText,
+            bestLine > 0 ? "ближайший больший " + argument + " из списка" : "в списке нет диаметра больше " + argument);
+        c.nameStep(step, result, bestD);
+    }
+    if (bestLine == 0) {
         if (!p.calcFailed)
-            host.showMessage("Нет подходящего диаметра по нормали");
+            c.message("Нет подходящего диаметра по нормали");
         p.calcFailed = true;
     }
     return bestD;
 }
 
-std::optional<double> loadSigma(Peremenn& p, CalcHost& host, double d)
+std::optional<double> loadSigma(CalcContext& c, double d)
 {
+    Peremenn& p = c.p;
     TextReader diameters;
-    if (!openData(diameters, p, host, "sigmdiam.dat"))
+    if (!openData(diameters, c, "sigmdiam.dat"))
         return std::nullopt;
     double best = kFarAway;
     int bestRow = 0;
+    std::string bestText; // kept for the trace only
     for (int row = 1; !diameters.eof(); ++row) {
-        double v = strToFloat(diameters.readLine());
+        std::string line = diameters.readLine();
+        double v = strToFloat(line);
         double dist = std::fabs(v - d);
         if (dist < best && v >= d) {
             best = dist;
             bestRow = row;
+            if (c.tracing())
+                bestText = std::move(line);
         }
+    }
+    if (c.tracing()) {
+        const std::string argument = argumentText(&Peremenn::dpr, "d", d);
+        c.lookup("sigmdiam.dat", bestRow, bestText,
+            bestRow > 0 ? "ближайший не меньший " + argument : "нет диаметра не меньше " + argument);
     }
 
     std::string value = "-1"; // no tabulated diameter: not made in that size
     if (bestRow > 0) {
         TextReader strengths;
-        if (!openData(strengths, p, host, "sigmab.dat"))
+        if (!openData(strengths, c, "sigmab.dat"))
             return std::nullopt;
-        for (int skip = bestRow - 1 + sigmaBlockOffset(p.materialClass); skip > 0; --skip)
+        const int line = bestRow + sigmaBlockOffset(p.materialClass);
+        for (int skip = line - 1; skip > 0; --skip)
             strengths.readLine();
         value = strengths.readLine();
+        if (c.tracing()) {
+            TraceStep& step = c.lookup("sigmab.dat", line, value,
+                std::string(sigmaBlockCaption(p.materialClass)) + ", строка " + std::to_string(bestRow)
+                    + " в sigmdiam.dat");
+            if (value != "-1")
+                c.nameStep(step, &Peremenn::SIGMA_B, strToFloat(value));
+        }
     }
     if (value == "-1") {
         std::string text = "Материал " + p.materialName + " не применяется для D=" + numText(d);
-        host.showMessage(text);
+        c.message(text);
         p.calcFailed = true;
-        host.appendLine(text);
+        c.text(text);
         return 0.0;
     }
     return strToFloat(value);

@@ -35,7 +35,8 @@ std::string numText(double v)
     auto res = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific, 14);
     std::string s(buf, res.ptr);
     double back = 0;
-    if (std::from_chars(buf, res.ptr, back).ec == std::errc::result_out_of_range) {
+    // Only the very largest doubles can round past the range.
+    if (std::fabs(v) >= 1e308 && std::from_chars(buf, res.ptr, back).ec == std::errc::result_out_of_range) {
         // Rounding carried one of the largest doubles past the range, and
         // the text would not read back; cut the digits instead.
         res = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific, 16);

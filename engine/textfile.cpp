@@ -192,36 +192,38 @@ std::optional<std::string> dataFileForWrite(const std::string& dir, const std::s
     return dir + name;
 }
 
+std::optional<std::string> readFileBytes(const std::string& path)
+{
+    if (!isRegularFile(path))
+        return std::nullopt;
+    std::unique_ptr<FILE, FileCloser> f(std::fopen(path.c_str(), "rb"));
+    if (!f)
+        return std::nullopt;
+    struct stat st {};
+    if (::fstat(::fileno(f.get()), &st) == 0 && static_cast<unsigned long long>(st.st_size) > kMaxFileBytes)
+        throw IoError(tooBigMessage(path));
+    std::string bytes;
+    char buf[8192];
+    size_t got;
+    while ((got = std::fread(buf, 1, sizeof buf, f.get())) > 0) {
+        bytes.append(buf, got);
+        if (bytes.size() > kMaxFileBytes) // grew while being read
+            throw IoError(tooBigMessage(path));
+    }
+    if (std::ferror(f.get()))
+        return std::nullopt;
+    if (!linesFit(bytes))
+        throw IoError(longLineMessage(path));
+    return bytes;
+}
+
 bool TextReader::open(const std::string& path)
 {
     bytes_.clear();
     pos_ = 0;
-    if (!isRegularFile(path))
-        return false;
-    std::unique_ptr<FILE, FileCloser> f(std::fopen(path.c_str(), "rb"));
-    if (!f)
-        return false;
-    struct stat st {};
-    if (::fstat(::fileno(f.get()), &st) == 0 && static_cast<unsigned long long>(st.st_size) > kMaxFileBytes)
-        throw IoError(tooBigMessage(path));
-    char buf[8192];
-    size_t got;
-    while ((got = std::fread(buf, 1, sizeof buf, f.get())) > 0) {
-        bytes_.append(buf, got);
-        if (bytes_.size() > kMaxFileBytes) { // grew while being read
-            bytes_.clear();
-            throw IoError(tooBigMessage(path));
-        }
-    }
-    if (std::ferror(f.get())) {
-        bytes_.clear();
-        return false;
-    }
-    if (!linesFit(bytes_)) {
-        bytes_.clear();
-        throw IoError(longLineMessage(path));
-    }
-    return true;
+    auto bytes = readFileBytes(path);
+    openBytes(bytes ? std::move(*bytes) : std::string());
+    return bytes.has_value();
 }
 
 void TextReader::openBytes(std::string bytes)

@@ -47,6 +47,11 @@ bool fileNameFits(const std::string& name);
 bool breaksLine(char32_t c);
 bool fitsOneLine(const std::string& text);
 
+// The bytes of a regular file; nullopt when it cannot be opened or read.
+// IoError naming the file when it is over kMaxFileBytes or holds a line
+// over kMaxLineBytes.
+std::optional<std::string> readFileBytes(const std::string& path);
+
 class TextReader {
 public:
     // Reads the whole file; false when it cannot be opened as a regular file.

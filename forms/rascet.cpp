@@ -2,6 +2,7 @@
 
 #include "engine/calc.h"
 #include "engine/peremenn.h"
+#include "engine/tracetext.h"
 #include "forms/dopvvod.h"
 #include "forms/glyphs.h"
 #include "forms/guarded.h"
@@ -24,6 +25,12 @@ TForm3::TForm3(Peremenn& peremenn, Messages& messages, TForm8& diameterChoice, Q
     ui.setupUi(this);
     fixWindow(this, QSize(536, 344));
     ui.otcet->setUndoRedoEnabled(false); // nothing to undo; it would only grow
+    ui.podrobno->setUndoRedoEnabled(false);
+    ui.podrobno->setFont(ui.otcet->font());
+    connect(ui.views, &QTabWidget::currentChanged, this, [this] {
+        if (ui.views->currentWidget() == ui.podrobnoTab)
+            showTrace();
+    });
     ui.BitBtn2->setIcon(glyph("print"));
     ui.BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
     connect(ui.BitBtn2, &QPushButton::clicked, this, &TForm3::BitBtn2Click);
@@ -35,6 +42,33 @@ TForm3::TForm3(Peremenn& peremenn, Messages& messages, TForm8& diameterChoice, Q
 }
 
 QStringList TForm3::reportLines() const { return ui.otcet->toPlainText().split(QLatin1Char('\n')); }
+
+QStringList TForm3::traceViewLines()
+{
+    showTrace();
+    return ui.podrobno->toPlainText().split(QLatin1Char('\n'));
+}
+
+// The trace has grown: shown again at once when its tab is on view.
+void TForm3::traceChanged()
+{
+    traceShown_ = false;
+    if (ui.views->currentWidget() == ui.podrobnoTab)
+        showTrace();
+}
+
+// The trace is laid out only when the view is looked at: most reports are
+// read without it.
+void TForm3::showTrace()
+{
+    if (traceShown_)
+        return;
+    QStringList lines;
+    for (const std::string& line : traceLines(trace_))
+        lines << qs(line);
+    ui.podrobno->setPlainText(lines.join(QLatin1Char('\n')));
+    traceShown_ = true;
+}
 
 QFont TForm3::printFont() const
 {
@@ -51,6 +85,7 @@ void TForm3::clearReport()
     all.select(QTextCursor::Document);
     all.removeSelectedText();
     lineCount_ = 0;
+    traceShown_ = false;
 }
 
 // Lines are gathered and put into the memo together: laying out the memo
@@ -73,13 +108,17 @@ void TForm3::flushReport()
 
 void TForm3::showMessage(const std::string& text)
 {
-    flushReport(); // the lines so far are on the screen while the user reads
+    // The lines so far, and the trace so far, are on the screen while the
+    // user reads.
+    flushReport();
+    traceChanged();
     messages_.message(qs(text));
 }
 
 bool TForm3::chooseDiameter(Peremenn&)
 {
     flushReport();
+    traceChanged();
     return diameterChoice_.choose();
 }
 
@@ -89,8 +128,16 @@ void TForm3::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
     if (!event->spontaneous()) {
-        guarded(messages_, [this] { runCalculation(peremenn_, *this); });
+        guarded(messages_, [this] {
+            try {
+                runCalculation(peremenn_, *this, &trace_);
+            } catch (const std::exception& e) {
+                trace_.addError(e.what());
+                throw;
+            }
+        });
         flushReport();
+        traceChanged();
     }
 }
 
@@ -104,7 +151,8 @@ void TForm3::BitBtn2Click()
     if (dialog.exec() != QDialog::Accepted)
         return;
     printer_.setPrintRange(QPrinter::AllPages);
-    if (printLines(reportLines(), printer_, printFont()) == 0)
+    const QStringList lines = ui.views->currentWidget() == ui.podrobnoTab ? traceViewLines() : reportLines();
+    if (printLines(lines, printer_, printFont()) == 0)
         messages_.message(QStringLiteral("Ошибка печати"));
 }
 

@@ -3,9 +3,12 @@
 // calculation, which writes its report line by line into the memo `otcet`
 // through the CalcHost interface; a wire diameter question goes to the
 // diameter choice dialog. A 55 ms timer closes the window once a
-// calculation has failed. "Печать" prints the report on the shared printer.
+// calculation has failed. The memo is the first tab; the second, "Подробно",
+// shows the calculation's trace as text (engine/tracetext.h), filled when
+// it is looked at. "Печать" prints the tab on view on the shared printer.
 
 #include "engine/calchost.h"
+#include "engine/trace.h"
 #include "ui_rascet.h"
 
 #include <QStringList>
@@ -25,6 +28,9 @@ public:
 
     // The report as shown, one string per line.
     QStringList reportLines() const;
+    // The "Подробно" view's text, one string per line (filled first if the
+    // view has not been looked at since the calculation).
+    QStringList traceViewLines();
     // The font the report is printed in: the memo's, at 10 points.
     QFont printFont() const;
 
@@ -41,6 +47,8 @@ protected:
 
 private:
     void flushReport();
+    void showTrace();
+    void traceChanged();
     void BitBtn2Click();
     void Timer1Timer();
 
@@ -51,4 +59,6 @@ private:
     QTimer Timer1;
     QStringList pending_; // appended, not yet in the memo
     int lineCount_ = 0;
+    Trace trace_;
+    bool traceShown_ = false; // the view holds trace_ as it stands
 };

@@ -1,6 +1,7 @@
 // The catalogue readers on arbitrary files: the properties of a material,
 // its diameter list as the choice dialog and the rounding-up look-up read
 // it, and the material list.
+#include "engine/calccontext.h"
 #include "engine/calchost.h"
 #include "engine/catalogue.h"
 #include "engine/diameterchoice.h"
@@ -30,7 +31,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             if (item.empty())
                 std::abort();
     try {
-        podbor(p, host, 1.0);
+        CalcContext c(p, host);
+        podbor(c, 1.0);
     } catch (const ConversionError&) {
     }
     if (auto names = readDataLines(p.dataDir, "material.dat"))

@@ -1,5 +1,6 @@
 // The calculation's table look-ups on arbitrary k3, sigmdiam and sigmab
 // files and any material class.
+#include "engine/calccontext.h"
 #include "engine/calchost.h"
 #include "engine/errors.h"
 #include "engine/lookups.h"
@@ -27,13 +28,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     p.dataDir = scratchDir();
     p.materialName = "M";
     CheckingHost host;
+    CalcContext c(p, host);
     try {
-        if (auto i = FindIpoK3(p, host, arg); i && (*i < 3.0 || !std::isfinite(*i)))
+        if (auto i = FindIpoK3(c, arg); i && (*i < 3.0 || !std::isfinite(*i)))
             std::abort();
     } catch (const ConversionError&) {
     }
     try {
-        loadSigma(p, host, arg);
+        loadSigma(c, arg);
     } catch (const ConversionError&) {
     }
     return 0;

@@ -1,30 +1,37 @@
+#include "engine/calccontext.h"
 #include "engine/errors.h"
 #include "engine/lookups.h"
 #include "testdir.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
+
 namespace {
+
+Peremenn inDir(const std::string& dataDir)
+{
+    Peremenn p;
+    p.dataDir = dataDir;
+    p.materialName = "M";
+    return p;
+}
 
 class Lookups : public testing::Test {
 protected:
     TempDataDir dir;
-    Peremenn p;
+    Peremenn p = inDir(dir.path());
     RecordingHost host;
-
-    void SetUp() override
-    {
-        p.dataDir = dir.path();
-        p.materialName = "M";
-    }
+    CalcContext c{p, host};
 };
 
 TEST_F(Lookups, IndexOfTheNearestK3TheEarlierOfTwoEquallyNear)
 {
     dir.writeLines("k3.dat", {"1", "2", "3", "10", "12"});
-    EXPECT_EQ(FindIpoK3(p, host, 11), 3.3);
-    EXPECT_EQ(FindIpoK3(p, host, 0.5), 3.0); // below a rising table
-    EXPECT_EQ(FindIpoK3(p, host, 1000), 3.4);
+    EXPECT_EQ(FindIpoK3(c, 11), 3.3);
+    EXPECT_EQ(FindIpoK3(c, 0.5), 3.0); // below a rising table
+    EXPECT_EQ(FindIpoK3(c, 1000), 3.4);
     EXPECT_TRUE(host.messages.empty());
 }
 
@@ -34,23 +41,23 @@ TEST_F(Lookups, IndexIsTheExactTenthOfItsLine)
     for (int k = 0; k < 71; ++k)
         lines.push_back(std::to_string(k));
     dir.writeLines("k3.dat", lines);
-    EXPECT_EQ(FindIpoK3(p, host, 7), 3.7);
-    EXPECT_EQ(FindIpoK3(p, host, 70), 10.0);
+    EXPECT_EQ(FindIpoK3(c, 7), 3.7);
+    EXPECT_EQ(FindIpoK3(c, 70), 10.0);
 }
 
 TEST_F(Lookups, K3FileProblems)
 {
-    EXPECT_FALSE(FindIpoK3(p, host, 20));
+    EXPECT_FALSE(FindIpoK3(c, 20));
     EXPECT_EQ(host.messages, std::vector<std::string>{"no k3.dat"});
     EXPECT_FALSE(p.calcFailed);
 
     dir.writeLines("k3.dat", {});
-    EXPECT_THROW(FindIpoK3(p, host, 20), ConversionError);
+    EXPECT_THROW(FindIpoK3(c, 20), ConversionError);
     dir.writeLines("k3.dat", {"5000"}); // nothing nearer than 1000
-    EXPECT_THROW(FindIpoK3(p, host, 20), ConversionError);
+    EXPECT_THROW(FindIpoK3(c, 20), ConversionError);
     dir.writeLines("k3.dat", {"13,91", "x"});
     try {
-        FindIpoK3(p, host, 20);
+        FindIpoK3(c, 20);
         FAIL();
     } catch (const ConversionError& e) {
         EXPECT_STREQ(e.what(), "'x' is not a valid floating point value");
@@ -60,10 +67,10 @@ TEST_F(Lookups, K3FileProblems)
 TEST_F(Lookups, PodborTakesTheNextGreaterListedDiameter)
 {
     dir.writeLines("M.dat", {"3", "", "1,5", "2", "1"});
-    EXPECT_EQ(podbor(p, host, 1.2), 1.5);
-    EXPECT_EQ(podbor(p, host, 1.5), 2); // an equal one is not taken
-    EXPECT_EQ(podbor(p, host, 0.1), 1); // the empty line counts as 0
-    EXPECT_EQ(podbor(p, host, 2.9999), 3);
+    EXPECT_EQ(podbor(c, 1.2), 1.5);
+    EXPECT_EQ(podbor(c, 1.5), 2); // an equal one is not taken
+    EXPECT_EQ(podbor(c, 0.1), 1); // the empty line counts as 0
+    EXPECT_EQ(podbor(c, 2.9999), 3);
     EXPECT_FALSE(p.calcFailed);
     EXPECT_TRUE(host.messages.empty());
 }
@@ -71,16 +78,16 @@ TEST_F(Lookups, PodborTakesTheNextGreaterListedDiameter)
 TEST_F(Lookups, PodborWithNothingAboveReturnsItsArgumentAndSaysSoOnce)
 {
     dir.writeLines("M.dat", {"1", "2"});
-    EXPECT_EQ(podbor(p, host, 2), 2);
+    EXPECT_EQ(podbor(c, 2), 2);
     EXPECT_TRUE(p.calcFailed);
-    EXPECT_EQ(podbor(p, host, 2.5), 2.5);
+    EXPECT_EQ(podbor(c, 2.5), 2.5);
     EXPECT_EQ(host.messages, std::vector<std::string>{"Нет подходящего диаметра по нормали"});
 }
 
 TEST_F(Lookups, PodborWithoutItsFile)
 {
     p.materialName = "60С2А";
-    EXPECT_FALSE(podbor(p, host, 2));
+    EXPECT_FALSE(podbor(c, 2));
     EXPECT_EQ(host.messages, std::vector<std::string>{"no 60С2А.dat"});
     EXPECT_FALSE(p.calcFailed);
 }
@@ -89,7 +96,6 @@ class Sigma : public Lookups {
 protected:
     void SetUp() override
     {
-        Lookups::SetUp();
         std::vector<std::string> diameters, strengths;
         for (int k = 1; k <= 22; ++k)
             diameters.push_back(std::to_string(k) + ",5");
@@ -110,7 +116,7 @@ TEST_F(Sigma, ReadsTheMaterialsBlockAtTheNearestDiameterFromAbove)
         {6, 22.5, 88}, {7, 1.5, 89}, {8, 1.5, 89}, {9, 3.5, 113}};
     for (auto r : rows) {
         p.materialClass = r.cls;
-        EXPECT_EQ(loadSigma(p, host, r.d), r.line) << "class " << r.cls << " d " << r.d;
+        EXPECT_EQ(loadSigma(c, r.d), r.line) << "class " << r.cls << " d " << r.d;
     }
     EXPECT_FALSE(p.calcFailed);
 }
@@ -121,10 +127,10 @@ TEST_F(Sigma, MarkerMeansNotMadeInThatDiameter)
     strengths[4] = "-1";
     dir.writeLines("sigmab.dat", strengths);
     p.materialName = "БрБ2";
-    EXPECT_EQ(loadSigma(p, host, 4.5), 900);
-    EXPECT_EQ(loadSigma(p, host, 5.6), 900);
+    EXPECT_EQ(loadSigma(c, 4.5), 900);
+    EXPECT_EQ(loadSigma(c, 5.6), 900);
     host.report.clear();
-    EXPECT_EQ(loadSigma(p, host, 5), 0); // row 5, 5,5 mm: "-1"
+    EXPECT_EQ(loadSigma(c, 5), 0); // row 5, 5,5 mm: "-1"
     const std::string text = "Материал БрБ2 не применяется для D=5";
     EXPECT_EQ(host.messages, std::vector<std::string>{text});
     EXPECT_EQ(host.report, std::vector<std::string>{text});
@@ -135,26 +141,85 @@ TEST_F(Sigma, MinusOneWithADecimalPartIsANumber)
 {
     std::vector<std::string> strengths(132, "-1,0");
     dir.writeLines("sigmab.dat", strengths);
-    EXPECT_EQ(loadSigma(p, host, 1), -1);
+    EXPECT_EQ(loadSigma(c, 1), -1);
     EXPECT_FALSE(p.calcFailed);
 }
 
 TEST_F(Sigma, NoTabulatedDiameterAtOrAboveIsNotMade)
 {
     p.materialName = "X";
-    EXPECT_EQ(loadSigma(p, host, 0.5), 1);
-    EXPECT_EQ(loadSigma(p, host, 23), 0);
+    EXPECT_EQ(loadSigma(c, 0.5), 1);
+    EXPECT_EQ(loadSigma(c, 23), 0);
     EXPECT_EQ(host.messages, std::vector<std::string>{"Материал X не применяется для D=23"});
     EXPECT_TRUE(p.calcFailed);
 }
 
 TEST_F(Lookups, SigmaFilesMissing)
 {
-    EXPECT_FALSE(loadSigma(p, host, 1));
+    EXPECT_FALSE(loadSigma(c, 1));
     dir.writeLines("sigmdiam.dat", {"1"});
-    EXPECT_FALSE(loadSigma(p, host, 1));
+    EXPECT_FALSE(loadSigma(c, 1));
     EXPECT_EQ(host.messages, (std::vector<std::string>{"no sigmdiam.dat", "no sigmab.dat"}));
     EXPECT_FALSE(p.calcFailed);
 }
+
+} // namespace
+
+namespace {
+
+struct TracedLookup {
+    const char* name;
+    std::function<void(CalcContext&)> call;
+    const char* file;
+    int line;           // 0: none fits
+    const char* text;   // the line as read
+};
+
+void PrintTo(const TracedLookup& l, std::ostream* os) { *os << l.name; }
+
+class LookupSteps : public Lookups, public testing::WithParamInterface<TracedLookup> {
+protected:
+    void SetUp() override
+    {
+        dir.writeLines("k3.dat", {"1", "2", "3", "10", "12"});
+        dir.writeLines("M.dat", {"3", "", "1,5", "2", "1"});
+        dir.writeLines("sigmdiam.dat", {"1,5", "2,5", "3,5"});
+        std::vector<std::string> strengths;
+        for (int line = 1; line <= 44; ++line)
+            strengths.push_back(std::to_string(line * 10));
+        dir.writeLines("sigmab.dat", strengths);
+        p.materialClass = 1;
+    }
+};
+
+// The look-up's last step names the file, the line used and its text.
+TEST_P(LookupSteps, NameTheFileAndTheLineUsed)
+{
+    Trace trace;
+    CalcContext traced(p, host, &trace);
+    GetParam().call(traced);
+    auto last = std::find_if(trace.steps.rbegin(), trace.steps.rend(),
+        [](const TraceStep& s) { return s.kind == StepKind::Lookup; });
+    ASSERT_NE(last, trace.steps.rend());
+    const TraceStep& step = *last;
+    EXPECT_EQ(step.file, GetParam().file);
+    EXPECT_EQ(step.line, GetParam().line);
+    EXPECT_EQ(step.lineText, GetParam().text);
+}
+
+INSTANTIATE_TEST_SUITE_P(HandMadeTables, LookupSteps,
+    testing::Values(TracedLookup{"K3Nearest", [](CalcContext& c) { FindIpoK3(c, 11); }, "k3.dat", 4, "10"},
+        TracedLookup{"DiameterAboveCountsEmptyLines", [](CalcContext& c) { podbor(c, 1.2); }, "M.dat", 3, "1,5"},
+        TracedLookup{"NoDiameterAbove", [](CalcContext& c) { podbor(c, 5); }, "M.dat", 0, ""},
+        TracedLookup{"StrengthInTheClassBlock", [](CalcContext& c) { loadSigma(c, 1.6); }, "sigmab.dat", 24, "240"},
+        TracedLookup{"StrengthOfAnEqualDiameter", [](CalcContext& c) { loadSigma(c, 2.5); }, "sigmab.dat", 24, "240"},
+        TracedLookup{"StrengthOfTheFirstBlock",
+            [](CalcContext& c) {
+                c.p.materialClass = 0;
+                loadSigma(c, 1.5);
+            },
+            "sigmab.dat", 1, "10"},
+        TracedLookup{"NoTabulatedDiameter", [](CalcContext& c) { loadSigma(c, 4); }, "sigmdiam.dat", 0, ""}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

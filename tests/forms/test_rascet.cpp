@@ -9,6 +9,7 @@
 #include "helpers/formtest.h"
 #include "helpers/onmodal.h"
 #include "helpers/recorder.h"
+#include "helpers/scetch_testing.h"
 #include "helpers/textfit.h"
 
 #include <QComboBox>
@@ -17,6 +18,7 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
+#include <QScrollBar>
 
 namespace {
 
@@ -68,6 +70,44 @@ QStringList numberedLines(int count)
 }
 
 const QString kWire2 = QStringLiteral("Проволока II класса");
+
+// Each line with its runs of blanks made one; empty lines left out.
+QStringList simplified(const QStringList& lines)
+{
+    QStringList out;
+    for (const QString& line : lines)
+        if (!line.simplified().isEmpty())
+            out << line.simplified();
+    return out;
+}
+
+// "Печать" pressed and its dialog accepted, printing to a PDF: whether the
+// dialog offered a page range, and the lines printed.
+struct Printed {
+    bool rangeOffered = true;
+    QStringList lines; // blanks simplified, empty lines left out
+};
+
+Printed printWithTheButton(TForm3& window, QPrinter& printer)
+{
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath("report.pdf");
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(pdf);
+    Printed printed;
+    OnModal accept([&](QWidget* modal) {
+        auto* dialog = qobject_cast<QPrintDialog*>(modal);
+        QVERIFY(dialog);
+        printed.rangeOffered = dialog->testOption(QAbstractPrintDialog::PrintPageRange)
+            || dialog->testOption(QAbstractPrintDialog::PrintSelection);
+        dialog->accept();
+    });
+    window.ui.BitBtn2->click();
+    if (!accept.fired())
+        return {};
+    printed.lines = simplified(pdfText(pdf).split(QLatin1Char('\n')));
+    return printed;
+}
 
 } // namespace
 
@@ -270,30 +310,36 @@ private slots:
         Rig rig;
         setInputs(rig.p, kWire2, 1, "10", "30", "20", "15");
         rig.window.show();
-        QTemporaryDir dir;
-        const QString pdf = dir.filePath("report.pdf");
-        rig.printer.setOutputFormat(QPrinter::PdfFormat);
-        rig.printer.setOutputFileName(pdf);
-        bool rangeOffered = true;
-        OnModal accept([&](QWidget* modal) {
-            auto* dialog = qobject_cast<QPrintDialog*>(modal);
-            QVERIFY(dialog);
-            rangeOffered = dialog->testOption(QAbstractPrintDialog::PrintPageRange)
-                || dialog->testOption(QAbstractPrintDialog::PrintSelection);
-            dialog->accept();
-        });
-        rig.window.ui.BitBtn2->click();
-        QVERIFY(accept.fired());
-        QVERIFY(!rangeOffered);
-        QStringList printed;
-        for (const QString& line : pdfText(pdf).split(QLatin1Char('\n'), Qt::SkipEmptyParts))
-            printed << line.simplified();
-        printed.removeAll(QString());
-        QStringList shown;
-        for (const QString& line : rig.window.reportLines())
-            shown << line.simplified();
-        QCOMPARE(printed, shown);
+        const Printed printed = printWithTheButton(rig.window, rig.printer);
+        QVERIFY(!printed.rangeOffered);
+        QCOMPARE(printed.lines, simplified(rig.window.reportLines()));
         QCOMPARE(rig.messages.messages, QStringList());
+    }
+
+    // "Подробно" after the example shows the text of pruzcalc --explain, and
+    // "Печать" on that tab prints it; the report tab keeps the report.
+    void detailedView()
+    {
+        Rig rig;
+        setInputs(rig.p, kWire2, 1, "10", "30", "20", "15"); // examples/wire-class2.rid
+        rig.window.show();
+        QCOMPARE(rig.window.ui.views->currentWidget(), rig.window.ui.otcetTab);
+        QTest::keyClick(rig.window.ui.otcet, Qt::Key_Tab, Qt::ControlModifier);
+        QCOMPARE(rig.window.ui.views->currentWidget(), rig.window.ui.podrobnoTab);
+        QFile explained(QStringLiteral(CLI_CASES_DIR "explain-wire-class2/stdout"));
+        QVERIFY(explained.open(QIODevice::ReadOnly));
+        QCOMPARE(rig.window.ui.podrobno->toPlainText() + QLatin1Char('\n'), QString::fromUtf8(explained.readAll()));
+        QCOMPARE(rig.window.reportLines().size(), 35);
+        QCOMPARE(cutTexts(&rig.window), QStringList());
+        // For the documentation: the view from the allowable stress on.
+        const int from = rig.window.traceViewLines().indexOf(
+            QStringLiteral("Наибольшее допустимое напряжение в первом приближении"));
+        rig.window.ui.podrobno->verticalScrollBar()->setValue(from);
+        scetchtest::saveScreenshot(rig.window, QStringLiteral("report-detailed"));
+
+        const Printed printed = printWithTheButton(rig.window, rig.printer);
+        QCOMPARE(printed.lines, simplified(rig.window.traceViewLines()));
+        QVERIFY(printed.lines.contains(QStringLiteral("k3 = D1 / √(F3 / τ')")));
     }
 
     void cancelledPrintDialogPrintsNothing()

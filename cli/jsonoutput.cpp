@@ -1,0 +1,111 @@
+#include "cli/jsonoutput.h"
+
+#include "cli/design.h"
+
+#include <algorithm>
+#include <ostream>
+
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+// A message's "\r" starts a new line; JSON readers expect "\n".
+std::string shown(std::string text)
+{
+    std::replace(text.begin(), text.end(), '\r', '\n');
+    return text;
+}
+
+const char* statusMeaning(ExitStatus status)
+{
+    for (const auto& s : kExitStatusMeanings)
+        if (s.status == status)
+            return s.meaning;
+    return "";
+}
+
+Json inputsJson(const DesignResult& r)
+{
+    if (!r.formRead)
+        return nullptr;
+    const InputForm& f = r.form;
+    return Json {
+        { "mode", f.mode },
+        { "material", f.materialName },
+        { "material_index", f.materialIndex },
+        { "group_index", f.grupIndex },
+        { "winding_index", f.navivkaIndex },
+        { "F1", f.f1 },
+        { "F2", f.f2 },
+        { "D1", f.d1 },
+        { "H", f.h },
+        { "Vmax", f.vmax },
+        { "L0", f.l0 },
+        { "n", f.n },
+        { "Ni", f.ni },
+        { "NiExp", f.stepni },
+    };
+}
+
+Json stepJson(const TraceStep& s)
+{
+    Json j { { "kind", stepKindName(s.kind) } };
+    auto put = [&](const char* key, const std::string& v) {
+        if (!v.empty())
+            j[key] = v;
+    };
+    put("name", s.name);
+    put("symbol", s.symbol);
+    put("caption", s.caption);
+    if (s.kind == StepKind::Lookup) {
+        put("file", s.file);
+        if (s.line > 0) {
+            j["line"] = s.line;
+            j["line_text"] = s.lineText;
+        }
+        put("reason", s.text);
+    } else {
+        put("text", shown(s.text));
+    }
+    put("formula", s.formula);
+    put("substitution", s.substitution);
+    if (s.value) {
+        j["value"] = *s.value;
+        j["value_text"] = s.valueText;
+        put("unit", s.unit);
+    }
+    if (s.passed)
+        j["passed"] = *s.passed;
+    if (s.reportLine >= 0)
+        j["report_line"] = s.reportLine;
+    return j;
+}
+
+} // namespace
+
+Json designJson(const DesignResult& r)
+{
+    Json messages = Json::array();
+    for (const auto& m : r.messages)
+        messages.push_back(shown(m));
+    Json values = Json::object();
+    Json steps = Json::array();
+    for (const TraceStep& s : r.trace.steps) {
+        if (!s.name.empty() && s.value)
+            values[s.name] = *s.value;
+        steps.push_back(stepJson(s));
+    }
+    return Json {
+        { "file", r.ridFile },
+        { "inputs", inputsJson(r) },
+        { "status", static_cast<int>(r.status) },
+        { "status_meaning", statusMeaning(r.status) },
+        { "report", r.report },
+        { "messages", messages },
+        { "error", r.error.empty() ? Json(nullptr) : Json(r.error) },
+        { "values", values },
+        { "trace", steps },
+    };
+}
+
+void writeJson(const DesignResult& result, std::ostream& out) { out << designJson(result).dump(2, ' ', false, Json::error_handler_t::replace) << '\n'; }

@@ -1,0 +1,18 @@
+#pragma once
+// The machine-readable output of one design (docs/json-output.md): one JSON
+// object with the input data file as read, the exit status and its
+// meaning, the report lines, the messages, every value by the record's
+// name, and the trace steps. Numbers are JSON numbers in the shortest text
+// that reads back to the same double.
+
+#include <nlohmann/json.hpp>
+
+#include <iosfwd>
+
+struct DesignResult;
+
+// The object of one design, for a writer of one design or of many.
+nlohmann::ordered_json designJson(const DesignResult& result);
+
+// The object, indented, and a line end.
+void writeJson(const DesignResult& result, std::ostream& out);

@@ -1,0 +1,379 @@
+#include "engine/calc.h"
+#include "engine/errors.h"
+#include "engine/numtext.h"
+#include "engine/textfile.h"
+#include "engine/trace.h"
+#include "testdir.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <random>
+#include <set>
+#include <string_view>
+
+namespace {
+
+using Lines = std::vector<std::string>;
+
+// Reads back the numbers of a substitution ("20 / √(375 / 618)"): + − · /,
+// unary minus, ² ³, √(...), round(...) (ties to even), decimal commas.
+class Expression {
+public:
+    explicit Expression(std::string_view text) : s(text) {}
+
+    double value()
+    {
+        double v = sum();
+        if (!s.empty())
+            throw std::runtime_error("unread: " + std::string(s));
+        return v;
+    }
+
+private:
+    std::string_view s;
+
+    void blanks()
+    {
+        while (!s.empty() && s.front() == ' ')
+            s.remove_prefix(1);
+    }
+    bool take(std::string_view token)
+    {
+        blanks();
+        if (!s.starts_with(token))
+            return false;
+        s.remove_prefix(token.size());
+        return true;
+    }
+    double sum()
+    {
+        double v = product();
+        for (;;) {
+            if (take("+"))
+                v += product();
+            else if (take("−"))
+                v -= product();
+            else
+                return v;
+        }
+    }
+    double product()
+    {
+        double v = power();
+        for (;;) {
+            if (take("·"))
+                v *= power();
+            else if (take("/"))
+                v /= power();
+            else
+                return v;
+        }
+    }
+    double power()
+    {
+        if (take("-") || take("−"))
+            return -power();
+        double v = primary();
+        for (;;) {
+            if (take("²"))
+                v = v * v;
+            else if (take("³"))
+                v = v * v * v;
+            else
+                return v;
+        }
+    }
+    double group()
+    {
+        if (!take("("))
+            throw std::runtime_error("( expected at " + std::string(s));
+        double v = sum();
+        if (!take(")"))
+            throw std::runtime_error(") expected at " + std::string(s));
+        return v;
+    }
+    double primary()
+    {
+        if (take("√"))
+            return std::sqrt(group());
+        if (take("round"))
+            return std::nearbyint(group());
+        blanks();
+        if (!s.empty() && s.front() == '(')
+            return group();
+        size_t n = 0;
+        while (n < s.size() && (std::isdigit(static_cast<unsigned char>(s[n])) || s[n] == ',' || s[n] == 'E'
+                   || (s[n] == '-' && n > 0 && s[n - 1] == 'E')))
+            ++n;
+        const double v = strToFloat(std::string(s.substr(0, n)));
+        s.remove_prefix(n);
+        return v;
+    }
+};
+
+// The report key of each value (the text before the number's "="), and the
+// record's names whose value it may show.
+const std::map<std::string, std::set<std::string>> kKeys = {
+    {"F3", {"F3"}}, {"taupr", {"taupr"}}, {"k3", {"k3"}}, {"ipr", {"ipr"}}, {"k1", {"k1pr", "k1"}},
+    {"d", {"dpr", "d"}}, {"SIGMА_B", {"SIGMA_B"}}, {"SIGMA_B", {"tau"}}, {"tau", {"tau"}}, {"i", {"i"}},
+    {"k2", {"k2"}}, {"С1", {"C1"}}, {"Dср", {"Dcp"}}, {"S3", {"S3coil", "S3"}}, {"n", {"nCalc"}}, {"c", {"c"}},
+    {"Vкр", {"Vkr"}}, {"S1", {"S1"}}, {"S2", {"S2"}}, {"N1", {"N1"}}, {"t", {"t"}}, {"L3", {"L3"}},
+    {"L0", {"L0calc"}}, {"L1", {"L1"}}, {"L2", {"L2"}}, {"L", {"L"}}, {"M", {"M"}}};
+
+// The key of a value line: the word right before the last "=".
+std::string keyOf(const std::string& line)
+{
+    const size_t eq = line.rfind('=');
+    const size_t start = line.find_last_of(" *", eq - 1) + 1; // 0 when none: npos + 1
+    return line.substr(start, eq - start);
+}
+
+// What every calculation's trace must hold against its report, messages
+// and data files.
+void checkTrace(const Trace& trace, const RecordingHost& host, const std::string& dataDir)
+{
+    std::vector<int> stepsOfLine(host.report.size(), 0);
+    Lines messages;
+    int choices = 0;
+    for (const TraceStep& s : trace.steps) {
+        SCOPED_TRACE(s.formula + s.text);
+        if (s.kind == StepKind::Message)
+            messages.push_back(s.text);
+        if (s.kind == StepKind::Choice)
+            ++choices;
+        if (s.value)
+            EXPECT_EQ(s.valueText, numText(*s.value));
+        if (!s.substitution.empty()) {
+            const double v = Expression(s.substitution.substr(s.substitution.find(" = ") + 3)).value();
+            EXPECT_NEAR(v, *s.value, 1e-9 * (std::fabs(*s.value) + 1)) << s.substitution;
+        }
+        if (s.kind == StepKind::Lookup && s.line > 0) {
+            auto lines = readDataLines(dataDir, s.file);
+            ASSERT_TRUE(lines && s.line <= static_cast<int>(lines->size())) << s.file << " " << s.line;
+            EXPECT_EQ((*lines)[static_cast<size_t>(s.line - 1)], s.lineText) << s.file << " " << s.line;
+        }
+        if (s.kind == StepKind::Check)
+            EXPECT_TRUE(s.passed.has_value());
+        if (s.reportLine < 0)
+            continue;
+        ASSERT_LT(s.reportLine, static_cast<int>(host.report.size()));
+        ++stepsOfLine[static_cast<size_t>(s.reportLine)];
+        const std::string& line = host.report[static_cast<size_t>(s.reportLine)];
+        if (s.kind == StepKind::Line) {
+            EXPECT_EQ(line, s.text);
+            continue;
+        }
+        ASSERT_TRUE(s.value) << line;
+        const std::string shown = line.substr(line.rfind('=') + 1);
+        EXPECT_EQ(shown.substr(0, shown.find(' ')), s.valueText) << line;
+        auto key = kKeys.find(keyOf(line));
+        ASSERT_NE(key, kKeys.end()) << line;
+        EXPECT_TRUE(key->second.count(s.name)) << s.name << " in " << line;
+    }
+    for (size_t k = 0; k < stepsOfLine.size(); ++k)
+        EXPECT_EQ(stepsOfLine[k], 1) << "report line " << k << ": " << host.report[k];
+    EXPECT_EQ(messages, host.messages);
+    EXPECT_EQ(choices, host.dialogShown);
+}
+
+class Traced : public testing::Test {
+protected:
+    TempDataDir dir;
+    Peremenn p;
+    RecordingHost host;
+    Trace trace;
+
+    void SetUp() override
+    {
+        dir.copyFrom(SHIPPED_DATA_DIR);
+        p.dataDir = dir.path();
+    }
+
+    // Runs the calculation and checks its trace, also when it threw.
+    void runAndCheck()
+    {
+        host.messages.clear();
+        host.dialogShown = 0;
+        p.userChoice = false;
+        try {
+            runCalculation(p, host, &trace);
+        } catch (const PruzError&) {
+        }
+        checkTrace(trace, host, p.dataDir);
+    }
+};
+
+// The inputs of "Расчет" (forces in newtons) for a material.
+void spring(Peremenn& p, const char* material, double f1, double f2, double d1, double h, double vmax = 2)
+{
+    p.materialName = material;
+    p.F1 = f1;
+    p.F2 = f2;
+    p.D1 = d1;
+    p.H = h;
+    p.Vmax = vmax;
+    p.group = 1;
+    p.mode = 1;
+    p.L0 = 0;
+    p.n = 0;
+}
+
+void freeLength(Peremenn& p, double l0, double n)
+{
+    p.mode = 2;
+    p.L0 = l0;
+    p.n = n;
+}
+
+// A material "M" of the class whose stress table says 1000 everywhere, so
+// that k3 = D1 / √(F3 / 1000): D1 = 35 and F2 = 200 ask for the diameter.
+void materialM(TempDataDir& dir, Peremenn& p, int cls, const Lines& diameters)
+{
+    dir.writeLines("Mmat.dat", {"7,85", "20,5", "78,5", std::to_string(cls)});
+    dir.writeLines("M.dat", diameters);
+    dir.writeLines("tau1.dat", Lines(36, "1000"));
+    Lines tau2;
+    for (int code : {2, 3, 4})
+        tau2.insert(tau2.end(), {std::to_string(code), "1000", "1000", "1000", "1000"});
+    dir.writeLines("tau2.dat", tau2);
+    spring(p, "M", 100, 200, 35, 10);
+}
+
+struct TraceCase {
+    const char* name;
+    std::function<void(TempDataDir&, Peremenn&, RecordingHost&)> setup;
+};
+
+void PrintTo(const TraceCase& c, std::ostream* os) { *os << c.name; }
+
+class EveryLine : public Traced, public testing::WithParamInterface<TraceCase> {};
+
+TEST_P(EveryLine, HasItsStepWithTheSameValue)
+{
+    GetParam().setup(dir, p, host);
+    runAndCheck();
+    EXPECT_FALSE(trace.steps.empty());
+}
+
+const char* const kWire2 = "Проволока II класса";
+const char* const kSteel = "60С2А";
+
+// A spring of the material whose data file `file` is missing.
+auto missing(const char* file, const char* material)
+{
+    return [=](TempDataDir& dir, Peremenn& p, RecordingHost&) {
+        std::filesystem::remove(dir.path() + file);
+        spring(p, material, 100, 500, 30, 20);
+    };
+}
+
+INSTANTIATE_TEST_SUITE_P(Calculations, EveryLine,
+    testing::Values(
+        TraceCase{"FirstTable", [](auto&, auto& p, auto&) { spring(p, kWire2, 100, 300, 20, 15); }},
+        TraceCase{"SecondTable", [](auto&, auto& p, auto&) { spring(p, kSteel, 200, 500, 30, 20); }},
+        TraceCase{"FreeLength",
+            [](auto&, auto& p, auto&) {
+                spring(p, kSteel, 200, 500, 30, 0);
+                freeLength(p, 200, 24);
+            }},
+        TraceCase{"CoilContactCorrected",
+            [](auto&, auto& p, auto&) {
+                spring(p, kSteel, 200, 500, 30, 0);
+                freeLength(p, 100, 24);
+            }},
+        TraceCase{"SlenderBelowThree",
+            [](auto&, auto& p, auto&) {
+                spring(p, kSteel, 200, 500, 30, 0);
+                freeLength(p, 74.99, 2);
+            }},
+        TraceCase{"ChosenFirstTable",
+            [](auto& dir, auto& p, auto& host) {
+                materialM(dir, p, 0, {"4", "5", "6"});
+                host.pick = "5";
+            }},
+        TraceCase{"ChosenSecondTable",
+            [](auto& dir, auto& p, auto& host) {
+                materialM(dir, p, 2, {"4", "5", "6"});
+                host.pick = "5";
+            }},
+        TraceCase{"ChosenFreeLength",
+            [](auto& dir, auto& p, auto& host) {
+                materialM(dir, p, 2, {"2"});
+                spring(p, "M", 100, 200, 30, 0);
+                freeLength(p, 60, 10);
+                host.pick = "2";
+            }},
+        TraceCase{"IndexBelowThree",
+            [](auto& dir, auto& p, auto& host) {
+                materialM(dir, p, 2, {"5"});
+                spring(p, "M", 10, 80, 19, 10);
+                host.pick = "5";
+            }},
+        TraceCase{"Cancelled", [](auto& dir, auto& p, auto&) { materialM(dir, p, 0, {"4", "5", "6"}); }},
+        TraceCase{"IndexAboveFifteenFirstTable",
+            [](auto& dir, auto& p, auto& host) {
+                materialM(dir, p, 0, {"2,5"});
+                p.D1 = 40.1;
+                host.pick = "2,5";
+            }},
+        TraceCase{"IndexAboveFifteenSecondTable",
+            [](auto& dir, auto& p, auto& host) {
+                materialM(dir, p, 2, {"2,5"});
+                p.D1 = 40.1;
+                host.pick = "2,5";
+            }},
+        TraceCase{"GroupNotUsed",
+            [](auto&, auto& p, auto&) {
+                spring(p, "Проволока I класса", 100, 300, 20, 15);
+                p.group = 4;
+            }},
+        TraceCase{"ShareNotUsed",
+            [](auto& dir, auto& p, auto&) {
+                materialM(dir, p, 0, {"1", "2", "3", "4", "5"});
+                dir.writeLines("tau1.dat", Lines(36, "700"));
+                spring(p, "M", 100, 200, 20, 10);
+                p.group = 4;
+            }},
+        TraceCase{"NoListedDiameter", [](auto&, auto& p, auto&) { spring(p, kSteel, 100, 50000, 300, 20); }},
+        TraceCase{"NotMadeInThatDiameter",
+            [](auto& dir, auto& p, auto&) {
+                dir.writeLines("sigmab.dat", Lines(132, "-1"));
+                spring(p, kWire2, 100, 300, 20, 15);
+            }},
+        TraceCase{"ImpactCheck", [](auto&, auto& p, auto&) { spring(p, kSteel, 200, 500, 30, 20, 10); }},
+        TraceCase{"ArithmeticFault", [](auto&, auto& p, auto&) { spring(p, kSteel, 500, 500, 30, 20); }},
+        TraceCase{"NoProperties", missing("60С2Аmat.dat", kSteel)},
+        TraceCase{"NoStressTable", missing("tau2.dat", kSteel)}, TraceCase{"NoK3", missing("k3.dat", kSteel)},
+        TraceCase{"NoDiameters", missing("60С2А.dat", kSteel)},
+        TraceCase{"NoTabulatedDiameters", missing("sigmdiam.dat", "БрБ2")},
+        TraceCase{"NoStrengths", missing("sigmab.dat", "БрБ2")}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Springs drawn at random over the shipped catalogue, both modes, the
+// diameter question answered with a listed diameter or cancelled.
+TEST_F(Traced, GeneratedCalculations)
+{
+    const Lines materials = *readDataLines(SHIPPED_DATA_DIR, "material.dat");
+    std::mt19937 random(20240613);
+    auto uniform = [&](double lo, double hi) { return std::uniform_real_distribution<double>(lo, hi)(random); };
+    auto pick = [&](size_t n) { return std::uniform_int_distribution<size_t>(0, n - 1)(random); };
+    for (int run = 0; run < 400; ++run) {
+        SCOPED_TRACE("run " + std::to_string(run));
+        const std::string& material = materials[pick(materials.size())];
+        const double f1 = std::round(uniform(1, 100)) * 10;
+        spring(p, material.c_str(), f1, f1 + std::round(uniform(1, 300)) * 10, std::round(uniform(3, 80)),
+            std::round(uniform(1, 60)), uniform(0.5, 15));
+        p.group = static_cast<int>(pick(4)) + 1;
+        if (pick(2))
+            freeLength(p, std::round(uniform(10, 300)), std::round(uniform(2, 30)));
+        auto diameters = *readDataLines(p.dataDir, material + ".dat");
+        host.pick = pick(4) ? std::optional(diameters[pick(diameters.size())]) : std::nullopt;
+        runAndCheck();
+    }
+}
+
+} // namespace

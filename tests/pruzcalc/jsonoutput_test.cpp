@@ -1,0 +1,72 @@
+// The JSON output of every example read back: each value's number text is
+// the text the report shows after its label.
+#include "cli/design.h"
+#include "cli/jsonoutput.h"
+#include "engine/numtext.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <sstream>
+
+namespace {
+
+using Json = nlohmann::json;
+
+struct Example {
+    const char* file;
+    const char* wireDiameter; // the answer to the diameter question, if it asks
+};
+
+void PrintTo(const Example& e, std::ostream* os) { *os << e.file; }
+
+class JsonOutput : public testing::TestWithParam<Example> {};
+
+// The number of a value line: after the last "=", up to the unit.
+std::string numberIn(const std::string& line)
+{
+    const std::string shown = line.substr(line.rfind('=') + 1);
+    return shown.substr(0, shown.find(' '));
+}
+
+TEST_P(JsonOutput, EveryValueReadsBackAsTheReportShowsIt)
+{
+    DesignSettings settings;
+    settings.dataDir = SHIPPED_DATA_DIR;
+    settings.trace = true;
+    if (GetParam().wireDiameter)
+        settings.wireDiameter = GetParam().wireDiameter;
+    const DesignResult result = runDesign(std::string(EXAMPLES_DIR) + GetParam().file, settings);
+    std::ostringstream out;
+    writeJson(result, out);
+    const Json j = Json::parse(out.str());
+
+    EXPECT_EQ(j["status"], 0);
+    EXPECT_EQ(j["report"].get<std::vector<std::string>>(), result.report);
+    std::map<std::string, double> last;
+    int reported = 0;
+    for (const Json& step : j["trace"]) {
+        if (!step.contains("value"))
+            continue;
+        const double value = step["value"].get<double>();
+        if (step.contains("name"))
+            last[step["name"].get<std::string>()] = value;
+        if (!step.contains("report_line"))
+            continue;
+        const std::string& line = result.report.at(step["report_line"].get<size_t>());
+        EXPECT_EQ(numText(value), numberIn(line)) << line;
+        ++reported;
+    }
+    // Every value line of the report has its step.
+    EXPECT_EQ(reported, std::count_if(result.report.begin(), result.report.end(),
+                            [](const std::string& l) { return l.find('=') != std::string::npos; }));
+    ASSERT_EQ(j["values"].size(), last.size());
+    for (const auto& [name, value] : j["values"].items())
+        EXPECT_EQ(value.get<double>(), last.at(name)) << name;
+}
+
+INSTANTIATE_TEST_SUITE_P(Examples, JsonOutput,
+    testing::Values(Example{"wire-class2.rid", nullptr}, Example{"steel-60s2a.rid", nullptr},
+        Example{"stainless-free-length.rid", nullptr}, Example{"chosen-diameter.rid", "3"}));
+
+} // namespace
