@@ -165,6 +165,16 @@ std::optional<std::vector<std::string>> readDataLines(const std::string& dir, co
 
 bool writeTextLines(const std::string& target, const std::vector<std::string>& lines)
 {
+    std::string data;
+    for (const auto& line : lines) {
+        data += utf8ToCp1251(line);
+        data += "\r\n";
+    }
+    return writeFileBytes(target, data);
+}
+
+bool writeFileBytes(const std::string& target, const std::string& data)
+{
     std::string path = target;
     struct stat existing {};
     const bool replacing = ::lstat(path.c_str(), &existing) == 0;
@@ -180,12 +190,6 @@ bool writeTextLines(const std::string& target, const std::vector<std::string>& l
         }
         if (!S_ISREG(existing.st_mode))
             return false;
-    }
-
-    std::string data;
-    for (const auto& line : lines) {
-        data += utf8ToCp1251(line);
-        data += "\r\n";
     }
 
     std::string tmp = path + ".tmp-XXXXXX";

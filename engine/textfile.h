@@ -53,6 +53,9 @@ std::optional<std::vector<std::string>> readDataLines(const std::string& dir, co
 // never replaced.
 bool writeTextLines(const std::string& path, const std::vector<std::string>& lines);
 
+// The same atomic replacement for bytes written as they are (a PDF).
+bool writeFileBytes(const std::string& path, const std::string& bytes);
+
 bool writeDataLines(const std::string& dir, const std::string& name, const std::vector<std::string>& lines);
 
 // Test seams. The injector is called before each stage of an atomic write;
