@@ -66,6 +66,7 @@ public:
     explicit StressMessages(StressRandom& random) : random_(random) {}
     void message(const QString& text) override;
     bool confirm(const QString& caption, const QString& text) override;
+    SaveAnswer askToSave(const QString& text) override;
 
     int shown = 0;
     int asked = 0;
@@ -83,8 +84,11 @@ private:
 class StressFiles : public FileChooser {
 public:
     StressFiles(StressRandom& random, StressInputs& inputs) : random_(random), inputs_(inputs) {}
-    QString openFile(QWidget* parent) override;
-    QString saveFile(QWidget* parent) override;
+    QString openFile(QWidget* parent, const QString& folder) override;
+    QString saveFile(QWidget* parent, const QString& folder) override;
+    // Mostly a new file in the scratch folder, sometimes the suggested one
+    // or cancelled.
+    QString savePdfFile(QWidget* parent, const QString& suggested) override;
 
     // The answer of the next openFile() / saveFile(), whatever the dice say.
     void queueOpen(const QString& path) { queuedOpen_ = path; }
