@@ -1,8 +1,12 @@
 // The report window: the calculation run by its showing, the timer that
-// closes it after a failure, the diameter question, and printing.
+// closes it after a failure, the diameter question, printing and the PDF,
+// its resizing and its keys.
 #include "engine/inputform.h"
+#include "engine/reportheader.h"
 #include "engine/peremenn.h"
 #include "forms/dopvvod.h"
+#include "forms/filechooser.h"
+#include "forms/qtext.h"
 #include "forms/rascet.h"
 #include "forms/reportprint.h"
 #include "helpers/datacopy.h"
@@ -12,13 +16,27 @@
 #include "helpers/textfit.h"
 
 #include <QComboBox>
+#include <QGroupBox>
 #include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
+#include <QWindow>
 
 namespace {
+
+struct PdfFiles : FileChooser {
+    QString toSave;
+    QStringList suggested;
+    QString openFile(QWidget*, const QString&) override { return {}; }
+    QString saveFile(QWidget*, const QString&) override { return {}; }
+    QString savePdfFile(QWidget*, const QString& offered) override
+    {
+        suggested << offered;
+        return toSave;
+    }
+};
 
 // The inputs of a spring as "Расчет" stores them.
 void setInputs(Peremenn& p, const QString& material, int group, const QString& f1, const QString& f2,
@@ -59,6 +77,27 @@ int pdfPages(const QString& pdf)
     return -1;
 }
 
+// The text of each page, its lines trimmed, empty ones left out.
+QList<QStringList> pdfPageLines(const QString& pdf)
+{
+    QList<QStringList> pages;
+    for (const QString& page : pdfText(pdf).split(QLatin1Char('\f'))) {
+        QStringList lines;
+        for (const QString& line : page.split(QLatin1Char('\n')))
+            if (!line.trimmed().isEmpty())
+                lines << line.trimmed();
+        if (!lines.isEmpty())
+            pages << lines;
+    }
+    return pages;
+}
+
+QByteArray fileBytes(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
 QStringList numberedLines(int count)
 {
     QStringList lines;
@@ -80,17 +119,52 @@ class TestRascet : public QObject {
         MessageRecorder messages;
         TForm8 choice{p, messages};
         QPrinter printer;
+        PdfFiles files;
         TForm3 window{p, messages, choice, printer};
-        Rig() { p.dataDir = data.dataDir(); }
+        Rig()
+        {
+            p.dataDir = data.dataDir();
+            window.setFileChooser(files);
+        }
     };
 
 private slots:
-    void layoutFits()
+    // "Печать" and "PDF…" stay on the left, "Закрыть" follows the right
+    // edge and the memo grows with the window.
+    void layoutFollowsTheSize_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<QRect>("memo");
+        QTest::addColumn<QRect>("close");
+        QTest::newRow("as designed") << QSize(536, 344) << QRect(0, 0, 536, 303) << QRect(442, 8, 75, 25);
+        QTest::newRow("larger") << QSize(800, 500) << QRect(0, 0, 800, 459) << QRect(706, 8, 75, 25);
+        QTest::newRow("not smaller than designed") << QSize(300, 200) << QRect(0, 0, 536, 303)
+                                                   << QRect(442, 8, 75, 25);
+    }
+    void layoutFollowsTheSize()
+    {
+        QFETCH(QSize, size);
+        QFETCH(QRect, memo);
+        QFETCH(QRect, close);
+        Rig rig;
+        rig.window.show();
+        rig.window.resize(size);
+        QTRY_COMPARE(rig.window.ui.otcet->geometry(), memo);
+        QCOMPARE(rig.window.ui.BitBtn2->geometry(), QRect(50, 8, 75, 25));
+        QCOMPARE(rig.window.ui.pdf->geometry(), QRect(130, 8, 75, 25));
+        QCOMPARE(rig.window.ui.BitBtn1->geometry(), close);
+        QCOMPARE(cutTexts(&rig.window), QStringList());
+    }
+
+    void buttonsWaitForTheFirstShowing()
     {
         Rig rig;
-        QCOMPARE(rig.window.size(), QSize(536, 344));
-        QCOMPARE(cutTexts(&rig.window), QStringList());
         QVERIFY(!rig.window.ui.BitBtn2->isEnabled());
+        QVERIFY(!rig.window.ui.pdf->isEnabled());
+        setInputs(rig.p, kWire2, 1, "10", "30", "20", "15");
+        rig.window.show();
+        QVERIFY(rig.window.ui.BitBtn2->isEnabled());
+        QVERIFY(rig.window.ui.pdf->isEnabled());
     }
 
     void showingRunsTheCalculation()
@@ -189,12 +263,14 @@ private slots:
         }
     }
 
+    // Header, rule and lines on as many pages as they need, each page
+    // ending with its number.
     void printsEveryLineInOrder_data()
     {
         QTest::addColumn<int>("count");
-        QTest::addColumn<int>("pages");
+        QTest::addColumn<int>("pages"); // 0: more than two, as they come
         QTest::newRow("40 lines, one page") << 40 << 1;
-        QTest::newRow("150 lines, three pages") << 150 << 3;
+        QTest::newRow("150 lines") << 150 << 0;
     }
     void printsEveryLineInOrder()
     {
@@ -207,19 +283,24 @@ private slots:
         printer.setOutputFileName(pdf);
         printer.setPageSize(QPageSize(QPageSize::A4));
         Rig rig;
+        const QStringList header{QStringLiteral("Заголовок отчета"), QStringLiteral("Вторая строка")};
         const QStringList lines = numberedLines(count);
-        QCOMPARE(printLines(lines, printer, rig.window.printFont()), pages);
-        QCOMPARE(pdfPages(pdf), pages);
-        QStringList printed = pdfText(pdf).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-        printed.removeAll(QStringLiteral("\f"));
-        for (QString& line : printed)
-            line = line.remove(QLatin1Char('\f')).trimmed();
-        QCOMPARE(printed, lines);
+        const int used = printReport(header, lines, printer, rig.window.printFont());
+        QVERIFY(pages ? used == pages : used > 2);
+        QCOMPARE(pdfPages(pdf), used);
+        const QList<QStringList> printed = pdfPageLines(pdf);
+        QCOMPARE(printed.size(), used);
+        QStringList body;
+        for (int k = 0; k < used; ++k) {
+            QCOMPARE(printed[k].last(), pageFoot(k + 1, used));
+            body += printed[k].mid(0, printed[k].size() - 1);
+        }
+        QCOMPARE(body, header + lines);
     }
 
     // On a page of known height: a text line takes its height + 2 device
-    // pixels, an empty line the font height, and a line that would pass the
-    // bottom goes to a new page.
+    // pixels, an empty line the font height, the foot band is kept free,
+    // and a line that would pass into it goes to a new page.
     void linesPerPage()
     {
         QTemporaryDir dir;
@@ -229,14 +310,18 @@ private slots:
         pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
         QFont font(QStringLiteral("Liberation Sans"));
         font.setPointSize(10);
-        const int height = QFontMetrics(QFont(font, &pdf)).height();
-        const int textLines = pdf.height() / (height + 2);
-        const int emptyLines = pdf.height() / height;
+        const QFontMetrics metrics(QFont(font, &pdf));
+        const int body = pdf.height() - footHeight(metrics);
+        const int textLines = body / (metrics.height() + 2);
+        const int emptyLines = body / metrics.height();
         QVERIFY(emptyLines > textLines);
-        QCOMPARE(printLines(QStringList(textLines, "x"), pdf, font), 1);
-        QCOMPARE(printLines(QStringList(textLines + 1, "x"), pdf, font), 2);
-        QCOMPARE(printLines(QStringList(emptyLines, QString()), pdf, font), 1);
-        QCOMPARE(printLines(QStringList(2 * textLines + 1, "x"), pdf, font), 3);
+        QCOMPARE(printReport({}, QStringList(textLines, "x"), pdf, font), 1);
+        QCOMPARE(printReport({}, QStringList(textLines + 1, "x"), pdf, font), 2);
+        QCOMPARE(printReport({}, QStringList(emptyLines, QString()), pdf, font), 1);
+        QCOMPARE(printReport({}, QStringList(2 * textLines + 1, "x"), pdf, font), 3);
+        // The rule under a header takes one empty line's height.
+        QCOMPARE(printReport({"x"}, QStringList(textLines - 2, "x"), pdf, font), 1);
+        QCOMPARE(printReport({"x"}, QStringList(textLines, "x"), pdf, font), 2);
     }
 
     void breaksTooWideLines()
@@ -248,7 +333,7 @@ private slots:
         printer.setOutputFileName(pdf);
         Rig rig;
         const QString wide = QString(400, QChar(0x0416)); // "Ж" x 400
-        QCOMPARE(printLines({"до", wide, "после"}, printer, rig.window.printFont()), 1);
+        QCOMPARE(printReport({}, {"до", wide, "после"}, printer, rig.window.printFont()), 1);
         const QStringList printed = pdfText(pdf).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
         const int first = printed.indexOf(QStringLiteral("до"));
         const int last = printed.indexOf(QStringLiteral("после"));
@@ -263,36 +348,49 @@ private slots:
         }
     }
 
-    // "Печать": the print dialog offers no page range, and what it accepts
-    // gets every line.
+    // "Печать" (and Ctrl+P): the print dialog offers no page range, and
+    // what it accepts gets the header, then every line.
+    void printButton_data()
+    {
+        QTest::addColumn<bool>("byKey");
+        QTest::newRow("button") << false;
+        QTest::newRow("Ctrl+P") << true;
+    }
     void printButton()
     {
+        QFETCH(bool, byKey);
         Rig rig;
         setInputs(rig.p, kWire2, 1, "10", "30", "20", "15");
         rig.window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&rig.window));
         QTemporaryDir dir;
         const QString pdf = dir.filePath("report.pdf");
         rig.printer.setOutputFormat(QPrinter::PdfFormat);
         rig.printer.setOutputFileName(pdf);
-        bool rangeOffered = true;
+        QStringList rangeShown;
         OnModal accept([&](QWidget* modal) {
             auto* dialog = qobject_cast<QPrintDialog*>(modal);
             QVERIFY(dialog);
-            rangeOffered = dialog->testOption(QAbstractPrintDialog::PrintPageRange)
-                || dialog->testOption(QAbstractPrintDialog::PrintSelection);
+            // The range choices of Qt's dialog, by their names.
+            for (const char* name : {"printRange", "pagesRadioButton", "printSelection", "printCurrentPage"})
+                if (auto* w = dialog->findChild<QWidget*>(QLatin1String(name)); w && w->isVisibleTo(dialog))
+                    rangeShown << QLatin1String(name);
             dialog->accept();
         });
-        rig.window.ui.BitBtn2->click();
+        if (byKey)
+            QTest::keyClick(&rig.window, Qt::Key_P, Qt::ControlModifier);
+        else
+            rig.window.ui.BitBtn2->click();
         QVERIFY(accept.fired());
-        QVERIFY(!rangeOffered);
+        QCOMPARE(rangeShown, QStringList());
         QStringList printed;
         for (const QString& line : pdfText(pdf).split(QLatin1Char('\n'), Qt::SkipEmptyParts))
             printed << line.simplified();
         printed.removeAll(QString());
-        QStringList shown;
-        for (const QString& line : rig.window.reportLines())
-            shown << line.simplified();
-        QCOMPARE(printed, shown);
+        QStringList expected;
+        for (const QString& line : rig.window.headerLines() + rig.window.reportLines())
+            expected << line.simplified();
+        QCOMPARE(printed, expected + QStringList{pageFoot(1, 1)});
         QCOMPARE(rig.messages.messages, QStringList());
     }
 
@@ -308,6 +406,94 @@ private slots:
         rig.window.ui.BitBtn2->click();
         QVERIFY(cancel.fired());
         QVERIFY(!QFile::exists(pdf));
+    }
+
+    // "PDF…": the printed pages, header first, in the file chosen, offered
+    // under the input file's name.
+    void pdfHasThePrintedPages()
+    {
+        Rig rig;
+        setInputs(rig.p, kWire2, 1, "10", "30", "20", "15");
+        ReportHeader header;
+        header.dateTime = "01.02.2025 10:00";
+        header.inputFile = "/home/u/пружина.rid";
+        header.form.f1 = "10";
+        rig.window.setHeader(header);
+        rig.window.show();
+        QTemporaryDir dir;
+        rig.files.toSave = dir.filePath("отчет.pdf");
+        rig.window.ui.pdf->click();
+        QCOMPARE(rig.files.suggested, QStringList{"/home/u/пружина.pdf"});
+        QCOMPARE(rig.messages.messages, QStringList());
+        QCOMPARE(rig.messages.questions, QStringList());
+        // Vector text, not a picture of it.
+        const QList<QStringList> pages = pdfPageLines(rig.files.toSave);
+        QCOMPARE(pages.size(), 1);
+        QStringList expected;
+        for (const QString& line : qsList(reportHeaderLines(header)) + rig.window.reportLines())
+            expected << line.simplified();
+        QStringList shown;
+        for (const QString& line : pages.first())
+            shown << line.simplified();
+        QCOMPARE(shown, expected + QStringList{pageFoot(1, 1)});
+
+        // The same pages as printing gives.
+        const QString printed = dir.filePath("printed.pdf");
+        rig.printer.setOutputFormat(QPrinter::PdfFormat);
+        rig.printer.setOutputFileName(printed);
+        QCOMPARE(rig.window.printTo(rig.printer), 1);
+        QCOMPARE(pdfPageLines(printed), pages);
+    }
+
+    void pdfReplacesOnlyAfterAsking_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("exists");
+        QTest::addColumn<QList<bool>>("answers");
+        QTest::addColumn<bool>("written");
+        QTest::addColumn<bool>("failed");
+        QTest::newRow("new file, no question") << "new.pdf" << false << QList<bool>{} << true << false;
+        QTest::newRow("existing, declined") << "old.pdf" << true << QList<bool>{false} << false << false;
+        QTest::newRow("existing, confirmed") << "old.pdf" << true << QList<bool>{true} << true << false;
+        QTest::newRow("folder missing") << "no-such/x.pdf" << false << QList<bool>{} << false << true;
+    }
+    void pdfReplacesOnlyAfterAsking()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, exists);
+        QFETCH(QList<bool>, answers);
+        QFETCH(bool, written);
+        QFETCH(bool, failed);
+        Rig rig;
+        setInputs(rig.p, kWire2, 1, "10", "30", "20", "15");
+        rig.window.show();
+        QTemporaryDir dir;
+        const QString path = dir.filePath(name);
+        if (exists) {
+            QFile old(path);
+            QVERIFY(old.open(QIODevice::WriteOnly));
+            old.write("old");
+        }
+        rig.files.toSave = path;
+        rig.messages.answers = answers;
+        rig.window.ui.pdf->click();
+        QCOMPARE(rig.messages.questions.size(), exists ? 1 : 0);
+        if (exists)
+            QVERIFY(rig.messages.questions.first().contains(path));
+        QCOMPARE(fileBytes(path).startsWith("%PDF"), written);
+        if (exists && !written)
+            QCOMPARE(fileBytes(path), QByteArray("old"));
+        QCOMPARE(rig.messages.messages,
+                 failed ? QStringList{QStringLiteral("Ошибка при записи в ") + path} : QStringList());
+    }
+
+    void escapeCloses()
+    {
+        Rig rig;
+        rig.window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&rig.window));
+        QTest::keyClick(rig.window.ui.otcet, Qt::Key_Escape);
+        QVERIFY(!rig.window.isVisible());
     }
 };
 
