@@ -5,6 +5,7 @@
 // window ends the program.
 
 #include "engine/peremenn.h"
+#include "forms/appsettings.h"
 #include "forms/appstyle.h"
 #include "forms/filechooser.h"
 #include "forms/programwindows.h"
@@ -24,7 +25,8 @@ int main(int argc, char** argv)
     Peremenn peremenn;
     QtMessages messages;
     QtFileChooser files;
-    ProgramWindows windows(peremenn, messages, files);
+    AppSettings settings; // ~/.config/pruz/pruz.ini
+    ProgramWindows windows(peremenn, messages, files, &settings);
 
     windows.form1.show();
     return app.exec();
