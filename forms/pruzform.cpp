@@ -114,12 +114,11 @@ void TForm1::setUpKeyboard()
     const QList<QWidget*> tabOrder {ui.f1, ui.f2, ui.d1, ui.h, ui.rbh, ui.rbl0, ui.l0, ui.n,
                                     ui.navivkaLeft, ui.navivkaRight, ui.ni, ui.stepni, ui.vmax,
                                     ui.material, ui.grup, ui.comm, ui.Rascet, ui.scetch, ui.Stop};
-    for (QWidget* w : tabOrder)
-        if (!(w->focusPolicy() & Qt::TabFocus))
-            w->setFocusPolicy(Qt::StrongFocus);
     for (qsizetype k = 1; k < tabOrder.size(); ++k)
         setTabOrder(tabOrder[k - 1], tabOrder[k]);
+    // Reached with Tab, the diameter list scrolls with the arrow keys.
     ui.comm->setTabChangesFocus(true);
+    ui.comm->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     keepTabOnCheckedButton(ui.rbh, ui.rbl0);
     keepTabOnCheckedButton(ui.navivkaLeft, ui.navivkaRight);
 
