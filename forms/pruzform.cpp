@@ -501,7 +501,8 @@ void TForm1::showRecentFiles(const QPoint& at)
     if (recent.isEmpty())
         menu->addAction(QStringLiteral("Нет последних файлов"))->setEnabled(false);
     for (const QString& name : recent) {
-        connect(menu->addAction(name), &QAction::triggered, this, [this, name] {
+        QAction* entry = menu->addAction(QString(name).replace(QLatin1Char('&'), QStringLiteral("&&")));
+        connect(entry, &QAction::triggered, this, [this, name] {
             if (!QFileInfo::exists(name)) {
                 appSettings_->removeRecentFile(name);
                 appSettings_->save();

@@ -180,6 +180,7 @@ private slots:
         QCOMPARE(leftovers(folder.path()), QStringList());
 
         // The program goes on: New, Save and Load work as on the first day.
+        messages.queueSaveAnswer(Messages::SaveAnswer::DontSave);
         windows.form1.ui.SpeedButton1->click();
         QCOMPARE(windows.form1.windowTitle(), QStringLiteral("Расчет пружин сжатия по ОСТ 5.9539-80"));
         const QString saved = folder.filePath(QStringLiteral("after.rid"));

@@ -172,6 +172,8 @@ bool StressMessages::confirm(const QString&, const QString&)
 Messages::SaveAnswer StressMessages::askToSave(const QString&)
 {
     ++asked;
+    if (queuedSaveAnswer_)
+        return *std::exchange(queuedSaveAnswer_, std::nullopt);
     return random_.oneOf(std::array { SaveAnswer::Save, SaveAnswer::DontSave, SaveAnswer::Cancel });
 }
 

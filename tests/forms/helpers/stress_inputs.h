@@ -11,6 +11,7 @@
 #include <QStringList>
 
 #include <cstdint>
+#include <optional>
 #include <random>
 #include <string>
 
@@ -67,6 +68,8 @@ public:
     void message(const QString& text) override;
     bool confirm(const QString& caption, const QString& text) override;
     SaveAnswer askToSave(const QString& text) override;
+    // The answer of the next askToSave(), whatever the dice say.
+    void queueSaveAnswer(SaveAnswer answer) { queuedSaveAnswer_ = answer; }
 
     int shown = 0;
     int asked = 0;
@@ -76,6 +79,7 @@ public:
 
 private:
     StressRandom& random_;
+    std::optional<SaveAnswer> queuedSaveAnswer_;
 };
 
 // The open and save dialogs: mostly a generated file or a place in the
