@@ -359,12 +359,16 @@ void TForm1::RascetClick()
         InputOutcome outcome;
         {
             // "0" in vmax and ni is replaced for good, even when a later
-            // field stops the command.
+            // field stops the command; the program's own replacement is no
+            // change of the user's input.
+            const bool unchanged = !inputChanged();
             const auto keepReplacements = qScopeGuard([&] {
                 if (ui.vmax->text() != qs(form.vmax))
                     ui.vmax->setText(qs(form.vmax));
                 if (ui.ni->text() != qs(form.ni))
                     ui.ni->setText(qs(form.ni));
+                if (unchanged)
+                    markUnchanged();
             });
             outcome = applyCalcInputs(peremenn_, form);
         }

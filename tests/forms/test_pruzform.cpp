@@ -876,6 +876,8 @@ private slots:
             QTest::addRow("%s, Don't save", command) << command << true << dontSave << false << true;
             QTest::addRow("%s, Cancel", command) << command << true << cancel << false << false;
         }
+        // "Расчет" replaces ni "0" by "1" itself: no change of the user's.
+        QTest::newRow("new after Расчет alone: no question") << "rascet, new" << false << cancel << false << true;
     }
     void unsavedInput()
     {
@@ -896,7 +898,11 @@ private slots:
         rig.messages.saveAnswers = {Messages::SaveAnswer(answer)};
         const QString title = rig.form.windowTitle();
         const QString typed = rig.form.ui.f2->text();
-        if (command == "new")
+        if (command.startsWith("rascet")) {
+            rig.form.ui.Rascet->click();
+            QCOMPARE(rig.form.ui.ni->text(), QStringLiteral("1"));
+        }
+        if (command.endsWith("new"))
             rig.form.ui.SpeedButton1->click();
         else if (command == "load")
             rig.form.ui.SpeedButton3->click();
