@@ -16,6 +16,7 @@
 #include "helpers/datacopy.h"
 #include "helpers/formtest.h"
 #include "helpers/onmodal.h"
+#include "helpers/scriptedfiles.h"
 #include "helpers/recorder.h"
 #include "helpers/textfit.h"
 
@@ -33,22 +34,6 @@
 
 namespace {
 
-struct ScriptedFiles : FileChooser {
-    QString toOpen;
-    QString toSave;
-    QStringList folders; // where each dialog was opened
-    QString openFile(QWidget*, const QString& folder) override
-    {
-        folders << folder;
-        return toOpen;
-    }
-    QString saveFile(QWidget*, const QString& folder) override
-    {
-        folders << folder;
-        return toSave;
-    }
-    QString savePdfFile(QWidget*, const QString&) override { return {}; }
-};
 
 const QString kCaption = QStringLiteral("Расчет пружин сжатия по ОСТ 5.9539-80");
 const QString kWire1 = QStringLiteral("Проволока I класса");

@@ -10,6 +10,7 @@
 #include "forms/sketchprint.h"
 #include "forms/sketchresources.h"
 #include "helpers/onmodal.h"
+#include "helpers/scriptedfiles.h"
 #include "helpers/scetch_testing.h"
 
 #include <QApplication>
@@ -33,17 +34,6 @@ using scetchtest::RecordedMessages;
 
 namespace {
 
-struct PdfFiles : FileChooser {
-    QString toSave;
-    QStringList suggested;
-    QString openFile(QWidget*, const QString&) override { return {}; }
-    QString saveFile(QWidget*, const QString&) override { return {}; }
-    QString savePdfFile(QWidget*, const QString& offered) override
-    {
-        suggested << offered;
-        return toSave;
-    }
-};
 
 // Accepts the print dialog when it opens, as its "Печать" would without
 // the checks of its fields.
@@ -96,7 +86,7 @@ private slots:
         printer->setOutputFileName(pdfPath());
         QFile::remove(pdfPath());
         window = std::make_unique<TForm2>(p, messages, *printer);
-        files = PdfFiles();
+        files = ScriptedFiles();
         window->setFileChooser(files);
     }
 
@@ -414,14 +404,14 @@ private slots:
         QVERIFY(scetchtest::calculateExample(p, "wire-class2.rid"));
         window->setInputFile(QStringLiteral("/home/u/пружина.rid"));
         window->show();
-        files.toSave = dir.filePath(QStringLiteral("эскиз.pdf"));
+        files.toSavePdf = dir.filePath(QStringLiteral("эскиз.pdf"));
         window->findChild<QToolButton*>(QStringLiteral("pdf"))->click();
         QCOMPARE(files.suggested, QStringList { QStringLiteral("/home/u/пружина-эскиз.pdf") });
         QVERIFY(messages.shown.isEmpty());
-        QCOMPARE(run(QStringLiteral("pdfimages"), { QStringLiteral("-list"), files.toSave }).count(u'\n'), 2);
+        QCOMPARE(run(QStringLiteral("pdfimages"), { QStringLiteral("-list"), files.toSavePdf }).count(u'\n'), 2);
         AcceptPrintDialog dialog;
         window->findChild<QToolButton*>(QStringLiteral("pr"))->click();
-        const QString exported = run(QStringLiteral("pdftotext"), { files.toSave, QStringLiteral("-") });
+        const QString exported = run(QStringLiteral("pdftotext"), { files.toSavePdf, QStringLiteral("-") });
         QVERIFY(exported.contains(QStringLiteral("375,400369162088")));
         QVERIFY(!exported.contains(QStringLiteral("PDF…")));
         QCOMPARE(exported, run(QStringLiteral("pdftotext"), { pdfPath(), QStringLiteral("-") }));
@@ -445,7 +435,7 @@ private:
     RecordedMessages messages;
     std::unique_ptr<QPrinter> printer;
     std::unique_ptr<TForm2> window;
-    PdfFiles files;
+    ScriptedFiles files;
 };
 
 int main(int argc, char** argv)
