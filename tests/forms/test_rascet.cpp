@@ -140,7 +140,7 @@ private slots:
         rig.window.resize(size);
         QTRY_COMPARE(rig.window.ui.otcet->geometry(), memo);
         QCOMPARE(rig.window.ui.BitBtn2->geometry(), QRect(50, 8, 75, 25));
-        QCOMPARE(rig.window.ui.pdf->geometry(), QRect(130, 8, 75, 25));
+        QCOMPARE(rig.window.ui.pdf->geometry(), QRect(130, 8, 62, 25));
         QCOMPARE(rig.window.ui.BitBtn1->geometry(), close);
         QCOMPARE(cutTexts(&rig.window), QStringList());
     }
