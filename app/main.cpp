@@ -6,6 +6,7 @@
 
 #include "app/programstart.h"
 #include "engine/peremenn.h"
+#include "forms/appsettings.h"
 #include "forms/filechooser.h"
 #include "forms/programwindows.h"
 #include "forms/qtmessages.h"
@@ -27,7 +28,8 @@ int main(int argc, char** argv)
         return 1;
     Peremenn peremenn;
     QtFileChooser files;
-    ProgramWindows windows(peremenn, messages, files);
+    AppSettings settings; // ~/.config/pruz/pruz.ini
+    ProgramWindows windows(peremenn, messages, files, &settings);
     windows.form1.setDataDir(*dataDir);
     windows.form1.show();
     if (options.listMaterials)

@@ -38,8 +38,9 @@ struct KeepLines : CalcHost {
 
 struct OpenExample : FileChooser {
     QString path;
-    QString openFile(QWidget*) override { return path; }
-    QString saveFile(QWidget*) override { return {}; }
+    QString openFile(QWidget*, const QString&) override { return path; }
+    QString saveFile(QWidget*, const QString&) override { return {}; }
+    QString savePdfFile(QWidget*, const QString&) override { return {}; }
 };
 
 double micros(Clock::duration d) { return std::chrono::duration<double, std::micro>(d).count(); }

@@ -87,6 +87,32 @@ QString tidyOnExit(const QString& text)
     return t.isEmpty() ? QStringLiteral("0") : t;
 }
 
+bool isEditKey(const QKeyEvent& event)
+{
+    for (auto key : {QKeySequence::Copy, QKeySequence::Cut, QKeySequence::Paste, QKeySequence::SelectAll,
+                     QKeySequence::Undo, QKeySequence::Redo})
+        if (event.matches(key))
+            return true;
+    return false;
+}
+
+QString pastedText(FieldKind kind, const QString& pasted, QString text, qsizetype caret)
+{
+    QString accepted;
+    for (const QChar c : pasted) {
+        char key = 0;
+        if (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
+            key = c.toLatin1();
+        else if (c == QLatin1Char(',') || c == QLatin1Char('.'))
+            key = ',';
+        if (!acceptKey(kind, key, text))
+            continue;
+        text.insert(caret++, QLatin1Char(key));
+        accepted += QLatin1Char(key);
+    }
+    return accepted;
+}
+
 bool producesCharacter(const QKeyEvent& event)
 {
     switch (event.key()) {

@@ -27,6 +27,16 @@ bool acceptKey(FieldKind kind, char lastKey, const QString& text);
 // text becomes "0".
 QString tidyOnExit(const QString& text);
 
+// The standard edit keys a field lets through: copy, cut, paste, select
+// all, undo and redo (Ctrl+C, Ctrl+Insert, Ctrl+X, Shift+Delete, Ctrl+V,
+// Shift+Insert, Ctrl+A, Ctrl+Z, ...).
+bool isEditKey(const QKeyEvent& event);
+
+// What of `pasted` goes into a field holding `text` (the selection already
+// taken out) at `caret`: each character as if typed there, a full stop
+// typing a comma, under the rules of acceptKey; everything else is dropped.
+QString pastedText(FieldKind kind, const QString& pasted, QString text, qsizetype caret);
+
 // Whether a key press would give a character to the field (as opposed to
 // moving the caret, Tab, Delete and the like, which keep their effect).
 bool producesCharacter(const QKeyEvent& event);

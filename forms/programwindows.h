@@ -13,13 +13,15 @@
 #include "forms/pruzform.h"
 #include "forms/urlopener.h"
 
+class AppSettings;
 class FileChooser;
 class Messages;
 struct Peremenn;
 
 class ProgramWindows {
 public:
-    ProgramWindows(Peremenn& peremenn, Messages& messages, FileChooser& files);
+    // With `settings`, what the main window remembers between runs.
+    ProgramWindows(Peremenn& peremenn, Messages& messages, FileChooser& files, AppSettings* settings = nullptr);
 
     DesktopUrlOpener mailOpener;
     // The windows are made in the order they are declared.

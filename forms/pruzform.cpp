@@ -3,6 +3,7 @@
 #include "engine/catalogue.h"
 #include "engine/peremenn.h"
 #include "engine/textfile.h"
+#include "forms/appsettings.h"
 #include "forms/dopvvod.h"
 #include "forms/filechooser.h"
 #include "forms/glyphs.h"
@@ -19,11 +20,17 @@
 #include "forms/urlopener.h"
 #include "forms/qtext.h"
 #include "forms/rascet.h"
+#include "forms/shortcuts.h"
 #include "forms/windowframe.h"
+#include "forms/windowplace.h"
 
+#include <QCloseEvent>
+#include <QDateTime>
 #include <QDialog>
 #include <QDir>
+#include <QFileInfo>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QPrinter>
 #include <QScopeGuard>
 
@@ -46,6 +53,8 @@ void setRadioPair(QAbstractButton* a, bool checkA, QAbstractButton* b, bool chec
 }
 
 void selectIndex(QComboBox* box, int index) { box->setCurrentIndex(index < box->count() ? index : -1); }
+
+const QString kAskToSave = QStringLiteral("Исходные данные изменены. Сохранить их?");
 
 } // namespace
 
@@ -74,6 +83,7 @@ TForm1::TForm1(Peremenn& peremenn, Messages& messages, FileChooser& files, QWidg
         new NumericField(edit, FieldKind::Float, peremenn_);
     for (QLineEdit* edit : {ui.ni, ui.stepni})
         new NumericField(edit, FieldKind::Integer, peremenn_);
+    setUpKeyboard();
     // Installed after the fields' filters, so the window sees each key first.
     for (QWidget* w : findChildren<QWidget*>())
         if (w->focusPolicy() != Qt::NoFocus)
@@ -96,6 +106,46 @@ TForm1::TForm1(Peremenn& peremenn, Messages& messages, FileChooser& files, QWidg
 
 TForm1::~TForm1() = default;
 
+void TForm1::setUpKeyboard()
+{
+    // The order Tab walks; Enter walks the edit fields in the same order.
+    const QList<QWidget*> tabOrder {ui.f1, ui.f2, ui.d1, ui.h, ui.rbh, ui.rbl0, ui.l0, ui.n,
+                                    ui.navivkaLeft, ui.navivkaRight, ui.ni, ui.stepni, ui.vmax,
+                                    ui.material, ui.grup, ui.comm, ui.Rascet, ui.scetch, ui.Stop};
+    for (qsizetype k = 1; k < tabOrder.size(); ++k)
+        setTabOrder(tabOrder[k - 1], tabOrder[k]);
+    // Reached with Tab, the diameter list scrolls with the arrow keys.
+    ui.comm->setTabChangesFocus(true);
+    ui.comm->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    keepTabOnCheckedButton(ui.rbh, ui.rbl0);
+    keepTabOnCheckedButton(ui.navivkaLeft, ui.navivkaRight);
+
+    bindShortcut(ui.SpeedButton1, QKeySequence(Qt::CTRL | Qt::Key_N));
+    bindShortcut(ui.SpeedButton3, QKeySequence(Qt::CTRL | Qt::Key_O));
+    bindShortcut(ui.SpeedButton2, QKeySequence(Qt::CTRL | Qt::Key_S));
+    bindShortcut(ui.Rascet, QKeySequence(Qt::Key_F9));
+    bindShortcut(ui.scetch, QKeySequence(Qt::CTRL | Qt::Key_E));
+    ui.SpeedButton3->setToolTip(ui.SpeedButton3->toolTip()
+                                + QStringLiteral("\nправая кнопка мыши: последние файлы"));
+    ui.SpeedButton3->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(ui.SpeedButton3, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& pos) { showRecentFiles(ui.SpeedButton3->mapToGlobal(pos)); });
+}
+
+// Tab reaches a radio choice at its selected button (the first one when
+// none is selected), whichever was selected by code or by the user.
+void TForm1::keepTabOnCheckedButton(QAbstractButton* a, QAbstractButton* b)
+{
+    auto update = [a, b] {
+        const bool tabToB = b->isChecked() && !a->isChecked();
+        a->setFocusPolicy(tabToB ? Qt::ClickFocus : Qt::StrongFocus);
+        b->setFocusPolicy(tabToB ? Qt::StrongFocus : Qt::ClickFocus);
+    };
+    connect(a, &QAbstractButton::toggled, this, update);
+    connect(b, &QAbstractButton::toggled, this, update);
+    update();
+}
+
 QPrinter& TForm1::printer()
 {
     if (!printer_)
@@ -110,10 +160,36 @@ void TForm1::showEvent(QShowEvent* event)
         started_ = true;
         FormShow();
         cleanUpStaleWrites(peremenn_.dataDir);
+        markUnchanged();
     }
 }
 
 std::string TForm1::dataDir() const { return dataDir_.empty() ? ss(QDir::currentPath()) + "/" : dataDir_; }
+
+void TForm1::closeEvent(QCloseEvent* event)
+{
+    if (mayDropInput())
+        event->accept();
+    else
+        event->ignore();
+}
+
+void TForm1::markUnchanged() { unchangedForm_ = ridLines(formState()); }
+
+bool TForm1::inputChanged() const { return ridLines(formState()) != unchangedForm_; }
+
+bool TForm1::mayDropInput()
+{
+    if (!inputChanged())
+        return true;
+    switch (messages_.askToSave(kAskToSave)) {
+    case Messages::SaveAnswer::DontSave: return true;
+    case Messages::SaveAnswer::Cancel: return false;
+    case Messages::SaveAnswer::Save: break;
+    }
+    const QString name = files_.saveFile(this, lastFolder());
+    return !name.isEmpty() && saveTo(name);
+}
 
 void TForm1::FormShow()
 {
@@ -288,12 +364,16 @@ void TForm1::RascetClick()
         InputCheck check;
         {
             // "0" in vmax and ni is replaced for good, even when a later
-            // field stops the command.
+            // field stops the command; the program's own replacement is no
+            // change of the user's input.
+            const bool unchanged = !inputChanged();
             const auto keepReplacements = qScopeGuard([&] {
                 if (ui.vmax->text() != qs(form.vmax))
                     ui.vmax->setText(qs(form.vmax));
                 if (ui.ni->text() != qs(form.ni))
                     ui.ni->setText(qs(form.ni));
+                if (unchanged)
+                    markUnchanged();
             });
             check = applyCalcInputs(peremenn_, form);
         }
@@ -303,16 +383,31 @@ void TForm1::RascetClick()
             return;
         if (!diameterChoice_)
             diameterChoice_ = new TForm8(peremenn_, messages_, this);
-        if (!report_)
+        if (!report_) {
             report_ = new TForm3(peremenn_, messages_, *diameterChoice_, printer(), this);
+            report_->setFileChooser(files_);
+            if (appSettings_)
+                new WindowPlace(report_, *appSettings_, QStringLiteral("report"));
+        }
+        // The inputs as this calculation was given them, for the printed
+        // report; later edits of the form do not change it.
+        lastHeader_.dateTime = ss(QDateTime::currentDateTime().toString(QStringLiteral("dd.MM.yyyy HH:mm")));
+        lastHeader_.inputFile = ss(inputFile_);
+        lastHeader_.form = form;
+        report_->setHeader(lastHeader_);
         report_->show();
     });
 }
 
 void TForm1::scetchClick()
 {
-    if (!sketch_)
+    if (!sketch_) {
         sketch_ = new TForm2(peremenn_, messages_, printer(), this);
+        sketch_->setFileChooser(files_);
+        if (appSettings_)
+            new WindowPlace(sketch_, *appSettings_, QStringLiteral("sketch"));
+    }
+    sketch_->setInputFile(qs(lastHeader_.inputFile));
     sketch_->show();
 }
 
@@ -320,7 +415,10 @@ void TForm1::StopClick() { close(); }
 
 void TForm1::SpeedButton1Click()
 {
+    if (!mayDropInput())
+        return;
     setWindowTitle(kCaption);
+    inputFile_.clear();
     setModeH();
     ui.material->setCurrentIndex(0);
     for (QLineEdit* edit : {ui.f1, ui.f2, ui.d1, ui.h, ui.vmax, ui.ni, ui.stepni, ui.l0, ui.n})
@@ -330,25 +428,42 @@ void TForm1::SpeedButton1Click()
     for (QLineEdit* edit : {ui.ni, ui.stepni, ui.vmax})
         edit->setEnabled(true);
     fillDiameterMemo(ui.material->currentText());
+    markUnchanged();
 }
 
 void TForm1::SpeedButton2Click()
 {
-    const QString name = files_.saveFile(this);
-    if (name.isEmpty())
-        return;
+    const QString name = files_.saveFile(this, lastFolder());
+    if (!name.isEmpty())
+        saveTo(name);
+}
+
+bool TForm1::saveTo(const QString& name)
+{
+    if (!askReplace(messages_, name))
+        return false;
     if (!writeTextLines(ss(name), ridLines(formState()))) {
         messages_.message(qs(writeErrorMessage(ss(name))));
-        return;
+        return false;
     }
     setWindowTitle(kFileCaption + name);
+    inputFile_ = name;
+    markUnchanged();
+    rememberFile(name);
+    return true;
 }
 
 void TForm1::SpeedButton3Click()
 {
-    const QString name = files_.openFile(this);
-    if (name.isEmpty())
+    if (!mayDropInput())
         return;
+    const QString name = files_.openFile(this, lastFolder());
+    if (!name.isEmpty())
+        loadFrom(name);
+}
+
+void TForm1::loadFrom(const QString& name)
+{
     guarded(messages_, [&] {
         const auto lines = readTextLines(ss(name));
         if (!lines) {
@@ -362,9 +477,54 @@ void TForm1::SpeedButton3Click()
             materials.push_back(ss(ui.material->itemText(k)));
         form.materialIndex = ridMaterialIndex(form, materials);
         setWindowTitle(kFileCaption + name);
+        inputFile_ = name;
         applyFormState(form);
         fillDiameterMemo(qs(form.materialName));
+        markUnchanged();
+        rememberFile(name);
     });
+}
+
+QString TForm1::lastFolder() const { return appSettings_ ? appSettings_->lastFolder() : QString(); }
+
+void TForm1::rememberFile(const QString& name)
+{
+    if (!appSettings_)
+        return;
+    appSettings_->addRecentFile(QFileInfo(name).absoluteFilePath());
+    // Said once a run: the work itself is not lost.
+    if (!appSettings_->save() && !settingsWriteReported_) {
+        settingsWriteReported_ = true;
+        messages_.message(qs(writeErrorMessage(ss(appSettings_->fileName()))));
+    }
+}
+
+// The recent input files, newest first; one that is gone is dropped from
+// the list.
+void TForm1::showRecentFiles(const QPoint& at)
+{
+    if (!appSettings_)
+        return;
+    auto* menu = new QMenu(this);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->setObjectName(QStringLiteral("recentFiles"));
+    const QStringList recent = appSettings_->recentFiles();
+    if (recent.isEmpty())
+        menu->addAction(QStringLiteral("Нет последних файлов"))->setEnabled(false);
+    for (const QString& name : recent) {
+        QAction* entry = menu->addAction(QString(name).replace(QLatin1Char('&'), QStringLiteral("&&")));
+        connect(entry, &QAction::triggered, this, [this, name] {
+            if (!QFileInfo::exists(name)) {
+                appSettings_->removeRecentFile(name);
+                appSettings_->save();
+                messages_.message(qs(noFileMessage(ss(name))));
+                return;
+            }
+            if (mayDropInput())
+                loadFrom(name);
+        });
+    }
+    menu->popup(at);
 }
 
 void TForm1::SpeedButton4Click()
@@ -380,10 +540,12 @@ void TForm1::SpeedButton4Click()
     // The settings may have changed the catalogue: read it again and show
     // the diameters of the material now selected.
     peremenn_.dataDir = dataDir();
+    const QString chosen = ui.material->currentText();
     ui.material->clear();
     if (!fillMaterialList())
         return;
-    ui.material->setCurrentIndex(0);
+    // The material chosen before, while the catalogue still has it.
+    ui.material->setCurrentIndex(std::max(0, ui.material->findText(chosen, Qt::MatchExactly)));
     fillDiameterMemo(ui.material->currentText());
 }
 

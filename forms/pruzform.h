@@ -9,19 +9,26 @@
 // the engine's applyCalcInputs and shows the report window TForm3, whose
 // showing runs the calculation; a wire diameter question goes to TForm8.
 // Load and Save go through a FileChooser and the engine's ".rid" reader and
-// writer. The report, sketch and settings windows are made on first use and
-// kept; closing this window ends the program.
+// writer; New, Load and closing ask first when the form was changed since
+// the last Save or Load. With AppSettings handed in, the last folder, the
+// recent input files (a menu on the Load button's right click) and the
+// places of the report and sketch windows are remembered between runs. The
+// report, sketch and settings windows are made on first use and kept;
+// closing this window ends the program.
 
 #include "engine/inputform.h"
+#include "engine/reportheader.h"
 #include "ui_pruzform.h"
 
 #include <QWidget>
 #include <memory>
 
+class AppSettings;
 class FileChooser;
 class Messages;
 class QDialog;
 class QPrinter;
+class TForm2;
 class TForm3;
 class TForm8;
 class TForm9;
@@ -46,6 +53,8 @@ public:
         newMaterial_ = &newMaterial;
         diameters_ = &diameters;
     }
+    // What is remembered between runs; without it nothing is.
+    void setSettings(AppSettings& settings) { appSettings_ = &settings; }
 
     // The data directory (ending with "/") read at start-up and again after
     // the settings window closes; without one, the working directory.
@@ -57,7 +66,11 @@ public:
 
     // The report window once the first "Расчет" has made it.
     TForm3* reportWindow() const { return report_; }
-    QWidget* sketchWindow() const { return sketch_; }
+    TForm2* sketchWindow() const { return sketch_; }
+    // The input file last saved or loaded; empty after New and at start.
+    const QString& inputFile() const { return inputFile_; }
+    // Whether the form differs from what was last saved, loaded or set up.
+    bool inputChanged() const;
     // The printer the report (and the sketch) print on: the last one chosen
     // in a print dialog.
     QPrinter& printer();
@@ -66,6 +79,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -75,6 +89,17 @@ private:
     void fillDiameterMemo(const QString& material);
     void setModeH();
     std::string dataDir() const;
+    void setUpKeyboard();
+    void keepTabOnCheckedButton(QAbstractButton* a, QAbstractButton* b);
+    void markUnchanged();
+    // True when the form may be dropped: unchanged, saved, or the user
+    // said so.
+    bool mayDropInput();
+    bool saveTo(const QString& name);
+    void loadFrom(const QString& name);
+    void rememberFile(const QString& name);
+    void showRecentFiles(const QPoint& at);
+    QString lastFolder() const;
 
     void RascetClick();
     void scetchClick();
@@ -98,11 +123,16 @@ private:
     TForm8* diameterChoice_ = nullptr;
     std::unique_ptr<QPrinter> printer_;
     TForm3* report_ = nullptr;
-    QWidget* sketch_ = nullptr;
+    TForm2* sketch_ = nullptr;
     QDialog* settings_ = nullptr;
     TForm9* newMaterial_ = nullptr;
     TForm10* diameters_ = nullptr;
     QDialog* about_ = nullptr;
     std::string dataDir_;
+    AppSettings* appSettings_ = nullptr;
+    bool settingsWriteReported_ = false;
     bool started_ = false;
+    QString inputFile_;
+    std::vector<std::string> unchangedForm_; // the form's ".rid" lines when last saved, loaded or set up
+    ReportHeader lastHeader_;                // what the last "Расчет" was given
 };

@@ -11,6 +11,7 @@ public:
     explicit QtMessages(QWidget* parent = nullptr) : parent_(parent) {}
     void message(const QString& text) override;
     bool confirm(const QString& caption, const QString& text) override;
+    SaveAnswer askToSave(const QString& text) override;
 
 private:
     QWidget* parent_;

@@ -1,18 +1,23 @@
 #include "forms/rascet.h"
 
 #include "engine/calc.h"
+#include "engine/catalogue.h"
 #include "engine/peremenn.h"
 #include "engine/tracetext.h"
 #include "forms/dopvvod.h"
+#include "forms/filechooser.h"
 #include "forms/glyphs.h"
 #include "forms/guarded.h"
 #include "forms/harakter.h"
 #include "forms/messages.h"
+#include "forms/pdfexport.h"
+#include "forms/printerchoice.h"
 #include "forms/qtext.h"
 #include "forms/reportprint.h"
+#include "forms/shortcuts.h"
 #include "forms/windowframe.h"
 
-#include <QPrintDialog>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QShowEvent>
 #include <QTextCursor>
@@ -23,7 +28,11 @@ TForm3::TForm3(Peremenn& peremenn, Messages& messages, TForm8& diameterChoice, Q
       printer_(printer)
 {
     ui.setupUi(this);
-    fixWindow(this, QSize(536, 344));
+    resizableWindow(this, QSize(536, 344));
+    // The bar's frame counts into its margins: the buttons stand at y 8,
+    // "Печать" at x 50 and "Закрыть" 19 pixels from the right edge.
+    const int frame = ui.Panel1->frameWidth();
+    ui.buttonBar->setContentsMargins(50 - frame, 8 - frame, 19 - frame, 8 - frame);
     ui.otcet->setUndoRedoEnabled(false); // nothing to undo; it would only grow
     ui.podrobno->setUndoRedoEnabled(false);
     ui.podrobno->setFont(ui.otcet->font());
@@ -33,12 +42,22 @@ TForm3::TForm3(Peremenn& peremenn, Messages& messages, TForm8& diameterChoice, Q
     });
     ui.BitBtn2->setIcon(glyph("print"));
     ui.BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
+    ui.pdf->setToolTip(QStringLiteral("Сохранить отчет в PDF"));
+    bindShortcut(ui.BitBtn2, QKeySequence(Qt::CTRL | Qt::Key_P));
+    closeOnEscape(this);
     connect(ui.BitBtn2, &QPushButton::clicked, this, &TForm3::BitBtn2Click);
+    connect(ui.pdf, &QPushButton::clicked, this, &TForm3::pdfClick);
     connect(ui.BitBtn1, &QPushButton::clicked, this, &QWidget::close);
     connect(ui.chartButton, &QPushButton::clicked, this,
             [this] { TForm12::showFor(this, peremenn_, messages_, printer_); });
     connect(&Timer1, &QTimer::timeout, this, &TForm3::Timer1Timer);
     Timer1.start(55);
+}
+
+void TForm3::setFileChooser(FileChooser& files)
+{
+    files_ = &files;
+    ui.pdf->setEnabled(ui.BitBtn2->isEnabled());
 }
 
 QStringList TForm3::reportLines() const { return ui.otcet->toPlainText().split(QLatin1Char('\n')); }
@@ -70,11 +89,19 @@ void TForm3::showTrace()
     traceShown_ = true;
 }
 
+QStringList TForm3::headerLines() const { return qsList(reportHeaderLines(header_)); }
+
 QFont TForm3::printFont() const
 {
     QFont font = ui.otcet->font();
     font.setPointSize(10);
     return font;
+}
+
+int TForm3::printTo(QPagedPaintDevice& device)
+{
+    const QStringList lines = ui.views->currentWidget() == ui.podrobnoTab ? traceViewLines() : reportLines();
+    return printReport(headerLines(), lines, device, printFont());
 }
 
 void TForm3::clearReport()
@@ -122,42 +149,68 @@ bool TForm3::chooseDiameter(Peremenn&)
     return diameterChoice_.choose();
 }
 
-void TForm3::enablePrint() { ui.BitBtn2->setEnabled(true); }
+void TForm3::enablePrint()
+{
+    ui.BitBtn2->setEnabled(true);
+    ui.pdf->setEnabled(files_ != nullptr);
+}
 
 void TForm3::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
-    if (!event->spontaneous()) {
-        guarded(messages_, [this] {
-            try {
-                runCalculation(peremenn_, *this, &trace_);
-            } catch (const std::exception& e) {
-                trace_.addError(e.what());
-                throw;
-            }
-        });
-        flushReport();
-        traceChanged();
-    }
+    if (event->spontaneous())
+        return;
+    // The calculation's messages run their own event loops, in which the
+    // timer ticks; closing the window from there, while it is still being
+    // shown, would leave it mapped and unpainted once the showing ends.
+    calculating_ = true;
+    guarded(messages_, [this] {
+        try {
+            runCalculation(peremenn_, *this, &trace_);
+        } catch (const std::exception& e) {
+            trace_.addError(e.what());
+            throw;
+        }
+    });
+    calculating_ = false;
+    flushReport();
+    traceChanged();
+    if (peremenn_.calcFailed)
+        QMetaObject::invokeMethod(this, &TForm3::closeAfterFailure, Qt::QueuedConnection);
 }
 
 void TForm3::BitBtn2Click()
 {
-    QPrintDialog dialog(&printer_, this);
-    // Every line is printed whatever range is chosen, so none is offered.
-    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
-    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
-    dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
-    if (dialog.exec() != QDialog::Accepted)
+    if (!askPrinter(printer_, this))
         return;
-    printer_.setPrintRange(QPrinter::AllPages);
-    const QStringList lines = ui.views->currentWidget() == ui.podrobnoTab ? traceViewLines() : reportLines();
-    if (printLines(lines, printer_, printFont()) == 0)
+    if (printTo(printer_) == 0)
         messages_.message(QStringLiteral("Ошибка печати"));
+}
+
+void TForm3::pdfClick()
+{
+    if (!files_)
+        return;
+    const QString name = files_->savePdfFile(this, pdfNameFor(qs(header_.inputFile), QString()));
+    if (name.isEmpty() || !askReplace(messages_, name))
+        return;
+    const bool written = writePdf(name, printer_, [this](QPdfWriter& pdf) { return printTo(pdf) > 0; });
+    if (!written)
+        messages_.message(qs(writeErrorMessage(ss(name))));
 }
 
 void TForm3::Timer1Timer()
 {
-    if (peremenn_.calcFailed && isVisible())
-        close();
+    if (peremenn_.calcFailed && !calculating_ && isVisible())
+        closeAfterFailure();
+}
+
+void TForm3::closeAfterFailure()
+{
+    if (!peremenn_.calcFailed || !isVisible())
+        return;
+    close();
+    // Back to the window the calculation was started from.
+    if (QWidget* owner = parentWidget())
+        owner->activateWindow();
 }

@@ -2,12 +2,19 @@
 // TForm3, "Результат расчета": the report window. Every showing runs the
 // calculation, which writes its report line by line into the memo `otcet`
 // through the CalcHost interface; a wire diameter question goes to the
-// diameter choice dialog. A 55 ms timer closes the window once a
-// calculation has failed. The memo is the first tab; the second, "Подробно",
-// shows the calculation's trace as text (engine/tracetext.h), filled when
-// it is looked at. "Печать" prints the tab on view on the shared printer.
+// diameter choice dialog. When a calculation has failed the window closes
+// itself once the showing is over (a 55 ms timer, and at once after the
+// show event), so no window is left behind however many messages came.
+// The memo is the first tab; the second, "Подробно", shows the
+// calculation's trace as text (engine/tracetext.h), filled when it is
+// looked at. "Печать" prints the tab on view on the shared printer and
+// "PDF…" writes the same pages to a PDF file; both start with the header
+// block of the inputs. The window can be resized; the button bar keeps
+// "Печать" and "PDF…" (and buttons added after them) on the left and
+// "Закрыть" on the right edge.
 
 #include "engine/calchost.h"
+#include "engine/reportheader.h"
 #include "engine/trace.h"
 #include "ui_rascet.h"
 
@@ -15,7 +22,9 @@
 #include <QTimer>
 #include <QWidget>
 
+class FileChooser;
 class Messages;
+class QPagedPaintDevice;
 class QPrinter;
 class TForm8;
 struct Peremenn;
@@ -26,13 +35,24 @@ public:
     TForm3(Peremenn& peremenn, Messages& messages, TForm8& diameterChoice, QPrinter& printer,
            QWidget* parent = nullptr);
 
+    // Where "PDF…" asks for the file; without it "PDF…" stays disabled.
+    void setFileChooser(FileChooser& files);
+    // The inputs of the calculation the next showing runs.
+    void setHeader(const ReportHeader& header) { header_ = header; }
+
     // The report as shown, one string per line.
     QStringList reportLines() const;
     // The "Подробно" view's text, one string per line (filled first if the
     // view has not been looked at since the calculation).
     QStringList traceViewLines();
+    // The header block that printouts start with.
+    QStringList headerLines() const;
     // The font the report is printed in: the memo's, at 10 points.
     QFont printFont() const;
+    // Header, rule, the lines of the tab on view and page feet on a paged
+    // device. Returns the number of pages, 0 when the device could not be
+    // opened.
+    int printTo(QPagedPaintDevice& device);
 
     void clearReport() override;
     void appendLine(const std::string& line) override;
@@ -50,15 +70,20 @@ private:
     void showTrace();
     void traceChanged();
     void BitBtn2Click();
+    void pdfClick();
     void Timer1Timer();
+    void closeAfterFailure();
 
     Peremenn& peremenn_;
     Messages& messages_;
     TForm8& diameterChoice_;
     QPrinter& printer_;
+    FileChooser* files_ = nullptr;
+    ReportHeader header_;
     QTimer Timer1;
     QStringList pending_; // appended, not yet in the memo
     int lineCount_ = 0;
     Trace trace_;
     bool traceShown_ = false; // the view holds trace_ as it stands
+    bool calculating_ = false; // inside the show event
 };

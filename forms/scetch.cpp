@@ -1,9 +1,14 @@
 #include "forms/scetch.h"
 
+#include "engine/catalogue.h"
 #include "engine/numtext.h"
+#include "forms/filechooser.h"
 #include "forms/harakter.h"
 #include "forms/messages.h"
+#include "forms/pdfexport.h"
+#include "forms/printerchoice.h"
 #include "forms/qtext.h"
+#include "forms/shortcuts.h"
 #include "forms/sketchfields.h"
 #include "forms/sketchprint.h"
 #include "forms/sketchresources.h"
@@ -13,6 +18,8 @@
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPdfWriter>
+#include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
 #include <QShowEvent>
@@ -87,6 +94,17 @@ TForm2::TForm2(Peremenn& p, Messages& messages, QPrinter& printer, QWidget* pare
     pr->setGeometry(30, 386, 75, 25);
     pr->setEnabled(false);
     connect(pr, &QToolButton::clicked, this, &TForm2::prClick);
+    bindShortcut(pr, QKeySequence(Qt::CTRL | Qt::Key_P));
+
+    pdf = new QToolButton(this);
+    pdf->setObjectName(QStringLiteral("pdf"));
+    pdf->setText(QStringLiteral("PDF…"));
+    pdf->setToolTip(QStringLiteral("Сохранить эскиз в PDF"));
+    pdf->setAutoRaise(true);
+    pdf->setFocusPolicy(Qt::NoFocus);
+    pdf->setGeometry(110, 386, 60, 25);
+    pdf->setEnabled(false);
+    connect(pdf, &QToolButton::clicked, this, &TForm2::pdfClick);
 
     // The bottom row has no room left beside "Печать": the chart's button
     // sits on the blank band of the drawing above the spring.
@@ -99,6 +117,7 @@ TForm2::TForm2(Peremenn& p, Messages& messages, QPrinter& printer, QWidget* pare
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
     BitBtn1->setGeometry(346, 386, 75, 25);
     connect(BitBtn1, &QPushButton::clicked, this, &TForm2::BitBtn1Click);
+    closeOnEscape(this);
 
     if (QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
@@ -111,25 +130,62 @@ void TForm2::showEvent(QShowEvent* event)
     if (event->spontaneous())
         return;
     pr->setEnabled(true);
+    pdf->setEnabled(files_ != nullptr);
     fillFields();
+}
+
+void TForm2::setFileChooser(FileChooser& files)
+{
+    files_ = &files;
+    pdf->setEnabled(pr->isEnabled());
 }
 
 void TForm2::fillFields()
 {
     for (size_t k = 0; k < kSketchFields.size(); ++k) {
-        fields_[k]->setText(qs(numText(kSketchFields[k].value(p_))));
-        // A value longer than its field shows its leading digits.
+        const QString text = qs(numText(kSketchFields[k].value(p_)));
+        fields_[k]->setText(text);
+        // A value longer than its field shows its leading digits, and the
+        // whole of it when the mouse rests on it.
         fields_[k]->setCursorPosition(0);
+        fields_[k]->setToolTip(text);
     }
+}
+
+bool TForm2::paintPage(QPagedPaintDevice& device)
+{
+    QList<QAbstractButton*> hidden;
+    for (auto* button : findChildren<QAbstractButton*>(Qt::FindDirectChildrenOnly))
+        if (button != BitBtn1 && !button->isHidden()) {
+            button->hide();
+            hidden << button;
+        }
+    const bool painted = printClientArea(*this, device);
+    for (auto* button : hidden)
+        button->show();
+    return painted;
 }
 
 void TForm2::prClick()
 {
-    pr->hide();
-    const bool printed = printClientArea(*this, printer_);
-    pr->show();
-    if (!printed)
+    // Straight to a real printer; a file or no printer at all goes through
+    // the dialog, where a printer or a file (asked before it is replaced)
+    // can be chosen.
+    if (!isRealPrinter(printer_) && !askPrinter(printer_, this))
+        return;
+    if (!paintPage(printer_))
         messages_.message(QStringLiteral("Ошибка печати"));
+}
+
+void TForm2::pdfClick()
+{
+    if (!files_)
+        return;
+    const QString name = files_->savePdfFile(this, pdfNameFor(inputFile_, QStringLiteral("-эскиз")));
+    if (name.isEmpty() || !askReplace(messages_, name))
+        return;
+    if (!writePdf(name, printer_, [this](QPdfWriter& writer) { return paintPage(writer); }))
+        messages_.message(qs(writeErrorMessage(ss(name))));
 }
 
 void TForm2::BitBtn1Click()

@@ -3,15 +3,21 @@
 // with the results of the last calculation written into 18 read-only fields
 // over its value boxes. It refills the fields from the shared record every
 // time it is shown (whatever the record holds: zeros before the first
-// calculation, older values where a calculation stopped early) and prints
-// itself as one page on the printer the report window last chose.
+// calculation, older values where a calculation stopped early); a field
+// too narrow for its value shows the whole value in its tooltip. It prints
+// itself as one page on the printer the report window last chose, straight
+// away when that is a real printer, otherwise through the print dialog
+// (which asks before replacing a file); "PDF…" writes the same page to a
+// PDF file.
 
 #include <QWidget>
 
 #include <array>
 
+class FileChooser;
 class Messages;
 class QLineEdit;
+class QPagedPaintDevice;
 class QPrinter;
 class QPushButton;
 class QToolButton;
@@ -22,8 +28,16 @@ class TForm2 : public QWidget {
 public:
     TForm2(Peremenn& p, Messages& messages, QPrinter& printer, QWidget* parent = nullptr);
 
-    // "Печать": the window without this button, on the current printer.
+    // Where "PDF…" asks for the file; without it "PDF…" stays disabled.
+    void setFileChooser(FileChooser& files);
+    // The input file of the calculation shown, for the PDF's name.
+    void setInputFile(const QString& name) { inputFile_ = name; }
+
+    // "Печать": the window without its action buttons, on the current
+    // printer.
     void prClick();
+    // "PDF…": the printed page as a PDF file.
+    void pdfClick();
     // "Закрыть": hides the window.
     void BitBtn1Click();
 
@@ -32,11 +46,17 @@ protected:
 
 private:
     void fillFields();
+    // Paints the page as printed: the client area without the buttons
+    // other than "Закрыть".
+    bool paintPage(QPagedPaintDevice& device);
 
     Peremenn& p_;
     Messages& messages_;
     QPrinter& printer_;
+    FileChooser* files_ = nullptr;
+    QString inputFile_;
     std::array<QLineEdit*, 18> fields_ {};
     QToolButton* pr = nullptr;
+    QToolButton* pdf = nullptr;
     QPushButton* BitBtn1 = nullptr;
 };

@@ -5,8 +5,8 @@
 #include <QAbstractButton>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPagedPaintDevice>
 #include <QPainter>
-#include <QPrinter>
 
 namespace {
 
@@ -78,13 +78,13 @@ void paintClientArea(QPainter& painter, QWidget& window)
     painter.restore();
 }
 
-bool printClientArea(QWidget& window, QPrinter& printer)
+bool printClientArea(QWidget& window, QPagedPaintDevice& device)
 {
     QPainter painter;
-    if (!painter.begin(&printer))
+    if (!painter.begin(&device))
         return false;
     // The painter's origin is the top-left corner of the printable area.
-    const qreal scale = printer.resolution() / 96.0;
+    const qreal scale = device.logicalDpiX() / 96.0;
     painter.scale(scale, scale);
     paintClientArea(painter, window);
     return painter.end();

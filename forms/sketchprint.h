@@ -6,8 +6,8 @@
 // copied from the screen: the drawing from its vector source, the fields,
 // labels and buttons as boxes and text. Hidden widgets are left out.
 
+class QPagedPaintDevice;
 class QPainter;
-class QPrinter;
 class QWidget;
 
 // Paints the window's client area in its own pixel coordinates. Knows the
@@ -15,5 +15,6 @@ class QWidget;
 // labels and buttons.
 void paintClientArea(QPainter& painter, QWidget& window);
 
-// False when the printer could not be opened or the job failed.
-bool printClientArea(QWidget& window, QPrinter& printer);
+// On one page of a printer or a PDF writer. False when the device could not
+// be opened or the job failed.
+bool printClientArea(QWidget& window, QPagedPaintDevice& device);

@@ -3,6 +3,7 @@
 #include "engine/tables.h"
 #include "forms/messages.h"
 #include "forms/qtext.h"
+#include "forms/shortcuts.h"
 #include "forms/tablemodel.h"
 
 #include <QHeaderView>
@@ -41,6 +42,7 @@ TableViewer::TableViewer(Messages& messages, ViewerLayout layout, QWidget* paren
 {
     setWindowTitle(QStringLiteral("Справочник"));
     setFixedSize(layout_.client);
+    closeOnEscape(this);
     const int width = layout_.client.width();
     int top = 0;
     if (layout_.strip) {

@@ -8,3 +8,7 @@
 class QWidget;
 
 void fixWindow(QWidget* window, QSize client);
+
+// The same frame for a window the user may make larger (with a maximise
+// box): it starts at the designed size, which is also its smallest.
+void resizableWindow(QWidget* window, QSize client);

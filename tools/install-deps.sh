@@ -12,7 +12,7 @@ packages=(
   nlohmann-json3-dev libcli11-dev
   desktop-file-utils appstream lintian dpkg-dev fakeroot file librsvg2-bin man-db
   libgl-dev libxkbcommon-dev
-  xvfb xauth x11-utils xdotool imagemagick poppler-utils
+  xvfb xauth x11-utils xdotool imagemagick poppler-utils openbox
   fonts-dejavu-core fonts-liberation
   python3
 )

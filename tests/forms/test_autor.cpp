@@ -133,12 +133,21 @@ private slots:
         QVERIFY(box->isVisible());
     }
 
-    void enterPressesOk()
+    void keysClose_data()
     {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("result");
+        QTest::newRow("Enter presses OK") << int(Qt::Key_Return) << int(QDialog::Accepted);
+        QTest::newRow("Esc closes") << int(Qt::Key_Escape) << int(QDialog::Rejected);
+    }
+    void keysClose()
+    {
+        QFETCH(int, key);
+        QFETCH(int, result);
         box->show();
-        QTest::keyClick(box.get(), Qt::Key_Return);
+        QTest::keyClick(box.get(), Qt::Key(key));
         QVERIFY(!box->isVisible());
-        QCOMPARE(box->result(), int(QDialog::Accepted));
+        QCOMPARE(box->result(), result);
         QVERIFY(opener.opened.isEmpty());
     }
 

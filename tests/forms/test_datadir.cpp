@@ -7,16 +7,12 @@
 #include "helpers/formtest.h"
 #include "helpers/onmodal.h"
 #include "helpers/recorder.h"
+#include "helpers/scriptedfiles.h"
 
 #include <QDialog>
 #include <QTemporaryDir>
 
 namespace {
-
-struct NoFiles : FileChooser {
-    QString openFile(QWidget*) override { return {}; }
-    QString saveFile(QWidget*) override { return {}; }
-};
 
 QStringList materials(const TForm1& form)
 {
@@ -40,7 +36,7 @@ private slots:
         QDir::setCurrent(elsewhere.path());
         Peremenn p;
         MessageRecorder messages;
-        NoFiles files;
+        ScriptedFiles files; // every dialog cancelled
         TForm1 form(p, messages, files);
         form.setDataDir(data.dataDir());
 

@@ -1,17 +1,22 @@
-// The main window: start-up, the key filter of the nine fields, the Enter
-// key, "Расчет", New, Settings, Load and Save of ".rid" files, and the
-// report of an example file against pruzcalc's.
+// The main window: start-up, the key filter of the nine fields, pasting,
+// the Enter and Tab keys, the shortcuts, "Расчет", New, Settings, Load and
+// Save of ".rid" files with the question before changed input is dropped,
+// what is remembered between runs, and the report of an example file
+// against pruzcalc's.
 #include "engine/encoding.h"
 #include "engine/inputform.h"
 #include "engine/peremenn.h"
 #include "engine/textfile.h"
+#include "forms/appsettings.h"
 #include "forms/dopvvod.h"
 #include "forms/filechooser.h"
 #include "forms/pruzform.h"
 #include "forms/rascet.h"
+#include "forms/scetch.h"
 #include "helpers/datacopy.h"
 #include "helpers/formtest.h"
 #include "helpers/onmodal.h"
+#include "helpers/scriptedfiles.h"
 #include "helpers/recorder.h"
 #include "helpers/textfit.h"
 
@@ -20,19 +25,15 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QRadioButton>
 #include <QToolButton>
+#include <QWindow>
 
 namespace {
 
-struct ScriptedFiles : FileChooser {
-    QString toOpen;
-    QString toSave;
-    QString openFile(QWidget*) override { return toOpen; }
-    QString saveFile(QWidget*) override { return toSave; }
-};
 
 const QString kCaption = QStringLiteral("Расчет пружин сжатия по ОСТ 5.9539-80");
 const QString kWire1 = QStringLiteral("Проволока I класса");
@@ -69,13 +70,19 @@ class TestPruzform : public QObject {
         Peremenn p;
         MessageRecorder messages;
         ScriptedFiles files;
+        std::unique_ptr<AppSettings> settings;
         TForm1 form{p, messages, files};
         TForm8 choice{p, messages, &form};
 
-        explicit Rig(bool show = true)
+        // With `ini`, the settings are kept in that file.
+        explicit Rig(bool show = true, const QString& ini = QString())
         {
             QDir::setCurrent(data.dir());
             form.setDiameterChoice(choice);
+            if (!ini.isEmpty()) {
+                settings = std::make_unique<AppSettings>(ini);
+                form.setSettings(*settings);
+            }
             if (show)
                 start();
         }
@@ -126,7 +133,8 @@ private slots:
             QCOMPARE(button->focusPolicy(), Qt::NoFocus);
             QCOMPARE(button->icon().isNull(), false);
         }
-        QCOMPARE(rig.form.ui.SpeedButton3->toolTip(), QStringLiteral("Загрузить исходные данные"));
+        QCOMPARE(rig.form.ui.SpeedButton3->toolTip(),
+                 QStringLiteral("Загрузить исходные данные (Ctrl+O)\nправая кнопка мыши: последние файлы"));
     }
 
     void startUp()
@@ -210,8 +218,8 @@ private slots:
         QTest::newRow("integer: zero on zero refused") << "ni" << "0" << false << int(Qt::Key_0) << none << "0";
         QTest::newRow("integer: digit") << "ni" << "1" << false << int(Qt::Key_0) << none << "10";
         QTest::newRow("stepni takes one character") << "stepni" << "5" << false << int(Qt::Key_3) << none << "5";
-        QTest::newRow("Ctrl+V pastes nothing") << "f1" << "1" << false << int(Qt::Key_V) << int(Qt::ControlModifier)
-                                               << "1";
+        QTest::newRow("Ctrl+B inserts nothing") << "f1" << "1" << false << int(Qt::Key_B) << int(Qt::ControlModifier)
+                                                << "1";
     }
     void keyFilter()
     {
@@ -232,6 +240,100 @@ private slots:
             edit->selectAll();
         QTest::keyClick(edit, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
         QCOMPARE(edit->text(), after);
+    }
+
+    // Pasted text goes through the typing rules, whichever way it comes in.
+    void paste_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("before"); // "[...]" marks the selection, "|" the caret
+        QTest::addColumn<QString>("clipboard");
+        QTest::addColumn<QString>("after");
+        QTest::newRow("good number") << "f1" << "|" << "12,5" << "12,5";
+        QTest::newRow("point becomes a comma") << "f2" << "|" << "3.75" << "3,75";
+        QTest::newRow("mixed text keeps digits and a comma") << "d1" << "|" << " 1 234,5 мм\r\n" << "1234,5";
+        QTest::newRow("nothing usable: nothing pasted") << "h" << "[7]" << "abc\r\n\u001a" << "7";
+        QTest::newRow("second comma dropped") << "vmax" << "1,5|" << "2,5" << "1,525";
+        QTest::newRow("second comma in the paste dropped") << "l0" << "|" << "1,2,3" << "1,23";
+        QTest::newRow("replaces the selection") << "n" << "1[2,5]" << "0,75" << "10,75";
+        QTest::newRow("integer field: digits only") << "ni" << "|" << "1,5e3" << "153";
+        QTest::newRow("leading double zero refused") << "f1" << "|" << "007" << "07";
+        QTest::newRow("NUL and Ctrl-Z dropped") << "f1" << "|" << QStringLiteral("4") + QChar(0) + "\u001a2" << "42";
+    }
+    void paste()
+    {
+        QFETCH(QString, field);
+        QFETCH(QString, before);
+        QFETCH(QString, clipboard);
+        QFETCH(QString, after);
+        Rig rig;
+        auto* edit = rig.form.findChild<QLineEdit*>(field);
+        edit->setEnabled(true);
+        edit->setFocus();
+        QApplication::clipboard()->setText(clipboard);
+        const auto prepare = [&] {
+            QString text = before;
+            const int from = text.indexOf('['), caret = text.indexOf('|');
+            text.remove('[').remove(']').remove('|');
+            edit->setText(text);
+            if (from >= 0)
+                edit->setSelection(from, before.indexOf(']') - from - 1);
+            else
+                edit->setCursorPosition(caret);
+        };
+        prepare();
+        QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(edit->text(), after);
+        prepare();
+        QTest::keyClick(edit, Qt::Key_Insert, Qt::ShiftModifier);
+        QCOMPARE(edit->text(), after);
+        // The context menu's Paste.
+        prepare();
+        QContextMenuEvent menuEvent(QContextMenuEvent::Keyboard, QPoint(5, 5), edit->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(edit, &menuEvent);
+        QMenu* menu = nullptr;
+        QTRY_VERIFY((menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())));
+        auto* pasteAction = menu->findChild<QAction*>(QStringLiteral("edit-paste"));
+        QVERIFY(pasteAction);
+        pasteAction->trigger();
+        menu->close();
+        QCOMPARE(edit->text(), after);
+    }
+
+    // The standard edit keys reach the field.
+    void editKeys_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<QString>("after");
+        QTest::addColumn<QString>("clipboard");
+        const int ctrl = Qt::ControlModifier, shift = Qt::ShiftModifier;
+        QTest::newRow("Ctrl+C copies") << int(Qt::Key_C) << ctrl << "12,5" << "2,5";
+        QTest::newRow("Ctrl+Insert copies") << int(Qt::Key_Insert) << ctrl << "12,5" << "2,5";
+        QTest::newRow("Ctrl+X cuts") << int(Qt::Key_X) << ctrl << "1" << "2,5";
+        QTest::newRow("Shift+Delete cuts") << int(Qt::Key_Delete) << shift << "1" << "2,5";
+        QTest::newRow("Ctrl+A selects all, a digit replaces it") << int(Qt::Key_A) << ctrl << "7" << "x";
+        QTest::newRow("Ctrl+Z undoes the last typing") << int(Qt::Key_Z) << ctrl << "12,5" << "x";
+    }
+    void editKeys()
+    {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(QString, after);
+        QFETCH(QString, clipboard);
+        Rig rig;
+        QLineEdit* edit = rig.form.ui.f1;
+        edit->setFocus();
+        edit->setText(QStringLiteral("12,5"));
+        QApplication::clipboard()->setText(QStringLiteral("x"));
+        edit->setSelection(1, 3);
+        if (key == Qt::Key_Z)
+            QTest::keyClick(edit, Qt::Key_9); // replaces the selection: 19
+        QTest::keyClick(edit, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        if (key == Qt::Key_A)
+            QTest::keyClick(edit, Qt::Key_7);
+        QCOMPARE(edit->text(), after);
+        QCOMPARE(QApplication::clipboard()->text(), clipboard);
     }
 
     // Keys as X11 reports them: the physical key decides, whatever the layout.
@@ -352,6 +454,90 @@ private slots:
             QCOMPARE(QApplication::focusWidget(), target);
             QCOMPARE(rig.form.ui.f1->text() + rig.form.ui.ni->text(), textBefore);
         }
+    }
+
+    // Tab: every control, the selected button of each radio choice.
+    void tabWalks_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<bool>("newForm"); // after New: winding "Левая"
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<QString>("to");
+        const QList<QPair<QString, QString>> mode1{{"f1", "f2"},         {"f2", "d1"},     {"d1", "h"},
+                                                   {"h", "rbh"},         {"rbh", "navivkaRight"},
+                                                   {"navivkaRight", "ni"}, {"ni", "stepni"}, {"stepni", "vmax"},
+                                                   {"vmax", "material"}, {"material", "grup"}, {"grup", "comm"},
+                                                   {"comm", "Rascet"},   {"Rascet", "scetch"}, {"scetch", "Stop"},
+                                                   {"Stop", "f1"}};
+        for (const auto& [from, to] : mode1)
+            QTest::addRow("%s to %s", qPrintable(from), qPrintable(to)) << 1 << false << from << to;
+        QTest::newRow("mode 2: d1 to rbl0") << 2 << false << "d1" << "rbl0";
+        QTest::newRow("mode 2: rbl0 to l0") << 2 << false << "rbl0" << "l0";
+        QTest::newRow("mode 2: n to the winding") << 2 << false << "n" << "navivkaRight";
+        QTest::newRow("after New: rbh to the winding, Левая") << 1 << true << "rbh" << "navivkaLeft";
+    }
+    void tabWalks()
+    {
+        QFETCH(int, mode);
+        QFETCH(bool, newForm);
+        QFETCH(QString, from);
+        QFETCH(QString, to);
+        Rig rig;
+        if (newForm)
+            rig.form.ui.SpeedButton1->click();
+        (mode == 1 ? rig.form.ui.rbh : rig.form.ui.rbl0)->click();
+        auto* start = rig.form.findChild<QWidget*>(from);
+        start->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), start);
+        QTest::keyClick(start, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), to);
+    }
+
+    // Each shortcut works with the caret in a numeric field, and its
+    // button's tooltip names it.
+    void shortcuts_data()
+    {
+        QTest::addColumn<QKeyCombination>("key");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("tooltip");
+        QTest::newRow("Ctrl+N new") << (Qt::CTRL | Qt::Key_N) << "SpeedButton1" << "Новый расчет (Ctrl+N)";
+        QTest::newRow("Ctrl+O load") << (Qt::CTRL | Qt::Key_O) << "SpeedButton3"
+                                     << "Загрузить исходные данные (Ctrl+O)";
+        QTest::newRow("Ctrl+S save") << (Qt::CTRL | Qt::Key_S) << "SpeedButton2"
+                                     << "Сохранить исходные данные (Ctrl+S)";
+        QTest::newRow("F9 Расчет") << QKeyCombination(Qt::Key_F9) << "Rascet" << "Расчет (F9)";
+        QTest::newRow("Ctrl+E Эскиз") << (Qt::CTRL | Qt::Key_E) << "scetch" << "Эскиз (Ctrl+E)";
+    }
+    void shortcuts()
+    {
+        QFETCH(QKeyCombination, key);
+        QFETCH(QString, button);
+        QFETCH(QString, tooltip);
+        Rig rig;
+        QVERIFY(rig.form.findChild<QAbstractButton*>(button)->toolTip().startsWith(tooltip));
+        rig.load(QStringLiteral(EXAMPLES_DIR "wire-class2.rid"));
+        rig.files.toOpen = rig.ridPath("again.rid");
+        QFile::copy(QStringLiteral(EXAMPLES_DIR "wire-class2.rid"), rig.files.toOpen);
+        rig.files.toSave = rig.ridPath("saved.rid");
+        rig.form.ui.d1->setFocus();
+        QTRY_VERIFY(rig.form.ui.d1->hasFocus());
+        rig.form.ui.d1->setText(QStringLiteral("20,")); // tidied before "Расчет" reads it
+        rig.messages.saveAnswers = {Messages::SaveAnswer::DontSave};
+        QTest::keyClick(rig.form.ui.d1, key.key(), key.keyboardModifiers());
+        // What the command leaves behind.
+        if (button == "SpeedButton1")
+            QVERIFY(rig.form.ui.navivkaLeft->isChecked());
+        else if (button == "SpeedButton3")
+            QCOMPARE(rig.form.windowTitle(), "Расчет пружины " + rig.files.toOpen);
+        else if (button == "SpeedButton2")
+            QVERIFY(QFile::exists(rig.files.toSave));
+        else if (button == "Rascet")
+            QVERIFY(rig.form.reportWindow() && rig.form.reportWindow()->isVisible());
+        else
+            QVERIFY(rig.form.sketchWindow() && rig.form.sketchWindow()->isVisible());
+        // The field was tidied as a click on "Расчет" tidies it.
+        if (button == "Rascet")
+            QCOMPARE(rig.form.ui.d1->text(), QStringLiteral("20"));
     }
 
     void groupChoiceEnablesEndurance()
@@ -581,6 +767,7 @@ private slots:
         rig.form.ui.f1->setText("4");
         const QStringList before = ridText(rig.form.formState());
         const QStringList memoBefore = rig.memo();
+        rig.messages.saveAnswers = {Messages::SaveAnswer::DontSave};
         rig.load(path);
         QCOMPARE(rig.messages.messages, QStringList{QString(message).replace("%1", path)});
         QCOMPARE(ridText(rig.form.formState()), before);
@@ -655,12 +842,95 @@ private slots:
         // A write that fails late leaves the old file as it was.
         rig.files.toSave = rig.ridPath("keep.rid");
         rig.data.write("keep.rid", {"old"});
+        rig.messages.answers = {true}; // replace it
         setWriteFaultInjector([](WriteStage stage) { return stage == WriteStage::Rename; });
         rig.form.ui.SpeedButton2->click();
         setWriteFaultInjector({});
         QCOMPARE(rig.messages.messages.value(1), "Ошибка при записи в " + rig.files.toSave);
         QCOMPARE(fileLines(rig.files.toSave), QStringList{"old"});
         QCOMPARE(rig.form.windowTitle(), kCaption);
+    }
+
+    // New, Load and closing ask first when the form was changed since the
+    // last Save or Load: Save / Don't save / Cancel.
+    void unsavedInput_data()
+    {
+        QTest::addColumn<QString>("command"); // new, load, close
+        QTest::addColumn<bool>("touched");
+        QTest::addColumn<int>("answer"); // Messages::SaveAnswer
+        QTest::addColumn<bool>("saved");
+        QTest::addColumn<bool>("done");
+        const int save = int(Messages::SaveAnswer::Save), dontSave = int(Messages::SaveAnswer::DontSave),
+                  cancel = int(Messages::SaveAnswer::Cancel);
+        for (const char* command : {"new", "load", "close"}) {
+            QTest::addRow("%s, untouched: no question", command) << command << false << cancel << false << true;
+            QTest::addRow("%s, Save", command) << command << true << save << true << true;
+            QTest::addRow("%s, Don't save", command) << command << true << dontSave << false << true;
+            QTest::addRow("%s, Cancel", command) << command << true << cancel << false << false;
+        }
+        // "Расчет" replaces ni "0" by "1" itself: no change of the user's.
+        QTest::newRow("new after Расчет alone: no question") << "rascet, new" << false << cancel << false << true;
+    }
+    void unsavedInput()
+    {
+        QFETCH(QString, command);
+        QFETCH(bool, touched);
+        QFETCH(int, answer);
+        QFETCH(bool, saved);
+        QFETCH(bool, done);
+        Rig rig;
+        rig.load(QStringLiteral(EXAMPLES_DIR "steel-60s2a.rid"));
+        QVERIFY(!rig.form.inputChanged());
+        if (touched) {
+            rig.form.ui.f2->setFocus();
+            QTest::keyClick(rig.form.ui.f2, Qt::Key_5);
+        }
+        rig.files.toSave = rig.ridPath("changes.rid");
+        rig.files.toOpen = QStringLiteral(EXAMPLES_DIR "wire-class2.rid");
+        rig.messages.saveAnswers = {Messages::SaveAnswer(answer)};
+        const QString title = rig.form.windowTitle();
+        const QString typed = rig.form.ui.f2->text();
+        if (command.startsWith("rascet")) {
+            rig.form.ui.Rascet->click();
+            QCOMPARE(rig.form.ui.ni->text(), QStringLiteral("1"));
+        }
+        if (command.endsWith("new"))
+            rig.form.ui.SpeedButton1->click();
+        else if (command == "load")
+            rig.form.ui.SpeedButton3->click();
+        else
+            rig.form.ui.Stop->click();
+        QCOMPARE(rig.messages.saveQuestions.size(), touched ? 1 : 0);
+        QCOMPARE(QFile::exists(rig.files.toSave), saved);
+        if (saved)
+            QCOMPARE(fileLines(rig.files.toSave).value(8), typed);
+        if (command == "close")
+            QCOMPARE(rig.form.isVisible(), !done);
+        else
+            QCOMPARE(rig.form.windowTitle() != title, done);
+    }
+
+    // Save asks before it replaces a file.
+    void saveAsksBeforeReplacing_data()
+    {
+        QTest::addColumn<QList<bool>>("answers");
+        QTest::addColumn<bool>("replaced");
+        QTest::newRow("declined") << QList<bool>{false} << false;
+        QTest::newRow("confirmed") << QList<bool>{true} << true;
+    }
+    void saveAsksBeforeReplacing()
+    {
+        QFETCH(QList<bool>, answers);
+        QFETCH(bool, replaced);
+        Rig rig;
+        rig.files.toSave = rig.ridPath("there.rid");
+        rig.data.write("there.rid", {"old"});
+        rig.messages.answers = answers;
+        rig.form.ui.SpeedButton2->click();
+        QCOMPARE(rig.messages.questions.size(), 1);
+        QVERIFY(rig.messages.questions.first().contains(rig.files.toSave));
+        QCOMPARE(fileLines(rig.files.toSave) == QStringList{"old"}, !replaced);
+        QCOMPARE(rig.form.windowTitle() == kCaption, !replaced);
     }
 
     void cancelledDialogsChangeNothing()
@@ -679,6 +949,7 @@ private slots:
         Rig rig;
         rig.load(QStringLiteral(EXAMPLES_DIR "stainless-free-length.rid"));
         rig.pickGroup(1);
+        rig.messages.saveAnswers = {Messages::SaveAnswer::DontSave};
         rig.form.ui.SpeedButton1->click();
         QCOMPARE(rig.form.windowTitle(), kCaption);
         InputForm expected;
@@ -690,12 +961,22 @@ private slots:
         QCOMPARE(rig.memo(), diameterMemo(rig.data, kWire1));
     }
 
-    // Back from the settings window: the catalogue is read again and the
+    // Back from the settings window: the catalogue is read again, the
+    // material chosen before stays chosen while it is still there, and the
     // column shows the diameters of the material now selected.
+    void returnFromSettings_data()
+    {
+        QTest::addColumn<int>("picked");
+        QTest::addColumn<QString>("selected");
+        QTest::newRow("gone: the first material") << 3 << kWire2;
+        QTest::newRow("still there: kept") << 2 << QStringLiteral("60С2А");
+    }
     void returnFromSettings()
     {
+        QFETCH(int, picked);
+        QFETCH(QString, selected);
         Rig rig;
-        rig.pickMaterial(3);
+        rig.pickMaterial(picked);
         rig.form.ui.f1->setText("4");
         rig.form.ui.rbl0->click();
         OnModal close([&](QWidget* modal) {
@@ -708,10 +989,168 @@ private slots:
         QVERIFY(close.fired());
         QCOMPARE(QString::fromStdString(rig.p.dataDir), QDir::currentPath() + "/");
         QCOMPARE(rig.form.ui.material->count(), 2);
-        QCOMPARE(rig.form.ui.material->currentText(), kWire2);
-        QCOMPARE(rig.memo(), diameterMemo(rig.data, kWire2));
+        QCOMPARE(rig.form.ui.material->currentText(), selected);
+        QCOMPARE(rig.memo(), diameterMemo(rig.data, selected));
         QCOMPARE(rig.form.ui.f1->text(), QStringLiteral("4"));
         QCOMPARE(rig.p.mode, 2);
+    }
+
+    // The last input files, newest first, eight at most, on the Load
+    // button's right click; a file that is gone leaves the list with a
+    // message. The dialogs open in the folder of the last Load or Save.
+    void recentFiles()
+    {
+        QTemporaryDir config;
+        Rig rig(true, config.filePath("pruz.ini"));
+        QStringList names;
+        for (int k = 1; k <= 10; ++k) {
+            names.prepend(rig.ridPath(QStringLiteral("f%1.rid").arg(k)));
+            QFile::copy(QStringLiteral(EXAMPLES_DIR "wire-class2.rid"), names.first());
+            rig.load(names.first());
+        }
+        rig.files.toSave = rig.ridPath("f3.rid"); // saved again: first once more
+        rig.messages.answers = {true};
+        rig.form.ui.SpeedButton2->click();
+        names.removeAll(rig.files.toSave);
+        names.prepend(rig.files.toSave);
+        QCOMPARE(rig.settings->recentFiles(), names.mid(0, 8));
+        QCOMPARE(rig.files.folders.last(), QDir(rig.data.dir()).absolutePath());
+
+        // Read back by the next run, and shown in the menu.
+        Rig next(true, config.filePath("pruz.ini"));
+        QCOMPARE(next.settings->recentFiles(), names.mid(0, 8));
+        QFile::remove(names[1]);
+        emit next.form.ui.SpeedButton3->customContextMenuRequested(QPoint(2, 2));
+        auto* menu = next.form.findChild<QMenu*>(QStringLiteral("recentFiles"));
+        QVERIFY(menu);
+        QStringList shown;
+        for (QAction* action : menu->actions())
+            shown << action->text();
+        QCOMPARE(shown, names.mid(0, 8));
+        menu->actions().at(1)->trigger();
+        QCOMPARE(next.messages.messages, QStringList{"no " + names[1]});
+        QCOMPARE(next.settings->recentFiles(), names.mid(0, 1) + names.mid(2, 6));
+        menu->actions().at(2)->trigger();
+        QCOMPARE(next.form.windowTitle(), "Расчет пружины " + names[2]);
+        menu->close();
+    }
+
+    // A settings file that cannot be read as one gives the defaults.
+    void brokenSettingsGiveDefaults_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::newRow("binary junk") << QByteArray("\x00\xff[[[\x1a\r\n=\x00\x01", 12);
+        QTest::newRow("values of the wrong kind")
+            << QByteArray("[files]\nrecent=@Point(1 2)\nlastFolder=@Rect(1 2 3 4)\n[windows]\nreport=abc\n");
+        QTest::newRow("a folder, not a file") << QByteArray();
+    }
+    void brokenSettingsGiveDefaults()
+    {
+        QFETCH(QByteArray, content);
+        QTemporaryDir config;
+        const QString ini = config.filePath("pruz.ini");
+        if (content.isEmpty()) {
+            QVERIFY(QDir().mkdir(ini));
+        } else {
+            QFile f(ini);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(content);
+        }
+        Rig rig(true, ini);
+        QCOMPARE(rig.settings->recentFiles(), QStringList());
+        QCOMPARE(rig.settings->lastFolder(), QString());
+        QVERIFY(!rig.settings->windowPosition("report"));
+        rig.load(QStringLiteral(EXAMPLES_DIR "wire-class2.rid"));
+        rig.form.ui.Rascet->click();
+        QVERIFY(rig.form.reportWindow()->isVisible());
+        QCOMPARE(rig.messages.messages.size(), content.isEmpty() ? 1 : 0); // said once: not written
+    }
+
+    // The report and sketch windows open where the user last left them.
+    void windowPlacesRemembered()
+    {
+        QTemporaryDir config;
+        const QPoint reportAt(31, 42), sketchAt(53, 64);
+        {
+            Rig rig(true, config.filePath("pruz.ini"));
+            rig.load(QStringLiteral(EXAMPLES_DIR "wire-class2.rid"));
+            rig.form.ui.Rascet->click();
+            rig.form.ui.scetch->click();
+            rig.form.reportWindow()->move(reportAt);
+            rig.form.sketchWindow()->move(sketchAt);
+            rig.form.reportWindow()->close();
+            rig.form.sketchWindow()->close();
+        }
+        Rig rig(true, config.filePath("pruz.ini"));
+        rig.load(QStringLiteral(EXAMPLES_DIR "wire-class2.rid"));
+        rig.form.ui.Rascet->click();
+        rig.form.ui.scetch->click();
+        QCOMPARE(rig.form.reportWindow()->pos(), reportAt);
+        QCOMPARE(rig.form.sketchWindow()->pos(), sketchAt);
+    }
+
+    // The printed report's header holds the inputs "Расчет" was given,
+    // not later edits.
+    void headerIsTheInputsOfTheCalculation()
+    {
+        Rig rig;
+        rig.load(QStringLiteral(EXAMPLES_DIR "wire-class2.rid"));
+        rig.form.ui.Rascet->click();
+        rig.form.ui.f1->setText(QStringLiteral("99"));
+        const QStringList header = rig.form.reportWindow()->headerLines();
+        QCOMPARE(header.value(2), QStringLiteral("Исходные данные: " EXAMPLES_DIR "wire-class2.rid"));
+        QVERIFY(header.contains(QStringLiteral("Сила при предварительном сжатии F1 = 10 кг")));
+        QVERIFY(header.contains(QStringLiteral("Макс скорость сжатия Vmax = 2 м/с")));
+        QVERIFY(header.contains(QStringLiteral("Материал: Проволока II класса")));
+        rig.messages.saveAnswers = {Messages::SaveAnswer::DontSave};
+        rig.form.ui.SpeedButton1->click();
+        rig.form.ui.Rascet->click(); // stops at F1 = 0: the header stays
+        QCOMPARE(rig.form.reportWindow()->headerLines(), header);
+    }
+
+    // A failed calculation leaves no window behind, however many messages
+    // (each open for a while, the close timer ticking) came, and the main
+    // window has the focus again.
+    void failureLeavesNoWindow_data()
+    {
+        QTest::addColumn<QStringList>("inputs"); // F1 F2 D1 H
+        QTest::addColumn<QString>("pick");       // answer to the diameter question; empty: not asked
+        QTest::addColumn<QStringList>("messages");
+        QTest::newRow("two messages") << QStringList{"1000", "3000", "200", "150"} << QString()
+                                      << QStringList{"Нет подходящего диаметра по нормали",
+                                                     "Материал Проволока II класса не применяется для D=32,3025247206578"};
+        QTest::newRow("a message, the diameter question and a message")
+            << QStringList{"1", "2", "35", "10"} << "2"
+            << QStringList{"Не выполнено условие устойчивости i>10", "Индекс пружины i>15.\rИзмените исходные данные и повторите расчет."};
+    }
+    void failureLeavesNoWindow()
+    {
+        QFETCH(QStringList, inputs);
+        QFETCH(QString, pick);
+        QFETCH(QStringList, messages);
+        Rig rig;
+        rig.load(QStringLiteral(EXAMPLES_DIR "wire-class2.rid"));
+        const QList<QLineEdit*> fields{rig.form.ui.f1, rig.form.ui.f2, rig.form.ui.d1, rig.form.ui.h};
+        for (int k = 0; k < fields.size(); ++k)
+            fields[k]->setText(inputs[k]);
+        rig.messages.messageOpenMs = 150;
+        std::unique_ptr<OnModal> answer;
+        if (!pick.isEmpty())
+            answer = std::make_unique<OnModal>([&](QWidget*) {
+                QTest::qWait(150);
+                rig.choice.ui.dBox->setCurrentText(pick);
+                rig.choice.ui.BitBtn1->click();
+            });
+        QTest::mouseClick(rig.form.ui.Rascet, Qt::LeftButton);
+        QCOMPARE(rig.messages.messages, messages);
+        QVERIFY(rig.p.calcFailed);
+        TForm3* report = rig.form.reportWindow();
+        QTRY_VERIFY(!report->isVisible());
+        QTest::qWait(200);
+        QVERIFY(!report->isVisible());
+        QVERIFY(!report->windowHandle()->isVisible()); // not left mapped either
+        QTRY_COMPARE(QApplication::activeWindow(), &rig.form);
+        QCOMPARE(QApplication::focusWidget(), rig.form.ui.Rascet);
     }
 
     // A field that is destroyed while it has the focus loses the focus from

@@ -1,26 +1,33 @@
 // The report window: the calculation run by its showing, the timer that
-// closes it after a failure, the diameter question, and printing.
+// closes it after a failure, the diameter question, printing and the PDF,
+// its resizing and its keys.
 #include "engine/inputform.h"
+#include "engine/reportheader.h"
 #include "engine/peremenn.h"
 #include "forms/dopvvod.h"
+#include "forms/filechooser.h"
 #include "forms/rascet.h"
 #include "forms/reportprint.h"
 #include "helpers/datacopy.h"
 #include "helpers/formtest.h"
 #include "helpers/onmodal.h"
+#include "helpers/scriptedfiles.h"
 #include "helpers/recorder.h"
 #include "helpers/scetch_testing.h"
 #include "helpers/textfit.h"
 
 #include <QComboBox>
+#include <QGroupBox>
 #include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QWindow>
 
 namespace {
+
 
 // The inputs of a spring as "Расчет" stores them.
 void setInputs(Peremenn& p, const QString& material, int group, const QString& f1, const QString& f2,
@@ -61,6 +68,27 @@ int pdfPages(const QString& pdf)
     return -1;
 }
 
+// The text of each page, its lines trimmed, empty ones left out.
+QList<QStringList> pdfPageLines(const QString& pdf)
+{
+    QList<QStringList> pages;
+    for (const QString& page : pdfText(pdf).split(QLatin1Char('\f'))) {
+        QStringList lines;
+        for (const QString& line : page.split(QLatin1Char('\n')))
+            if (!line.trimmed().isEmpty())
+                lines << line.trimmed();
+        if (!lines.isEmpty())
+            pages << lines;
+    }
+    return pages;
+}
+
+QByteArray fileBytes(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
 QStringList numberedLines(int count)
 {
     QStringList lines;
@@ -81,14 +109,14 @@ QStringList simplified(const QStringList& lines)
     return out;
 }
 
-// "Печать" pressed and its dialog accepted, printing to a PDF: whether the
-// dialog offered a page range, and the lines printed.
+// "Печать" (or Ctrl+P) pressed and its dialog accepted, printing to a PDF:
+// the page range choices the dialog showed, and the lines printed.
 struct Printed {
-    bool rangeOffered = true;
-    QStringList lines; // blanks simplified, empty lines left out
+    QStringList rangeShown; // by the names of Qt's dialog widgets
+    QStringList lines;      // blanks simplified, empty lines left out
 };
 
-Printed printWithTheButton(TForm3& window, QPrinter& printer)
+Printed printWithTheButton(TForm3& window, QPrinter& printer, bool byKey = false)
 {
     QTemporaryDir dir;
     const QString pdf = dir.filePath("report.pdf");
@@ -98,11 +126,15 @@ Printed printWithTheButton(TForm3& window, QPrinter& printer)
     OnModal accept([&](QWidget* modal) {
         auto* dialog = qobject_cast<QPrintDialog*>(modal);
         QVERIFY(dialog);
-        printed.rangeOffered = dialog->testOption(QAbstractPrintDialog::PrintPageRange)
-            || dialog->testOption(QAbstractPrintDialog::PrintSelection);
+        for (const char* name : { "printRange", "pagesRadioButton", "printSelection", "printCurrentPage" })
+            if (auto* w = dialog->findChild<QWidget*>(QLatin1String(name)); w && w->isVisibleTo(dialog))
+                printed.rangeShown << QLatin1String(name);
         dialog->accept();
     });
-    window.ui.BitBtn2->click();
+    if (byKey)
+        QTest::keyClick(&window, Qt::Key_P, Qt::ControlModifier);
+    else
+        window.ui.BitBtn2->click();
     if (!accept.fired())
         return {};
     printed.lines = simplified(pdfText(pdf).split(QLatin1Char('\n')));
@@ -120,18 +152,44 @@ class TestRascet : public QObject {
         MessageRecorder messages;
         TForm8 choice{p, messages};
         QPrinter printer;
+        ScriptedFiles files;
         TForm3 window{p, messages, choice, printer};
-        Rig() { p.dataDir = data.dataDir(); }
+        Rig()
+        {
+            p.dataDir = data.dataDir();
+            window.setFileChooser(files);
+        }
     };
 
 private slots:
-    void layoutFits()
+    // "Печать", "PDF…" and the chart's button stay on the left, "Закрыть"
+    // follows the right edge and the memo's tabs grow with the window.
+    void layoutFollowsTheSize_data()
     {
-        Rig rig;
-        QCOMPARE(rig.window.size(), QSize(536, 344));
-        QCOMPARE(cutTexts(&rig.window), QStringList());
-        QVERIFY(!rig.window.ui.BitBtn2->isEnabled());
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<QRect>("views");
+        QTest::addColumn<QRect>("close");
+        QTest::newRow("as designed") << QSize(536, 344) << QRect(0, 0, 536, 303) << QRect(442, 8, 75, 25);
+        QTest::newRow("larger") << QSize(800, 500) << QRect(0, 0, 800, 459) << QRect(706, 8, 75, 25);
+        QTest::newRow("not smaller than designed") << QSize(300, 200) << QRect(0, 0, 536, 303)
+                                                   << QRect(442, 8, 75, 25);
     }
+    void layoutFollowsTheSize()
+    {
+        QFETCH(QSize, size);
+        QFETCH(QRect, views);
+        QFETCH(QRect, close);
+        Rig rig;
+        rig.window.show();
+        rig.window.resize(size);
+        QTRY_COMPARE(rig.window.ui.views->geometry(), views);
+        QCOMPARE(rig.window.ui.BitBtn2->geometry(), QRect(50, 8, 75, 25));
+        QCOMPARE(rig.window.ui.pdf->geometry(), QRect(130, 8, 62, 25));
+        QCOMPARE(rig.window.ui.chartButton->geometry(), QRect(197, 8, 110, 25));
+        QCOMPARE(rig.window.ui.BitBtn1->geometry(), close);
+        QCOMPARE(cutTexts(&rig.window), QStringList());
+    }
+
 
     void showingRunsTheCalculation()
     {
@@ -229,12 +287,14 @@ private slots:
         }
     }
 
+    // Header, rule and lines on as many pages as they need, each page
+    // ending with its number.
     void printsEveryLineInOrder_data()
     {
         QTest::addColumn<int>("count");
-        QTest::addColumn<int>("pages");
+        QTest::addColumn<int>("pages"); // 0: more than two, as they come
         QTest::newRow("40 lines, one page") << 40 << 1;
-        QTest::newRow("150 lines, three pages") << 150 << 3;
+        QTest::newRow("150 lines") << 150 << 0;
     }
     void printsEveryLineInOrder()
     {
@@ -247,19 +307,24 @@ private slots:
         printer.setOutputFileName(pdf);
         printer.setPageSize(QPageSize(QPageSize::A4));
         Rig rig;
+        const QStringList header{QStringLiteral("Заголовок отчета"), QStringLiteral("Вторая строка")};
         const QStringList lines = numberedLines(count);
-        QCOMPARE(printLines(lines, printer, rig.window.printFont()), pages);
-        QCOMPARE(pdfPages(pdf), pages);
-        QStringList printed = pdfText(pdf).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-        printed.removeAll(QStringLiteral("\f"));
-        for (QString& line : printed)
-            line = line.remove(QLatin1Char('\f')).trimmed();
-        QCOMPARE(printed, lines);
+        const int used = printReport(header, lines, printer, rig.window.printFont());
+        QVERIFY(pages ? used == pages : used > 2);
+        QCOMPARE(pdfPages(pdf), used);
+        const QList<QStringList> printed = pdfPageLines(pdf);
+        QCOMPARE(printed.size(), used);
+        QStringList body;
+        for (int k = 0; k < used; ++k) {
+            QCOMPARE(printed[k].last(), pageFoot(k + 1, used));
+            body += printed[k].mid(0, printed[k].size() - 1);
+        }
+        QCOMPARE(body, header + lines);
     }
 
     // On a page of known height: a text line takes its height + 2 device
-    // pixels, an empty line the font height, and a line that would pass the
-    // bottom goes to a new page.
+    // pixels, an empty line the font height, the foot band is kept free,
+    // and a line that would pass into it goes to a new page.
     void linesPerPage()
     {
         QTemporaryDir dir;
@@ -269,14 +334,18 @@ private slots:
         pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
         QFont font(QStringLiteral("Liberation Sans"));
         font.setPointSize(10);
-        const int height = QFontMetrics(QFont(font, &pdf)).height();
-        const int textLines = pdf.height() / (height + 2);
-        const int emptyLines = pdf.height() / height;
+        const QFontMetrics metrics(QFont(font, &pdf));
+        const int body = pdf.height() - footHeight(metrics);
+        const int textLines = body / (metrics.height() + 2);
+        const int emptyLines = body / metrics.height();
         QVERIFY(emptyLines > textLines);
-        QCOMPARE(printLines(QStringList(textLines, "x"), pdf, font), 1);
-        QCOMPARE(printLines(QStringList(textLines + 1, "x"), pdf, font), 2);
-        QCOMPARE(printLines(QStringList(emptyLines, QString()), pdf, font), 1);
-        QCOMPARE(printLines(QStringList(2 * textLines + 1, "x"), pdf, font), 3);
+        QCOMPARE(printReport({}, QStringList(textLines, "x"), pdf, font), 1);
+        QCOMPARE(printReport({}, QStringList(textLines + 1, "x"), pdf, font), 2);
+        QCOMPARE(printReport({}, QStringList(emptyLines, QString()), pdf, font), 1);
+        QCOMPARE(printReport({}, QStringList(2 * textLines + 1, "x"), pdf, font), 3);
+        // The rule under a header takes one empty line's height.
+        QCOMPARE(printReport({"x"}, QStringList(textLines - 2, "x"), pdf, font), 1);
+        QCOMPARE(printReport({"x"}, QStringList(textLines, "x"), pdf, font), 2);
     }
 
     void breaksTooWideLines()
@@ -288,7 +357,7 @@ private slots:
         printer.setOutputFileName(pdf);
         Rig rig;
         const QString wide = QString(400, QChar(0x0416)); // "Ж" x 400
-        QCOMPARE(printLines({"до", wide, "после"}, printer, rig.window.printFont()), 1);
+        QCOMPARE(printReport({}, {"до", wide, "после"}, printer, rig.window.printFont()), 1);
         const QStringList printed = pdfText(pdf).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
         const int first = printed.indexOf(QStringLiteral("до"));
         const int last = printed.indexOf(QStringLiteral("после"));
@@ -303,16 +372,25 @@ private slots:
         }
     }
 
-    // "Печать": the print dialog offers no page range, and what it accepts
-    // gets every line.
+    // "Печать" (and Ctrl+P): the print dialog offers no page range, and
+    // what it accepts gets the header, then every line.
+    void printButton_data()
+    {
+        QTest::addColumn<bool>("byKey");
+        QTest::newRow("button") << false;
+        QTest::newRow("Ctrl+P") << true;
+    }
     void printButton()
     {
+        QFETCH(bool, byKey);
         Rig rig;
         setInputs(rig.p, kWire2, 1, "10", "30", "20", "15");
         rig.window.show();
-        const Printed printed = printWithTheButton(rig.window, rig.printer);
-        QVERIFY(!printed.rangeOffered);
-        QCOMPARE(printed.lines, simplified(rig.window.reportLines()));
+        QVERIFY(QTest::qWaitForWindowExposed(&rig.window));
+        const Printed printed = printWithTheButton(rig.window, rig.printer, byKey);
+        QCOMPARE(printed.rangeShown, QStringList());
+        QCOMPARE(printed.lines,
+            simplified(rig.window.headerLines() + rig.window.reportLines()) + QStringList { pageFoot(1, 1) });
         QCOMPARE(rig.messages.messages, QStringList());
     }
 
@@ -337,8 +415,9 @@ private slots:
         rig.window.ui.podrobno->verticalScrollBar()->setValue(from);
         scetchtest::saveScreenshot(rig.window, QStringLiteral("report-detailed"));
 
-        const Printed printed = printWithTheButton(rig.window, rig.printer);
-        QCOMPARE(printed.lines, simplified(rig.window.traceViewLines()));
+        Printed printed = printWithTheButton(rig.window, rig.printer);
+        printed.lines.removeIf([](const QString& line) { return line.startsWith(QStringLiteral("стр. ")); });
+        QCOMPARE(printed.lines, simplified(rig.window.headerLines() + rig.window.traceViewLines()));
         QVERIFY(printed.lines.contains(QStringLiteral("k3 = D1 / √(F3 / τ')")));
     }
 
@@ -354,6 +433,84 @@ private slots:
         rig.window.ui.BitBtn2->click();
         QVERIFY(cancel.fired());
         QVERIFY(!QFile::exists(pdf));
+    }
+
+    // "PDF…": the printed pages, header first, in the file chosen, offered
+    // under the input file's name.
+    void pdfHasThePrintedPages()
+    {
+        Rig rig;
+        setInputs(rig.p, kWire2, 1, "10", "30", "20", "15");
+        ReportHeader header;
+        header.dateTime = "01.02.2025 10:00";
+        header.inputFile = "/home/u/пружина.rid";
+        rig.window.setHeader(header);
+        rig.window.show();
+        QTemporaryDir dir;
+        rig.files.toSavePdf = dir.filePath("отчет.pdf");
+        rig.window.ui.pdf->click();
+        QCOMPARE(rig.files.suggested, QStringList{"/home/u/пружина.pdf"});
+        QCOMPARE(rig.messages.messages, QStringList());
+        QCOMPARE(rig.messages.questions, QStringList());
+        // Vector text, as the printout has it; printButton checks what it holds.
+        const QList<QStringList> pages = pdfPageLines(rig.files.toSavePdf);
+        QVERIFY(pages.value(0).contains(QStringLiteral("Исходные данные: /home/u/пружина.rid")));
+        // The same pages as printing gives.
+        const QString printed = dir.filePath("printed.pdf");
+        rig.printer.setOutputFormat(QPrinter::PdfFormat);
+        rig.printer.setOutputFileName(printed);
+        QCOMPARE(rig.window.printTo(rig.printer), 1);
+        QCOMPARE(pdfPageLines(printed), pages);
+    }
+
+    void pdfReplacesOnlyAfterAsking_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("exists");
+        QTest::addColumn<QList<bool>>("answers");
+        QTest::addColumn<bool>("written");
+        QTest::addColumn<bool>("failed");
+        QTest::newRow("existing, declined") << "old.pdf" << true << QList<bool>{false} << false << false;
+        QTest::newRow("existing, confirmed") << "old.pdf" << true << QList<bool>{true} << true << false;
+        QTest::newRow("folder missing") << "no-such/x.pdf" << false << QList<bool>{} << false << true;
+    }
+    void pdfReplacesOnlyAfterAsking()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, exists);
+        QFETCH(QList<bool>, answers);
+        QFETCH(bool, written);
+        QFETCH(bool, failed);
+        Rig rig;
+        setInputs(rig.p, kWire2, 1, "10", "30", "20", "15");
+        rig.window.show();
+        QTemporaryDir dir;
+        const QString path = dir.filePath(name);
+        if (exists) {
+            QFile old(path);
+            QVERIFY(old.open(QIODevice::WriteOnly));
+            old.write("old");
+        }
+        rig.files.toSavePdf = path;
+        rig.messages.answers = answers;
+        rig.window.ui.pdf->click();
+        QCOMPARE(rig.messages.questions.size(), exists ? 1 : 0);
+        if (exists)
+            QVERIFY(rig.messages.questions.first().contains(path));
+        QCOMPARE(fileBytes(path).startsWith("%PDF"), written);
+        if (exists && !written)
+            QCOMPARE(fileBytes(path), QByteArray("old"));
+        QCOMPARE(rig.messages.messages,
+                 failed ? QStringList{QStringLiteral("Ошибка при записи в ") + path} : QStringList());
+    }
+
+    void escapeCloses()
+    {
+        Rig rig;
+        rig.window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&rig.window));
+        QTest::keyClick(rig.window.ui.otcet, Qt::Key_Escape);
+        QVERIFY(!rig.window.isVisible());
     }
 };
 

@@ -1,17 +1,24 @@
-// The spring sketch window: its fields, its drawing and its printing.
+// The spring sketch window: its fields, its drawing, its printing and its
+// PDF.
 
 #include "engine/inputform.h"
 #include "engine/peremenn.h"
 #include "forms/appstyle.h"
+#include "forms/filechooser.h"
 #include "forms/scetch.h"
 #include "forms/sketchfields.h"
 #include "forms/sketchprint.h"
 #include "forms/sketchresources.h"
+#include "helpers/onmodal.h"
+#include "helpers/scriptedfiles.h"
 #include "helpers/scetch_testing.h"
 
 #include <QApplication>
 #include <QLabel>
+#include <QDialogButtonBox>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QPrintDialog>
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
@@ -26,6 +33,17 @@
 using scetchtest::RecordedMessages;
 
 namespace {
+
+
+// Accepts the print dialog when it opens, as its "Печать" would without
+// the checks of its fields.
+struct AcceptPrintDialog {
+    OnModal onModal { [this](QWidget* modal) {
+        shown = qobject_cast<QPrintDialog*>(modal) != nullptr;
+        qobject_cast<QDialog*>(modal)->accept();
+    } };
+    bool shown = false;
+};
 
 QLineEdit* field(QWidget& window, const char* name)
 {
@@ -68,6 +86,8 @@ private slots:
         printer->setOutputFileName(pdfPath());
         QFile::remove(pdfPath());
         window = std::make_unique<TForm2>(p, messages, *printer);
+        files = ScriptedFiles();
+        window->setFileChooser(files);
     }
 
     void cleanup() { window.reset(); }
@@ -109,8 +129,10 @@ private slots:
         auto* edit = field(*window, qPrintable(name));
         QVERIFY(edit);
         QCOMPARE(edit->text(), expected);
-        // a long value shows its leading digits, cut off at the right
+        // a long value shows its leading digits, cut off at the right, and
+        // the whole of it in the tooltip
         QCOMPARE(edit->cursorPosition(), 0);
+        QCOMPARE(edit->toolTip(), expected);
         scetchtest::saveScreenshot(*window, QStringLiteral("sketch"));
     }
 
@@ -153,13 +175,17 @@ private slots:
         QCOMPARE(field(*window, "Edit8")->text(), groundEnd);
     }
 
-    void printButtonDisabledUntilFirstShown()
+    void printButtonsDisabledUntilFirstShown()
     {
-        auto* pr = window->findChild<QToolButton*>(QStringLiteral("pr"));
-        QVERIFY(pr);
-        QVERIFY(!pr->isEnabled());
+        for (const char* name : { "pr", "pdf" }) {
+            auto* button = window->findChild<QToolButton*>(QLatin1String(name));
+            QVERIFY(button);
+            QVERIFY(!button->isEnabled());
+        }
         window->show();
-        QVERIFY(pr->isEnabled());
+        for (const char* name : { "pr", "pdf" })
+            QVERIFY(window->findChild<QToolButton*>(QLatin1String(name))->isEnabled());
+        QCOMPARE(window->findChild<QToolButton*>(QStringLiteral("pdf"))->geometry(), QRect(110, 386, 60, 25));
     }
 
     void refilledOnEveryShowingOnly()
@@ -183,10 +209,21 @@ private slots:
         QCOMPARE(field(*window, "Edit1")->text(), QStringLiteral("375,400369162088"));
     }
 
+    void closeHides_data()
+    {
+        QTest::addColumn<bool>("byEscape");
+        QTest::newRow("Закрыть") << false;
+        QTest::newRow("Esc") << true;
+    }
     void closeHides()
     {
+        QFETCH(bool, byEscape);
         window->show();
-        QTest::mouseClick(window->findChild<QPushButton*>(QStringLiteral("BitBtn1")), Qt::LeftButton);
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        if (byEscape)
+            QTest::keyClick(window.get(), Qt::Key_Escape);
+        else
+            QTest::mouseClick(window->findChild<QPushButton*>(QStringLiteral("BitBtn1")), Qt::LeftButton);
         QVERIFY(!window->isVisible());
     }
 
@@ -204,22 +241,29 @@ private slots:
         QFETCH(bool, buttonPrinted);
         window->show();
         auto* pr = window->findChild<QToolButton*>(QStringLiteral("pr"));
-        if (byButton)
+        if (byButton) {
+            AcceptPrintDialog dialog;
             QTest::mouseClick(pr, Qt::LeftButton);
-        else
+            QVERIFY(dialog.shown);
+        } else {
             QVERIFY(printClientArea(*window, *printer));
+        }
         QVERIFY(pr->isVisible());
+        QVERIFY(window->findChild<QToolButton*>(QStringLiteral("pdf"))->isVisible());
         QVERIFY(messages.shown.isEmpty());
         const QString text = run(QStringLiteral("pdftotext"), { pdfPath(), QStringLiteral("-") });
         QVERIFY(text.contains(QStringLiteral("Закрыть")));
         QCOMPARE(text.contains(QStringLiteral("Печать")), buttonPrinted);
+        QCOMPARE(text.contains(QStringLiteral("PDF…")), buttonPrinted);
     }
 
     void printFailureIsReported()
     {
         printer->setOutputFileName(dir.filePath(QStringLiteral("missing/folder/sketch.pdf")));
         window->show();
+        AcceptPrintDialog dialog;
         window->findChild<QToolButton*>(QStringLiteral("pr"))->click();
+        QVERIFY(dialog.shown);
         QCOMPARE(messages.shown, QStringList { QStringLiteral("Ошибка печати") });
         QVERIFY(window->findChild<QToolButton*>(QStringLiteral("pr"))->isVisible());
     }
@@ -230,7 +274,7 @@ private slots:
         QSvgRenderer drawing(QStringLiteral(":/sketch/sketch.svg"));
         QVERIFY(drawing.isValid());
         QCOMPARE(drawing.viewBox(), QRect(0, 0, 435, 416));
-        QList<QRect> covered { QRect(30, 386, 75, 25), QRect(346, 386, 75, 25) };
+        QList<QRect> covered { QRect(30, 386, 75, 25), QRect(110, 386, 60, 25), QRect(346, 386, 75, 25) };
         window->show();
         for (auto* label : window->findChildren<QLabel*>())
             covered << label->geometry();
@@ -274,7 +318,9 @@ private slots:
         p.S1 = 11.5;
         p.tau2 = 499;
         window->show();
+        AcceptPrintDialog dialog;
         window->findChild<QToolButton*>(QStringLiteral("pr"))->click();
+        QVERIFY(dialog.shown);
         QVERIFY(messages.shown.isEmpty());
 
         QCOMPARE(run(QStringLiteral("pdfinfo"), { pdfPath() })
@@ -302,6 +348,85 @@ private slots:
         QVERIFY2(qAbs(tau3.y() - printable.top() - 22 * 0.75) < 3, qPrintable(QString::number(tau3.y())));
     }
 
+    // Without a real printer the print dialog comes first, so that a file
+    // or a printer can be chosen; a file already there is only replaced
+    // after the dialog asked.
+    void printerThatIsNoPrinter_data()
+    {
+        QTest::addColumn<bool>("toFile");
+        QTest::newRow("printer is a file") << true;
+        QTest::newRow("no printer chosen") << false;
+    }
+    void printerThatIsNoPrinter()
+    {
+        QFETCH(bool, toFile);
+        if (!toFile)
+            printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        window = std::make_unique<TForm2>(p, messages, *printer);
+        QFile old(pdfPath());
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write("old");
+        old.close();
+        window->show();
+        QString asked;
+        bool printPressed = false;
+        QTimer answer;
+        connect(&answer, &QTimer::timeout, [&] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+                asked = box->text();
+                box->button(QMessageBox::No)->click();
+            } else if (auto* dialog = qobject_cast<QPrintDialog*>(modal)) {
+                if (!printPressed) {
+                    printPressed = true;
+                    dialog->findChild<QLineEdit*>(QStringLiteral("filename"))->setText(pdfPath());
+                    QPushButton* print = dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+                    QTimer::singleShot(0, print, &QPushButton::click);
+                } else if (!asked.isEmpty()) {
+                    dialog->reject();
+                }
+            }
+        });
+        answer.start(10);
+        window->findChild<QToolButton*>(QStringLiteral("pr"))->click();
+        QVERIFY(printPressed);
+        QVERIFY2(asked.contains(QStringLiteral("sketch.pdf")), qPrintable(asked));
+        QFile kept(pdfPath());
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        QCOMPARE(kept.readAll(), QByteArray("old"));
+        QVERIFY(messages.shown.isEmpty());
+    }
+
+    // "PDF…": the printed page, drawn, under the name offered for the
+    // input file.
+    void pdfIsThePrintedPage()
+    {
+        QVERIFY(scetchtest::calculateExample(p, "wire-class2.rid"));
+        window->setInputFile(QStringLiteral("/home/u/пружина.rid"));
+        window->show();
+        files.toSavePdf = dir.filePath(QStringLiteral("эскиз.pdf"));
+        window->findChild<QToolButton*>(QStringLiteral("pdf"))->click();
+        QCOMPARE(files.suggested, QStringList { QStringLiteral("/home/u/пружина-эскиз.pdf") });
+        QVERIFY(messages.shown.isEmpty());
+        QCOMPARE(run(QStringLiteral("pdfimages"), { QStringLiteral("-list"), files.toSavePdf }).count(u'\n'), 2);
+        AcceptPrintDialog dialog;
+        window->findChild<QToolButton*>(QStringLiteral("pr"))->click();
+        const QString exported = run(QStringLiteral("pdftotext"), { files.toSavePdf, QStringLiteral("-") });
+        QVERIFY(exported.contains(QStringLiteral("375,400369162088")));
+        QVERIFY(!exported.contains(QStringLiteral("PDF…")));
+        QCOMPARE(exported, run(QStringLiteral("pdftotext"), { pdfPath(), QStringLiteral("-") }));
+    }
+
+    void ctrlPPrints()
+    {
+        window->show();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        AcceptPrintDialog dialog;
+        QTest::keyClick(window.get(), Qt::Key_P, Qt::ControlModifier);
+        QVERIFY(dialog.shown);
+        QVERIFY(QFile::exists(pdfPath()));
+    }
+
 private:
     QString pdfPath() const { return dir.filePath(QStringLiteral("sketch.pdf")); }
 
@@ -310,6 +435,7 @@ private:
     RecordedMessages messages;
     std::unique_ptr<QPrinter> printer;
     std::unique_ptr<TForm2> window;
+    ScriptedFiles files;
 };
 
 int main(int argc, char** argv)

@@ -229,6 +229,7 @@ private slots:
         QVERIFY2(unreadable.isEmpty(), qPrintable(unreadable.join(QStringLiteral("; "))));
 
         // The program goes on: New, Save and Load work as on the first day.
+        messages.queueSaveAnswer(Messages::SaveAnswer::DontSave);
         windows.form1.ui.SpeedButton1->click();
         QCOMPARE(windows.form1.windowTitle(), QStringLiteral("Расчет пружин сжатия по ОСТ 5.9539-80"));
         const QString saved = folder.filePath(QStringLiteral("after.rid"));

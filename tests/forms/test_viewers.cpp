@@ -126,6 +126,22 @@ private slots:
         }
     }
 
+    void escapeCloses_data()
+    {
+        QTest::addColumn<QString>("kind");
+        for (const char* kind : { "k3", "tau", "sigma" })
+            QTest::newRow(kind) << QString::fromLatin1(kind);
+    }
+    void escapeCloses()
+    {
+        QFETCH(QString, kind);
+        auto viewer = makeViewer(kind, p, messages);
+        viewer->show();
+        QVERIFY(QTest::qWaitForWindowActive(viewer.get()));
+        QTest::keyClick(viewer->findChild<QWidget*>(QStringLiteral("tabl")), Qt::Key_Escape);
+        QVERIFY(!viewer->isVisible());
+    }
+
     void refilledOnlyWhenShownAgain()
     {
         TForm5 viewer(p, messages);

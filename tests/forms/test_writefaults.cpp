@@ -91,8 +91,9 @@ QByteArray ridBytes(const InputForm& form)
 
 struct ScriptedFiles : FileChooser {
     QString toSave;
-    QString openFile(QWidget*) override { return {}; }
-    QString saveFile(QWidget*) override { return toSave; }
+    QString openFile(QWidget*, const QString&) override { return {}; }
+    QString saveFile(QWidget*, const QString&) override { return toSave; }
+    QString savePdfFile(QWidget*, const QString&) override { return {}; }
 };
 
 QPushButton* okButton(QDialog& d) { return d.findChild<QPushButton*>(QStringLiteral("okButton")); }
@@ -328,6 +329,7 @@ private slots:
         form.show();
         const QString caption = form.windowTitle();
         form.ui.f1->setText(QStringLiteral("12"));
+        messages.answers = { true, true }; // replace the file, both times
 
         QTemporaryDir folder;
         QVERIFY(folder.isValid());

@@ -13,7 +13,7 @@ class QWidget;
 
 namespace scetchtest {
 
-// Records messages; questions are answered with OK.
+// Records messages; questions are answered with OK (Don't save).
 class RecordedMessages : public Messages {
 public:
     void message(const QString& text) override { shown << text; }
@@ -21,6 +21,11 @@ public:
     {
         shown << text;
         return true;
+    }
+    SaveAnswer askToSave(const QString& text) override
+    {
+        shown << text;
+        return SaveAnswer::DontSave;
     }
     QStringList shown;
 };

@@ -24,6 +24,12 @@ public:
     // Records the question; answers with the next scripted answer, Cancel
     // when none is left.
     bool confirm(const QString& caption, const QString& text) override;
+    // Recorded among the questions, without a caption; answered Cancel.
+    SaveAnswer askToSave(const QString& text) override
+    {
+        questions.append({ QString(), text });
+        return SaveAnswer::Cancel;
+    }
 
     QStringList messages;
     QList<QPair<QString, QString>> questions;

@@ -7,6 +7,7 @@
 
 #include <QFile>
 
+#include <array>
 #include <cmath>
 
 namespace {
@@ -172,7 +173,15 @@ bool StressMessages::confirm(const QString&, const QString&)
     return random_.chance(50);
 }
 
-QString StressFiles::openFile(QWidget* parent)
+Messages::SaveAnswer StressMessages::askToSave(const QString&)
+{
+    ++asked;
+    if (queuedSaveAnswer_)
+        return *std::exchange(queuedSaveAnswer_, std::nullopt);
+    return random_.oneOf(std::array { SaveAnswer::Save, SaveAnswer::DontSave, SaveAnswer::Cancel });
+}
+
+QString StressFiles::openFile(QWidget* parent, const QString& folder)
 {
     ++loads;
     if (!queuedOpen_.isEmpty())
@@ -190,10 +199,10 @@ QString StressFiles::openFile(QWidget* parent)
         return inputs_.folder().chopped(1); // a folder
     if (roll < 95)
         return lastSaved_.isEmpty() ? inputs_.ridFile(true) : lastSaved_;
-    return real_.openFile(parent);
+    return real_.openFile(parent, folder);
 }
 
-QString StressFiles::saveFile(QWidget* parent)
+QString StressFiles::saveFile(QWidget* parent, const QString& folder)
 {
     ++saves;
     if (!queuedSave_.isEmpty())
@@ -215,9 +224,20 @@ QString StressFiles::saveFile(QWidget* parent)
     else if (roll < 96)
         name = inputs_.ridFile(random_.chance(50));
     else
-        return real_.saveFile(parent);
+        return real_.saveFile(parent, folder);
     lastSaved_ = name;
     return name;
+}
+
+QString StressFiles::savePdfFile(QWidget*, const QString&)
+{
+    // Never the suggested name itself: it may lie outside the scratch folder.
+    const int roll = random_.below(100);
+    if (roll < 10)
+        return {};
+    if (roll < 15)
+        return inputs_.folder() + QStringLiteral("no-such-folder/x.pdf");
+    return inputs_.folder() + QStringLiteral("export-%1.pdf").arg(random_.below(3));
 }
 
 QString StressFiles::nameForDialog(bool open)

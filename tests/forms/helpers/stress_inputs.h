@@ -11,6 +11,7 @@
 #include <QStringList>
 
 #include <cstdint>
+#include <optional>
 #include <random>
 #include <string>
 
@@ -70,6 +71,9 @@ public:
     explicit StressMessages(StressRandom& random) : random_(random) {}
     void message(const QString& text) override;
     bool confirm(const QString& caption, const QString& text) override;
+    SaveAnswer askToSave(const QString& text) override;
+    // The answer of the next askToSave(), whatever the dice say.
+    void queueSaveAnswer(SaveAnswer answer) { queuedSaveAnswer_ = answer; }
 
     int shown = 0;
     int asked = 0;
@@ -79,6 +83,7 @@ public:
 
 private:
     StressRandom& random_;
+    std::optional<SaveAnswer> queuedSaveAnswer_;
 };
 
 // The open and save dialogs: mostly a generated file or a place in the
@@ -87,8 +92,11 @@ private:
 class StressFiles : public FileChooser {
 public:
     StressFiles(StressRandom& random, StressInputs& inputs) : random_(random), inputs_(inputs) {}
-    QString openFile(QWidget* parent) override;
-    QString saveFile(QWidget* parent) override;
+    QString openFile(QWidget* parent, const QString& folder) override;
+    QString saveFile(QWidget* parent, const QString& folder) override;
+    // Mostly a new file in the scratch folder, sometimes the suggested one
+    // or cancelled.
+    QString savePdfFile(QWidget* parent, const QString& suggested) override;
 
     // The answer of the next openFile() / saveFile(), whatever the dice say.
     void queueOpen(const QString& path) { queuedOpen_ = path; }

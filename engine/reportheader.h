@@ -1,0 +1,24 @@
+#pragma once
+// The block that heads a printed report (and its PDF, and `pruzcalc
+// --header`): which program made it and when, from which input file, and the
+// inputs of the calculation as the user gave them, each with its unit. The
+// report lines themselves follow it unchanged.
+
+#include "engine/inputform.h"
+
+#include <string>
+#include <vector>
+
+// The program's version, the project version of the build.
+std::string programVersion();
+
+struct ReportHeader {
+    std::string dateTime; // when the calculation ran, as the caller writes dates
+    std::string inputFile; // full name of the input data file; empty: never saved or loaded
+    InputForm form; // the form as "Расчет" read it
+};
+
+// One line per item: program and version, date, input file (or "не
+// сохранено"), F1, F2, D1, then H (working-stroke mode) or L0 and n (free
+// length mode), Ni with its power of ten, Vmax, winding, material, group.
+std::vector<std::string> reportHeaderLines(const ReportHeader& header);

@@ -1,0 +1,89 @@
+#include "forms/appsettings.h"
+
+#include <QFileInfo>
+#include <QSettings>
+
+namespace {
+
+const QString kLastFolder = QStringLiteral("files/lastFolder");
+const QString kRecent = QStringLiteral("files/recent");
+
+QString positionKey(const QString& window)
+{
+    return QStringLiteral("windows/") + window;
+}
+
+} // namespace
+
+AppSettings::AppSettings()
+    : store_(std::make_unique<QSettings>(
+        QSettings::IniFormat, QSettings::UserScope, QStringLiteral("pruz"), QStringLiteral("pruz")))
+{
+}
+
+AppSettings::AppSettings(const QString& iniFile)
+    : store_(std::make_unique<QSettings>(iniFile, QSettings::IniFormat))
+{
+}
+
+AppSettings::~AppSettings() = default;
+
+QString AppSettings::lastFolder() const
+{
+    const QVariant v = store_->value(kLastFolder);
+    return v.typeId() == QMetaType::QString ? v.toString() : QString();
+}
+
+QStringList AppSettings::recentFiles() const
+{
+    const QVariant v = store_->value(kRecent);
+    QStringList out;
+    if (v.typeId() != QMetaType::QStringList && v.typeId() != QMetaType::QString)
+        return out;
+    for (const QString& name : v.toStringList())
+        if (!name.isEmpty() && !out.contains(name) && out.size() < kRecentCount)
+            out << name;
+    return out;
+}
+
+void AppSettings::addRecentFile(const QString& path)
+{
+    QStringList list = recentFiles();
+    list.removeAll(path);
+    list.prepend(path);
+    store_->setValue(kRecent, list.mid(0, kRecentCount));
+    store_->setValue(kLastFolder, QFileInfo(path).absolutePath());
+}
+
+void AppSettings::removeRecentFile(const QString& path)
+{
+    QStringList list = recentFiles();
+    list.removeAll(path);
+    store_->setValue(kRecent, list);
+}
+
+std::optional<QPoint> AppSettings::windowPosition(const QString& window) const
+{
+    const QVariant v = store_->value(positionKey(window));
+    if (v.typeId() != QMetaType::QPoint)
+        return std::nullopt;
+    return v.toPoint();
+}
+
+void AppSettings::setWindowPosition(const QString& window, QPoint position)
+{
+    store_->setValue(positionKey(window), position);
+}
+
+bool AppSettings::save()
+{
+    store_->sync();
+    // A format error only says the file read before was damaged; it has
+    // been written anew.
+    return store_->status() != QSettings::AccessError;
+}
+
+QString AppSettings::fileName() const
+{
+    return store_->fileName();
+}

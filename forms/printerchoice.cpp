@@ -1,0 +1,24 @@
+#include "forms/printerchoice.h"
+
+#include <QPrintDialog>
+#include <QPrinter>
+
+bool askPrinter(QPrinter& printer, QWidget* parent)
+{
+    QPrintDialog dialog(&printer, parent);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+    dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+    // Qt's own dialog still shows "Pages from" after the options are set.
+    if (auto* range = dialog.findChild<QWidget*>(QStringLiteral("gbPrintRange")))
+        range->hide();
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    printer.setPrintRange(QPrinter::AllPages);
+    return true;
+}
+
+bool isRealPrinter(const QPrinter& printer)
+{
+    return printer.outputFormat() == QPrinter::NativeFormat && !printer.printerName().isEmpty();
+}

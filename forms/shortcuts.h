@@ -1,0 +1,15 @@
+#pragma once
+// Keyboard shortcuts of the windows' buttons. A shortcut works wherever the
+// focus is in the button's window (the numeric fields pass Ctrl keys on),
+// presses the button as a click would, focus included, and is named in the
+// button's tooltip.
+
+#include <QKeySequence>
+
+class QAbstractButton;
+class QWidget;
+
+void bindShortcut(QAbstractButton* button, const QKeySequence& key);
+
+// Esc closes (hides) the window.
+void closeOnEscape(QWidget* window);
