@@ -1,6 +1,6 @@
 #include "cli/jsonoutput.h"
 
-#include "cli/design.h"
+#include "engine/design.h"
 
 #include <algorithm>
 #include <ostream>

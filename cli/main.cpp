@@ -1,7 +1,7 @@
 // pruzcalc: the calculation report of an input data file, without windows.
-#include "cli/design.h"
-#include "cli/errortext.h"
-#include "cli/exitstatus.h"
+#include "engine/design.h"
+#include "engine/errortext.h"
+#include "engine/exitstatus.h"
 #include "cli/jsonoutput.h"
 #include "cli/options.h"
 #include "cli/textoutput.h"

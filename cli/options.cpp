@@ -1,6 +1,6 @@
 #include "cli/options.h"
 
-#include "cli/exitstatus.h"
+#include "engine/exitstatus.h"
 #include "cli/helpformat.h"
 #include "engine/datafolder.h"
 

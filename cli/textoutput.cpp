@@ -1,6 +1,6 @@
 #include "cli/textoutput.h"
 
-#include "cli/design.h"
+#include "engine/design.h"
 #include "engine/tracetext.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 // The JSON output of every example read back: each value's number text is
 // the text the report shows after its label.
-#include "cli/design.h"
+#include "engine/design.h"
 #include "cli/jsonoutput.h"
 #include "engine/numtext.h"
 

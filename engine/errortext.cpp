@@ -1,4 +1,4 @@
-#include "cli/errortext.h"
+#include "engine/errortext.h"
 
 #include <new>
 

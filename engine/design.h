@@ -4,7 +4,7 @@
 // the calculation run. Nothing is printed here; the result holds everything
 // an output needs.
 
-#include "cli/exitstatus.h"
+#include "engine/exitstatus.h"
 #include "engine/inputform.h"
 #include "engine/peremenn.h"
 #include "engine/trace.h"

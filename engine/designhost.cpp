@@ -1,4 +1,4 @@
-#include "cli/clihost.h"
+#include "engine/designhost.h"
 
 #include "engine/catalogue.h"
 #include "engine/diameterchoice.h"
@@ -7,8 +7,9 @@
 #include <algorithm>
 
 // Answers as the diameter dialog would after the user picked the listed
-// diameter written as --wire-diameter; cancel when there is none.
-bool CliHost::chooseDiameter(Peremenn& p)
+// diameter given beforehand (pruzcalc's --wire-diameter); cancel when
+// there is none.
+bool DesignHost::chooseDiameter(Peremenn& p)
 {
     auto items = diameterChoices(files_, p.materialName);
     if (!items) {

@@ -1,7 +1,7 @@
 #pragma once
-// The calculation's host for pruzcalc: report lines and messages kept in
-// order for the output, the diameter question answered from the command
-// line.
+// The calculation's host when no window shows it (pruzcalc, checks of saved
+// designs): report lines and messages kept in order, the diameter question
+// answered with a diameter given beforehand, or cancelled.
 
 #include "engine/calchost.h"
 #include "engine/datafiles.h"
@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
-class CliHost : public CalcHost {
+class DesignHost : public CalcHost {
 public:
-    CliHost(std::vector<std::string>& report, std::vector<std::string>& messages,
+    DesignHost(std::vector<std::string>& report, std::vector<std::string>& messages,
         std::optional<std::string> wireDiameter, const DataFiles& files)
         : report_(report), messages_(messages), wireDiameter_(std::move(wireDiameter)), files_(files)
     {

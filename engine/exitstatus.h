@@ -1,5 +1,6 @@
 #pragma once
-// The exit statuses of pruzcalc and what each means, as the help lists them.
+// How one design ended, as pruzcalc's exit status (and the windows that
+// check saved designs) give it, and what each means, as the help lists them.
 
 enum ExitStatus : int {
     Completed = 0,

@@ -1,7 +1,7 @@
-#include "cli/design.h"
+#include "engine/design.h"
 
-#include "cli/clihost.h"
-#include "cli/errortext.h"
+#include "engine/designhost.h"
+#include "engine/errortext.h"
 #include "engine/calc.h"
 #include "engine/catalogue.h"
 #include "engine/datafiles.h"
@@ -25,7 +25,7 @@ ExitStatus calculate(const DesignSettings& settings, DesignResult& r)
     r.record.dataDir = catalogue.dir;
     const FolderFiles folder(catalogue.dir);
     const DataFiles& files = settings.files ? *settings.files : folder;
-    CliHost host(r.report, r.messages, settings.wireDiameter, files);
+    DesignHost host(r.report, r.messages, settings.wireDiameter, files);
     r.form = parseRid(*rid);
     r.formRead = true;
     std::vector<std::string> materials;
