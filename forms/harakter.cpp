@@ -5,17 +5,17 @@
 #include "forms/chartoutput.h"
 #include "forms/chartpaint.h"
 #include "forms/exportchooser.h"
+#include "forms/filechooser.h"
 #include "forms/glyphs.h"
 #include "forms/messages.h"
+#include "forms/printerchoice.h"
 #include "forms/qtext.h"
 #include "forms/screencentre.h"
 
-#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
-#include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QShowEvent>
@@ -169,14 +169,8 @@ void TForm12::BitBtn2Click()
 {
     if (!chart_.refusal.empty())
         return;
-    QPrintDialog dialog(&printer_, this);
-    // One page, so no range is offered.
-    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
-    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
-    dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
-    if (dialog.exec() != QDialog::Accepted)
+    if (!askPrinter(printer_, this))
         return;
-    printer_.setPrintRange(QPrinter::AllPages);
     if (!paintChartPage(printer_, chart_))
         messages_.message(QStringLiteral("Ошибка печати"));
 }
@@ -201,8 +195,7 @@ void TForm12::save(const QString& caption, const QString& filter, const QString&
     const QString name = files_.saveAs(this, caption, filter, suffix);
     if (name.isEmpty())
         return;
-    if (QFileInfo::exists(name)
-        && !messages_.confirm(caption, QStringLiteral("Файл %1 уже существует. Заменить его?").arg(name)))
+    if (!askReplace(messages_, name))
         return;
     const QByteArray bytes = make();
     if (bytes.isEmpty() || !writeFileBytes(ss(name), bytes.toStdString()))
