@@ -3,6 +3,7 @@
 #include "engine/calc.h"
 #include "engine/calchost.h"
 #include "engine/catalogue.h"
+#include "engine/characteristic.h"
 #include "engine/diameterchoice.h"
 #include "engine/errortext.h"
 #include "engine/numtext.h"
@@ -107,11 +108,12 @@ void judge(NeighbourRow& row)
     for (const auto& m : row.messages)
         if (m != kK3BeyondTablesMessage) // the same for every row: why the diameter is asked
             row.notes.push_back(oneLine(m));
+    // Rounded as the chart rounds: the figures stand in their own columns.
+    if (r.tau3 > r.tau)
+        row.notes.push_back("τ3* = " + chartNumber(r.tau3) + " МПа больше [τ] = " + chartNumber(r.tau) + " МПа");
     auto heading = std::find(row.report.begin(), row.report.end(), kStabilityHeading);
     if (heading != row.report.end())
         std::transform(heading + 1, row.report.end(), std::back_inserter(row.notes), withoutTrailingBlanks);
-    if (r.tau3 > r.tau)
-        row.notes.push_back("τ3* = " + numText(r.tau3) + " МПа больше [τ] = " + numText(r.tau) + " МПа");
     std::copy_if(row.notes.begin(), row.notes.end(), std::back_inserter(row.faults),
         [](const std::string& note) { return note != kStableRemark; });
 }
@@ -140,7 +142,9 @@ std::string NeighbourRow::notesText() const
     return text;
 }
 
-Neighbours neighbourRows(const Peremenn& inputs, const DataFiles& files, int each)
+namespace {
+
+Neighbours rowsAround(const Peremenn& inputs, const DataFiles& files, int each)
 {
     Neighbours out;
     out.material = inputs.materialName;
@@ -188,6 +192,22 @@ Neighbours neighbourRows(const Peremenn& inputs, const DataFiles& files, int eac
         out.rows.back().methodChoice = k == at;
     }
     return out;
+}
+
+} // namespace
+
+Neighbours neighbourRows(const Peremenn& inputs, const DataFiles& files, int each)
+{
+    // A list that cannot be read (too large, say) is said in words; the
+    // rows' own errors are kept in their rows.
+    try {
+        return rowsAround(inputs, files, each);
+    } catch (...) {
+        Neighbours out;
+        out.material = inputs.materialName;
+        out.refusal = "Ошибка: " + errorText(std::current_exception());
+        return out;
+    }
 }
 
 const std::vector<NeighbourColumn>& neighbourColumns()

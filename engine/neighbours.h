@@ -23,8 +23,8 @@ struct NeighbourRow {
     std::vector<std::string> messages; // the messages it would have shown, in order
     std::string error;                 // what ended it with an error; empty otherwise
     std::string stop;                  // why it stopped early; empty when it ran to its end
-    // Its messages (the diameter question's preface left out), its stability
-    // remarks and the stress at F3 when above the allowable one; or why it
+    // Its messages (the diameter question's preface left out), the stress at
+    // F3 when above the allowable one and its stability remarks; or why it
     // stopped. One line each.
     std::vector<std::string> notes;
     std::vector<std::string> faults;   // the notes of checks it does not pass
