@@ -29,8 +29,10 @@ std::vector<Stocked> stockedDiameters(const std::vector<std::string>& items)
         if (tryStrToFloat(item, v))
             out.push_back({ item, v });
     }
-    std::stable_sort(out.begin(), out.end(), [](const Stocked& a, const Stocked& b) { return a.value < b.value; });
-    out.erase(std::unique(out.begin(), out.end(), [](const Stocked& a, const Stocked& b) { return a.value == b.value; }),
+    std::stable_sort(
+        out.begin(), out.end(), [](const Stocked& a, const Stocked& b) { return a.value < b.value; });
+    out.erase(std::unique(out.begin(), out.end(),
+                  [](const Stocked& a, const Stocked& b) { return a.value == b.value; }),
         out.end());
     return out;
 }
@@ -39,7 +41,11 @@ std::vector<Stocked> stockedDiameters(const std::vector<std::string>& items)
 // cancel), asked whatever k3 is when `forced`.
 class QuietHost : public CalcHost {
 public:
-    QuietHost(std::optional<double> answer, bool forced) : answer_(answer), forced_(forced) {}
+    QuietHost(std::optional<double> answer, bool forced)
+        : answer_(answer)
+        , forced_(forced)
+    {
+    }
 
     std::vector<std::string> report;
     std::vector<std::string> messages;
@@ -48,7 +54,7 @@ public:
     void clearReport() override { report.clear(); }
     void appendLine(const std::string& line) override { report.push_back(line); }
     void showMessage(const std::string& text) override { messages.push_back(text); }
-    void enablePrint() override {}
+    void enablePrint() override { }
     bool choiceForced() const override { return forced_; }
     bool chooseDiameter(Peremenn& p) override
     {
@@ -110,7 +116,8 @@ void judge(NeighbourRow& row)
             row.notes.push_back(oneLine(m));
     // Rounded as the chart rounds: the figures stand in their own columns.
     if (r.tau3 > r.tau)
-        row.notes.push_back("τ3* = " + chartNumber(r.tau3) + " МПа больше [τ] = " + chartNumber(r.tau) + " МПа");
+        row.notes.push_back(
+            "τ3* = " + chartNumber(r.tau3) + " МПа больше [τ] = " + chartNumber(r.tau) + " МПа");
     auto heading = std::find(row.report.begin(), row.report.end(), kStabilityHeading);
     if (heading != row.report.end())
         std::transform(heading + 1, row.report.end(), std::back_inserter(row.notes), withoutTrailingBlanks);
@@ -163,8 +170,9 @@ Neighbours rowsAround(const Peremenn& inputs, const DataFiles& files, int each)
     // The calculation's own choice; the dialog's answer counts only while
     // the material lists it.
     std::optional<double> answer;
-    if (inputs.userChoice
-        && std::any_of(stocked.begin(), stocked.end(), [&](const Stocked& s) { return s.value == inputs.chosenD; }))
+    if (inputs.userChoice && std::any_of(stocked.begin(), stocked.end(), [&](const Stocked& s) {
+            return s.value == inputs.chosenD;
+        }))
         answer = inputs.chosenD;
     Peremenn own = inputs;
     QuietHost host(answer, false);
@@ -177,7 +185,8 @@ Neighbours rowsAround(const Peremenn& inputs, const DataFiles& files, int each)
             : "Расчет не дошел до диаметра проволоки: " + stopReason(host.messages, error);
         return out;
     }
-    const auto chosen = std::find_if(stocked.begin(), stocked.end(), [&](const Stocked& s) { return s.value == own.d; });
+    const auto chosen
+        = std::find_if(stocked.begin(), stocked.end(), [&](const Stocked& s) { return s.value == own.d; });
     if (chosen == stocked.end()) {
         out.refusal = "Диаметра " + numText(own.d) + " мм нет в списке материала " + inputs.materialName;
         return out;
@@ -219,21 +228,24 @@ const std::vector<NeighbourColumn>& neighbourColumns()
         { "итог", "Проходит ли все проверки", NeighbourCell::Verdict },
         { "i", "Индекс пружины", NeighbourCell::Number, [](R r) { return r.record.i; } },
         { "k1", "Коэффициент k1", NeighbourCell::Number, [](R r) { return r.record.k1; } },
-        { "[τ], МПа", "Допускаемое напряжение при кручении", NeighbourCell::Number, [](R r) { return r.record.tau; } },
+        { "[τ], МПа", "Допускаемое напряжение при кручении", NeighbourCell::Number,
+            [](R r) { return r.record.tau; } },
         { "τ3*, МПа", "Напряжение при силе F3", NeighbourCell::Number, [](R r) { return r.record.tau3; } },
         { "τ3*/[τ], %", "Напряжение при F3 в процентах от допускаемого", NeighbourCell::Number,
             [](R r) { return 100 * r.record.tau3 / r.record.tau; } },
         { "n", "Число рабочих витков расчетное", NeighbourCell::Number, [](R r) { return r.record.nCalc; } },
         { "N1", "Полное число витков", NeighbourCell::Number, [](R r) { return r.record.N1; } },
         { "c, Н/мм", "Жесткость пружины", NeighbourCell::Number, [](R r) { return r.record.c; } },
-        { "L0, мм", "Длина пружины в свободном состоянии", NeighbourCell::Number, [](R r) { return r.record.L0calc; } },
+        { "L0, мм", "Длина пружины в свободном состоянии", NeighbourCell::Number,
+            [](R r) { return r.record.L0calc; } },
         { "L3, мм", "Длина пружины при максимальной деформации", NeighbourCell::Number,
             [](R r) { return r.record.L3; } },
         { "L, мм", "Длина развернутой пружины", NeighbourCell::Number, [](R r) { return r.record.L; } },
         { "M, кг", "Масса пружины", NeighbourCell::Number, [](R r) { return r.record.M; } },
         { "Vmax/Vкр", "Проверка соударения витков: не больше 1", NeighbourCell::Number,
             [](R r) { return r.record.Vmax / r.record.Vkr; } },
-        { "замечания", "Замечания проверок и устойчивости, или почему расчет остановлен", NeighbourCell::Remarks },
+        { "замечания", "Замечания проверок и устойчивости, или почему расчет остановлен",
+            NeighbourCell::Remarks },
     };
     return columns;
 }

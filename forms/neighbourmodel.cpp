@@ -10,7 +10,10 @@
 
 namespace {
 
-const NeighbourColumn& columnAt(int column) { return neighbourColumns()[static_cast<size_t>(column)]; }
+const NeighbourColumn& columnAt(int column)
+{
+    return neighbourColumns()[static_cast<size_t>(column)];
+}
 
 const QColor kPassTint(0xdc, 0xf5, 0xdc);
 const QColor kFailTint(0xfb, 0xe0, 0xe0);
@@ -33,7 +36,10 @@ int NeighbourModel::stopColumn()
     return 0;
 }
 
-int NeighbourModel::stopSpan() { return static_cast<int>(neighbourColumns().size()) - stopColumn(); }
+int NeighbourModel::stopSpan()
+{
+    return static_cast<int>(neighbourColumns().size()) - stopColumn();
+}
 
 int NeighbourModel::rowCount(const QModelIndex& parent) const
 {
@@ -79,9 +85,12 @@ QString NeighbourModel::toolTip(const NeighbourRow& row, int column) const
         return qs(numText(c.value(row)));
     case NeighbourCell::Remarks:
         return qsList(row.notes).join(QLatin1Char('\n'));
-    default:
-        return row.methodChoice ? QStringLiteral("Диаметр, выбранный расчетом") : QString();
+    case NeighbourCell::Choice:
+        return row.methodChoice ? qs(c.what) : QString();
+    case NeighbourCell::Diameter:
+        return QString();
     }
+    return {};
 }
 
 QVariant NeighbourModel::data(const QModelIndex& index, int role) const

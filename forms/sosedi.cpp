@@ -55,7 +55,7 @@ TForm13::TForm13(QWidget* opener)
     view_->setWordWrap(false);
     // The row looked at is shaded over its verdict's tint, not hiding it.
     QPalette shade = view_->palette();
-    for (auto group : {QPalette::Active, QPalette::Inactive}) {
+    for (auto group : { QPalette::Active, QPalette::Inactive }) {
         shade.setColor(group, QPalette::Highlight, QColor(40, 90, 200, 50));
         shade.setColor(group, QPalette::HighlightedText, shade.color(group, QPalette::Text));
     }
@@ -123,11 +123,15 @@ void TForm13::showRows(const Peremenn& inputs, bool followed)
                                      : QStringLiteral("Расчет выбрал d = "))
                 + qs(row.listed) + QStringLiteral(" мм. ");
     if (followed)
-        caption += QStringLiteral("По исходным данным главного окна; отчет пересчитывается кнопкой «Расчет». ");
+        caption
+            += QStringLiteral("По исходным данным главного окна; отчет пересчитывается кнопкой «Расчет». ");
     caption_->setText(caption + (rows ? kHint : QString()));
 }
 
-QString TForm13::captionText() const { return caption_->text(); }
+QString TForm13::captionText() const
+{
+    return caption_->text();
+}
 
 void TForm13::pick(const QModelIndex& index)
 {
