@@ -1,9 +1,13 @@
 // One whole calculation on the shipped data against a baseline that only
-// opens and reads the files that calculation reads; and the same
-// calculation with its trace recorded against the plain one.
+// opens and reads the files that calculation reads; the same calculation
+// with its trace recorded against the plain one; and the five rows of the
+// neighbouring wire diameters (the calculation's own run and one run a row)
+// against the one calculation.
 #include "bench/ratio.h"
 #include "engine/calc.h"
 #include "engine/calchost.h"
+#include "engine/datafiles.h"
+#include "engine/neighbours.h"
 #include "engine/peremenn.h"
 #include "engine/textfile.h"
 #include "engine/trace.h"
@@ -69,6 +73,16 @@ void TracedCalculation(benchmark::State& state)
 }
 BENCHMARK(TracedCalculation);
 
+void NeighbourRows(benchmark::State& state)
+{
+    const Peremenn inputs = example();
+    const FolderFiles files(inputs.dataDir);
+    for (auto _ : state)
+        if (neighbourRows(inputs, files, 2).rows.size() != 5)
+            state.SkipWithError("the example has not five rows");
+}
+BENCHMARK(NeighbourRows);
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -78,5 +92,6 @@ int main(int argc, char** argv)
     benchmark::RunSpecifiedBenchmarks(&reporter);
     reporter.printRatio("Calculation", "BareRead");
     reporter.printRatio("TracedCalculation", "Calculation");
+    reporter.printRatio("NeighbourRows", "Calculation");
     benchmark::Shutdown();
 }

@@ -1,11 +1,16 @@
 // The time from "Расчет" to a filled report window (paint:0) and to the
 // report painted as well (paint:1), beside the bare calculation of the same
 // spring in the same run (a CalcHost that keeps the lines). Counters:
-// report_us, bare_us and their ratio (aim: below 2). Runs headless
-// (offscreen) unless DISPLAY or QT_QPA_PLATFORM is set.
+// report_us, bare_us and their ratio (aim: below 2). And the report window's
+// "Соседние диаметры" worked out again, as after an edit of the main
+// window's inputs: five rows shown and painted, beside the bare rows of the
+// same spring (panel_us, bare_us, ratio). Runs headless (offscreen) unless
+// DISPLAY or QT_QPA_PLATFORM is set.
 #include "engine/calc.h"
 #include "engine/calchost.h"
+#include "engine/datafiles.h"
 #include "engine/inputform.h"
+#include "engine/neighbours.h"
 #include "engine/peremenn.h"
 #include "engine/textfile.h"
 #include "forms/appstyle.h"
@@ -13,6 +18,7 @@
 #include "forms/programwindows.h"
 #include "forms/qtmessages.h"
 #include "forms/rascet.h"
+#include "forms/sosedi.h"
 
 #include <QApplication>
 #include <QDir>
@@ -87,6 +93,37 @@ void BM_RascetToReport(benchmark::State& state)
     state.counters["ratio"] = reportTotal / bareTotal;
 }
 BENCHMARK(BM_RascetToReport)->ArgName("paint")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+void BM_PanelRows(benchmark::State& state)
+{
+    Peremenn inputs;
+    inputs.dataDir = SHIPPED_DATA_DIR;
+    InputForm form = parseRid(*readTextLines(EXAMPLES_DIR "steel-60s2a.rid"));
+    inputs.mode = form.mode;
+    applyCalcInputs(inputs, form);
+    const FolderFiles files(inputs.dataDir);
+    TForm13 panel;
+    panel.show();
+
+    double panelTotal = 0, bareTotal = 0;
+    for (auto _ : state) {
+        auto start = Clock::now();
+        panel.showRows(inputs, true);
+        QCoreApplication::processEvents(); // paint it
+        panelTotal += micros(Clock::now() - start);
+
+        start = Clock::now();
+        benchmark::DoNotOptimize(neighbourRows(inputs, files, 2));
+        bareTotal += micros(Clock::now() - start);
+    }
+    if (panel.table().rows.size() != 5)
+        state.SkipWithError("the example has not five rows");
+    const double n = static_cast<double>(state.iterations());
+    state.counters["panel_us"] = panelTotal / n;
+    state.counters["bare_us"] = bareTotal / n;
+    state.counters["ratio"] = panelTotal / bareTotal;
+}
+BENCHMARK(BM_PanelRows)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

@@ -2,7 +2,9 @@
 #include "engine/design.h"
 #include "engine/errortext.h"
 #include "engine/exitstatus.h"
+#include "engine/datafiles.h"
 #include "cli/jsonoutput.h"
+#include "cli/neighbourtable.h"
 #include "cli/options.h"
 #include "cli/textoutput.h"
 
@@ -29,6 +31,8 @@ int run(int argc, char** argv)
         writeJson(result, std::cout);
     else
         writeText(result, std::cout, std::cerr, o.explain);
+    if (o.neighbours)
+        writeDesignNeighbours(result, FolderFiles(result.record.dataDir), *o.neighbours, std::cout);
     return result.status;
 }
 

@@ -52,8 +52,16 @@ ParsedArgs parseArgs(int argc, const char* const* argv)
                        "report lines, the messages, every value by its symbol and the trace")
                     ->check(CLI::IsMember({ "text", "json" }).description(""))
                     ->type_name("FORMAT");
+    int neighbours = 0;
+    auto* nbr = app.add_option("--neighbours", neighbours,
+                       "after the report, the stocked wire diameters from N below to N above the one the "
+                       "calculation chose, each worked through as if picked in the diameter question: a "
+                       "header line, then one row a line, tab-separated (text output only)")
+                    ->check(CLI::NonNegativeNumber.description(""))
+                    ->type_name("N")
+                    ->excludes(fmt);
     app.add_option("FILE.rid", o.ridFile)->required();
-    for (CLI::Option* opt : { data, wire, fmt })
+    for (CLI::Option* opt : { data, wire, fmt, nbr })
         opt->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
 
     parsed.help = app.help();
@@ -71,6 +79,8 @@ ParsedArgs parseArgs(int argc, const char* const* argv)
         o.design.dataDir = dataDir;
     if (wire->count() > 0)
         o.design.wireDiameter = wireDiameter;
+    if (nbr->count() > 0)
+        o.neighbours = neighbours;
     o.format = format == "json" ? OutputFormat::Json : OutputFormat::Text;
     o.design.trace = o.explain || o.format == OutputFormat::Json;
     parsed.kind = ParsedArgs::Run;

@@ -5,6 +5,7 @@
 
 #include "engine/design.h"
 
+#include <optional>
 #include <string>
 
 enum class OutputFormat { Text, Json };
@@ -14,6 +15,7 @@ struct Options {
     std::string ridFile;
     bool explain = false;                     // the trace instead of the report lines
     OutputFormat format = OutputFormat::Text; // Json: one object, trace included
+    std::optional<int> neighbours;            // diameters each side in the table after the report
 };
 
 struct ParsedArgs {

@@ -62,7 +62,6 @@ const char* const kCoilsFromStroke = "round({C1} · {H} / ({F2} − {F1}))";
 const char* const kSolid = "({N1} − 0,5) · {d}";
 const char* const kChosen = "{dвыб}";
 
-const char* const kUnstable = "Не выполнено условие устойчивости i>10";
 const char* const kIndexTooLarge = "Индекс пружины i>15.\rИзмените исходные данные и повторите расчет.";
 
 std::string groupNumeral(int group)
@@ -106,9 +105,14 @@ private:
         return false;
     }
 
-    bool askDiameter()
+    // The diameter is asked when k3 lies beyond the tables, and always when
+    // the host knows the answer beforehand.
+    bool diameterAsked(bool beyondTables) const { return beyondTables || c.choiceForced(); }
+
+    bool askDiameter(bool beyondTables)
     {
-        c.message(kUnstable);
+        if (beyondTables)
+            c.message(kK3BeyondTablesMessage);
         if (!c.chooseDiameter()) {
             p.calcFailed = true;
             return false;
@@ -208,8 +212,8 @@ private:
         c.line(kTaupr);
         p.k3 = dv(p.D1, root(dv(p.F3, p.taupr)));
         c.value(&P::k3, "{D1} / √({F3} / {τ'})");
-        if (!k3WithinTables()) {
-            if (!askDiameter())
+        if (const bool beyond = !k3WithinTables(); diameterAsked(beyond)) {
+            if (!askDiameter(beyond))
                 return false;
             p.ipr = dv(p.D1 - p.chosenD, p.chosenD);
             c.value(&P::ipr, "({D1} − {dвыб}) / {dвыб}");
@@ -277,8 +281,8 @@ private:
         c.line(kTau);
         p.k3 = dv(p.D1, root(dv(p.F3, p.tau)));
         c.line(kK3, "{D1} / √({F3} / {τ})");
-        if (!k3WithinTables()) {
-            if (!askDiameter())
+        if (const bool beyond = !k3WithinTables(); diameterAsked(beyond)) {
+            if (!askDiameter(beyond))
                 return false;
             p.i = dv(p.D1 - p.chosenD, p.chosenD);
             c.value(&P::i, kIndexOfChoice);
@@ -331,6 +335,7 @@ private:
         if (p.calcFailed)
             return false;
         c.line(kDListed);
+        p.wireChosen = true;
         return true;
     }
 
@@ -401,14 +406,14 @@ private:
         p.M = checked(0.00001925 * p.Dcp * p.d * p.d * p.N1);
         c.line(kM, "0,00001925 · {Dср} · {d}² · {N1}");
 
-        c.text("--------------Проверка условия устойчивости.----------------");
+        c.text(kStabilityHeading);
         if (!coilsClear())
             c.text("При максимальной нагрузке витки пружины садятся!!!");
         if (!c.check({"{i}", p.i}, "≥", {"3", 3}, p.i >= 3))
             c.text("....Не рекомендуется применять пружины с i<3 из-за трудоемкости навивки");
         const double slenderness = dv(p.L0calc, p.Dcp);
         if (c.check({"{L0} / {Dср}", slenderness}, "<", {"3", 3}, slenderness < 3))
-            c.text("...OK.");
+            c.text(kStableRemark);
         else
             c.text("Пружина теряет устойчивость L0/Dср > 3 ");
 
@@ -474,6 +479,7 @@ bool runCalculation(Peremenn& p, CalcHost& host, const DataFiles& files, Trace* 
         trace->steps.clear();
     CalcContext context(p, host, files, trace);
     p.calcComplete = false; // stays so when a step throws
+    p.wireChosen = false;
     p.calcComplete = Calculation(context).run();
     return p.calcComplete;
 }

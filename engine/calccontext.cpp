@@ -148,6 +148,8 @@ bool CalcContext::chooseDiameter()
     return chosen;
 }
 
+bool CalcContext::choiceForced() const { return host_.choiceForced(); }
+
 namespace {
 
 // "59,43" for a plain number, "k3 = 25,67" for a lone symbol,

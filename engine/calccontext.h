@@ -70,6 +70,7 @@ public:
     void message(const std::string& text);
     // The diameter choice; its answer is traced.
     bool chooseDiameter();
+    bool choiceForced() const;
     // Records `lhs relation rhs` and its verdict; returns `passed`.
     bool check(CheckSide lhs, const char* relation, CheckSide rhs, bool passed);
     // A new step of the trace. Only while tracing (tracing() true).

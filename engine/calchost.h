@@ -16,5 +16,9 @@ public:
     // Asks the user for a wire diameter of the material. True (OK) only with
     // p.chosenD set to a listed diameter; false means cancel.
     virtual bool chooseDiameter(Peremenn& p) = 0;
+    // True when the answer to the diameter question is known beforehand (a
+    // diameter tried out instead of the calculation's own): the calculation
+    // then asks whatever k3 is, and takes the choice as from the dialog.
+    virtual bool choiceForced() const { return false; }
     virtual void enablePrint() = 0;
 };

@@ -75,4 +75,5 @@ struct Peremenn {
     bool calcFailed = false;    // the calculation stopped on an error or failed check
     bool userChoice = false;    // the wire diameter came from the choice dialog
     bool calcComplete = false;  // the results belong to the inputs: the last calculation ran to its end
+    bool wireChosen = false;    // the last calculation reached its listed wire diameter d
 };

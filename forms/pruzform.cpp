@@ -1,6 +1,7 @@
 #include "forms/pruzform.h"
 
 #include "engine/catalogue.h"
+#include "engine/errors.h"
 #include "engine/peremenn.h"
 #include "engine/textfile.h"
 #include "forms/appsettings.h"
@@ -102,6 +103,26 @@ TForm1::TForm1(Peremenn& peremenn, Messages& messages, FileChooser& files, QWidg
     // activated: picked by the user; selecting from code runs neither.
     connect(ui.material, &QComboBox::activated, this, &TForm1::materialChange);
     connect(ui.grup, &QComboBox::activated, this, &TForm1::grupChange);
+    // After the handlers above, so the mode is already set.
+    for (QLineEdit* edit : {ui.f1, ui.f2, ui.d1, ui.h, ui.l0, ui.n, ui.vmax, ui.ni, ui.stepni})
+        connect(edit, &QLineEdit::textChanged, this, &TForm1::inputsEdited);
+    for (QRadioButton* mode : {ui.rbh, ui.rbl0})
+        connect(mode, &QRadioButton::clicked, this, &TForm1::inputsEdited);
+    for (QComboBox* choice : {ui.material, ui.grup})
+        connect(choice, &QComboBox::currentIndexChanged, this, &TForm1::inputsEdited);
+}
+
+std::optional<Peremenn> TForm1::calcInputs() const
+{
+    Peremenn p = peremenn_;
+    InputForm form = formState();
+    try {
+        if (applyCalcInputs(p, form) == InputOutcome::Proceed)
+            return p;
+    } catch (const PruzError&) {
+        // a field that is not a number
+    }
+    return std::nullopt;
 }
 
 TForm1::~TForm1() = default;
@@ -386,6 +407,8 @@ void TForm1::RascetClick()
         if (!report_) {
             report_ = new TForm3(peremenn_, messages_, *diameterChoice_, printer(), this);
             report_->setFileChooser(files_);
+            report_->setLiveInputs([this] { return calcInputs(); }, [this] { RascetClick(); });
+            connect(this, &TForm1::inputsEdited, report_, &TForm3::inputsEdited);
             if (appSettings_)
                 new WindowPlace(report_, *appSettings_, QStringLiteral("report"));
         }

@@ -14,14 +14,18 @@
 // recent input files (a menu on the Load button's right click) and the
 // places of the report and sketch windows are remembered between runs. The
 // report, sketch and settings windows are made on first use and kept;
-// closing this window ends the program.
+// closing this window ends the program. inputsEdited tells of every change
+// of the inputs, and calcInputs gives them as "Расчет" would store them,
+// without touching the form or the shared record.
 
 #include "engine/inputform.h"
+#include "engine/peremenn.h"
 #include "engine/reportheader.h"
 #include "ui_pruzform.h"
 
 #include <QWidget>
 #include <memory>
+#include <optional>
 
 class AppSettings;
 class FileChooser;
@@ -71,11 +75,21 @@ public:
     const QString& inputFile() const { return inputFile_; }
     // Whether the form differs from what was last saved, loaded or set up.
     bool inputChanged() const;
+    // The inputs as "Расчет" would store them, in a copy of the shared
+    // record; nullopt while a field is not a number, or "Расчет" would stop
+    // or refuse.
+    std::optional<Peremenn> calcInputs() const;
+
     // The printer the report (and the sketch) print on: the last one chosen
     // in a print dialog.
     QPrinter& printer();
 
     Ui::TForm1 ui;
+
+signals:
+    // A field, the length mode, the material or the group was changed, by
+    // the user or by New or Load.
+    void inputsEdited();
 
 protected:
     void showEvent(QShowEvent* event) override;

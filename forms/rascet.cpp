@@ -15,10 +15,12 @@
 #include "forms/qtext.h"
 #include "forms/reportprint.h"
 #include "forms/shortcuts.h"
+#include "forms/sosedi.h"
 #include "forms/windowframe.h"
 
 #include <QPdfWriter>
 #include <QPrinter>
+#include <QScopeGuard>
 #include <QShowEvent>
 #include <QTextCursor>
 
@@ -50,8 +52,62 @@ TForm3::TForm3(Peremenn& peremenn, Messages& messages, TForm8& diameterChoice, Q
     connect(ui.BitBtn1, &QPushButton::clicked, this, &QWidget::close);
     connect(ui.chartButton, &QPushButton::clicked, this,
             [this] { TForm12::showFor(this, peremenn_, messages_, printer_); });
+    connect(ui.neighboursButton, &QPushButton::clicked, this, &TForm3::neighboursClick);
     connect(&Timer1, &QTimer::timeout, this, &TForm3::Timer1Timer);
     Timer1.start(55);
+    liveTimer_.setSingleShot(true);
+    liveTimer_.setInterval(0);
+    connect(&liveTimer_, &QTimer::timeout, this, &TForm3::followInputs);
+}
+
+void TForm3::setLiveInputs(std::function<std::optional<Peremenn>()> inputs, std::function<void()> calculate)
+{
+    liveInputs_ = std::move(inputs);
+    calculate_ = std::move(calculate);
+}
+
+void TForm3::neighboursClick()
+{
+    if (!neighbours_) {
+        neighbours_ = new TForm13(this);
+        connect(neighbours_, &TForm13::diameterPicked, this, &TForm3::recalculateWith);
+    }
+    neighbours_->showRows(inputs_);
+    neighbours_->show();
+    neighbours_->raise();
+    neighbours_->activateWindow();
+}
+
+void TForm3::inputsEdited()
+{
+    if (neighbours_ && neighbours_->isVisible() && liveInputs_)
+        liveTimer_.start();
+}
+
+void TForm3::followInputs()
+{
+    if (!neighbours_ || !neighbours_->isVisible() || !liveInputs_)
+        return;
+    std::optional<Peremenn> live = liveInputs_();
+    if (!live)
+        return;
+    // The diameter picked in the dialog stays the answer while the inputs
+    // change.
+    live->userChoice = inputs_.userChoice;
+    live->chosenD = inputs_.chosenD;
+    neighbours_->showRows(*live, true);
+}
+
+void TForm3::recalculateWith(double d)
+{
+    forcedChoice_ = d;
+    const auto once = qScopeGuard([this] { forcedChoice_.reset(); });
+    if (calculate_) {
+        calculate_();
+    } else {
+        hide();
+        show();
+    }
 }
 
 void TForm3::setFileChooser(FileChooser& files)
@@ -142,8 +198,12 @@ void TForm3::showMessage(const std::string& text)
     messages_.message(qs(text));
 }
 
-bool TForm3::chooseDiameter(Peremenn&)
+bool TForm3::chooseDiameter(Peremenn& p)
 {
+    if (forcedChoice_) {
+        p.chosenD = *forcedChoice_;
+        return true;
+    }
     flushReport();
     traceChanged();
     return diameterChoice_.choose();
@@ -164,6 +224,8 @@ void TForm3::showEvent(QShowEvent* event)
     // timer ticks; closing the window from there, while it is still being
     // shown, would leave it mapped and unpainted once the showing ends.
     calculating_ = true;
+    ui.neighboursButton->setEnabled(false);
+    inputs_ = peremenn_;
     guarded(messages_, [this] {
         try {
             runCalculation(peremenn_, *this, &trace_);
@@ -175,6 +237,11 @@ void TForm3::showEvent(QShowEvent* event)
     calculating_ = false;
     flushReport();
     traceChanged();
+    inputs_.userChoice = peremenn_.userChoice;
+    inputs_.chosenD = peremenn_.chosenD;
+    ui.neighboursButton->setEnabled(peremenn_.wireChosen);
+    if (neighbours_ && neighbours_->isVisible())
+        neighbours_->showRows(inputs_);
     if (peremenn_.calcFailed)
         QMetaObject::invokeMethod(this, &TForm3::closeAfterFailure, Qt::QueuedConnection);
 }

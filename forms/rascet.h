@@ -11,9 +11,15 @@
 // "PDF…" writes the same pages to a PDF file; both start with the header
 // block of the inputs. The window can be resized; the button bar keeps
 // "Печать" and "PDF…" (and buttons added after them) on the left and
-// "Закрыть" on the right edge.
+// "Закрыть" on the right edge. "Соседние диаметры…", enabled after a
+// calculation that reached the wire diameter, opens TForm13 over the inputs
+// of that calculation; with the main window's inputs handed in
+// (setLiveInputs) that window follows every valid edit of them, and a row
+// picked there gives the report with its diameter, as if chosen in the
+// diameter choice dialog (recalculateWith).
 
 #include "engine/calchost.h"
+#include "engine/peremenn.h"
 #include "engine/reportheader.h"
 #include "engine/trace.h"
 #include "ui_rascet.h"
@@ -22,12 +28,15 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <functional>
+#include <optional>
+
 class FileChooser;
 class Messages;
 class QPagedPaintDevice;
 class QPrinter;
 class TForm8;
-struct Peremenn;
+class TForm13;
 
 class TForm3 : public QWidget, public CalcHost {
     Q_OBJECT
@@ -39,6 +48,19 @@ public:
     void setFileChooser(FileChooser& files);
     // The inputs of the calculation the next showing runs.
     void setHeader(const ReportHeader& header) { header_ = header; }
+
+    // The main window's inputs as "Расчет" would store them (nullopt while a
+    // field is not valid), and its "Расчет" itself.
+    void setLiveInputs(std::function<std::optional<Peremenn>()> inputs, std::function<void()> calculate);
+    // The main window's inputs were edited: an open neighbours window
+    // follows them.
+    void inputsEdited();
+    // The report again, with `d` taken as if chosen in the diameter choice
+    // dialog whatever k3 is: through the main window's "Расчет" when it was
+    // handed in, else over the inputs of the last calculation.
+    void recalculateWith(double d);
+    // The neighbours window once "Соседние диаметры…" has made it.
+    TForm13* neighboursWindow() const { return neighbours_; }
 
     // The report as shown, one string per line.
     QStringList reportLines() const;
@@ -58,6 +80,7 @@ public:
     void appendLine(const std::string& line) override;
     void showMessage(const std::string& text) override;
     bool chooseDiameter(Peremenn& p) override;
+    bool choiceForced() const override { return forcedChoice_.has_value(); }
     void enablePrint() override;
 
     Ui::TForm3 ui;
@@ -73,6 +96,8 @@ private:
     void pdfClick();
     void Timer1Timer();
     void closeAfterFailure();
+    void neighboursClick();
+    void followInputs();
 
     Peremenn& peremenn_;
     Messages& messages_;
@@ -86,4 +111,10 @@ private:
     Trace trace_;
     bool traceShown_ = false; // the view holds trace_ as it stands
     bool calculating_ = false; // inside the show event
+    Peremenn inputs_; // of the last calculation, with its answer to the diameter question
+    std::optional<double> forcedChoice_;
+    std::function<std::optional<Peremenn>()> liveInputs_;
+    std::function<void()> calculate_;
+    QTimer liveTimer_; // one recalculation of the neighbours for a burst of edits
+    TForm13* neighbours_ = nullptr;
 };

@@ -162,8 +162,9 @@ class TestRascet : public QObject {
     };
 
 private slots:
-    // "Печать", "PDF…" and the chart's button stay on the left, "Закрыть"
-    // follows the right edge and the memo's tabs grow with the window.
+    // "Печать", "PDF…" and the chart's and the neighbours' buttons stay on
+    // the left, "Закрыть" follows the right edge and the memo's tabs grow
+    // with the window.
     void layoutFollowsTheSize_data()
     {
         QTest::addColumn<QSize>("size");
@@ -184,8 +185,9 @@ private slots:
         rig.window.resize(size);
         QTRY_COMPARE(rig.window.ui.views->geometry(), views);
         QCOMPARE(rig.window.ui.BitBtn2->geometry(), QRect(50, 8, 75, 25));
-        QCOMPARE(rig.window.ui.pdf->geometry(), QRect(130, 8, 62, 25));
-        QCOMPARE(rig.window.ui.chartButton->geometry(), QRect(197, 8, 110, 25));
+        QCOMPARE(rig.window.ui.pdf->geometry(), QRect(130, 8, 55, 25));
+        QCOMPARE(rig.window.ui.chartButton->geometry(), QRect(190, 8, 110, 25));
+        QCOMPARE(rig.window.ui.neighboursButton->geometry(), QRect(305, 8, 130, 25));
         QCOMPARE(rig.window.ui.BitBtn1->geometry(), close);
         QCOMPARE(cutTexts(&rig.window), QStringList());
     }

@@ -1,0 +1,251 @@
+#include "engine/neighbours.h"
+
+#include "engine/calc.h"
+#include "engine/calchost.h"
+#include "engine/catalogue.h"
+#include "engine/characteristic.h"
+#include "engine/diameterchoice.h"
+#include "engine/errortext.h"
+#include "engine/numtext.h"
+
+#include <algorithm>
+#include <iterator>
+#include <optional>
+
+namespace {
+
+struct Stocked {
+    std::string text;
+    double value = 0;
+};
+
+// The listed diameters that are numbers, each value once (its first
+// spelling), in numeric order.
+std::vector<Stocked> stockedDiameters(const std::vector<std::string>& items)
+{
+    std::vector<Stocked> out;
+    for (const auto& item : items) {
+        double v = 0;
+        if (tryStrToFloat(item, v))
+            out.push_back({ item, v });
+    }
+    std::stable_sort(
+        out.begin(), out.end(), [](const Stocked& a, const Stocked& b) { return a.value < b.value; });
+    out.erase(std::unique(out.begin(), out.end(),
+                  [](const Stocked& a, const Stocked& b) { return a.value == b.value; }),
+        out.end());
+    return out;
+}
+
+// Keeps what a run would show; the diameter question gets `answer` (none:
+// cancel), asked whatever k3 is when `forced`.
+class QuietHost : public CalcHost {
+public:
+    QuietHost(std::optional<double> answer, bool forced)
+        : answer_(answer)
+        , forced_(forced)
+    {
+    }
+
+    std::vector<std::string> report;
+    std::vector<std::string> messages;
+    bool asked = false;
+
+    void clearReport() override { report.clear(); }
+    void appendLine(const std::string& line) override { report.push_back(line); }
+    void showMessage(const std::string& text) override { messages.push_back(text); }
+    void enablePrint() override { }
+    bool choiceForced() const override { return forced_; }
+    bool chooseDiameter(Peremenn& p) override
+    {
+        asked = true;
+        if (!answer_)
+            return false;
+        p.chosenD = *answer_;
+        return true;
+    }
+
+private:
+    std::optional<double> answer_;
+    bool forced_;
+};
+
+// A message on one line.
+std::string oneLine(std::string text)
+{
+    std::replace(text.begin(), text.end(), '\r', ' ');
+    return text;
+}
+
+std::string withoutTrailingBlanks(std::string text)
+{
+    text.erase(text.find_last_not_of(' ') + 1);
+    return text;
+}
+
+// The calculation on a copy of the inputs; an error ends it as it ends the
+// report window's.
+void run(Peremenn& record, QuietHost& host, const DataFiles& files, std::string& error)
+{
+    record.userChoice = false;
+    try {
+        runCalculation(record, host, files);
+    } catch (...) {
+        error = errorText(std::current_exception());
+    }
+}
+
+std::string stopReason(const std::vector<std::string>& messages, const std::string& error)
+{
+    if (!error.empty())
+        return "ошибка: " + error;
+    return messages.empty() ? "расчет остановлен" : oneLine(messages.back());
+}
+
+// What the row says besides its figures, and which of it fails a check.
+void judge(NeighbourRow& row)
+{
+    const Peremenn& r = row.record;
+    if (!r.calcComplete) {
+        row.stop = stopReason(row.messages, row.error);
+        row.notes = row.faults = { row.stop };
+        return;
+    }
+    for (const auto& m : row.messages)
+        if (m != kK3BeyondTablesMessage) // the same for every row: why the diameter is asked
+            row.notes.push_back(oneLine(m));
+    // Rounded as the chart rounds: the figures stand in their own columns.
+    if (r.tau3 > r.tau)
+        row.notes.push_back(
+            "τ3* = " + chartNumber(r.tau3) + " МПа больше [τ] = " + chartNumber(r.tau) + " МПа");
+    auto heading = std::find(row.report.begin(), row.report.end(), kStabilityHeading);
+    if (heading != row.report.end())
+        std::transform(heading + 1, row.report.end(), std::back_inserter(row.notes), withoutTrailingBlanks);
+    std::copy_if(row.notes.begin(), row.notes.end(), std::back_inserter(row.faults),
+        [](const std::string& note) { return note != kStableRemark; });
+}
+
+NeighbourRow tryDiameter(const Peremenn& inputs, const DataFiles& files, const Stocked& wire)
+{
+    NeighbourRow row;
+    row.listed = wire.text;
+    row.d = wire.value;
+    row.record = inputs;
+    QuietHost host(wire.value, true);
+    run(row.record, host, files, row.error);
+    row.report = std::move(host.report);
+    row.messages = std::move(host.messages);
+    judge(row);
+    return row;
+}
+
+} // namespace
+
+std::string NeighbourRow::notesText() const
+{
+    std::string text;
+    for (const auto& note : notes)
+        text += (text.empty() ? "" : "; ") + note;
+    return text;
+}
+
+namespace {
+
+Neighbours rowsAround(const Peremenn& inputs, const DataFiles& files, int each)
+{
+    Neighbours out;
+    out.material = inputs.materialName;
+    auto items = diameterChoices(files, inputs.materialName);
+    if (!items) {
+        out.refusal = "Нет списка диаметров материала " + inputs.materialName + ": "
+            + noFileMessage(diameterFileName(inputs.materialName));
+        return out;
+    }
+    const std::vector<Stocked> stocked = stockedDiameters(*items);
+    if (stocked.empty()) {
+        out.refusal = noDiametersMessage(inputs.materialName);
+        return out;
+    }
+
+    // The calculation's own choice; the dialog's answer counts only while
+    // the material lists it.
+    std::optional<double> answer;
+    if (inputs.userChoice && std::any_of(stocked.begin(), stocked.end(), [&](const Stocked& s) {
+            return s.value == inputs.chosenD;
+        }))
+        answer = inputs.chosenD;
+    Peremenn own = inputs;
+    QuietHost host(answer, false);
+    std::string error;
+    run(own, host, files, error);
+    out.asked = host.asked;
+    if (!own.wireChosen) {
+        out.refusal = host.asked && !answer
+            ? "Расчет запрашивает диаметр проволоки (k3 больше 59,43), а он не выбран"
+            : "Расчет не дошел до диаметра проволоки: " + stopReason(host.messages, error);
+        return out;
+    }
+    const auto chosen
+        = std::find_if(stocked.begin(), stocked.end(), [&](const Stocked& s) { return s.value == own.d; });
+    if (chosen == stocked.end()) {
+        out.refusal = "Диаметра " + numText(own.d) + " мм нет в списке материала " + inputs.materialName;
+        return out;
+    }
+
+    const auto at = chosen - stocked.begin();
+    const auto reach = std::max(each, 0);
+    const auto first = std::max<std::ptrdiff_t>(0, at - reach);
+    const auto last = std::min<std::ptrdiff_t>(std::ssize(stocked) - 1, at + reach);
+    for (auto k = first; k <= last; ++k) {
+        out.rows.push_back(tryDiameter(inputs, files, stocked[static_cast<size_t>(k)]));
+        out.rows.back().methodChoice = k == at;
+    }
+    return out;
+}
+
+} // namespace
+
+Neighbours neighbourRows(const Peremenn& inputs, const DataFiles& files, int each)
+{
+    // A list that cannot be read (too large, say) is said in words; the
+    // rows' own errors are kept in their rows.
+    try {
+        return rowsAround(inputs, files, each);
+    } catch (...) {
+        Neighbours out;
+        out.material = inputs.materialName;
+        out.refusal = "Ошибка: " + errorText(std::current_exception());
+        return out;
+    }
+}
+
+const std::vector<NeighbourColumn>& neighbourColumns()
+{
+    using R = const NeighbourRow&;
+    static const std::vector<NeighbourColumn> columns {
+        { "d, мм", "Диаметр проволоки из списка материала", NeighbourCell::Diameter },
+        { "выбор", "Диаметр, выбранный расчетом", NeighbourCell::Choice },
+        { "итог", "Проходит ли все проверки", NeighbourCell::Verdict },
+        { "i", "Индекс пружины", NeighbourCell::Number, [](R r) { return r.record.i; } },
+        { "k1", "Коэффициент k1", NeighbourCell::Number, [](R r) { return r.record.k1; } },
+        { "[τ], МПа", "Допускаемое напряжение при кручении", NeighbourCell::Number,
+            [](R r) { return r.record.tau; } },
+        { "τ3*, МПа", "Напряжение при силе F3", NeighbourCell::Number, [](R r) { return r.record.tau3; } },
+        { "τ3*/[τ], %", "Напряжение при F3 в процентах от допускаемого", NeighbourCell::Number,
+            [](R r) { return 100 * r.record.tau3 / r.record.tau; } },
+        { "n", "Число рабочих витков расчетное", NeighbourCell::Number, [](R r) { return r.record.nCalc; } },
+        { "N1", "Полное число витков", NeighbourCell::Number, [](R r) { return r.record.N1; } },
+        { "c, Н/мм", "Жесткость пружины", NeighbourCell::Number, [](R r) { return r.record.c; } },
+        { "L0, мм", "Длина пружины в свободном состоянии", NeighbourCell::Number,
+            [](R r) { return r.record.L0calc; } },
+        { "L3, мм", "Длина пружины при максимальной деформации", NeighbourCell::Number,
+            [](R r) { return r.record.L3; } },
+        { "L, мм", "Длина развернутой пружины", NeighbourCell::Number, [](R r) { return r.record.L; } },
+        { "M, кг", "Масса пружины", NeighbourCell::Number, [](R r) { return r.record.M; } },
+        { "Vmax/Vкр", "Проверка соударения витков: не больше 1", NeighbourCell::Number,
+            [](R r) { return r.record.Vmax / r.record.Vkr; } },
+        { "замечания", "Замечания проверок и устойчивости, или почему расчет остановлен",
+            NeighbourCell::Remarks },
+    };
+    return columns;
+}

@@ -1,0 +1,68 @@
+#pragma once
+// The stocked wire diameters of the material around the one the calculation
+// chose, each worked through as if the user had picked it in the diameter
+// choice: how long, how heavy, how near the allowable stress a thinner or a
+// thicker wire comes, and whether it still passes. Every row is a run of the
+// calculation itself on a copy of the inputs, with the diameter question
+// answered beforehand whatever k3 is; what it would have shown is kept in
+// the row and nothing is shown.
+
+#include "engine/peremenn.h"
+
+#include <string>
+#include <vector>
+
+class DataFiles;
+
+struct NeighbourRow {
+    std::string listed; // the diameter as its list writes it
+    double d = 0; // mm
+    bool methodChoice = false;
+    Peremenn record; // every value the run reached
+    std::vector<std::string> report; // its report lines
+    std::vector<std::string> messages; // the messages it would have shown, in order
+    std::string error; // what ended it with an error; empty otherwise
+    std::string stop; // why it stopped early; empty when it ran to its end
+    // Its messages (the diameter question's preface left out), the stress at
+    // F3 when above the allowable one and its stability remarks; or why it
+    // stopped. One line each.
+    std::vector<std::string> notes;
+    std::vector<std::string> faults; // the notes of checks it does not pass
+
+    bool complete() const { return stop.empty(); }
+    std::string notesText() const; // the notes joined by "; "
+    bool passes() const { return complete() && faults.empty(); }
+};
+
+struct Neighbours {
+    std::string material;
+    std::string refusal; // why there are no rows; empty when there are
+    bool asked = false; // k3 beyond the tables: the diameter came from the question
+    std::vector<NeighbourRow> rows; // in increasing order of d
+};
+
+// The stocked diameters (each value once, in numeric order) from `each`
+// below to `each` above the calculation's own listed d. `inputs` as
+// "Расчет" stores them; when its userChoice is set, its chosenD (a listed
+// diameter) answers the calculation's diameter question, as the dialog did.
+Neighbours neighbourRows(const Peremenn& inputs, const DataFiles& files, int each);
+
+// The columns of the table of rows, shared by every view of it: the header
+// (with its unit) and, for the figures, the value of a row that ran to its
+// end.
+enum class NeighbourCell { Diameter, Choice, Verdict, Number, Remarks };
+
+struct NeighbourColumn {
+    const char* header;
+    const char* what; // in words
+    NeighbourCell cell;
+    double (*value)(const NeighbourRow&) = nullptr;
+};
+
+const std::vector<NeighbourColumn>& neighbourColumns();
+
+// The texts of the choice and verdict cells.
+inline const char* const kMethodChoiceMark = "◀ расчет";
+inline const char* const kPassesMark = "✓";
+inline const char* const kFailsMark = "✗";
+inline const char* const kPassesWords = "проходит все проверки";

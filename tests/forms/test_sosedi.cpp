@@ -1,0 +1,279 @@
+// The "Соседние диаметры" window: opened from the report window after a
+// calculation that reached the wire diameter, its rows on known designs with
+// the calculation's own choice marked and the verdicts told apart, a row
+// picked with Enter or a double click giving the report, the rows following
+// the main window's edits, and the window's words when it has no rows.
+#include "engine/characteristic.h"
+#include "engine/neighbours.h"
+#include "engine/peremenn.h"
+#include "forms/dopvvod.h"
+#include "forms/neighbourmodel.h"
+#include "forms/pruzform.h"
+#include "forms/rascet.h"
+#include "forms/sosedi.h"
+#include "helpers/datacopy.h"
+#include "helpers/formtest.h"
+#include "helpers/onmodal.h"
+#include "helpers/recorder.h"
+#include "helpers/scetch_testing.h"
+#include "helpers/scriptedfiles.h"
+#include "helpers/textfit.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTableView>
+
+namespace {
+
+const QString kSteel = QStringLiteral(EXAMPLES_DIR "steel-60s2a.rid");
+const QString kWideSteel = QStringLiteral(CLI_CASES_DIR "dialog-chosen/input.rid");
+const QString kStop = QStringLiteral("Индекс пружины i>15. Измените исходные данные и повторите расчет.");
+
+QString cell(const TForm13& panel, int row, int column)
+{
+    return panel.view()->model()->index(row, column).data().toString();
+}
+
+int columnOf(NeighbourCell kind, const char* header = nullptr)
+{
+    const auto& columns = neighbourColumns();
+    for (size_t k = 0; k < columns.size(); ++k)
+        if (columns[k].cell == kind && (!header || qstrcmp(header, columns[k].header) == 0))
+            return static_cast<int>(k);
+    return -1;
+}
+
+QString reportLineWith(const TForm3& report, const QString& start)
+{
+    for (const QString& line : report.reportLines())
+        if (line.startsWith(start))
+            return line.simplified();
+    return {};
+}
+
+} // namespace
+
+class TestSosedi : public QObject {
+    Q_OBJECT
+
+    struct Rig {
+        DataCopy data;
+        Peremenn p;
+        MessageRecorder messages;
+        ScriptedFiles files;
+        TForm1 form { p, messages, files };
+        TForm8 choice { p, messages, &form };
+
+        Rig()
+        {
+            form.setDataDir(data.dataDir());
+            form.setDiameterChoice(choice);
+            form.show();
+        }
+        void load(const QString& rid)
+        {
+            files.toOpen = rid;
+            form.ui.SpeedButton3->click();
+        }
+        // "Расчет"; `answer` picks the diameter when the calculation asks.
+        TForm3& calculate(const QString& answer = QString())
+        {
+            OnModal pick([&](QWidget*) {
+                choice.ui.dBox->setCurrentText(answer);
+                choice.ui.BitBtn1->click();
+            });
+            form.ui.Rascet->click();
+            return *form.reportWindow();
+        }
+        TForm13& openPanel()
+        {
+            form.reportWindow()->ui.neighboursButton->click();
+            return *form.reportWindow()->neighboursWindow();
+        }
+        // The steel example with lighter forces: the calculation's wire
+        // passes, the thinner ones are overstressed, the thicker too slender.
+        void typeLightSteel()
+        {
+            load(kSteel);
+            form.ui.f1->setText(QStringLiteral("10"));
+            form.ui.f2->setText(QStringLiteral("25"));
+            form.ui.h->setText(QStringLiteral("10"));
+            form.ui.vmax->setText(QStringLiteral("0,5"));
+        }
+    };
+
+private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+    void rowsMarkAndVerdicts_data()
+    {
+        QTest::addColumn<QString>("rid");
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<QStringList>("diameters");
+        QTest::addColumn<int>("marked");
+        QTest::addColumn<QString>("verdicts");
+        QTest::addColumn<QStringList>("freeLengths"); // "L0, мм", as the panel rounds it
+        QTest::addColumn<QString>("screenshot");
+        QTest::newRow("the calculation's wire passes")
+            << QString() << QString() << QStringList { "3,2", "3,5", "4", "4,5", "5" } << 2 << "✗✗✓✗✗"
+            << QStringList { "32,86", "43,63", "62,96", "94,97", "148,1" } << "neighbours";
+        QTest::newRow("picked in the dialog, the thinnest stops")
+            << kWideSteel << "2,8" << QStringList { "2,2", "2,5", "2,8", "3", "3,2" } << 2 << "✗✓✓✓✓"
+            << QStringList { QString(), "46,08", "59,29", "74,29", "93,98" } << QString();
+    }
+    void rowsMarkAndVerdicts()
+    {
+        QFETCH(QString, rid);
+        QFETCH(QString, answer);
+        QFETCH(QStringList, diameters);
+        QFETCH(int, marked);
+        QFETCH(QString, verdicts);
+        QFETCH(QStringList, freeLengths);
+        QFETCH(QString, screenshot);
+        Rig rig;
+        if (rid.isEmpty())
+            rig.typeLightSteel();
+        else
+            rig.load(rid);
+        TForm3& report = rig.calculate(answer);
+        QVERIFY(report.ui.neighboursButton->isEnabled());
+        TForm13& panel = rig.openPanel();
+        QVERIFY(panel.isVisible());
+        QCOMPARE(panel.windowTitle(), QStringLiteral("Соседние диаметры"));
+
+        const QAbstractItemModel& model = *panel.view()->model();
+        QCOMPARE(model.rowCount(), diameters.size());
+        const int choice = columnOf(NeighbourCell::Choice);
+        const int verdict = columnOf(NeighbourCell::Verdict);
+        const int freeLength = columnOf(NeighbourCell::Number, "L0, мм");
+        for (int r = 0; r < model.rowCount(); ++r) {
+            const QString at = diameters[r];
+            QCOMPARE(cell(panel, r, 0), at);
+            QCOMPARE(cell(panel, r, choice), r == marked ? QStringLiteral("◀ расчет") : QString());
+            QCOMPARE(model.index(r, 0).data(Qt::FontRole).value<QFont>().bold(), r == marked);
+            const bool passes = verdicts[r] == QChar(u'✓');
+            QCOMPARE(cell(panel, r, verdict), QString(verdicts[r]));
+            const QString words = model.index(r, verdict).data(Qt::ToolTipRole).toString();
+            QVERIFY2(passes ? words == QStringLiteral("проходит все проверки")
+                            : words.startsWith("Не проходит:\n"),
+                qPrintable(at + ": " + words));
+            const QColor tint = model.index(r, verdict).data(Qt::BackgroundRole).value<QBrush>().color();
+            QVERIFY2(passes ? tint.green() > tint.red() : tint.red() > tint.green(), qPrintable(at));
+            QCOMPARE(cell(panel, r, freeLength), freeLengths[r]);
+        }
+        // A row that stopped says why over the room of its figures.
+        for (int r = 0; r < model.rowCount(); ++r) {
+            const bool stopped = freeLengths[r].isEmpty();
+            if (stopped)
+                QCOMPARE(cell(panel, r, NeighbourModel::stopColumn()), kStop);
+            QCOMPARE(panel.view()->columnSpan(r, NeighbourModel::stopColumn()),
+                stopped ? NeighbourModel::stopSpan() : 1);
+        }
+        QCOMPARE(panel.view()->currentIndex().row(), marked);
+        QCOMPARE(cutTexts(&panel), QStringList());
+        if (!screenshot.isEmpty())
+            scetchtest::saveScreenshot(panel, screenshot);
+
+        QVERIFY(QTest::qWaitForWindowActive(&panel));
+        QTest::keyClick(&panel, Qt::Key_Escape);
+        QVERIFY(!panel.isVisible());
+    }
+
+    // Enter or a double click: the report again, with that diameter as if
+    // chosen in the dialog; no dialog opens and nothing is asked.
+    void pickedRowGivesTheReport()
+    {
+        Rig rig;
+        rig.typeLightSteel();
+        TForm3& report = rig.calculate();
+        const QString chosenLine = QStringLiteral("Диаметр проволоки по нормали d=4 мм");
+        QCOMPARE(reportLineWith(report, QStringLiteral("Диаметр проволоки по нормали")), chosenLine);
+        TForm13& panel = rig.openPanel();
+
+        panel.view()->setCurrentIndex(panel.view()->model()->index(3, 0));
+        QTest::keyClick(panel.view(), Qt::Key_Return);
+        QVERIFY(report.isVisible());
+        QCOMPARE(reportLineWith(report, QStringLiteral("Диаметр проволоки по нормали")),
+            QStringLiteral("Диаметр проволоки по нормали d=4,5 мм"));
+        QVERIFY(rig.p.userChoice);
+        QCOMPARE(rig.messages.messages, QStringList());
+        // The panel shows the new report's inputs; the row looked at stays,
+        // the mark stays on the calculation's own wire.
+        QCOMPARE(panel.view()->currentIndex().row(), 3);
+        QCOMPARE(cell(panel, 2, columnOf(NeighbourCell::Choice)), QStringLiteral("◀ расчет"));
+
+        const QModelIndex thinnest = panel.view()->model()->index(0, 0);
+        // As the mouse gives it: a click, then the double click.
+        const QPoint at = panel.view()->visualRect(thinnest).center();
+        QTest::mouseClick(panel.view()->viewport(), Qt::LeftButton, {}, at);
+        QCOMPARE(reportLineWith(report, QStringLiteral("Диаметр проволоки по нормали")),
+            QStringLiteral("Диаметр проволоки по нормали d=4,5 мм"));
+        QTest::mouseDClick(panel.view()->viewport(), Qt::LeftButton, {}, at);
+        QCOMPARE(reportLineWith(report, QStringLiteral("Диаметр проволоки по нормали")),
+            QStringLiteral("Диаметр проволоки по нормали d=3,2 мм"));
+
+        // The next "Расчет" asks the calculation again.
+        rig.form.ui.Rascet->click();
+        QCOMPARE(reportLineWith(report, QStringLiteral("Диаметр проволоки по нормали")), chosenLine);
+    }
+
+    // Each valid edit of the main window's inputs works the rows out again;
+    // the report waits for "Расчет", and a row picked then takes the edited
+    // inputs.
+    void followsTheMainWindow()
+    {
+        Rig rig;
+        rig.typeLightSteel();
+        TForm3& report = rig.calculate();
+        const QString firstLine = report.reportLines().first().simplified();
+        QCOMPARE(firstLine, QStringLiteral("Сила пружины при максимальной деформации F3=312,5 H"));
+        TForm13& panel = rig.openPanel();
+        QVERIFY(!panel.captionText().contains(QStringLiteral("главного окна")));
+
+        rig.form.ui.f2->setText(QStringLiteral("30"));
+        QTRY_VERIFY(panel.captionText().contains(QStringLiteral("По исходным данным главного окна")));
+        QCOMPARE(panel.table().rows.front().record.F3, 375.0);
+        QCOMPARE(report.reportLines().first().simplified(), firstLine);
+
+        // A field that stops "Расчет" leaves the rows as they were.
+        rig.form.ui.d1->setText(QStringLiteral("0"));
+        rig.form.ui.f2->setText(QStringLiteral("35"));
+        QTest::qWait(50);
+        QCOMPARE(panel.table().rows.front().record.F3, 375.0);
+        rig.form.ui.d1->setText(QStringLiteral("30"));
+        QTRY_COMPARE(panel.table().rows.front().record.F3, 437.5);
+
+        const int marked = 2;
+        QCOMPARE(cell(panel, marked, columnOf(NeighbourCell::Choice)), QStringLiteral("◀ расчет"));
+        panel.view()->setCurrentIndex(panel.view()->model()->index(marked, 0));
+        QTest::keyClick(panel.view(), Qt::Key_Enter);
+        QCOMPARE(report.reportLines().first().simplified(),
+            QStringLiteral("Сила пружины при максимальной деформации F3=437,5 H"));
+        QCOMPARE(rig.p.d, panel.table().rows[marked].d);
+    }
+
+    // No rows: the window says why; no wire diameter: no button.
+    void withoutRows()
+    {
+        Rig rig;
+        rig.load(kSteel);
+        rig.calculate();
+        rig.data.remove(QStringLiteral("60С2А.dat"));
+        TForm13& panel = rig.openPanel();
+        QVERIFY(!panel.view()->isVisible());
+        auto* refusal = panel.findChild<QLabel*>(QStringLiteral("refusal"));
+        QVERIFY(refusal->isVisible());
+        QCOMPARE(refusal->text(), QStringLiteral("Нет списка диаметров материала 60С2А: no 60С2А.dat"));
+
+        rig.form.ui.grup->setCurrentIndex(3);
+        rig.form.ui.material->setCurrentIndex(0); // "Проволока I класса", not used for group IV
+        TForm3& report = rig.calculate();
+        QVERIFY(!rig.p.wireChosen);
+        QVERIFY(!report.ui.neighboursButton->isEnabled());
+    }
+};
+
+PRUZ_FORM_TEST_MAIN(TestSosedi)
+#include "test_sosedi.moc"
