@@ -248,7 +248,7 @@ std::string TextReader::readLine()
         else
             ++pos_;
     }
-    return cp1251ToUtf8(line);
+    return cp1251ToUtf8(std::move(line));
 }
 
 std::optional<std::vector<std::string>> readTextLines(const std::string& path)
