@@ -120,10 +120,11 @@ std::vector<std::string> designFiles(const std::vector<std::string>& paths)
         }
         std::vector<std::string> names;
         std::error_code error;
-        for (const auto& entry : std::filesystem::directory_iterator(path, error)) {
+        for (std::filesystem::directory_iterator it(path, error), end; !error && it != end;
+             it.increment(error)) {
             std::error_code notRegular;
-            const std::string name = entry.path().filename().string();
-            if (isRidName(name) && entry.is_regular_file(notRegular))
+            const std::string name = it->path().filename().string();
+            if (isRidName(name) && it->is_regular_file(notRegular))
                 names.push_back(name);
         }
         if (error) { // cannot be listed: it stands as a file that cannot be read

@@ -16,11 +16,11 @@ MemoryFiles MemoryFiles::snapshot(const std::string& dir)
     MemoryFiles files(dir);
     files.whole_ = true;
     std::error_code error;
-    for (const auto& entry : std::filesystem::directory_iterator(dir, error)) {
+    for (std::filesystem::directory_iterator it(dir, error), end; !error && it != end; it.increment(error)) {
         std::error_code notRegular;
-        if (!entry.is_regular_file(notRegular))
+        if (!it->is_regular_file(notRegular))
             continue;
-        const std::string name = entry.path().filename().string();
+        const std::string name = it->path().filename().string();
         Kept k = read(files.folder_, name);
         if (k.bytes || !k.refusal.empty())
             files.kept_.emplace(name, std::move(k));

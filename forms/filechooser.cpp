@@ -60,6 +60,19 @@ QString QtFileChooser::savePdfFile(QWidget* parent, const QString& suggested)
     return run(dialog, QFileDialog::AcceptSave);
 }
 
+QString QtFileChooser::openFolder(QWidget* parent, const QString& folder)
+{
+    QFileDialog dialog(parent, QStringLiteral("Папка с исходными данными"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setOption(QFileDialog::ShowDirsOnly);
+    dialog.setFileMode(QFileDialog::Directory);
+    if (!folder.isEmpty())
+        dialog.setDirectory(folder);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
 bool askReplace(Messages& messages, const QString& path)
 {
     if (!QFileInfo::exists(path))
