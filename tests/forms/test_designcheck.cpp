@@ -143,8 +143,6 @@ private slots:
             for (int b = a + 1; b < bar.size(); ++b)
                 QVERIFY2(!bar[a]->geometry().intersects(bar[b]->geometry()),
                     qPrintable(bar[a]->objectName() + " overlaps " + bar[b]->objectName()));
-        saveScreenshot(
-            *w.form, readOnly ? QStringLiteral("settings-read-only") : QStringLiteral("settings-check"));
 
         QVERIFY(w.button("checkDesigns")->isEnabled());
         w.button("checkDesigns")->click();
