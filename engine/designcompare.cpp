@@ -24,7 +24,16 @@ std::optional<std::string> lineAt(const std::vector<std::string>& lines, size_t 
 std::vector<std::string> outputLines(const DesignResult& r)
 {
     std::vector<std::string> lines = r.report;
-    lines.insert(lines.end(), r.messages.begin(), r.messages.end());
+    for (const std::string& message : r.messages) {
+        // A "\r" in a message starts a new line, as pruzcalc prints it.
+        for (size_t start = 0;;) {
+            const size_t end = message.find('\r', start);
+            lines.push_back(message.substr(start, end - start));
+            if (end == std::string::npos)
+                break;
+            start = end + 1;
+        }
+    }
     if (!r.error.empty())
         lines.push_back("error: " + r.error);
     lines.push_back("exit status " + std::to_string(r.status));

@@ -3,9 +3,10 @@
 // worked through with the catalogue before and after the change, and one
 // whose output differs is listed with the first line that differs.
 //
-// A design's output is what pruzcalc prints for it: the report lines, then
-// the messages, then the error, and last its exit status, so a design
-// whose lines stay but whose status changes is listed too.
+// A design's output is what pruzcalc prints for it, line by line: the
+// report lines, then the messages, then the error, and last its exit
+// status, so a design whose lines stay but whose status changes is listed
+// too.
 
 #include "engine/design.h"
 
