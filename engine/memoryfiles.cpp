@@ -2,6 +2,7 @@
 
 #include "engine/encoding.h"
 #include "engine/errors.h"
+#include "engine/textfile.h"
 
 #include <filesystem>
 #include <system_error>
@@ -36,6 +37,14 @@ MemoryFiles::Kept MemoryFiles::read(const FolderFiles& folder, const std::string
     } catch (const IoError& e) {
         k.refusal = e.what();
     }
+    if (k.bytes) {
+        TextReader reader;
+        reader.openBytes(*k.bytes);
+        auto lines = std::make_shared<std::vector<std::string>>();
+        while (!reader.eof())
+            lines->push_back(reader.readLine());
+        k.lines = std::move(lines);
+    }
     return k;
 }
 
@@ -49,6 +58,14 @@ const MemoryFiles::Kept* MemoryFiles::keptWithoutCase(const std::string& name) c
 }
 
 const MemoryFiles::Kept& MemoryFiles::kept(const std::string& name) const
+{
+    const Kept& k = found(name);
+    if (!k.refusal.empty())
+        throw IoError(k.refusal);
+    return k;
+}
+
+const MemoryFiles::Kept& MemoryFiles::found(const std::string& name) const
 {
     static const Kept kMissing;
     if (auto it = kept_.find(name); it != kept_.end())
@@ -64,8 +81,22 @@ const MemoryFiles::Kept& MemoryFiles::kept(const std::string& name) const
 
 std::optional<std::string> MemoryFiles::bytes(const std::string& name) const
 {
+    return kept(name).bytes;
+}
+
+bool MemoryFiles::open(TextReader& reader, const std::string& name) const
+{
     const Kept& k = kept(name);
-    if (!k.refusal.empty())
-        throw IoError(k.refusal);
-    return k.bytes;
+    if (!k.lines) {
+        reader.openBytes({});
+        return false;
+    }
+    reader.openLines(k.lines);
+    return true;
+}
+
+std::optional<std::vector<std::string>> MemoryFiles::lines(const std::string& name) const
+{
+    const Kept& k = kept(name);
+    return k.lines ? std::optional<std::vector<std::string>>(*k.lines) : std::nullopt;
 }

@@ -13,8 +13,10 @@
 #include "engine/datafiles.h"
 
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 class MemoryFiles : public DataFiles {
 public:
@@ -24,13 +26,19 @@ public:
     static MemoryFiles snapshot(const std::string& dir);
 
     std::optional<std::string> bytes(const std::string& name) const override;
+    // Its lines as read the first time, not converted again.
+    bool open(TextReader& reader, const std::string& name) const override;
+    std::optional<std::vector<std::string>> lines(const std::string& name) const override;
 
 private:
     struct Kept {
         std::optional<std::string> bytes;
+        std::shared_ptr<const std::vector<std::string>> lines; // as a reader reads the bytes
         std::string refusal; // the read error's text; empty when none
     };
+    // Throws the kept refusal.
     const Kept& kept(const std::string& name) const;
+    const Kept& found(const std::string& name) const;
     const Kept* keptWithoutCase(const std::string& name) const;
     static Kept read(const FolderFiles& folder, const std::string& name);
 

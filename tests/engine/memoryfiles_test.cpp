@@ -39,6 +39,17 @@ TEST_P(KeptFiles, AnswerAsTheFolderWasWhenRead)
     std::filesystem::remove(dir.path() + "B.dat");
     dir.writeBytes("c.dat", "3\r\n");
     EXPECT_EQ(files.bytes(c.file), c.bytes);
+    // Its lines, whole or through a reader, are those of the same bytes.
+    const auto lines
+        = c.bytes ? std::optional(std::vector<std::string> { c.bytes->substr(0, 1) }) : std::nullopt;
+    EXPECT_EQ(files.lines(c.file), lines);
+    TextReader reader;
+    ASSERT_EQ(files.open(reader, c.file), c.bytes.has_value());
+    std::vector<std::string> read;
+    while (!reader.eof())
+        read.push_back(reader.readLine());
+    EXPECT_EQ(read, lines.value_or(std::vector<std::string>()));
+    EXPECT_EQ(reader.readLine(), ""); // past the end, as from a file
 }
 
 INSTANTIATE_TEST_SUITE_P(Sources, KeptFiles,
