@@ -64,8 +64,9 @@ QString QtFileChooser::openFolder(QWidget* parent, const QString& folder)
 {
     QFileDialog dialog(parent, QStringLiteral("Папка с исходными данными"));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setOption(QFileDialog::ShowDirsOnly);
     dialog.setFileMode(QFileDialog::Directory);
+    // The input files are shown, so that the user sees the folder is the one.
+    dialog.setNameFilter(QStringLiteral("Исходные данные (*.rid *.RID)"));
     if (!folder.isEmpty())
         dialog.setDirectory(folder);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
