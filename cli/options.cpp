@@ -15,9 +15,8 @@ const char* const kDescription
     = "Reads an input data file as the program's Load does, applies the rules of \"Расчет\" and prints the "
       "calculation report (UTF-8) on stdout; messages go to stderr, errors as one line starting \"error: \". "
       "Given several files, or a folder (its *.rid files in name order, not its subfolders), it prints one "
-      "line "
-      "per file instead, the data files read once for all of them, and ends with the highest of their exit "
-      "statuses.";
+      "line per file instead, the data files read once for all of them, and ends with the highest of their "
+      "exit statuses.";
 
 std::string exitStatusText()
 {
@@ -75,8 +74,7 @@ ParsedArgs parseArgs(int argc, const char* const* argv)
     auto* fmt
         = app.add_option("--format", format,
                  "text (the default for one file); json: one JSON object with the inputs, the exit status, "
-                 "the "
-                 "report lines, the messages, every value by its symbol and the trace, an array of them "
+                 "the report lines, the messages, every value by its symbol and the trace, an array of them "
                  "for several files; csv (the default for several files): a header line, then per file "
                  "its status, the message that ended it, d, i, n, N1, c, L0, L3, L, M, Vкр and the "
                  "verdicts, separated by \";\" (the numbers have decimal commas)")
