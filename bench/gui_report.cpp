@@ -47,6 +47,7 @@ struct OpenExample : FileChooser {
     QString openFile(QWidget*, const QString&) override { return path; }
     QString saveFile(QWidget*, const QString&) override { return {}; }
     QString savePdfFile(QWidget*, const QString&) override { return {}; }
+    QString openFolder(QWidget*, const QString&) override { return {}; }
 };
 
 double micros(Clock::duration d) { return std::chrono::duration<double, std::micro>(d).count(); }

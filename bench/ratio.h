@@ -15,7 +15,8 @@ public:
     {
         for (const auto& r : runs)
             if (r.run_type == Run::RT_Iteration && !r.error_occurred)
-                times_[r.benchmark_name()] = r.GetAdjustedCPUTime();
+                times_[r.benchmark_name()]
+                    = r.GetAdjustedCPUTime() / benchmark::GetTimeUnitMultiplier(r.time_unit);
         ConsoleReporter::ReportRuns(runs);
     }
 
@@ -27,6 +28,15 @@ public:
         std::printf("ratio %s / %s = %.2f\n", measured.c_str(), baseline.c_str(), m->second / b->second);
     }
 
+    // How many `what` a second one iteration of `measured` does, doing `count`.
+    void printRate(const std::string& measured, int count, const char* what) const
+    {
+        auto m = times_.find(measured);
+        if (m == times_.end() || m->second <= 0)
+            return;
+        std::printf("rate %s = %.0f %s a second\n", measured.c_str(), count / m->second, what);
+    }
+
 private:
-    std::map<std::string, double> times_;
+    std::map<std::string, double> times_; // seconds of CPU time per iteration
 };

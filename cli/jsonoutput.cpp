@@ -18,10 +18,8 @@ std::string shown(std::string text)
 
 const char* statusMeaning(ExitStatus status)
 {
-    for (const auto& s : kExitStatusMeanings)
-        if (s.status == status)
-            return s.meaning;
-    return "";
+    const ExitStatusMeaning* s = exitStatusMeaning(status);
+    return s ? s->meaning : "";
 }
 
 Json inputsJson(const DesignResult& r)

@@ -1,16 +1,82 @@
-// pruzcalc: the calculation report of an input data file, without windows.
-#include "engine/design.h"
-#include "engine/errortext.h"
-#include "engine/exitstatus.h"
-#include "engine/datafiles.h"
+// pruzcalc: the calculation report of an input data file, without windows;
+// for several files one line each, or what a catalogue change does to them.
+#include "cli/batchoutput.h"
+#include "cli/compareoutput.h"
+#include "cli/header.h"
 #include "cli/jsonoutput.h"
 #include "cli/neighbourtable.h"
 #include "cli/options.h"
 #include "cli/textoutput.h"
+#include "engine/datafiles.h"
+#include "engine/design.h"
+#include "engine/designcompare.h"
+#include "engine/errortext.h"
+#include "engine/exitstatus.h"
 
+#include <algorithm>
+#include <cstdlib>
 #include <iostream>
+#include <memory>
 
 namespace {
+
+int runOne(const Options& o)
+{
+    std::string dateTime;
+    if (o.header) {
+        const auto when = headerDateTime(std::getenv("SOURCE_DATE_EPOCH"), std::time(nullptr));
+        if (!when) {
+            std::cerr << "error: SOURCE_DATE_EPOCH is not a whole number of seconds\n";
+            return Usage;
+        }
+        dateTime = *when;
+    }
+    const DesignResult result = runDesign(o.inputs.front(), o.design);
+    if (o.format == OutputFormat::Json) {
+        writeJson(result, std::cout);
+    } else {
+        if (o.header)
+            writeHeader(result, dateTime, std::cout);
+        writeText(result, std::cout, std::cerr, o.explain);
+    }
+    if (o.neighbours)
+        writeDesignNeighbours(result, FolderFiles(result.record.dataDir), *o.neighbours, std::cout);
+    return result.status;
+}
+
+int runSeveral(const Options& o)
+{
+    std::unique_ptr<BatchWriter> writer;
+    if (o.format == OutputFormat::Json)
+        writer = std::make_unique<JsonArrayWriter>(std::cout);
+    else
+        writer = std::make_unique<CsvWriter>(std::cout);
+    DesignRun run(o.design);
+    int status = Completed;
+    for (const std::string& file : designFiles(o.inputs)) {
+        const DesignResult result = run.run(file);
+        writer->add(result);
+        status = std::max(status, static_cast<int>(result.status));
+    }
+    writer->finish();
+    return status;
+}
+
+int compareData(const Options& o)
+{
+    DesignSettings old = o.design;
+    old.dataDir = o.compareData;
+    DesignRun before(old);
+    DesignRun after(o.design);
+    for (DesignRun* run : { &before, &after })
+        if (run->catalogue().dir.empty()) {
+            std::cerr << "error: " << run->catalogue().failure << '\n';
+            return 2;
+        }
+    const CatalogueComparison comparison = compareCatalogues(designFiles(o.inputs), before, after);
+    writeComparison(comparison, std::cout, std::cerr);
+    return comparisonStatus(comparison);
+}
 
 int run(int argc, char** argv)
 {
@@ -20,20 +86,18 @@ int run(int argc, char** argv)
         std::cout << args.help;
         return Completed;
     case ParsedArgs::WrongUsage:
+        if (!args.problem.empty())
+            std::cerr << "error: " << args.problem << "\n\n";
         std::cerr << args.help;
         return Usage;
     case ParsedArgs::Run:
         break;
     }
     const Options& o = args.options;
-    const DesignResult result = runDesign(o.ridFile, o.design);
-    if (o.format == OutputFormat::Json)
-        writeJson(result, std::cout);
-    else
-        writeText(result, std::cout, std::cerr, o.explain);
-    if (o.neighbours)
-        writeDesignNeighbours(result, FolderFiles(result.record.dataDir), *o.neighbours, std::cout);
-    return result.status;
+    if (o.compareData)
+        return compareData(o);
+    // One file prints as before unless csv is asked for.
+    return o.several || o.format == OutputFormat::Csv ? runSeveral(o) : runOne(o);
 }
 
 } // namespace

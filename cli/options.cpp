@@ -6,13 +6,17 @@
 
 #include <CLI/CLI.hpp>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
 
 const char* const kDescription
     = "Reads an input data file as the program's Load does, applies the rules of \"Расчет\" and prints the "
-      "calculation report (UTF-8) on stdout; messages go to stderr, errors as one line starting \"error: \".";
+      "calculation report (UTF-8) on stdout; messages go to stderr, errors as one line starting \"error: \". "
+      "Given several files, or a folder (its *.rid files in name order, not its subfolders), it prints one "
+      "line per file instead, the data files read once for all of them, and ends with the highest of their "
+      "exit statuses.";
 
 std::string exitStatusText()
 {
@@ -22,7 +26,28 @@ std::string exitStatusText()
         text += separator + std::to_string(s.status) + " " + s.meaning;
         separator = "; ";
     }
-    return text + ".";
+    return text
+        + ". With --compare-data: 0 no design changed, 1 some changed, 2 a file or a catalogue "
+          "could not be read.";
+}
+
+// What the options ask for that cannot be done together; empty when fine.
+std::string conflict(const Options& o, bool formatGiven)
+{
+    if (o.compareData) {
+        if (formatGiven || o.explain || o.header || o.neighbours)
+            return "--compare-data prints its own list: no --format, --explain, --header or --neighbours";
+        return {};
+    }
+    if (o.several && o.format == OutputFormat::Text)
+        return "--format text prints one FILE.rid; several files print as csv or json";
+    if (o.several && o.explain)
+        return "--explain prints one FILE.rid";
+    if (o.header && o.format != OutputFormat::Text)
+        return "--header heads the text report of one FILE.rid";
+    if (o.neighbours && o.format != OutputFormat::Text)
+        return "--neighbours follows the text report of one FILE.rid";
+    return {};
 }
 
 } // namespace
@@ -33,7 +58,8 @@ ParsedArgs parseArgs(int argc, const char* const* argv)
     Options& o = parsed.options;
     std::string dataDir;
     std::string wireDiameter;
-    std::string format = "text";
+    std::string format;
+    std::string compareData;
 
     CLI::App app(kDescription, "pruzcalc");
     app.formatter(std::make_shared<HelpFormatter>());
@@ -47,21 +73,33 @@ ParsedArgs parseArgs(int argc, const char* const* argv)
     app.add_flag("--explain", o.explain,
         "print the calculation's trace instead of the report lines: every value with its formula and "
         "numbers, every table line used and why, every check with its verdict");
-    auto* fmt = app.add_option("--format", format,
-                       "text (the default) or json: one JSON object with the inputs, the exit status, the "
-                       "report lines, the messages, every value by its symbol and the trace")
-                    ->check(CLI::IsMember({ "text", "json" }).description(""))
-                    ->type_name("FORMAT");
+    auto* fmt
+        = app.add_option("--format", format,
+                 "text (the default for one file); json: one JSON object with the inputs, the exit status, "
+                 "the report lines, the messages, every value by its symbol and the trace, an array of them "
+                 "for several files; csv (the default for several files): a header line, then per file "
+                 "its status, the message that ended it, d, i, n, N1, c, L0, L3, L, M, Vкр and the "
+                 "verdicts, separated by \";\" (the numbers have decimal commas)")
+              ->check(CLI::IsMember({ "text", "json", "csv" }).description(""))
+              ->type_name("FORMAT");
+    app.add_flag("--header", o.header,
+        "print the header of the printed report first: program and version, date and time (from "
+        "SOURCE_DATE_EPOCH when set, in UTC), the input file as named and the inputs");
+    auto* compare
+        = app.add_option("--compare-data", compareData,
+                 "calculate every file with the catalogue OLD_DIR and with the catalogue in use "
+                 "(--data or the user's), and print each design whose report or status changes with "
+                 "its first differing line, old and new, then \"N designs, M changed\"")
+              ->type_name("OLD_DIR");
     int neighbours = 0;
     auto* nbr = app.add_option("--neighbours", neighbours,
                        "after the report, the stocked wire diameters from N below to N above the one the "
                        "calculation chose, each worked through as if picked in the diameter question: a "
-                       "header line, then one row a line, tab-separated (text output only)")
+                       "header line, then one row a line, tab-separated (the text report of one file only)")
                     ->check(CLI::NonNegativeNumber.description(""))
-                    ->type_name("N")
-                    ->excludes(fmt);
-    app.add_option("FILE.rid", o.ridFile)->required();
-    for (CLI::Option* opt : { data, wire, fmt, nbr })
+                    ->type_name("N");
+    app.add_option("FILE.rid", o.inputs)->required()->expected(1, -1);
+    for (CLI::Option* opt : { data, wire, fmt, compare, nbr })
         opt->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
 
     parsed.help = app.help();
@@ -79,9 +117,19 @@ ParsedArgs parseArgs(int argc, const char* const* argv)
         o.design.dataDir = dataDir;
     if (wire->count() > 0)
         o.design.wireDiameter = wireDiameter;
+    if (compare->count() > 0)
+        o.compareData = compareData;
     if (nbr->count() > 0)
         o.neighbours = neighbours;
-    o.format = format == "json" ? OutputFormat::Json : OutputFormat::Text;
+    o.several = o.inputs.size() > 1 || std::any_of(o.inputs.begin(), o.inputs.end(), isFolder);
+    o.format = format == "json" ? OutputFormat::Json
+        : format == "csv"       ? OutputFormat::Csv
+        : format == "text"      ? OutputFormat::Text
+        : o.several             ? OutputFormat::Csv
+                                : OutputFormat::Text;
+    parsed.problem = conflict(o, fmt->count() > 0);
+    if (!parsed.problem.empty())
+        return parsed;
     o.design.trace = o.explain || o.format == OutputFormat::Json;
     parsed.kind = ParsedArgs::Run;
     return parsed;

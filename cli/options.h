@@ -7,21 +7,26 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
-enum class OutputFormat { Text, Json };
+enum class OutputFormat { Text, Json, Csv };
 
 struct Options {
     DesignSettings design;
-    std::string ridFile;
+    std::vector<std::string> inputs; // FILE.rid and folders, as given
+    bool several = false; // more than one input, or a folder
     bool explain = false;                     // the trace instead of the report lines
-    OutputFormat format = OutputFormat::Text; // Json: one object, trace included
-    std::optional<int> neighbours;            // diameters each side in the table after the report
+    bool header = false; // the printed report's header block first
+    OutputFormat format = OutputFormat::Text; // Json: one object (an array of them for several)
+    std::optional<std::string> compareData; // --compare-data OLD_DIR
+    std::optional<int> neighbours;          // diameters each side in the table after the report
 };
 
 struct ParsedArgs {
     enum Kind { Run, Help, WrongUsage } kind = WrongUsage;
     Options options;
     std::string help; // the help text, shown for Help and WrongUsage
+    std::string problem; // WrongUsage: what is wrong, when more than the help can say
 };
 
 ParsedArgs parseArgs(int argc, const char* const* argv);

@@ -7,6 +7,7 @@
 #include "engine/materialclass.h"
 #include "engine/numtext.h"
 #include "engine/peremenn.h"
+#include "engine/reportchecks.h"
 #include "engine/textfile.h"
 
 namespace {
@@ -375,13 +376,13 @@ private:
         p.c = dv(p.C1, p.nCalc);
         c.line(kC, "{C1} / {n}");
 
-        c.text("--------------Проверка динамической прочности.----------------");
+        c.text(kImpactHeading);
         p.Vkr = dv(139 * p.tau, root(checked(1000 * p.G * 1000 * p.ro)));
         c.line(kVkr, "139 · {τ} / √(1000 · {G} · 1000 · {ρ})");
         const double speedRatio = dv(p.Vmax, p.Vkr);
         if (!c.check({"{Vmax} / {Vкр}", speedRatio}, "≤", {"1", 1}, speedRatio <= 1))
-            return fail("Не выполнено условие отсутствия соударения витков", false);
-        c.text("-------Условие отсутствия соударения витков выполнено-------");
+            return fail(kImpactFailed, false);
+        c.text(kImpactPassed);
 
         p.S1 = dv(p.F1, p.c);
         c.line(kS1, "{F1} / {c}");

@@ -17,13 +17,6 @@
 // With a trace, every value, look-up, check, message and choice is recorded
 // as it happens (engine/trace.h); the trace is emptied first.
 
-// Shown before the diameter question when k3 lies beyond the tables.
-inline const char* const kK3BeyondTablesMessage = "Не выполнено условие устойчивости i>10";
-// The report line after which the stability remarks follow, one a line.
-inline const char* const kStabilityHeading = "--------------Проверка условия устойчивости.----------------";
-// The remark of a spring that keeps its stability.
-inline const char* const kStableRemark = "...OK.";
-
 class CalcHost;
 class DataFiles;
 struct Peremenn;

@@ -19,9 +19,9 @@ public:
     virtual std::optional<std::string> bytes(const std::string& name) const = 0;
 
     // The file ready to be read line by line; false when it cannot be read.
-    bool open(TextReader& reader, const std::string& name) const;
+    virtual bool open(TextReader& reader, const std::string& name) const;
     // All its lines (UTF-8); nullopt when it cannot be read.
-    std::optional<std::vector<std::string>> lines(const std::string& name) const;
+    virtual std::optional<std::vector<std::string>> lines(const std::string& name) const;
 };
 
 // The files of a data directory (ending with "/"), names matched without

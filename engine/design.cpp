@@ -1,31 +1,34 @@
 #include "engine/design.h"
 
-#include "engine/designhost.h"
-#include "engine/errortext.h"
 #include "engine/calc.h"
 #include "engine/catalogue.h"
 #include "engine/datafiles.h"
 #include "engine/datafolder.h"
+#include "engine/designhost.h"
+#include "engine/errortext.h"
+#include "engine/memoryfiles.h"
 #include "engine/textfile.h"
+
+#include <algorithm>
+#include <filesystem>
 
 namespace {
 
-ExitStatus calculate(const DesignSettings& settings, DesignResult& r)
+ExitStatus calculate(DesignRun& run, DesignResult& r)
 {
     auto rid = readTextLines(r.ridFile);
     if (!rid) {
         r.messages.push_back(noFileMessage(r.ridFile));
         return NoInput;
     }
-    const Catalogue catalogue = openCatalogue(processCataloguePlaces(settings.dataDir));
+    const Catalogue& catalogue = run.catalogue();
     if (catalogue.dir.empty()) {
         r.error = catalogue.failure;
         return NoInput;
     }
     r.record.dataDir = catalogue.dir;
-    const FolderFiles folder(catalogue.dir);
-    const DataFiles& files = settings.files ? *settings.files : folder;
-    DesignHost host(r.report, r.messages, settings.wireDiameter, files);
+    const DataFiles& files = run.files();
+    DesignHost host(r.report, r.messages, run.settings().wireDiameter, files);
     r.form = parseRid(*rid);
     r.formRead = true;
     std::vector<std::string> materials;
@@ -41,24 +44,97 @@ ExitStatus calculate(const DesignSettings& settings, DesignResult& r)
         host.showMessage(check.message);
     if (check.outcome != InputOutcome::Proceed)
         return Stopped;
-    if (runCalculation(r.record, host, files, settings.trace ? &r.trace : nullptr))
+    if (runCalculation(r.record, host, files, run.settings().trace ? &r.trace : nullptr))
         return Completed;
     return r.record.calcFailed ? Failed : Ended;
 }
 
+// "*.rid" in any letter case, as files saved on Windows may be named.
+bool isRidName(const std::string& name)
+{
+    const std::string suffix = ".rid";
+    if (name.size() <= suffix.size())
+        return false;
+    std::string tail = name.substr(name.size() - suffix.size());
+    for (char& ch : tail)
+        if (ch >= 'A' && ch <= 'Z')
+            ch = static_cast<char>(ch - 'A' + 'a');
+    return tail == suffix;
+}
+
 } // namespace
 
-DesignResult runDesign(const std::string& ridFile, const DesignSettings& settings)
+DesignRun::DesignRun(DesignSettings settings)
+    : settings_(std::move(settings))
+{
+}
+
+const Catalogue& DesignRun::catalogue()
+{
+    if (!catalogue_) {
+        catalogue_ = openCatalogue(processCataloguePlaces(settings_.dataDir));
+        if (!catalogue_->dir.empty())
+            kept_.emplace(catalogue_->dir);
+    }
+    return *catalogue_;
+}
+
+const DataFiles& DesignRun::files() const
+{
+    return settings_.files ? *settings_.files : *kept_;
+}
+
+DesignResult DesignRun::run(const std::string& ridFile)
 {
     DesignResult r;
     r.ridFile = ridFile;
     try {
-        r.status = calculate(settings, r);
+        r.status = calculate(*this, r);
     } catch (...) {
         r.error = errorText(std::current_exception());
         r.status = Ended;
-        if (settings.trace)
+        if (settings_.trace)
             r.trace.addError(r.error);
     }
     return r;
+}
+
+DesignResult runDesign(const std::string& ridFile, const DesignSettings& settings)
+{
+    return DesignRun(settings).run(ridFile);
+}
+
+bool isFolder(const std::string& path)
+{
+    std::error_code error;
+    return std::filesystem::is_directory(path, error);
+}
+
+std::vector<std::string> designFiles(const std::vector<std::string>& paths)
+{
+    std::vector<std::string> files;
+    for (const std::string& path : paths) {
+        if (!isFolder(path)) {
+            files.push_back(path);
+            continue;
+        }
+        std::vector<std::string> names;
+        std::error_code error;
+        for (std::filesystem::directory_iterator it(path, error), end; !error && it != end;
+             it.increment(error)) {
+            std::error_code notRegular;
+            const std::string name = it->path().filename().string();
+            if (isRidName(name) && it->is_regular_file(notRegular))
+                names.push_back(name);
+        }
+        if (error) { // cannot be listed: it stands as a file that cannot be read
+            files.push_back(path);
+            continue;
+        }
+        std::sort(names.begin(), names.end());
+        const std::string dir = path.back() == '/' ? path : path + '/';
+        for (const std::string& name : names)
+            files.push_back(dir + name);
+    }
+    return files;
 }

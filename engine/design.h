@@ -4,16 +4,16 @@
 // the calculation run. Nothing is printed here; the result holds everything
 // an output needs.
 
+#include "engine/datafolder.h"
 #include "engine/exitstatus.h"
 #include "engine/inputform.h"
+#include "engine/memoryfiles.h"
 #include "engine/peremenn.h"
 #include "engine/trace.h"
 
 #include <optional>
 #include <string>
 #include <vector>
-
-class DataFiles;
 
 struct DesignSettings {
     std::optional<std::string> dataDir;      // --data; else the user's catalogue
@@ -34,4 +34,35 @@ struct DesignResult {
     Trace trace;                       // when asked for; ends with the error if there was one
 };
 
+// Designs worked through one after another with the same settings. The
+// catalogue is found when the first design needs it, and its files are
+// read once and kept for the designs after it: they do not change during a
+// run.
+class DesignRun {
+public:
+    explicit DesignRun(DesignSettings settings);
+    DesignResult run(const std::string& ridFile);
+
+    const DesignSettings& settings() const { return settings_; }
+    // Found (or made) at the first call; its failure when dir is empty.
+    const Catalogue& catalogue();
+    // Where the designs read the data files; only once catalogue() found one.
+    const DataFiles& files() const;
+
+private:
+    DesignSettings settings_;
+    std::optional<Catalogue> catalogue_;
+    std::optional<MemoryFiles> kept_;
+};
+
+// One design on its own.
 DesignResult runDesign(const std::string& ridFile, const DesignSettings& settings);
+
+// The input data files named by files and folders: a folder stands for its
+// "*.rid" files (any letter case) in name order, without its subfolders; a
+// file, or a folder that cannot be listed, stands for itself (a file that
+// cannot be read becomes a design that says so).
+std::vector<std::string> designFiles(const std::vector<std::string>& paths);
+
+// True for a folder, or a link to one.
+bool isFolder(const std::string& path);

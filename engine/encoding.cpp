@@ -1,5 +1,6 @@
 #include "engine/encoding.h"
 
+#include <algorithm>
 #include <cstdint>
 
 namespace {
@@ -106,8 +107,12 @@ char32_t lower(char32_t c)
 
 } // namespace
 
-std::string cp1251ToUtf8(const std::string& bytes)
+std::string cp1251ToUtf8(std::string bytes)
 {
+    // Numbers and Latin text, most lines of the data files, read the same.
+    if (std::all_of(
+            bytes.begin(), bytes.end(), [](char ch) { return static_cast<unsigned char>(ch) < 0x80; }))
+        return bytes;
     std::string out;
     out.reserve(bytes.size() * 2);
     for (char ch : bytes)

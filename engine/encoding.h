@@ -4,7 +4,7 @@
 
 #include <string>
 
-std::string cp1251ToUtf8(const std::string& bytes);
+std::string cp1251ToUtf8(std::string bytes);
 
 // Characters that Windows-1251 cannot hold become '?'.
 std::string utf8ToCp1251(const std::string& text);

@@ -7,6 +7,7 @@
 #include "engine/diameterchoice.h"
 #include "engine/errortext.h"
 #include "engine/numtext.h"
+#include "engine/reportchecks.h"
 
 #include <algorithm>
 #include <iterator>

@@ -229,15 +229,30 @@ bool TextReader::open(const std::string& path)
 void TextReader::openBytes(std::string bytes)
 {
     bytes_ = std::move(bytes);
+    lines_.reset();
     pos_ = 0;
 }
 
-bool TextReader::eof() const { return pos_ >= bytes_.size() || bytes_[pos_] == kCtrlZ; }
+void TextReader::openLines(std::shared_ptr<const std::vector<std::string>> lines)
+{
+    bytes_.clear();
+    lines_ = std::move(lines);
+    pos_ = 0;
+}
+
+bool TextReader::eof() const
+{
+    if (lines_)
+        return pos_ >= lines_->size();
+    return pos_ >= bytes_.size() || bytes_[pos_] == kCtrlZ;
+}
 
 std::string TextReader::readLine()
 {
     if (eof())
         return {};
+    if (lines_)
+        return (*lines_)[pos_++];
     size_t start = pos_;
     while (pos_ < bytes_.size() && bytes_[pos_] != '\r' && bytes_[pos_] != '\n')
         ++pos_;
@@ -248,7 +263,7 @@ std::string TextReader::readLine()
         else
             ++pos_;
     }
-    return cp1251ToUtf8(line);
+    return cp1251ToUtf8(std::move(line));
 }
 
 std::optional<std::vector<std::string>> readTextLines(const std::string& path)

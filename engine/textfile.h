@@ -12,6 +12,7 @@
 
 #include <cstddef>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -60,13 +61,17 @@ public:
     bool open(const std::string& path);
     // Reads from bytes already in memory, as if they were a file's.
     void openBytes(std::string bytes);
+    // Reads the lines a reader got from a file before (a file kept in
+    // memory), as it would read that file.
+    void openLines(std::shared_ptr<const std::vector<std::string>> lines);
     bool eof() const;
     // The next line as UTF-8; an empty line once the end is reached.
     std::string readLine();
 
 private:
     std::string bytes_;
-    size_t pos_ = 0;
+    std::shared_ptr<const std::vector<std::string>> lines_; // when opened on lines
+    size_t pos_ = 0; // in bytes_, or in lines_
 };
 
 // All lines of a file as UTF-8, or nullopt when it cannot be opened;

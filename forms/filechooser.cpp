@@ -60,6 +60,20 @@ QString QtFileChooser::savePdfFile(QWidget* parent, const QString& suggested)
     return run(dialog, QFileDialog::AcceptSave);
 }
 
+QString QtFileChooser::openFolder(QWidget* parent, const QString& folder)
+{
+    QFileDialog dialog(parent, QStringLiteral("Папка с исходными данными"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setFileMode(QFileDialog::Directory);
+    // The input files are shown, so that the user sees the folder is the one.
+    dialog.setNameFilter(QStringLiteral("Исходные данные (*.rid *.RID)"));
+    if (!folder.isEmpty())
+        dialog.setDirectory(folder);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
 bool askReplace(Messages& messages, const QString& path)
 {
     if (!QFileInfo::exists(path))

@@ -1,7 +1,7 @@
 #pragma once
-// The open and save dialogs of the input data file and of PDF exports,
-// behind an interface so that tests can answer them. The program passes
-// QtFileChooser.
+// The open and save dialogs of the input data file and of PDF exports, and
+// the choice of a folder of input data files, behind an interface so that
+// tests can answer them. The program passes QtFileChooser.
 
 #include <QString>
 
@@ -18,6 +18,8 @@ public:
     virtual QString saveFile(QWidget* parent, const QString& folder) = 0;
     // A PDF file to write, `suggested` (a full name) offered first.
     virtual QString savePdfFile(QWidget* parent, const QString& suggested) = 0;
+    // A folder of input data files to read; empty when the user cancelled.
+    virtual QString openFolder(QWidget* parent, const QString& folder) = 0;
 };
 
 // Qt's own (non-native) file dialogs. The ".rid" dialogs each remember the
@@ -29,6 +31,7 @@ public:
     QString openFile(QWidget* parent, const QString& folder) override;
     QString saveFile(QWidget* parent, const QString& folder) override;
     QString savePdfFile(QWidget* parent, const QString& suggested) override;
+    QString openFolder(QWidget* parent, const QString& folder) override;
 
 private:
     QString lastOpened_;

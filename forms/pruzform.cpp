@@ -557,7 +557,9 @@ void TForm1::SpeedButton4Click()
             newMaterial_ = new TForm9(peremenn_, messages_, this);
             diameters_ = new TForm10(peremenn_, messages_, *new TForm11(peremenn_, this), this);
         }
-        settings_ = new TForm4(peremenn_, messages_, *newMaterial_, *diameters_, this);
+        auto* settings = new TForm4(peremenn_, messages_, *newMaterial_, *diameters_, this);
+        settings->setFileChooser(files_);
+        settings_ = settings;
     }
     settings_->exec();
     // The settings may have changed the catalogue: read it again and show

@@ -68,6 +68,8 @@ TForm4::TForm4(Peremenn& p, Messages& messages, TForm9& newMat, TForm10& diamete
     connect(ui->deleteButton, &QPushButton::clicked, this, &TForm4::deleteClick);
     connect(ui->editButton, &QPushButton::clicked, this, &TForm4::editClick);
     connect(ui->closeButton, &QPushButton::clicked, this, &TForm4::closeClick);
+    connect(ui->checkDesigns, &QPushButton::clicked, this, &TForm4::checkDesignsClick);
+    ui->checkDesigns->setEnabled(false);
 
     connect(ui->Mlist, &QListWidget::currentRowChanged, this, &TForm4::entrySelected);
     for (QLineEdit* field : { ui->ro, ui->EE, ui->ge }) {
@@ -99,6 +101,7 @@ void TForm4::showEvent(QShowEvent* event)
     if (event->spontaneous()) // restored from the task bar: nothing starts over
         return;
     setReadOnly(!lock_.take(p_.dataDir));
+    opened_ = MemoryFiles::snapshot(p_.dataDir);
     p_.settingsState = 0;
     ui->applybt->setEnabled(false);
     ui->closeButton->setEnabled(true);

@@ -15,8 +15,14 @@
 // properties and viewers can be looked at, nothing that writes is enabled.
 // An addition that cannot be completed is taken back whole, and
 // "material.dat" is never rewritten over a change made under the window.
+//
+// The catalogue as it was when the window was opened is kept in memory:
+// "Проверить расчёты…" (read-only too) works the saved designs of a folder
+// through with it and with the catalogue as it is now, and lists those
+// whose results differ (DesignCheckWindow).
 
 #include "engine/catalogueedit.h"
+#include "engine/memoryfiles.h"
 #include "forms/cataloguelock.h"
 #include "forms/dialogrunner.h"
 
@@ -27,6 +33,8 @@
 #include <vector>
 
 struct Peremenn;
+class DesignCheckWindow;
+class FileChooser;
 class Messages;
 class TForm5;
 class TForm6;
@@ -53,6 +61,10 @@ public:
 
     // True while another program holds the catalogue lock.
     bool readOnly() const { return readOnly_; }
+
+    // Where "Проверить расчёты…" asks for the folder of saved designs;
+    // without one the button is disabled.
+    void setFileChooser(FileChooser& files);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -98,6 +110,9 @@ private:
     void sigmaClick();
     void ik3Click();
 
+    // "Проверить расчёты…" (setupcheck.cpp)
+    void checkDesignsClick();
+
     std::unique_ptr<Ui::TForm4> ui;
     Peremenn& p_;
     Messages& messages_;
@@ -109,6 +124,10 @@ private:
     TForm7* sigmaViewer_ = nullptr;
     CatalogueLock lock_;
     bool readOnly_ = false;
+    FileChooser* files_ = nullptr;
+    std::optional<MemoryFiles> opened_; // the catalogue as the window found it when opened
+    QString checkedFolder_;
+    DesignCheckWindow* designCheck_ = nullptr;
 };
 
 // The entries of a list widget, top to bottom.

@@ -5,6 +5,7 @@
 #include "engine/neighbours.h"
 #include "engine/numtext.h"
 #include "engine/quantities.h"
+#include "engine/reportchecks.h"
 #include "testdir.h"
 
 #include <gtest/gtest.h>

@@ -2,6 +2,7 @@
 // grid header and cell fits its place (nothing cut off). With
 // PRUZ_SCREENSHOT_DIR set to a folder, each window is also saved there as PNG.
 
+#include "helpers/scriptedfiles.h"
 #include "helpers/setup_recorder.h"
 
 #include "engine/peremenn.h"
@@ -89,6 +90,8 @@ private slots:
         TForm11 input(p);
         TForm10 diameters(p, messages, input);
         TForm4 settings(p, messages, newMat, diameters);
+        ScriptedFiles files; // as in the program, where "Проверить расчёты…" can ask for a folder
+        settings.setFileChooser(files);
         settings.show();
         look(settings, QStringLiteral("settings-materials"));
         auto* tabs = settings.findChild<QTabWidget*>(QStringLiteral("PageControl1"));

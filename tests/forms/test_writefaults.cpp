@@ -94,6 +94,7 @@ struct ScriptedFiles : FileChooser {
     QString openFile(QWidget*, const QString&) override { return {}; }
     QString saveFile(QWidget*, const QString&) override { return toSave; }
     QString savePdfFile(QWidget*, const QString&) override { return {}; }
+    QString openFolder(QWidget*, const QString&) override { return {}; }
 };
 
 QPushButton* okButton(QDialog& d) { return d.findChild<QPushButton*>(QStringLiteral("okButton")); }

@@ -10,7 +10,8 @@ struct ScriptedFiles : FileChooser {
     QString toOpen;
     QString toSave;
     QString toSavePdf;
-    QStringList folders;   // where each ".rid" dialog was opened
+    QString toOpenFolder;
+    QStringList folders; // where each ".rid" or folder dialog was opened
     QStringList suggested; // the names the PDF dialog offered
 
     QString openFile(QWidget*, const QString& folder) override
@@ -27,5 +28,10 @@ struct ScriptedFiles : FileChooser {
     {
         suggested << offered;
         return toSavePdf;
+    }
+    QString openFolder(QWidget*, const QString& folder) override
+    {
+        folders << folder;
+        return toOpenFolder;
     }
 };

@@ -248,3 +248,13 @@ QString StressFiles::nameForDialog(bool open)
         return inputs_.ridFile(random_.chance(50));
     return inputs_.folder() + QStringLiteral("dialog-%1.rid").arg(++saves);
 }
+
+QString StressFiles::openFolder(QWidget*, const QString&)
+{
+    const int roll = random_.below(100);
+    if (roll < 15)
+        return {};
+    if (roll < 20)
+        return inputs_.folder() + QStringLiteral("no-such-folder");
+    return inputs_.folder().chopped(1);
+}

@@ -97,6 +97,9 @@ public:
     // Mostly a new file in the scratch folder, sometimes the suggested one
     // or cancelled.
     QString savePdfFile(QWidget* parent, const QString& suggested) override;
+    // Mostly the scratch folder of generated files, sometimes one that does
+    // not exist, or cancelled.
+    QString openFolder(QWidget* parent, const QString& folder) override;
 
     // The answer of the next openFile() / saveFile(), whatever the dice say.
     void queueOpen(const QString& path) { queuedOpen_ = path; }

@@ -1,0 +1,89 @@
+// A batch of 10 000 saved designs (the examples over and over) worked
+// through as pruzcalc does with several files, against merely reading the
+// same input data files in the same run. Prints the designs per second.
+#include "bench/ratio.h"
+#include "engine/design.h"
+#include "engine/textfile.h"
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr int kDesigns = 10000;
+
+// The examples copied round-robin into a scratch folder, removed at exit.
+class Batch {
+public:
+    Batch()
+    {
+        dir_ = fs::temp_directory_path() / ("pruz-bench-batch-" + std::to_string(::getpid()));
+        fs::create_directories(dir_);
+        std::vector<fs::path> examples;
+        for (const auto& e : fs::directory_iterator(EXAMPLES_DIR))
+            if (e.path().extension() == ".rid")
+                examples.push_back(e.path());
+        std::sort(examples.begin(), examples.end());
+        for (int k = 0; k < kDesigns; ++k) {
+            const fs::path to = dir_ / (std::to_string(k) + ".rid");
+            fs::copy_file(
+                examples[static_cast<size_t>(k) % examples.size()], to, fs::copy_options::overwrite_existing);
+            files.push_back(to.string());
+        }
+    }
+    ~Batch() { fs::remove_all(dir_); }
+
+    std::vector<std::string> files;
+
+private:
+    fs::path dir_;
+};
+
+const Batch& batch()
+{
+    static const Batch b;
+    return b;
+}
+
+void ReadInputFiles(benchmark::State& state)
+{
+    for (auto _ : state)
+        for (const auto& f : batch().files)
+            benchmark::DoNotOptimize(readTextLines(f));
+    state.SetItemsProcessed(state.iterations() * kDesigns);
+}
+BENCHMARK(ReadInputFiles)->Unit(benchmark::kMillisecond);
+
+void BatchRun(benchmark::State& state)
+{
+    DesignSettings settings;
+    settings.dataDir = SHIPPED_DATA_DIR;
+    for (auto _ : state) {
+        DesignRun run(settings);
+        int completed = 0;
+        for (const auto& f : batch().files)
+            completed += run.run(f).status == Completed;
+        if (completed == 0)
+            state.SkipWithError("no design of the batch ran to its end");
+    }
+    state.SetItemsProcessed(state.iterations() * kDesigns);
+}
+BENCHMARK(BatchRun)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    benchmark::Initialize(&argc, argv);
+    batch(); // the files are made before anything is measured
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    reporter.printRate("BatchRun", kDesigns, "designs");
+    reporter.printRatio("BatchRun", "ReadInputFiles");
+    benchmark::Shutdown();
+}

@@ -1,0 +1,65 @@
+#include "engine/designsummary.h"
+
+#include "engine/design.h"
+#include "engine/reportchecks.h"
+
+#include <algorithm>
+
+namespace {
+
+bool contains(const std::vector<std::string>& lines, const char* text)
+{
+    return std::find(lines.begin(), lines.end(), text) != lines.end();
+}
+
+std::string trimmed(const std::string& text)
+{
+    const size_t begin = text.find_first_not_of(' ');
+    if (begin == std::string::npos)
+        return {};
+    return text.substr(begin, text.find_last_not_of(' ') + 1 - begin);
+}
+
+std::string stabilityRemarks(const std::vector<std::string>& report)
+{
+    auto heading = std::find(report.begin(), report.end(), kStabilityHeading);
+    if (heading == report.end())
+        return {};
+    std::string remarks;
+    for (auto line = heading + 1; line != report.end(); ++line)
+        remarks += (remarks.empty() ? "" : "; ") + trimmed(*line);
+    return remarks;
+}
+
+std::string ending(const DesignResult& r)
+{
+    if (r.status == Completed)
+        return {};
+    if (!r.error.empty())
+        return r.error;
+    return r.messages.empty() ? std::string() : r.messages.back();
+}
+
+} // namespace
+
+// Each of these results is positive once worked out, and a design's record
+// starts at zero: a zero was not reached.
+std::optional<double> reachedValue(const DesignResult& r, double Peremenn::*field)
+{
+    const double v = r.record.*field;
+    return v != 0 ? std::optional<double>(v) : std::nullopt;
+}
+
+DesignSummary summarize(const DesignResult& r)
+{
+    DesignSummary s;
+    s.ending = ending(r);
+    for (double Peremenn::*field : kSummaryFields)
+        s.values.push_back(reachedValue(r, field));
+    if (contains(r.report, kImpactPassed))
+        s.impact = kVerdictPassed;
+    else if (contains(r.messages, kImpactFailed))
+        s.impact = kVerdictFailed;
+    s.stability = stabilityRemarks(r.report);
+    return s;
+}
