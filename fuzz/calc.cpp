@@ -1,10 +1,15 @@
-// A whole calculation on a fuzzed data directory and a fuzzed input form:
-// it ends with a report, a message, or one of the engine's errors, and
-// never crashes, hangs or prints "nan".
+// A whole calculation on a fuzzed data directory and a fuzzed input form,
+// traced, then the neighbouring wires worked through: it ends with a
+// report, a message, or one of the engine's errors, and never crashes,
+// hangs or prints "nan".
 #include "engine/calc.h"
+#include "engine/datafiles.h"
 #include "engine/errors.h"
 #include "engine/inputform.h"
+#include "engine/neighbours.h"
 #include "engine/peremenn.h"
+#include "engine/trace.h"
+#include "engine/tracetext.h"
 #include "fuzzdir.h"
 
 #include <cmath>
@@ -36,9 +41,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         InputForm f = parseRid(rid);
         f.materialName = "M";
         p.mode = f.mode;
-        if (applyCalcInputs(p, f) == InputOutcome::Stopped)
+        if (applyCalcInputs(p, f) != InputOutcome::Proceed)
             return 0;
-        if (runCalculation(p, host))
+        const Peremenn inputs = p;
+        Trace trace;
+        const bool complete = runCalculation(p, host, &trace);
+        traceLines(trace);
+        neighbourRows(inputs, FolderFiles(p.dataDir), 1);
+        if (complete)
             for (double v : {p.F3, p.tau, p.i, p.k1, p.d, p.k2, p.C1, p.Dcp, p.S3coil, p.t, p.nCalc, p.c, p.Vkr,
                      p.S1, p.S2, p.S3, p.N1, p.L3, p.L0calc, p.L1, p.L2, p.L, p.M, p.tau3, p.tau2})
                 if (!std::isfinite(v))
