@@ -8,7 +8,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-dev
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-qpa-plugins
-  qt6-charts-dev qt6-translations-l10n
+  qt6-translations-l10n
   nlohmann-json3-dev libcli11-dev
   desktop-file-utils appstream lintian dpkg-dev fakeroot file librsvg2-bin man-db
   libgl-dev libxkbcommon-dev
