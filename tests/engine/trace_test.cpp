@@ -36,14 +36,10 @@ public:
 private:
     std::string_view s;
 
-    void blanks()
-    {
-        while (!s.empty() && s.front() == ' ')
-            s.remove_prefix(1);
-    }
     bool take(std::string_view token)
     {
-        blanks();
+        while (s.starts_with(' '))
+            s.remove_prefix(1);
         if (!s.starts_with(token))
             return false;
         s.remove_prefix(token.size());
@@ -87,28 +83,21 @@ private:
                 return v;
         }
     }
-    double group()
-    {
-        if (!take("("))
-            throw std::runtime_error("( expected at " + std::string(s));
-        double v = sum();
-        if (!take(")"))
-            throw std::runtime_error(") expected at " + std::string(s));
-        return v;
-    }
     double primary()
     {
-        if (take("√"))
-            return std::sqrt(group());
-        if (take("round"))
-            return std::nearbyint(group());
-        blanks();
-        if (!s.empty() && s.front() == '(')
-            return group();
+        const bool root = take("√"), rounded = !root && take("round");
+        if (take("(")) {
+            const double v = sum();
+            if (!take(")"))
+                throw std::runtime_error(") expected at " + std::string(s));
+            return root ? std::sqrt(v) : rounded ? std::nearbyint(v) : v;
+        }
         size_t n = 0;
         while (n < s.size() && (std::isdigit(static_cast<unsigned char>(s[n])) || s[n] == ',' || s[n] == 'E'
                    || (s[n] == '-' && n > 0 && s[n - 1] == 'E')))
             ++n;
+        if (root || rounded || n == 0)
+            throw std::runtime_error("number expected at " + std::string(s));
         const double v = strToFloat(std::string(s.substr(0, n)));
         s.remove_prefix(n);
         return v;
@@ -207,8 +196,10 @@ protected:
     }
 };
 
-// The inputs of "Расчет" (forces in newtons) for a material.
-void spring(Peremenn& p, const char* material, double f1, double f2, double d1, double h, double vmax = 2)
+// The inputs of "Расчет" (forces in newtons) for a material: the working
+// stroke `h`, or with `l0` the free length and `n` coils.
+void spring(Peremenn& p, const std::string& material, double f1, double f2, double d1, double h, double l0 = 0,
+    double n = 0, double vmax = 2)
 {
     p.materialName = material;
     p.F1 = f1;
@@ -217,35 +208,16 @@ void spring(Peremenn& p, const char* material, double f1, double f2, double d1, 
     p.H = h;
     p.Vmax = vmax;
     p.group = 1;
-    p.mode = 1;
-    p.L0 = 0;
-    p.n = 0;
-}
-
-void freeLength(Peremenn& p, double l0, double n)
-{
-    p.mode = 2;
+    p.mode = l0 > 0 ? 2 : 1;
     p.L0 = l0;
     p.n = n;
 }
 
-// A material "M" of the class whose stress table says 1000 everywhere, so
-// that k3 = D1 / √(F3 / 1000): D1 = 35 and F2 = 200 ask for the diameter.
-void materialM(TempDataDir& dir, Peremenn& p, int cls, const Lines& diameters)
-{
-    dir.writeLines("Mmat.dat", {"7,85", "20,5", "78,5", std::to_string(cls)});
-    dir.writeLines("M.dat", diameters);
-    dir.writeLines("tau1.dat", Lines(36, "1000"));
-    Lines tau2;
-    for (int code : {2, 3, 4})
-        tau2.insert(tau2.end(), {std::to_string(code), "1000", "1000", "1000", "1000"});
-    dir.writeLines("tau2.dat", tau2);
-    spring(p, "M", 100, 200, 35, 10);
-}
+using Setup = std::function<void(TempDataDir&, Peremenn&, RecordingHost&)>;
 
 struct TraceCase {
     const char* name;
-    std::function<void(TempDataDir&, Peremenn&, RecordingHost&)> setup;
+    Setup setup;
 };
 
 void PrintTo(const TraceCase& c, std::ostream* os) { *os << c.name; }
@@ -262,95 +234,71 @@ TEST_P(EveryLine, HasItsStepWithTheSameValue)
 const char* const kWire2 = "Проволока II класса";
 const char* const kSteel = "60С2А";
 
-// A spring of the material whose data file `file` is missing.
-auto missing(const char* file, const char* material)
+Setup of(const char* material, double f1, double f2, double d1, double h, double l0 = 0, double n = 0,
+    double vmax = 2)
 {
-    return [=](TempDataDir& dir, Peremenn& p, RecordingHost&) {
-        std::filesystem::remove(dir.path() + file);
-        spring(p, material, 100, 500, 30, 20);
+    return [=](TempDataDir&, Peremenn& p, RecordingHost&) { spring(p, material, f1, f2, d1, h, l0, n, vmax); };
+}
+
+// A material "M" of class `cls` whose stress tables say 1000 everywhere, so
+// that k3 = D1 / √(F3 / 1000): D1 = 35 and F2 = 200 ask for the diameter,
+// answered with `pick` (nullptr: cancelled).
+Setup materialM(int cls, const Lines& diameters, const char* pick, double f1 = 100, double f2 = 200,
+    double d1 = 35, double h = 10, double l0 = 0, double n = 0)
+{
+    return [=](TempDataDir& dir, Peremenn& p, RecordingHost& host) {
+        dir.writeLines("Mmat.dat", { "7,85", "20,5", "78,5", std::to_string(cls) });
+        dir.writeLines("M.dat", diameters);
+        dir.writeLines("tau1.dat", Lines(36, "1000"));
+        Lines tau2;
+        for (int code : { 2, 3, 4 })
+            tau2.insert(tau2.end(), { std::to_string(code), "1000", "1000", "1000", "1000" });
+        dir.writeLines("tau2.dat", tau2);
+        spring(p, "M", f1, f2, d1, h, l0, n);
+        host.pick = pick ? std::optional<std::string>(pick) : std::nullopt;
     };
 }
 
+// `setup` in `group`, a data file rewritten with `lines` (removed without).
+Setup with(Setup setup, int group, const char* file = nullptr, const std::optional<Lines>& lines = {})
+{
+    return [=](TempDataDir& dir, Peremenn& p, RecordingHost& host) {
+        setup(dir, p, host);
+        p.group = group;
+        if (file && lines)
+            dir.writeLines(file, *lines);
+        else if (file)
+            std::filesystem::remove(dir.path() + file);
+    };
+}
+
+Setup missing(const char* file, const char* material) { return with(of(material, 100, 500, 30, 20), 1, file); }
+
 INSTANTIATE_TEST_SUITE_P(Calculations, EveryLine,
-    testing::Values(
-        TraceCase{"FirstTable", [](auto&, auto& p, auto&) { spring(p, kWire2, 100, 300, 20, 15); }},
-        TraceCase{"SecondTable", [](auto&, auto& p, auto&) { spring(p, kSteel, 200, 500, 30, 20); }},
-        TraceCase{"FreeLength",
-            [](auto&, auto& p, auto&) {
-                spring(p, kSteel, 200, 500, 30, 0);
-                freeLength(p, 200, 24);
-            }},
-        TraceCase{"CoilContactCorrected",
-            [](auto&, auto& p, auto&) {
-                spring(p, kSteel, 200, 500, 30, 0);
-                freeLength(p, 100, 24);
-            }},
-        TraceCase{"SlenderBelowThree",
-            [](auto&, auto& p, auto&) {
-                spring(p, kSteel, 200, 500, 30, 0);
-                freeLength(p, 74.99, 2);
-            }},
-        TraceCase{"ChosenFirstTable",
-            [](auto& dir, auto& p, auto& host) {
-                materialM(dir, p, 0, {"4", "5", "6"});
-                host.pick = "5";
-            }},
-        TraceCase{"ChosenSecondTable",
-            [](auto& dir, auto& p, auto& host) {
-                materialM(dir, p, 2, {"4", "5", "6"});
-                host.pick = "5";
-            }},
-        TraceCase{"ChosenFreeLength",
-            [](auto& dir, auto& p, auto& host) {
-                materialM(dir, p, 2, {"2"});
-                spring(p, "M", 100, 200, 30, 0);
-                freeLength(p, 60, 10);
-                host.pick = "2";
-            }},
-        TraceCase{"IndexBelowThree",
-            [](auto& dir, auto& p, auto& host) {
-                materialM(dir, p, 2, {"5"});
-                spring(p, "M", 10, 80, 19, 10);
-                host.pick = "5";
-            }},
-        TraceCase{"Cancelled", [](auto& dir, auto& p, auto&) { materialM(dir, p, 0, {"4", "5", "6"}); }},
-        TraceCase{"IndexAboveFifteenFirstTable",
-            [](auto& dir, auto& p, auto& host) {
-                materialM(dir, p, 0, {"2,5"});
-                p.D1 = 40.1;
-                host.pick = "2,5";
-            }},
-        TraceCase{"IndexAboveFifteenSecondTable",
-            [](auto& dir, auto& p, auto& host) {
-                materialM(dir, p, 2, {"2,5"});
-                p.D1 = 40.1;
-                host.pick = "2,5";
-            }},
-        TraceCase{"GroupNotUsed",
-            [](auto&, auto& p, auto&) {
-                spring(p, "Проволока I класса", 100, 300, 20, 15);
-                p.group = 4;
-            }},
-        TraceCase{"ShareNotUsed",
-            [](auto& dir, auto& p, auto&) {
-                materialM(dir, p, 0, {"1", "2", "3", "4", "5"});
-                dir.writeLines("tau1.dat", Lines(36, "700"));
-                spring(p, "M", 100, 200, 20, 10);
-                p.group = 4;
-            }},
-        TraceCase{"NoListedDiameter", [](auto&, auto& p, auto&) { spring(p, kSteel, 100, 50000, 300, 20); }},
-        TraceCase{"NotMadeInThatDiameter",
-            [](auto& dir, auto& p, auto&) {
-                dir.writeLines("sigmab.dat", Lines(132, "-1"));
-                spring(p, kWire2, 100, 300, 20, 15);
-            }},
-        TraceCase{"ImpactCheck", [](auto&, auto& p, auto&) { spring(p, kSteel, 200, 500, 30, 20, 10); }},
-        TraceCase{"ArithmeticFault", [](auto&, auto& p, auto&) { spring(p, kSteel, 500, 500, 30, 20); }},
-        TraceCase{"NoProperties", missing("60С2Аmat.dat", kSteel)},
-        TraceCase{"NoStressTable", missing("tau2.dat", kSteel)}, TraceCase{"NoK3", missing("k3.dat", kSteel)},
-        TraceCase{"NoDiameters", missing("60С2А.dat", kSteel)},
-        TraceCase{"NoTabulatedDiameters", missing("sigmdiam.dat", "БрБ2")},
-        TraceCase{"NoStrengths", missing("sigmab.dat", "БрБ2")}),
+    testing::Values(TraceCase { "FirstTable", of(kWire2, 100, 300, 20, 15) },
+        TraceCase { "SecondTable", of(kSteel, 200, 500, 30, 20) },
+        TraceCase { "FreeLength", of(kSteel, 200, 500, 30, 0, 200, 24) },
+        TraceCase { "CoilContactCorrected", of(kSteel, 200, 500, 30, 0, 100, 24) },
+        TraceCase { "SlenderBelowThree", of(kSteel, 200, 500, 30, 0, 74.99, 2) },
+        TraceCase { "ChosenFirstTable", materialM(0, { "4", "5", "6" }, "5") },
+        TraceCase { "ChosenSecondTable", materialM(2, { "4", "5", "6" }, "5") },
+        TraceCase { "ChosenFreeLength", materialM(2, { "2" }, "2", 100, 200, 30, 0, 60, 10) },
+        TraceCase { "IndexBelowThree", materialM(2, { "5" }, "5", 10, 80, 19, 10) },
+        TraceCase { "Cancelled", materialM(0, { "4", "5", "6" }, nullptr) },
+        TraceCase { "IndexAboveFifteenFirstTable", materialM(0, { "2,5" }, "2,5", 100, 200, 40.1) },
+        TraceCase { "IndexAboveFifteenSecondTable", materialM(2, { "2,5" }, "2,5", 100, 200, 40.1) },
+        TraceCase { "GroupNotUsed", with(of("Проволока I класса", 100, 300, 20, 15), 4) },
+        TraceCase { "ShareNotUsed",
+            with(materialM(0, { "1", "2", "3", "4", "5" }, nullptr, 100, 200, 20), 4, "tau1.dat", Lines(36, "700")) },
+        TraceCase { "NoListedDiameter", of(kSteel, 100, 50000, 300, 20) },
+        TraceCase { "NotMadeInThatDiameter", with(of(kWire2, 100, 300, 20, 15), 1, "sigmab.dat", Lines(132, "-1")) },
+        TraceCase { "ImpactCheck", of(kSteel, 200, 500, 30, 20, 0, 0, 10) },
+        TraceCase { "ArithmeticFault", of(kSteel, 500, 500, 30, 20) },
+        TraceCase { "NoProperties", missing("60С2Аmat.dat", kSteel) },
+        TraceCase { "NoStressTable", missing("tau2.dat", kSteel) }, TraceCase { "NoK3", missing("k3.dat", kSteel) },
+        TraceCase { "NoDiameters", missing("60С2А.dat", kSteel) },
+        TraceCase { "NoTabulatedDiameters", missing("sigmdiam.dat", "БрБ2") },
+        TraceCase { "NoStrengths", missing("sigmab.dat", "БрБ2") }),
     [](const auto& info) { return std::string(info.param.name); });
 
 // Springs drawn at random over the shipped catalogue, both modes, the
@@ -365,11 +313,14 @@ TEST_F(Traced, GeneratedCalculations)
         SCOPED_TRACE("run " + std::to_string(run));
         const std::string& material = materials[pick(materials.size())];
         const double f1 = std::round(uniform(1, 100)) * 10;
-        spring(p, material.c_str(), f1, f1 + std::round(uniform(1, 300)) * 10, std::round(uniform(3, 80)),
-            std::round(uniform(1, 60)), uniform(0.5, 15));
+        spring(p, material, f1, f1 + std::round(uniform(1, 300)) * 10, std::round(uniform(3, 80)),
+            std::round(uniform(1, 60)), 0, 0, uniform(0.5, 15));
         p.group = static_cast<int>(pick(4)) + 1;
-        if (pick(2))
-            freeLength(p, std::round(uniform(10, 300)), std::round(uniform(2, 30)));
+        if (pick(2)) {
+            p.mode = 2;
+            p.L0 = std::round(uniform(10, 300));
+            p.n = std::round(uniform(2, 30));
+        }
         auto diameters = *readDataLines(p.dataDir, material + ".dat");
         host.pick = pick(4) ? std::optional(diameters[pick(diameters.size())]) : std::nullopt;
         runAndCheck();

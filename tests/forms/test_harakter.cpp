@@ -3,7 +3,6 @@
 // and the buttons that open it from the report and sketch windows.
 
 #include "engine/peremenn.h"
-#include "engine/textfile.h"
 #include "forms/dopvvod.h"
 #include "forms/exportchooser.h"
 #include "forms/harakter.h"
@@ -14,6 +13,7 @@
 #include "helpers/formtest.h"
 #include "helpers/onmodal.h"
 #include "helpers/recorder.h"
+#include "helpers/replacing.h"
 #include "helpers/scetch_testing.h"
 #include "helpers/textfit.h"
 
@@ -116,11 +116,7 @@ private slots:
         window = std::make_unique<TForm12>(p, messages, printer, nullptr, &exports);
     }
 
-    void cleanup()
-    {
-        window.reset();
-        setWriteFaultInjector({});
-    }
+    void cleanup() { window.reset(); }
 
     void refusesWithoutCompleteResults_data()
     {
@@ -232,41 +228,11 @@ private slots:
             QVERIFY2(text.contains(qs(mark.label)), qPrintable(qs(mark.label)));
     }
 
-    void replacesOnlyWhenAllowed_data()
+    void replacesOnlyAfterAsking()
     {
-        QTest::addColumn<bool>("existing");
-        QTest::addColumn<bool>("answer");
-        QTest::addColumn<bool>("writeFails");
-        QTest::addColumn<bool>("replaced");
-        QTest::newRow("new file: no question") << false << false << false << true;
-        QTest::newRow("OK replaces") << true << true << false << true;
-        QTest::newRow("Cancel keeps the old file") << true << false << false << false;
-        QTest::newRow("a failed write keeps it") << true << true << true << false;
-    }
-
-    void replacesOnlyWhenAllowed()
-    {
-        QFETCH(bool, existing);
-        QFETCH(bool, answer);
-        QFETCH(bool, writeFails);
-        QFETCH(bool, replaced);
         showCalculated();
         exports.answer = dir.filePath(QStringLiteral("replace.pdf"));
-        QFile::remove(exports.answer);
-        if (existing)
-            QVERIFY(writeFileBytes(exports.answer.toStdString(), "old"));
-        messages.answers = { answer };
-        if (writeFails)
-            setWriteFaultInjector([](WriteStage stage) { return stage == WriteStage::Rename; });
-        window->pdfClick();
-        QCOMPARE(messages.questions,
-            existing
-                ? QStringList { QStringLiteral("Файл %1 уже существует. Заменить его?").arg(exports.answer) }
-                : QStringList());
-        QCOMPARE(messages.messages,
-            writeFails ? QStringList { QStringLiteral("Ошибка при записи в ") + exports.answer }
-                       : QStringList());
-        QCOMPARE(fileBytes(exports.answer).startsWith("%PDF"), replaced);
+        checkReplacing(messages, exports.answer, [this] { window->pdfClick(); });
     }
 
     void printsOnePageAfterTheDialog()
@@ -308,7 +274,6 @@ private slots:
             opener = std::make_unique<TForm2>(p, messages, printer);
         opener->show(); // the report window calculates again, to its end
         auto* button = opener->findChild<QPushButton*>(QStringLiteral("chartButton"));
-        QCOMPARE(button->text(), QStringLiteral("Характеристика…"));
         QVERIFY(!cutTexts(opener.get()).contains(QStringLiteral("chartButton")));
         button->click();
         auto* chart = opener->findChild<TForm12*>();

@@ -18,6 +18,7 @@
 #include "helpers/onmodal.h"
 #include "helpers/scriptedfiles.h"
 #include "helpers/recorder.h"
+#include "helpers/replacing.h"
 #include "helpers/textfit.h"
 
 #include <memory>
@@ -663,8 +664,6 @@ private slots:
         QTest::newRow("float") << "d1" << "2O" << "'2O' is not a valid floating point value";
         QTest::newRow("integer") << "stepni" << "x" << "'x' is not a valid integer value";
         QTest::newRow("negative stroke") << "h" << "-20" << "Значение H не может быть отрицательным";
-        QTest::newRow("negative speed") << "vmax" << "-1" << "Значение Vmax не может быть отрицательным";
-        QTest::newRow("F2 equal to F1") << "f2" << "10" << "Сила F2 должна быть больше силы F1";
     }
     void rascetEndsWithAMessage()
     {
@@ -910,27 +909,11 @@ private slots:
             QCOMPARE(rig.form.windowTitle() != title, done);
     }
 
-    // Save asks before it replaces a file.
-    void saveAsksBeforeReplacing_data()
-    {
-        QTest::addColumn<QList<bool>>("answers");
-        QTest::addColumn<bool>("replaced");
-        QTest::newRow("declined") << QList<bool>{false} << false;
-        QTest::newRow("confirmed") << QList<bool>{true} << true;
-    }
     void saveAsksBeforeReplacing()
     {
-        QFETCH(QList<bool>, answers);
-        QFETCH(bool, replaced);
         Rig rig;
         rig.files.toSave = rig.ridPath("there.rid");
-        rig.data.write("there.rid", {"old"});
-        rig.messages.answers = answers;
-        rig.form.ui.SpeedButton2->click();
-        QCOMPARE(rig.messages.questions.size(), 1);
-        QVERIFY(rig.messages.questions.first().contains(rig.files.toSave));
-        QCOMPARE(fileLines(rig.files.toSave) == QStringList{"old"}, !replaced);
-        QCOMPARE(rig.form.windowTitle() == kCaption, !replaced);
+        checkReplacing(rig.messages, rig.files.toSave, [&] { rig.form.ui.SpeedButton2->click(); });
     }
 
     void cancelledDialogsChangeNothing()
@@ -1100,8 +1083,6 @@ private slots:
         const QStringList header = rig.form.reportWindow()->headerLines();
         QCOMPARE(header.value(2), QStringLiteral("Исходные данные: " EXAMPLES_DIR "wire-class2.rid"));
         QVERIFY(header.contains(QStringLiteral("Сила при предварительном сжатии F1 = 10 кг")));
-        QVERIFY(header.contains(QStringLiteral("Макс скорость сжатия Vmax = 2 м/с")));
-        QVERIFY(header.contains(QStringLiteral("Материал: Проволока II класса")));
         rig.messages.saveAnswers = {Messages::SaveAnswer::DontSave};
         rig.form.ui.SpeedButton1->click();
         rig.form.ui.Rascet->click(); // stops at F1 = 0: the header stays

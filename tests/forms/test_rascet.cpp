@@ -13,6 +13,7 @@
 #include "helpers/onmodal.h"
 #include "helpers/scriptedfiles.h"
 #include "helpers/recorder.h"
+#include "helpers/replacing.h"
 #include "helpers/scetch_testing.h"
 #include "helpers/textfit.h"
 
@@ -81,12 +82,6 @@ QList<QStringList> pdfPageLines(const QString& pdf)
             pages << lines;
     }
     return pages;
-}
-
-QByteArray fileBytes(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 QStringList numberedLines(int count)
@@ -465,45 +460,14 @@ private slots:
         QCOMPARE(pdfPageLines(printed), pages);
     }
 
-    void pdfReplacesOnlyAfterAsking_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<bool>("exists");
-        QTest::addColumn<QList<bool>>("answers");
-        QTest::addColumn<bool>("written");
-        QTest::addColumn<bool>("failed");
-        QTest::newRow("existing, declined") << "old.pdf" << true << QList<bool>{false} << false << false;
-        QTest::newRow("existing, confirmed") << "old.pdf" << true << QList<bool>{true} << true << false;
-        QTest::newRow("folder missing") << "no-such/x.pdf" << false << QList<bool>{} << false << true;
-    }
     void pdfReplacesOnlyAfterAsking()
     {
-        QFETCH(QString, name);
-        QFETCH(bool, exists);
-        QFETCH(QList<bool>, answers);
-        QFETCH(bool, written);
-        QFETCH(bool, failed);
         Rig rig;
         setInputs(rig.p, kWire2, 1, "10", "30", "20", "15");
         rig.window.show();
         QTemporaryDir dir;
-        const QString path = dir.filePath(name);
-        if (exists) {
-            QFile old(path);
-            QVERIFY(old.open(QIODevice::WriteOnly));
-            old.write("old");
-        }
-        rig.files.toSavePdf = path;
-        rig.messages.answers = answers;
-        rig.window.ui.pdf->click();
-        QCOMPARE(rig.messages.questions.size(), exists ? 1 : 0);
-        if (exists)
-            QVERIFY(rig.messages.questions.first().contains(path));
-        QCOMPARE(fileBytes(path).startsWith("%PDF"), written);
-        if (exists && !written)
-            QCOMPARE(fileBytes(path), QByteArray("old"));
-        QCOMPARE(rig.messages.messages,
-                 failed ? QStringList{QStringLiteral("Ошибка при записи в ") + path} : QStringList());
+        rig.files.toSavePdf = dir.filePath("old.pdf");
+        checkReplacing(rig.messages, rig.files.toSavePdf, [&] { rig.window.ui.pdf->click(); });
     }
 
     void escapeCloses()
