@@ -2,6 +2,7 @@
 // results a catalogue change alters, against the catalogue as the window
 // found it when it was opened; the button's place beside the read-only
 // note and "Закрыть".
+#include "helpers/scetch_testing.h"
 #include "helpers/scriptedfiles.h"
 #include "helpers/setup_fixture.h"
 #include "helpers/textfit.h"
@@ -56,13 +57,6 @@ DialogPlayer::Step removeDiameter(const QString& diameter)
     };
 }
 
-void saveScreenshot(QWidget& window, const QString& name)
-{
-    const QString folder = qEnvironmentVariable("PRUZ_SCREENSHOT_DIR");
-    if (!folder.isEmpty())
-        QVERIFY(window.grab().save(folder + QLatin1Char('/') + name + QStringLiteral(".png")));
-}
-
 } // namespace
 
 class TestDesignCheck : public QObject {
@@ -102,7 +96,7 @@ private slots:
 
         QVERIFY(QTest::qWaitForWindowExposed(check));
         QCOMPARE(cutTexts(check), QStringList());
-        saveScreenshot(*check, QStringLiteral("design-check"));
+        scetchtest::saveScreenshot(*check, QStringLiteral("design-check"));
 
         // Opened again, the window starts from the catalogue as it is now.
         w.form->hide();
