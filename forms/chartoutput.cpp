@@ -1,6 +1,7 @@
 #include "forms/chartoutput.h"
 
 #include "forms/chartpaint.h"
+#include "forms/pdfexport.h"
 
 #include <QBuffer>
 #include <QPageLayout>
@@ -29,18 +30,9 @@ bool paintChartPage(QPagedPaintDevice& device, const Characteristic& chart)
 
 QByteArray chartPdf(const Characteristic& chart)
 {
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter pdf(&buffer);
-        pdf.setTitle(kTitle);
-        pdf.setCreator(QStringLiteral("pruz"));
-        pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
-            QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
-        if (!paintChartPage(pdf, chart))
-            return {};
-    }
-    return buffer.data();
+    const QPageLayout page(
+        QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+    return pdfBytes(kTitle, page, 0, [&](QPdfWriter& pdf) { return paintChartPage(pdf, chart); });
 }
 
 QByteArray chartSvg(const Characteristic& chart, const QSize& size)

@@ -18,18 +18,26 @@ QString pdfNameFor(const QString& inputFile, const QString& tail)
     return input.dir().filePath(input.completeBaseName() + tail + QStringLiteral(".pdf"));
 }
 
-bool writePdf(const QString& path, const QPrinter& page, const std::function<bool(QPdfWriter&)>& paint)
+QByteArray pdfBytes(const QString& title, const QPageLayout& layout, int resolution,
+    const std::function<bool(QPdfWriter&)>& paint)
 {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     {
         QPdfWriter pdf(&buffer);
         pdf.setCreator(programName());
-        pdf.setTitle(QFileInfo(path).completeBaseName());
-        pdf.setResolution(page.resolution());
-        pdf.setPageLayout(page.pageLayout());
+        pdf.setTitle(title);
+        if (resolution > 0)
+            pdf.setResolution(resolution);
+        pdf.setPageLayout(layout);
         if (!paint(pdf))
-            return false;
+            return {};
     }
-    return writeFileBytes(ss(path), buffer.data().toStdString());
+    return buffer.data();
+}
+
+bool writePdf(const QString& path, const QPrinter& page, const std::function<bool(QPdfWriter&)>& paint)
+{
+    const QByteArray bytes = pdfBytes(QFileInfo(path).completeBaseName(), page.pageLayout(), page.resolution(), paint);
+    return !bytes.isEmpty() && writeFileBytes(ss(path), bytes.toStdString());
 }

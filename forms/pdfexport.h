@@ -1,13 +1,16 @@
 #pragma once
-// PDF files of the report and the sketch: vector output through QPdfWriter,
-// laid out on the page of the printer the windows print on (page size,
-// margins, resolution), so a PDF has the pages a printout has. The file is
-// written whole through the engine's atomic writer.
+// PDF files as vectors through QPdfWriter. The report's and the sketch's
+// are laid out on the page of the printer the windows print on (page size,
+// margins, resolution), so a PDF has the pages a printout has; the chart
+// brings its own page. Files are written whole through the engine's atomic
+// writer.
 
+#include <QByteArray>
 #include <QString>
 
 #include <functional>
 
+class QPageLayout;
 class QPdfWriter;
 class QPrinter;
 
@@ -15,6 +18,11 @@ class QPrinter;
 // `tail` and ".pdf" ("/a/пружина.rid", "-эскиз" -> "/a/пружина-эскиз.pdf").
 // Input never saved: "расчет" + tail + ".pdf" in the home folder.
 QString pdfNameFor(const QString& inputFile, const QString& tail);
+
+// A PDF in memory: `paint` draws its pages on a writer with `title`, the
+// page layout and, when not 0, the resolution. Empty when painting failed.
+QByteArray pdfBytes(const QString& title, const QPageLayout& layout, int resolution,
+    const std::function<bool(QPdfWriter&)>& paint);
 
 // Paints the pages with `paint` (false: failed) and writes the file. False
 // when painting or writing failed; an existing file is then left as it was.
