@@ -3,8 +3,8 @@
 // with its trace recorded against the plain one; and the five rows of the
 // neighbouring wire diameters (the calculation's own run and one run a row)
 // against the one calculation.
-#include "bench/ratio.h"
 #include "engine/calc.h"
+#include "bench/ratio.h"
 #include "engine/calchost.h"
 #include "engine/datafiles.h"
 #include "engine/neighbours.h"
@@ -18,9 +18,9 @@ class NullHost : public CalcHost {
 public:
     void clearReport() override { lines = 0; }
     void appendLine(const std::string&) override { ++lines; }
-    void showMessage(const std::string&) override {}
+    void showMessage(const std::string&) override { }
     bool chooseDiameter(Peremenn&) override { return false; }
-    void enablePrint() override {}
+    void enablePrint() override { }
     int lines = 0;
 };
 
@@ -42,8 +42,8 @@ Peremenn example()
 void BareRead(benchmark::State& state)
 {
     const std::string dir = SHIPPED_DATA_DIR;
-    const char* files[] = {"Проволока II классаmat.dat", "tau1.dat", "k3.dat", "Проволока II класса.dat",
-        "sigmdiam.dat", "sigmab.dat", "Проволока II класса.dat"};
+    const char* files[] = { "Проволока II классаmat.dat", "tau1.dat", "k3.dat", "Проволока II класса.dat",
+        "sigmdiam.dat", "sigmab.dat", "Проволока II класса.dat" };
     for (auto _ : state)
         for (const char* f : files)
             benchmark::DoNotOptimize(readDataLines(dir, f));

@@ -37,9 +37,9 @@ struct KeepLines : CalcHost {
     std::vector<std::string> lines;
     void clearReport() override { lines.clear(); }
     void appendLine(const std::string& line) override { lines.push_back(line); }
-    void showMessage(const std::string&) override {}
+    void showMessage(const std::string&) override { }
     bool chooseDiameter(Peremenn&) override { return false; }
-    void enablePrint() override {}
+    void enablePrint() override { }
 };
 
 struct OpenExample : FileChooser {
@@ -50,7 +50,10 @@ struct OpenExample : FileChooser {
     QString openFolder(QWidget*, const QString&) override { return {}; }
 };
 
-double micros(Clock::duration d) { return std::chrono::duration<double, std::micro>(d).count(); }
+double micros(Clock::duration d)
+{
+    return std::chrono::duration<double, std::micro>(d).count();
+}
 
 void BM_RascetToReport(benchmark::State& state)
 {
@@ -78,7 +81,8 @@ void BM_RascetToReport(benchmark::State& state)
     for (auto _ : state) {
         auto start = Clock::now();
         windows.form1.ui.Rascet->click();
-        if (state.range(0)) QCoreApplication::processEvents(); // paint it
+        if (state.range(0))
+            QCoreApplication::processEvents(); // paint it
         reportTotal += micros(Clock::now() - start);
 
         start = Clock::now();

@@ -106,4 +106,7 @@ Json designJson(const DesignResult& r)
     };
 }
 
-void writeJson(const DesignResult& result, std::ostream& out) { out << designJson(result).dump(2, ' ', false, Json::error_handler_t::replace) << '\n'; }
+void writeJson(const DesignResult& result, std::ostream& out)
+{
+    out << designJson(result).dump(2, ' ', false, Json::error_handler_t::replace) << '\n';
+}

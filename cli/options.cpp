@@ -1,8 +1,8 @@
 #include "cli/options.h"
 
-#include "engine/exitstatus.h"
 #include "cli/helpformat.h"
 #include "engine/datafolder.h"
+#include "engine/exitstatus.h"
 
 #include <CLI/CLI.hpp>
 

@@ -15,11 +15,11 @@ struct Options {
     DesignSettings design;
     std::vector<std::string> inputs; // FILE.rid and folders, as given
     bool several = false; // more than one input, or a folder
-    bool explain = false;                     // the trace instead of the report lines
+    bool explain = false; // the trace instead of the report lines
     bool header = false; // the printed report's header block first
     OutputFormat format = OutputFormat::Text; // Json: one object (an array of them for several)
     std::optional<std::string> compareData; // --compare-data OLD_DIR
-    std::optional<int> neighbours;          // diameters each side in the table after the report
+    std::optional<int> neighbours; // diameters each side in the table after the report
 };
 
 struct ParsedArgs {

@@ -22,7 +22,8 @@ const char* const kMpa = " МПа";
 const char* const kNPerMm = " Н/мм";
 
 const ReportValue kF3("Сила пружины при максимальной деформации", 28, "F3=", &P::F3, " H");
-const ReportValue kTaupr("Наибольшее допустимое напряжение в первом приближении", 4, "taupr=", &P::taupr, kMpa);
+const ReportValue kTaupr(
+    "Наибольшее допустимое напряжение в первом приближении", 4, "taupr=", &P::taupr, kMpa);
 const ReportValue kK3("Коэффициент", 85, "k3=", &P::k3);
 const ReportValue kIpr("Индекс пружины в первом приближении", 40, "ipr=", &P::ipr);
 const ReportValue kK1pr("Коэффициент", 85, "k1=", &P::k1pr);
@@ -67,15 +68,22 @@ const char* const kIndexTooLarge = "Индекс пружины i>15.\rИзме�
 
 std::string groupNumeral(int group)
 {
-    static const char* const numerals[] = {"I", "II", "III", "IV"};
+    static const char* const numerals[] = { "I", "II", "III", "IV" };
     return group >= 1 && group <= 4 ? numerals[group - 1] : std::to_string(group);
 }
 
-std::string groupText(int group) { return " не применяется для группы-" + groupNumeral(group); }
+std::string groupText(int group)
+{
+    return " не применяется для группы-" + groupNumeral(group);
+}
 
 class Calculation {
 public:
-    explicit Calculation(CalcContext& c) : c(c), p(c.p) {}
+    explicit Calculation(CalcContext& c)
+        : c(c)
+        , p(c.p)
+    {
+    }
 
     bool run()
     {
@@ -121,14 +129,20 @@ private:
         return true;
     }
 
-    bool k3WithinTables() { return c.check({"{k3}", p.k3}, "≤", {"59,43", kLargestK3}, p.k3 <= kLargestK3); }
-    bool indexWithinLimit() { return c.check({"{i}", p.i}, "≤", {"15", kLargestIndex}, p.i <= kLargestIndex); }
+    bool k3WithinTables()
+    {
+        return c.check({ "{k3}", p.k3 }, "≤", { "59,43", kLargestK3 }, p.k3 <= kLargestK3);
+    }
+    bool indexWithinLimit()
+    {
+        return c.check({ "{i}", p.i }, "≤", { "15", kLargestIndex }, p.i <= kLargestIndex);
+    }
 
     void traceInputs()
     {
         c.inputNote("Материал " + p.materialName + ", группа " + groupNumeral(p.group)
             + (p.mode == 2 ? ", заданы длина свободной пружины и число витков" : ", задан рабочий ход"));
-        for (double P::*field : {&P::F1, &P::F2, &P::D1})
+        for (double P::*field : { &P::F1, &P::F2, &P::D1 })
             c.input(field);
         if (p.mode == 2) {
             c.input(&P::L0);
@@ -155,10 +169,10 @@ private:
         cls = findMaterialClass(p.materialClass);
         if (c.tracing()) {
             // The file holds ρ, E, G and the class code, a line each.
-            double P::*fields[] = {&P::ro, &P::E, &P::G};
+            double P::*fields[] = { &P::ro, &P::E, &P::G };
             for (size_t k = 0; k < std::size(fields); ++k)
-                c.nameStep(c.lookup(file, static_cast<int>(k + 1), (*lines)[k], "свойство материала"), fields[k],
-                    p.*fields[k]);
+                c.nameStep(c.lookup(file, static_cast<int>(k + 1), (*lines)[k], "свойство материала"),
+                    fields[k], p.*fields[k]);
             c.lookup(file, 4, (*lines)[3],
                 cls ? std::string("класс материала ") + cls->caption : "класс материала без таблиц");
         }
@@ -195,9 +209,11 @@ private:
                 r.readLine();
             const std::string value = r.readLine();
             if (c.tracing()) {
-                TraceStep& step = c.lookup(file, line, value, std::string(cls->caption) + ", группа " + groupNumeral(p.group));
+                TraceStep& step = c.lookup(
+                    file, line, value, std::string(cls->caption) + ", группа " + groupNumeral(p.group));
                 if (value != "-1")
-                    c.nameStep(step, table == StressTable::FirstApproximation ? &P::taupr : &P::tau, strToFloat(value));
+                    c.nameStep(step, table == StressTable::FirstApproximation ? &P::taupr : &P::tau,
+                        strToFloat(value));
             }
             if (value == "-1")
                 return fail("Материал " + p.materialName + groupText(p.group), true);
@@ -255,7 +271,9 @@ private:
 
         p.tauFactor = allowableShare(p.materialClass, p.group);
         if (c.tracing())
-            c.nameStep(c.lookup({}, 0, {}, std::string("таблица долей σB: ") + cls->caption + ", группа " + groupNumeral(p.group)),
+            c.nameStep(
+                c.lookup({}, 0, {},
+                    std::string("таблица долей σB: ") + cls->caption + ", группа " + groupNumeral(p.group)),
                 &P::tauFactor, p.tauFactor);
         if (p.tauFactor == -1.0)
             return fail("Материал " + p.materialName + groupText(p.group), true);
@@ -380,7 +398,7 @@ private:
         p.Vkr = dv(139 * p.tau, root(checked(1000 * p.G * 1000 * p.ro)));
         c.line(kVkr, "139 · {τ} / √(1000 · {G} · 1000 · {ρ})");
         const double speedRatio = dv(p.Vmax, p.Vkr);
-        if (!c.check({"{Vmax} / {Vкр}", speedRatio}, "≤", {"1", 1}, speedRatio <= 1))
+        if (!c.check({ "{Vmax} / {Vкр}", speedRatio }, "≤", { "1", 1 }, speedRatio <= 1))
             return fail(kImpactFailed, false);
         c.text(kImpactPassed);
 
@@ -410,10 +428,10 @@ private:
         c.text(kStabilityHeading);
         if (!coilsClear())
             c.text("При максимальной нагрузке витки пружины садятся!!!");
-        if (!c.check({"{i}", p.i}, "≥", {"3", 3}, p.i >= 3))
+        if (!c.check({ "{i}", p.i }, "≥", { "3", 3 }, p.i >= 3))
             c.text("....Не рекомендуется применять пружины с i<3 из-за трудоемкости навивки");
         const double slenderness = dv(p.L0calc, p.Dcp);
-        if (c.check({"{L0} / {Dср}", slenderness}, "<", {"3", 3}, slenderness < 3))
+        if (c.check({ "{L0} / {Dср}", slenderness }, "<", { "3", 3 }, slenderness < 3))
             c.text(kStableRemark);
         else
             c.text("Пружина теряет устойчивость L0/Dср > 3 ");
@@ -432,7 +450,7 @@ private:
     bool coilsClear()
     {
         const double solid = solidLength();
-        return c.check({kSolid, solid}, "≤", {"{L3}", p.L3}, !(solid > p.L3));
+        return c.check({ kSolid, solid }, "≤", { "{L3}", p.L3 }, !(solid > p.L3));
     }
 
     void solidLengths()
@@ -458,7 +476,8 @@ private:
                 + numText(solidLength()));
             solidLengths();
             pitch();
-            c.message(kL3.label + numText(p.L3) + " мм.\r" + kL0New.label + numText(nearest(p.L0calc)) + " мм.");
+            c.message(
+                kL3.label + numText(p.L3) + " мм.\r" + kL0New.label + numText(nearest(p.L0calc)) + " мм.");
         }
         if (p.userChoice && p.L0 == 0) {
             p.t = dv(p.L3 + p.S3 - 1.5 * p.d, p.n);

@@ -7,18 +7,30 @@
 
 #include <string_view>
 
-ReportValue::ReportValue(const char* caption, int blanks, const char* key, double Peremenn::*field, const char* unit)
-    : caption(caption), label(caption + std::string(static_cast<size_t>(blanks), ' ') + key), field(field), unit(unit)
+ReportValue::ReportValue(
+    const char* caption, int blanks, const char* key, double Peremenn::*field, const char* unit)
+    : caption(caption)
+    , label(caption + std::string(static_cast<size_t>(blanks), ' ') + key)
+    , field(field)
+    , unit(unit)
 {
 }
 
 CalcContext::CalcContext(Peremenn& p, CalcHost& host, const DataFiles& files, Trace* trace)
-    : p(p), ownFiles_({}), files_(files), host_(host), trace_(trace)
+    : p(p)
+    , ownFiles_({})
+    , files_(files)
+    , host_(host)
+    , trace_(trace)
 {
 }
 
 CalcContext::CalcContext(Peremenn& p, CalcHost& host, Trace* trace)
-    : p(p), ownFiles_(p.dataDir), files_(ownFiles_), host_(host), trace_(trace)
+    : p(p)
+    , ownFiles_(p.dataDir)
+    , files_(ownFiles_)
+    , host_(host)
+    , trace_(trace)
 {
 }
 
@@ -28,7 +40,10 @@ void CalcContext::clearReport()
     lines_ = 0;
 }
 
-void CalcContext::enablePrint() { host_.enablePrint(); }
+void CalcContext::enablePrint()
+{
+    host_.enablePrint();
+}
 
 void CalcContext::appendLine(const std::string& line)
 {
@@ -43,7 +58,8 @@ TraceStep& CalcContext::addStep(StepKind kind)
     return trace_->steps.back();
 }
 
-TraceStep& CalcContext::lookup(const std::string& file, int line, const std::string& lineText, std::string why)
+TraceStep& CalcContext::lookup(
+    const std::string& file, int line, const std::string& lineText, std::string why)
 {
     TraceStep& step = addStep(StepKind::Lookup);
     step.file = file;
@@ -77,7 +93,10 @@ void CalcContext::value(double Peremenn::*field, const char* formula)
     }
 }
 
-void CalcContext::input(double Peremenn::*field) { value(field, nullptr); }
+void CalcContext::input(double Peremenn::*field)
+{
+    value(field, nullptr);
+}
 
 void CalcContext::inputNote(const std::string& text)
 {
@@ -85,7 +104,10 @@ void CalcContext::inputNote(const std::string& text)
         addStep(StepKind::Input).text = text;
 }
 
-void CalcContext::line(const ReportValue& v, const char* formula) { line(v.label, v, formula); }
+void CalcContext::line(const ReportValue& v, const char* formula)
+{
+    line(v.label, v, formula);
+}
 
 void CalcContext::line(const std::string& label, const ReportValue& v, const char* formula)
 {
@@ -148,7 +170,10 @@ bool CalcContext::chooseDiameter()
     return chosen;
 }
 
-bool CalcContext::choiceForced() const { return host_.choiceForced(); }
+bool CalcContext::choiceForced() const
+{
+    return host_.choiceForced();
+}
 
 namespace {
 

@@ -22,8 +22,8 @@ struct Peremenn;
 // A report line of one value: the caption, a run of blanks, the key, then
 // the value's number text and the unit as the report writes it.
 struct ReportValue {
-    ReportValue(const char* caption, int blanks, const char* key, double Peremenn::*field,
-        const char* unit = "");
+    ReportValue(
+        const char* caption, int blanks, const char* key, double Peremenn::*field, const char* unit = "");
     std::string caption;
     std::string label; // caption, blanks and key
     double Peremenn::*field;

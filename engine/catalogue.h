@@ -9,11 +9,23 @@
 
 inline const char* const kMaterialList = "material.dat";
 
-inline std::string diameterFileName(const std::string& material) { return material + ".dat"; }
-inline std::string propertiesFileName(const std::string& material) { return material + "mat.dat"; }
+inline std::string diameterFileName(const std::string& material)
+{
+    return material + ".dat";
+}
+inline std::string propertiesFileName(const std::string& material)
+{
+    return material + "mat.dat";
+}
 
-inline std::string noFileMessage(const std::string& name) { return "no " + name; }
-inline std::string writeErrorMessage(const std::string& name) { return "Ошибка при записи в " + name; }
+inline std::string noFileMessage(const std::string& name)
+{
+    return "no " + name;
+}
+inline std::string writeErrorMessage(const std::string& name)
+{
+    return "Ошибка при записи в " + name;
+}
 
 struct MaterialProperties {
     double ro = 0;

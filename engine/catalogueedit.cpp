@@ -16,7 +16,8 @@
 namespace {
 
 // The files of the data directory that belong to no material.
-const char* const kTableFiles[] = { "material.dat", "k3.dat", "tau1.dat", "tau2.dat", "sigmab.dat", "sigmdiam.dat" };
+const char* const kTableFiles[]
+    = { "material.dat", "k3.dat", "tau1.dat", "tau2.dat", "sigmab.dat", "sigmdiam.dat" };
 
 std::optional<std::vector<std::string>> nonEmptyLines(const std::string& dataDir, const std::string& name)
 {
@@ -82,14 +83,14 @@ bool writeMaterialNames(const std::string& dataDir, const std::vector<std::strin
     return writeDataLines(dataDir, kMaterialList, names);
 }
 
-bool writeDiameters(const std::string& dataDir, const std::string& material,
-    const std::vector<std::string>& diameters)
+bool writeDiameters(
+    const std::string& dataDir, const std::string& material, const std::vector<std::string>& diameters)
 {
     return writeDataLines(dataDir, diameterFileName(material), diameters);
 }
 
-ListRewrite rewriteMaterialNames(const std::string& dataDir, const std::vector<std::string>& shown,
-    const std::vector<std::string>& names)
+ListRewrite rewriteMaterialNames(
+    const std::string& dataDir, const std::vector<std::string>& shown, const std::vector<std::string>& names)
 {
     if (readMaterialNames(dataDir).value_or(std::vector<std::string> {}) != shown)
         return ListRewrite::Changed;
@@ -123,7 +124,8 @@ std::string materialNameRefusal(const std::string& name, const std::vector<std::
         return "Название материала содержит недопустимый символ";
     if (!fileNameFits(propertiesFileName(name))) {
         // Its longest file; a Cyrillic letter takes two bytes of a file name.
-        const size_t longest = kMaxFileNameBytes - std::string_view(kTempSuffix).size() - propertiesFileName("").size();
+        const size_t longest
+            = kMaxFileNameBytes - std::string_view(kTempSuffix).size() - propertiesFileName("").size();
         return "Название материала слишком длинное: допускается не более " + std::to_string(longest / 2)
             + " русских букв (или " + std::to_string(longest) + " латинских букв и цифр)";
     }
@@ -144,7 +146,8 @@ ListRewrite deleteMaterial(const std::string& dataDir, std::vector<std::string>&
         return ListRewrite::Failed;
     std::vector<std::string> remaining = names;
     remaining.erase(remaining.begin() + static_cast<std::ptrdiff_t>(index));
-    if (const ListRewrite result = rewriteMaterialNames(dataDir, names, remaining); result != ListRewrite::Done)
+    if (const ListRewrite result = rewriteMaterialNames(dataDir, names, remaining);
+        result != ListRewrite::Done)
         return result;
     const std::string gone = names[index];
     names = std::move(remaining);
@@ -195,7 +198,10 @@ std::string addDiameter(std::vector<std::string>& diameters, const std::string& 
     return sortDiameters(diameters);
 }
 
-bool diameterAboveZero(const std::string& text) { return aboveZero(text); }
+bool diameterAboveZero(const std::string& text)
+{
+    return aboveZero(text);
+}
 
 PropertiesRead readPropertiesText(const std::string& dataDir, const std::string& material)
 {
@@ -213,7 +219,8 @@ PropertiesRead readPropertiesText(const std::string& dataDir, const std::string&
     return { PropertiesText { (*lines)[0], (*lines)[1], (*lines)[2], group }, {} };
 }
 
-bool writeProperties(const std::string& dataDir, const std::string& material, const PropertiesText& properties)
+bool writeProperties(
+    const std::string& dataDir, const std::string& material, const PropertiesText& properties)
 {
     return writeDataLines(dataDir, propertiesFileName(material),
         { properties.ro, properties.E, properties.G, intText(properties.group) });
@@ -240,5 +247,6 @@ bool usesFinalStressTable(int group)
 
 std::string tauTableKindFor(int group)
 {
-    return stressTableKind(usesFinalStressTable(group) ? StressTable::Final : StressTable::FirstApproximation);
+    return stressTableKind(
+        usesFinalStressTable(group) ? StressTable::Final : StressTable::FirstApproximation);
 }

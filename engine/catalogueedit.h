@@ -14,7 +14,8 @@
 // The non-empty lines of "material.dat" / of a material's diameter file, in
 // file order; nullopt when the file cannot be opened.
 std::optional<std::vector<std::string>> readMaterialNames(const std::string& dataDir);
-std::optional<std::vector<std::string>> readDiameters(const std::string& dataDir, const std::string& material);
+std::optional<std::vector<std::string>> readDiameters(
+    const std::string& dataDir, const std::string& material);
 
 bool hasDiameterFile(const std::string& dataDir, const std::string& material);
 
@@ -23,22 +24,22 @@ bool hasDiameterFile(const std::string& dataDir, const std::string& material);
 void eraseDiameterFile(const std::string& dataDir, const std::string& material);
 
 bool writeMaterialNames(const std::string& dataDir, const std::vector<std::string>& names);
-bool writeDiameters(const std::string& dataDir, const std::string& material,
-    const std::vector<std::string>& diameters);
+bool writeDiameters(
+    const std::string& dataDir, const std::string& material, const std::vector<std::string>& diameters);
 
 // What came of a rewrite of "material.dat" from a window's list.
 enum class ListRewrite {
     Done,
     Changed, // the file no longer holds what the window read from it: nothing written
-    Failed,  // the write failed: the file is as it was
+    Failed, // the write failed: the file is as it was
 };
 
 // Rewrites "material.dat" with `names`, but first reads it again and
 // writes nothing when its names are no longer `shown`, the names the window
 // read from it (a missing file holds none): another program, or a hand,
 // changed the list under the window, and its change must not be lost.
-ListRewrite rewriteMaterialNames(const std::string& dataDir, const std::vector<std::string>& shown,
-    const std::vector<std::string>& names);
+ListRewrite rewriteMaterialNames(
+    const std::string& dataDir, const std::vector<std::string>& shown, const std::vector<std::string>& names);
 
 // The message for ListRewrite::Changed.
 std::string materialListChangedMessage();
@@ -93,7 +94,8 @@ struct PropertiesRead {
 // from -1 to 9, or too big to read, is refused with a message naming it.
 PropertiesRead readPropertiesText(const std::string& dataDir, const std::string& material);
 
-bool writeProperties(const std::string& dataDir, const std::string& material, const PropertiesText& properties);
+bool writeProperties(
+    const std::string& dataDir, const std::string& material, const PropertiesText& properties);
 
 // Why the fields cannot be applied, or "" when they can: density, E and G
 // must each be a number above zero (decimal comma), checked in that order;

@@ -28,7 +28,10 @@ public:
 // regard to letter case.
 class FolderFiles : public DataFiles {
 public:
-    explicit FolderFiles(std::string dir) : dir_(std::move(dir)) {}
+    explicit FolderFiles(std::string dir)
+        : dir_(std::move(dir))
+    {
+    }
     std::optional<std::string> bytes(const std::string& name) const override;
     const std::string& dir() const { return dir_; }
 

@@ -16,22 +16,22 @@
 #include <vector>
 
 struct DesignSettings {
-    std::optional<std::string> dataDir;      // --data; else the user's catalogue
+    std::optional<std::string> dataDir; // --data; else the user's catalogue
     std::optional<std::string> wireDiameter; // answer to the diameter question, as listed
-    bool trace = false;                      // record the calculation's trace
-    const DataFiles* files = nullptr;        // read instead of the catalogue's files when set
+    bool trace = false; // record the calculation's trace
+    const DataFiles* files = nullptr; // read instead of the catalogue's files when set
 };
 
 struct DesignResult {
-    std::string ridFile;               // as named on the command line
+    std::string ridFile; // as named on the command line
     ExitStatus status = Ended;
-    bool formRead = false;             // the input data file was read and understood
-    InputForm form;                    // as read, with the replacements of "Расчет"
-    Peremenn record;                   // every value the calculation reached
-    std::vector<std::string> report;   // the report lines
+    bool formRead = false; // the input data file was read and understood
+    InputForm form; // as read, with the replacements of "Расчет"
+    Peremenn record; // every value the calculation reached
+    std::vector<std::string> report; // the report lines
     std::vector<std::string> messages; // in the order shown; "\r" starts a new line
-    std::string error;                 // what ended it with an error; empty otherwise
-    Trace trace;                       // when asked for; ends with the error if there was one
+    std::string error; // what ended it with an error; empty otherwise
+    Trace trace; // when asked for; ends with the error if there was one
 };
 
 // Designs worked through one after another with the same settings. The

@@ -14,7 +14,10 @@ class DesignHost : public CalcHost {
 public:
     DesignHost(std::vector<std::string>& report, std::vector<std::string>& messages,
         std::optional<std::string> wireDiameter, const DataFiles& files)
-        : report_(report), messages_(messages), wireDiameter_(std::move(wireDiameter)), files_(files)
+        : report_(report)
+        , messages_(messages)
+        , wireDiameter_(std::move(wireDiameter))
+        , files_(files)
     {
     }
 
@@ -22,7 +25,7 @@ public:
     void appendLine(const std::string& line) override { report_.push_back(line); }
     void showMessage(const std::string& text) override { messages_.push_back(text); }
     bool chooseDiameter(Peremenn& p) override;
-    void enablePrint() override {}
+    void enablePrint() override { }
 
 private:
     std::vector<std::string>& report_;

@@ -11,7 +11,10 @@
 
 namespace {
 
-const char* flag(bool b) { return b ? "1" : "0"; }
+const char* flag(bool b)
+{
+    return b ? "1" : "0";
+}
 
 // An index line of a .rid: an integer within [lo, hi], compared before it
 // takes part in any arithmetic. Beyond the integers Load reads at all, the
@@ -29,7 +32,10 @@ constexpr std::int64_t kNoUpperLimit = std::numeric_limits<int>::max();
 
 // The spring group 1..4 of a group choice; 0 for none (or for an index no
 // choice has, which the calculation treats alike).
-int groupOf(int grupIndex) { return grupIndex >= 0 && grupIndex <= 3 ? grupIndex + 1 : 0; }
+int groupOf(int grupIndex)
+{
+    return grupIndex >= 0 && grupIndex <= 3 ? grupIndex + 1 : 0;
+}
 
 // Refusals of values that a file or a paste can bring in although the keys
 // cannot, checked in this order once every zero stop has passed.
@@ -62,12 +68,27 @@ std::string refusal(const Peremenn& p)
 std::vector<std::string> ridLines(const InputForm& f)
 {
     return {
-        flag(f.rbh), flag(f.rbl0), intText(f.mode),
-        flag(f.l0Enabled), flag(f.nEnabled), flag(f.hEnabled),
+        flag(f.rbh),
+        flag(f.rbl0),
+        intText(f.mode),
+        flag(f.l0Enabled),
+        flag(f.nEnabled),
+        flag(f.hEnabled),
         intText(f.materialIndex),
-        f.f1, f.f2, f.d1, f.h, f.vmax, f.ni, f.stepni, f.l0, f.n,
-        intText(f.grupIndex), intText(f.navivkaIndex),
-        flag(f.niEnabled), flag(f.stepniEnabled), flag(f.vmaxEnabled),
+        f.f1,
+        f.f2,
+        f.d1,
+        f.h,
+        f.vmax,
+        f.ni,
+        f.stepni,
+        f.l0,
+        f.n,
+        intText(f.grupIndex),
+        intText(f.navivkaIndex),
+        flag(f.niEnabled),
+        flag(f.stepniEnabled),
+        flag(f.vmaxEnabled),
         f.materialName,
     };
 }

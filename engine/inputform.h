@@ -9,17 +9,17 @@
 struct Peremenn;
 
 struct InputForm {
-    bool rbh = true;        // working stroke given
-    bool rbl0 = false;      // free length and coils given
+    bool rbh = true; // working stroke given
+    bool rbl0 = false; // free length and coils given
     int mode = 1;
     bool l0Enabled = false;
     bool nEnabled = false;
     bool hEnabled = true;
-    int materialIndex = 0;  // -1: none selected
+    int materialIndex = 0; // -1: none selected
     std::string f1 = "0", f2 = "0", d1 = "0", h = "0", vmax = "0";
     std::string ni = "0", stepni = "5", l0 = "0", n = "0";
-    int grupIndex = 0;      // 0..3 for I..IV, -1 none
-    int navivkaIndex = 1;   // 0 left, 1 right, -1 none
+    int grupIndex = 0; // 0..3 for I..IV, -1 none
+    int navivkaIndex = 1; // 0 left, 1 right, -1 none
     bool niEnabled = true;
     bool stepniEnabled = true;
     bool vmaxEnabled = true;

@@ -104,7 +104,8 @@ std::optional<double> podbor(CalcContext& c, double d, double Peremenn::*result)
     if (c.tracing()) {
         const std::string argument = argumentText(result, "d", d);
         TraceStep& step = c.lookup(file, bestLine, bestText,
-            bestLine > 0 ? "ближайший больший " + argument + " из списка" : "в списке нет диаметра больше " + argument);
+            bestLine > 0 ? "ближайший больший " + argument + " из списка"
+                         : "в списке нет диаметра больше " + argument);
         c.nameStep(step, result, bestD);
     }
     if (bestLine == 0) {

@@ -50,11 +50,20 @@ double allowableShare(int code, int group)
     return c->share[static_cast<size_t>(group - 1)];
 }
 
-const char* stressTableFile(StressTable table) { return namesOf(table).file; }
+const char* stressTableFile(StressTable table)
+{
+    return namesOf(table).file;
+}
 
-const char* stressTableViewerFile(StressTable table) { return namesOf(table).viewerFile; }
+const char* stressTableViewerFile(StressTable table)
+{
+    return namesOf(table).viewerFile;
+}
 
-const char* stressTableKind(StressTable table) { return namesOf(table).kind; }
+const char* stressTableKind(StressTable table)
+{
+    return namesOf(table).kind;
+}
 
 StressTable stressTableOfKind(const std::string& kind)
 {

@@ -12,17 +12,17 @@
 
 // The torsion-stress table a class takes.
 enum class StressTable {
-    None,               // the class has no table
+    None, // the class has no table
     FirstApproximation, // "tau1.dat": a first stress; the allowable one is a share of σB
-    Final,              // "tau2.dat": the allowable stress itself
+    Final, // "tau2.dat": the allowable stress itself
 };
 
 struct MaterialClass {
-    const char* caption;         // the settings window's choice
-    const char* stressRowName;   // the row's name in the torsion-stress viewer
+    const char* caption; // the settings window's choice
+    const char* stressRowName; // the row's name in the torsion-stress viewer
     StressTable table;
-    int tableSkip;               // lines of the table before the class's group lines
-    int sigmaBlock;              // block of "sigmab.dat"; -1 when the class has none
+    int tableSkip; // lines of the table before the class's group lines
+    int sigmaBlock; // block of "sigmab.dat"; -1 when the class has none
     std::array<double, 4> share; // of σB, groups I..IV, first-table classes only; -1: not used in that group
 };
 
@@ -59,5 +59,10 @@ StressTable stressTableOfKind(const std::string& kind);
 // tensile-strength viewer, row by row beside the diameters of "sigmdiam.dat".
 constexpr int kSigmaBlockRows = 22;
 inline constexpr std::array<const char*, 6> kSigmaBlockCaptions {
-    "Класс I", "Класс II", "12Х18Н10Т", "ХН77ТЮР", "БрКМц3-1БрОц4-3", "БрБ2",
+    "Класс I",
+    "Класс II",
+    "12Х18Н10Т",
+    "ХН77ТЮР",
+    "БрКМц3-1БрОц4-3",
+    "БрБ2",
 };

@@ -10,9 +10,15 @@
 
 namespace {
 
-bool isBlank(char ch) { return ch == ' '; }
+bool isBlank(char ch)
+{
+    return ch == ' ';
+}
 
-bool isDigit(char ch) { return ch >= '0' && ch <= '9'; }
+bool isDigit(char ch)
+{
+    return ch >= '0' && ch <= '9';
+}
 
 std::string trimBlanks(const std::string& s)
 {
@@ -82,7 +88,10 @@ std::string numText(double v)
     return out;
 }
 
-std::string intText(int v) { return std::to_string(v); }
+std::string intText(int v)
+{
+    return std::to_string(v);
+}
 
 bool tryStrToFloat(const std::string& text, double& out)
 {

@@ -10,11 +10,11 @@
 #include <string_view>
 
 struct Quantity {
-    const char* name;   // the record's field
+    const char* name; // the record's field
     std::string_view symbol; // as formulas write it
     double Peremenn::*field;
-    const char* unit;   // empty for a dimensionless value
-    const char* what;   // what it is, in words (the report's caption where it has one)
+    const char* unit; // empty for a dimensionless value
+    const char* what; // what it is, in words (the report's caption where it has one)
 };
 
 inline constexpr Quantity kQuantities[] = {

@@ -26,7 +26,10 @@ bool openTable(TextReader& reader, const std::string& dataDir, const std::string
 
 } // namespace
 
-std::string shownValue(const std::string& line) { return line == "-1" ? "        -" : line; }
+std::string shownValue(const std::string& line)
+{
+    return line == "-1" ? "        -" : line;
+}
 
 TableGrid k3Grid(const std::string& dataDir)
 {

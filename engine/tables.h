@@ -8,10 +8,10 @@
 #include <vector>
 
 struct TableGrid {
-    std::vector<std::string> strip;             // header strip above the grid; empty when there is none
-    std::vector<std::string> header;            // the grid's fixed header row, one text per column
+    std::vector<std::string> strip; // header strip above the grid; empty when there is none
+    std::vector<std::string> header; // the grid's fixed header row, one text per column
     std::vector<std::vector<std::string>> rows; // data rows; column 0 is the fixed column
-    std::string message;                        // to show when the fill stopped; empty otherwise
+    std::string message; // to show when the fill stopped; empty otherwise
 };
 
 // The not-applicable marker "-1" as the viewers show it, any other line as read.

@@ -38,7 +38,7 @@ bool injectedFault(WriteStage stage)
 
 bool isRegularFile(const std::string& path)
 {
-    struct stat st {};
+    struct stat st { };
     return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
@@ -64,7 +64,10 @@ struct FileCloser {
     void operator()(FILE* f) const { std::fclose(f); }
 };
 
-std::string tooBigMessage(const std::string& path) { return "Файл " + path + " слишком велик (больше 16 МБ)"; }
+std::string tooBigMessage(const std::string& path)
+{
+    return "Файл " + path + " слишком велик (больше 16 МБ)";
+}
 
 std::string longLineMessage(const std::string& path)
 {
@@ -132,9 +135,8 @@ bool isStaleTemporaryName(const std::string& name)
     const size_t at = name.size() - suffix.size();
     if (name.compare(at, fixed, suffix.substr(0, fixed)) != 0)
         return false;
-    return std::all_of(name.begin() + static_cast<std::ptrdiff_t>(at + fixed), name.end(), [](char c) {
-        return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
-    });
+    return std::all_of(name.begin() + static_cast<std::ptrdiff_t>(at + fixed), name.end(),
+        [](char c) { return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); });
 }
 
 bool writeAll(int fd, const std::string& data)
@@ -159,11 +161,15 @@ bool fileNameFits(const std::string& name)
     return name.size() + std::string_view(kTempSuffix).size() <= kMaxFileNameBytes;
 }
 
-bool breaksLine(char32_t c) { return c == U'\r' || c == U'\n' || c == 0x1A || c == 0; }
+bool breaksLine(char32_t c)
+{
+    return c == U'\r' || c == U'\n' || c == 0x1A || c == 0;
+}
 
 bool fitsOneLine(const std::string& text)
 {
-    return std::none_of(text.begin(), text.end(), [](char c) { return breaksLine(static_cast<unsigned char>(c)); });
+    return std::none_of(
+        text.begin(), text.end(), [](char c) { return breaksLine(static_cast<unsigned char>(c)); });
 }
 
 bool isPlainFileName(const std::string& name)
@@ -199,7 +205,7 @@ std::optional<std::string> readFileBytes(const std::string& path)
     std::unique_ptr<FILE, FileCloser> f(std::fopen(path.c_str(), "rb"));
     if (!f)
         return std::nullopt;
-    struct stat st {};
+    struct stat st { };
     if (::fstat(::fileno(f.get()), &st) == 0 && static_cast<unsigned long long>(st.st_size) > kMaxFileBytes)
         throw IoError(tooBigMessage(path));
     std::string bytes;
@@ -288,7 +294,7 @@ std::optional<std::vector<std::string>> readDataLines(const std::string& dir, co
 bool writeFileBytes(const std::string& target, const std::string& data)
 {
     std::string path = target;
-    struct stat existing {};
+    struct stat existing { };
     const bool replacing = ::lstat(path.c_str(), &existing) == 0;
     if (replacing) {
         if (S_ISLNK(existing.st_mode)) {
@@ -363,7 +369,7 @@ int removeStaleTemporaryFiles(const std::string& dir)
     int removed = 0;
     while (dirent* e = ::readdir(d)) {
         const std::string name = e->d_name;
-        struct stat st {};
+        struct stat st { };
         if (isStaleTemporaryName(name) && ::lstat((dir + name).c_str(), &st) == 0 && S_ISREG(st.st_mode)
             && ::unlink((dir + name).c_str()) == 0)
             ++removed;

@@ -9,7 +9,8 @@
 const char* stepKindName(StepKind kind)
 {
     // In the order of the enumeration.
-    static const char* const names[] = { "input", "value", "lookup", "check", "message", "choice", "line", "error" };
+    static const char* const names[]
+        = { "input", "value", "lookup", "check", "message", "choice", "line", "error" };
     return names[static_cast<size_t>(kind)];
 }
 
@@ -23,8 +24,7 @@ void Trace::addError(const std::string& text)
 namespace {
 
 // Calls `symbol` for each "{...}" and `plain` for the text between them.
-template <class Plain, class Symbol>
-void walkFormula(std::string_view formula, Plain plain, Symbol symbol)
+template <class Plain, class Symbol> void walkFormula(std::string_view formula, Plain plain, Symbol symbol)
 {
     size_t pos = 0;
     while (pos < formula.size()) {

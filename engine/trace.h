@@ -14,14 +14,14 @@
 struct Peremenn;
 
 enum class StepKind {
-    Input,   // a value as given (inputs, the material)
-    Value,   // a value worked out by a formula
-    Lookup,  // a line taken from a data file or from a table of the program
-    Check,   // a comparison and its verdict
+    Input, // a value as given (inputs, the material)
+    Value, // a value worked out by a formula
+    Lookup, // a line taken from a data file or from a table of the program
+    Check, // a comparison and its verdict
     Message, // a message shown to the user
-    Choice,  // the answer of the diameter choice
-    Line,    // a report line that holds no value (a heading, a remark)
-    Error,   // what ended the calculation with an error
+    Choice, // the answer of the diameter choice
+    Line, // a report line that holds no value (a heading, a remark)
+    Error, // what ended the calculation with an error
 };
 
 // "input", "value", ... as the machine-readable output names the kinds.
@@ -29,20 +29,20 @@ const char* stepKindName(StepKind kind);
 
 struct TraceStep {
     StepKind kind = StepKind::Value;
-    std::string name;         // the record's field the step sets ("k3"); empty when none
-    std::string symbol;       // as formulas write it ("τ'")
-    std::string caption;      // what the value is, in words: its report label's where it has one
-    std::string formula;      // "k3 = D1 / √(F3 / τ')"
+    std::string name; // the record's field the step sets ("k3"); empty when none
+    std::string symbol; // as formulas write it ("τ'")
+    std::string caption; // what the value is, in words: its report label's where it has one
+    std::string formula; // "k3 = D1 / √(F3 / τ')"
     std::string substitution; // "k3 = 20 / √(375 / 618)"
     std::optional<double> value;
-    std::string valueText;    // the value's number text
+    std::string valueText; // the value's number text
     std::string unit;
-    std::string file;         // Lookup: the file read; empty for a program table
-    int line = 0;             // Lookup: the line used, from 1; 0 when none was
-    std::string lineText;     // Lookup: that line as read
-    std::string text;         // Lookup: why that line; Check: the comparison; others: the text
+    std::string file; // Lookup: the file read; empty for a program table
+    int line = 0; // Lookup: the line used, from 1; 0 when none was
+    std::string lineText; // Lookup: that line as read
+    std::string text; // Lookup: why that line; Check: the comparison; others: the text
     std::optional<bool> passed; // Check: the verdict
-    int reportLine = -1;      // the report line written at this step, from 0; -1 when none
+    int reportLine = -1; // the report line written at this step, from 0; -1 when none
 };
 
 struct Trace {

@@ -4,7 +4,10 @@
 
 namespace {
 
-std::string withUnit(const TraceStep& s) { return s.unit.empty() ? s.valueText : s.valueText + " " + s.unit; }
+std::string withUnit(const TraceStep& s)
+{
+    return s.unit.empty() ? s.valueText : s.valueText + " " + s.unit;
+}
 
 std::string lookupText(const TraceStep& s)
 {
@@ -66,7 +69,8 @@ void addStep(std::vector<std::string>& out, const TraceStep& s)
         out.push_back(indent + s.formula);
     const std::string result = s.symbol + " = " + withUnit(s);
     // The numbers are worth a line only when they say more than the result.
-    if (!s.substitution.empty() && s.substitution != s.formula && s.substitution != s.symbol + " = " + s.valueText)
+    if (!s.substitution.empty() && s.substitution != s.formula
+        && s.substitution != s.symbol + " = " + s.valueText)
         out.push_back(indent + s.substitution);
     if (s.value && !s.symbol.empty())
         out.push_back(indent + result);

@@ -12,4 +12,7 @@ TForm6::TForm6(const Peremenn& p, Messages& messages, QWidget* parent)
     centreOnScreen(*this);
 }
 
-TableGrid TForm6::loadGrid() const { return tauGrid(p_.dataDir, p_.tauTableKind); }
+TableGrid TForm6::loadGrid() const
+{
+    return tauGrid(p_.dataDir, p_.tauTableKind);
+}

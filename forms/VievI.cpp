@@ -11,4 +11,7 @@ TForm5::TForm5(const Peremenn& p, Messages& messages, QWidget* parent)
     centreOnScreen(*this);
 }
 
-TableGrid TForm5::loadGrid() const { return k3Grid(p_.dataDir); }
+TableGrid TForm5::loadGrid() const
+{
+    return k3Grid(p_.dataDir);
+}

@@ -12,4 +12,7 @@ TForm7::TForm7(const Peremenn& p, Messages& messages, QWidget* parent)
     move(194, 112);
 }
 
-TableGrid TForm7::loadGrid() const { return sigmaGrid(p_.dataDir); }
+TableGrid TForm7::loadGrid() const
+{
+    return sigmaGrid(p_.dataDir);
+}

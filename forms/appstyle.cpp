@@ -14,4 +14,7 @@ void applyAppStyle(QApplication& app)
     app.setFont(font);
 }
 
-QString programName() { return QStringLiteral("Расчет пружин"); }
+QString programName()
+{
+    return QStringLiteral("Расчет пружин");
+}

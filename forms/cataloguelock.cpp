@@ -30,7 +30,10 @@ bool CatalogueLock::take(const std::string& dataDir)
     return false;
 }
 
-void CatalogueLock::release() { file_.reset(); }
+void CatalogueLock::release()
+{
+    file_.reset();
+}
 
 void cleanUpStaleWrites(const std::string& dataDir)
 {

@@ -7,7 +7,8 @@
 #include <algorithm>
 
 CharacterFilter::CharacterFilter(std::function<bool(char32_t)> refused, QObject* parent)
-    : QValidator(parent), refused_(std::move(refused))
+    : QValidator(parent)
+    , refused_(std::move(refused))
 {
 }
 
@@ -16,9 +17,11 @@ QValidator::State CharacterFilter::validate(QString& input, int& pos) const
     QString kept;
     int keptPos = pos;
     for (qsizetype i = 0; i < input.size();) {
-        const bool pair = input.at(i).isHighSurrogate() && i + 1 < input.size() && input.at(i + 1).isLowSurrogate();
+        const bool pair
+            = input.at(i).isHighSurrogate() && i + 1 < input.size() && input.at(i + 1).isLowSurrogate();
         const int length = pair ? 2 : 1;
-        const char32_t c = pair ? QChar::surrogateToUcs4(input.at(i), input.at(i + 1)) : input.at(i).unicode();
+        const char32_t c
+            = pair ? QChar::surrogateToUcs4(input.at(i), input.at(i + 1)) : input.at(i).unicode();
         if (!refused_(c))
             kept += input.mid(i, length);
         else if (i < pos)
@@ -30,4 +33,7 @@ QValidator::State CharacterFilter::validate(QString& input, int& pos) const
     return Acceptable;
 }
 
-void keepOnOneLine(QLineEdit& field) { field.setValidator(new CharacterFilter(breaksLine, &field)); }
+void keepOnOneLine(QLineEdit& field)
+{
+    field.setValidator(new CharacterFilter(breaksLine, &field));
+}

@@ -8,4 +8,7 @@
 
 using DialogRunner = std::function<int(QDialog&)>;
 
-inline int execDialog(QDialog& dialog) { return dialog.exec(); }
+inline int execDialog(QDialog& dialog)
+{
+    return dialog.exec();
+}

@@ -10,7 +10,9 @@
 #include <QStyle>
 
 TForm8::TForm8(Peremenn& peremenn, Messages& messages, QWidget* parent)
-    : QDialog(parent), peremenn_(peremenn), messages_(messages)
+    : QDialog(parent)
+    , peremenn_(peremenn)
+    , messages_(messages)
 {
     ui.setupUi(this);
     fixWindow(this, QSize(346, 164));

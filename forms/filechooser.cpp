@@ -20,15 +20,16 @@ QString run(QFileDialog& dialog, QFileDialog::AcceptMode mode)
 }
 
 QString runRid(QWidget* parent, QFileDialog::AcceptMode mode, const QString& caption, const QString& folder,
-               QString& last)
+    QString& last)
 {
     QFileDialog dialog(parent, caption);
-    dialog.setNameFilters({QStringLiteral("Исходные данные (*.rid)"), QStringLiteral("Все файлы (*)")});
+    dialog.setNameFilters({ QStringLiteral("Исходные данные (*.rid)"), QStringLiteral("Все файлы (*)") });
     dialog.setDefaultSuffix(QStringLiteral("rid"));
     if (!folder.isEmpty())
         dialog.setDirectory(folder);
     // The file chosen last, when it lies in that folder.
-    if (!last.isEmpty() && (folder.isEmpty() || QFileInfo(last).absolutePath() == QFileInfo(folder).absoluteFilePath()))
+    if (!last.isEmpty()
+        && (folder.isEmpty() || QFileInfo(last).absolutePath() == QFileInfo(folder).absoluteFilePath()))
         dialog.selectFile(last);
     const QString chosen = run(dialog, mode);
     if (!chosen.isEmpty())
@@ -40,20 +41,20 @@ QString runRid(QWidget* parent, QFileDialog::AcceptMode mode, const QString& cap
 
 QString QtFileChooser::openFile(QWidget* parent, const QString& folder)
 {
-    return runRid(parent, QFileDialog::AcceptOpen, QStringLiteral("Загрузить исходные данные"), folder,
-                  lastOpened_);
+    return runRid(
+        parent, QFileDialog::AcceptOpen, QStringLiteral("Загрузить исходные данные"), folder, lastOpened_);
 }
 
 QString QtFileChooser::saveFile(QWidget* parent, const QString& folder)
 {
-    return runRid(parent, QFileDialog::AcceptSave, QStringLiteral("Сохранить исходные данные"), folder,
-                  lastSaved_);
+    return runRid(
+        parent, QFileDialog::AcceptSave, QStringLiteral("Сохранить исходные данные"), folder, lastSaved_);
 }
 
 QString QtFileChooser::savePdfFile(QWidget* parent, const QString& suggested)
 {
     QFileDialog dialog(parent, QStringLiteral("Сохранить в PDF"));
-    dialog.setNameFilters({QStringLiteral("PDF (*.pdf)"), QStringLiteral("Все файлы (*)")});
+    dialog.setNameFilters({ QStringLiteral("PDF (*.pdf)"), QStringLiteral("Все файлы (*)") });
     dialog.setDefaultSuffix(QStringLiteral("pdf"));
     dialog.setDirectory(QFileInfo(suggested).absolutePath());
     dialog.selectFile(suggested);
@@ -78,6 +79,5 @@ bool askReplace(Messages& messages, const QString& path)
 {
     if (!QFileInfo::exists(path))
         return true;
-    return messages.confirm(programName(),
-                            QStringLiteral("Файл %1 уже существует. Заменить его?").arg(path));
+    return messages.confirm(programName(), QStringLiteral("Файл %1 уже существует. Заменить его?").arg(path));
 }

@@ -2,7 +2,10 @@
 
 // The resources live in a static library; registering them here makes the
 // linker keep them wherever a glyph is used.
-static void registerGlyphs() { Q_INIT_RESOURCE(glyphs); }
+static void registerGlyphs()
+{
+    Q_INIT_RESOURCE(glyphs);
+}
 
 QIcon glyph(const char* name)
 {

@@ -10,12 +10,15 @@ char fromX11KeyCode(quint32 code)
     if (code >= 10 && code <= 18) // 1..9
         return static_cast<char>('1' + (code - 10));
     switch (code) {
-    case 19: return '0';
-    case 22: return kBackspace;
+    case 19:
+        return '0';
+    case 22:
+        return kBackspace;
     case 59: // comma key ("б" on a Russian layout)
     case 60: // full stop key ("ю")
         return ',';
-    default: return 0;
+    default:
+        return 0;
     }
 }
 
@@ -29,16 +32,26 @@ char fromQtKey(int key, bool keypad)
         return key == Qt::Key_Period || key == Qt::Key_Comma ? ',' : 0;
     switch (key) {
     // The shifted digit row of a US layout: the key, not the sign, counts.
-    case Qt::Key_Exclam: return '1';
-    case Qt::Key_At: return '2';
-    case Qt::Key_NumberSign: return '3';
-    case Qt::Key_Dollar: return '4';
-    case Qt::Key_Percent: return '5';
-    case Qt::Key_AsciiCircum: return '6';
-    case Qt::Key_Ampersand: return '7';
-    case Qt::Key_Asterisk: return '8';
-    case Qt::Key_ParenLeft: return '9';
-    case Qt::Key_ParenRight: return '0';
+    case Qt::Key_Exclam:
+        return '1';
+    case Qt::Key_At:
+        return '2';
+    case Qt::Key_NumberSign:
+        return '3';
+    case Qt::Key_Dollar:
+        return '4';
+    case Qt::Key_Percent:
+        return '5';
+    case Qt::Key_AsciiCircum:
+        return '6';
+    case Qt::Key_Ampersand:
+        return '7';
+    case Qt::Key_Asterisk:
+        return '8';
+    case Qt::Key_ParenLeft:
+        return '9';
+    case Qt::Key_ParenRight:
+        return '0';
     case Qt::Key_Comma:
     case Qt::Key_Period:
     case Qt::Key_Less:
@@ -46,7 +59,8 @@ char fromQtKey(int key, bool keypad)
     case 0x0411: // Б: the comma key on a Russian layout
     case 0x042E: // Ю: the full stop key
         return ',';
-    default: return 0;
+    default:
+        return 0;
     }
 }
 
@@ -89,8 +103,8 @@ QString tidyOnExit(const QString& text)
 
 bool isEditKey(const QKeyEvent& event)
 {
-    for (auto key : {QKeySequence::Copy, QKeySequence::Cut, QKeySequence::Paste, QKeySequence::SelectAll,
-                     QKeySequence::Undo, QKeySequence::Redo})
+    for (auto key : { QKeySequence::Copy, QKeySequence::Cut, QKeySequence::Paste, QKeySequence::SelectAll,
+             QKeySequence::Undo, QKeySequence::Redo })
         if (event.matches(key))
             return true;
     return false;

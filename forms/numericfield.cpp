@@ -4,8 +4,8 @@
 
 #include <QAction>
 #include <QClipboard>
-#include <QCoreApplication>
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QFocusEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -14,13 +14,20 @@
 #include <QMouseEvent>
 
 NumericField::NumericField(QLineEdit* edit, FieldKind kind, Peremenn& peremenn, Role role)
-    : QObject(edit), edit_(edit), kind_(kind), peremenn_(peremenn), role_(role)
+    : QObject(edit)
+    , edit_(edit)
+    , kind_(kind)
+    , peremenn_(peremenn)
+    , role_(role)
 {
     edit_->installEventFilter(this);
     edit_->setAcceptDrops(false);
 }
 
-void NumericField::keyDown(const QKeyEvent& event) { peremenn_.lastKey = inputFloat(event); }
+void NumericField::keyDown(const QKeyEvent& event)
+{
+    peremenn_.lastKey = inputFloat(event);
+}
 
 bool NumericField::keyPress(const QKeyEvent& event)
 {

@@ -38,6 +38,7 @@ QByteArray pdfBytes(const QString& title, const QPageLayout& layout, int resolut
 
 bool writePdf(const QString& path, const QPrinter& page, const std::function<bool(QPdfWriter&)>& paint)
 {
-    const QByteArray bytes = pdfBytes(QFileInfo(path).completeBaseName(), page.pageLayout(), page.resolution(), paint);
+    const QByteArray bytes
+        = pdfBytes(QFileInfo(path).completeBaseName(), page.pageLayout(), page.resolution(), paint);
     return !bytes.isEmpty() && writeFileBytes(ss(path), bytes.toStdString());
 }

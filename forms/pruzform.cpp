@@ -4,24 +4,24 @@
 #include "engine/errors.h"
 #include "engine/peremenn.h"
 #include "engine/textfile.h"
+#include "forms/Inputdiam.h"
+#include "forms/NewMat.h"
 #include "forms/appsettings.h"
+#include "forms/autor.h"
+#include "forms/cataloguelock.h"
 #include "forms/dopvvod.h"
 #include "forms/filechooser.h"
 #include "forms/glyphs.h"
-#include "forms/cataloguelock.h"
 #include "forms/guarded.h"
 #include "forms/messages.h"
-#include "forms/numericfield.h"
-#include "forms/autor.h"
-#include "forms/Inputdiam.h"
-#include "forms/NewMat.h"
 #include "forms/newdiam.h"
-#include "forms/setup.h"
-#include "forms/scetch.h"
-#include "forms/urlopener.h"
+#include "forms/numericfield.h"
 #include "forms/qtext.h"
 #include "forms/rascet.h"
+#include "forms/scetch.h"
+#include "forms/setup.h"
 #include "forms/shortcuts.h"
+#include "forms/urlopener.h"
 #include "forms/windowframe.h"
 #include "forms/windowplace.h"
 
@@ -53,14 +53,20 @@ void setRadioPair(QAbstractButton* a, bool checkA, QAbstractButton* b, bool chec
     b->setAutoExclusive(true);
 }
 
-void selectIndex(QComboBox* box, int index) { box->setCurrentIndex(index < box->count() ? index : -1); }
+void selectIndex(QComboBox* box, int index)
+{
+    box->setCurrentIndex(index < box->count() ? index : -1);
+}
 
 const QString kAskToSave = QStringLiteral("Исходные данные изменены. Сохранить их?");
 
 } // namespace
 
 TForm1::TForm1(Peremenn& peremenn, Messages& messages, FileChooser& files, QWidget* parent)
-    : QWidget(parent), peremenn_(peremenn), messages_(messages), files_(files)
+    : QWidget(parent)
+    , peremenn_(peremenn)
+    , messages_(messages)
+    , files_(files)
 {
     ui.setupUi(this);
     fixWindow(this, QSize(539, 443));
@@ -80,9 +86,9 @@ TForm1::TForm1(Peremenn& peremenn, Messages& messages, FileChooser& files, QWidg
     ui.stepni->setPalette(white);
     ui.stepni->setTextMargins(-2, -1, -2, -1);
 
-    for (QLineEdit* edit : {ui.f1, ui.f2, ui.d1, ui.h, ui.l0, ui.n, ui.vmax})
+    for (QLineEdit* edit : { ui.f1, ui.f2, ui.d1, ui.h, ui.l0, ui.n, ui.vmax })
         new NumericField(edit, FieldKind::Float, peremenn_);
-    for (QLineEdit* edit : {ui.ni, ui.stepni})
+    for (QLineEdit* edit : { ui.ni, ui.stepni })
         new NumericField(edit, FieldKind::Integer, peremenn_);
     setUpKeyboard();
     // Installed after the fields' filters, so the window sees each key first.
@@ -104,11 +110,11 @@ TForm1::TForm1(Peremenn& peremenn, Messages& messages, FileChooser& files, QWidg
     connect(ui.material, &QComboBox::activated, this, &TForm1::materialChange);
     connect(ui.grup, &QComboBox::activated, this, &TForm1::grupChange);
     // After the handlers above, so the mode is already set.
-    for (QLineEdit* edit : {ui.f1, ui.f2, ui.d1, ui.h, ui.l0, ui.n, ui.vmax, ui.ni, ui.stepni})
+    for (QLineEdit* edit : { ui.f1, ui.f2, ui.d1, ui.h, ui.l0, ui.n, ui.vmax, ui.ni, ui.stepni })
         connect(edit, &QLineEdit::textChanged, this, &TForm1::inputsEdited);
-    for (QRadioButton* mode : {ui.rbh, ui.rbl0})
+    for (QRadioButton* mode : { ui.rbh, ui.rbl0 })
         connect(mode, &QRadioButton::clicked, this, &TForm1::inputsEdited);
-    for (QComboBox* choice : {ui.material, ui.grup})
+    for (QComboBox* choice : { ui.material, ui.grup })
         connect(choice, &QComboBox::currentIndexChanged, this, &TForm1::inputsEdited);
 }
 
@@ -130,9 +136,9 @@ TForm1::~TForm1() = default;
 void TForm1::setUpKeyboard()
 {
     // The order Tab walks; Enter walks the edit fields in the same order.
-    const QList<QWidget*> tabOrder {ui.f1, ui.f2, ui.d1, ui.h, ui.rbh, ui.rbl0, ui.l0, ui.n,
-                                    ui.navivkaLeft, ui.navivkaRight, ui.ni, ui.stepni, ui.vmax,
-                                    ui.material, ui.grup, ui.comm, ui.Rascet, ui.scetch, ui.Stop};
+    const QList<QWidget*> tabOrder { ui.f1, ui.f2, ui.d1, ui.h, ui.rbh, ui.rbl0, ui.l0, ui.n, ui.navivkaLeft,
+        ui.navivkaRight, ui.ni, ui.stepni, ui.vmax, ui.material, ui.grup, ui.comm, ui.Rascet, ui.scetch,
+        ui.Stop };
     for (qsizetype k = 1; k < tabOrder.size(); ++k)
         setTabOrder(tabOrder[k - 1], tabOrder[k]);
     // Reached with Tab, the diameter list scrolls with the arrow keys.
@@ -146,11 +152,11 @@ void TForm1::setUpKeyboard()
     bindShortcut(ui.SpeedButton2, QKeySequence(Qt::CTRL | Qt::Key_S));
     bindShortcut(ui.Rascet, QKeySequence(Qt::Key_F9));
     bindShortcut(ui.scetch, QKeySequence(Qt::CTRL | Qt::Key_E));
-    ui.SpeedButton3->setToolTip(ui.SpeedButton3->toolTip()
-                                + QStringLiteral("\nправая кнопка мыши: последние файлы"));
+    ui.SpeedButton3->setToolTip(
+        ui.SpeedButton3->toolTip() + QStringLiteral("\nправая кнопка мыши: последние файлы"));
     ui.SpeedButton3->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(ui.SpeedButton3, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& pos) { showRecentFiles(ui.SpeedButton3->mapToGlobal(pos)); });
+        [this](const QPoint& pos) { showRecentFiles(ui.SpeedButton3->mapToGlobal(pos)); });
 }
 
 // Tab reaches a radio choice at its selected button (the first one when
@@ -185,7 +191,10 @@ void TForm1::showEvent(QShowEvent* event)
     }
 }
 
-std::string TForm1::dataDir() const { return dataDir_.empty() ? ss(QDir::currentPath()) + "/" : dataDir_; }
+std::string TForm1::dataDir() const
+{
+    return dataDir_.empty() ? ss(QDir::currentPath()) + "/" : dataDir_;
+}
 
 void TForm1::closeEvent(QCloseEvent* event)
 {
@@ -195,18 +204,27 @@ void TForm1::closeEvent(QCloseEvent* event)
         event->ignore();
 }
 
-void TForm1::markUnchanged() { unchangedForm_ = ridLines(formState()); }
+void TForm1::markUnchanged()
+{
+    unchangedForm_ = ridLines(formState());
+}
 
-bool TForm1::inputChanged() const { return ridLines(formState()) != unchangedForm_; }
+bool TForm1::inputChanged() const
+{
+    return ridLines(formState()) != unchangedForm_;
+}
 
 bool TForm1::mayDropInput()
 {
     if (!inputChanged())
         return true;
     switch (messages_.askToSave(kAskToSave)) {
-    case Messages::SaveAnswer::DontSave: return true;
-    case Messages::SaveAnswer::Cancel: return false;
-    case Messages::SaveAnswer::Save: break;
+    case Messages::SaveAnswer::DontSave:
+        return true;
+    case Messages::SaveAnswer::Cancel:
+        return false;
+    case Messages::SaveAnswer::Save:
+        break;
     }
     const QString name = files_.saveFile(this, lastFolder());
     return !name.isEmpty() && saveTo(name);
@@ -311,7 +329,10 @@ void TForm1::rbl0Click()
     ui.h->setEnabled(false);
 }
 
-void TForm1::materialChange() { fillDiameterMemo(ui.material->currentText()); }
+void TForm1::materialChange()
+{
+    fillDiameterMemo(ui.material->currentText());
+}
 
 void TForm1::grupChange()
 {
@@ -434,7 +455,10 @@ void TForm1::scetchClick()
     sketch_->show();
 }
 
-void TForm1::StopClick() { close(); }
+void TForm1::StopClick()
+{
+    close();
+}
 
 void TForm1::SpeedButton1Click()
 {
@@ -444,11 +468,11 @@ void TForm1::SpeedButton1Click()
     inputFile_.clear();
     setModeH();
     ui.material->setCurrentIndex(0);
-    for (QLineEdit* edit : {ui.f1, ui.f2, ui.d1, ui.h, ui.vmax, ui.ni, ui.stepni, ui.l0, ui.n})
+    for (QLineEdit* edit : { ui.f1, ui.f2, ui.d1, ui.h, ui.vmax, ui.ni, ui.stepni, ui.l0, ui.n })
         edit->setText(QStringLiteral("0"));
     ui.grup->setCurrentIndex(0);
     setRadioPair(ui.navivkaLeft, true, ui.navivkaRight, false);
-    for (QLineEdit* edit : {ui.ni, ui.stepni, ui.vmax})
+    for (QLineEdit* edit : { ui.ni, ui.stepni, ui.vmax })
         edit->setEnabled(true);
     fillDiameterMemo(ui.material->currentText());
     markUnchanged();
@@ -508,7 +532,10 @@ void TForm1::loadFrom(const QString& name)
     });
 }
 
-QString TForm1::lastFolder() const { return appSettings_ ? appSettings_->lastFolder() : QString(); }
+QString TForm1::lastFolder() const
+{
+    return appSettings_ ? appSettings_->lastFolder() : QString();
+}
 
 void TForm1::rememberFile(const QString& name)
 {

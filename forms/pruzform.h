@@ -148,5 +148,5 @@ private:
     bool started_ = false;
     QString inputFile_;
     std::vector<std::string> unchangedForm_; // the form's ".rid" lines when last saved, loaded or set up
-    ReportHeader lastHeader_;                // what the last "Расчет" was given
+    ReportHeader lastHeader_; // what the last "Расчет" was given
 };

@@ -6,8 +6,14 @@
 #include <string>
 #include <vector>
 
-inline QString qs(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
-inline std::string ss(const QString& s) { return s.toStdString(); }
+inline QString qs(const std::string& s)
+{
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+inline std::string ss(const QString& s)
+{
+    return s.toStdString();
+}
 
 inline QStringList qsList(const std::vector<std::string>& v)
 {

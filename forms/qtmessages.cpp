@@ -26,15 +26,18 @@ Messages::SaveAnswer QtMessages::askToSave(const QString& text)
 {
     QWidget* parent = parent_ ? parent_ : QApplication::activeWindow();
     QMessageBox box(QMessageBox::NoIcon, programName(), text,
-                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
+        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
     box.button(QMessageBox::Save)->setText(QStringLiteral("Сохранить"));
     box.button(QMessageBox::Discard)->setText(QStringLiteral("Не сохранять"));
     box.button(QMessageBox::Cancel)->setText(QStringLiteral("Отмена"));
     box.setDefaultButton(QMessageBox::Save);
     box.setEscapeButton(QMessageBox::Cancel);
     switch (box.exec()) {
-    case QMessageBox::Save: return SaveAnswer::Save;
-    case QMessageBox::Discard: return SaveAnswer::DontSave;
-    default: return SaveAnswer::Cancel;
+    case QMessageBox::Save:
+        return SaveAnswer::Save;
+    case QMessageBox::Discard:
+        return SaveAnswer::DontSave;
+    default:
+        return SaveAnswer::Cancel;
     }
 }

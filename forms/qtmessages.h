@@ -8,7 +8,10 @@ class QWidget;
 
 class QtMessages : public Messages {
 public:
-    explicit QtMessages(QWidget* parent = nullptr) : parent_(parent) {}
+    explicit QtMessages(QWidget* parent = nullptr)
+        : parent_(parent)
+    {
+    }
     void message(const QString& text) override;
     bool confirm(const QString& caption, const QString& text) override;
     SaveAnswer askToSave(const QString& text) override;

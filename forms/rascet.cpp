@@ -24,10 +24,13 @@
 #include <QShowEvent>
 #include <QTextCursor>
 
-TForm3::TForm3(Peremenn& peremenn, Messages& messages, TForm8& diameterChoice, QPrinter& printer,
-               QWidget* parent)
-    : QWidget(parent, Qt::Window), peremenn_(peremenn), messages_(messages), diameterChoice_(diameterChoice),
-      printer_(printer)
+TForm3::TForm3(
+    Peremenn& peremenn, Messages& messages, TForm8& diameterChoice, QPrinter& printer, QWidget* parent)
+    : QWidget(parent, Qt::Window)
+    , peremenn_(peremenn)
+    , messages_(messages)
+    , diameterChoice_(diameterChoice)
+    , printer_(printer)
 {
     ui.setupUi(this);
     resizableWindow(this, QSize(536, 344));
@@ -51,7 +54,7 @@ TForm3::TForm3(Peremenn& peremenn, Messages& messages, TForm8& diameterChoice, Q
     connect(ui.pdf, &QPushButton::clicked, this, &TForm3::pdfClick);
     connect(ui.BitBtn1, &QPushButton::clicked, this, &QWidget::close);
     connect(ui.chartButton, &QPushButton::clicked, this,
-            [this] { TForm12::showFor(this, peremenn_, messages_, printer_); });
+        [this] { TForm12::showFor(this, peremenn_, messages_, printer_); });
     connect(ui.neighboursButton, &QPushButton::clicked, this, &TForm3::neighboursClick);
     connect(&Timer1, &QTimer::timeout, this, &TForm3::Timer1Timer);
     Timer1.start(55);
@@ -116,7 +119,10 @@ void TForm3::setFileChooser(FileChooser& files)
     ui.pdf->setEnabled(ui.BitBtn2->isEnabled());
 }
 
-QStringList TForm3::reportLines() const { return ui.otcet->toPlainText().split(QLatin1Char('\n')); }
+QStringList TForm3::reportLines() const
+{
+    return ui.otcet->toPlainText().split(QLatin1Char('\n'));
+}
 
 QStringList TForm3::traceViewLines()
 {
@@ -145,7 +151,10 @@ void TForm3::showTrace()
     traceShown_ = true;
 }
 
-QStringList TForm3::headerLines() const { return qsList(reportHeaderLines(header_)); }
+QStringList TForm3::headerLines() const
+{
+    return qsList(reportHeaderLines(header_));
+}
 
 QFont TForm3::printFont() const
 {
@@ -173,7 +182,10 @@ void TForm3::clearReport()
 
 // Lines are gathered and put into the memo together: laying out the memo
 // line by line would cost far more than the calculation itself.
-void TForm3::appendLine(const std::string& line) { pending_ << qs(line); }
+void TForm3::appendLine(const std::string& line)
+{
+    pending_ << qs(line);
+}
 
 void TForm3::flushReport()
 {

@@ -42,7 +42,7 @@ class TForm3 : public QWidget, public CalcHost {
     Q_OBJECT
 public:
     TForm3(Peremenn& peremenn, Messages& messages, TForm8& diameterChoice, QPrinter& printer,
-           QWidget* parent = nullptr);
+        QWidget* parent = nullptr);
 
     // Where "PDF…" asks for the file; without it "PDF…" stays disabled.
     void setFileChooser(FileChooser& files);

@@ -19,15 +19,17 @@ using Page = std::vector<Placed>;
 class Paginator {
 public:
     Paginator(const QFontMetrics& metrics, int width, int bodyHeight)
-        : metrics_(metrics), width_(width), bodyHeight_(bodyHeight)
+        : metrics_(metrics)
+        , width_(width)
+        , bodyHeight_(bodyHeight)
     {
     }
     void addLine(const QString& line)
     {
         for (const QString& piece : breakLine(line, width_, metrics_))
-            place(piece.isEmpty() ? metrics_.height() : metrics_.height() + 2, {0, piece});
+            place(piece.isEmpty() ? metrics_.height() : metrics_.height() + 2, { 0, piece });
     }
-    void addRule() { place(metrics_.height(), {0, QString(), true}); }
+    void addRule() { place(metrics_.height(), { 0, QString(), true }); }
     // At least one page, if empty.
     std::vector<Page> pages() const { return pages_.empty() ? std::vector<Page>(1) : pages_; }
 
@@ -76,11 +78,18 @@ QStringList breakLine(const QString& line, int width, const QFontMetrics& metric
     return pieces;
 }
 
-int footHeight(const QFontMetrics& metrics) { return 2 * metrics.height(); }
+int footHeight(const QFontMetrics& metrics)
+{
+    return 2 * metrics.height();
+}
 
-QString pageFoot(int k, int n) { return QStringLiteral("стр. %1 из %2").arg(k).arg(n); }
+QString pageFoot(int k, int n)
+{
+    return QStringLiteral("стр. %1 из %2").arg(k).arg(n);
+}
 
-int printReport(const QStringList& header, const QStringList& lines, QPagedPaintDevice& device, const QFont& font)
+int printReport(
+    const QStringList& header, const QStringList& lines, QPagedPaintDevice& device, const QFont& font)
 {
     QPainter painter;
     if (!painter.begin(&device))

@@ -17,8 +17,8 @@ class QPagedPaintDevice;
 // Paints the header (if any), the rule and the lines on the device,
 // starting a new painter job. Returns the number of pages used, 0 when the
 // device could not be opened.
-int printReport(const QStringList& header, const QStringList& lines, QPagedPaintDevice& device,
-                const QFont& font);
+int printReport(
+    const QStringList& header, const QStringList& lines, QPagedPaintDevice& device, const QFont& font);
 
 // The band at the foot of every page that holds the page number, in device
 // pixels: the lines stop above it.

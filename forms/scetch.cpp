@@ -111,7 +111,8 @@ TForm2::TForm2(Peremenn& p, Messages& messages, QPrinter& printer, QWidget* pare
     auto* chartButton = new QPushButton(QStringLiteral("Характеристика…"), this);
     chartButton->setObjectName(QStringLiteral("chartButton"));
     chartButton->setGeometry(175, 228, 110, 25);
-    connect(chartButton, &QPushButton::clicked, this, [this] { TForm12::showFor(this, p_, messages_, printer_); });
+    connect(chartButton, &QPushButton::clicked, this,
+        [this] { TForm12::showFor(this, p_, messages_, printer_); });
 
     BitBtn1 = new QPushButton(QStringLiteral("Закрыть"), this);
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));

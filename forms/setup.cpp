@@ -55,8 +55,9 @@ TForm4::TForm4(Peremenn& p, Messages& messages, TForm9& newMat, TForm10& diamete
     red.setColor(QPalette::WindowText, Qt::red);
     ui->vpp->setPalette(red);
 
-    QRadioButton* const items[kMaterialGroups] = { ui->groupItem0, ui->groupItem1, ui->groupItem2, ui->groupItem3,
-        ui->groupItem4, ui->groupItem5, ui->groupItem6, ui->groupItem7, ui->groupItem8, ui->groupItem9 };
+    QRadioButton* const items[kMaterialGroups]
+        = { ui->groupItem0, ui->groupItem1, ui->groupItem2, ui->groupItem3, ui->groupItem4, ui->groupItem5,
+              ui->groupItem6, ui->groupItem7, ui->groupItem8, ui->groupItem9 };
     for (int k = 0; k < kMaterialGroups; ++k) {
         items[k]->setText(QString::fromUtf8(kMaterialClasses[static_cast<size_t>(k)].caption));
         groups_->addButton(items[k], k);
@@ -118,8 +119,8 @@ void TForm4::showEvent(QShowEvent* event)
             if (!isVisible() || !readOnly_)
                 return;
             const QString holder = lock_.holder().isEmpty() ? QString() : " (" + lock_.holder() + ")";
-            messages_.message("Каталог материалов этой папки сейчас изменяется в другом окне программы" + holder
-                + ". Настройки открыты только для просмотра.");
+            messages_.message("Каталог материалов этой папки сейчас изменяется в другом окне программы"
+                + holder + ". Настройки открыты только для просмотра.");
         });
 }
 
@@ -133,8 +134,8 @@ void TForm4::hideEvent(QHideEvent* event)
 void TForm4::setReadOnly(bool readOnly)
 {
     readOnly_ = readOnly;
-    for (QWidget* writes : std::initializer_list<QWidget*> { ui->addButton, ui->deleteButton, ui->editButton,
-             ui->grupMat })
+    for (QWidget* writes :
+        std::initializer_list<QWidget*> { ui->addButton, ui->deleteButton, ui->editButton, ui->grupMat })
         writes->setEnabled(!readOnly);
     for (QLineEdit* field : { ui->ro, ui->EE, ui->ge })
         field->setReadOnly(readOnly);
@@ -147,7 +148,10 @@ void TForm4::reject()
         QDialog::reject();
 }
 
-void TForm4::closeClick() { accept(); }
+void TForm4::closeClick()
+{
+    accept();
+}
 
 // A read-only window has nothing to apply and is never pending.
 void TForm4::setPending(bool pending)
@@ -156,7 +160,10 @@ void TForm4::setPending(bool pending)
     ui->closeButton->setEnabled(!pending || readOnly_);
 }
 
-bool TForm4::pending() const { return ui->appsv->isEnabled(); }
+bool TForm4::pending() const
+{
+    return ui->appsv->isEnabled();
+}
 
 void TForm4::tabChanged(int index)
 {
@@ -249,8 +256,9 @@ void TForm4::addClick()
         return;
     }
     const std::vector<std::string> listed = listEntries(*ui->mat);
-    const ListRewrite written = rewriteMaterialList(
-        [&] { return rewriteMaterialNames(p_.dataDir, { listed.begin(), listed.end() - 1 }, listed); });
+    const ListRewrite written = rewriteMaterialList([&] {
+        return rewriteMaterialNames(p_.dataDir, { listed.begin(), listed.end() - 1 }, listed);
+    });
     if (written != ListRewrite::Done) {
         abandonAddition(p_.diamFileFound == 0);
         if (written == ListRewrite::Changed)

@@ -105,8 +105,8 @@ void TForm4::groupChosen(int group)
     setPending(true);
     const bool finalTable = usesFinalStressTable(group);
     ui->vpp->setVisible(!finalTable);
-    for (QWidget* w : std::initializer_list<QWidget*> { ui->sigma, ui->sigmaLabel, ui->sigmaSymbol, ui->sigmaIndex,
-             ui->sigmaRest })
+    for (QWidget* w : std::initializer_list<QWidget*> {
+             ui->sigma, ui->sigmaLabel, ui->sigmaSymbol, ui->sigmaIndex, ui->sigmaRest })
         w->setEnabled(!finalTable);
     p_.tauTableKind = tauTableKindFor(group);
 }
@@ -186,6 +186,15 @@ void TForm4::takeBackAddition()
     ui->PageControl1->setCurrentIndex(0);
 }
 
-void TForm4::tauClick() { showViewer(tauViewer_, p_, messages_, this); }
-void TForm4::sigmaClick() { showViewer(sigmaViewer_, p_, messages_, this); }
-void TForm4::ik3Click() { showViewer(k3Viewer_, p_, messages_, this); }
+void TForm4::tauClick()
+{
+    showViewer(tauViewer_, p_, messages_, this);
+}
+void TForm4::sigmaClick()
+{
+    showViewer(sigmaViewer_, p_, messages_, this);
+}
+void TForm4::ik3Click()
+{
+    showViewer(k3Viewer_, p_, messages_, this);
+}

@@ -5,7 +5,8 @@
 #include <QApplication>
 #include <QPalette>
 
-void TableModel::setTable(const std::vector<std::string>& header, const std::vector<std::vector<std::string>>& rows)
+void TableModel::setTable(
+    const std::vector<std::string>& header, const std::vector<std::vector<std::string>>& rows)
 {
     beginResetModel();
     header_ = qsList(header);

@@ -99,4 +99,7 @@ void TableViewer::applyColumnWidths(QTableView& view)
         view.horizontalHeader()->resizeSection(static_cast<int>(c), layout_.columnWidths[c]);
 }
 
-void TableViewer::BitBtn1Click() { close(); }
+void TableViewer::BitBtn1Click()
+{
+    close();
+}

@@ -14,10 +14,10 @@ class QTableView;
 class TableModel;
 
 struct ViewerLayout {
-    QSize client;                  // the window's fixed client area
+    QSize client; // the window's fixed client area
     std::vector<int> columnWidths; // one per column
     int rowHeight = 16;
-    bool strip = false;     // a header strip above the grid
+    bool strip = false; // a header strip above the grid
     bool resizable = false; // the user may resize columns and select ranges
 };
 

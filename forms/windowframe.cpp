@@ -9,7 +9,7 @@ namespace {
 void frameAndCentre(QWidget* window, QSize client)
 {
     window->setWindowFlags((window->windowFlags() & Qt::WindowType_Mask) | Qt::CustomizeWindowHint
-                           | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+        | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->availableGeometry();
         window->move(area.center() - QPoint(client.width() / 2, client.height() / 2));

@@ -16,7 +16,8 @@
 
 namespace {
 
-const char* const kFiles[] = {"Mmat.dat", "M.dat", "k3.dat", "tau1.dat", "tau2.dat", "sigmdiam.dat", "sigmab.dat"};
+const char* const kFiles[]
+    = { "Mmat.dat", "M.dat", "k3.dat", "tau1.dat", "tau2.dat", "sigmdiam.dat", "sigmab.dat" };
 constexpr size_t kFileCount = sizeof kFiles / sizeof kFiles[0];
 
 } // namespace
@@ -49,8 +50,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         traceLines(trace);
         neighbourRows(inputs, FolderFiles(p.dataDir), 1);
         if (complete)
-            for (double v : {p.F3, p.tau, p.i, p.k1, p.d, p.k2, p.C1, p.Dcp, p.S3coil, p.t, p.nCalc, p.c, p.Vkr,
-                     p.S1, p.S2, p.S3, p.N1, p.L3, p.L0calc, p.L1, p.L2, p.L, p.M, p.tau3, p.tau2})
+            for (double v : { p.F3, p.tau, p.i, p.k1, p.d, p.k2, p.C1, p.Dcp, p.S3coil, p.t, p.nCalc, p.c,
+                     p.Vkr, p.S1, p.S2, p.S3, p.N1, p.L3, p.L0calc, p.L1, p.L2, p.L, p.M, p.tau3, p.tau2 })
                 if (!std::isfinite(v))
                     std::abort();
     } catch (const PruzError&) {

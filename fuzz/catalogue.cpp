@@ -1,16 +1,15 @@
 // The catalogue readers on arbitrary files: the properties of a material,
 // its diameter list as the choice dialog and the rounding-up look-up read
 // it, and the material list.
+#include "engine/catalogue.h"
 #include "engine/calccontext.h"
 #include "engine/calchost.h"
-#include "engine/catalogue.h"
 #include "engine/diameterchoice.h"
 #include "engine/errors.h"
 #include "engine/lookups.h"
 #include "engine/peremenn.h"
 #include "engine/textfile.h"
 #include "fuzzdir.h"
-
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

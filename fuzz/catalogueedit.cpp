@@ -3,8 +3,8 @@
 // tab shows them (and, once "Применить" would accept them, as the
 // calculation reads them), the diameter sort of "Диаметры", and the checks
 // on a new name and a new diameter.
-#include "engine/catalogue.h"
 #include "engine/catalogueedit.h"
+#include "engine/catalogue.h"
 #include "engine/numtext.h"
 #include "fuzzdir.h"
 
@@ -26,7 +26,8 @@ void checkSort(const std::vector<std::string>& before, std::vector<std::string> 
     }
     if (list.size() != before.size())
         std::abort();
-    auto firstSorted = std::find_if(list.begin(), list.end(), [](const std::string& e) { return !e.empty(); });
+    auto firstSorted
+        = std::find_if(list.begin(), list.end(), [](const std::string& e) { return !e.empty(); });
     double last = 0;
     bool first = true;
     for (auto it = firstSorted; it != list.end(); ++it) {
@@ -62,8 +63,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         checkSort(*diameters, *diameters);
         std::vector<std::string> added = *diameters;
         const std::string refusal = addDiameter(added, parts[3]);
-        if (refusal.empty() && std::find(added.begin(), added.end(), parts[3]) == added.end() && !parts[3].empty()
-            && diameterAboveZero(parts[3]) && numText(strToFloat(parts[3])) == parts[3])
+        if (refusal.empty() && std::find(added.begin(), added.end(), parts[3]) == added.end()
+            && !parts[3].empty() && diameterAboveZero(parts[3]) && numText(strToFloat(parts[3])) == parts[3])
             std::abort(); // an added number is in the list afterwards
     }
 

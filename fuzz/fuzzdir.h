@@ -66,11 +66,14 @@ inline void checkLine(const std::string& line)
 // the first listed diameter when asked to.
 class CheckingHost : public CalcHost {
 public:
-    explicit CheckingHost(bool answerDialog = false) : answerDialog_(answerDialog) {}
-    void clearReport() override {}
+    explicit CheckingHost(bool answerDialog = false)
+        : answerDialog_(answerDialog)
+    {
+    }
+    void clearReport() override { }
     void appendLine(const std::string& line) override { checkLine(line); }
     void showMessage(const std::string& text) override { checkLine(text); }
-    void enablePrint() override {}
+    void enablePrint() override { }
     bool chooseDiameter(Peremenn& p) override
     {
         if (!answerDialog_)

@@ -10,7 +10,6 @@
 #include <cmath>
 #include <cstring>
 
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     if (size < 9)

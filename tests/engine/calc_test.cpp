@@ -24,7 +24,7 @@ protected:
         dir.copyFrom(SHIPPED_DATA_DIR);
         p.dataDir = dir.path();
         p.materialName = "M";
-        material(2, {"1", "2", "3", "4", "5", "6", "8", "10"});
+        material(2, { "1", "2", "3", "4", "5", "6", "8", "10" });
         p.group = 1;
         p.mode = 1;
         p.F1 = 100;
@@ -35,7 +35,7 @@ protected:
 
     void material(int cls, const Lines& diameters, const char* g = "78,5")
     {
-        dir.writeLines("Mmat.dat", {"7,85", "20,5", g, std::to_string(cls)});
+        dir.writeLines("Mmat.dat", { "7,85", "20,5", g, std::to_string(cls) });
         dir.writeLines("M.dat", diameters);
     }
 
@@ -43,8 +43,8 @@ protected:
     void secondTable(const std::string& v)
     {
         Lines lines;
-        for (int code : {2, 3, 4})
-            lines.insert(lines.end(), {std::to_string(code), v, v, v, v});
+        for (int code : { 2, 3, 4 })
+            lines.insert(lines.end(), { std::to_string(code), v, v, v, v });
         dir.writeLines("tau2.dat", lines);
     }
 
@@ -103,9 +103,9 @@ TEST_F(Calc, FirstTablePathReportsTheFirstApproximation)
     p.H = 15;
     p.Vmax = 2;
     ASSERT_TRUE(run());
-    const std::string expected[] = {
-        "F3=375 H", "taupr=618 МПа", "k3=", "ipr=5,2", "k1=", "d=3,23025247206578 мм", "d=3,5 мм",
-        "SIGMА_B=1520 МПа", "tau=0,3 * SIGMA_B=456 МПа", "i=4,71428571428571", "k1=", "d=", "d=4 мм"};
+    const std::string expected[]
+        = { "F3=375 H", "taupr=618 МПа", "k3=", "ipr=5,2", "k1=", "d=3,23025247206578 мм", "d=3,5 мм",
+              "SIGMА_B=1520 МПа", "tau=0,3 * SIGMA_B=456 МПа", "i=4,71428571428571", "k1=", "d=", "d=4 мм" };
     ASSERT_GE(host.report.size(), std::size(expected));
     for (size_t k = 0; k < std::size(expected); ++k)
         EXPECT_NE(host.report[k].find(expected[k]), std::string::npos) << host.report[k];
@@ -120,7 +120,7 @@ TEST_F(Calc, TableValueStandsAtTheClassBlockAndGroup)
     for (int line = 1; line <= 15; ++line)
         tau2.push_back(std::to_string(line * 100));
     dir.writeLines("tau2.dat", tau2);
-    material(3, {"100"});
+    material(3, { "100" });
     p.group = 2;
     p.D1 = 1;
     try {
@@ -133,7 +133,7 @@ TEST_F(Calc, TableValueStandsAtTheClassBlockAndGroup)
     for (int line = 1; line <= 35; ++line)
         tau1.push_back(std::to_string(line * 100));
     dir.writeLines("tau1.dat", tau1);
-    material(0, {"100"});
+    material(0, { "100" });
     p.group = 1;
     try {
         run();
@@ -144,14 +144,14 @@ TEST_F(Calc, TableValueStandsAtTheClassBlockAndGroup)
 
 TEST_F(Calc, GroupMarkedNotApplicableStopsWithOneReportLine)
 {
-    material(0, {"1"}); // wire class I has no group IV
+    material(0, { "1" }); // wire class I has no group IV
     p.group = 4;
     p.S1 = 123;
     p.F2 = 400;
     EXPECT_FALSE(run());
     const std::string text = "Материал M не применяется для группы-IV";
-    EXPECT_EQ(host.messages, Lines{text});
-    EXPECT_EQ(host.report, Lines{text});
+    EXPECT_EQ(host.messages, Lines { text });
+    EXPECT_EQ(host.report, Lines { text });
     EXPECT_TRUE(p.calcFailed);
     EXPECT_EQ(p.F3, 500);
     EXPECT_EQ(p.S1, 123);
@@ -163,12 +163,12 @@ TEST_F(Calc, ShareOfMinusOneStopsInsteadOfANegativeStress)
     for (int line = 1; line <= 35; ++line)
         tau1.push_back("700");
     dir.writeLines("tau1.dat", tau1);
-    material(0, {"1", "2", "3", "4", "5"});
+    material(0, { "1", "2", "3", "4", "5" });
     p.group = 4;
     p.D1 = 20;
     EXPECT_FALSE(run());
     const std::string text = "Материал M не применяется для группы-IV";
-    EXPECT_EQ(host.messages, Lines{text});
+    EXPECT_EQ(host.messages, Lines { text });
     EXPECT_EQ(host.report.back(), text);
     EXPECT_TRUE(reportHasKey("SIGMА_B="));
     EXPECT_FALSE(reportHasKey("tau="));
@@ -206,7 +206,7 @@ TEST_F(Calc, CancelledDialogEndsAfterTheK3Line)
     host.report.clear();
     Lines tau1(35, "1000");
     dir.writeLines("tau1.dat", tau1);
-    material(0, {"5"});
+    material(0, { "5" });
     EXPECT_FALSE(run());
     EXPECT_TRUE(p.calcFailed);
     ASSERT_EQ(host.report.size(), 2u); // first table: up to "taupr="
@@ -225,7 +225,10 @@ struct ChosenCase {
     Lines expected; // the report from its first line up to the listed diameter
 };
 
-void PrintTo(const ChosenCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const ChosenCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class ChosenDiameter : public Calc, public testing::WithParamInterface<ChosenCase> {
 protected:
@@ -235,7 +238,7 @@ protected:
         Calc::SetUp();
         dir.writeLines("tau1.dat", Lines(35, "1000"));
         secondTable("1000");
-        material(GetParam().materialClass, {"4", "5", "6"});
+        material(GetParam().materialClass, { "4", "5", "6" });
         p.F2 = 200;
         p.D1 = 35;
         host.pick = "5";
@@ -292,15 +295,15 @@ const Lines kSecondTableChosenLines = concat(
     kCommonChosenLines);
 
 INSTANTIATE_TEST_SUITE_P(BothPaths, ChosenDiameter,
-    testing::Values(ChosenCase{"FirstTable", 0, kFirstTableChosenLines},
-        ChosenCase{"SecondTable", 2, kSecondTableChosenLines}),
+    testing::Values(ChosenCase { "FirstTable", 0, kFirstTableChosenLines },
+        ChosenCase { "SecondTable", 2, kSecondTableChosenLines }),
     [](const auto& info) { return std::string(info.param.name); });
 
 // D1 = 16 × the chosen diameter gives an index of exactly 15, which passes
 // on either path; a little more stops.
 TEST_P(ChosenDiameter, IndexOfFifteenPassesAboveStops)
 {
-    material(GetParam().materialClass, {"2,5"});
+    material(GetParam().materialClass, { "2,5" });
     host.pick = "2,5";
     p.D1 = 40;
     ASSERT_TRUE(run());
@@ -317,7 +320,7 @@ TEST_P(ChosenDiameter, IndexOfFifteenPassesAboveStops)
 TEST_F(Calc, PitchFromTheGivenFreeLengthAfterADialogChoice)
 {
     secondTable("1000");
-    material(2, {"2"});
+    material(2, { "2" });
     p.F2 = 200; // k3 = 30 / 0,5 = 60
     p.D1 = 30;
     p.mode = 2;
@@ -332,7 +335,7 @@ TEST_F(Calc, PitchFromTheGivenFreeLengthAfterADialogChoice)
 TEST_F(Calc, IndexOfThreeGetsNoRemarkBelowThreeDoes)
 {
     secondTable("1000");
-    material(2, {"5"});
+    material(2, { "5" });
     p.F2 = 80; // F3 = 100, k3 = D1 / 0,316...
     p.D1 = 20;
     host.pick = "5";
@@ -353,7 +356,7 @@ TEST_F(Steel, SpeedEqualToTheCriticalPassesAboveStops)
     p.S1 = -5;
     EXPECT_FALSE(run());
     EXPECT_TRUE(p.calcFailed);
-    EXPECT_EQ(host.messages, Lines{"Не выполнено условие отсутствия соударения витков"});
+    EXPECT_EQ(host.messages, Lines { "Не выполнено условие отсутствия соударения витков" });
     EXPECT_NE(host.report.back().find("Vкр="), std::string::npos);
     EXPECT_EQ(p.S1, -5);
 }
@@ -366,10 +369,13 @@ TEST_F(Steel, ShortFreeLengthIsCorrectedWithTwoMessages)
     ASSERT_TRUE(run());
     ASSERT_EQ(host.messages.size(), 2u);
     EXPECT_EQ(host.messages[0], "При максимальной нагрузке F3=625 витки пружины садятся!!!  L3<127,5");
-    EXPECT_EQ(host.messages[1], "Длина пружины при максимальной деформации" + std::string(26, ' ')
-            + "L3=127,5 мм.\rНовая длина пружины в свободном состоянии" + std::string(40, ' ') + "L0=169 мм.");
+    EXPECT_EQ(host.messages[1],
+        "Длина пружины при максимальной деформации" + std::string(26, ' ')
+            + "L3=127,5 мм.\rНовая длина пружины в свободном состоянии" + std::string(40, ' ')
+            + "L0=169 мм.");
     EXPECT_EQ(p.L3, 127.5);
-    EXPECT_TRUE(reportHas("Длина пружины в свободном состоянии" + std::string(40, ' ') + "L0=" + numText(p.L0calc) + " мм"));
+    EXPECT_TRUE(reportHas(
+        "Длина пружины в свободном состоянии" + std::string(40, ' ') + "L0=" + numText(p.L0calc) + " мм"));
     EXPECT_NE(p.L0calc, 169);
     EXPECT_FALSE(reportHasKey("витки пружины садятся"));
     EXPECT_FALSE(p.calcFailed);
@@ -392,7 +398,7 @@ struct FaultCase {
     void (*setup)(Peremenn&);
 };
 
-class ArithmeticFaults : public Steel, public testing::WithParamInterface<FaultCase> {};
+class ArithmeticFaults : public Steel, public testing::WithParamInterface<FaultCase> { };
 
 TEST_P(ArithmeticFaults, EndTheCalculationWithAnError)
 {
@@ -405,11 +411,11 @@ TEST_P(ArithmeticFaults, EndTheCalculationWithAnError)
 }
 
 INSTANTIATE_TEST_SUITE_P(Inputs, ArithmeticFaults,
-    testing::Values(FaultCase{"EqualForces", [](Peremenn& p) { p.F1 = p.F2; }},
-        FaultCase{"GroupOutOfRange", [](Peremenn& p) { p.group = 7; }},
-        FaultCase{"ModeOutOfRange", [](Peremenn& p) { p.mode = 0; }},
-        FaultCase{"NegativeForce", [](Peremenn& p) { p.F2 = -500; }},
-        FaultCase{"HugeForce", [](Peremenn& p) { p.F2 = 1e308; }}),
+    testing::Values(FaultCase { "EqualForces", [](Peremenn& p) { p.F1 = p.F2; } },
+        FaultCase { "GroupOutOfRange", [](Peremenn& p) { p.group = 7; } },
+        FaultCase { "ModeOutOfRange", [](Peremenn& p) { p.mode = 0; } },
+        FaultCase { "NegativeForce", [](Peremenn& p) { p.F2 = -500; } },
+        FaultCase { "HugeForce", [](Peremenn& p) { p.F2 = 1e308; } }),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Steel, ValuesOutOfRangeDoNotReuseThePreviousCalculation)
@@ -428,12 +434,12 @@ TEST_F(Calc, MissingFilesEndWithoutTheFlag)
         const char* message;
         size_t reportLines;
     } cases[] = {
-        {nullptr, "Нет", "no Нетmat.dat", 0},
-        {"tau2.dat", "60С2А", "no tau2.dat", 0},
-        {"k3.dat", "60С2А", "no k3.dat", 3},
-        {"60С2А.dat", "60С2А", "no 60С2А.dat", 3},
-        {"sigmdiam.dat", "БрБ2", "no sigmdiam.dat", 7},
-        {"sigmab.dat", "БрБ2", "no sigmab.dat", 7},
+        { nullptr, "Нет", "no Нетmat.dat", 0 },
+        { "tau2.dat", "60С2А", "no tau2.dat", 0 },
+        { "k3.dat", "60С2А", "no k3.dat", 3 },
+        { "60С2А.dat", "60С2А", "no 60С2А.dat", 3 },
+        { "sigmdiam.dat", "БрБ2", "no sigmdiam.dat", 7 },
+        { "sigmab.dat", "БрБ2", "no sigmab.dat", 7 },
     };
     for (const auto& c : cases) {
         TempDataDir fresh;
@@ -446,7 +452,7 @@ TEST_F(Calc, MissingFilesEndWithoutTheFlag)
         p.F2 = 50;
         host.messages.clear();
         EXPECT_FALSE(run()) << c.message;
-        EXPECT_EQ(host.messages, Lines{c.message});
+        EXPECT_EQ(host.messages, Lines { c.message });
         EXPECT_FALSE(p.calcFailed) << c.message;
         EXPECT_EQ(host.report.size(), c.reportLines) << c.message;
     }
@@ -454,9 +460,9 @@ TEST_F(Calc, MissingFilesEndWithoutTheFlag)
 
 TEST_F(Calc, ClassWithoutATableSaysNoWithoutAName)
 {
-    material(12, {"1"});
+    material(12, { "1" });
     EXPECT_FALSE(run());
-    EXPECT_EQ(host.messages, Lines{"no "});
+    EXPECT_EQ(host.messages, Lines { "no " });
 }
 
 TEST_F(Calc, NoListedDiameterAboveStopsOnce)
@@ -466,13 +472,13 @@ TEST_F(Calc, NoListedDiameterAboveStopsOnce)
     p.F2 = 50000;
     EXPECT_FALSE(run());
     EXPECT_TRUE(p.calcFailed);
-    EXPECT_EQ(host.messages, Lines{"Нет подходящего диаметра по нормали"});
+    EXPECT_EQ(host.messages, Lines { "Нет подходящего диаметра по нормали" });
     EXPECT_FALSE(reportHasKey("Диаметр проволоки по нормали"));
 }
 
 TEST_F(Calc, BrokenPropertiesFileNamesItself)
 {
-    for (const Lines& props : {Lines{"7,85", "20,5", "78,5"}, Lines{"7,85", "20,5", "78,5", "2,0"}}) {
+    for (const Lines& props : { Lines { "7,85", "20,5", "78,5" }, Lines { "7,85", "20,5", "78,5", "2,0" } }) {
         dir.writeLines("Mmat.dat", props);
         try {
             run();
@@ -481,7 +487,7 @@ TEST_F(Calc, BrokenPropertiesFileNamesItself)
             EXPECT_NE(std::string(e.what()).find("Mmat.dat"), std::string::npos);
         }
     }
-    dir.writeLines("Mmat.dat", {"7.85", "20,5", "78,5", "2"});
+    dir.writeLines("Mmat.dat", { "7.85", "20,5", "78,5", "2" });
     EXPECT_THROW(run(), ConversionError);
 }
 

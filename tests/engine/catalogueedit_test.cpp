@@ -13,7 +13,10 @@ using Lines = std::vector<std::string>;
 
 // Every write fails while one of these lives.
 struct FailingWrites {
-    FailingWrites() { setWriteFaultInjector([](WriteStage) { return true; }); }
+    FailingWrites()
+    {
+        setWriteFaultInjector([](WriteStage) { return true; });
+    }
     ~FailingWrites() { setWriteFaultInjector({}); }
 };
 
@@ -41,7 +44,7 @@ struct NameCase {
     const char* refusal; // "" when the name is taken
 };
 
-class NewMaterialName : public testing::TestWithParam<NameCase> {};
+class NewMaterialName : public testing::TestWithParam<NameCase> { };
 
 TEST_P(NewMaterialName, IsCheckedAgainstListAndFiles)
 {
@@ -50,8 +53,8 @@ TEST_P(NewMaterialName, IsCheckedAgainstListAndFiles)
 }
 
 const char kBadChar[] = "Название материала содержит недопустимый символ";
-const char kTooLong[]
-    = "Название материала слишком длинное: допускается не более 118 русских букв (или 237 латинских букв и цифр)";
+const char kTooLong[] = "Название материала слишком длинное: допускается не более 118 русских букв (или 237 "
+                        "латинских букв и цифр)";
 
 // Its longest file, name + "mat.dat", and the writer's temporary file beside
 // it must fit 255 bytes of a file name; a Cyrillic letter takes two.
@@ -102,7 +105,8 @@ TEST_F(DeleteMaterial, RewritesTheListThenErasesBothFiles)
     EXPECT_EQ(dir.bytes("material.dat"), cp1251Lines({ "A", "В" }));
     EXPECT_FALSE(dir.exists("Б.dat"));
     EXPECT_FALSE(dir.exists("Бmat.dat"));
-    EXPECT_TRUE(dir.exists("A.dat") && dir.exists("Amat.dat") && dir.exists("В.dat") && dir.exists("Вmat.dat"));
+    EXPECT_TRUE(
+        dir.exists("A.dat") && dir.exists("Amat.dat") && dir.exists("В.dat") && dir.exists("Вmat.dat"));
 }
 
 TEST_F(DeleteMaterial, WithoutPropertiesFileStillRemovesTheRest)
@@ -152,7 +156,8 @@ TEST_F(DeleteMaterial, ReadOnlyDirectoryRefusesTheWrite)
     if (::geteuid() == 0)
         GTEST_SKIP() << "root writes into read-only directories";
     const std::string before = dir.bytes("material.dat");
-    std::filesystem::permissions(dir.path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+    std::filesystem::permissions(
+        dir.path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
     Lines names { "A", "Б", "В" };
     EXPECT_EQ(deleteMaterial(dir.path(), names, 0), ListRewrite::Failed);
     EXPECT_EQ(dir.bytes("material.dat"), before);
@@ -166,7 +171,7 @@ struct RewriteCase {
     ListRewrite result;
 };
 
-class RewriteMaterialList : public testing::TestWithParam<RewriteCase> {};
+class RewriteMaterialList : public testing::TestWithParam<RewriteCase> { };
 
 TEST_P(RewriteMaterialList, OnlyOverWhatTheWindowRead)
 {
@@ -174,7 +179,8 @@ TEST_P(RewriteMaterialList, OnlyOverWhatTheWindowRead)
     if (GetParam().file)
         dir.writeBytes("material.dat", *GetParam().file);
     EXPECT_EQ(rewriteMaterialNames(dir.path(), GetParam().shown, { "Новый" }), GetParam().result);
-    const std::string now = GetParam().result == ListRewrite::Done ? cp1251Lines({ "Новый" }) : GetParam().file.value_or("");
+    const std::string now
+        = GetParam().result == ListRewrite::Done ? cp1251Lines({ "Новый" }) : GetParam().file.value_or("");
     EXPECT_EQ(dir.bytes("material.dat"), now);
 }
 
@@ -194,7 +200,7 @@ struct SortCase {
     Lines after;
 };
 
-class SortDiameters : public testing::TestWithParam<SortCase> {};
+class SortDiameters : public testing::TestWithParam<SortCase> { };
 
 TEST_P(SortDiameters, AscendingInNumberForm)
 {
@@ -260,7 +266,7 @@ struct RefusalCase {
     const char* refusal;
 };
 
-class PropertiesRefusal : public testing::TestWithParam<RefusalCase> {};
+class PropertiesRefusal : public testing::TestWithParam<RefusalCase> { };
 
 TEST_P(PropertiesRefusal, NamesTheFirstFieldThatIsNoPositiveNumber)
 {
@@ -290,7 +296,7 @@ struct PropertiesCase {
     const char* message;
 };
 
-class ReadProperties : public testing::TestWithParam<PropertiesCase> {};
+class ReadProperties : public testing::TestWithParam<PropertiesCase> { };
 
 TEST_P(ReadProperties, ReadsOrNamesTheFile)
 {
@@ -310,7 +316,8 @@ TEST_P(ReadProperties, ReadsOrNamesTheFile)
 const char kBadX[] = "Файл Xmat.dat должен содержать четыре строки: плотность, E, G и код группы материала";
 
 INSTANTIATE_TEST_SUITE_P(Files, ReadProperties,
-    testing::Values(PropertiesCase { "Good", "7,85\r\n20,6\r\n78,5\r\n2\r\n", PropertiesText { "7,85", "20,6", "78,5", 2 }, "" },
+    testing::Values(PropertiesCase { "Good", "7,85\r\n20,6\r\n78,5\r\n2\r\n",
+                        PropertiesText { "7,85", "20,6", "78,5", 2 }, "" },
         PropertiesCase { "TextKeptAsIs", " 7,9 \r\nx\r\n\r\n9", PropertiesText { " 7,9 ", "x", "", 9 }, "" },
         PropertiesCase { "NoGroup", "1\r\n2\r\n3\r\n-1\r\n", PropertiesText { "1", "2", "3", -1 }, "" },
         PropertiesCase { "ThreeLines", "1\r\n2\r\n3\r\n", std::nullopt, kBadX },

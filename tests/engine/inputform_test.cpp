@@ -14,8 +14,9 @@ TEST(Rid, FreshFormSavesTheStartUpLines)
 {
     InputForm f;
     f.materialName = "Проволока I класса";
-    EXPECT_EQ(ridLines(f), (Lines{"1", "0", "1", "0", "0", "1", "0", "0", "0", "0", "0", "0", "0", "5", "0", "0", "0",
-                               "1", "1", "1", "1", "Проволока I класса"}));
+    EXPECT_EQ(ridLines(f),
+        (Lines { "1", "0", "1", "0", "0", "1", "0", "0", "0", "0", "0", "0", "0", "5", "0", "0", "0", "1",
+            "1", "1", "1", "Проволока I класса" }));
 }
 
 TEST(Rid, SaveThenLoadGivesTheSameForm)
@@ -45,7 +46,7 @@ TEST(Rid, SaveThenLoadGivesTheSameForm)
 
 TEST(Rid, ShortFileFailsOnTheFirstMissingIntegerLine)
 {
-    Lines lines = ridLines(InputForm{});
+    Lines lines = ridLines(InputForm {});
     lines.resize(16);
     try {
         parseRid(lines);
@@ -57,8 +58,8 @@ TEST(Rid, ShortFileFailsOnTheFirstMissingIntegerLine)
 
 TEST(Rid, IntegerLinesAreChecked)
 {
-    for (size_t line : {3u, 7u, 17u, 18u}) {
-        Lines lines = ridLines(InputForm{});
+    for (size_t line : { 3u, 7u, 17u, 18u }) {
+        Lines lines = ridLines(InputForm {});
         lines[line - 1] = "x1";
         EXPECT_THROW(parseRid(lines), ConversionError) << "line " << line;
     }
@@ -70,15 +71,18 @@ struct IndexCase {
     bool accepted;
 };
 
-void PrintTo(const IndexCase& c, std::ostream* os) { *os << "line " << c.line << ": " << c.text; }
+void PrintTo(const IndexCase& c, std::ostream* os)
+{
+    *os << "line " << c.line << ": " << c.text;
+}
 
-class RidIndex : public testing::TestWithParam<IndexCase> {};
+class RidIndex : public testing::TestWithParam<IndexCase> { };
 
 // An index is checked before it is used, so no later "+ 1" can overflow.
 TEST_P(RidIndex, OutOfRangeIsRefusedLikeABadLine)
 {
     const auto& c = GetParam();
-    Lines lines = ridLines(InputForm{});
+    Lines lines = ridLines(InputForm {});
     lines[c.line - 1] = c.text;
     if (c.accepted) {
         EXPECT_NO_THROW(parseRid(lines));
@@ -89,21 +93,22 @@ TEST_P(RidIndex, OutOfRangeIsRefusedLikeABadLine)
         FAIL();
     } catch (const ConversionError& e) {
         EXPECT_EQ(e.what(),
-            "Строка " + std::to_string(c.line) + " файла исходных данных: значение " + c.text + " вне допустимых пределов");
+            "Строка " + std::to_string(c.line) + " файла исходных данных: значение " + c.text
+                + " вне допустимых пределов");
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(Lines, RidIndex,
-    testing::Values(IndexCase{3, "0", false}, IndexCase{3, "1", true}, IndexCase{3, "2", true},
-        IndexCase{3, "3", false}, IndexCase{7, "-2", false}, IndexCase{7, "-1", true},
-        IndexCase{7, "2147483647", true}, IndexCase{17, "-2", false}, IndexCase{17, "-1", true},
-        IndexCase{17, "3", true}, IndexCase{17, "4", false}, IndexCase{17, "2147483647", false},
-        IndexCase{17, "-2147483648", false}, IndexCase{18, "2147483647", true},
-        IndexCase{18, "-2147483648", true}));
+    testing::Values(IndexCase { 3, "0", false }, IndexCase { 3, "1", true }, IndexCase { 3, "2", true },
+        IndexCase { 3, "3", false }, IndexCase { 7, "-2", false }, IndexCase { 7, "-1", true },
+        IndexCase { 7, "2147483647", true }, IndexCase { 17, "-2", false }, IndexCase { 17, "-1", true },
+        IndexCase { 17, "3", true }, IndexCase { 17, "4", false }, IndexCase { 17, "2147483647", false },
+        IndexCase { 17, "-2147483648", false }, IndexCase { 18, "2147483647", true },
+        IndexCase { 18, "-2147483648", true }));
 
 TEST(Rid, FlagsAreOnlyTheCharacterOneAndWindingIsLimited)
 {
-    Lines lines = ridLines(InputForm{});
+    Lines lines = ridLines(InputForm {});
     lines[0] = "true";
     lines[17] = "5";
     lines.push_back("ignored");
@@ -116,7 +121,7 @@ TEST(Rid, FlagsAreOnlyTheCharacterOneAndWindingIsLimited)
 
 TEST(Rid, MaterialIsChosenByNameThenByIndex)
 {
-    const Lines list{"A", "B", "C", "B"};
+    const Lines list { "A", "B", "C", "B" };
     InputForm f;
     f.materialName = "B";
     f.materialIndex = 2;
@@ -194,7 +199,7 @@ TEST_F(CalcInputs, StopsSilentlyOnAZeroValueKeepingWhatWasStored)
 
 TEST_F(CalcInputs, NoGroupAndNoWindingGiveZero)
 {
-    for (int index : {-1, std::numeric_limits<int>::max(), std::numeric_limits<int>::min()}) {
+    for (int index : { -1, std::numeric_limits<int>::max(), std::numeric_limits<int>::min() }) {
         f.grupIndex = index;
         f.navivkaIndex = index == -1 ? -1 : 0;
         applyCalcInputs(p, f);
@@ -228,13 +233,13 @@ struct RefusalCase {
     const char* name;
     int mode;
     int negativeFrom; // this field and every later one are made negative
-    int field;        // then this field (kNone: none) is set to `text`
+    int field; // then this field (kNone: none) is set to `text`
     const char* text;
     InputOutcome outcome;
     const char* message;
 };
 
-class Refusals : public CalcInputs, public testing::WithParamInterface<RefusalCase> {};
+class Refusals : public CalcInputs, public testing::WithParamInterface<RefusalCase> { };
 
 // The message names the first refused value in the order; the zero stops
 // come before any refusal, and the fields of the other mode are not checked.
@@ -242,7 +247,7 @@ TEST_P(Refusals, FirstRefusedValueInOrderIsNamed)
 {
     const RefusalCase& c = GetParam();
     p.mode = c.mode;
-    std::string* fields[] = {&f.f1, &f.f2, &f.d1, &f.h, &f.l0, &f.n, &f.vmax};
+    std::string* fields[] = { &f.f1, &f.f2, &f.d1, &f.h, &f.l0, &f.n, &f.vmax };
     f.l0 = "60";
     f.n = "8";
     for (int k = c.negativeFrom; k < kNone; ++k)
@@ -256,20 +261,26 @@ TEST_P(Refusals, FirstRefusedValueInOrderIsNamed)
 }
 
 INSTANTIATE_TEST_SUITE_P(InOrder, Refusals,
-    testing::Values(
-        RefusalCase{"F1", 1, 0, kNone, "", InputOutcome::Refused, "Значение F1 не может быть отрицательным"},
-        RefusalCase{"F2", 1, 1, kNone, "", InputOutcome::Refused, "Значение F2 не может быть отрицательным"},
-        RefusalCase{"D1", 1, 2, kNone, "", InputOutcome::Refused, "Значение D1 не может быть отрицательным"},
-        RefusalCase{"H", 1, 3, kNone, "", InputOutcome::Refused, "Значение H не может быть отрицательным"},
-        RefusalCase{"L0", 2, 3, kNone, "", InputOutcome::Refused, "Значение L0 не может быть отрицательным"},
-        RefusalCase{"N", 2, 5, kNone, "", InputOutcome::Refused, "Значение n не может быть отрицательным"},
-        RefusalCase{"Vmax", 1, 4, kNone, "", InputOutcome::Refused, "Значение Vmax не может быть отрицательным"},
-        RefusalCase{"EqualForces", 1, kNone, 1, "10", InputOutcome::Refused, "Сила F2 должна быть больше силы F1"},
-        RefusalCase{"F2BelowF1", 1, kNone, 1, "9,99", InputOutcome::Refused, "Сила F2 должна быть больше силы F1"},
-        RefusalCase{"ZeroStopFirst", 1, 0, 2, "0", InputOutcome::Stopped, ""},
-        RefusalCase{"LaterZeroStopFirst", 2, 0, 4, "0", InputOutcome::Stopped, ""},
-        RefusalCase{"FreeLengthIgnoredWithTheStroke", 1, 4, 6, "2", InputOutcome::Proceed, ""},
-        RefusalCase{"StrokeIgnoredWithTheFreeLength", 2, kNone, 3, "-15", InputOutcome::Proceed, ""}),
+    testing::Values(RefusalCase { "F1", 1, 0, kNone, "", InputOutcome::Refused,
+                        "Значение F1 не может быть отрицательным" },
+        RefusalCase {
+            "F2", 1, 1, kNone, "", InputOutcome::Refused, "Значение F2 не может быть отрицательным" },
+        RefusalCase {
+            "D1", 1, 2, kNone, "", InputOutcome::Refused, "Значение D1 не может быть отрицательным" },
+        RefusalCase { "H", 1, 3, kNone, "", InputOutcome::Refused, "Значение H не может быть отрицательным" },
+        RefusalCase {
+            "L0", 2, 3, kNone, "", InputOutcome::Refused, "Значение L0 не может быть отрицательным" },
+        RefusalCase { "N", 2, 5, kNone, "", InputOutcome::Refused, "Значение n не может быть отрицательным" },
+        RefusalCase {
+            "Vmax", 1, 4, kNone, "", InputOutcome::Refused, "Значение Vmax не может быть отрицательным" },
+        RefusalCase {
+            "EqualForces", 1, kNone, 1, "10", InputOutcome::Refused, "Сила F2 должна быть больше силы F1" },
+        RefusalCase {
+            "F2BelowF1", 1, kNone, 1, "9,99", InputOutcome::Refused, "Сила F2 должна быть больше силы F1" },
+        RefusalCase { "ZeroStopFirst", 1, 0, 2, "0", InputOutcome::Stopped, "" },
+        RefusalCase { "LaterZeroStopFirst", 2, 0, 4, "0", InputOutcome::Stopped, "" },
+        RefusalCase { "FreeLengthIgnoredWithTheStroke", 1, 4, 6, "2", InputOutcome::Proceed, "" },
+        RefusalCase { "StrokeIgnoredWithTheFreeLength", 2, kNone, 3, "-15", InputOutcome::Proceed, "" }),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

@@ -23,12 +23,12 @@ protected:
     TempDataDir dir;
     Peremenn p = inDir(dir.path());
     RecordingHost host;
-    CalcContext c{p, host};
+    CalcContext c { p, host };
 };
 
 TEST_F(Lookups, IndexOfTheNearestK3TheEarlierOfTwoEquallyNear)
 {
-    dir.writeLines("k3.dat", {"1", "2", "3", "10", "12"});
+    dir.writeLines("k3.dat", { "1", "2", "3", "10", "12" });
     EXPECT_EQ(FindIpoK3(c, 11), 3.3);
     EXPECT_EQ(FindIpoK3(c, 0.5), 3.0); // below a rising table
     EXPECT_EQ(FindIpoK3(c, 1000), 3.4);
@@ -48,14 +48,14 @@ TEST_F(Lookups, IndexIsTheExactTenthOfItsLine)
 TEST_F(Lookups, K3FileProblems)
 {
     EXPECT_FALSE(FindIpoK3(c, 20));
-    EXPECT_EQ(host.messages, std::vector<std::string>{"no k3.dat"});
+    EXPECT_EQ(host.messages, std::vector<std::string> { "no k3.dat" });
     EXPECT_FALSE(p.calcFailed);
 
     dir.writeLines("k3.dat", {});
     EXPECT_THROW(FindIpoK3(c, 20), ConversionError);
-    dir.writeLines("k3.dat", {"5000"}); // nothing nearer than 1000
+    dir.writeLines("k3.dat", { "5000" }); // nothing nearer than 1000
     EXPECT_THROW(FindIpoK3(c, 20), ConversionError);
-    dir.writeLines("k3.dat", {"13,91", "x"});
+    dir.writeLines("k3.dat", { "13,91", "x" });
     try {
         FindIpoK3(c, 20);
         FAIL();
@@ -66,7 +66,7 @@ TEST_F(Lookups, K3FileProblems)
 
 TEST_F(Lookups, PodborTakesTheNextGreaterListedDiameter)
 {
-    dir.writeLines("M.dat", {"3", "", "1,5", "2", "1"});
+    dir.writeLines("M.dat", { "3", "", "1,5", "2", "1" });
     EXPECT_EQ(podbor(c, 1.2), 1.5);
     EXPECT_EQ(podbor(c, 1.5), 2); // an equal one is not taken
     EXPECT_EQ(podbor(c, 0.1), 1); // the empty line counts as 0
@@ -77,18 +77,18 @@ TEST_F(Lookups, PodborTakesTheNextGreaterListedDiameter)
 
 TEST_F(Lookups, PodborWithNothingAboveReturnsItsArgumentAndSaysSoOnce)
 {
-    dir.writeLines("M.dat", {"1", "2"});
+    dir.writeLines("M.dat", { "1", "2" });
     EXPECT_EQ(podbor(c, 2), 2);
     EXPECT_TRUE(p.calcFailed);
     EXPECT_EQ(podbor(c, 2.5), 2.5);
-    EXPECT_EQ(host.messages, std::vector<std::string>{"Нет подходящего диаметра по нормали"});
+    EXPECT_EQ(host.messages, std::vector<std::string> { "Нет подходящего диаметра по нормали" });
 }
 
 TEST_F(Lookups, PodborWithoutItsFile)
 {
     p.materialName = "60С2А";
     EXPECT_FALSE(podbor(c, 2));
-    EXPECT_EQ(host.messages, std::vector<std::string>{"no 60С2А.dat"});
+    EXPECT_EQ(host.messages, std::vector<std::string> { "no 60С2А.dat" });
     EXPECT_FALSE(p.calcFailed);
 }
 
@@ -112,8 +112,8 @@ TEST_F(Sigma, ReadsTheMaterialsBlockAtTheNearestDiameterFromAbove)
         int cls;
         double d;
         double line;
-    } rows[] = {{0, 1.5, 1}, {0, 1.2, 1}, {0, 0.1, 1}, {0, 1.6, 2}, {1, 1.5, 23}, {5, 1.5, 45},
-        {6, 22.5, 88}, {7, 1.5, 89}, {8, 1.5, 89}, {9, 3.5, 113}};
+    } rows[] = { { 0, 1.5, 1 }, { 0, 1.2, 1 }, { 0, 0.1, 1 }, { 0, 1.6, 2 }, { 1, 1.5, 23 }, { 5, 1.5, 45 },
+        { 6, 22.5, 88 }, { 7, 1.5, 89 }, { 8, 1.5, 89 }, { 9, 3.5, 113 } };
     for (auto r : rows) {
         p.materialClass = r.cls;
         EXPECT_EQ(loadSigma(c, r.d), r.line) << "class " << r.cls << " d " << r.d;
@@ -132,8 +132,8 @@ TEST_F(Sigma, MarkerMeansNotMadeInThatDiameter)
     host.report.clear();
     EXPECT_EQ(loadSigma(c, 5), 0); // row 5, 5,5 mm: "-1"
     const std::string text = "Материал БрБ2 не применяется для D=5";
-    EXPECT_EQ(host.messages, std::vector<std::string>{text});
-    EXPECT_EQ(host.report, std::vector<std::string>{text});
+    EXPECT_EQ(host.messages, std::vector<std::string> { text });
+    EXPECT_EQ(host.report, std::vector<std::string> { text });
     EXPECT_TRUE(p.calcFailed);
 }
 
@@ -150,16 +150,16 @@ TEST_F(Sigma, NoTabulatedDiameterAtOrAboveIsNotMade)
     p.materialName = "X";
     EXPECT_EQ(loadSigma(c, 0.5), 1);
     EXPECT_EQ(loadSigma(c, 23), 0);
-    EXPECT_EQ(host.messages, std::vector<std::string>{"Материал X не применяется для D=23"});
+    EXPECT_EQ(host.messages, std::vector<std::string> { "Материал X не применяется для D=23" });
     EXPECT_TRUE(p.calcFailed);
 }
 
 TEST_F(Lookups, SigmaFilesMissing)
 {
     EXPECT_FALSE(loadSigma(c, 1));
-    dir.writeLines("sigmdiam.dat", {"1"});
+    dir.writeLines("sigmdiam.dat", { "1" });
     EXPECT_FALSE(loadSigma(c, 1));
-    EXPECT_EQ(host.messages, (std::vector<std::string>{"no sigmdiam.dat", "no sigmab.dat"}));
+    EXPECT_EQ(host.messages, (std::vector<std::string> { "no sigmdiam.dat", "no sigmab.dat" }));
     EXPECT_FALSE(p.calcFailed);
 }
 
@@ -171,19 +171,22 @@ struct TracedLookup {
     const char* name;
     std::function<void(CalcContext&)> call;
     const char* file;
-    int line;           // 0: none fits
-    const char* text;   // the line as read
+    int line; // 0: none fits
+    const char* text; // the line as read
 };
 
-void PrintTo(const TracedLookup& l, std::ostream* os) { *os << l.name; }
+void PrintTo(const TracedLookup& l, std::ostream* os)
+{
+    *os << l.name;
+}
 
 class LookupSteps : public Lookups, public testing::WithParamInterface<TracedLookup> {
 protected:
     void SetUp() override
     {
-        dir.writeLines("k3.dat", {"1", "2", "3", "10", "12"});
-        dir.writeLines("M.dat", {"3", "", "1,5", "2", "1"});
-        dir.writeLines("sigmdiam.dat", {"1,5", "2,5", "3,5"});
+        dir.writeLines("k3.dat", { "1", "2", "3", "10", "12" });
+        dir.writeLines("M.dat", { "3", "", "1,5", "2", "1" });
+        dir.writeLines("sigmdiam.dat", { "1,5", "2,5", "3,5" });
         std::vector<std::string> strengths;
         for (int line = 1; line <= 44; ++line)
             strengths.push_back(std::to_string(line * 10));
@@ -208,18 +211,22 @@ TEST_P(LookupSteps, NameTheFileAndTheLineUsed)
 }
 
 INSTANTIATE_TEST_SUITE_P(HandMadeTables, LookupSteps,
-    testing::Values(TracedLookup{"K3Nearest", [](CalcContext& c) { FindIpoK3(c, 11); }, "k3.dat", 4, "10"},
-        TracedLookup{"DiameterAboveCountsEmptyLines", [](CalcContext& c) { podbor(c, 1.2); }, "M.dat", 3, "1,5"},
-        TracedLookup{"NoDiameterAbove", [](CalcContext& c) { podbor(c, 5); }, "M.dat", 0, ""},
-        TracedLookup{"StrengthInTheClassBlock", [](CalcContext& c) { loadSigma(c, 1.6); }, "sigmab.dat", 24, "240"},
-        TracedLookup{"StrengthOfAnEqualDiameter", [](CalcContext& c) { loadSigma(c, 2.5); }, "sigmab.dat", 24, "240"},
-        TracedLookup{"StrengthOfTheFirstBlock",
+    testing::Values(TracedLookup { "K3Nearest", [](CalcContext& c) { FindIpoK3(c, 11); }, "k3.dat", 4, "10" },
+        TracedLookup {
+            "DiameterAboveCountsEmptyLines", [](CalcContext& c) { podbor(c, 1.2); }, "M.dat", 3, "1,5" },
+        TracedLookup { "NoDiameterAbove", [](CalcContext& c) { podbor(c, 5); }, "M.dat", 0, "" },
+        TracedLookup {
+            "StrengthInTheClassBlock", [](CalcContext& c) { loadSigma(c, 1.6); }, "sigmab.dat", 24, "240" },
+        TracedLookup {
+            "StrengthOfAnEqualDiameter", [](CalcContext& c) { loadSigma(c, 2.5); }, "sigmab.dat", 24, "240" },
+        TracedLookup { "StrengthOfTheFirstBlock",
             [](CalcContext& c) {
                 c.p.materialClass = 0;
                 loadSigma(c, 1.5);
             },
-            "sigmab.dat", 1, "10"},
-        TracedLookup{"NoTabulatedDiameter", [](CalcContext& c) { loadSigma(c, 4); }, "sigmdiam.dat", 0, ""}),
+            "sigmab.dat", 1, "10" },
+        TracedLookup {
+            "NoTabulatedDiameter", [](CalcContext& c) { loadSigma(c, 4); }, "sigmdiam.dat", 0, "" }),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

@@ -21,7 +21,10 @@ struct AfterChange {
     Bytes bytes;
 };
 
-void PrintTo(const AfterChange& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const AfterChange& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class KeptFiles : public testing::TestWithParam<AfterChange> { };
 

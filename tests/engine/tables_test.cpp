@@ -10,7 +10,10 @@ namespace {
 
 using Row = std::vector<std::string>;
 
-std::vector<std::string> shippedLines(const char* name) { return *readDataLines(SHIPPED_DATA_DIR, name); }
+std::vector<std::string> shippedLines(const char* name)
+{
+    return *readDataLines(SHIPPED_DATA_DIR, name);
+}
 
 const char kDash[] = "        -";
 
@@ -35,7 +38,9 @@ TEST(K3Grid, ShortOddAndMissingFiles)
     ScratchDataDir dir;
     EXPECT_EQ(k3Grid(dir.path()).message, "no k3.dat");
     EXPECT_TRUE(k3Grid(dir.path()).rows.empty());
-    dir.writeBytes("K3.DAT", "13,91\r\nabc\r\n\x1A" "14\r\n");
+    dir.writeBytes("K3.DAT",
+        "13,91\r\nabc\r\n\x1A"
+        "14\r\n");
     const TableGrid g = k3Grid(dir.path());
     EXPECT_EQ(g.message, "");
     EXPECT_EQ(g.rows, (std::vector<Row> { { "3", "13,91" }, { "3,1", "abc" } }));
@@ -88,7 +93,7 @@ struct TauCase {
     const char* message;
 };
 
-class TauOddFiles : public testing::TestWithParam<TauCase> {};
+class TauOddFiles : public testing::TestWithParam<TauCase> { };
 
 TEST_P(TauOddFiles, RowsLabelledByCodeLine)
 {
@@ -110,7 +115,10 @@ INSTANTIATE_TEST_SUITE_P(Files, TauOddFiles,
             { { "БрКМц3-1", "-1,0", "-1 ", kDash, "" } }, "" },
         TauCase { "CodeNotAnInteger", cp1251Lines({ "8", "1", "2", "3", "4", "x", "1" }),
             { { "БрОЦ4-3", "1", "2", "3", "4" } }, "'x' is not a valid integer value" },
-        TauCase { "CtrlZEndsTheFile", cp1251Lines({ "1", "1", "2", "3", "4" }) + "\x1A" "junk",
+        TauCase { "CtrlZEndsTheFile",
+            cp1251Lines({ "1", "1", "2", "3", "4" })
+                + "\x1A"
+                  "junk",
             { { "        II", "1", "2", "3", "4" } }, "" },
         TauCase { "Empty", "", {}, "" }),
     [](const auto& info) { return info.param.name; });

@@ -62,7 +62,7 @@ private:
 
 class RecordingHost : public CalcHost {
 public:
-    std::vector<std::string> report{""}; // holds one empty line before the first calculation
+    std::vector<std::string> report { "" }; // holds one empty line before the first calculation
     std::vector<std::string> messages;
     bool printEnabled = false;
     int dialogShown = 0;

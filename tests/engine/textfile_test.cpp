@@ -17,7 +17,7 @@ Lines readAll(const TempDataDir& dir, const std::string& name)
 {
     auto lines = readDataLines(dir.path(), name);
     EXPECT_TRUE(lines.has_value());
-    return lines.value_or(Lines{});
+    return lines.value_or(Lines {});
 }
 
 struct LineCase {
@@ -26,7 +26,7 @@ struct LineCase {
     Lines lines;
 };
 
-class LineRules : public testing::TestWithParam<LineCase> {};
+class LineRules : public testing::TestWithParam<LineCase> { };
 
 TEST_P(LineRules, SplitsAsTheDataFilesNeed)
 {
@@ -36,17 +36,22 @@ TEST_P(LineRules, SplitsAsTheDataFilesNeed)
 }
 
 INSTANTIATE_TEST_SUITE_P(Bytes, LineRules,
-    testing::Values(LineCase{"CrLf", "1,5\r\n2\r\n", {"1,5", "2"}},
-        LineCase{"LastLineWithoutEnd", "1\r\n2", {"1", "2"}},
-        LineCase{"LoneLf", "1\n2\n", {"1", "2"}},
-        LineCase{"LoneCr", "1\r2\r", {"1", "2"}},
-        LineCase{"EmptyLines", "\r\n\r\nx\r\n", {"", "", "x"}},
-        LineCase{"CtrlZEndsFile", "1\r\n2\r\n\x1A" "3\r\n", {"1", "2"}},
-        LineCase{"CtrlZInsideLineIsText", "1\x1A" "2\r\n", {"1\x1A" "2"}},
-        LineCase{"Empty", "", {}},
-        LineCase{"OnlyCtrlZ", "\x1A", {}},
-        LineCase{"Cp1251", "\xC1\xF0\xC1\x32\r\n", {"БрБ2"}},
-        LineCase{"SpacesKept", " a b \r\n", {" a b "}}),
+    testing::Values(LineCase { "CrLf", "1,5\r\n2\r\n", { "1,5", "2" } },
+        LineCase { "LastLineWithoutEnd", "1\r\n2", { "1", "2" } },
+        LineCase { "LoneLf", "1\n2\n", { "1", "2" } }, LineCase { "LoneCr", "1\r2\r", { "1", "2" } },
+        LineCase { "EmptyLines", "\r\n\r\nx\r\n", { "", "", "x" } },
+        LineCase { "CtrlZEndsFile",
+            "1\r\n2\r\n\x1A"
+            "3\r\n",
+            { "1", "2" } },
+        LineCase { "CtrlZInsideLineIsText",
+            "1\x1A"
+            "2\r\n",
+            { "1\x1A"
+              "2" } },
+        LineCase { "Empty", "", {} }, LineCase { "OnlyCtrlZ", "\x1A", {} },
+        LineCase { "Cp1251", "\xC1\xF0\xC1\x32\r\n", { "БрБ2" } },
+        LineCase { "SpacesKept", " a b \r\n", { " a b " } }),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(TextReader, YieldsEmptyLinesPastTheEnd)
@@ -78,7 +83,9 @@ TEST(Encoding, RoundTripsEveryDefinedByte)
         all += static_cast<char>(b);
     EXPECT_EQ(utf8ToCp1251(cp1251ToUtf8(all)), all);
     EXPECT_EQ(cp1251ToUtf8("\xA8\xB8\xB9"), "Ёё№");
-    EXPECT_EQ(utf8ToCp1251("60С2А"), "60\xD1" "2\xC0");
+    EXPECT_EQ(utf8ToCp1251("60С2А"),
+        "60\xD1"
+        "2\xC0");
 }
 
 TEST(Encoding, MarksWhatTheCodePageCannotHold)
@@ -87,14 +94,16 @@ TEST(Encoding, MarksWhatTheCodePageCannotHold)
     EXPECT_FALSE(fitsCp1251("ä"));
     EXPECT_FALSE(fitsCp1251("日本"));
     EXPECT_EQ(utf8ToCp1251("aäb"), "a?b");
-    EXPECT_EQ(utf8ToCp1251("a\xFF" "b"), "a?b"); // not UTF-8 at all
+    EXPECT_EQ(utf8ToCp1251("a\xFF"
+                           "b"),
+        "a?b"); // not UTF-8 at all
 }
 
 TEST(FileNames, MatchWithoutRegardToCaseCyrillicIncluded)
 {
     TempDataDir dir;
-    dir.writeLines("60с2аMAT.DAT", {"7,85"});
-    dir.writeLines("SIGMAB.DAT", {"1"});
+    dir.writeLines("60с2аMAT.DAT", { "7,85" });
+    dir.writeLines("SIGMAB.DAT", { "1" });
     auto found = findDataFile(dir.path(), "60С2Аmat.dat");
     ASSERT_TRUE(found);
     EXPECT_EQ(*found, dir.path() + "60с2аMAT.DAT");
@@ -105,8 +114,8 @@ TEST(FileNames, MatchWithoutRegardToCaseCyrillicIncluded)
 TEST(FileNames, ExactNameWinsOverOtherCases)
 {
     TempDataDir dir;
-    dir.writeLines("k3.dat", {"1"});
-    dir.writeLines("K3.DAT", {"2"});
+    dir.writeLines("k3.dat", { "1" });
+    dir.writeLines("K3.DAT", { "2" });
     EXPECT_EQ(*findDataFile(dir.path(), "k3.dat"), dir.path() + "k3.dat");
     EXPECT_EQ(*findDataFile(dir.path(), "K3.DAT"), dir.path() + "K3.DAT");
 }
@@ -114,32 +123,34 @@ TEST(FileNames, ExactNameWinsOverOtherCases)
 TEST(FileNames, NamesCopiedRawFromWindowsAreFound)
 {
     TempDataDir dir;
-    dir.writeLines("\xC1\xF0\xC1\x32.dat", {"1"}); // "БрБ2.dat" in Windows-1251 bytes
+    dir.writeLines("\xC1\xF0\xC1\x32.dat", { "1" }); // "БрБ2.dat" in Windows-1251 bytes
     EXPECT_TRUE(findDataFile(dir.path(), "брб2.dat"));
 }
 
 TEST(FileNames, NeverLeaveTheDataDirectory)
 {
     TempDataDir dir;
-    dir.writeLines("x.dat", {"1"});
-    for (const char* bad : {"../x.dat", "a/b.dat", "a\\b.dat", "..", "", "."})
+    dir.writeLines("x.dat", { "1" });
+    for (const char* bad : { "../x.dat", "a/b.dat", "a\\b.dat", "..", "", "." })
         EXPECT_FALSE(findDataFile(dir.path(), bad)) << bad;
     EXPECT_FALSE(dataFileForWrite(dir.path(), "../evil.dat"));
-    EXPECT_FALSE(writeDataLines(dir.path(), "../evil.dat", {"x"}));
+    EXPECT_FALSE(writeDataLines(dir.path(), "../evil.dat", { "x" }));
 }
 
 TEST(Writer, WritesCp1251WithCrLfAfterEveryLine)
 {
     TempDataDir dir;
-    ASSERT_TRUE(writeDataLines(dir.path(), "material.dat", {"60С2А", "", "БрБ2"}));
-    EXPECT_EQ(dir.readBytes("material.dat"), "60\xD1" "2\xC0\r\n\r\n\xC1\xF0\xC1\x32\r\n");
+    ASSERT_TRUE(writeDataLines(dir.path(), "material.dat", { "60С2А", "", "БрБ2" }));
+    EXPECT_EQ(dir.readBytes("material.dat"),
+        "60\xD1"
+        "2\xC0\r\n\r\n\xC1\xF0\xC1\x32\r\n");
 }
 
 TEST(Writer, ReplacesAnExistingFileOfAnotherCase)
 {
     TempDataDir dir;
-    dir.writeLines("MATERIAL.DAT", {"old"});
-    ASSERT_TRUE(writeDataLines(dir.path(), "material.dat", {"new"}));
+    dir.writeLines("MATERIAL.DAT", { "old" });
+    ASSERT_TRUE(writeDataLines(dir.path(), "material.dat", { "new" }));
     EXPECT_EQ(dir.readBytes("MATERIAL.DAT"), "new\r\n");
     EXPECT_FALSE(std::filesystem::exists(dir.path() + "material.dat"));
 }
@@ -152,10 +163,10 @@ protected:
 TEST_P(WriterFaults, LeaveTheOldFileWholeAndNoTemporaryFile)
 {
     TempDataDir dir;
-    dir.writeLines("material.dat", {"old"});
+    dir.writeLines("material.dat", { "old" });
     const WriteStage failing = GetParam();
     setWriteFaultInjector([failing](WriteStage s) { return s == failing; });
-    EXPECT_FALSE(writeDataLines(dir.path(), "material.dat", {"new", "lines"}));
+    EXPECT_FALSE(writeDataLines(dir.path(), "material.dat", { "new", "lines" }));
     EXPECT_EQ(dir.readBytes("material.dat"), "old\r\n");
     int files = 0;
     for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dir.path()))
@@ -167,22 +178,27 @@ INSTANTIATE_TEST_SUITE_P(EachStage, WriterFaults,
     testing::Values(WriteStage::CreateTemp, WriteStage::Permissions, WriteStage::Write, WriteStage::Flush,
         WriteStage::Rename));
 
-class LineBreakInValue : public testing::TestWithParam<std::string> {};
+class LineBreakInValue : public testing::TestWithParam<std::string> { };
 
 // A value that would split its line (or end the file) on reading is never
 // written: the file stays as it was.
 TEST_P(LineBreakInValue, IsRefusedAndNothingWritten)
 {
     TempDataDir dir;
-    dir.writeLines("60.rid", {"old"});
+    dir.writeLines("60.rid", { "old" });
     EXPECT_FALSE(fitsOneLine(GetParam()));
-    EXPECT_FALSE(writeDataLines(dir.path(), "60.rid", {"1", GetParam(), "3"}));
+    EXPECT_FALSE(writeDataLines(dir.path(), "60.rid", { "1", GetParam(), "3" }));
     EXPECT_EQ(dir.readBytes("60.rid"), "old\r\n");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(Values, LineBreakInValue,
-    testing::Values("7,85\n", "12\r", "\r\n", "1\x1A" "2", std::string("7\0" "8", 3)));
+    testing::Values("7,85\n", "12\r", "\r\n",
+        "1\x1A"
+        "2",
+        std::string("7\0"
+                    "8",
+            3)));
 
 // Where the program starts, the temporary files of writers that were killed
 // before their rename go; nothing else does.
@@ -190,12 +206,12 @@ TEST(StaleTemporaryFiles, OnlyTheWritersOwnPatternAndOnlyFiles)
 {
     TempDataDir dir;
     const Lines stale { "material.dat.tmp-AbC123", "Латуньmat.dat.tmp-000000", "x.rid.tmp-zzzzzz" };
-    const Lines kept { "material.dat", ".tmp-ABCDEF", "a.tmp-ABCDE", "a.tmp-ABCDEFG", "a.tmp-ABC!EF", "a.TMP-ABCDEF",
-        "a.tmp_ABCDEF" };
+    const Lines kept { "material.dat", ".tmp-ABCDEF", "a.tmp-ABCDE", "a.tmp-ABCDEFG", "a.tmp-ABC!EF",
+        "a.TMP-ABCDEF", "a.tmp_ABCDEF" };
     for (const auto& name : stale)
-        dir.writeLines(name, {"1"});
+        dir.writeLines(name, { "1" });
     for (const auto& name : kept)
-        dir.writeLines(name, {"1"});
+        dir.writeLines(name, { "1" });
     std::filesystem::create_directory(dir.path() + "d.tmp-ABCDEF");
     std::filesystem::create_symlink(dir.path() + "material.dat", dir.path() + "l.tmp-ABCDEF");
 
@@ -210,28 +226,28 @@ TEST(StaleTemporaryFiles, OnlyTheWritersOwnPatternAndOnlyFiles)
 
 TEST(Writer, FailsInAMissingDirectory)
 {
-    EXPECT_FALSE(writeTextLines("/nonexistent-dir-for-pruz/x.dat", {"1"}));
+    EXPECT_FALSE(writeTextLines("/nonexistent-dir-for-pruz/x.dat", { "1" }));
 }
 
 TEST(Writer, KeepsThePermissionsOfTheReplacedFile)
 {
     TempDataDir dir;
-    dir.writeLines("a.dat", {"1"});
+    dir.writeLines("a.dat", { "1" });
     ::chmod((dir.path() + "a.dat").c_str(), 0640);
-    ASSERT_TRUE(writeDataLines(dir.path(), "a.dat", {"2"}));
-    struct stat st {};
+    ASSERT_TRUE(writeDataLines(dir.path(), "a.dat", { "2" }));
+    struct stat st { };
     ::stat((dir.path() + "a.dat").c_str(), &st);
     EXPECT_EQ(st.st_mode & 0777, 0640u);
 }
 
 struct SizeCase {
     const char* name;
-    size_t fileBytes;  // a sparse file of zero bytes, when not 0
+    size_t fileBytes; // a sparse file of zero bytes, when not 0
     std::string bytes; // else these
     const char* refusal; // the message's start, before the path; "" when read
 };
 
-class ReaderLimits : public testing::TestWithParam<SizeCase> {};
+class ReaderLimits : public testing::TestWithParam<SizeCase> { };
 
 TEST_P(ReaderLimits, RefuseHugeFilesAndLinesNamingTheFile)
 {
@@ -245,7 +261,8 @@ TEST_P(ReaderLimits, RefuseHugeFilesAndLinesNamingTheFile)
         EXPECT_TRUE(readTextLines(path).has_value());
         EXPECT_EQ(refusal, "");
     } catch (const IoError& e) {
-        const std::string rest = refusal.starts_with("Файл") ? " слишком велик (больше 16 МБ)" : " есть строка длиннее 64 КБ";
+        const std::string rest
+            = refusal.starts_with("Файл") ? " слишком велик (больше 16 МБ)" : " есть строка длиннее 64 КБ";
         EXPECT_EQ(e.what(), refusal + path + rest);
     }
 }
@@ -267,14 +284,14 @@ namespace {
 TEST(Writer, AFullDeviceLeavesTheOldFileWhole)
 {
     TempDataDir dir;
-    dir.writeLines("k.dat", {"old"});
+    dir.writeLines("k.dat", { "old" });
     setWriteDescriptorHook([](int fd) {
         int full = ::open("/dev/full", O_WRONLY);
         ASSERT_GE(full, 0);
         ::dup2(full, fd);
         ::close(full);
     });
-    EXPECT_FALSE(writeDataLines(dir.path(), "k.dat", {"new"}));
+    EXPECT_FALSE(writeDataLines(dir.path(), "k.dat", { "new" }));
     setWriteDescriptorHook({});
     EXPECT_EQ(dir.readBytes("k.dat"), "old\r\n");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
@@ -285,8 +302,8 @@ TEST(Writer, NeverReplacesADeviceOrAFolder)
     TempDataDir dir;
     std::filesystem::create_directory(dir.path() + "sub.dat");
     ASSERT_EQ(::mkfifo((dir.path() + "pipe.dat").c_str(), 0600), 0);
-    EXPECT_FALSE(writeTextLines(dir.path() + "sub.dat", {"x"}));
-    EXPECT_FALSE(writeTextLines(dir.path() + "pipe.dat", {"x"}));
+    EXPECT_FALSE(writeTextLines(dir.path() + "sub.dat", { "x" }));
+    EXPECT_FALSE(writeTextLines(dir.path() + "pipe.dat", { "x" }));
     EXPECT_TRUE(std::filesystem::is_directory(dir.path() + "sub.dat"));
     EXPECT_TRUE(std::filesystem::is_fifo(dir.path() + "pipe.dat"));
 }
@@ -294,9 +311,9 @@ TEST(Writer, NeverReplacesADeviceOrAFolder)
 TEST(Writer, FollowsALinkToItsFile)
 {
     TempDataDir dir;
-    dir.writeLines("real.dat", {"old"});
+    dir.writeLines("real.dat", { "old" });
     std::filesystem::create_symlink(dir.path() + "real.dat", dir.path() + "link.dat");
-    ASSERT_TRUE(writeTextLines(dir.path() + "link.dat", {"new"}));
+    ASSERT_TRUE(writeTextLines(dir.path() + "link.dat", { "new" }));
     EXPECT_TRUE(std::filesystem::is_symlink(dir.path() + "link.dat"));
     EXPECT_EQ(dir.readBytes("real.dat"), "new\r\n");
 }

@@ -23,7 +23,10 @@ using Lines = std::vector<std::string>;
 // unary minus, ² ³, √(...), round(...) (ties to even), decimal commas.
 class Expression {
 public:
-    explicit Expression(std::string_view text) : s(text) {}
+    explicit Expression(std::string_view text)
+        : s(text)
+    {
+    }
 
     double value()
     {
@@ -93,8 +96,9 @@ private:
             return root ? std::sqrt(v) : rounded ? std::nearbyint(v) : v;
         }
         size_t n = 0;
-        while (n < s.size() && (std::isdigit(static_cast<unsigned char>(s[n])) || s[n] == ',' || s[n] == 'E'
-                   || (s[n] == '-' && n > 0 && s[n - 1] == 'E')))
+        while (n < s.size()
+            && (std::isdigit(static_cast<unsigned char>(s[n])) || s[n] == ',' || s[n] == 'E'
+                || (s[n] == '-' && n > 0 && s[n - 1] == 'E')))
             ++n;
         if (root || rounded || n == 0)
             throw std::runtime_error("number expected at " + std::string(s));
@@ -106,12 +110,13 @@ private:
 
 // The report key of each value (the text before the number's "="), and the
 // record's names whose value it may show.
-const std::map<std::string, std::set<std::string>> kKeys = {
-    {"F3", {"F3"}}, {"taupr", {"taupr"}}, {"k3", {"k3"}}, {"ipr", {"ipr"}}, {"k1", {"k1pr", "k1"}},
-    {"d", {"dpr", "d"}}, {"SIGMА_B", {"SIGMA_B"}}, {"SIGMA_B", {"tau"}}, {"tau", {"tau"}}, {"i", {"i"}},
-    {"k2", {"k2"}}, {"С1", {"C1"}}, {"Dср", {"Dcp"}}, {"S3", {"S3coil", "S3"}}, {"n", {"nCalc"}}, {"c", {"c"}},
-    {"Vкр", {"Vkr"}}, {"S1", {"S1"}}, {"S2", {"S2"}}, {"N1", {"N1"}}, {"t", {"t"}}, {"L3", {"L3"}},
-    {"L0", {"L0calc"}}, {"L1", {"L1"}}, {"L2", {"L2"}}, {"L", {"L"}}, {"M", {"M"}}};
+const std::map<std::string, std::set<std::string>> kKeys = { { "F3", { "F3" } }, { "taupr", { "taupr" } },
+    { "k3", { "k3" } }, { "ipr", { "ipr" } }, { "k1", { "k1pr", "k1" } }, { "d", { "dpr", "d" } },
+    { "SIGMА_B", { "SIGMA_B" } }, { "SIGMA_B", { "tau" } }, { "tau", { "tau" } }, { "i", { "i" } },
+    { "k2", { "k2" } }, { "С1", { "C1" } }, { "Dср", { "Dcp" } }, { "S3", { "S3coil", "S3" } },
+    { "n", { "nCalc" } }, { "c", { "c" } }, { "Vкр", { "Vkr" } }, { "S1", { "S1" } }, { "S2", { "S2" } },
+    { "N1", { "N1" } }, { "t", { "t" } }, { "L3", { "L3" } }, { "L0", { "L0calc" } }, { "L1", { "L1" } },
+    { "L2", { "L2" } }, { "L", { "L" } }, { "M", { "M" } } };
 
 // The key of a value line: the word right before the last "=".
 std::string keyOf(const std::string& line)
@@ -198,8 +203,8 @@ protected:
 
 // The inputs of "Расчет" (forces in newtons) for a material: the working
 // stroke `h`, or with `l0` the free length and `n` coils.
-void spring(Peremenn& p, const std::string& material, double f1, double f2, double d1, double h, double l0 = 0,
-    double n = 0, double vmax = 2)
+void spring(Peremenn& p, const std::string& material, double f1, double f2, double d1, double h,
+    double l0 = 0, double n = 0, double vmax = 2)
 {
     p.materialName = material;
     p.F1 = f1;
@@ -220,9 +225,12 @@ struct TraceCase {
     Setup setup;
 };
 
-void PrintTo(const TraceCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const TraceCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
-class EveryLine : public Traced, public testing::WithParamInterface<TraceCase> {};
+class EveryLine : public Traced, public testing::WithParamInterface<TraceCase> { };
 
 TEST_P(EveryLine, HasItsStepWithTheSameValue)
 {
@@ -237,7 +245,8 @@ const char* const kSteel = "60С2А";
 Setup of(const char* material, double f1, double f2, double d1, double h, double l0 = 0, double n = 0,
     double vmax = 2)
 {
-    return [=](TempDataDir&, Peremenn& p, RecordingHost&) { spring(p, material, f1, f2, d1, h, l0, n, vmax); };
+    return
+        [=](TempDataDir&, Peremenn& p, RecordingHost&) { spring(p, material, f1, f2, d1, h, l0, n, vmax); };
 }
 
 // A material "M" of class `cls` whose stress tables say 1000 everywhere, so
@@ -272,7 +281,10 @@ Setup with(Setup setup, int group, const char* file = nullptr, const std::option
     };
 }
 
-Setup missing(const char* file, const char* material) { return with(of(material, 100, 500, 30, 20), 1, file); }
+Setup missing(const char* file, const char* material)
+{
+    return with(of(material, 100, 500, 30, 20), 1, file);
+}
 
 INSTANTIATE_TEST_SUITE_P(Calculations, EveryLine,
     testing::Values(TraceCase { "FirstTable", of(kWire2, 100, 300, 20, 15) },
@@ -289,13 +301,16 @@ INSTANTIATE_TEST_SUITE_P(Calculations, EveryLine,
         TraceCase { "IndexAboveFifteenSecondTable", materialM(2, { "2,5" }, "2,5", 100, 200, 40.1) },
         TraceCase { "GroupNotUsed", with(of("Проволока I класса", 100, 300, 20, 15), 4) },
         TraceCase { "ShareNotUsed",
-            with(materialM(0, { "1", "2", "3", "4", "5" }, nullptr, 100, 200, 20), 4, "tau1.dat", Lines(36, "700")) },
+            with(materialM(0, { "1", "2", "3", "4", "5" }, nullptr, 100, 200, 20), 4, "tau1.dat",
+                Lines(36, "700")) },
         TraceCase { "NoListedDiameter", of(kSteel, 100, 50000, 300, 20) },
-        TraceCase { "NotMadeInThatDiameter", with(of(kWire2, 100, 300, 20, 15), 1, "sigmab.dat", Lines(132, "-1")) },
+        TraceCase {
+            "NotMadeInThatDiameter", with(of(kWire2, 100, 300, 20, 15), 1, "sigmab.dat", Lines(132, "-1")) },
         TraceCase { "ImpactCheck", of(kSteel, 200, 500, 30, 20, 0, 0, 10) },
         TraceCase { "ArithmeticFault", of(kSteel, 500, 500, 30, 20) },
         TraceCase { "NoProperties", missing("60С2Аmat.dat", kSteel) },
-        TraceCase { "NoStressTable", missing("tau2.dat", kSteel) }, TraceCase { "NoK3", missing("k3.dat", kSteel) },
+        TraceCase { "NoStressTable", missing("tau2.dat", kSteel) },
+        TraceCase { "NoK3", missing("k3.dat", kSteel) },
         TraceCase { "NoDiameters", missing("60С2А.dat", kSteel) },
         TraceCase { "NoTabulatedDiameters", missing("sigmdiam.dat", "БрБ2") },
         TraceCase { "NoStrengths", missing("sigmab.dat", "БрБ2") }),
@@ -307,7 +322,8 @@ TEST_F(Traced, GeneratedCalculations)
 {
     const Lines materials = *readDataLines(SHIPPED_DATA_DIR, "material.dat");
     std::mt19937 random(20240613);
-    auto uniform = [&](double lo, double hi) { return std::uniform_real_distribution<double>(lo, hi)(random); };
+    auto uniform
+        = [&](double lo, double hi) { return std::uniform_real_distribution<double>(lo, hi)(random); };
     auto pick = [&](size_t n) { return std::uniform_int_distribution<size_t>(0, n - 1)(random); };
     for (int run = 0; run < 400; ++run) {
         SCOPED_TRACE("run " + std::to_string(run));

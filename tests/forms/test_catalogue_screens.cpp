@@ -58,7 +58,11 @@ QString fitProblems(QWidget& window)
             for (int r = 0; r < model->rowCount(); ++r) {
                 const QString cell = model->index(r, c).data().toString();
                 if (fm.horizontalAdvance(cell) + kTextPadding > width)
-                    problems << QStringLiteral("%1 cell %2,%3 \"%4\"").arg(grid->objectName()).arg(r).arg(c).arg(cell);
+                    problems << QStringLiteral("%1 cell %2,%3 \"%4\"")
+                                    .arg(grid->objectName())
+                                    .arg(r)
+                                    .arg(c)
+                                    .arg(cell);
             }
         }
     }

@@ -42,14 +42,14 @@ private slots:
         QTest::addColumn<bool>("ok");
         QTest::addColumn<bool>("chosen");
         QTest::addColumn<double>("chosenD");
-        const QStringList file{"3", "", "4,5", "", "", "5"};
-        const QStringList offered{"3", "4,5", "5"};
+        const QStringList file { "3", "", "4,5", "", "", "5" };
+        const QStringList offered { "3", "4,5", "5" };
         QTest::newRow("OK at once takes the first") << file << offered << -1 << true << true << 3.0;
         QTest::newRow("OK after picking the last") << file << offered << 2 << true << true << 5.0;
         QTest::newRow("Close after picking cancels") << file << offered << 1 << false << false << 3.0;
         QTest::newRow("Close at once cancels") << file << offered << -1 << false << false << 3.0;
-        QTest::newRow("lines kept as written") << QStringList{" 2,50", "1E1"} << QStringList{" 2,50", "1E1"} << 1
-                                               << true << true << 10.0;
+        QTest::newRow("lines kept as written")
+            << QStringList { " 2,50", "1E1" } << QStringList { " 2,50", "1E1" } << 1 << true << true << 10.0;
     }
     void choice()
     {
@@ -90,12 +90,12 @@ private slots:
         QTest::addColumn<bool>("opens");
         QTest::addColumn<QString>("message");
         QTest::newRow("file missing") << false << QStringList() << -1 << false << "no Сталь опытная.dat";
-        QTest::newRow("only empty lines") << true << QStringList{"", ""} << -1 << false
+        QTest::newRow("only empty lines") << true << QStringList { "", "" } << -1 << false
                                           << "В файле Сталь опытная.dat нет ни одного диаметра";
-        QTest::newRow("first item not a number") << true << QStringList{"abc", "3"} << -1 << false
+        QTest::newRow("first item not a number") << true << QStringList { "abc", "3" } << -1 << false
                                                  << "'abc' is not a valid floating point value";
-        QTest::newRow("chosen item not a number") << true << QStringList{"3", "3.5"} << 1 << true
-                                                  << "'3.5' is not a valid floating point value";
+        QTest::newRow("chosen item not a number")
+            << true << QStringList { "3", "3.5" } << 1 << true << "'3.5' is not a valid floating point value";
     }
     void endsAsCancel()
     {
@@ -118,7 +118,7 @@ private slots:
             dialog.ui.BitBtn1->click();
         });
         QVERIFY(!dialog.choose());
-        QCOMPARE(messages.messages, QStringList{message});
+        QCOMPARE(messages.messages, QStringList { message });
         QCOMPARE(answer.fired(), opens);
     }
 
@@ -126,14 +126,14 @@ private slots:
     {
         DataCopy data;
         Peremenn p;
-        prepare(data, p, {"1", "2"});
+        prepare(data, p, { "1", "2" });
         MessageRecorder messages;
         TForm8 dialog(p, messages);
         {
             OnModal close([&](QWidget*) { dialog.ui.BitBtn2->click(); });
             QVERIFY(!dialog.choose());
         }
-        data.write(material + ".dat", {"1", "2", "7"});
+        data.write(material + ".dat", { "1", "2", "7" });
         OnModal pickLast([&](QWidget*) {
             dialog.ui.dBox->setCurrentIndex(dialog.ui.dBox->count() - 1);
             dialog.ui.BitBtn1->click();

@@ -73,19 +73,43 @@ private slots:
         QTest::addColumn<QString>("start");
         QTest::addColumn<QString>("keys");
         QTest::addColumn<QString>("text");
-        QTest::newRow("period then 5") << "" << ".5" << ",5";
-        QTest::newRow("second separator dropped") << "" << "1..5" << "1,5";
-        QTest::newRow("comma key") << "" << "2,5" << "2,5";
-        QTest::newRow("keypad decimal and digit") << "" << "1kn" << "1,5";
+        QTest::newRow("period then 5") << ""
+                                       << ".5"
+                                       << ",5";
+        QTest::newRow("second separator dropped") << ""
+                                                  << "1..5"
+                                                  << "1,5";
+        QTest::newRow("comma key") << ""
+                                   << "2,5"
+                                   << "2,5";
+        QTest::newRow("keypad decimal and digit") << ""
+                                                  << "1kn"
+                                                  << "1,5";
         QTest::newRow("russian comma key") << "" << QStringLiteral("3б7") << "3,7";
-        QTest::newRow("double zero refused") << "" << "00" << "0";
-        QTest::newRow("zero after comma") << "" << "0,0" << "0,0";
-        QTest::newRow("zero after other digit") << "" << "100" << "100";
-        QTest::newRow("shift 7 gives 7") << "" << "&" << "7";
-        QTest::newRow("letters and space give nothing") << "" << "a1 z" << "1";
-        QTest::newRow("backspace") << "12" << "<" << "1";
-        QTest::newRow("comma refused when text has one") << "1,5" << "," << "1,5";
-        QTest::newRow("ctrl v pastes nothing") << "" << "v" << "";
+        QTest::newRow("double zero refused") << ""
+                                             << "00"
+                                             << "0";
+        QTest::newRow("zero after comma") << ""
+                                          << "0,0"
+                                          << "0,0";
+        QTest::newRow("zero after other digit") << ""
+                                                << "100"
+                                                << "100";
+        QTest::newRow("shift 7 gives 7") << ""
+                                         << "&"
+                                         << "7";
+        QTest::newRow("letters and space give nothing") << ""
+                                                        << "a1 z"
+                                                        << "1";
+        QTest::newRow("backspace") << "12"
+                                   << "<"
+                                   << "1";
+        QTest::newRow("comma refused when text has one") << "1,5"
+                                                         << ","
+                                                         << "1,5";
+        QTest::newRow("ctrl v pastes nothing") << ""
+                                               << "v"
+                                               << "";
     }
     void keys()
     {
@@ -113,10 +137,14 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("after");
-        QTest::newRow("2,") << "2," << "2";
-        QTest::newRow(",") << "," << "";
-        QTest::newRow("1,5") << "1,5" << "1,5";
-        QTest::newRow("empty stays empty") << "" << "";
+        QTest::newRow("2,") << "2,"
+                            << "2";
+        QTest::newRow(",") << ","
+                           << "";
+        QTest::newRow("1,5") << "1,5"
+                             << "1,5";
+        QTest::newRow("empty stays empty") << ""
+                                           << "";
     }
     void leavingDropsTrailingComma()
     {

@@ -91,7 +91,7 @@ private slots:
         QTest::addColumn<QStringList>("list");
         QTest::addColumn<QString>("message");
         QTest::newRow("3, 1,2, 2 added") << QStringList { "5" } << QStringList { "3", "1,2", "2" }
-                                                    << QStringList { "1,2", "2", "3", "5" } << "";
+                                         << QStringList { "1,2", "2", "3", "5" } << "";
         QTest::newRow("an entry that is no number stops the sort, nothing moves")
             << QStringList { "3", "x", "1" } << QStringList { "2" } << QStringList { "3", "x", "1", "2" }
             << "'x' is not a valid floating point value";
@@ -132,7 +132,8 @@ private slots:
         list->setCurrentRow(1);
         minus(); // answered Cancel
         QCOMPARE(messages.questions.last(),
-            qMakePair(QStringLiteral("Удаление диаметра."), QStringLiteral("Вы действительно хотите удалить диаметр  1,50")));
+            qMakePair(QStringLiteral("Удаление диаметра."),
+                QStringLiteral("Вы действительно хотите удалить диаметр  1,50")));
         QCOMPARE(entries(), QStringList({ "2", "1,50", "3" }));
 
         messages.answers = { true };

@@ -31,12 +31,16 @@ private slots:
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("text");
-        QTest::newRow("listed signs") << "a*b,c.d/e?f\\g" << "abcdefg";
-        QTest::newRow("colon") << "Сталь:65" << "Сталь65";
-        QTest::newRow("cyrillic, digits, blanks, dash") << "Сталь 65Г-1 " << "Сталь 65Г-1 ";
+        QTest::newRow("listed signs") << "a*b,c.d/e?f\\g"
+                                      << "abcdefg";
+        QTest::newRow("colon") << "Сталь:65"
+                               << "Сталь65";
+        QTest::newRow("cyrillic, digits, blanks, dash") << "Сталь 65Г-1 "
+                                                        << "Сталь 65Г-1 ";
         QTest::newRow("outside windows-1251") << QStringLiteral("ab\u4E2D\u00FCc") << "abc";
         QTest::newRow("in windows-1251") << QStringLiteral("№1 «€»") << QStringLiteral("№1 «€»");
-        QTest::newRow("tab") << "a\tb" << "ab";
+        QTest::newRow("tab") << "a\tb"
+                             << "ab";
     }
     void typedCharactersFileNamesCannotHold()
     {
@@ -53,10 +57,15 @@ private slots:
     {
         QTest::addColumn<QString>("pasted");
         QTest::addColumn<QString>("text");
-        QTest::newRow("colon") << " 65:Г" << "Сталь 65Г";
-        QTest::newRow("spreadsheet cell") << "\r\n65Г\r\n" << "Сталь65Г";
-        QTest::newRow("LF, Ctrl-Z, NUL") << QStringLiteral("\n6\x1A" "5") + QChar(0) << "Сталь65";
-        QTest::newRow("sound") << " 65Г" << "Сталь 65Г";
+        QTest::newRow("colon") << " 65:Г"
+                               << "Сталь 65Г";
+        QTest::newRow("spreadsheet cell") << "\r\n65Г\r\n"
+                                          << "Сталь65Г";
+        QTest::newRow("LF, Ctrl-Z, NUL") << QStringLiteral("\n6\x1A"
+                                                           "5")
+                + QChar(0) << "Сталь65";
+        QTest::newRow("sound") << " 65Г"
+                               << "Сталь 65Г";
     }
     void pastedCharactersFileNamesCannotHoldAreDropped()
     {
@@ -79,15 +88,16 @@ private slots:
         QTest::newRow("new name, blanks kept") << "  Сталь 65Г " << true << "";
         QTest::newRow("empty: stays, silent") << "" << false << "";
         QTest::newRow("listed") << "60С2А" << false << "Материал 60С2А уже есть в списке";
-        QTest::newRow("listed, other case") << "проволока i класса" << false
-                                            << "Материал проволока i класса уже есть в списке";
-        QTest::newRow("a table's file") << "sigmab" << false
-                                        << "Название sigmab не подходит: файл sigmab.dat уже занят";
-        QTest::newRow("another material's properties file") << "60С2Аmat" << false
-                                                             << "Название 60С2Аmat не подходит: файл 60С2Аmat.dat уже занят";
-        QTest::newRow("too long for a file name") << QString(119, QChar(0x0436)) << false
-                                                  << "Название материала слишком длинное: допускается не более 118 русских "
-                                                     "букв (или 237 латинских букв и цифр)";
+        QTest::newRow("listed, other case")
+            << "проволока i класса" << false << "Материал проволока i класса уже есть в списке";
+        QTest::newRow("a table's file")
+            << "sigmab" << false << "Название sigmab не подходит: файл sigmab.dat уже занят";
+        QTest::newRow("another material's properties file")
+            << "60С2Аmat" << false << "Название 60С2Аmat не подходит: файл 60С2Аmat.dat уже занят";
+        QTest::newRow("too long for a file name")
+            << QString(119, QChar(0x0436)) << false
+            << "Название материала слишком длинное: допускается не более 118 русских "
+               "букв (или 237 латинских букв и цифр)";
     }
     void ok()
     {

@@ -16,12 +16,11 @@
 #include "helpers/datacopy.h"
 #include "helpers/formtest.h"
 #include "helpers/onmodal.h"
-#include "helpers/scriptedfiles.h"
 #include "helpers/recorder.h"
 #include "helpers/replacing.h"
+#include "helpers/scriptedfiles.h"
 #include "helpers/textfit.h"
 
-#include <memory>
 #include <QClipboard>
 #include <QComboBox>
 #include <QDialog>
@@ -32,9 +31,9 @@
 #include <QRadioButton>
 #include <QToolButton>
 #include <QWindow>
+#include <memory>
 
 namespace {
-
 
 const QString kCaption = QStringLiteral("Расчет пружин сжатия по ОСТ 5.9539-80");
 const QString kWire1 = QStringLiteral("Проволока I класса");
@@ -58,8 +57,8 @@ QStringList ridText(const InputForm& form)
 }
 
 // The state of the wire-class2 example, typed by hand.
-const QStringList kWire2Example{"1", "0", "1", "0", "0", "1", "1", "10", "30", "20", "15", "2", "0", "5",
-                                "0", "0", "0", "1", "1", "1", "1", kWire2};
+const QStringList kWire2Example { "1", "0", "1", "0", "0", "1", "1", "10", "30", "20", "15", "2", "0", "5",
+    "0", "0", "0", "1", "1", "1", "1", kWire2 };
 
 } // namespace
 
@@ -72,8 +71,8 @@ class TestPruzform : public QObject {
         MessageRecorder messages;
         ScriptedFiles files;
         std::unique_ptr<AppSettings> settings;
-        TForm1 form{p, messages, files};
-        TForm8 choice{p, messages, &form};
+        TForm1 form { p, messages, files };
+        TForm8 choice { p, messages, &form };
 
         // With `ini`, the settings are kept in that file.
         explicit Rig(bool show = true, const QString& ini = QString())
@@ -135,7 +134,7 @@ private slots:
             QCOMPARE(button->icon().isNull(), false);
         }
         QCOMPARE(rig.form.ui.SpeedButton3->toolTip(),
-                 QStringLiteral("Загрузить исходные данные (Ctrl+O)\nправая кнопка мыши: последние файлы"));
+            QStringLiteral("Загрузить исходные данные (Ctrl+O)\nправая кнопка мыши: последние файлы"));
     }
 
     void startUp()
@@ -158,8 +157,8 @@ private slots:
         // Saved at once: the form's start state.
         rig.files.toSave = rig.ridPath("start.rid");
         rig.form.ui.SpeedButton2->click();
-        QStringList expected{"1", "0", "1", "0", "0", "1", "0", "0", "0", "0", "0", "0", "0", "5",
-                             "0", "0", "0", "1", "1", "1", "1", kWire1};
+        QStringList expected { "1", "0", "1", "0", "0", "1", "0", "0", "0", "0", "0", "0", "0", "5", "0", "0",
+            "0", "1", "1", "1", "1", kWire1 };
         QCOMPARE(fileLines(rig.files.toSave), expected);
         QCOMPARE(rig.form.windowTitle(), "Расчет пружины " + rig.files.toSave);
     }
@@ -169,8 +168,10 @@ private slots:
         QTest::addColumn<QString>("removed");
         QTest::addColumn<QString>("message");
         QTest::addColumn<int>("mode");
-        QTest::newRow("no material list") << "material.dat" << "no material.dat" << 0;
-        QTest::newRow("no diameter file") << kWire1 + ".dat" << "no " + kWire1 + ".dat" << 1;
+        QTest::newRow("no material list") << "material.dat"
+                                          << "no material.dat" << 0;
+        QTest::newRow("no diameter file") << kWire1 + ".dat"
+                                          << "no " + kWire1 + ".dat" << 1;
     }
     void startUpWithoutCatalogue()
     {
@@ -180,7 +181,7 @@ private slots:
         Rig rig(false);
         rig.data.remove(removed);
         rig.start();
-        QCOMPARE(rig.messages.messages, QStringList{message});
+        QCOMPARE(rig.messages.messages, QStringList { message });
         QCOMPARE(rig.p.mode, mode);
         QCOMPARE(rig.memo(), QStringList());
     }
@@ -195,32 +196,55 @@ private slots:
         QTest::addColumn<int>("modifiers");
         QTest::addColumn<QString>("after");
         const int none = Qt::NoModifier, keypad = Qt::KeypadModifier;
-        QTest::newRow("comma into empty") << "f1" << "" << false << int(Qt::Key_Comma) << none << ",";
-        QTest::newRow("full stop types a comma") << "f2" << "5" << false << int(Qt::Key_Period) << none << "5,";
-        QTest::newRow("second comma refused") << "d1" << "12,5" << false << int(Qt::Key_Comma) << none << "12,5";
-        QTest::newRow("zero after a comma") << "h" << "12,5" << false << int(Qt::Key_0) << none << "12,50";
-        QTest::newRow("second leading zero refused") << "l0" << "0" << false << int(Qt::Key_0) << none << "0";
-        QTest::newRow("five after zero") << "n" << "0" << false << int(Qt::Key_5) << none << "05";
-        QTest::newRow("zero after 0,") << "vmax" << "0," << false << int(Qt::Key_0) << none << "0,0";
-        QTest::newRow("letter refused") << "f1" << "1" << false << int(Qt::Key_A) << none << "1";
-        QTest::newRow("space refused") << "f1" << "1" << false << int(Qt::Key_Space) << none << "1";
-        QTest::newRow("minus refused") << "f1" << "1" << false << int(Qt::Key_Minus) << none << "1";
-        QTest::newRow("shift+7 gives 7") << "f1" << "" << false << int(Qt::Key_7) << int(Qt::ShiftModifier) << "7";
-        QTest::newRow("keypad digit") << "f1" << "2" << false << int(Qt::Key_3) << keypad << "23";
-        QTest::newRow("keypad decimal") << "f1" << "2" << false << int(Qt::Key_Period) << keypad << "2,";
-        QTest::newRow("keypad movement gives nothing") << "f1" << "2" << false << int(Qt::Key_Clear) << keypad << "2";
-        QTest::newRow("backspace deletes") << "f1" << "12" << false << int(Qt::Key_Backspace) << none << "1";
-        QTest::newRow("digit replaces a selection") << "f1" << "1,5" << true << int(Qt::Key_7) << none << "7";
-        QTest::newRow("comma refused over 1,5 selected") << "f1" << "1,5" << true << int(Qt::Key_Comma) << none
-                                                         << "1,5";
-        QTest::newRow("integer: comma refused") << "ni" << "1" << false << int(Qt::Key_Comma) << none << "1";
-        QTest::newRow("integer: keypad decimal refused") << "ni" << "1" << false << int(Qt::Key_Period) << keypad
-                                                         << "1";
-        QTest::newRow("integer: zero on zero refused") << "ni" << "0" << false << int(Qt::Key_0) << none << "0";
-        QTest::newRow("integer: digit") << "ni" << "1" << false << int(Qt::Key_0) << none << "10";
-        QTest::newRow("stepni takes one character") << "stepni" << "5" << false << int(Qt::Key_3) << none << "5";
-        QTest::newRow("Ctrl+B inserts nothing") << "f1" << "1" << false << int(Qt::Key_B) << int(Qt::ControlModifier)
-                                                << "1";
+        QTest::newRow("comma into empty") << "f1"
+                                          << "" << false << int(Qt::Key_Comma) << none << ",";
+        QTest::newRow("full stop types a comma") << "f2"
+                                                 << "5" << false << int(Qt::Key_Period) << none << "5,";
+        QTest::newRow("second comma refused") << "d1"
+                                              << "12,5" << false << int(Qt::Key_Comma) << none << "12,5";
+        QTest::newRow("zero after a comma") << "h"
+                                            << "12,5" << false << int(Qt::Key_0) << none << "12,50";
+        QTest::newRow("second leading zero refused") << "l0"
+                                                     << "0" << false << int(Qt::Key_0) << none << "0";
+        QTest::newRow("five after zero") << "n"
+                                         << "0" << false << int(Qt::Key_5) << none << "05";
+        QTest::newRow("zero after 0,") << "vmax"
+                                       << "0," << false << int(Qt::Key_0) << none << "0,0";
+        QTest::newRow("letter refused") << "f1"
+                                        << "1" << false << int(Qt::Key_A) << none << "1";
+        QTest::newRow("space refused") << "f1"
+                                       << "1" << false << int(Qt::Key_Space) << none << "1";
+        QTest::newRow("minus refused") << "f1"
+                                       << "1" << false << int(Qt::Key_Minus) << none << "1";
+        QTest::newRow("shift+7 gives 7") << "f1"
+                                         << "" << false << int(Qt::Key_7) << int(Qt::ShiftModifier) << "7";
+        QTest::newRow("keypad digit") << "f1"
+                                      << "2" << false << int(Qt::Key_3) << keypad << "23";
+        QTest::newRow("keypad decimal") << "f1"
+                                        << "2" << false << int(Qt::Key_Period) << keypad << "2,";
+        QTest::newRow("keypad movement gives nothing") << "f1"
+                                                       << "2" << false << int(Qt::Key_Clear) << keypad << "2";
+        QTest::newRow("backspace deletes") << "f1"
+                                           << "12" << false << int(Qt::Key_Backspace) << none << "1";
+        QTest::newRow("digit replaces a selection") << "f1"
+                                                    << "1,5" << true << int(Qt::Key_7) << none << "7";
+        QTest::newRow("comma refused over 1,5 selected")
+            << "f1"
+            << "1,5" << true << int(Qt::Key_Comma) << none << "1,5";
+        QTest::newRow("integer: comma refused") << "ni"
+                                                << "1" << false << int(Qt::Key_Comma) << none << "1";
+        QTest::newRow("integer: keypad decimal refused")
+            << "ni"
+            << "1" << false << int(Qt::Key_Period) << keypad << "1";
+        QTest::newRow("integer: zero on zero refused") << "ni"
+                                                       << "0" << false << int(Qt::Key_0) << none << "0";
+        QTest::newRow("integer: digit") << "ni"
+                                        << "1" << false << int(Qt::Key_0) << none << "10";
+        QTest::newRow("stepni takes one character") << "stepni"
+                                                    << "5" << false << int(Qt::Key_3) << none << "5";
+        QTest::newRow("Ctrl+B inserts nothing")
+            << "f1"
+            << "1" << false << int(Qt::Key_B) << int(Qt::ControlModifier) << "1";
     }
     void keyFilter()
     {
@@ -250,16 +274,45 @@ private slots:
         QTest::addColumn<QString>("before"); // "[...]" marks the selection, "|" the caret
         QTest::addColumn<QString>("clipboard");
         QTest::addColumn<QString>("after");
-        QTest::newRow("good number") << "f1" << "|" << "12,5" << "12,5";
-        QTest::newRow("point becomes a comma") << "f2" << "|" << "3.75" << "3,75";
-        QTest::newRow("mixed text keeps digits and a comma") << "d1" << "|" << " 1 234,5 мм\r\n" << "1234,5";
-        QTest::newRow("nothing usable: nothing pasted") << "h" << "[7]" << "abc\r\n\u001a" << "7";
-        QTest::newRow("second comma dropped") << "vmax" << "1,5|" << "2,5" << "1,525";
-        QTest::newRow("second comma in the paste dropped") << "l0" << "|" << "1,2,3" << "1,23";
-        QTest::newRow("replaces the selection") << "n" << "1[2,5]" << "0,75" << "10,75";
-        QTest::newRow("integer field: digits only") << "ni" << "|" << "1,5e3" << "153";
-        QTest::newRow("leading double zero refused") << "f1" << "|" << "007" << "07";
-        QTest::newRow("NUL and Ctrl-Z dropped") << "f1" << "|" << QStringLiteral("4") + QChar(0) + "\u001a2" << "42";
+        QTest::newRow("good number") << "f1"
+                                     << "|"
+                                     << "12,5"
+                                     << "12,5";
+        QTest::newRow("point becomes a comma") << "f2"
+                                               << "|"
+                                               << "3.75"
+                                               << "3,75";
+        QTest::newRow("mixed text keeps digits and a comma") << "d1"
+                                                             << "|"
+                                                             << " 1 234,5 мм\r\n"
+                                                             << "1234,5";
+        QTest::newRow("nothing usable: nothing pasted") << "h"
+                                                        << "[7]"
+                                                        << "abc\r\n\u001a"
+                                                        << "7";
+        QTest::newRow("second comma dropped") << "vmax"
+                                              << "1,5|"
+                                              << "2,5"
+                                              << "1,525";
+        QTest::newRow("second comma in the paste dropped") << "l0"
+                                                           << "|"
+                                                           << "1,2,3"
+                                                           << "1,23";
+        QTest::newRow("replaces the selection") << "n"
+                                                << "1[2,5]"
+                                                << "0,75"
+                                                << "10,75";
+        QTest::newRow("integer field: digits only") << "ni"
+                                                    << "|"
+                                                    << "1,5e3"
+                                                    << "153";
+        QTest::newRow("leading double zero refused") << "f1"
+                                                     << "|"
+                                                     << "007"
+                                                     << "07";
+        QTest::newRow("NUL and Ctrl-Z dropped") << "f1"
+                                                << "|" << QStringLiteral("4") + QChar(0) + "\u001a2"
+                                                << "42";
     }
     void paste()
     {
@@ -290,7 +343,8 @@ private slots:
         QCOMPARE(edit->text(), after);
         // The context menu's Paste.
         prepare();
-        QContextMenuEvent menuEvent(QContextMenuEvent::Keyboard, QPoint(5, 5), edit->mapToGlobal(QPoint(5, 5)));
+        QContextMenuEvent menuEvent(
+            QContextMenuEvent::Keyboard, QPoint(5, 5), edit->mapToGlobal(QPoint(5, 5)));
         QApplication::sendEvent(edit, &menuEvent);
         QMenu* menu = nullptr;
         QTRY_VERIFY((menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())));
@@ -309,12 +363,18 @@ private slots:
         QTest::addColumn<QString>("after");
         QTest::addColumn<QString>("clipboard");
         const int ctrl = Qt::ControlModifier, shift = Qt::ShiftModifier;
-        QTest::newRow("Ctrl+C copies") << int(Qt::Key_C) << ctrl << "12,5" << "2,5";
-        QTest::newRow("Ctrl+Insert copies") << int(Qt::Key_Insert) << ctrl << "12,5" << "2,5";
-        QTest::newRow("Ctrl+X cuts") << int(Qt::Key_X) << ctrl << "1" << "2,5";
-        QTest::newRow("Shift+Delete cuts") << int(Qt::Key_Delete) << shift << "1" << "2,5";
-        QTest::newRow("Ctrl+A selects all, a digit replaces it") << int(Qt::Key_A) << ctrl << "7" << "x";
-        QTest::newRow("Ctrl+Z undoes the last typing") << int(Qt::Key_Z) << ctrl << "12,5" << "x";
+        QTest::newRow("Ctrl+C copies") << int(Qt::Key_C) << ctrl << "12,5"
+                                       << "2,5";
+        QTest::newRow("Ctrl+Insert copies") << int(Qt::Key_Insert) << ctrl << "12,5"
+                                            << "2,5";
+        QTest::newRow("Ctrl+X cuts") << int(Qt::Key_X) << ctrl << "1"
+                                     << "2,5";
+        QTest::newRow("Shift+Delete cuts") << int(Qt::Key_Delete) << shift << "1"
+                                           << "2,5";
+        QTest::newRow("Ctrl+A selects all, a digit replaces it") << int(Qt::Key_A) << ctrl << "7"
+                                                                 << "x";
+        QTest::newRow("Ctrl+Z undoes the last typing") << int(Qt::Key_Z) << ctrl << "12,5"
+                                                       << "x";
     }
     void editKeys()
     {
@@ -346,16 +406,25 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("after");
         const int shift = Qt::ShiftModifier;
-        QTest::newRow("Russian б key") << 59u << 0x0411 << 0 << "б" << "1,";
-        QTest::newRow("Russian ю key") << 60u << 0x042E << 0 << "ю" << "1,";
-        QTest::newRow("Shift+7, US") << 16u << int(Qt::Key_Ampersand) << shift << "&" << "17";
-        QTest::newRow("Shift+1, Russian") << 10u << int(Qt::Key_Exclam) << shift << "!" << "11";
-        QTest::newRow("Shift+0") << 19u << int(Qt::Key_ParenRight) << shift << ")" << "10";
-        QTest::newRow("Russian letter й") << 24u << 0x0419 << 0 << "й" << "1";
-        QTest::newRow("slash key") << 61u << int(Qt::Key_Period) << 0 << "." << "1";
-        QTest::newRow("keypad 5") << 84u << int(Qt::Key_5) << int(Qt::KeypadModifier) << "5" << "15";
-        QTest::newRow("keypad decimal, Russian") << 91u << int(Qt::Key_Comma) << int(Qt::KeypadModifier) << ","
-                                                 << "1,";
+        QTest::newRow("Russian б key") << 59u << 0x0411 << 0 << "б"
+                                       << "1,";
+        QTest::newRow("Russian ю key") << 60u << 0x042E << 0 << "ю"
+                                       << "1,";
+        QTest::newRow("Shift+7, US") << 16u << int(Qt::Key_Ampersand) << shift << "&"
+                                     << "17";
+        QTest::newRow("Shift+1, Russian") << 10u << int(Qt::Key_Exclam) << shift << "!"
+                                          << "11";
+        QTest::newRow("Shift+0") << 19u << int(Qt::Key_ParenRight) << shift << ")"
+                                 << "10";
+        QTest::newRow("Russian letter й") << 24u << 0x0419 << 0 << "й"
+                                          << "1";
+        QTest::newRow("slash key") << 61u << int(Qt::Key_Period) << 0 << "."
+                                   << "1";
+        QTest::newRow("keypad 5") << 84u << int(Qt::Key_5) << int(Qt::KeypadModifier) << "5"
+                                  << "15";
+        QTest::newRow("keypad decimal, Russian")
+            << 91u << int(Qt::Key_Comma) << int(Qt::KeypadModifier) << ","
+            << "1,";
     }
     void nativeKeys()
     {
@@ -391,7 +460,7 @@ private slots:
         QFETCH(int, reason);
         QFETCH(QString, after);
         Rig rig;
-        for (QLineEdit* edit : {rig.form.ui.vmax, rig.form.ui.ni}) {
+        for (QLineEdit* edit : { rig.form.ui.vmax, rig.form.ui.ni }) {
             edit->setText(before);
             QFocusEvent out(QEvent::FocusOut, Qt::FocusReason(reason));
             QApplication::sendEvent(edit, &out);
@@ -419,21 +488,36 @@ private slots:
         QTest::addColumn<int>("group");
         QTest::addColumn<QString>("from");
         QTest::addColumn<QString>("to");
-        QTest::newRow("f1 to f2") << 1 << 0 << "f1" << "f2";
-        QTest::newRow("d1 to h in mode 1") << 1 << 0 << "d1" << "h";
-        QTest::newRow("d1 to l0 in mode 2") << 2 << 0 << "d1" << "l0";
-        QTest::newRow("h to ni in mode 1") << 1 << 0 << "h" << "ni";
-        QTest::newRow("n to ni in mode 2") << 2 << 0 << "n" << "ni";
-        QTest::newRow("n to f1 with group II") << 2 << 1 << "n" << "f1";
-        QTest::newRow("h to f1 with group IV") << 1 << 3 << "h" << "f1";
-        QTest::newRow("stepni to vmax") << 1 << 2 << "stepni" << "vmax";
-        QTest::newRow("vmax to f1") << 1 << 0 << "vmax" << "f1";
-        QTest::newRow("rbh to ni in mode 1") << 1 << 0 << "rbh" << "ni";
-        QTest::newRow("rbl0 to l0 in mode 2") << 2 << 0 << "rbl0" << "l0";
-        QTest::newRow("winding to ni") << 1 << 0 << "navivkaRight" << "ni";
-        QTest::newRow("material to f1") << 1 << 0 << "material" << "f1";
-        QTest::newRow("group to f1") << 1 << 0 << "grup" << "f1";
-        QTest::newRow("memo keeps the focus") << 1 << 0 << "comm" << "comm";
+        QTest::newRow("f1 to f2") << 1 << 0 << "f1"
+                                  << "f2";
+        QTest::newRow("d1 to h in mode 1") << 1 << 0 << "d1"
+                                           << "h";
+        QTest::newRow("d1 to l0 in mode 2") << 2 << 0 << "d1"
+                                            << "l0";
+        QTest::newRow("h to ni in mode 1") << 1 << 0 << "h"
+                                           << "ni";
+        QTest::newRow("n to ni in mode 2") << 2 << 0 << "n"
+                                           << "ni";
+        QTest::newRow("n to f1 with group II") << 2 << 1 << "n"
+                                               << "f1";
+        QTest::newRow("h to f1 with group IV") << 1 << 3 << "h"
+                                               << "f1";
+        QTest::newRow("stepni to vmax") << 1 << 2 << "stepni"
+                                        << "vmax";
+        QTest::newRow("vmax to f1") << 1 << 0 << "vmax"
+                                    << "f1";
+        QTest::newRow("rbh to ni in mode 1") << 1 << 0 << "rbh"
+                                             << "ni";
+        QTest::newRow("rbl0 to l0 in mode 2") << 2 << 0 << "rbl0"
+                                              << "l0";
+        QTest::newRow("winding to ni") << 1 << 0 << "navivkaRight"
+                                       << "ni";
+        QTest::newRow("material to f1") << 1 << 0 << "material"
+                                        << "f1";
+        QTest::newRow("group to f1") << 1 << 0 << "grup"
+                                     << "f1";
+        QTest::newRow("memo keeps the focus") << 1 << 0 << "comm"
+                                              << "comm";
     }
     void enterWalks()
     {
@@ -447,7 +531,7 @@ private slots:
         auto* start = rig.form.findChild<QWidget*>(from);
         auto* target = rig.form.findChild<QWidget*>(to);
         QVERIFY(start && target);
-        for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
+        for (Qt::Key key : { Qt::Key_Return, Qt::Key_Enter }) {
             start->setFocus();
             QTRY_COMPARE(QApplication::focusWidget(), start);
             const QString textBefore = rig.form.ui.f1->text() + rig.form.ui.ni->text();
@@ -464,18 +548,20 @@ private slots:
         QTest::addColumn<bool>("newForm"); // after New: winding "Левая"
         QTest::addColumn<QString>("from");
         QTest::addColumn<QString>("to");
-        const QList<QPair<QString, QString>> mode1{{"f1", "f2"},         {"f2", "d1"},     {"d1", "h"},
-                                                   {"h", "rbh"},         {"rbh", "navivkaRight"},
-                                                   {"navivkaRight", "ni"}, {"ni", "stepni"}, {"stepni", "vmax"},
-                                                   {"vmax", "material"}, {"material", "grup"}, {"grup", "comm"},
-                                                   {"comm", "Rascet"},   {"Rascet", "scetch"}, {"scetch", "Stop"},
-                                                   {"Stop", "f1"}};
+        const QList<QPair<QString, QString>> mode1 { { "f1", "f2" }, { "f2", "d1" }, { "d1", "h" },
+            { "h", "rbh" }, { "rbh", "navivkaRight" }, { "navivkaRight", "ni" }, { "ni", "stepni" },
+            { "stepni", "vmax" }, { "vmax", "material" }, { "material", "grup" }, { "grup", "comm" },
+            { "comm", "Rascet" }, { "Rascet", "scetch" }, { "scetch", "Stop" }, { "Stop", "f1" } };
         for (const auto& [from, to] : mode1)
             QTest::addRow("%s to %s", qPrintable(from), qPrintable(to)) << 1 << false << from << to;
-        QTest::newRow("mode 2: d1 to rbl0") << 2 << false << "d1" << "rbl0";
-        QTest::newRow("mode 2: rbl0 to l0") << 2 << false << "rbl0" << "l0";
-        QTest::newRow("mode 2: n to the winding") << 2 << false << "n" << "navivkaRight";
-        QTest::newRow("after New: rbh to the winding, Левая") << 1 << true << "rbh" << "navivkaLeft";
+        QTest::newRow("mode 2: d1 to rbl0") << 2 << false << "d1"
+                                            << "rbl0";
+        QTest::newRow("mode 2: rbl0 to l0") << 2 << false << "rbl0"
+                                            << "l0";
+        QTest::newRow("mode 2: n to the winding") << 2 << false << "n"
+                                                  << "navivkaRight";
+        QTest::newRow("after New: rbh to the winding, Левая") << 1 << true << "rbh"
+                                                              << "navivkaLeft";
     }
     void tabWalks()
     {
@@ -501,13 +587,16 @@ private slots:
         QTest::addColumn<QKeyCombination>("key");
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("tooltip");
-        QTest::newRow("Ctrl+N new") << (Qt::CTRL | Qt::Key_N) << "SpeedButton1" << "Новый расчет (Ctrl+N)";
+        QTest::newRow("Ctrl+N new") << (Qt::CTRL | Qt::Key_N) << "SpeedButton1"
+                                    << "Новый расчет (Ctrl+N)";
         QTest::newRow("Ctrl+O load") << (Qt::CTRL | Qt::Key_O) << "SpeedButton3"
                                      << "Загрузить исходные данные (Ctrl+O)";
         QTest::newRow("Ctrl+S save") << (Qt::CTRL | Qt::Key_S) << "SpeedButton2"
                                      << "Сохранить исходные данные (Ctrl+S)";
-        QTest::newRow("F9 Расчет") << QKeyCombination(Qt::Key_F9) << "Rascet" << "Расчет (F9)";
-        QTest::newRow("Ctrl+E Эскиз") << (Qt::CTRL | Qt::Key_E) << "scetch" << "Эскиз (Ctrl+E)";
+        QTest::newRow("F9 Расчет") << QKeyCombination(Qt::Key_F9) << "Rascet"
+                                   << "Расчет (F9)";
+        QTest::newRow("Ctrl+E Эскиз") << (Qt::CTRL | Qt::Key_E) << "scetch"
+                                      << "Эскиз (Ctrl+E)";
     }
     void shortcuts()
     {
@@ -523,7 +612,7 @@ private slots:
         rig.form.ui.d1->setFocus();
         QTRY_VERIFY(rig.form.ui.d1->hasFocus());
         rig.form.ui.d1->setText(QStringLiteral("20,")); // tidied before "Расчет" reads it
-        rig.messages.saveAnswers = {Messages::SaveAnswer::DontSave};
+        rig.messages.saveAnswers = { Messages::SaveAnswer::DontSave };
         QTest::keyClick(rig.form.ui.d1, key.key(), key.keyboardModifiers());
         // What the command leaves behind.
         if (button == "SpeedButton1")
@@ -544,8 +633,8 @@ private slots:
     void groupChoiceEnablesEndurance()
     {
         Rig rig;
-        const QList<QLineEdit*> endurance{rig.form.ui.ni, rig.form.ui.stepni, rig.form.ui.vmax};
-        for (int group : {1, 2, 3, 0}) {
+        const QList<QLineEdit*> endurance { rig.form.ui.ni, rig.form.ui.stepni, rig.form.ui.vmax };
+        for (int group : { 1, 2, 3, 0 }) {
             rig.pickGroup(group);
             for (QLineEdit* edit : endurance)
                 QCOMPARE(edit->isEnabled(), group == 0 || group == 2);
@@ -567,32 +656,32 @@ private slots:
         QTest::addColumn<int>("group");
         QTest::addColumn<bool>("proceeds");
         QTest::addColumn<QList<double>>("stored"); // F1 F2 D1 H Vmax L0 n
-        QTest::addColumn<QStringList>("after");    // vmax and ni texts afterwards
+        QTest::addColumn<QStringList>("after"); // vmax and ni texts afterwards
         const double unset = -7;
-        QTest::newRow("f1 zero stops") << QStringList{"0", "30", "20", "15", "0", "0", "5", "0", "0"} << 1 << 0
-                                       << false << QList<double>{0, unset, unset, unset, unset, unset, unset}
-                                       << QStringList{"0", "0"};
-        QTest::newRow("d1 zero stops") << QStringList{"10", "30", "0", "15", "0", "0", "5", "0", "0"} << 1 << 0
-                                       << false << QList<double>{100, 300, 0, unset, unset, unset, unset}
-                                       << QStringList{"0", "0"};
-        QTest::newRow("h zero stops in mode 1") << QStringList{"10", "30", "20", "0", "0", "0", "5", "60", "8"} << 1
-                                                << 0 << false << QList<double>{100, 300, 20, 0, unset, unset, unset}
-                                                << QStringList{"0", "0"};
+        QTest::newRow("f1 zero stops")
+            << QStringList { "0", "30", "20", "15", "0", "0", "5", "0", "0" } << 1 << 0 << false
+            << QList<double> { 0, unset, unset, unset, unset, unset, unset } << QStringList { "0", "0" };
+        QTest::newRow("d1 zero stops")
+            << QStringList { "10", "30", "0", "15", "0", "0", "5", "0", "0" } << 1 << 0 << false
+            << QList<double> { 100, 300, 0, unset, unset, unset, unset } << QStringList { "0", "0" };
+        QTest::newRow("h zero stops in mode 1")
+            << QStringList { "10", "30", "20", "0", "0", "0", "5", "60", "8" } << 1 << 0 << false
+            << QList<double> { 100, 300, 20, 0, unset, unset, unset } << QStringList { "0", "0" };
         QTest::newRow("l0 zero stops in mode 2, after the replacements")
-            << QStringList{"10", "30", "20", "15", "0", "0", "0", "0", "8"} << 2 << 0 << false
-            << QList<double>{100, 300, 20, 15, 3, 0, unset} << QStringList{"3", "1"};
-        QTest::newRow("n zero stops in mode 2") << QStringList{"10", "30", "20", "0", "0,0", "2", "5", "60", "0"}
-                                                << 2 << 0 << false << QList<double>{100, 300, 20, 0, 0, 60, 0}
-                                                << QStringList{"0,0", "2"};
+            << QStringList { "10", "30", "20", "15", "0", "0", "0", "0", "8" } << 2 << 0 << false
+            << QList<double> { 100, 300, 20, 15, 3, 0, unset } << QStringList { "3", "1" };
+        QTest::newRow("n zero stops in mode 2")
+            << QStringList { "10", "30", "20", "0", "0,0", "2", "5", "60", "0" } << 2 << 0 << false
+            << QList<double> { 100, 300, 20, 0, 0, 60, 0 } << QStringList { "0,0", "2" };
         QTest::newRow("mode 1 proceeds with l0 and n zero")
-            << QStringList{"10", "30", "20", "15", "2", "0", "5", "0", "0"} << 1 << 0 << true
-            << QList<double>{100, 300, 20, 15, 2, 0, 0} << QStringList{"2", "1"};
-        QTest::newRow("mode 2 proceeds with h zero") << QStringList{"10", "30", "20", "0", "2", "0", "5", "60", "8"}
-                                                     << 2 << 0 << true << QList<double>{100, 300, 20, 0, 2, 60, 8}
-                                                     << QStringList{"2", "1"};
+            << QStringList { "10", "30", "20", "15", "2", "0", "5", "0", "0" } << 1 << 0 << true
+            << QList<double> { 100, 300, 20, 15, 2, 0, 0 } << QStringList { "2", "1" };
+        QTest::newRow("mode 2 proceeds with h zero")
+            << QStringList { "10", "30", "20", "0", "2", "0", "5", "60", "8" } << 2 << 0 << true
+            << QList<double> { 100, 300, 20, 0, 2, 60, 8 } << QStringList { "2", "1" };
         QTest::newRow("group II reads its disabled fields")
-            << QStringList{"10", "30", "20", "15", "0", "0", "0", "0", "0"} << 1 << 1 << true
-            << QList<double>{100, 300, 20, 15, 3, 0, 0} << QStringList{"3", "1"};
+            << QStringList { "10", "30", "20", "15", "0", "0", "0", "0", "0" } << 1 << 1 << true
+            << QList<double> { 100, 300, 20, 15, 3, 0, 0 } << QStringList { "3", "1" };
     }
     void rascetReads()
     {
@@ -603,9 +692,8 @@ private slots:
         QFETCH(QList<double>, stored);
         QFETCH(QStringList, after);
         Rig rig;
-        const QList<QLineEdit*> fields{rig.form.ui.f1,     rig.form.ui.f2, rig.form.ui.d1,
-                                       rig.form.ui.h,      rig.form.ui.vmax, rig.form.ui.ni,
-                                       rig.form.ui.stepni, rig.form.ui.l0, rig.form.ui.n};
+        const QList<QLineEdit*> fields { rig.form.ui.f1, rig.form.ui.f2, rig.form.ui.d1, rig.form.ui.h,
+            rig.form.ui.vmax, rig.form.ui.ni, rig.form.ui.stepni, rig.form.ui.l0, rig.form.ui.n };
         for (int k = 0; k < fields.size(); ++k)
             fields[k]->setText(texts[k]);
         (mode == 1 ? rig.form.ui.rbh : rig.form.ui.rbl0)->click();
@@ -614,9 +702,10 @@ private slots:
         rig.p.F1 = rig.p.F2 = rig.p.D1 = rig.p.H = rig.p.Vmax = rig.p.L0 = rig.p.n = -7;
         rig.p.userChoice = true;
         rig.form.ui.Rascet->click();
-        QCOMPARE(QList<double>({rig.p.F1, rig.p.F2, rig.p.D1, rig.p.H, rig.p.Vmax, rig.p.L0, rig.p.n}), stored);
+        QCOMPARE(
+            QList<double>({ rig.p.F1, rig.p.F2, rig.p.D1, rig.p.H, rig.p.Vmax, rig.p.L0, rig.p.n }), stored);
         QCOMPARE(QString::fromStdString(rig.p.materialName), kWire1);
-        QCOMPARE(QStringList({rig.form.ui.vmax->text(), rig.form.ui.ni->text()}), after);
+        QCOMPARE(QStringList({ rig.form.ui.vmax->text(), rig.form.ui.ni->text() }), after);
         QCOMPARE(rig.form.reportWindow() != nullptr, proceeds);
         if (proceeds) {
             QVERIFY(rig.form.reportWindow()->isVisible());
@@ -661,9 +750,15 @@ private slots:
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("message");
-        QTest::newRow("float") << "d1" << "2O" << "'2O' is not a valid floating point value";
-        QTest::newRow("integer") << "stepni" << "x" << "'x' is not a valid integer value";
-        QTest::newRow("negative stroke") << "h" << "-20" << "Значение H не может быть отрицательным";
+        QTest::newRow("float") << "d1"
+                               << "2O"
+                               << "'2O' is not a valid floating point value";
+        QTest::newRow("integer") << "stepni"
+                                 << "x"
+                                 << "'x' is not a valid integer value";
+        QTest::newRow("negative stroke") << "h"
+                                         << "-20"
+                                         << "Значение H не может быть отрицательным";
     }
     void rascetEndsWithAMessage()
     {
@@ -677,7 +772,7 @@ private slots:
         QVERIFY(rig.form.reportWindow()->isVisible() && rig.form.sketchWindow()->isVisible());
         rig.form.findChild<QLineEdit*>(field)->setText(text); // as pasted
         rig.form.ui.Rascet->click();
-        QCOMPARE(rig.messages.messages, QStringList{message});
+        QCOMPARE(rig.messages.messages, QStringList { message });
         QVERIFY(!rig.form.reportWindow()->isVisible());
         QVERIFY(!rig.form.sketchWindow()->isVisible());
     }
@@ -686,7 +781,7 @@ private slots:
     void reportAsPruzcalc_data()
     {
         QTest::addColumn<QString>("example");
-        for (const char* name : {"wire-class2.rid", "steel-60s2a.rid", "stainless-free-length.rid"})
+        for (const char* name : { "wire-class2.rid", "steel-60s2a.rid", "stainless-free-length.rid" })
             QTest::newRow(name) << QString::fromLatin1(name);
     }
     void reportAsPruzcalc()
@@ -697,13 +792,13 @@ private slots:
         Rig rig;
         const QString rid = QStringLiteral(EXAMPLES_DIR) + example;
         QProcess calc;
-        calc.start(pruzcalc, {"--data", rig.data.dir(), rid});
+        calc.start(pruzcalc, { "--data", rig.data.dir(), rid });
         QVERIFY(calc.waitForFinished(30000));
         rig.load(rid);
         rig.form.ui.Rascet->click();
         QVERIFY(rig.form.reportWindow());
         QCOMPARE(rig.form.reportWindow()->reportLines().join('\n') + '\n',
-                 QString::fromUtf8(calc.readAllStandardOutput()));
+            QString::fromUtf8(calc.readAllStandardOutput()));
         QString messages = rig.messages.messages.join('\n');
         QCOMPARE(messages.replace('\r', '\n'), QString::fromUtf8(calc.readAllStandardError()).trimmed());
     }
@@ -715,10 +810,9 @@ private slots:
         rig.pickMaterial(4);
         rig.pickGroup(3);
         rig.form.ui.navivkaLeft->click();
-        const QList<QLineEdit*> fields{rig.form.ui.f1, rig.form.ui.f2, rig.form.ui.d1,
-                                       rig.form.ui.h,  rig.form.ui.vmax, rig.form.ui.ni,
-                                       rig.form.ui.stepni, rig.form.ui.l0, rig.form.ui.n};
-        const QStringList texts{"1,5", "12,", "", "0", "3", "7", "9", "45,25", "6,5"};
+        const QList<QLineEdit*> fields { rig.form.ui.f1, rig.form.ui.f2, rig.form.ui.d1, rig.form.ui.h,
+            rig.form.ui.vmax, rig.form.ui.ni, rig.form.ui.stepni, rig.form.ui.l0, rig.form.ui.n };
+        const QStringList texts { "1,5", "12,", "", "0", "3", "7", "9", "45,25", "6,5" };
         for (int k = 0; k < fields.size(); ++k)
             fields[k]->setText(texts[k]);
         rig.form.ui.vmax->setEnabled(true); // not what the group says: saved as it is
@@ -728,7 +822,8 @@ private slots:
         QCOMPARE(fileLines(rig.files.toSave), saved);
         QFile raw(rig.files.toSave);
         QVERIFY(raw.open(QIODevice::ReadOnly));
-        QCOMPARE(raw.readAll(), QByteArray::fromStdString(utf8ToCp1251(saved.join("\r\n").toStdString() + "\r\n")));
+        QCOMPARE(raw.readAll(),
+            QByteArray::fromStdString(utf8ToCp1251(saved.join("\r\n").toStdString() + "\r\n")));
 
         rig.form.ui.SpeedButton1->click();
         QCOMPARE(rig.form.windowTitle(), kCaption);
@@ -745,7 +840,7 @@ private slots:
     void badFileChangesNothing_data()
     {
         QTest::addColumn<QStringList>("lines"); // empty: no such file
-        QTest::addColumn<QString>("message");   // "%1": the file's full name
+        QTest::addColumn<QString>("message"); // "%1": the file's full name
         QStringList letters = kWire2Example;
         letters[2] = "один";
         QStringList badGroup = kWire2Example;
@@ -766,9 +861,9 @@ private slots:
         rig.form.ui.f1->setText("4");
         const QStringList before = ridText(rig.form.formState());
         const QStringList memoBefore = rig.memo();
-        rig.messages.saveAnswers = {Messages::SaveAnswer::DontSave};
+        rig.messages.saveAnswers = { Messages::SaveAnswer::DontSave };
         rig.load(path);
-        QCOMPARE(rig.messages.messages, QStringList{QString(message).replace("%1", path)});
+        QCOMPARE(rig.messages.messages, QStringList { QString(message).replace("%1", path) });
         QCOMPARE(ridText(rig.form.formState()), before);
         QCOMPARE(rig.form.windowTitle(), kCaption);
         QCOMPARE(rig.memo(), memoBefore);
@@ -782,8 +877,8 @@ private slots:
         QTest::addColumn<int>("winding");
         QTest::addColumn<QStringList>("messages");
         QTest::newRow("material found by its name") << 7 << "5" << kWire2 << 1 << QStringList();
-        QTest::newRow("unknown name: by index") << 22 << "Бронза" << kWire2 << 1
-                                                << QStringList{"no Бронза.dat"};
+        QTest::newRow("unknown name: by index")
+            << 22 << "Бронза" << kWire2 << 1 << QStringList { "no Бронза.dat" };
         QTest::newRow("winding 5 is right") << 18 << "5" << kWire2 << 1 << QStringList();
         QTest::newRow("winding -3 is none") << 18 << "-3" << kWire2 << -1 << QStringList();
         QTest::newRow("winding 0 is left") << 18 << "0" << kWire2 << 0 << QStringList();
@@ -816,7 +911,8 @@ private slots:
         lines[20] = "0"; // vmax too
         rig.data.write("states.rid", lines);
         rig.load(rig.ridPath("states.rid"));
-        QVERIFY(!rig.form.ui.ni->isEnabled() && rig.form.ui.stepni->isEnabled() && !rig.form.ui.vmax->isEnabled());
+        QVERIFY(!rig.form.ui.ni->isEnabled() && rig.form.ui.stepni->isEnabled()
+            && !rig.form.ui.vmax->isEnabled());
         QCOMPARE(ridText(rig.form.formState()), lines);
     }
 
@@ -836,17 +932,17 @@ private slots:
         Rig rig;
         rig.files.toSave = rig.data.dir() + "no-such-folder/x.rid";
         rig.form.ui.SpeedButton2->click();
-        QCOMPARE(rig.messages.messages, QStringList{"Ошибка при записи в " + rig.files.toSave});
+        QCOMPARE(rig.messages.messages, QStringList { "Ошибка при записи в " + rig.files.toSave });
         QCOMPARE(rig.form.windowTitle(), kCaption);
         // A write that fails late leaves the old file as it was.
         rig.files.toSave = rig.ridPath("keep.rid");
-        rig.data.write("keep.rid", {"old"});
-        rig.messages.answers = {true}; // replace it
+        rig.data.write("keep.rid", { "old" });
+        rig.messages.answers = { true }; // replace it
         setWriteFaultInjector([](WriteStage stage) { return stage == WriteStage::Rename; });
         rig.form.ui.SpeedButton2->click();
         setWriteFaultInjector({});
         QCOMPARE(rig.messages.messages.value(1), "Ошибка при записи в " + rig.files.toSave);
-        QCOMPARE(fileLines(rig.files.toSave), QStringList{"old"});
+        QCOMPARE(fileLines(rig.files.toSave), QStringList { "old" });
         QCOMPARE(rig.form.windowTitle(), kCaption);
     }
 
@@ -861,14 +957,16 @@ private slots:
         QTest::addColumn<bool>("done");
         const int save = int(Messages::SaveAnswer::Save), dontSave = int(Messages::SaveAnswer::DontSave),
                   cancel = int(Messages::SaveAnswer::Cancel);
-        for (const char* command : {"new", "load", "close"}) {
-            QTest::addRow("%s, untouched: no question", command) << command << false << cancel << false << true;
+        for (const char* command : { "new", "load", "close" }) {
+            QTest::addRow("%s, untouched: no question", command)
+                << command << false << cancel << false << true;
             QTest::addRow("%s, Save", command) << command << true << save << true << true;
             QTest::addRow("%s, Don't save", command) << command << true << dontSave << false << true;
             QTest::addRow("%s, Cancel", command) << command << true << cancel << false << false;
         }
         // "Расчет" replaces ni "0" by "1" itself: no change of the user's.
-        QTest::newRow("new after Расчет alone: no question") << "rascet, new" << false << cancel << false << true;
+        QTest::newRow("new after Расчет alone: no question")
+            << "rascet, new" << false << cancel << false << true;
     }
     void unsavedInput()
     {
@@ -886,7 +984,7 @@ private slots:
         }
         rig.files.toSave = rig.ridPath("changes.rid");
         rig.files.toOpen = QStringLiteral(EXAMPLES_DIR "wire-class2.rid");
-        rig.messages.saveAnswers = {Messages::SaveAnswer(answer)};
+        rig.messages.saveAnswers = { Messages::SaveAnswer(answer) };
         const QString title = rig.form.windowTitle();
         const QString typed = rig.form.ui.f2->text();
         if (command.startsWith("rascet")) {
@@ -932,7 +1030,7 @@ private slots:
         Rig rig;
         rig.load(QStringLiteral(EXAMPLES_DIR "stainless-free-length.rid"));
         rig.pickGroup(1);
-        rig.messages.saveAnswers = {Messages::SaveAnswer::DontSave};
+        rig.messages.saveAnswers = { Messages::SaveAnswer::DontSave };
         rig.form.ui.SpeedButton1->click();
         QCOMPARE(rig.form.windowTitle(), kCaption);
         InputForm expected;
@@ -963,7 +1061,7 @@ private slots:
         rig.form.ui.f1->setText("4");
         rig.form.ui.rbl0->click();
         OnModal close([&](QWidget* modal) {
-            rig.data.write("material.dat", {kWire2, "60С2А"});
+            rig.data.write("material.dat", { kWire2, "60С2А" });
             QDir::setCurrent(rig.data.dir());
             qobject_cast<QDialog*>(modal)->accept();
         });
@@ -992,7 +1090,7 @@ private slots:
             rig.load(names.first());
         }
         rig.files.toSave = rig.ridPath("f3.rid"); // saved again: first once more
-        rig.messages.answers = {true};
+        rig.messages.answers = { true };
         rig.form.ui.SpeedButton2->click();
         names.removeAll(rig.files.toSave);
         names.prepend(rig.files.toSave);
@@ -1011,7 +1109,7 @@ private slots:
             shown << action->text();
         QCOMPARE(shown, names.mid(0, 8));
         menu->actions().at(1)->trigger();
-        QCOMPARE(next.messages.messages, QStringList{"no " + names[1]});
+        QCOMPARE(next.messages.messages, QStringList { "no " + names[1] });
         QCOMPARE(next.settings->recentFiles(), names.mid(0, 1) + names.mid(2, 6));
         menu->actions().at(2)->trigger();
         QCOMPARE(next.form.windowTitle(), "Расчет пружины " + names[2]);
@@ -1083,7 +1181,7 @@ private slots:
         const QStringList header = rig.form.reportWindow()->headerLines();
         QCOMPARE(header.value(2), QStringLiteral("Исходные данные: " EXAMPLES_DIR "wire-class2.rid"));
         QVERIFY(header.contains(QStringLiteral("Сила при предварительном сжатии F1 = 10 кг")));
-        rig.messages.saveAnswers = {Messages::SaveAnswer::DontSave};
+        rig.messages.saveAnswers = { Messages::SaveAnswer::DontSave };
         rig.form.ui.SpeedButton1->click();
         rig.form.ui.Rascet->click(); // stops at F1 = 0: the header stays
         QCOMPARE(rig.form.reportWindow()->headerLines(), header);
@@ -1095,14 +1193,16 @@ private slots:
     void failureLeavesNoWindow_data()
     {
         QTest::addColumn<QStringList>("inputs"); // F1 F2 D1 H
-        QTest::addColumn<QString>("pick");       // answer to the diameter question; empty: not asked
+        QTest::addColumn<QString>("pick"); // answer to the diameter question; empty: not asked
         QTest::addColumn<QStringList>("messages");
-        QTest::newRow("two messages") << QStringList{"1000", "3000", "200", "150"} << QString()
-                                      << QStringList{"Нет подходящего диаметра по нормали",
-                                                     "Материал Проволока II класса не применяется для D=32,3025247206578"};
+        QTest::newRow("two messages")
+            << QStringList { "1000", "3000", "200", "150" } << QString()
+            << QStringList { "Нет подходящего диаметра по нормали",
+                   "Материал Проволока II класса не применяется для D=32,3025247206578" };
         QTest::newRow("a message, the diameter question and a message")
-            << QStringList{"1", "2", "35", "10"} << "2"
-            << QStringList{"Не выполнено условие устойчивости i>10", "Индекс пружины i>15.\rИзмените исходные данные и повторите расчет."};
+            << QStringList { "1", "2", "35", "10" } << "2"
+            << QStringList { "Не выполнено условие устойчивости i>10",
+                   "Индекс пружины i>15.\rИзмените исходные данные и повторите расчет." };
     }
     void failureLeavesNoWindow()
     {
@@ -1111,7 +1211,7 @@ private slots:
         QFETCH(QStringList, messages);
         Rig rig;
         rig.load(QStringLiteral(EXAMPLES_DIR "wire-class2.rid"));
-        const QList<QLineEdit*> fields{rig.form.ui.f1, rig.form.ui.f2, rig.form.ui.d1, rig.form.ui.h};
+        const QList<QLineEdit*> fields { rig.form.ui.f1, rig.form.ui.f2, rig.form.ui.d1, rig.form.ui.h };
         for (int k = 0; k < fields.size(); ++k)
             fields[k]->setText(inputs[k]);
         rig.messages.messageOpenMs = 150;

@@ -2,8 +2,8 @@
 // closes it after a failure, the diameter question, printing and the PDF,
 // its resizing and its keys.
 #include "engine/inputform.h"
-#include "engine/reportheader.h"
 #include "engine/peremenn.h"
+#include "engine/reportheader.h"
 #include "forms/dopvvod.h"
 #include "forms/filechooser.h"
 #include "forms/rascet.h"
@@ -11,10 +11,10 @@
 #include "helpers/datacopy.h"
 #include "helpers/formtest.h"
 #include "helpers/onmodal.h"
-#include "helpers/scriptedfiles.h"
 #include "helpers/recorder.h"
 #include "helpers/replacing.h"
 #include "helpers/scetch_testing.h"
+#include "helpers/scriptedfiles.h"
 #include "helpers/textfit.h"
 
 #include <QComboBox>
@@ -29,10 +29,9 @@
 
 namespace {
 
-
 // The inputs of a spring as "Расчет" stores them.
 void setInputs(Peremenn& p, const QString& material, int group, const QString& f1, const QString& f2,
-               const QString& d1, const QString& h, const QString& vmax = QStringLiteral("2"))
+    const QString& d1, const QString& h, const QString& vmax = QStringLiteral("2"))
 {
     InputForm form;
     form.materialName = material.toStdString();
@@ -51,7 +50,8 @@ QString pdfText(const QString& pdf)
     QProcess run;
     // -layout keeps a line with long runs of blanks on one line.
     run.start(QStringLiteral("pdftotext"),
-              {QStringLiteral("-layout"), QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf, QStringLiteral("-")});
+        { QStringLiteral("-layout"), QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf,
+            QStringLiteral("-") });
     if (!run.waitForFinished(30000) || run.exitCode() != 0)
         return {};
     return QString::fromUtf8(run.readAllStandardOutput());
@@ -60,7 +60,7 @@ QString pdfText(const QString& pdf)
 int pdfPages(const QString& pdf)
 {
     QProcess run;
-    run.start(QStringLiteral("pdfinfo"), {pdf});
+    run.start(QStringLiteral("pdfinfo"), { pdf });
     run.waitForFinished(30000);
     const QString info = QString::fromUtf8(run.readAllStandardOutput());
     for (const QString& line : info.split(QLatin1Char('\n')))
@@ -108,7 +108,7 @@ QStringList simplified(const QStringList& lines)
 // the page range choices the dialog showed, and the lines printed.
 struct Printed {
     QStringList rangeShown; // by the names of Qt's dialog widgets
-    QStringList lines;      // blanks simplified, empty lines left out
+    QStringList lines; // blanks simplified, empty lines left out
 };
 
 Printed printWithTheButton(TForm3& window, QPrinter& printer, bool byKey = false)
@@ -145,10 +145,10 @@ class TestRascet : public QObject {
         DataCopy data;
         Peremenn p;
         MessageRecorder messages;
-        TForm8 choice{p, messages};
+        TForm8 choice { p, messages };
         QPrinter printer;
         ScriptedFiles files;
-        TForm3 window{p, messages, choice, printer};
+        TForm3 window { p, messages, choice, printer };
         Rig()
         {
             p.dataDir = data.dataDir();
@@ -167,8 +167,8 @@ private slots:
         QTest::addColumn<QRect>("close");
         QTest::newRow("as designed") << QSize(536, 344) << QRect(0, 0, 536, 303) << QRect(442, 8, 75, 25);
         QTest::newRow("larger") << QSize(800, 500) << QRect(0, 0, 800, 459) << QRect(706, 8, 75, 25);
-        QTest::newRow("not smaller than designed") << QSize(300, 200) << QRect(0, 0, 536, 303)
-                                                   << QRect(442, 8, 75, 25);
+        QTest::newRow("not smaller than designed")
+            << QSize(300, 200) << QRect(0, 0, 536, 303) << QRect(442, 8, 75, 25);
     }
     void layoutFollowsTheSize()
     {
@@ -187,7 +187,6 @@ private slots:
         QCOMPARE(cutTexts(&rig.window), QStringList());
     }
 
-
     void showingRunsTheCalculation()
     {
         Rig rig;
@@ -195,7 +194,7 @@ private slots:
         rig.window.show();
         const QStringList lines = rig.window.reportLines();
         QCOMPARE(lines.first(),
-                 QStringLiteral("Сила пружины при максимальной деформации                            F3=375 H"));
+            QStringLiteral("Сила пружины при максимальной деформации                            F3=375 H"));
         QCOMPARE(lines.size(), 35);
         QCOMPARE(rig.messages.messages, QStringList());
         QVERIFY(rig.window.ui.BitBtn2->isEnabled());
@@ -204,7 +203,7 @@ private slots:
         setInputs(rig.p, kWire2, 1, "10", "20", "20", "15");
         rig.window.show();
         QCOMPARE(rig.window.reportLines().first(),
-                 QStringLiteral("Сила пружины при максимальной деформации                            F3=250 H"));
+            QStringLiteral("Сила пружины при максимальной деформации                            F3=250 H"));
         QCOMPARE(rig.window.reportLines().count(lines.first()), 0);
     }
 
@@ -214,12 +213,12 @@ private slots:
         setInputs(rig.p, QStringLiteral("Проволока I класса"), 4, "10", "30", "20", "15");
         rig.window.show();
         const QString text = QStringLiteral("Материал Проволока I класса не применяется для группы-IV");
-        QCOMPARE(rig.messages.messages, QStringList{text});
-        QCOMPARE(rig.window.reportLines(), QStringList{text});
+        QCOMPARE(rig.messages.messages, QStringList { text });
+        QCOMPARE(rig.window.reportLines(), QStringList { text });
         QVERIFY(rig.p.calcFailed);
         QVERIFY(rig.window.isVisible()); // the timer closes it, not the calculation
         QTRY_VERIFY_WITH_TIMEOUT(!rig.window.isVisible(), 1000);
-        QCOMPARE(rig.window.reportLines(), QStringList{text});
+        QCOMPARE(rig.window.reportLines(), QStringList { text });
 
         // The next calculation clears the flag and stays on the screen.
         setInputs(rig.p, kWire2, 1, "10", "30", "20", "15");
@@ -235,10 +234,10 @@ private slots:
         rig.data.remove(kWire2 + "mat.dat");
         setInputs(rig.p, kWire2, 1, "10", "30", "20", "15");
         rig.window.show();
-        QCOMPARE(rig.messages.messages, QStringList{"no " + kWire2 + "mat.dat"});
+        QCOMPARE(rig.messages.messages, QStringList { "no " + kWire2 + "mat.dat" });
         QTest::qWait(200);
         QVERIFY(rig.window.isVisible());
-        QCOMPARE(rig.window.reportLines(), QStringList{QString()});
+        QCOMPARE(rig.window.reportLines(), QStringList { QString() });
         QVERIFY(rig.window.ui.BitBtn2->isEnabled());
     }
 
@@ -304,7 +303,7 @@ private slots:
         printer.setOutputFileName(pdf);
         printer.setPageSize(QPageSize(QPageSize::A4));
         Rig rig;
-        const QStringList header{QStringLiteral("Заголовок отчета"), QStringLiteral("Вторая строка")};
+        const QStringList header { QStringLiteral("Заголовок отчета"), QStringLiteral("Вторая строка") };
         const QStringList lines = numberedLines(count);
         const int used = printReport(header, lines, printer, rig.window.printFont());
         QVERIFY(pages ? used == pages : used > 2);
@@ -341,8 +340,8 @@ private slots:
         QCOMPARE(printReport({}, QStringList(emptyLines, QString()), pdf, font), 1);
         QCOMPARE(printReport({}, QStringList(2 * textLines + 1, "x"), pdf, font), 3);
         // The rule under a header takes one empty line's height.
-        QCOMPARE(printReport({"x"}, QStringList(textLines - 2, "x"), pdf, font), 1);
-        QCOMPARE(printReport({"x"}, QStringList(textLines, "x"), pdf, font), 2);
+        QCOMPARE(printReport({ "x" }, QStringList(textLines - 2, "x"), pdf, font), 1);
+        QCOMPARE(printReport({ "x" }, QStringList(textLines, "x"), pdf, font), 2);
     }
 
     void breaksTooWideLines()
@@ -354,7 +353,7 @@ private slots:
         printer.setOutputFileName(pdf);
         Rig rig;
         const QString wide = QString(400, QChar(0x0416)); // "Ж" x 400
-        QCOMPARE(printReport({}, {"до", wide, "после"}, printer, rig.window.printFont()), 1);
+        QCOMPARE(printReport({}, { "до", wide, "после" }, printer, rig.window.printFont()), 1);
         const QStringList printed = pdfText(pdf).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
         const int first = printed.indexOf(QStringLiteral("до"));
         const int last = printed.indexOf(QStringLiteral("после"));
@@ -403,7 +402,8 @@ private slots:
         QCOMPARE(rig.window.ui.views->currentWidget(), rig.window.ui.podrobnoTab);
         QFile explained(QStringLiteral(CLI_CASES_DIR "explain-wire-class2/stdout"));
         QVERIFY(explained.open(QIODevice::ReadOnly));
-        QCOMPARE(rig.window.ui.podrobno->toPlainText() + QLatin1Char('\n'), QString::fromUtf8(explained.readAll()));
+        QCOMPARE(rig.window.ui.podrobno->toPlainText() + QLatin1Char('\n'),
+            QString::fromUtf8(explained.readAll()));
         QCOMPARE(rig.window.reportLines().size(), 35);
         QCOMPARE(cutTexts(&rig.window), QStringList());
         // For the documentation: the view from the allowable stress on.
@@ -446,7 +446,7 @@ private slots:
         QTemporaryDir dir;
         rig.files.toSavePdf = dir.filePath("отчет.pdf");
         rig.window.ui.pdf->click();
-        QCOMPARE(rig.files.suggested, QStringList{"/home/u/пружина.pdf"});
+        QCOMPARE(rig.files.suggested, QStringList { "/home/u/пружина.pdf" });
         QCOMPARE(rig.messages.messages, QStringList());
         QCOMPARE(rig.messages.questions, QStringList());
         // Vector text, as the printout has it; printButton checks what it holds.

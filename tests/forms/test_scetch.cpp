@@ -10,12 +10,12 @@
 #include "forms/sketchprint.h"
 #include "forms/sketchresources.h"
 #include "helpers/onmodal.h"
-#include "helpers/scriptedfiles.h"
 #include "helpers/scetch_testing.h"
+#include "helpers/scriptedfiles.h"
 
 #include <QApplication>
-#include <QLabel>
 #include <QDialogButtonBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPrintDialog>
@@ -33,7 +33,6 @@
 using scetchtest::RecordedMessages;
 
 namespace {
-
 
 // Accepts the print dialog when it opens, as its "Печать" would without
 // the checks of its fields.
@@ -408,7 +407,8 @@ private slots:
         window->findChild<QToolButton*>(QStringLiteral("pdf"))->click();
         QCOMPARE(files.suggested, QStringList { QStringLiteral("/home/u/пружина-эскиз.pdf") });
         QVERIFY(messages.shown.isEmpty());
-        QCOMPARE(run(QStringLiteral("pdfimages"), { QStringLiteral("-list"), files.toSavePdf }).count(u'\n'), 2);
+        QCOMPARE(
+            run(QStringLiteral("pdfimages"), { QStringLiteral("-list"), files.toSavePdf }).count(u'\n'), 2);
         AcceptPrintDialog dialog;
         window->findChild<QToolButton*>(QStringLiteral("pr"))->click();
         const QString exported = run(QStringLiteral("pdftotext"), { files.toSavePdf, QStringLiteral("-") });

@@ -19,8 +19,8 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTabWidget>
-#include <QTimer>
 #include <QTest>
+#include <QTimer>
 
 #include <unistd.h>
 
@@ -54,7 +54,8 @@ private slots:
     void cleanup()
     {
         setWriteFaultInjector({});
-        QFile::setPermissions(w->data.path(QString()), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QFile::setPermissions(
+            w->data.path(QString()), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         w.reset();
     }
 
@@ -98,9 +99,8 @@ private slots:
             w->player.then(diameterStep(QString::fromUtf8(d)));
         // The files come in the order diameter file, list, properties.
         bool listUnchangedAfterDiameters = false;
-        connect(w->diameters.get(), &QDialog::accepted, this, [&] {
-            listUnchangedAfterDiameters = w->data.bytes(QStringLiteral("material.dat")) == list;
-        });
+        connect(w->diameters.get(), &QDialog::accepted, this,
+            [&] { listUnchangedAfterDiameters = w->data.bytes(QStringLiteral("material.dat")) == list; });
         w->button("addButton")->click();
 
         QVERIFY(w->player.done());
@@ -147,7 +147,8 @@ private slots:
         w->field("ro")->setText(QStringLiteral("7,68"));
         w->groupItem(2)->click();
         w->button("appsv")->click();
-        QCOMPARE(w->data.bytes(QStringLiteral("Пружинная сталь.dat")), before.value(QStringLiteral("60С2А.dat")));
+        QCOMPARE(
+            w->data.bytes(QStringLiteral("Пружинная сталь.dat")), before.value(QStringLiteral("60С2А.dat")));
 
         InputForm input = parseRid(*readTextLines(EXAMPLES_DIR "steel-60s2a.rid"));
         Peremenn calc;
@@ -304,7 +305,8 @@ private slots:
         w->messages.answers = { true };
         w->button("deleteButton")->click();
         QCOMPARE(w->messages.questions,
-            (QList<QPair<QString, QString>> { { "Удаление материала.", "Вы действительно хотите удалить материал  60С2А" } }));
+            (QList<QPair<QString, QString>> {
+                { "Удаление материала.", "Вы действительно хотите удалить материал  60С2А" } }));
         QStringList left = kShipped;
         left.removeAt(2);
         QCOMPARE(w->data.bytes(QStringLiteral("material.dat")), catalogueBytes(left));

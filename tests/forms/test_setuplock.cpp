@@ -72,10 +72,11 @@ private slots:
         QVERIFY(!first.form->readOnly());
         second.form->show();
         QTRY_COMPARE(second.messages.messages,
-            QStringList { QStringLiteral("Каталог материалов этой папки сейчас изменяется в другом окне программы "
-                                         "(процесс %1 на компьютере %2). Настройки открыты только для просмотра.")
-                              .arg(QCoreApplication::applicationPid())
-                              .arg(QSysInfo::machineHostName()) });
+            QStringList {
+                QStringLiteral("Каталог материалов этой папки сейчас изменяется в другом окне программы "
+                               "(процесс %1 на компьютере %2). Настройки открыты только для просмотра.")
+                    .arg(QCoreApplication::applicationPid())
+                    .arg(QSysInfo::machineHostName()) });
         checkOnlyLooks(second);
         second.button("closeButton")->click();
 
@@ -131,8 +132,9 @@ private slots:
         w.button(qPrintable(action))->click();
 
         QCOMPARE(w.messages.messages,
-            QStringList { "Список материалов в material.dat изменила другая программа, пока было открыто это окно. "
-                          "Изменение не записано; список прочитан заново." });
+            QStringList {
+                "Список материалов в material.dat изменила другая программа, пока было открыто это окно. "
+                "Изменение не записано; список прочитан заново." });
         QCOMPARE(w.data.bytes(QStringLiteral("material.dat")), changed);
         QCOMPARE(entries(w.mat()), kShipped + QStringList { "Бронза" });
         QVERIFY(!w.data.exists(QStringLiteral("Латунь.dat")));

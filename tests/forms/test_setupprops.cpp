@@ -35,13 +35,15 @@ int checkedGroup(const SetupWindow& w)
     return -1;
 }
 
-template <class Viewer>
-QList<Viewer*> viewers(const SetupWindow& w)
+template <class Viewer> QList<Viewer*> viewers(const SetupWindow& w)
 {
     return w.form->findChildren<Viewer*>();
 }
 
-int rows(QWidget* viewer) { return viewer->findChild<QTableView*>(QStringLiteral("tabl"))->model()->rowCount(); }
+int rows(QWidget* viewer)
+{
+    return viewer->findChild<QTableView*>(QStringLiteral("tabl"))->model()->rowCount();
+}
 
 } // namespace
 
@@ -87,9 +89,11 @@ private slots:
         w->groupItem(firstApproximation ? 3 : 1)->click();
         QCOMPARE(w->groupItem(group)->text(), groupCaption(group));
         w->groupItem(group)->click();
-        QCOMPARE(w->form->findChild<QLabel*>(QStringLiteral("vpp"))->isVisibleTo(w->form.get()), firstApproximation);
+        QCOMPARE(w->form->findChild<QLabel*>(QStringLiteral("vpp"))->isVisibleTo(w->form.get()),
+            firstApproximation);
         for (const char* name : { "sigma", "sigmaLabel", "sigmaSymbol", "sigmaIndex", "sigmaRest" })
-            QCOMPARE(w->form->findChild<QWidget*>(QString::fromLatin1(name))->isEnabled(), firstApproximation);
+            QCOMPARE(
+                w->form->findChild<QWidget*>(QString::fromLatin1(name))->isEnabled(), firstApproximation);
         QCOMPARE(w->p.tauTableKind, std::string(firstApproximation ? "PREDVARIT" : "OKONCAT"));
         QVERIFY(w->pending());
     }
@@ -149,7 +153,8 @@ private slots:
         w->field("ro")->setText(QStringLiteral(" 7,90 "));
         w->groupItem(4)->click();
         w->button("appsv")->click();
-        QCOMPARE(w->data.bytes(QStringLiteral("60С2Аmat.dat")), QByteArray(" 7,90 \r\n21,2\r\n78,5\r\n4\r\n"));
+        QCOMPARE(
+            w->data.bytes(QStringLiteral("60С2Аmat.dat")), QByteArray(" 7,90 \r\n21,2\r\n78,5\r\n4\r\n"));
         QVERIFY(!w->pending());
     }
 
@@ -175,8 +180,12 @@ private slots:
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("pasted");
         QTest::addColumn<QString>("text");
-        QTest::newRow("density, LF") << "ro" << "7,85\n" << "7,85";
-        QTest::newRow("E, CR LF") << "EE" << "\r\n20,6\r\n" << "20,6";
+        QTest::newRow("density, LF") << "ro"
+                                     << "7,85\n"
+                                     << "7,85";
+        QTest::newRow("E, CR LF") << "EE"
+                                  << "\r\n20,6\r\n"
+                                  << "20,6";
         QTest::newRow("G, Ctrl-Z and NUL") << "ge" << QStringLiteral("78\x1A,5") + QChar(0) << "78,5";
     }
     void pastedLineBreaksAreDropped()
@@ -249,7 +258,8 @@ private slots:
         QVERIFY(!w->Mlist()->isEnabled());
         QVERIFY(w->pending());
         w->button("appsv")->click(); // the fields hold 0: refused, the addition waits
-        QCOMPARE(w->messages.messages.last(), QStringLiteral("Плотность материала должна быть положительным числом"));
+        QCOMPARE(w->messages.messages.last(),
+            QStringLiteral("Плотность материала должна быть положительным числом"));
         QVERIFY(w->pending() && !w->Mlist()->isEnabled());
         QVERIFY(!w->data.exists(QStringLiteral("Нихромmat.dat")));
         w->field("ro")->setText(QStringLiteral("8,4"));
@@ -285,8 +295,8 @@ private slots:
 private:
     static QString groupCaption(int k)
     {
-        static const char* captions[] = { "Класс1", "Класс2", "60С2А", "50ХФА,51ХФА", "40Х13", "12Х18Н10Т", "ХН77ТЮР",
-            "БрКМц3-1", "БрОЦ4-3", "БрБ2" };
+        static const char* captions[] = { "Класс1", "Класс2", "60С2А", "50ХФА,51ХФА", "40Х13", "12Х18Н10Т",
+            "ХН77ТЮР", "БрКМц3-1", "БрОЦ4-3", "БрБ2" };
         return QString::fromUtf8(captions[k]);
     }
 

@@ -209,7 +209,8 @@ private slots:
         for (auto it = driver.counts.cbegin(); it != driver.counts.cend(); ++it)
             counts << QStringLiteral("%1 %2").arg(it.key()).arg(it.value());
         std::fprintf(stderr,
-            "stress seed %u: %d events driven, %d messages, %d questions, %d loads, %d saves, %d data files changed; "
+            "stress seed %u: %d events driven, %d messages, %d questions, %d loads, %d saves, %d data files "
+            "changed; "
             "%s\n",
             seed, driver.driven, messages.shown, messages.asked, files.loads, files.saves,
             int(changedFiles(catalogue, filesOf(data.dir())).size()),
@@ -250,7 +251,8 @@ int main(int argc, char** argv)
     // together; a long run gets what its seeds may take, each bounded by
     // PRUZ_STRESS_SECONDS, with a minute for starting and checking.
     if (!qEnvironmentVariableIsSet("QTEST_FUNCTION_TIMEOUT")) {
-        const qint64 seconds = qint64(seeds().size()) * (setting("PRUZ_STRESS_SECONDS", kSecondsPerSeed) + 60);
+        const qint64 seconds
+            = qint64(seeds().size()) * (setting("PRUZ_STRESS_SECONDS", kSecondsPerSeed) + 60);
         qputenv("QTEST_FUNCTION_TIMEOUT", QByteArray::number(std::max<qint64>(seconds, 300) * 1000));
     }
     QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);

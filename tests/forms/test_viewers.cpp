@@ -87,7 +87,8 @@ private slots:
         QCOMPARE(header(grid(viewer, "zag")), QStringList({ "Класс(марка)|", "", "Группа", "пружин", "" }));
         QCOMPARE(grid(viewer, "zag")->rowCount(), 0);
         auto* model = grid(viewer);
-        QCOMPARE(header(model), QStringList({ "материала", "        I", "        II", "        III", "        IV" }));
+        QCOMPARE(header(model),
+            QStringList({ "материала", "        I", "        II", "        III", "        IV" }));
         QCOMPARE(model->rowCount(), 7);
         QCOMPARE(row(model, 0), QStringList({ "        I", "735", "1470", "1225", "        -" }));
         QCOMPARE(row(model, 6).first(), QStringLiteral("  БрБ2"));
@@ -109,7 +110,8 @@ private slots:
         QCOMPARE(header(grid(viewer, "zag")), QStringList({ "Диаметр", "", "", "Сигма В", "МПа", "", "" }));
         auto* model = grid(viewer);
         QCOMPARE(header(model),
-            QStringList({ "проволоки", "Класс I", "Класс II", "12Х18Н10Т", "ХН77ТЮР", "БрКМц3-1БрОц4-3", "БрБ2" }));
+            QStringList(
+                { "проволоки", "Класс I", "Класс II", "12Х18Н10Т", "ХН77ТЮР", "БрКМц3-1БрОц4-3", "БрБ2" }));
         QCOMPARE(model->rowCount(), 22);
         QCOMPARE(row(model, 0), QStringList({ "0,2", "3180", "2680", "2240", "930", "760", "735" }));
         QVERIFY(messages.messages.isEmpty());
@@ -163,13 +165,26 @@ private slots:
         QTest::addColumn<QString>("message");
         QTest::addColumn<int>("rows");
         QTest::addColumn<QStringList>("firstRow");
-        QTest::newRow("no k3") << "k3" << "PREDVARIT" << "k3.dat" << "no k3.dat" << 0 << QStringList();
-        QTest::newRow("no tau1") << "tau" << "PREDVARIT" << "tau1.dat" << "no TAU1.DAT" << 0
-                                 << QStringList();
-        QTest::newRow("no table kind") << "tau" << "" << "" << "no " << 0 << QStringList();
-        QTest::newRow("no sigmab") << "sigma" << "" << "sigmab.dat" << "no SIGMAB.DAT" << 22
-                                   << QStringList(7);
-        QTest::newRow("no sigmdiam") << "sigma" << "" << "sigmdiam.dat" << "no SIGMDIAM.DAT" << 22
+        QTest::newRow("no k3") << "k3"
+                               << "PREDVARIT"
+                               << "k3.dat"
+                               << "no k3.dat" << 0 << QStringList();
+        QTest::newRow("no tau1") << "tau"
+                                 << "PREDVARIT"
+                                 << "tau1.dat"
+                                 << "no TAU1.DAT" << 0 << QStringList();
+        QTest::newRow("no table kind") << "tau"
+                                       << ""
+                                       << ""
+                                       << "no " << 0 << QStringList();
+        QTest::newRow("no sigmab") << "sigma"
+                                   << ""
+                                   << "sigmab.dat"
+                                   << "no SIGMAB.DAT" << 22 << QStringList(7);
+        QTest::newRow("no sigmdiam") << "sigma"
+                                     << ""
+                                     << "sigmdiam.dat"
+                                     << "no SIGMDIAM.DAT" << 22
                                      << QStringList({ "", "3180", "2680", "2240", "930", "760", "735" });
     }
     void missingFiles()

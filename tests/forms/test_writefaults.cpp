@@ -97,7 +97,10 @@ struct ScriptedFiles : FileChooser {
     QString openFolder(QWidget*, const QString&) override { return {}; }
 };
 
-QPushButton* okButton(QDialog& d) { return d.findChild<QPushButton*>(QStringLiteral("okButton")); }
+QPushButton* okButton(QDialog& d)
+{
+    return d.findChild<QPushButton*>(QStringLiteral("okButton"));
+}
 
 } // namespace
 

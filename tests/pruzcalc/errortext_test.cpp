@@ -1,5 +1,5 @@
-#include "engine/errortext.h"
 #include "engine/errors.h"
+#include "engine/errortext.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The JSON output of every example read back: each value's number text is
 // the text the report shows after its label.
-#include "engine/design.h"
 #include "cli/jsonoutput.h"
+#include "engine/design.h"
 #include "engine/numtext.h"
 
 #include <gtest/gtest.h>
@@ -18,9 +18,12 @@ struct Example {
     const char* wireDiameter; // the answer to the diameter question, if it asks
 };
 
-void PrintTo(const Example& e, std::ostream* os) { *os << e.file; }
+void PrintTo(const Example& e, std::ostream* os)
+{
+    *os << e.file;
+}
 
-class JsonOutput : public testing::TestWithParam<Example> {};
+class JsonOutput : public testing::TestWithParam<Example> { };
 
 // The number of a value line: after the last "=", up to the unit.
 std::string numberIn(const std::string& line)
@@ -58,15 +61,16 @@ TEST_P(JsonOutput, EveryValueReadsBackAsTheReportShowsIt)
         ++reported;
     }
     // Every value line of the report has its step.
-    EXPECT_EQ(reported, std::count_if(result.report.begin(), result.report.end(),
-                            [](const std::string& l) { return l.find('=') != std::string::npos; }));
+    EXPECT_EQ(reported, std::count_if(result.report.begin(), result.report.end(), [](const std::string& l) {
+        return l.find('=') != std::string::npos;
+    }));
     ASSERT_EQ(j["values"].size(), last.size());
     for (const auto& [name, value] : j["values"].items())
         EXPECT_EQ(value.get<double>(), last.at(name)) << name;
 }
 
 INSTANTIATE_TEST_SUITE_P(Examples, JsonOutput,
-    testing::Values(Example{"wire-class2.rid", nullptr}, Example{"steel-60s2a.rid", nullptr},
-        Example{"stainless-free-length.rid", nullptr}, Example{"chosen-diameter.rid", "3"}));
+    testing::Values(Example { "wire-class2.rid", nullptr }, Example { "steel-60s2a.rid", nullptr },
+        Example { "stainless-free-length.rid", nullptr }, Example { "chosen-diameter.rid", "3" }));
 
 } // namespace

@@ -22,4 +22,7 @@ void DataCopy::write(const QString& name, const QStringList& lines) const
     QVERIFY(writeTextLines((dir() + name).toStdString(), out));
 }
 
-void DataCopy::remove(const QString& name) const { QVERIFY(QFile::remove(dir() + name)); }
+void DataCopy::remove(const QString& name) const
+{
+    QVERIFY(QFile::remove(dir() + name));
+}

@@ -2,7 +2,8 @@
 
 #include <QApplication>
 
-OnModal::OnModal(std::function<void(QWidget*)> action) : action_(std::move(action))
+OnModal::OnModal(std::function<void(QWidget*)> action)
+    : action_(std::move(action))
 {
     QObject::connect(&timer_, &QTimer::timeout, [this] {
         if (QWidget* modal = QApplication::activeModalWidget()) {

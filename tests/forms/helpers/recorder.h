@@ -14,12 +14,12 @@
 
 class MessageRecorder : public Messages {
 public:
-    QStringList messages;  // texts of message(), in order
+    QStringList messages; // texts of message(), in order
     QStringList questions; // texts of confirm(), in order
-    QStringList captions;  // captions of confirm(), in order
-    QList<bool> answers;   // confirm() answers, first used first; Cancel when none is left
-    QStringList saveQuestions;        // texts of askToSave(), in order
-    QList<SaveAnswer> saveAnswers;    // its answers, first used first; Cancel when none is left
+    QStringList captions; // captions of confirm(), in order
+    QList<bool> answers; // confirm() answers, first used first; Cancel when none is left
+    QStringList saveQuestions; // texts of askToSave(), in order
+    QList<SaveAnswer> saveAnswers; // its answers, first used first; Cancel when none is left
     int messageOpenMs = 0; // how long each message stays open, the event loop running, as a real box's does
 
     void message(const QString& text) override;

@@ -29,7 +29,8 @@ void checkReplacing(MessageRecorder& messages, const QString& path, const std::f
         QVERIFY2(messages.questions.size() == int(row.exists), row.name);
         QVERIFY2(!row.exists || messages.questions.first().contains(path), row.name);
         QVERIFY2(messages.messages
-                == (row.fails ? QStringList { QStringLiteral("Ошибка при записи в ") + path } : QStringList()),
+                == (row.fails ? QStringList { QStringLiteral("Ошибка при записи в ") + path }
+                              : QStringList()),
             row.name);
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray bytes = file.readAll();

@@ -26,10 +26,22 @@ SetupWindow::SetupWindow()
 
 SetupWindow::~SetupWindow() = default;
 
-QListWidget* SetupWindow::mat() const { return form->findChild<QListWidget*>(QStringLiteral("mat")); }
-QListWidget* SetupWindow::diametr() const { return form->findChild<QListWidget*>(QStringLiteral("diametr")); }
-QListWidget* SetupWindow::Mlist() const { return form->findChild<QListWidget*>(QStringLiteral("Mlist")); }
-QTabWidget* SetupWindow::tabs() const { return form->findChild<QTabWidget*>(QStringLiteral("PageControl1")); }
+QListWidget* SetupWindow::mat() const
+{
+    return form->findChild<QListWidget*>(QStringLiteral("mat"));
+}
+QListWidget* SetupWindow::diametr() const
+{
+    return form->findChild<QListWidget*>(QStringLiteral("diametr"));
+}
+QListWidget* SetupWindow::Mlist() const
+{
+    return form->findChild<QListWidget*>(QStringLiteral("Mlist"));
+}
+QTabWidget* SetupWindow::tabs() const
+{
+    return form->findChild<QTabWidget*>(QStringLiteral("PageControl1"));
+}
 
 QLineEdit* SetupWindow::field(const char* name) const
 {
@@ -63,7 +75,10 @@ QMap<QString, QByteArray> SetupWindow::files() const
     return all;
 }
 
-void SetupWindow::showProperties() { tabs()->setCurrentIndex(1); }
+void SetupWindow::showProperties()
+{
+    tabs()->setCurrentIndex(1);
+}
 
 QStringList entries(const QListWidget* list)
 {
@@ -73,7 +88,10 @@ QStringList entries(const QListWidget* list)
     return out;
 }
 
-QString current(const QListWidget* list) { return list->currentItem() ? list->currentItem()->text() : QString(); }
+QString current(const QListWidget* list)
+{
+    return list->currentItem() ? list->currentItem()->text() : QString();
+}
 
 DialogPlayer::Step nameStep(const QString& name)
 {

@@ -56,8 +56,8 @@ QStringList entries(const QListWidget* list);
 QString current(const QListWidget* list);
 
 // Dialog steps for the player.
-DialogPlayer::Step nameStep(const QString& name);                // "Новый материал": name, OK
-DialogPlayer::Step diameterStep(const QString& diameter);        // "Новый диаметр": text, OK
-DialogPlayer::Step diameterListStep(int additions,               // "Диаметры": "+" so often, then OK
+DialogPlayer::Step nameStep(const QString& name); // "Новый материал": name, OK
+DialogPlayer::Step diameterStep(const QString& diameter); // "Новый диаметр": text, OK
+DialogPlayer::Step diameterListStep(int additions, // "Диаметры": "+" so often, then OK
     const std::function<void(QDialog&)>& before = {});
 DialogPlayer::Step rejectStep();

@@ -40,9 +40,15 @@ CatalogueScratch::CatalogueScratch(const QString& source)
         QFile::copy(from.filePath(name), path(name));
 }
 
-std::string CatalogueScratch::dataDir() const { return ss(dir_.path()) + "/"; }
+std::string CatalogueScratch::dataDir() const
+{
+    return ss(dir_.path()) + "/";
+}
 
-QString CatalogueScratch::path(const QString& name) const { return dir_.filePath(name); }
+QString CatalogueScratch::path(const QString& name) const
+{
+    return dir_.filePath(name);
+}
 
 QByteArray CatalogueScratch::bytes(const QString& name) const
 {
@@ -50,7 +56,10 @@ QByteArray CatalogueScratch::bytes(const QString& name) const
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-bool CatalogueScratch::exists(const QString& name) const { return QFile::exists(path(name)); }
+bool CatalogueScratch::exists(const QString& name) const
+{
+    return QFile::exists(path(name));
+}
 
 void CatalogueScratch::write(const QString& name, const QByteArray& bytes) const
 {
@@ -59,12 +68,16 @@ void CatalogueScratch::write(const QString& name, const QByteArray& bytes) const
     f.write(bytes);
 }
 
-void CatalogueScratch::remove(const QString& name) const { QFile::remove(path(name)); }
+void CatalogueScratch::remove(const QString& name) const
+{
+    QFile::remove(path(name));
+}
 
 void typeText(QWidget* widget, const QString& text)
 {
     for (const QChar c : text)
-        QTest::sendKeyEvent(QTest::Click, widget, static_cast<Qt::Key>(c.toUpper().unicode()), QString(c), Qt::NoModifier);
+        QTest::sendKeyEvent(
+            QTest::Click, widget, static_cast<Qt::Key>(c.toUpper().unicode()), QString(c), Qt::NoModifier);
 }
 
 FailingWrites::FailingWrites(int after)
@@ -76,7 +89,10 @@ FailingWrites::FailingWrites(int after)
     });
 }
 
-FailingWrites::~FailingWrites() { setWriteFaultInjector({}); }
+FailingWrites::~FailingWrites()
+{
+    setWriteFaultInjector({});
+}
 
 int runStyledTest(QObject& test, int argc, char** argv)
 {

@@ -42,8 +42,7 @@ PropertiesText fieldsOf(QWidget* settings)
 }
 
 // Widgets of `window` itself (not of windows it owns) that the user sees.
-template <class W>
-QList<W*> shown(QWidget* window)
+template <class W> QList<W*> shown(QWidget* window)
 {
     QList<W*> out;
     for (W* w : window->findChildren<W*>())
@@ -76,7 +75,11 @@ bool ours(const QWidget* w)
 
 StressDriver::StressDriver(
     StressRandom& random, StressInputs& inputs, StressFiles& files, TForm1& main, const Peremenn& p)
-    : random_(random), inputs_(inputs), files_(files), main_(main), p_(p)
+    : random_(random)
+    , inputs_(inputs)
+    , files_(files)
+    , main_(main)
+    , p_(p)
 {
 }
 
@@ -112,8 +115,8 @@ void StressDriver::step()
     // What the last action set going (a window activated, focus moved) is
     // delivered before the next one, whatever the machine's speed; no other
     // step is queued now, so none runs here.
-    for (int k = 0; k < 50 && QAbstractEventDispatcher::instance()->processEvents(QEventLoop::X11ExcludeTimers); ++k) {
-    }
+    for (int k = 0;
+         k < 50 && QAbstractEventDispatcher::instance()->processEvents(QEventLoop::X11ExcludeTimers); ++k) { }
     if (p_.calcFailed && main_.reportWindow() && main_.reportWindow()->isVisible()) {
         QTimer::singleShot(5, this, &StressDriver::step); // the report window is about to close
         return;
@@ -209,11 +212,12 @@ void StressDriver::failNextWrite(QWidget* window)
 {
     count(QStringLiteral("next write fails"), window);
     const int stages = static_cast<int>(WriteStage::Permissions) + 1;
-    setWriteFaultInjector([stage = static_cast<WriteStage>(random_.below(stages)), armed = true](WriteStage at) mutable {
-        const bool fails = armed && at == stage;
-        armed = armed && !fails;
-        return fails;
-    });
+    setWriteFaultInjector(
+        [stage = static_cast<WriteStage>(random_.below(stages)), armed = true](WriteStage at) mutable {
+            const bool fails = armed && at == stage;
+            armed = armed && !fails;
+            return fails;
+        });
 }
 
 // Text copied from elsewhere, for a later Ctrl+V.
@@ -254,8 +258,7 @@ void StressDriver::clickButton(QWidget* window)
 
 // One of the widgets of kind W that the window shows, counted as `action`;
 // when it shows none, a key is pressed instead and the result is null.
-template <class W>
-W* StressDriver::pickShown(QWidget* window, const QString& action)
+template <class W> W* StressDriver::pickShown(QWidget* window, const QString& action)
 {
     const auto widgets = shown<W>(window);
     if (widgets.isEmpty()) {
@@ -274,7 +277,8 @@ void StressDriver::clickItem(QWidget* window)
     const QAbstractItemModel* model = view->model();
     if (!model || model->rowCount() == 0 || random_.chance(5))
         return click(view->viewport());
-    const QModelIndex index = model->index(random_.below(model->rowCount()), random_.below(model->columnCount()));
+    const QModelIndex index
+        = model->index(random_.below(model->rowCount()), random_.below(model->columnCount()));
     view->scrollTo(index);
     click(view->viewport(), view->visualRect(index).center());
 }
@@ -287,7 +291,8 @@ void StressDriver::clickCombo(QWidget* window)
     if (random_.chance(50))
         return click(combo); // opens the list; a later step answers it
     combo->setFocus(Qt::MouseFocusReason);
-    key(combo, random_.oneOf(QList<int> { Qt::Key_Up, Qt::Key_Down, Qt::Key_Home, Qt::Key_End, Qt::Key_PageDown }));
+    key(combo,
+        random_.oneOf(QList<int> { Qt::Key_Up, Qt::Key_Down, Qt::Key_Home, Qt::Key_End, Qt::Key_PageDown }));
 }
 
 void StressDriver::answerPopup(QWidget* popup)
@@ -388,7 +393,8 @@ void StressDriver::leave(QWidget* modal, bool finishing)
 {
     count(QStringLiteral("answer %1").arg(QLatin1String(modal->metaObject()->className())), modal);
     const int answer = answers_++;
-    const auto button = [modal](const char* name) { return modal->findChild<QAbstractButton*>(QLatin1String(name)); };
+    const auto button
+        = [modal](const char* name) { return modal->findChild<QAbstractButton*>(QLatin1String(name)); };
     if (modal->inherits("TForm4"))
         return leaveSettings(modal);
     if (modal->inherits("TForm10")) {
@@ -448,7 +454,8 @@ void StressDriver::finish()
 {
     if (QWidget* modal = QApplication::activeModalWidget()) {
         if (answers_ > 12) {
-            problem(QStringLiteral("the user could not leave %1").arg(QLatin1String(modal->metaObject()->className())));
+            problem(QStringLiteral("the user could not leave %1")
+                        .arg(QLatin1String(modal->metaObject()->className())));
             if (auto* dialog = qobject_cast<QDialog*>(modal))
                 dialog->done(QDialog::Rejected);
             else
@@ -469,7 +476,8 @@ void StressDriver::finish()
         if (close)
             click(close);
         if (w->isVisible())
-            problem(QStringLiteral("%1 stays open after its \"Закрыть\"").arg(QLatin1String(w->metaObject()->className())));
+            problem(QStringLiteral("%1 stays open after its \"Закрыть\"")
+                        .arg(QLatin1String(w->metaObject()->className())));
     }
     setWriteFaultInjector({});
     done_ = true;
@@ -485,7 +493,8 @@ void StressDriver::checkApplied(QWidget* settings)
 {
     auto* close = settings->findChild<QAbstractButton*>(QStringLiteral("closeButton"));
     auto* list = settings->findChild<QAbstractItemView*>(QStringLiteral("Mlist"));
-    if (!close->isEnabled() && list->currentIndex().isValid() && propertiesRefusal(fieldsOf(settings)).empty())
+    if (!close->isEnabled() && list->currentIndex().isValid()
+        && propertiesRefusal(fieldsOf(settings)).empty())
         problem(QStringLiteral("\"Применить\" with a material selected left \"Закрыть\" disabled"));
 }
 

@@ -34,7 +34,8 @@ struct Peremenn;
 class StressDriver : public QObject {
     Q_OBJECT
 public:
-    StressDriver(StressRandom& random, StressInputs& inputs, StressFiles& files, TForm1& main, const Peremenn& p);
+    StressDriver(
+        StressRandom& random, StressInputs& inputs, StressFiles& files, TForm1& main, const Peremenn& p);
 
     // Drives `events` actions, then leaves every modal dialog and closes
     // every window but the main one with its own button; returns when done
@@ -59,8 +60,7 @@ private:
     void problem(const QString& text);
     void count(const QString& action, const QWidget* window);
 
-    template <class W>
-    W* pickShown(QWidget* window, const QString& action);
+    template <class W> W* pickShown(QWidget* window, const QString& action);
     void pressKey(QWidget* window);
     void clickButton(QWidget* window);
     void clickItem(QWidget* window);

@@ -1,23 +1,23 @@
 #include "stress_events.h"
 
 #include <QApplication>
-#include <QWidget>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPointer>
+#include <QWidget>
 #include <QtTest/qtestspontaneevent.h>
 
 namespace stress {
 
 namespace {
 
-// Input arrives as the window system delivers it (spontaneous), so focus
-// follows clicks as it does for the user, and a refused event is no error.
-void send(QWidget* widget, QEvent& event)
-{
-    QSpontaneKeyEvent::setSpontaneous(&event);
-    QApplication::instance()->notify(widget, &event);
-}
+    // Input arrives as the window system delivers it (spontaneous), so focus
+    // follows clicks as it does for the user, and a refused event is no error.
+    void send(QWidget* widget, QEvent& event)
+    {
+        QSpontaneKeyEvent::setSpontaneous(&event);
+        QApplication::instance()->notify(widget, &event);
+    }
 
 } // namespace
 
@@ -25,15 +25,20 @@ void click(QWidget* widget, QPoint at)
 {
     const QPointer<QWidget> target(widget);
     const QPointF local(at), global(widget->mapToGlobal(at));
-    QMouseEvent press(QEvent::MouseButtonPress, local, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent press(
+        QEvent::MouseButtonPress, local, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
     send(widget, press);
     if (!target)
         return;
-    QMouseEvent release(QEvent::MouseButtonRelease, local, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QMouseEvent release(
+        QEvent::MouseButtonRelease, local, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
     send(target, release); // may run a modal dialog: the last thing a step does
 }
 
-void click(QWidget* widget) { click(widget, widget->rect().center()); }
+void click(QWidget* widget)
+{
+    click(widget, widget->rect().center());
+}
 
 void key(QWidget* widget, int code, Qt::KeyboardModifiers modifiers, const QString& text)
 {

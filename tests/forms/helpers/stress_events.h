@@ -16,7 +16,8 @@ void click(QWidget* widget, QPoint at);
 void click(QWidget* widget);
 
 // Press and release of one key; `text` is what it types.
-void key(QWidget* widget, int code, Qt::KeyboardModifiers modifiers = Qt::NoModifier, const QString& text = {});
+void key(
+    QWidget* widget, int code, Qt::KeyboardModifiers modifiers = Qt::NoModifier, const QString& text = {});
 
 struct Key {
     int code;

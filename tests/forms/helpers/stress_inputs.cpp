@@ -21,7 +21,9 @@ const QString kAlphabet = QStringLiteral("0123456789,.,.-+eEaZжЖёЁ №*/?\\:
 } // namespace
 
 StressInputs::StressInputs(StressRandom& random, std::string dataDir, QString folder)
-    : random_(random), dataDir_(std::move(dataDir)), folder_(std::move(folder))
+    : random_(random)
+    , dataDir_(std::move(dataDir))
+    , folder_(std::move(folder))
 {
 }
 
@@ -35,7 +37,8 @@ QString StressInputs::number(double lo, double hi, int decimals)
 QString StressInputs::fieldText(const QString& field)
 {
     if (random_.chance(15))
-        return random_.chance(10) ? QString(random_.between(50, 400), QLatin1Char('9')) : random_.oneOf(kOddTexts);
+        return random_.chance(10) ? QString(random_.between(50, 400), QLatin1Char('9'))
+                                  : random_.oneOf(kOddTexts);
     if (field == "f1")
         return number(1, 40, 1);
     if (field == "f2")
@@ -57,9 +60,15 @@ QString StressInputs::fieldText(const QString& field)
     return anyText();
 }
 
-QString StressInputs::anyText() { return textOf(kAlphabet); }
+QString StressInputs::anyText()
+{
+    return textOf(kAlphabet);
+}
 
-QString StressInputs::clipboardText() { return textOf(kAlphabet + QStringLiteral("\r\n\x1A")); }
+QString StressInputs::clipboardText()
+{
+    return textOf(kAlphabet + QStringLiteral("\r\n\x1A"));
+}
 
 QString StressInputs::textOf(const QString& alphabet)
 {
@@ -88,12 +97,28 @@ QStringList StressInputs::soundRid()
     const double f1 = random_.between(10, 400) / 10.0;
     const double f2 = f1 * random_.between(13, 40) / 10.0;
     return {
-        flag(stroke), flag(!stroke), stroke ? "1" : "2", flag(!stroke), flag(!stroke), flag(stroke),
-        qs(intText(index)), qs(numText(f1)), qs(numText(std::round(f2 * 10) / 10)), number(8, 60, 0),
-        number(3, 40, 1), number(0, 6, 1), qs(intText(random_.between(0, 9))),
-        qs(intText(random_.between(3, 7))), number(30, 200, 0), qs(intText(random_.between(3, 25))),
-        qs(intText(group)), qs(intText(random_.below(2))), flag(endurance), flag(endurance),
-        flag(endurance), materials.empty() ? QString() : qs(materials[size_t(index)]),
+        flag(stroke),
+        flag(!stroke),
+        stroke ? "1" : "2",
+        flag(!stroke),
+        flag(!stroke),
+        flag(stroke),
+        qs(intText(index)),
+        qs(numText(f1)),
+        qs(numText(std::round(f2 * 10) / 10)),
+        number(8, 60, 0),
+        number(3, 40, 1),
+        number(0, 6, 1),
+        qs(intText(random_.between(0, 9))),
+        qs(intText(random_.between(3, 7))),
+        number(30, 200, 0),
+        qs(intText(random_.between(3, 25))),
+        qs(intText(group)),
+        qs(intText(random_.below(2))),
+        flag(endurance),
+        flag(endurance),
+        flag(endurance),
+        materials.empty() ? QString() : qs(materials[size_t(index)]),
     };
 }
 
@@ -108,13 +133,14 @@ QString StressInputs::ridFile(bool sound)
             break;
         case 1: // an integer line that is not one
             if (lines.size() == 22)
-                lines[random_.oneOf(QList<int> { 2, 6, 16, 17 })]
-                    = random_.oneOf(QStringList { "", "x", "1,5", "99999999999999999999", " 1", "-", "0x10" });
+                lines[random_.oneOf(QList<int> { 2, 6, 16, 17 })] = random_.oneOf(
+                    QStringList { "", "x", "1,5", "99999999999999999999", " 1", "-", "0x10" });
             break;
         case 2: // any text, or a huge one, on any line
             if (!lines.isEmpty())
-                lines[random_.below(int(lines.size()))]
-                    = random_.chance(20) ? QString(random_.between(5000, 20000), QLatin1Char('7')) : anyText();
+                lines[random_.below(int(lines.size()))] = random_.chance(20)
+                    ? QString(random_.between(5000, 20000), QLatin1Char('7'))
+                    : anyText();
             break;
         case 3: // more lines than 22
             for (int k = random_.between(1, 30); k > 0; --k)
@@ -162,7 +188,8 @@ QString StressInputs::writeFile(const QByteArray& bytes)
 void StressMessages::message(const QString& text)
 {
     ++shown;
-    for (const char* sign : { "Unknown error", "Out of memory", "std::", "basic_string", "vector", "map::at", "stoi" })
+    for (const char* sign :
+        { "Unknown error", "Out of memory", "std::", "basic_string", "vector", "map::at", "stoi" })
         if (text.contains(QLatin1String(sign)))
             internal << text;
 }

@@ -17,7 +17,10 @@
 
 class StressRandom {
 public:
-    explicit StressRandom(uint32_t seed) : engine_(seed) {}
+    explicit StressRandom(uint32_t seed)
+        : engine_(seed)
+    {
+    }
     // 0 .. n-1 (0 when n is 0).
     int below(int n) { return n <= 0 ? 0 : static_cast<int>(engine_() % static_cast<uint32_t>(n)); }
     int between(int lo, int hi) { return lo + below(hi - lo + 1); }
@@ -68,7 +71,10 @@ private:
 // OK/Cancel questions answered at random; messages counted.
 class StressMessages : public Messages {
 public:
-    explicit StressMessages(StressRandom& random) : random_(random) {}
+    explicit StressMessages(StressRandom& random)
+        : random_(random)
+    {
+    }
     void message(const QString& text) override;
     bool confirm(const QString& caption, const QString& text) override;
     SaveAnswer askToSave(const QString& text) override;
@@ -91,7 +97,11 @@ private:
 // cancelled, and now and then Qt's real dialog, which the driver answers.
 class StressFiles : public FileChooser {
 public:
-    StressFiles(StressRandom& random, StressInputs& inputs) : random_(random), inputs_(inputs) {}
+    StressFiles(StressRandom& random, StressInputs& inputs)
+        : random_(random)
+        , inputs_(inputs)
+    {
+    }
     QString openFile(QWidget* parent, const QString& folder) override;
     QString saveFile(QWidget* parent, const QString& folder) override;
     // Mostly a new file in the scratch folder, sometimes the suggested one
