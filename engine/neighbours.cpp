@@ -1,16 +1,11 @@
 #include "engine/neighbours.h"
 
-#include "engine/calc.h"
-#include "engine/calchost.h"
 #include "engine/catalogue.h"
-#include "engine/characteristic.h"
 #include "engine/diameterchoice.h"
 #include "engine/errortext.h"
 #include "engine/numtext.h"
-#include "engine/reportchecks.h"
 
 #include <algorithm>
-#include <iterator>
 #include <optional>
 
 namespace {
@@ -38,119 +33,14 @@ std::vector<Stocked> stockedDiameters(const std::vector<std::string>& items)
     return out;
 }
 
-// Keeps what a run would show; the diameter question gets `answer` (none:
-// cancel), asked whatever k3 is when `forced`.
-class QuietHost : public CalcHost {
-public:
-    QuietHost(std::optional<double> answer, bool forced)
-        : answer_(answer)
-        , forced_(forced)
-    {
-    }
-
-    std::vector<std::string> report;
-    std::vector<std::string> messages;
-    bool asked = false;
-
-    void clearReport() override { report.clear(); }
-    void appendLine(const std::string& line) override { report.push_back(line); }
-    void showMessage(const std::string& text) override { messages.push_back(text); }
-    void enablePrint() override { }
-    bool choiceForced() const override { return forced_; }
-    bool chooseDiameter(Peremenn& p) override
-    {
-        asked = true;
-        if (!answer_)
-            return false;
-        p.chosenD = *answer_;
-        return true;
-    }
-
-private:
-    std::optional<double> answer_;
-    bool forced_;
-};
-
-// A message on one line.
-std::string oneLine(std::string text)
-{
-    std::replace(text.begin(), text.end(), '\r', ' ');
-    return text;
-}
-
-std::string withoutTrailingBlanks(std::string text)
-{
-    text.erase(text.find_last_not_of(' ') + 1);
-    return text;
-}
-
-// The calculation on a copy of the inputs; an error ends it as it ends the
-// report window's.
-void run(Peremenn& record, QuietHost& host, const DataFiles& files, std::string& error)
-{
-    record.userChoice = false;
-    try {
-        runCalculation(record, host, files);
-    } catch (...) {
-        error = errorText(std::current_exception());
-    }
-}
-
-std::string stopReason(const std::vector<std::string>& messages, const std::string& error)
-{
-    if (!error.empty())
-        return "ошибка: " + error;
-    return messages.empty() ? "расчет остановлен" : oneLine(messages.back());
-}
-
-// What the row says besides its figures, and which of it fails a check.
-void judge(NeighbourRow& row)
-{
-    const Peremenn& r = row.record;
-    if (!r.calcComplete) {
-        row.stop = stopReason(row.messages, row.error);
-        row.notes = row.faults = { row.stop };
-        return;
-    }
-    for (const auto& m : row.messages)
-        if (m != kK3BeyondTablesMessage) // the same for every row: why the diameter is asked
-            row.notes.push_back(oneLine(m));
-    // Rounded as the chart rounds: the figures stand in their own columns.
-    if (r.tau3 > r.tau)
-        row.notes.push_back(
-            "τ3* = " + chartNumber(r.tau3) + " МПа больше [τ] = " + chartNumber(r.tau) + " МПа");
-    auto heading = std::find(row.report.begin(), row.report.end(), kStabilityHeading);
-    if (heading != row.report.end())
-        std::transform(heading + 1, row.report.end(), std::back_inserter(row.notes), withoutTrailingBlanks);
-    std::copy_if(row.notes.begin(), row.notes.end(), std::back_inserter(row.faults),
-        [](const std::string& note) { return note != kStableRemark; });
-}
-
 NeighbourRow tryDiameter(const Peremenn& inputs, const DataFiles& files, const Stocked& wire)
 {
     NeighbourRow row;
+    static_cast<QuietRun&>(row) = runQuietly(inputs, files, wire.value, true);
     row.listed = wire.text;
     row.d = wire.value;
-    row.record = inputs;
-    QuietHost host(wire.value, true);
-    run(row.record, host, files, row.error);
-    row.report = std::move(host.report);
-    row.messages = std::move(host.messages);
-    judge(row);
     return row;
 }
-
-} // namespace
-
-std::string NeighbourRow::notesText() const
-{
-    std::string text;
-    for (const auto& note : notes)
-        text += (text.empty() ? "" : "; ") + note;
-    return text;
-}
-
-namespace {
 
 Neighbours rowsAround(const Peremenn& inputs, const DataFiles& files, int each)
 {
@@ -175,21 +65,19 @@ Neighbours rowsAround(const Peremenn& inputs, const DataFiles& files, int each)
             return s.value == inputs.chosenD;
         }))
         answer = inputs.chosenD;
-    Peremenn own = inputs;
-    QuietHost host(answer, false);
-    std::string error;
-    run(own, host, files, error);
-    out.asked = host.asked;
-    if (!own.wireChosen) {
-        out.refusal = host.asked && !answer
+    const QuietRun own = runQuietly(inputs, files, answer, false);
+    out.asked = own.asked;
+    if (!own.record.wireChosen) {
+        out.refusal = own.asked && !answer
             ? "Расчет запрашивает диаметр проволоки (k3 больше 59,43), а он не выбран"
-            : "Расчет не дошел до диаметра проволоки: " + stopReason(host.messages, error);
+            : "Расчет не дошел до диаметра проволоки: " + stopReason(own.messages, own.error);
         return out;
     }
-    const auto chosen
-        = std::find_if(stocked.begin(), stocked.end(), [&](const Stocked& s) { return s.value == own.d; });
+    const auto chosen = std::find_if(
+        stocked.begin(), stocked.end(), [&](const Stocked& s) { return s.value == own.record.d; });
     if (chosen == stocked.end()) {
-        out.refusal = "Диаметра " + numText(own.d) + " мм нет в списке материала " + inputs.materialName;
+        out.refusal
+            = "Диаметра " + numText(own.record.d) + " мм нет в списке материала " + inputs.materialName;
         return out;
     }
 

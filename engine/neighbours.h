@@ -8,30 +8,17 @@
 // the row and nothing is shown.
 
 #include "engine/peremenn.h"
+#include "engine/quietrun.h"
 
 #include <string>
 #include <vector>
 
 class DataFiles;
 
-struct NeighbourRow {
+struct NeighbourRow : QuietRun {
     std::string listed; // the diameter as its list writes it
     double d = 0; // mm
     bool methodChoice = false;
-    Peremenn record; // every value the run reached
-    std::vector<std::string> report; // its report lines
-    std::vector<std::string> messages; // the messages it would have shown, in order
-    std::string error; // what ended it with an error; empty otherwise
-    std::string stop; // why it stopped early; empty when it ran to its end
-    // Its messages (the diameter question's preface left out), the stress at
-    // F3 when above the allowable one and its stability remarks; or why it
-    // stopped. One line each.
-    std::vector<std::string> notes;
-    std::vector<std::string> faults; // the notes of checks it does not pass
-
-    bool complete() const { return stop.empty(); }
-    std::string notesText() const; // the notes joined by "; "
-    bool passes() const { return complete() && faults.empty(); }
 };
 
 struct Neighbours {

@@ -1,0 +1,175 @@
+#include "engine/allmaterials.h"
+
+#include "engine/catalogue.h"
+#include "engine/datafiles.h"
+#include "engine/diameterchoice.h"
+#include "engine/materialclass.h"
+#include "engine/neighbours.h"
+#include "engine/numtext.h"
+
+#include <algorithm>
+#include <optional>
+#include <set>
+
+namespace {
+
+// The last calculation's answer to the diameter question, while the
+// material still lists it (the dialog offers nothing else).
+std::optional<double> listedAnswer(const Peremenn& inputs, const DataFiles& files)
+{
+    if (!inputs.userChoice)
+        return std::nullopt;
+    const auto items = diameterChoices(files, inputs.materialName);
+    if (!items)
+        return std::nullopt;
+    for (const auto& item : *items) {
+        double v = 0;
+        if (tryStrToFloat(item, v) && v == inputs.chosenD)
+            return v;
+    }
+    return std::nullopt;
+}
+
+MaterialRow tryMaterial(const Peremenn& inputs, const DataFiles& files, const std::string& material)
+{
+    Peremenn p = inputs;
+    p.materialName = material;
+    // The class is known once the calculation has read the properties file.
+    p.materialClass = -1;
+    const bool selected = material == inputs.materialName;
+    MaterialRow row;
+    static_cast<QuietRun&>(row)
+        = runQuietly(p, files, selected ? listedAnswer(inputs, files) : std::nullopt, false);
+    row.material = material;
+    row.materialClass = row.record.materialClass;
+    row.selected = selected;
+    return row;
+}
+
+// Passing first, then failing checks, then the rows that did not finish.
+int outcomeRank(const MaterialRow& row)
+{
+    return row.passes() ? 0 : row.complete() ? 1 : row.needsDiameter() ? 2 : 3;
+}
+
+} // namespace
+
+std::string MaterialRow::outcome() const
+{
+    if (needsDiameter())
+        return kNeedsDiameterWords;
+    if (!complete())
+        return stop;
+    if (passes())
+        return std::string(kPassesMark) + " " + kPassesWords;
+    std::string text = kFailsMark;
+    for (const auto& fault : faults)
+        text += (text == kFailsMark ? " " : "; ") + fault;
+    return text;
+}
+
+AllMaterials allMaterialRows(const Peremenn& inputs, const DataFiles& files)
+{
+    AllMaterials out;
+    std::optional<std::vector<std::string>> names;
+    try {
+        names = files.lines(kMaterialList);
+    } catch (const std::exception& e) {
+        out.refusal = e.what();
+        return out;
+    }
+    if (!names) {
+        out.refusal = noFileMessage(kMaterialList);
+        return out;
+    }
+    std::set<std::string> seen;
+    for (const auto& name : *names)
+        if (!name.empty() && seen.insert(name).second)
+            out.rows.push_back(tryMaterial(inputs, files, name));
+    sortMaterialRows(out.rows, materialOrder());
+    return out;
+}
+
+const std::vector<MaterialColumn>& materialColumns()
+{
+    using R = const MaterialRow&;
+    static const std::vector<MaterialColumn> columns {
+        { "материал", "Материал из каталога", MaterialCell::Material },
+        { "класс", "Группа материала (класс) из файла его свойств", MaterialCell::Class },
+        { "d, мм", "Диаметр проволоки по нормали", MaterialCell::Number, [](R r) { return r.record.d; } },
+        { "[τ], МПа", "Допускаемое напряжение при кручении", MaterialCell::Number,
+            [](R r) { return r.record.tau; } },
+        { "i", "Индекс пружины", MaterialCell::Number, [](R r) { return r.record.i; } },
+        { "n", "Число рабочих витков расчетное", MaterialCell::Number, [](R r) { return r.record.nCalc; } },
+        { "N1", "Полное число витков", MaterialCell::Number, [](R r) { return r.record.N1; } },
+        { "L0, мм", "Длина пружины в свободном состоянии", MaterialCell::Number,
+            [](R r) { return r.record.L0calc; } },
+        { "L3, мм", "Длина пружины при максимальной деформации", MaterialCell::Number,
+            [](R r) { return r.record.L3; } },
+        { "M, кг", "Масса пружины", MaterialCell::Number, [](R r) { return r.record.M; } },
+        // The check of the spring as made goes here, before the verdict.
+        { "итог", "Проходит ли все проверки метода, или чем закончился расчет", MaterialCell::Outcome },
+    };
+    return columns;
+}
+
+size_t materialOrder()
+{
+    const auto& columns = materialColumns();
+    for (size_t k = 0; k < columns.size(); ++k)
+        if (std::string(columns[k].header) == "M, кг")
+            return k;
+    return 0;
+}
+
+std::string materialCellText(const MaterialColumn& column, const MaterialRow& row)
+{
+    switch (column.cell) {
+    case MaterialCell::Material:
+        return row.material;
+    case MaterialCell::Class: {
+        const MaterialClass* c = findMaterialClass(row.materialClass);
+        return c ? c->caption : "";
+    }
+    case MaterialCell::Number:
+        return row.complete() ? numText(column.value(row)) : "";
+    case MaterialCell::Outcome:
+        return row.outcome();
+    }
+    return {};
+}
+
+void sortMaterialRows(std::vector<MaterialRow>& rows, size_t column, bool descending)
+{
+    const MaterialColumn& c = materialColumns().at(column);
+    const auto has = [&](const MaterialRow& r) {
+        switch (c.cell) {
+        case MaterialCell::Class:
+            return findMaterialClass(r.materialClass) != nullptr;
+        case MaterialCell::Number:
+            return r.complete();
+        default:
+            return true;
+        }
+    };
+    const auto less = [&](const MaterialRow& a, const MaterialRow& b) {
+        switch (c.cell) {
+        case MaterialCell::Material:
+            return a.material < b.material;
+        case MaterialCell::Class:
+            return a.materialClass < b.materialClass;
+        case MaterialCell::Number:
+            return c.value(a) < c.value(b);
+        case MaterialCell::Outcome:
+            return outcomeRank(a) < outcomeRank(b);
+        }
+        return false;
+    };
+    std::stable_sort(rows.begin(), rows.end(), [&](const MaterialRow& a, const MaterialRow& b) {
+        if (has(a) != has(b))
+            return has(a);
+        if (!has(a))
+            return false;
+        return descending ? less(b, a) : less(a, b);
+    });
+}

@@ -1,0 +1,112 @@
+#include "engine/quietrun.h"
+
+#include "engine/calc.h"
+#include "engine/calchost.h"
+#include "engine/characteristic.h"
+#include "engine/errortext.h"
+#include "engine/reportchecks.h"
+
+#include <algorithm>
+#include <iterator>
+
+namespace {
+
+// Keeps what a run would show; the diameter question gets `answer` (none:
+// cancel), asked whatever k3 is when `forced`.
+class QuietHost : public CalcHost {
+public:
+    QuietHost(QuietRun& run, std::optional<double> answer, bool forced)
+        : run_(run)
+        , answer_(answer)
+        , forced_(forced)
+    {
+    }
+
+    void clearReport() override { run_.report.clear(); }
+    void appendLine(const std::string& line) override { run_.report.push_back(line); }
+    void showMessage(const std::string& text) override { run_.messages.push_back(text); }
+    void enablePrint() override { }
+    bool choiceForced() const override { return forced_; }
+    bool chooseDiameter(Peremenn& p) override
+    {
+        run_.asked = true;
+        if (!answer_)
+            return false;
+        p.chosenD = *answer_;
+        return true;
+    }
+
+private:
+    QuietRun& run_;
+    std::optional<double> answer_;
+    bool forced_;
+};
+
+// A message on one line.
+std::string oneLine(std::string text)
+{
+    std::replace(text.begin(), text.end(), '\r', ' ');
+    return text;
+}
+
+std::string withoutTrailingBlanks(std::string text)
+{
+    text.erase(text.find_last_not_of(' ') + 1);
+    return text;
+}
+
+// What the run says besides its figures, and which of it fails a check.
+void judge(QuietRun& run)
+{
+    const Peremenn& r = run.record;
+    if (!r.calcComplete) {
+        run.stop = stopReason(run.messages, run.error);
+        run.notes = run.faults = { run.stop };
+        return;
+    }
+    for (const auto& m : run.messages)
+        if (m != kK3BeyondTablesMessage) // why the diameter is asked, not a finding
+            run.notes.push_back(oneLine(m));
+    // Rounded as the chart rounds: the figures stand in their own columns.
+    if (r.tau3 > r.tau)
+        run.notes.push_back(
+            "τ3* = " + chartNumber(r.tau3) + " МПа больше [τ] = " + chartNumber(r.tau) + " МПа");
+    auto heading = std::find(run.report.begin(), run.report.end(), kStabilityHeading);
+    if (heading != run.report.end())
+        std::transform(heading + 1, run.report.end(), std::back_inserter(run.notes), withoutTrailingBlanks);
+    std::copy_if(run.notes.begin(), run.notes.end(), std::back_inserter(run.faults),
+        [](const std::string& note) { return note != kStableRemark; });
+}
+
+} // namespace
+
+std::string stopReason(const std::vector<std::string>& messages, const std::string& error)
+{
+    if (!error.empty())
+        return "ошибка: " + error;
+    return messages.empty() ? "расчет остановлен" : oneLine(messages.back());
+}
+
+std::string QuietRun::notesText() const
+{
+    std::string text;
+    for (const auto& note : notes)
+        text += (text.empty() ? "" : "; ") + note;
+    return text;
+}
+
+QuietRun runQuietly(const Peremenn& inputs, const DataFiles& files, std::optional<double> answer, bool forced)
+{
+    QuietRun run;
+    run.record = inputs;
+    run.record.userChoice = false;
+    QuietHost host(run, answer, forced);
+    // An error ends it as it ends the report window's calculation.
+    try {
+        runCalculation(run.record, host, files);
+    } catch (...) {
+        run.error = errorText(std::current_exception());
+    }
+    judge(run);
+    return run;
+}

@@ -1,0 +1,41 @@
+#pragma once
+// One run of the calculation on a copy of the inputs with nothing shown:
+// what it would have shown is kept, the diameter question is answered
+// beforehand (or cancelled), and the run is judged by the report's own
+// checks. The rows of the neighbouring wires and of every material are such
+// runs.
+
+#include "engine/peremenn.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+class DataFiles;
+
+struct QuietRun {
+    Peremenn record; // every value the run reached
+    std::vector<std::string> report; // its report lines
+    std::vector<std::string> messages; // the messages it would have shown, in order
+    std::string error; // what ended it with an error; empty otherwise
+    bool asked = false; // the diameter question came up
+    std::string stop; // why it stopped early; empty when it ran to its end
+    // Its messages (the diameter question's preface left out), the stress at
+    // F3 when above the allowable one and its stability remarks; or why it
+    // stopped. One line each.
+    std::vector<std::string> notes;
+    std::vector<std::string> faults; // the notes of checks it does not pass
+
+    bool complete() const { return stop.empty(); }
+    std::string notesText() const; // the notes joined by "; "
+    bool passes() const { return complete() && faults.empty(); }
+};
+
+// `inputs` as "Расчет" stores them (their userChoice is cleared). The
+// diameter question gets `answer`, or is cancelled without one; `forced`:
+// it is asked whatever k3 is, and the answer taken as from the dialog.
+QuietRun runQuietly(
+    const Peremenn& inputs, const DataFiles& files, std::optional<double> answer, bool forced);
+
+// Why a run stopped, in one line: its error, else the last message.
+std::string stopReason(const std::vector<std::string>& messages, const std::string& error);
