@@ -108,5 +108,10 @@ Json designJson(const DesignResult& r)
 
 void writeJson(const DesignResult& result, std::ostream& out)
 {
-    out << designJson(result).dump(2, ' ', false, Json::error_handler_t::replace) << '\n';
+    writeJson(designJson(result), out);
+}
+
+void writeJson(const Json& object, std::ostream& out)
+{
+    out << object.dump(2, ' ', false, Json::error_handler_t::replace) << '\n';
 }

@@ -16,3 +16,4 @@ nlohmann::ordered_json designJson(const DesignResult& result);
 
 // The object, indented, and a line end.
 void writeJson(const DesignResult& result, std::ostream& out);
+void writeJson(const nlohmann::ordered_json& object, std::ostream& out);

@@ -4,9 +4,11 @@
 #include "cli/compareoutput.h"
 #include "cli/header.h"
 #include "cli/jsonoutput.h"
+#include "cli/materialtable.h"
 #include "cli/neighbourtable.h"
 #include "cli/options.h"
 #include "cli/textoutput.h"
+#include "engine/allmaterials.h"
 #include "engine/datafiles.h"
 #include "engine/design.h"
 #include "engine/designcompare.h"
@@ -32,15 +34,29 @@ int runOne(const Options& o)
         dateTime = *when;
     }
     const DesignResult result = runDesign(o.inputs.front(), o.design);
+    const FolderFiles files(result.record.dataDir);
+    std::optional<AllMaterials> materials;
+    if (o.allMaterials)
+        materials = designMaterials(result, files);
     if (o.format == OutputFormat::Json) {
-        writeJson(result, std::cout);
+        nlohmann::ordered_json object = designJson(result);
+        if (o.allMaterials)
+            object["all_materials"] = materials ? materialsJson(*materials) : nullptr;
+        writeJson(object, std::cout);
+    } else if (o.format == OutputFormat::Csv) { // the table alone; the design's messages as ever
+        std::ostream nowhere(nullptr);
+        writeText(result, nowhere, std::cerr, false);
+        if (materials)
+            writeMaterialCsv(*materials, std::cout);
     } else {
         if (o.header)
             writeHeader(result, dateTime, std::cout);
         writeText(result, std::cout, std::cerr, o.explain);
     }
     if (o.neighbours)
-        writeDesignNeighbours(result, FolderFiles(result.record.dataDir), *o.neighbours, std::cout);
+        writeDesignNeighbours(result, files, *o.neighbours, std::cout);
+    if (materials && o.format == OutputFormat::Text)
+        writeMaterialTable(*materials, std::cout);
     return result.status;
 }
 
@@ -96,8 +112,8 @@ int run(int argc, char** argv)
     const Options& o = args.options;
     if (o.compareData)
         return compareData(o);
-    // One file prints as before unless csv is asked for.
-    return o.several || o.format == OutputFormat::Csv ? runSeveral(o) : runOne(o);
+    // One file prints as before unless csv is asked for (without --all-materials).
+    return o.several || (o.format == OutputFormat::Csv && !o.allMaterials) ? runSeveral(o) : runOne(o);
 }
 
 } // namespace

@@ -26,7 +26,9 @@ std::string cellText(const NeighbourColumn& column, const NeighbourRow& row)
     return {};
 }
 
-void writeLine(std::ostream& out, const std::vector<std::string>& cells)
+} // namespace
+
+void writeTabbedLine(std::ostream& out, const std::vector<std::string>& cells)
 {
     const char* separator = "";
     for (const auto& cell : cells) {
@@ -36,8 +38,6 @@ void writeLine(std::ostream& out, const std::vector<std::string>& cells)
     out << '\n';
 }
 
-// The inputs as "Расчет" stored them before the calculation, with the
-// answer it got to the diameter question.
 std::optional<Peremenn> designInputs(const DesignResult& r)
 {
     if (!r.formRead || r.status == Stopped)
@@ -57,8 +57,6 @@ std::optional<Peremenn> designInputs(const DesignResult& r)
     return p;
 }
 
-} // namespace
-
 void writeNeighbourTable(const Neighbours& table, std::ostream& out)
 {
     out << '\n';
@@ -69,12 +67,12 @@ void writeNeighbourTable(const Neighbours& table, std::ostream& out)
     std::vector<std::string> cells;
     for (const auto& column : neighbourColumns())
         cells.push_back(column.header);
-    writeLine(out, cells);
+    writeTabbedLine(out, cells);
     for (const auto& row : table.rows) {
         cells.clear();
         for (const auto& column : neighbourColumns())
             cells.push_back(cellText(column, row));
-        writeLine(out, cells);
+        writeTabbedLine(out, cells);
     }
 }
 

@@ -34,6 +34,8 @@ std::string exitStatusText()
 // What the options ask for that cannot be done together; empty when fine.
 std::string conflict(const Options& o, bool formatGiven)
 {
+    if (o.allMaterials && (o.several || o.compareData))
+        return "--all-materials works out one FILE.rid";
     if (o.compareData) {
         if (formatGiven || o.explain || o.header || o.neighbours)
             return "--compare-data prints its own list: no --format, --explain, --header or --neighbours";
@@ -98,6 +100,10 @@ ParsedArgs parseArgs(int argc, const char* const* argv)
                        "header line, then one row a line, tab-separated (the text report of one file only)")
                     ->check(CLI::NonNegativeNumber.description(""))
                     ->type_name("N");
+    app.add_flag("--all-materials", o.allMaterials,
+        "after the report, the design worked out in every material of the catalogue as \"Расчет\" would "
+        "with that material selected, lightest first: a header line, then one row a line, tab-separated; "
+        "with --format csv the table alone, with json the key all_materials (one FILE.rid only)");
     app.add_option("FILE.rid", o.inputs)->required()->expected(1, -1);
     for (CLI::Option* opt : { data, wire, fmt, compare, nbr })
         opt->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);

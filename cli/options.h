@@ -20,6 +20,7 @@ struct Options {
     OutputFormat format = OutputFormat::Text; // Json: one object (an array of them for several)
     std::optional<std::string> compareData; // --compare-data OLD_DIR
     std::optional<int> neighbours; // diameters each side in the table after the report
+    bool allMaterials = false; // the design in every material of the catalogue, after the report
 };
 
 struct ParsedArgs {

@@ -94,21 +94,24 @@ const std::vector<MaterialColumn>& materialColumns()
 {
     using R = const MaterialRow&;
     static const std::vector<MaterialColumn> columns {
-        { "материал", "Материал из каталога", MaterialCell::Material },
-        { "класс", "Группа материала (класс) из файла его свойств", MaterialCell::Class },
-        { "d, мм", "Диаметр проволоки по нормали", MaterialCell::Number, [](R r) { return r.record.d; } },
-        { "[τ], МПа", "Допускаемое напряжение при кручении", MaterialCell::Number,
+        { "материал", "material", "Материал из каталога", MaterialCell::Material },
+        { "класс", "class", "Группа материала (класс) из файла его свойств", MaterialCell::Class },
+        { "d, мм", "d", "Диаметр проволоки по нормали", MaterialCell::Number,
+            [](R r) { return r.record.d; } },
+        { "[τ], МПа", "tau", "Допускаемое напряжение при кручении", MaterialCell::Number,
             [](R r) { return r.record.tau; } },
-        { "i", "Индекс пружины", MaterialCell::Number, [](R r) { return r.record.i; } },
-        { "n", "Число рабочих витков расчетное", MaterialCell::Number, [](R r) { return r.record.nCalc; } },
-        { "N1", "Полное число витков", MaterialCell::Number, [](R r) { return r.record.N1; } },
-        { "L0, мм", "Длина пружины в свободном состоянии", MaterialCell::Number,
+        { "i", "i", "Индекс пружины", MaterialCell::Number, [](R r) { return r.record.i; } },
+        { "n", "n", "Число рабочих витков расчетное", MaterialCell::Number,
+            [](R r) { return r.record.nCalc; } },
+        { "N1", "N1", "Полное число витков", MaterialCell::Number, [](R r) { return r.record.N1; } },
+        { "L0, мм", "L0", "Длина пружины в свободном состоянии", MaterialCell::Number,
             [](R r) { return r.record.L0calc; } },
-        { "L3, мм", "Длина пружины при максимальной деформации", MaterialCell::Number,
+        { "L3, мм", "L3", "Длина пружины при максимальной деформации", MaterialCell::Number,
             [](R r) { return r.record.L3; } },
-        { "M, кг", "Масса пружины", MaterialCell::Number, [](R r) { return r.record.M; } },
+        { "M, кг", "M", "Масса пружины", MaterialCell::Number, [](R r) { return r.record.M; } },
         // The check of the spring as made goes here, before the verdict.
-        { "итог", "Проходит ли все проверки метода, или чем закончился расчет", MaterialCell::Outcome },
+        { "итог", "outcome", "Проходит ли все проверки метода, или чем закончился расчет",
+            MaterialCell::Outcome },
     };
     return columns;
 }
@@ -117,7 +120,7 @@ size_t materialOrder()
 {
     const auto& columns = materialColumns();
     for (size_t k = 0; k < columns.size(); ++k)
-        if (std::string(columns[k].header) == "M, кг")
+        if (std::string(columns[k].key) == "M")
             return k;
     return 0;
 }

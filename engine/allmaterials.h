@@ -36,12 +36,14 @@ struct AllMaterials {
 AllMaterials allMaterialRows(const Peremenn& inputs, const DataFiles& files);
 
 // The columns of the table, shared by every view of it: the header (with
-// its unit), in words, and for the figures the value of a complete row. A
-// new column is one more line of materialColumns().
+// its unit), its name in machine-read output, in words, and for the figures
+// the value of a complete row. A new column is one more line of
+// materialColumns().
 enum class MaterialCell { Material, Class, Number, Outcome };
 
 struct MaterialColumn {
     const char* header;
+    const char* key; // JSON
     const char* what; // in words
     MaterialCell cell;
     double (*value)(const MaterialRow&) = nullptr;

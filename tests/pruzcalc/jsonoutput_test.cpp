@@ -1,6 +1,9 @@
 // The JSON output of every example read back: each value's number text is
 // the text the report shows after its label.
 #include "cli/jsonoutput.h"
+#include "cli/materialtable.h"
+#include "engine/allmaterials.h"
+#include "engine/datafiles.h"
 #include "engine/design.h"
 #include "engine/numtext.h"
 
@@ -67,6 +70,34 @@ TEST_P(JsonOutput, EveryValueReadsBackAsTheReportShowsIt)
     ASSERT_EQ(j["values"].size(), last.size());
     for (const auto& [name, value] : j["values"].items())
         EXPECT_EQ(value.get<double>(), last.at(name)) << name;
+}
+
+// The table of every material: each figure reads back as the text table
+// writes it, a figure not reached is null, and the other cells are the text.
+TEST_P(JsonOutput, EveryMaterialReadsBackAsTheTableShowsIt)
+{
+    DesignSettings settings;
+    settings.dataDir = SHIPPED_DATA_DIR;
+    if (GetParam().wireDiameter)
+        settings.wireDiameter = GetParam().wireDiameter;
+    const DesignResult result = runDesign(std::string(EXAMPLES_DIR) + GetParam().file, settings);
+    const auto table = designMaterials(result, FolderFiles(SHIPPED_DATA_DIR));
+    ASSERT_TRUE(table);
+    const Json j = Json::parse(materialsJson(*table).dump());
+    EXPECT_TRUE(j["refusal"].is_null());
+    ASSERT_EQ(j["rows"].size(), table->rows.size());
+    for (size_t r = 0; r < table->rows.size(); ++r) {
+        const Json& row = j["rows"][r];
+        EXPECT_EQ(row["selected"], table->rows[r].selected);
+        for (const MaterialColumn& column : materialColumns()) {
+            const std::string text = materialCellText(column, table->rows[r]);
+            const Json& cell = row[column.key];
+            if (cell.is_number())
+                EXPECT_EQ(numText(cell.get<double>()), text) << column.key;
+            else
+                EXPECT_EQ(cell.is_null() ? std::string() : cell.get<std::string>(), text) << column.key;
+        }
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Examples, JsonOutput,
