@@ -4,8 +4,12 @@
 // report_us, bare_us and their ratio (aim: below 2). And the report window's
 // "Соседние диаметры" worked out again, as after an edit of the main
 // window's inputs: five rows shown and painted, beside the bare rows of the
-// same spring (panel_us, bare_us, ratio). Runs headless (offscreen) unless
-// DISPLAY or QT_QPA_PLATFORM is set.
+// same spring (panel_us, bare_us, ratio). And its "Материалы" tab the same
+// way: the spring in every material of the shipped catalogue, shown and
+// painted (materials_us, aim: one frame, 16 ms; frame the share of it),
+// beside the bare rows. Runs headless (offscreen) unless DISPLAY or
+// QT_QPA_PLATFORM is set.
+#include "engine/allmaterials.h"
 #include "engine/calc.h"
 #include "engine/calchost.h"
 #include "engine/datafiles.h"
@@ -99,13 +103,19 @@ void BM_RascetToReport(benchmark::State& state)
 }
 BENCHMARK(BM_RascetToReport)->ArgName("paint")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
-void BM_PanelRows(benchmark::State& state)
+Peremenn steelExample()
 {
     Peremenn inputs;
     inputs.dataDir = SHIPPED_DATA_DIR;
     InputForm form = parseRid(*readTextLines(EXAMPLES_DIR "steel-60s2a.rid"));
     inputs.mode = form.mode;
     applyCalcInputs(inputs, form);
+    return inputs;
+}
+
+void BM_PanelRows(benchmark::State& state)
+{
+    const Peremenn inputs = steelExample();
     const FolderFiles files(inputs.dataDir);
     TForm13 panel;
     panel.show();
@@ -129,6 +139,35 @@ void BM_PanelRows(benchmark::State& state)
     state.counters["ratio"] = panelTotal / bareTotal;
 }
 BENCHMARK(BM_PanelRows)->Unit(benchmark::kMicrosecond);
+
+void BM_MaterialRows(benchmark::State& state)
+{
+    const Peremenn inputs = steelExample();
+    const FolderFiles files(inputs.dataDir);
+    TForm13 panel;
+    panel.show();
+    panel.showMaterials();
+
+    double panelTotal = 0, bareTotal = 0;
+    for (auto _ : state) {
+        auto start = Clock::now();
+        panel.showRows(inputs, true);
+        QCoreApplication::processEvents(); // paint it
+        panelTotal += micros(Clock::now() - start);
+
+        start = Clock::now();
+        benchmark::DoNotOptimize(allMaterialRows(inputs, files));
+        bareTotal += micros(Clock::now() - start);
+    }
+    if (panel.materials().rows.size() != 11)
+        state.SkipWithError("the shipped catalogue has not eleven materials");
+    const double n = static_cast<double>(state.iterations());
+    state.counters["materials_us"] = panelTotal / n;
+    state.counters["frame"] = panelTotal / n / 16000;
+    state.counters["bare_us"] = bareTotal / n;
+    state.counters["ratio"] = panelTotal / bareTotal;
+}
+BENCHMARK(BM_MaterialRows)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

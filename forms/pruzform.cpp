@@ -334,6 +334,21 @@ void TForm1::materialChange()
     fillDiameterMemo(ui.material->currentText());
 }
 
+void TForm1::calculateIn(const QString& material)
+{
+    const int index = ui.material->findText(material, Qt::MatchExactly);
+    if (index < 0) { // the catalogue was changed behind the program's back
+        messages_.message(
+            QStringLiteral("Материала ") + material + QStringLiteral(" нет в списке материалов"));
+        return;
+    }
+    if (index != ui.material->currentIndex()) {
+        ui.material->setCurrentIndex(index);
+        materialChange();
+    }
+    RascetClick();
+}
+
 void TForm1::grupChange()
 {
     const int index = ui.grup->currentIndex();
@@ -428,7 +443,8 @@ void TForm1::RascetClick()
         if (!report_) {
             report_ = new TForm3(peremenn_, messages_, *diameterChoice_, printer(), this);
             report_->setFileChooser(files_);
-            report_->setLiveInputs([this] { return calcInputs(); }, [this] { RascetClick(); });
+            report_->setLiveInputs([this] { return calcInputs(); }, [this] { RascetClick(); },
+                [this](const QString& material) { calculateIn(material); });
             connect(this, &TForm1::inputsEdited, report_, &TForm3::inputsEdited);
             if (appSettings_)
                 new WindowPlace(report_, *appSettings_, QStringLiteral("report"));

@@ -127,6 +127,9 @@ private:
     void rbl0Click();
     void materialChange();
     void grupChange();
+    // "Расчет" with the material of this name selected first; a message
+    // when the list has no such material.
+    void calculateIn(const QString& material);
 
     // The windows that other parts of the program provide, each made here
     // on first use.

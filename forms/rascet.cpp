@@ -63,10 +63,12 @@ TForm3::TForm3(
     connect(&liveTimer_, &QTimer::timeout, this, &TForm3::followInputs);
 }
 
-void TForm3::setLiveInputs(std::function<std::optional<Peremenn>()> inputs, std::function<void()> calculate)
+void TForm3::setLiveInputs(std::function<std::optional<Peremenn>()> inputs, std::function<void()> calculate,
+    std::function<void(const QString&)> calculateIn)
 {
     liveInputs_ = std::move(inputs);
     calculate_ = std::move(calculate);
+    calculateIn_ = std::move(calculateIn);
 }
 
 void TForm3::neighboursClick()
@@ -74,6 +76,7 @@ void TForm3::neighboursClick()
     if (!neighbours_) {
         neighbours_ = new TForm13(this);
         connect(neighbours_, &TForm13::diameterPicked, this, &TForm3::recalculateWith);
+        connect(neighbours_, &TForm13::materialPicked, this, &TForm3::recalculateIn);
     }
     neighbours_->showRows(inputs_);
     neighbours_->show();
@@ -111,6 +114,17 @@ void TForm3::recalculateWith(double d)
         hide();
         show();
     }
+}
+
+void TForm3::recalculateIn(const QString& material)
+{
+    if (calculateIn_) {
+        calculateIn_(material);
+        return;
+    }
+    peremenn_.materialName = ss(material);
+    hide();
+    show();
 }
 
 void TForm3::setFileChooser(FileChooser& files)

@@ -16,7 +16,8 @@
 // of that calculation; with the main window's inputs handed in
 // (setLiveInputs) that window follows every valid edit of them, and a row
 // picked there gives the report with its diameter, as if chosen in the
-// diameter choice dialog (recalculateWith).
+// diameter choice dialog (recalculateWith); a material picked on its
+// "Материалы" tab, the report in that material (recalculateIn).
 
 #include "engine/calchost.h"
 #include "engine/peremenn.h"
@@ -50,8 +51,10 @@ public:
     void setHeader(const ReportHeader& header) { header_ = header; }
 
     // The main window's inputs as "Расчет" would store them (nullopt while a
-    // field is not valid), and its "Расчет" itself.
-    void setLiveInputs(std::function<std::optional<Peremenn>()> inputs, std::function<void()> calculate);
+    // field is not valid), its "Расчет" itself, and its "Расчет" with
+    // another material selected first.
+    void setLiveInputs(std::function<std::optional<Peremenn>()> inputs, std::function<void()> calculate,
+        std::function<void(const QString&)> calculateIn);
     // The main window's inputs were edited: an open neighbours window
     // follows them.
     void inputsEdited();
@@ -59,6 +62,10 @@ public:
     // dialog whatever k3 is: through the main window's "Расчет" when it was
     // handed in, else over the inputs of the last calculation.
     void recalculateWith(double d);
+    // The report again in this material: through the main window, which
+    // then has it selected, when it was handed in; else over the inputs of
+    // the last calculation.
+    void recalculateIn(const QString& material);
     // The neighbours window once "Соседние диаметры…" has made it.
     TForm13* neighboursWindow() const { return neighbours_; }
 
@@ -115,6 +122,7 @@ private:
     std::optional<double> forcedChoice_;
     std::function<std::optional<Peremenn>()> liveInputs_;
     std::function<void()> calculate_;
+    std::function<void(const QString&)> calculateIn_;
     QTimer liveTimer_; // one recalculation of the neighbours for a burst of edits
     TForm13* neighbours_ = nullptr;
 };

@@ -1,14 +1,19 @@
-// The "Соседние диаметры" window: opened from the report window after a
-// calculation that reached the wire diameter, its rows on known designs with
-// the calculation's own choice marked and the verdicts told apart, a row
-// picked with Enter or a double click giving the report, the rows following
-// the main window's edits, and the window's words when it has no rows.
+// The "Варианты" window: opened from the report window after a calculation
+// that reached the wire diameter. Its "Соседние диаметры": the rows on known
+// designs with the calculation's own choice marked and the verdicts told
+// apart, a row picked with Enter or a double click giving the report, the
+// rows following the main window's edits, and the window's words when it
+// has no rows. Its "Материалы": every material, lightest first, sorted by
+// any column, the main window's material marked, a material picked giving
+// its report through the main window.
 #include "engine/characteristic.h"
 #include "engine/neighbours.h"
 #include "engine/peremenn.h"
 #include "forms/dopvvod.h"
+#include "forms/materialmodel.h"
 #include "forms/neighbourmodel.h"
 #include "forms/pruzform.h"
+#include "forms/qtext.h"
 #include "forms/rascet.h"
 #include "forms/sosedi.h"
 #include "helpers/datacopy.h"
@@ -19,6 +24,7 @@
 #include "helpers/scriptedfiles.h"
 #include "helpers/textfit.h"
 
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -29,6 +35,8 @@ namespace {
 
 const QString kSteel = QStringLiteral(EXAMPLES_DIR "steel-60s2a.rid");
 const QString kWideSteel = QStringLiteral(CLI_CASES_DIR "dialog-chosen/input.rid");
+const QString kWireClass2 = QStringLiteral(EXAMPLES_DIR "wire-class2.rid");
+const QString kChosenDiameter = QStringLiteral(EXAMPLES_DIR "chosen-diameter.rid");
 const QString kStop = QStringLiteral("Индекс пружины i>15. Измените исходные данные и повторите расчет.");
 
 QString cell(const TForm13& panel, int row, int column)
@@ -43,6 +51,24 @@ int columnOf(NeighbourCell kind, const char* header = nullptr)
         if (columns[k].cell == kind && (!header || qstrcmp(header, columns[k].header) == 0))
             return static_cast<int>(k);
     return -1;
+}
+
+int materialColumn(const char* key)
+{
+    const auto& columns = materialColumns();
+    for (size_t k = 0; k < columns.size(); ++k)
+        if (qstrcmp(key, columns[k].key) == 0)
+            return static_cast<int>(k);
+    return -1;
+}
+
+// The materials as the tab shows them, top to bottom.
+QStringList materialsShown(const TForm13& panel)
+{
+    QStringList names;
+    for (const MaterialRow& row : static_cast<const MaterialModel*>(panel.materialsView()->model())->rows())
+        names << qs(row.material);
+    return names;
 }
 
 QString reportLineWith(const TForm3& report, const QString& start)
@@ -91,6 +117,12 @@ class TestSosedi : public QObject {
         {
             form.reportWindow()->ui.neighboursButton->click();
             return *form.reportWindow()->neighboursWindow();
+        }
+        TForm13& openMaterials()
+        {
+            TForm13& panel = openPanel();
+            panel.findChild<QTabWidget*>(QStringLiteral("tabs"))->setCurrentIndex(1);
+            return panel;
         }
         // The steel example with lighter forces: the calculation's wire
         // passes, the thinner ones are overstressed, the thicker too slender.
@@ -141,7 +173,7 @@ private slots:
         QVERIFY(report.ui.neighboursButton->isEnabled());
         TForm13& panel = rig.openPanel();
         QVERIFY(panel.isVisible());
-        QCOMPARE(panel.windowTitle(), QStringLiteral("Соседние диаметры"));
+        QCOMPARE(panel.windowTitle(), QStringLiteral("Варианты"));
 
         const QAbstractItemModel& model = *panel.view()->model();
         QCOMPARE(model.rowCount(), diameters.size());
@@ -272,6 +304,104 @@ private slots:
         TForm3& report = rig.calculate();
         QVERIFY(!rig.p.wireChosen);
         QVERIFY(!report.ui.neighboursButton->isEnabled());
+    }
+
+    // The tab: every material once, lightest first, the main window's
+    // material marked and current; a row that needs the diameter choice or
+    // stopped says so in its last column.
+    void materialsTab()
+    {
+        Rig rig;
+        rig.load(kWireClass2);
+        rig.calculate();
+        TForm13& panel = rig.openMaterials();
+        QVERIFY(panel.materialsView()->isVisible());
+        const QAbstractItemModel& model = *panel.materialsView()->model();
+        const QStringList shown = materialsShown(panel);
+        QCOMPARE(shown.size(), rig.form.ui.material->count());
+        QCOMPARE(shown.first(), QStringLiteral("Проволока I класса"));
+        QCOMPARE(panel.materialsView()->horizontalHeader()->sortIndicatorSection(), materialColumn("M"));
+        const int own = static_cast<int>(shown.indexOf(QStringLiteral("Проволока II класса")));
+        QCOMPARE(panel.materialsView()->currentIndex().row(), own);
+        for (int r = 0; r < model.rowCount(); ++r) {
+            QCOMPARE(model.index(r, 0).data(Qt::FontRole).value<QFont>().bold(), r == own);
+            QCOMPARE(model.index(r, 0).data().toString().endsWith(QStringLiteral(" ◀")), r == own);
+        }
+        QCOMPARE(model.index(own, materialColumn("d")).data().toString(), QStringLiteral("4"));
+        const int bronze = static_cast<int>(shown.indexOf(QStringLiteral("БрБ2")));
+        QCOMPARE(model.index(bronze, materialColumn("outcome")).data().toString(),
+            QStringLiteral("Не выполнено условие отсутствия соударения витков"));
+        QCOMPARE(model.index(bronze, materialColumn("M")).data().toString(), QString());
+        QTest::qWait(0); // the tab laid out for its new caption
+        QCOMPARE(cutTexts(&panel), QStringList());
+        scetchtest::saveScreenshot(panel, QStringLiteral("materials"));
+    }
+
+    // A header click orders by that column, a second click the other way;
+    // the rows that never got that far stay last, the current row stays.
+    void materialsSort()
+    {
+        Rig rig;
+        rig.load(kWireClass2);
+        rig.calculate();
+        TForm13& panel = rig.openMaterials();
+        QHeaderView& header = *panel.materialsView()->horizontalHeader();
+        const QString current = materialsShown(panel)[panel.materialsView()->currentIndex().row()];
+        const int index = materialColumn("i");
+        const QPoint at(header.sectionViewportPosition(index) + 5, header.height() / 2);
+        for (const bool descending : { false, true }) {
+            QTest::mouseClick(header.viewport(), Qt::LeftButton, {}, at);
+            QCOMPARE(header.sortIndicatorSection(), index);
+            const auto& rows = static_cast<const MaterialModel*>(panel.materialsView()->model())->rows();
+            for (size_t k = 1; k < rows.size(); ++k) {
+                const MaterialRow& a = rows[k - 1];
+                const MaterialRow& b = rows[k];
+                QVERIFY(!b.complete() || a.complete());
+                if (b.complete())
+                    QVERIFY(descending ? a.record.i >= b.record.i : a.record.i <= b.record.i);
+            }
+            QCOMPARE(materialsShown(panel)[panel.materialsView()->currentIndex().row()], current);
+        }
+    }
+
+    // Enter or a double click: the material selected in the main window and
+    // "Расчет" pressed there; the mark follows. A material that needs the
+    // diameter choice asks for it then, as "Расчет" does.
+    void pickedMaterialIsCalculated()
+    {
+        Rig rig;
+        rig.load(kChosenDiameter);
+        TForm3& report = rig.calculate(QStringLiteral("3"));
+        TForm13& panel = rig.openMaterials();
+        const int steel = static_cast<int>(materialsShown(panel).indexOf(QStringLiteral("60С2А")));
+        const QAbstractItemModel& model = *panel.materialsView()->model();
+        QCOMPARE(model.index(steel, materialColumn("outcome")).data().toString(),
+            QStringLiteral("нужен выбор диаметра"));
+
+        panel.materialsView()->setCurrentIndex(model.index(steel, 0));
+        OnModal pick([&](QWidget*) {
+            rig.choice.ui.dBox->setCurrentText(QStringLiteral("3,5"));
+            rig.choice.ui.BitBtn1->click();
+        });
+        QTest::keyClick(panel.materialsView(), Qt::Key_Return);
+        QVERIFY(pick.fired());
+        QCOMPARE(rig.form.ui.material->currentText(), QStringLiteral("60С2А"));
+        QVERIFY(report.isVisible());
+        QCOMPARE(reportLineWith(report, QStringLiteral("Допускаемое напряжение")),
+            QStringLiteral("Допускаемое напряжение при кручении tau=471 МПа"));
+        QCOMPARE(rig.p.d, 3.5);
+        QTRY_COMPARE(model.index(panel.materialsView()->currentIndex().row(), 0).data().toString(),
+            QStringLiteral("60С2А ◀"));
+        // The answer now stands in the main window's material's row.
+        const int picked = static_cast<int>(materialsShown(panel).indexOf(QStringLiteral("60С2А")));
+        QCOMPARE(model.index(picked, materialColumn("d")).data().toString(), QStringLiteral("3,5"));
+
+        const int first = 0;
+        const QString name = materialsShown(panel)[first];
+        const QPoint at = panel.materialsView()->visualRect(model.index(first, 0)).center();
+        QTest::mouseDClick(panel.materialsView()->viewport(), Qt::LeftButton, {}, at);
+        QCOMPARE(rig.form.ui.material->currentText(), name);
+        QCOMPARE(qs(rig.p.materialName), name);
     }
 };
 
