@@ -3,6 +3,7 @@
 #include "engine/catalogue.h"
 #include "engine/datafiles.h"
 #include "engine/diameterchoice.h"
+#include "engine/errortext.h"
 #include "engine/materialclass.h"
 #include "engine/neighbours.h"
 #include "engine/numtext.h"
@@ -19,7 +20,11 @@ std::optional<double> listedAnswer(const Peremenn& inputs, const DataFiles& file
 {
     if (!inputs.userChoice)
         return std::nullopt;
-    const auto items = diameterChoices(files, inputs.materialName);
+    std::optional<std::vector<std::string>> items;
+    try {
+        items = diameterChoices(files, inputs.materialName);
+    } catch (...) { // the run itself says why the list cannot be read
+    }
     if (!items)
         return std::nullopt;
     for (const auto& item : *items) {
@@ -74,8 +79,8 @@ AllMaterials allMaterialRows(const Peremenn& inputs, const DataFiles& files)
     std::optional<std::vector<std::string>> names;
     try {
         names = files.lines(kMaterialList);
-    } catch (const std::exception& e) {
-        out.refusal = e.what();
+    } catch (...) { // a list that cannot be read (too large, say)
+        out.refusal = "Ошибка: " + errorText(std::current_exception());
         return out;
     }
     if (!names) {

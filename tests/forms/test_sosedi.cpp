@@ -335,6 +335,14 @@ private slots:
         QTest::qWait(0); // the tab laid out for its new caption
         QCOMPARE(cutTexts(&panel), QStringList());
         scetchtest::saveScreenshot(panel, QStringLiteral("materials"));
+
+        // It follows the main window: another material there moves the mark.
+        rig.form.ui.material->setCurrentIndex(rig.form.ui.material->findText(QStringLiteral("40Х13")));
+        QTRY_VERIFY(std::any_of(panel.materials().rows.begin(), panel.materials().rows.end(),
+            [](const MaterialRow& r) { return r.selected && r.material == "40Х13"; }));
+        QVERIFY(panel.findChild<QLabel*>(QStringLiteral("materialsCaption"))
+                    ->text()
+                    .startsWith(QStringLiteral("По исходным данным главного окна")));
     }
 
     // A header click orders by that column, a second click the other way;
@@ -402,6 +410,16 @@ private slots:
         QTest::mouseDClick(panel.materialsView()->viewport(), Qt::LeftButton, {}, at);
         QCOMPARE(rig.form.ui.material->currentText(), name);
         QCOMPARE(qs(rig.p.materialName), name);
+
+        // A material whose calculation fails closes the report, not the tab.
+        const int bronze = static_cast<int>(materialsShown(panel).indexOf(QStringLiteral("БрБ2")));
+        panel.materialsView()->setCurrentIndex(model.index(bronze, 0));
+        QTest::keyClick(panel.materialsView(), Qt::Key_Enter);
+        QCOMPARE(rig.messages.messages.last(),
+            QStringLiteral("Не выполнено условие отсутствия соударения витков"));
+        QTRY_VERIFY(!report.isVisible());
+        QVERIFY(panel.isVisible());
+        QCOMPARE(rig.form.ui.material->currentText(), QStringLiteral("БрБ2"));
     }
 };
 
