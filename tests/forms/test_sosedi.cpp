@@ -307,8 +307,7 @@ private slots:
     }
 
     // The tab: every material once, lightest first, the main window's
-    // material marked and current; a row that needs the diameter choice or
-    // stopped says so in its last column.
+    // material marked and current.
     void materialsTab()
     {
         Rig rig;
@@ -327,11 +326,6 @@ private slots:
             QCOMPARE(model.index(r, 0).data(Qt::FontRole).value<QFont>().bold(), r == own);
             QCOMPARE(model.index(r, 0).data().toString().endsWith(QStringLiteral(" ◀")), r == own);
         }
-        QCOMPARE(model.index(own, materialColumn("d")).data().toString(), QStringLiteral("4"));
-        const int bronze = static_cast<int>(shown.indexOf(QStringLiteral("БрБ2")));
-        QCOMPARE(model.index(bronze, materialColumn("outcome")).data().toString(),
-            QStringLiteral("Не выполнено условие отсутствия соударения витков"));
-        QCOMPARE(model.index(bronze, materialColumn("M")).data().toString(), QString());
         QTest::qWait(0); // the tab laid out for its new caption
         QCOMPARE(cutTexts(&panel), QStringList());
         scetchtest::saveScreenshot(panel, QStringLiteral("materials"));
