@@ -48,6 +48,8 @@ TForm3::TForm3(
     ui.BitBtn2->setIcon(glyph("print"));
     ui.BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
     ui.pdf->setToolTip(QStringLiteral("Сохранить отчет в PDF"));
+    ui.neighboursButton->setToolTip(
+        QStringLiteral("Окно «Варианты»: соседние диаметры проволоки и тот же расчет во всех материалах"));
     bindShortcut(ui.BitBtn2, QKeySequence(Qt::CTRL | Qt::Key_P));
     closeOnEscape(this);
     connect(ui.BitBtn2, &QPushButton::clicked, this, &TForm3::BitBtn2Click);
