@@ -1,15 +1,26 @@
 #include "forms/closeicon.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QEvent>
+#include <QIcon>
 #include <QImageReader>
 #include <QPixmap>
+#include <QPointer>
 #include <QStyle>
 
-QIcon closeButtonIcon(const QStyle* style)
+namespace {
+
+const QString kThemeName = QStringLiteral("window-close");
+
+QIcon styleIcon(const QAbstractButton* button)
 {
-    if (QApplication::desktopSettingsAware() && !QIcon::themeName().isEmpty()
-        && QIcon::hasThemeIcon(QStringLiteral("window-close")))
-        return style->standardIcon(QStyle::SP_DialogCloseButton);
+    return button->style()->standardIcon(QStyle::SP_DialogCloseButton);
+}
+
+// Qt's own pictures, read as the PNG files they are.
+QIcon qtIcon(const QAbstractButton* button)
+{
     QIcon icon;
     for (int size : { 16, 32, 128 }) {
         QImageReader reader(
@@ -19,8 +30,53 @@ QIcon closeButtonIcon(const QStyle* style)
         reader.setAutoDetectImageFormat(false);
         const QImage image = reader.read();
         if (image.isNull()) // a Qt that keeps its pictures elsewhere
-            return style->standardIcon(QStyle::SP_DialogCloseButton);
+            return styleIcon(button);
         icon.addPixmap(QPixmap::fromImage(image));
     }
     return icon;
+}
+
+// After the window's first drawing, gives the button the theme's icon if
+// the theme has one.
+class ThemeLookAfterPaint : public QObject {
+public:
+    explicit ThemeLookAfterPaint(QAbstractButton* button)
+        : QObject(button)
+        , button_(button)
+    {
+        button->window()->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            QMetaObject::invokeMethod(
+                this,
+                [this] {
+                    if (button_ && QIcon::hasThemeIcon(kThemeName))
+                        button_->setIcon(styleIcon(button_));
+                    deleteLater();
+                },
+                Qt::QueuedConnection);
+        }
+        return false;
+    }
+
+private:
+    QPointer<QAbstractButton> button_;
+};
+
+} // namespace
+
+void setCloseButtonIcon(QAbstractButton* button)
+{
+    const bool themed = QApplication::desktopSettingsAware() && !QIcon::themeName().isEmpty();
+    if (themed && QIcon::themeName() != QIcon::fallbackThemeName()) {
+        button->setIcon(styleIcon(button));
+        return;
+    }
+    button->setIcon(qtIcon(button));
+    if (themed)
+        new ThemeLookAfterPaint(button);
 }

@@ -1,14 +1,15 @@
 #pragma once
-// The style's icon for a "close" button, made without Qt's image reader
-// guessing the picture's format: that guess loads every image format
-// plugin there is, which was the largest single cost of the program's
-// start.
+// The style's icon for a "close" button, made without the costs that made
+// it the largest single part of the program's start: Qt's image reader
+// guessing the picture's format (which loads every image format plugin
+// there is), and reading the whole fallback icon theme (hicolor, some 3800
+// lines of index) before the window can show.
 
-#include <QIcon>
+class QAbstractButton;
 
-class QStyle;
-
-// What style->standardIcon(QStyle::SP_DialogCloseButton) gives: the desktop
-// icon theme's "window-close" where the theme has one, else Qt's own
-// pictures, read as the PNG files they are.
-QIcon closeButtonIcon(const QStyle* style);
+// Gives `button` what style()->standardIcon(QStyle::SP_DialogCloseButton)
+// gives: the desktop icon theme's "window-close" where the theme has one,
+// else Qt's own pictures. Under the fallback theme alone (no desktop
+// theme), Qt's pictures come first and the theme is looked at once the
+// window has been drawn.
+void setCloseButtonIcon(QAbstractButton* button);

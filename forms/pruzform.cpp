@@ -77,7 +77,7 @@ TForm1::TForm1(Peremenn& peremenn, Messages& messages, FileChooser& files, QWidg
     ui.SpeedButton2->setIcon(glyph("save"));
     ui.SpeedButton4->setIcon(glyph("setup"));
     ui.SpeedButton5->setIcon(glyph("about"));
-    ui.Stop->setIcon(closeButtonIcon(style()));
+    setCloseButtonIcon(ui.Stop);
 
     QFont memoFont = font();
     memoFont.setPixelSize(13);
