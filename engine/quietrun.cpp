@@ -1,46 +1,15 @@
 #include "engine/quietrun.h"
 
 #include "engine/calc.h"
-#include "engine/calchost.h"
 #include "engine/characteristic.h"
 #include "engine/errortext.h"
+#include "engine/quiethost.h"
 #include "engine/reportchecks.h"
 
 #include <algorithm>
 #include <iterator>
 
 namespace {
-
-// Keeps what a run would show; the diameter question gets `answer` (none:
-// cancel), asked whatever k3 is when `forced`.
-class QuietHost : public CalcHost {
-public:
-    QuietHost(QuietRun& run, std::optional<double> answer, bool forced)
-        : run_(run)
-        , answer_(answer)
-        , forced_(forced)
-    {
-    }
-
-    void clearReport() override { run_.report.clear(); }
-    void appendLine(const std::string& line) override { run_.report.push_back(line); }
-    void showMessage(const std::string& text) override { run_.messages.push_back(text); }
-    void enablePrint() override { }
-    bool choiceForced() const override { return forced_; }
-    bool chooseDiameter(Peremenn& p) override
-    {
-        run_.asked = true;
-        if (!answer_)
-            return false;
-        p.chosenD = *answer_;
-        return true;
-    }
-
-private:
-    QuietRun& run_;
-    std::optional<double> answer_;
-    bool forced_;
-};
 
 // A message on one line.
 std::string oneLine(std::string text)
@@ -100,13 +69,16 @@ QuietRun runQuietly(const Peremenn& inputs, const DataFiles& files, std::optiona
     QuietRun run;
     run.record = inputs;
     run.record.userChoice = false;
-    QuietHost host(run, answer, forced);
+    QuietHost host(answer ? takeDiameter(*answer) : QuietHost::Answer(), forced);
     // An error ends it as it ends the report window's calculation.
     try {
         runCalculation(run.record, host, files);
     } catch (...) {
         run.error = errorText(std::current_exception());
     }
+    run.report = std::move(host.report);
+    run.messages = std::move(host.messages);
+    run.asked = host.asked > 0;
     judge(run);
     return run;
 }

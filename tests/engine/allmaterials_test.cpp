@@ -113,7 +113,7 @@ TEST_P(EveryRowIsItsCalculation, ReportMessagesAndEveryValue)
         for (const Quantity& q : kQuantities)
             EXPECT_EQ(row.record.*q.field, p.*q.field) << q.name;
         EXPECT_EQ(row.selected, row.material == inputs.materialName);
-        EXPECT_EQ(row.needsDiameter(), host.dialogShown == 1 && !host.pick);
+        EXPECT_EQ(row.needsDiameter(), host.asked == 1 && !host.pick);
         EXPECT_EQ(row.outcome() == kNeedsDiameterWords, row.needsDiameter());
         if (!row.complete() && !row.needsDiameter())
             EXPECT_EQ(row.outcome(), row.stop);
