@@ -94,6 +94,7 @@ Json designJson(const DesignResult& r)
         steps.push_back(stepJson(s));
     }
     return Json {
+        { "schema_version", kJsonSchemaVersion },
         { "file", r.ridFile },
         { "inputs", inputsJson(r) },
         { "status", static_cast<int>(r.status) },

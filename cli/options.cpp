@@ -98,6 +98,7 @@ ParsedArgs parseArgs(int argc, const char* const* argv)
                        "header line, then one row a line, tab-separated (the text report of one file only)")
                     ->check(CLI::NonNegativeNumber.description(""))
                     ->type_name("N");
+    app.set_version_flag("--version", std::string("pruzcalc ") + PRUZ_VERSION, "print the version and exit");
     app.add_option("FILE.rid", o.inputs)->required()->expected(1, -1);
     for (CLI::Option* opt : { data, wire, fmt, compare, nbr })
         opt->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
@@ -109,8 +110,13 @@ ParsedArgs parseArgs(int argc, const char* const* argv)
         parsed.kind = ParsedArgs::Help;
         parsed.help += "\n" + catalogueHelp(processCataloguePlaces(std::nullopt));
         return parsed;
-    } catch (const CLI::ParseError&) {
+    } catch (const CLI::CallForVersion&) {
+        parsed.kind = ParsedArgs::Version;
+        parsed.help = std::string("pruzcalc ") + PRUZ_VERSION + "\n";
+        return parsed;
+    } catch (const CLI::ParseError& e) {
         parsed.kind = ParsedArgs::WrongUsage;
+        parsed.problem = e.what();
         return parsed;
     }
     if (data->count() > 0)

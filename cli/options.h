@@ -23,10 +23,13 @@ struct Options {
 };
 
 struct ParsedArgs {
-    enum Kind { Run, Help, WrongUsage } kind = WrongUsage;
+    enum Kind { Run, Help, Version, WrongUsage } kind = WrongUsage;
     Options options;
-    std::string help; // the help text, shown for Help and WrongUsage
-    std::string problem; // WrongUsage: what is wrong, when more than the help can say
+    std::string help; // the help text for Help; the version line for Version
+    std::string problem; // WrongUsage: what is wrong, in one line
 };
+
+// What follows the one "error:" line of wrong usage.
+inline constexpr const char* kUsageHint = "Try 'pruzcalc --help' for more information.";
 
 ParsedArgs parseArgs(int argc, const char* const* argv);

@@ -438,6 +438,7 @@ void TForm1::RascetClick()
         lastHeader_.dateTime = ss(QDateTime::currentDateTime().toString(QStringLiteral("dd.MM.yyyy HH:mm")));
         lastHeader_.inputFile = ss(inputFile_);
         lastHeader_.form = form;
+        lastHeader_.catalogue = catalogueLabel(peremenn_.dataDir);
         report_->setHeader(lastHeader_);
         report_->show();
     });
