@@ -2,8 +2,8 @@
 // directory), creates the shared record and the windows that exist from the
 // start (ProgramWindows, in their order), shows the main window and runs the
 // event loop. After a catalogue update it offers to check saved designs;
-// a FILE on the command line is then loaded as "Загрузить" loads it. The main window's first showing reads the catalogue. Closing
-// the main window ends the program.
+// a FILE on the command line is then loaded as "Загрузить" loads it. The main window's first showing reads
+// the catalogue. Closing the main window ends the program.
 
 #include "app/programstart.h"
 #include "engine/peremenn.h"

@@ -34,7 +34,8 @@ void defineOptions(QCommandLineParser& parser)
     parser.addOption(QCommandLineOption(kDataOption,
         QStringLiteral("Catalogue folder to use instead of the user's catalogue."), QStringLiteral("DIR")));
     parser.addPositionalArgument(QStringLiteral("FILE"),
-        QStringLiteral("Input data file (.rid) to load at start, as \"Загрузить\" does."), QStringLiteral("[FILE]"));
+        QStringLiteral("Input data file (.rid) to load at start, as \"Загрузить\" does."),
+        QStringLiteral("[FILE]"));
     QCommandLineOption list(kListOption, QStringLiteral("Print the material list after start-up and quit."));
     list.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOption(list);

@@ -27,8 +27,8 @@ std::string exitStatusText()
         separator = "; ";
     }
     return text
-        + ". With --compare-data: 0 no design changed, 1 some changed, 2 a file or a catalogue "
-          "could not be read.";
+        + ". With --compare-data: 0 no design changed, 1 some changed, 2 a design file could not be "
+          "read, 66 a catalogue could not be read.";
 }
 
 // What the options ask for that cannot be done together; empty when fine.

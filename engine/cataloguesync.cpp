@@ -162,7 +162,8 @@ bool writeCatalogueFile(const std::string& path, const std::string& bytes)
     return writeFileBytes(path, bytes);
 }
 
-CatalogueUpdate followUpstream(const std::string& user, const std::string& upstream, const CatalogueWriter& write)
+CatalogueUpdate followUpstream(
+    const std::string& user, const std::string& upstream, const CatalogueWriter& write)
 {
     CatalogueUpdate update;
     const FileHashes shipped = hashCatalogue(upstream);
@@ -289,7 +290,8 @@ std::string lineDifference(const std::vector<std::string>& a, const std::vector<
     std::vector<std::vector<unsigned>> common(a.size() + 1, std::vector<unsigned>(b.size() + 1, 0));
     for (size_t i = a.size(); i-- > 0;)
         for (size_t j = b.size(); j-- > 0;)
-            common[i][j] = a[i] == b[j] ? common[i + 1][j + 1] + 1 : std::max(common[i + 1][j], common[i][j + 1]);
+            common[i][j]
+                = a[i] == b[j] ? common[i + 1][j + 1] + 1 : std::max(common[i + 1][j], common[i][j + 1]);
     std::string out;
     size_t i = 0, j = 0;
     while (i < a.size() || j < b.size()) {

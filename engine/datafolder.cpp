@@ -6,9 +6,9 @@
 
 #include <cctype>
 #include <cerrno>
-#include <ctime>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <dirent.h>
 #include <fcntl.h>
 #include <filesystem>
@@ -312,8 +312,9 @@ Catalogue openCatalogue(const CataloguePlaces& places, const FileCopier& copy)
             }
         }
         if (holdsNoFiles(user))
-            return failed({ { user, std::string("папка пуста, каталог из «") + upstream.value_or("") + "» не записан"
-                                      + (found.update.error.empty() ? "" : ": " + found.update.error) } });
+            return failed({ { user,
+                std::string("папка пуста, каталог из «") + upstream.value_or("") + "» не записан"
+                    + (found.update.error.empty() ? "" : ": " + found.update.error) } });
         if (empty)
             found.update = {}; // filled, not updated: nothing to report
         return found;

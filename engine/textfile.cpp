@@ -154,7 +154,8 @@ bool isStaleTemporaryName(const std::string& name)
     if (name.size() <= suffix.size())
         return false;
     const size_t at = name.size() - suffix.size();
-    if (name.compare(at, fixed, suffix.substr(0, fixed)) != 0 || !isWrittenName(std::string_view(name).substr(0, at)))
+    if (name.compare(at, fixed, suffix.substr(0, fixed)) != 0
+        || !isWrittenName(std::string_view(name).substr(0, at)))
         return false;
     return std::all_of(name.begin() + static_cast<std::ptrdiff_t>(at + fixed), name.end(),
         [](char c) { return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); });

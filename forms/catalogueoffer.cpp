@@ -14,7 +14,8 @@
 
 UpdateAnswer askInMessageBox(QWidget* parent, const QString& text)
 {
-    QMessageBox box(QMessageBox::Information, QStringLiteral("Каталог обновлен"), text, QMessageBox::NoButton, parent);
+    QMessageBox box(
+        QMessageBox::Information, QStringLiteral("Каталог обновлен"), text, QMessageBox::NoButton, parent);
     QPushButton* check = box.addButton(QStringLiteral("Проверить расчёты…"), QMessageBox::AcceptRole);
     QPushButton* later = box.addButton(QStringLiteral("Позже"), QMessageBox::RejectRole);
     box.addButton(QStringLiteral("Не нужно"), QMessageBox::DestructiveRole);

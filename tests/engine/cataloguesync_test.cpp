@@ -31,11 +31,20 @@ struct Installed {
         ship("k3.dat", "1,5\r\n");
         EXPECT_TRUE(open().created);
     }
-    void ship(const std::string& name, const std::string& bytes) const { root.writeBytes("shipped/" + name, bytes); }
-    void edit(const std::string& name, const std::string& bytes) const { root.writeBytes("xdg/pruz/" + name, bytes); }
+    void ship(const std::string& name, const std::string& bytes) const
+    {
+        root.writeBytes("shipped/" + name, bytes);
+    }
+    void edit(const std::string& name, const std::string& bytes) const
+    {
+        root.writeBytes("xdg/pruz/" + name, bytes);
+    }
     std::string mine(const std::string& name) const { return root.readBytes("xdg/pruz/" + name); }
     bool has(const std::string& name) const { return fs::exists(user + name); }
-    Catalogue open() const { return openCatalogue({ std::nullopt, root.path() + "xdg/pruz", root.path() + "shipped", {} }); }
+    Catalogue open() const
+    {
+        return openCatalogue({ std::nullopt, root.path() + "xdg/pruz", root.path() + "shipped", {} });
+    }
 };
 
 struct FollowCase {
@@ -74,9 +83,8 @@ TEST_P(Follow, UnchangedFilesFollowChangedOnesStayAndAreReportedOnce)
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, Follow,
-    testing::Values(
-        FollowCase { "NothingShippedChanged", [](Installed& t) { t.edit("A.dat", "9\r\n"); }, [](Installed&) {},
-            {}, {}, {}, { { "A.dat", "9\r\n" } } },
+    testing::Values(FollowCase { "NothingShippedChanged", [](Installed& t) { t.edit("A.dat", "9\r\n"); },
+                        [](Installed&) {}, {}, {}, {}, { { "A.dat", "9\r\n" } } },
         FollowCase { "UnchangedFileTakesTheNewVersion", [](Installed&) {},
             [](Installed& t) { t.ship("A.dat", "1\r\n2\r\n4,8\r\n"); }, { "A.dat" }, {}, {},
             { { "A.dat", "1\r\n2\r\n4,8\r\n" } } },
@@ -93,11 +101,13 @@ INSTANTIATE_TEST_SUITE_P(Cases, Follow,
                 t.ship("C.dat", "7\r\n");
                 t.ship("material.dat", "A\r\nB\r\nC\r\n");
             },
-            { "material.dat" }, { "C.dat" }, {}, { { "C.dat", "7\r\n" }, { "material.dat", "A\r\nB\r\nC\r\n" } } },
+            { "material.dat" }, { "C.dat" }, {},
+            { { "C.dat", "7\r\n" }, { "material.dat", "A\r\nB\r\nC\r\n" } } },
         FollowCase { "DeletedFileStaysDeleted", [](Installed& t) { fs::remove(t.user + "B.dat"); },
             [](Installed& t) { t.ship("B.dat", "3\r\n6\r\n"); }, {}, {}, {}, { { "B.dat", "" } } },
         FollowCase { "OwnFileOfANewShippedNameIsKept", [](Installed& t) { t.edit("C.dat", "mine\r\n"); },
-            [](Installed& t) { t.ship("C.dat", "7\r\n"); }, {}, {}, { "C.dat" }, { { "C.dat", "mine\r\n" } } },
+            [](Installed& t) { t.ship("C.dat", "7\r\n"); }, {}, {}, { "C.dat" },
+            { { "C.dat", "mine\r\n" } } },
         FollowCase { "CatalogueOfAnOlderVersionWithoutManifest",
             [](Installed& t) {
                 fs::remove(t.user + kManifestName);
@@ -146,7 +156,8 @@ TEST(Follow, CrashBetweenFilesLeavesEachFileWholeAndTheNextStartFinishes)
     const Catalogue again = t.open();
     EXPECT_EQ(again.update.replaced, (std::vector<std::string> { "B.dat", "material.dat" }));
     EXPECT_EQ(t.mine("B.dat"), "new B\r\n");
-    EXPECT_EQ(t.root.readBytes("xdg/pruz/.pruz-previous/A.dat"), "1\r\n2\r\n") << "the copy from before it all";
+    EXPECT_EQ(t.root.readBytes("xdg/pruz/.pruz-previous/A.dat"), "1\r\n2\r\n")
+        << "the copy from before it all";
 }
 
 TEST(Follow, ADeadHoldersLockIsTakenOverALivingOnesStopsTheUpdate)
@@ -197,7 +208,8 @@ TEST_P(UserFolder, EmptyIsRefilledUnreadableOrAFileIsAnErrorNamingIt)
         if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
             ::_exit(3);
         const Catalogue opened = t.open();
-        const std::string text = opened.dir.empty() ? opened.failure : std::string(opened.created ? "C" : "O");
+        const std::string text
+            = opened.dir.empty() ? opened.failure : std::string(opened.created ? "C" : "O");
         (void)!::write(pipe[1], text.data(), text.size());
         ::_exit(0);
     }
@@ -218,23 +230,20 @@ TEST_P(UserFolder, EmptyIsRefilledUnreadableOrAFileIsAnErrorNamingIt)
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, UserFolder,
-    testing::Values(
-        UserFolderCase { "Empty",
-            [](Installed& t) {
-                fs::remove_all(t.user);
-                fs::create_directory(t.user);
-                fs::permissions(t.user, fs::perms(0777));
-            },
-            true, true },
+    testing::Values(UserFolderCase { "Empty",
+                        [](Installed& t) {
+                            fs::remove_all(t.user);
+                            fs::create_directory(t.user);
+                            fs::permissions(t.user, fs::perms(0777));
+                        },
+                        true, true },
         UserFolderCase { "OnlyTheProgramsOwnFilesLeft",
             [](Installed& t) {
                 for (const char* name : { "material.dat", "A.dat", "B.dat", "k3.dat" })
                     fs::remove(t.user + name);
             },
             true, true },
-        UserFolderCase { "Unreadable",
-            [](Installed& t) { ::chmod(t.user.c_str(), 0); },
-            false, false },
+        UserFolderCase { "Unreadable", [](Installed& t) { ::chmod(t.user.c_str(), 0); }, false, false },
         UserFolderCase { "AFile",
             [](Installed& t) {
                 fs::remove_all(t.user);

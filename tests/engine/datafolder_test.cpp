@@ -138,10 +138,10 @@ TEST(OpenCatalogue, KeepsTheUsersCatalogueAsItIs)
 TEST(OpenCatalogue, SiteCatalogueOfXdgDataDirsComesBeforeTheShippedOne)
 {
     Tree tree;
-    CataloguePlaces places
-        = cataloguePlaces(std::nullopt, (tree.root.path() + "xdg").c_str(), nullptr, std::nullopt,
-            ("relative:" + tree.root.path() + "none:" + tree.root.path() + "office").c_str());
-    EXPECT_EQ(places.site, (Names { tree.root.path() + "none/pruz/site", tree.root.path() + "office/pruz/site" }));
+    CataloguePlaces places = cataloguePlaces(std::nullopt, (tree.root.path() + "xdg").c_str(), nullptr,
+        std::nullopt, ("relative:" + tree.root.path() + "none:" + tree.root.path() + "office").c_str());
+    EXPECT_EQ(
+        places.site, (Names { tree.root.path() + "none/pruz/site", tree.root.path() + "office/pruz/site" }));
     places.shipped = tree.shipped;
     EXPECT_EQ(places.upstream(), tree.shipped) << "no site catalogue yet";
     fs::create_directories(tree.root.path() + "office/pruz/site");
