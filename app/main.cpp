@@ -6,6 +6,7 @@
 // the catalogue. Closing the main window ends the program.
 
 #include "app/programstart.h"
+#include "engine/exitstatus.h"
 #include "engine/peremenn.h"
 #include "forms/appsettings.h"
 #include "forms/catalogueoffer.h"
@@ -27,7 +28,7 @@ int main(int argc, char** argv)
     QtMessages messages;
     const auto dataDir = openProgramCatalogue(options.dataDir, messages);
     if (!dataDir)
-        return 1;
+        return NoInput; // as pruzcalc: the catalogue cannot be read
     Peremenn peremenn;
     QtFileChooser files;
     AppSettings settings; // ~/.config/pruz/pruz.ini

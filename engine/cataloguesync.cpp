@@ -119,11 +119,22 @@ FileHashes hashCatalogue(const std::string& dir)
 
 std::string catalogueFingerprint(const std::string& dir)
 {
+    // The files a calculation reads, not whatever else lies in the folder.
+    std::vector<std::string> names { kMaterialList, "k3.dat", "tau1.dat", "tau2.dat", "sigmdiam.dat", "sigmab.dat" };
+    std::optional<std::vector<std::string>> materials;
+    try {
+        materials = readDataLines(dir, kMaterialList);
+    } catch (const std::exception&) {
+    }
+    for (const std::string& material : materials.value_or(std::vector<std::string> {})) {
+        names.push_back(diameterFileName(material));
+        names.push_back(propertiesFileName(material));
+    }
     std::uint64_t hash = fnv1a("");
-    for (const auto& [name, fileHash] : hashCatalogue(dir)) {
-        hash = fnv1a(name, hash);
-        hash = fnv1a(std::string_view("\0", 1), hash);
-        hash = fnv1a(fileHash, hash);
+    for (const std::string& name : names) {
+        const auto path = findDataFile(dir, name);
+        const auto bytes = path ? bytesOf(*path) : std::nullopt;
+        hash = fnv1a(name + '\0' + (bytes ? hexHash(fnv1a(*bytes)) : std::string("-")) + '\0', hash);
     }
     return hexHash(hash).substr(0, 8);
 }

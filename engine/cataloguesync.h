@@ -39,8 +39,9 @@ std::string hexHash(std::uint64_t hash);
 using FileHashes = std::map<std::string, std::string>;
 FileHashes hashCatalogue(const std::string& dir);
 
-// A short hash of all those files together (names and bytes), so that two
-// printouts made with different catalogues can be told apart.
+// A short hash of the files a calculation reads (material.dat, each listed
+// material's two files, the standard's tables: names and bytes), so that
+// two printouts made with different catalogues can be told apart.
 std::string catalogueFingerprint(const std::string& dir);
 
 // The manifest in `dir`; nullopt when there is none (a catalogue made by an

@@ -73,6 +73,9 @@ TEST(ReportHeader, NamesTheCatalogueByFolderAndTheHashOfItsFiles)
     dir.writeBytes("material.dat", "60\r\n61\r\n");
     EXPECT_NE(catalogueLabel(dir.path()), h.catalogue) << "another catalogue, another hash";
     dir.writeBytes(".pruz-catalogue.lock", "1\n");
+    dir.writeBytes("notes.txt", "1\n");
     dir.writeBytes("material.dat", "60\r\n");
-    EXPECT_EQ(catalogueLabel(dir.path()), h.catalogue) << "the program's own files do not count";
+    EXPECT_EQ(catalogueLabel(dir.path()), h.catalogue) << "only the files a calculation reads count";
+    dir.writeBytes("60mat.dat", "7,8\r\n");
+    EXPECT_NE(catalogueLabel(dir.path()), h.catalogue) << "a listed material's file counts";
 }
