@@ -120,7 +120,8 @@ FileHashes hashCatalogue(const std::string& dir)
 std::string catalogueFingerprint(const std::string& dir)
 {
     // The files a calculation reads, not whatever else lies in the folder.
-    std::vector<std::string> names { kMaterialList, "k3.dat", "tau1.dat", "tau2.dat", "sigmdiam.dat", "sigmab.dat" };
+    std::vector<std::string> names { kMaterialList, "k3.dat", "tau1.dat", "tau2.dat", "sigmdiam.dat",
+        "sigmab.dat" };
     std::optional<std::vector<std::string>> materials;
     try {
         materials = readDataLines(dir, kMaterialList);

@@ -5,14 +5,15 @@
 
 #include "helpers/childjob.h"
 #include "helpers/datacopy.h"
-#include "helpers/setup_recorder.h"
 #include "helpers/recorder.h"
 #include "helpers/scriptedfiles.h"
+#include "helpers/setup_recorder.h"
 
 #include "engine/cataloguesync.h"
 #include "engine/folderlock.h"
-#include "forms/catalogueoffer.h"
+#include "engine/textfile.h"
 #include "forms/cataloguelock.h"
+#include "forms/catalogueoffer.h"
 #include "forms/designcheck.h"
 #include "forms/qtext.h"
 
@@ -37,7 +38,7 @@ int holdWith(bool qt, const QString& dir)
     return 0;
 }
 
-// A user's catalogue whose 60С2А list lost its 2,5 in an update: the
+// A user's catalogue whose 60С2А list lost its 5 in an update: the
 // copy before it is kept, as followUpstream leaves it.
 struct Updated {
     DataCopy shipped;
@@ -46,8 +47,9 @@ struct Updated {
     {
         writeManifest(user.dataDir(), hashCatalogue(user.dataDir()));
         QStringList diameters;
-        for (const std::string& d : *readDataLines(shipped.dataDir(), "60С2А.dat"))
-            if (d != "2,5")
+        const auto lines = readDataLines(shipped.dataDir(), "60С2А.dat");
+        for (const std::string& d : *lines)
+            if (d != "5")
                 diameters << qs(d);
         shipped.write(QStringLiteral("60С2А.dat"), diameters);
         const CatalogueUpdate update = followUpstream(user.dataDir(), shipped.dataDir());
