@@ -18,7 +18,8 @@ if [ "${1:-}" != build ]; then
   packages+=(
     make pkg-config
     libgtest-dev libgmock-dev libbenchmark-dev
-    clang libclang-rt-dev
+    clang clang-format libclang-rt-dev
+    libxcb1-dev libxcb-damage0-dev
     libqt6svg6 qt6-qpa-plugins qt6-translations-l10n
     desktop-file-utils appstream lintian fakeroot librsvg2-bin man-db
     devscripts xdg-utils libfile-mimeinfo-perl shared-mime-info
