@@ -96,6 +96,10 @@ DesignResult DesignRun::run(const std::string& ridFile)
         if (settings_.trace)
             r.trace.addError(r.error);
     }
+    if (settings_.verify)
+        r.verification = r.record.calcComplete
+            ? verifySpring(r.record, files(), settings_.seating, settings_.trace)
+            : verifySpring(r.record, FolderFiles({}), settings_.seating); // says why not
     return r;
 }
 
