@@ -454,21 +454,19 @@ std::string worstFinding(const Verification& v)
         return {};
     const MadeSpring& s = v.spring;
     const auto n = [](double x) { return chartNumber(x); };
-    std::string text = "Проверка по EN 13906-1 не пройдена: ";
     if (worst->key == "F1" || worst->key == "F2") {
         const CheckRow& rate
             = *std::find_if(v.rows.begin(), v.rows.end(), [](const CheckRow& r) { return r.key == "R"; });
-        return text + "жесткость пружины R = " + n(s.R) + " Н/мм, в расчете c = " + n(*rate.method)
+        return "жесткость пружины R = " + n(s.R) + " Н/мм, в расчете c = " + n(*rate.method)
             + " Н/мм; при L1 сила " + n(s.FL1) + " Н вместо " + n(s.F1) + " Н (" + signedPercent(s.dev1)
             + "), при L2 — " + n(s.FL2) + " Н вместо " + n(s.F2) + " Н (" + signedPercent(s.dev2) + ")";
     }
     if (worst->key == "L2")
-        return text + "рабочая длина L2 = " + n(s.L2) + " мм меньше Ln = " + n(s.Ln) + " мм";
+        return "рабочая длина L2 = " + n(s.L2) + " мм меньше Ln = " + n(s.Ln) + " мм";
     if (worst->key == "sK")
-        return text + "пружина теряет устойчивость: s2 = " + n(s.s2) + " мм не меньше sK = " + n(s.sK)
+        return "пружина теряет устойчивость: s2 = " + n(s.s2) + " мм не меньше sK = " + n(s.sK)
             + " мм (ν = " + numText(s.nu) + ")";
-    return text + worst->caption + " = " + n(*worst->made) + " " + worst->unit + ", допускается "
-        + worst->limitText;
+    return worst->caption + " = " + n(*worst->made) + " " + worst->unit + ", допускается " + worst->limitText;
 }
 
 } // namespace
@@ -507,6 +505,6 @@ Verification verifySpring(const Peremenn& done, const DataFiles& files, double n
     for (const CheckRow& row : v.rows)
         steps.check(row);
     if (steps.on())
-        steps.note(v.passed ? "Итог проверки: выполнено" : "Итог проверки: " + v.worst);
+        steps.note(v.passed ? "Итог проверки: выполнено" : "Итог проверки: не выполнено — " + v.worst);
     return v;
 }

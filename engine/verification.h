@@ -91,7 +91,7 @@ struct Verification {
     std::string rmSource; // where Rm came from, in words
     std::vector<CheckRow> rows;
     bool passed = false;
-    std::string worst; // the worst finding in one line; empty when passed
+    std::string worst; // the worst finding in one line; empty when passed (kCheckFailedLead goes before it)
     Trace trace; // the check's steps, when asked for
 };
 
@@ -113,5 +113,6 @@ struct SpringSymbol {
 };
 const std::vector<SpringSymbol>& springSymbols();
 
+inline constexpr const char* kCheckFailedLead = "Проверка по EN 13906-1 не пройдена: ";
 inline constexpr const char* kCheckHeading
     = "----------Проверка изготовленной пружины по EN 13906-1----------";

@@ -232,17 +232,17 @@ TEST_P(VerifyRules, FailsByItsRule)
 INSTANTIATE_TEST_SUITE_P(Rules, VerifyRules,
     testing::Values(RuleCase { "passes", [](Peremenn&) {}, {}, "" },
         RuleCase { "forceAtL1", [](Peremenn& p) { p.L1 -= 0.3; }, { "F1" },
-            "Проверка по EN 13906-1 не пройдена: жесткость пружины R = " },
+            "жесткость пружины R = " },
         RuleCase { "forceAtL2", [](Peremenn& p) { p.L2 += 0.8; }, { "F2" },
-            "Проверка по EN 13906-1 не пройдена: жесткость" },
+            "жесткость" },
         RuleCase { "stressAtF3", [](Peremenn& p) { p.F3 = 150; }, { "tauk3" },
-            "Проверка по EN 13906-1 не пройдена: Напряжение τk3 при F3 = 1084 МПа" },
+            "Напряжение τk3 при F3 = 1084 МПа" },
         RuleCase { "stressesAtF2AndF3", [](Peremenn& p) { p.SIGMA_B = 420; }, { "tauk2", "tauk3", "tauc" },
-            "Проверка по EN 13906-1 не пройдена: Напряжение τc" },
+            "Напряжение τc" },
         RuleCase { "stressAtSolidLength", [](Peremenn& p) { p.SIGMA_B = 800; }, { "tauc" },
-            "Проверка по EN 13906-1 не пройдена: Напряжение τc при длине Lc = 449,8 МПа" },
+            "Напряжение τc при длине Lc = 449,8 МПа" },
         RuleCase { "workingLengthBelowLn", [](Peremenn& p) { p.N1 = 20; }, { "L2" },
-            "Проверка по EN 13906-1 не пройдена: рабочая длина L2 = 44,71 мм меньше Ln = 45 мм" },
+            "рабочая длина L2 = 44,71 мм меньше Ln = 45 мм" },
         RuleCase { "buckles",
             [](Peremenn& p) { // four times as long as wide: sK = 11,38 mm below s2 = 15,29 mm
                 p.L0calc = 400;
@@ -251,7 +251,7 @@ INSTANTIATE_TEST_SUITE_P(Rules, VerifyRules,
                 p.L3 = 400 - p.F3 / p.c;
                 p.SIGMA_B = 1e5; // only the buckling rule is under test
             },
-            { "sK" }, "Проверка по EN 13906-1 не пройдена: пружина теряет устойчивость: s2 = 15,29 мм" }),
+            { "sK" }, "пружина теряет устойчивость: s2 = 15,29 мм" }),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Verify, NothingToCheckBeforeTheCalculationEnds)
