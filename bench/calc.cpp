@@ -2,7 +2,8 @@
 // opens and reads the files that calculation reads; the same calculation
 // with its trace recorded against the plain one; and the five rows of the
 // neighbouring wire diameters (the calculation's own run and one run a row)
-// against the one calculation.
+// against the one calculation; and the calculation followed by the check of
+// the made spring by EN 13906-1 against the plain one.
 #include "engine/calc.h"
 #include "bench/ratio.h"
 #include "engine/calchost.h"
@@ -11,6 +12,7 @@
 #include "engine/peremenn.h"
 #include "engine/textfile.h"
 #include "engine/trace.h"
+#include "engine/verification.h"
 
 namespace {
 
@@ -73,6 +75,17 @@ void TracedCalculation(benchmark::State& state)
 }
 BENCHMARK(TracedCalculation);
 
+void VerifiedCalculation(benchmark::State& state)
+{
+    NullHost host;
+    for (auto _ : state) {
+        Peremenn p = example();
+        if (!runCalculation(p, host) || !verifySpring(p, FolderFiles(p.dataDir)).available)
+            state.SkipWithError("the example was not checked");
+    }
+}
+BENCHMARK(VerifiedCalculation);
+
 void NeighbourRows(benchmark::State& state)
 {
     const Peremenn inputs = example();
@@ -93,5 +106,6 @@ int main(int argc, char** argv)
     reporter.printRatio("Calculation", "BareRead");
     reporter.printRatio("TracedCalculation", "Calculation");
     reporter.printRatio("NeighbourRows", "Calculation");
+    reporter.printRatio("VerifiedCalculation", "Calculation");
     benchmark::Shutdown();
 }

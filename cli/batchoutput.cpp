@@ -22,21 +22,13 @@ void writeRow(std::ostream& out, const std::vector<std::string>& fields)
     out << '\n';
 }
 
-const CheckRow* rowOf(const Verification& v, const char* key)
-{
-    for (const CheckRow& row : v.rows)
-        if (row.key == key)
-            return &row;
-    return nullptr;
-}
-
 // The check's main columns; empty when there is no check.
 std::vector<std::string> checkColumns(const Verification& v)
 {
     if (!v.available)
         return std::vector<std::string>(6);
     const MadeSpring& s = v.spring;
-    const CheckRow* buckling = rowOf(v, "sK");
+    const CheckRow* buckling = v.row("sK");
     return { numText(s.R), numText(s.dev1), numText(s.dev2), numText(s.tauk2 / s.tauzul),
         buckling ? checkVerdictWords(buckling->verdict) : "", v.passed ? kVerdictPassed : kVerdictFailed };
 }

@@ -1,6 +1,7 @@
 #include "cli/jsonoutput.h"
 
 #include "engine/design.h"
+#include "engine/verificationtext.h"
 
 #include <algorithm>
 #include <ostream>
@@ -95,7 +96,7 @@ Json verificationJson(const Verification& v)
     j["seating_case"] = seating ? seating->caption : "";
     j["strength_source"] = v.rmSource;
     j["passed"] = v.passed;
-    j["worst"] = v.passed ? Json(nullptr) : Json(v.worst);
+    j["worst"] = v.passed ? Json(nullptr) : Json(worstFinding(v));
     Json values = Json::object();
     for (const SpringSymbol& s : springSymbols())
         values[s.name]
@@ -104,11 +105,11 @@ Json verificationJson(const Verification& v)
     j["values"] = values;
     Json rows = Json::array();
     for (const CheckRow& r : v.rows)
-        rows.push_back(Json { { "key", r.key }, { "caption", r.caption }, { "unit", r.unit },
+        rows.push_back(Json { { "key", r.key }, { "caption", checkRowCaption(v, r) }, { "unit", r.unit },
             { "method", optionalNumber(r.method) }, { "made", optionalNumber(r.made) },
-            { "limit", optionalNumber(r.limit) }, { "limit_text", r.limitText },
+            { "limit", optionalNumber(r.limit) }, { "limit_text", checkRowLimit(r) },
             { "verdict", checkVerdictName(r.verdict) }, { "verdict_text", checkVerdictWords(r.verdict) },
-            { "note", r.note } });
+            { "note", checkRowNote(v, r) } });
     j["rows"] = rows;
     Json steps = Json::array();
     for (const TraceStep& s : v.trace.steps)

@@ -2,9 +2,12 @@
 
 #include "engine/characteristic.h"
 #include "engine/datafiles.h"
+#include "engine/errortext.h"
 #include "engine/materialclass.h"
 #include "engine/numtext.h"
 #include "engine/peremenn.h"
+#include "engine/textfile.h"
+#include "engine/verificationtext.h"
 
 #include <algorithm>
 #include <cmath>
@@ -86,6 +89,14 @@ const std::vector<SpringSymbol>& springSymbols()
     return symbols;
 }
 
+const CheckRow* Verification::row(const char* key) const
+{
+    for (const CheckRow& r : rows)
+        if (std::string_view(r.key) == key)
+            return &r;
+    return nullptr;
+}
+
 const SeatingCase* seatingCase(double nu)
 {
     for (const SeatingCase& c : kSeatingCases)
@@ -116,11 +127,6 @@ const SpringSymbol* symbolOf(double MadeSpring::*field)
     return nullptr;
 }
 
-std::string signedPercent(double v)
-{
-    return (v > 0 ? "+" : "") + chartNumber(v) + " %";
-}
-
 // The tensile strength of the final wire: the row of "sigmdiam.dat"
 // nearest at or above d, in the material class's block of "sigmab.dat", as
 // the method looks up its own. The method's own look-up is taken over when
@@ -132,6 +138,41 @@ struct Strength {
     int line = 0;
     std::string lineText;
 };
+
+// The two tensile-strength files as read. Kept while the source vouches
+// that neither changed (DataFiles::stamp), so a run over many designs, or a
+// window checking each calculation, does not read them again; a change is
+// seen at the next check.
+struct StrengthFiles {
+    std::string stamp; // empty: not to be kept
+    std::optional<std::vector<std::string>> diameters;
+    std::optional<std::vector<std::string>> strengths;
+};
+
+std::optional<std::vector<std::string>> linesOf(const DataFiles& files, const char* name)
+{
+    TextReader r;
+    if (!files.open(r, name))
+        return std::nullopt;
+    std::vector<std::string> lines;
+    while (!r.eof())
+        lines.push_back(r.readLine());
+    return lines;
+}
+
+const StrengthFiles& strengthFiles(const DataFiles& files)
+{
+    thread_local StrengthFiles kept;
+    const auto a = files.stamp("sigmdiam.dat");
+    const auto b = a ? files.stamp("sigmab.dat") : std::nullopt;
+    const std::string stamp = b ? *a + '\n' + *b : std::string();
+    if (!stamp.empty() && stamp == kept.stamp)
+        return kept;
+    kept.stamp = stamp;
+    kept.diameters = linesOf(files, "sigmdiam.dat");
+    kept.strengths = kept.diameters ? linesOf(files, "sigmab.dat") : std::nullopt;
+    return kept;
+}
 
 Strength strengthOf(const Peremenn& p, const DataFiles& files)
 {
@@ -146,24 +187,31 @@ Strength strengthOf(const Peremenn& p, const DataFiles& files)
         s.source = "σB расчета: тот же диаметр проволоки";
         return s;
     }
-    const auto diameters = files.lines("sigmdiam.dat");
-    const auto strengths = diameters ? files.lines("sigmab.dat") : std::nullopt;
-    if (!strengths) {
-        s.source = "нет файла " + std::string(diameters ? "sigmab.dat" : "sigmdiam.dat");
+    const StrengthFiles* kept = nullptr;
+    try {
+        kept = &strengthFiles(files);
+    } catch (...) { // refused as too big, say: the method read them, so hardly ever
+        s.source = "ошибка чтения: " + errorText(std::current_exception());
+        return s;
+    }
+    const StrengthFiles& f = *kept;
+    if (!f.strengths) {
+        s.source = "нет файла " + std::string(f.diameters ? "sigmab.dat" : "sigmdiam.dat");
         return s;
     }
     int best = -1;
     double bestD = 0;
-    for (size_t row = 0; row < diameters->size(); ++row) {
+    for (size_t row = 0; row < f.diameters->size(); ++row) {
         double v = 0;
-        if (tryStrToFloat((*diameters)[row], v) && v >= p.d && (best < 0 || v < bestD)) {
+        if (tryStrToFloat((*f.diameters)[row], v) && v >= p.d && (best < 0 || v < bestD)) {
             best = static_cast<int>(row);
             bestD = v;
         }
     }
     const size_t line = static_cast<size_t>(best + cls->sigmaBlock * kSigmaBlockRows);
     double value = 0;
-    if (best < 0 || line >= strengths->size() || !tryStrToFloat((*strengths)[line], value) || value <= 0) {
+    if (best < 0 || line >= f.strengths->size() || !tryStrToFloat((*f.strengths)[line], value)
+        || value <= 0) {
         s.source = "в каталоге нет предела прочности для d = " + numText(p.d) + " мм";
         return s;
     }
@@ -172,7 +220,7 @@ Strength strengthOf(const Peremenn& p, const DataFiles& files)
         + ", d = " + numText(bestD) + " мм";
     s.file = "sigmab.dat";
     s.line = static_cast<int>(line) + 1;
-    s.lineText = (*strengths)[line];
+    s.lineText = (*f.strengths)[line];
     return s;
 }
 
@@ -223,9 +271,9 @@ public:
         });
     }
 
-    void check(const CheckRow& row)
+    void check(const Verification& v, const CheckRow& row)
     {
-        if (!on() || row.verdict == CheckVerdict::Info)
+        if (row.verdict == CheckVerdict::Info)
             return;
         trace_->steps.emplace_back();
         TraceStep& step = trace_->steps.back();
@@ -235,9 +283,7 @@ public:
             step.value = *row.made;
             step.valueText = numText(*row.made);
         }
-        step.text = row.caption + ": " + (row.made ? chartNumber(*row.made) : std::string("—"))
-            + (row.limitText.empty() ? "" : ", " + row.limitText)
-            + (row.note.empty() ? "" : " (" + row.note + ")") + " — " + checkVerdictWords(row.verdict);
+        step.text = checkRowText(v, row);
         step.passed = row.verdict != CheckVerdict::Failed;
     }
 
@@ -343,8 +389,8 @@ void work(MadeSpring& s, const Peremenn& p, Steps& steps)
     steps.value(&S::mass, kMass);
 }
 
-CheckRow info(const char* key, const std::string& caption, const char* unit, std::optional<double> method,
-    double made, std::string note = {})
+CheckRow info(
+    const char* key, const char* caption, const char* unit, std::optional<double> method, double made)
 {
     CheckRow row;
     row.key = key;
@@ -352,15 +398,15 @@ CheckRow info(const char* key, const std::string& caption, const char* unit, std
     row.unit = unit;
     row.method = method;
     row.made = made;
-    row.note = std::move(note);
     return row;
 }
 
 // A row whose made value must not pass `limit` (above it when `atMost`).
-CheckRow limited(CheckRow row, double limit, const std::string& limitText, bool atMost, CheckVerdict beyond)
+CheckRow limited(CheckRow row, double limit, const char* rule, bool atMost, CheckVerdict beyond)
 {
     row.limit = limit;
-    row.limitText = limitText;
+    row.limitRule = rule;
+    row.limitShown = true;
     const double v = *row.made;
     const bool within = atMost ? v <= limit : v >= limit;
     row.verdict = within ? CheckVerdict::Passed : beyond;
@@ -369,16 +415,11 @@ CheckRow limited(CheckRow row, double limit, const std::string& limitText, bool 
     return row;
 }
 
-std::string deviationNote(double made, double method)
+CheckRow forceRow(const char* key, const char* caption, double force, double made, double dev)
 {
-    return method != 0 ? signedPercent(100 * (made - method) / method) + " к расчету" : std::string();
-}
-
-CheckRow forceRow(const char* key, const std::string& caption, double force, double made, double dev)
-{
-    CheckRow row = info(key, caption, "Н", force, made, signedPercent(dev));
+    CheckRow row = info(key, caption, "Н", force, made);
     row.limit = kForceTolerance;
-    row.limitText = "±5 %";
+    row.limitRule = "±5 %";
     const bool within = std::fabs(dev) <= kForceTolerance;
     row.verdict = within ? CheckVerdict::Passed : CheckVerdict::Failed;
     if (!within)
@@ -386,87 +427,71 @@ CheckRow forceRow(const char* key, const std::string& caption, double force, dou
     return row;
 }
 
-std::vector<CheckRow> rowsOf(const MadeSpring& s, const Peremenn& p, const std::string& rmSource)
+CheckRow bucklingRow(const MadeSpring& s)
+{
+    CheckRow row = info("sK", "Критическая деформация sK", "мм", s.s2, s.sK);
+    if (s.E <= s.G || s.bucklingFree) { // not checked, or cannot buckle
+        row.made.reset();
+        if (s.bucklingFree) {
+            row.limitRule = "s2 < sK";
+            row.verdict = CheckVerdict::Passed;
+        }
+        return row;
+    }
+    row.limit = s.sK;
+    row.limitRule = "s2 < sK";
+    const bool stable = s.s2 < s.sK;
+    row.verdict = stable ? CheckVerdict::Passed : CheckVerdict::Failed;
+    if (!stable)
+        row.severity = s.s2 / s.sK;
+    return row;
+}
+
+std::vector<CheckRow> rowsOf(const MadeSpring& s, const Peremenn& p)
 {
     const bool ownStrength = s.Rm > 0;
-    const std::string zul = ownStrength ? "0,5·Rm" : "[τ] расчета";
-    const std::string czul = ownStrength ? "0,56·Rm" : "[τ] расчета";
-    const bool methodStrength = p.SIGMA_B > 0 && ownStrength;
+    const char* const zul = ownStrength ? "≤ 0,5·Rm" : "≤ [τ] расчета";
+    const char* const czul = ownStrength ? "≤ 0,56·Rm" : "≤ [τ] расчета";
     std::vector<CheckRow> rows;
+    rows.reserve(17);
     rows.push_back(info("Rm", "Предел прочности Rm", "МПа",
-        methodStrength ? std::optional<double>(p.SIGMA_B) : std::nullopt, s.Rm, rmSource));
+        ownStrength && p.SIGMA_B > 0 ? std::optional<double>(p.SIGMA_B) : std::nullopt, s.Rm));
     CheckRow index = info("w", "Индекс пружины w = D/d", "", p.i, s.w);
-    index.limitText = "4…12";
+    index.limitRule = "4…12";
     index.verdict = s.w >= kLeastIndex && s.w <= kLargestIndex ? CheckVerdict::Passed : CheckVerdict::Remark;
     rows.push_back(index);
     rows.push_back(info("k", "Коэффициент напряжения k (Бергштрессер)", "", p.k1, s.k));
-    rows.push_back(info("R", "Жесткость пружины R", "Н/мм", p.c, s.R, deviationNote(s.R, p.c)));
+    rows.push_back(info("R", "Жесткость пружины R", "Н/мм", p.c, s.R));
     rows.push_back(forceRow("F1", "Сила при длине L1", s.F1, s.FL1, s.dev1));
     rows.push_back(forceRow("F2", "Сила при длине L2", s.F2, s.FL2, s.dev2));
-    rows.push_back(limited(info("tauk2", "Напряжение τk2 при F2", "МПа", p.tau2, s.tauk2), s.tauzul,
-        "≤ " + zul + " = " + chartNumber(s.tauzul), true, CheckVerdict::Failed));
-    rows.push_back(limited(info("tauk3", "Напряжение τk3 при F3", "МПа", p.tau3, s.tauk3), s.tauzul,
-        "≤ " + zul + " = " + chartNumber(s.tauzul), true, CheckVerdict::Failed));
+    rows.push_back(limited(info("tauk2", "Напряжение τk2 при F2", "МПа", p.tau2, s.tauk2), s.tauzul, zul,
+        true, CheckVerdict::Failed));
+    rows.push_back(limited(info("tauk3", "Напряжение τk3 при F3", "МПа", p.tau3, s.tauk3), s.tauzul, zul,
+        true, CheckVerdict::Failed));
     rows.push_back(
         info("Lc", "Длина сжатой до соприкосновения пружины Lc = N1·d", "мм", (p.N1 - 0.5) * p.d, s.Lc));
     rows.push_back(info("Sa", "Наименьшая сумма зазоров Sa", "мм", std::nullopt, s.Sa));
     rows.push_back(limited(info("L2", "Рабочая длина L2 не меньше Ln = Lc + Sa", "мм", s.L2, s.Ln), s.L2,
-        "Ln ≤ L2 = " + chartNumber(s.L2), true, CheckVerdict::Failed));
-    rows.push_back(limited(info("L3", "Длина L3 расчета не меньше Ln", "мм", s.L3, s.Ln), s.L3,
-        "Ln ≤ L3 = " + chartNumber(s.L3), true, CheckVerdict::Remark));
+        "Ln ≤ L2", true, CheckVerdict::Failed));
+    rows.push_back(limited(info("L3", "Длина L3 расчета не меньше Ln", "мм", s.L3, s.Ln), s.L3, "Ln ≤ L3",
+        true, CheckVerdict::Remark));
     rows.push_back(limited(info("tauc", "Напряжение τc при длине Lc", "МПа", std::nullopt, s.tauc), s.taucZul,
-        "≤ " + czul + " = " + chartNumber(s.taucZul), true, CheckVerdict::Failed));
-
-    CheckRow buckling = info("sK", "Критическая деформация sK (ν = " + numText(s.nu) + ")", "мм", s.s2, s.sK);
-    if (s.E <= s.G) {
-        buckling.made.reset();
-        buckling.note = "E не больше G в каталоге: устойчивость не проверена";
-    } else if (s.bucklingFree) {
-        buckling.made.reset();
-        buckling.limitText = "s2 < sK";
-        buckling.verdict = CheckVerdict::Passed;
-        buckling.note = "не теряет устойчивости при любом сжатии";
-    } else {
-        buckling.limit = s.sK;
-        buckling.limitText = "s2 < sK";
-        const bool stable = s.s2 < s.sK;
-        buckling.verdict = stable ? CheckVerdict::Passed : CheckVerdict::Failed;
-        buckling.note
-            = stable ? "s2 = " + chartNumber(s.s2) + " мм меньше sK" : "пружина теряет устойчивость";
-        if (!stable)
-            buckling.severity = s.s2 / s.sK;
-    }
-    rows.push_back(buckling);
+        czul, true, CheckVerdict::Failed));
+    rows.push_back(bucklingRow(s));
     rows.push_back(info("fe", "Собственная частота fe", "Гц", std::nullopt, s.fe));
-    rows.push_back(info(
-        "wireLength", "Длина проволоки π·D·N1", "мм", p.L, s.wireLength, deviationNote(s.wireLength, p.L)));
-    rows.push_back(info("mass", "Масса пружины по плотности", "кг", p.M, s.mass, deviationNote(s.mass, p.M)));
+    rows.push_back(info("wireLength", "Длина проволоки π·D·N1", "мм", p.L, s.wireLength));
+    rows.push_back(info("mass", "Масса пружины по плотности", "кг", p.M, s.mass));
     return rows;
 }
 
-std::string worstFinding(const Verification& v)
+int worstRowOf(const std::vector<CheckRow>& rows)
 {
-    const CheckRow* worst = nullptr;
-    for (const CheckRow& row : v.rows)
-        if (row.verdict == CheckVerdict::Failed && (!worst || row.severity > worst->severity))
-            worst = &row;
-    if (!worst)
-        return {};
-    const MadeSpring& s = v.spring;
-    const auto n = [](double x) { return chartNumber(x); };
-    if (worst->key == "F1" || worst->key == "F2") {
-        const CheckRow& rate
-            = *std::find_if(v.rows.begin(), v.rows.end(), [](const CheckRow& r) { return r.key == "R"; });
-        return "жесткость пружины R = " + n(s.R) + " Н/мм, в расчете c = " + n(*rate.method)
-            + " Н/мм; при L1 сила " + n(s.FL1) + " Н вместо " + n(s.F1) + " Н (" + signedPercent(s.dev1)
-            + "), при L2 — " + n(s.FL2) + " Н вместо " + n(s.F2) + " Н (" + signedPercent(s.dev2) + ")";
-    }
-    if (worst->key == "L2")
-        return "рабочая длина L2 = " + n(s.L2) + " мм меньше Ln = " + n(s.Ln) + " мм";
-    if (worst->key == "sK")
-        return "пружина теряет устойчивость: s2 = " + n(s.s2) + " мм не меньше sK = " + n(s.sK)
-            + " мм (ν = " + numText(s.nu) + ")";
-    return worst->caption + " = " + n(*worst->made) + " " + worst->unit + ", допускается " + worst->limitText;
+    int worst = -1;
+    for (size_t k = 0; k < rows.size(); ++k)
+        if (rows[k].verdict == CheckVerdict::Failed
+            && (worst < 0 || rows[k].severity > rows[static_cast<size_t>(worst)].severity))
+            worst = static_cast<int>(k);
+    return worst;
 }
 
 } // namespace
@@ -497,14 +522,14 @@ Verification verifySpring(const Peremenn& done, const DataFiles& files, double n
         step.text = strength.source;
     }
     work(s, done, steps);
-    v.rows = rowsOf(s, done, v.rmSource);
+    v.rows = rowsOf(s, done);
     v.available = true;
-    v.passed = std::none_of(
-        v.rows.begin(), v.rows.end(), [](const CheckRow& r) { return r.verdict == CheckVerdict::Failed; });
-    v.worst = worstFinding(v);
-    for (const CheckRow& row : v.rows)
-        steps.check(row);
-    if (steps.on())
-        steps.note(v.passed ? "Итог проверки: выполнено" : "Итог проверки: не выполнено — " + v.worst);
+    v.worstRow = worstRowOf(v.rows);
+    v.passed = v.worstRow < 0;
+    if (steps.on()) {
+        for (const CheckRow& row : v.rows)
+            steps.check(v, row);
+        steps.note("Итог проверки: " + verificationVerdictText(v));
+    }
     return v;
 }

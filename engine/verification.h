@@ -71,16 +71,18 @@ enum class CheckVerdict {
 const char* checkVerdictWords(CheckVerdict verdict);
 const char* checkVerdictName(CheckVerdict verdict);
 
+// One row of the check. Its texts are the program's own constants; the
+// figures stay numbers, and engine/verificationtext.h makes the words.
 struct CheckRow {
-    std::string key; // machine name: "R", "F1", "tauk2", ...
-    std::string caption; // in words, with the symbol
-    std::string unit;
+    const char* key = ""; // machine name: "R", "F1", "tauk2", ...
+    const char* caption = ""; // in words, with the symbol
+    const char* unit = "";
     std::optional<double> method; // the method's value, where it has one
     std::optional<double> made; // the made spring's value
     std::optional<double> limit; // the limit's value, where it is a number
-    std::string limitText; // "≤ 5 %", "≥ Ln", "4…20"; empty for none
+    const char* limitRule = ""; // "±5 %", "≤ 0,5·Rm", "Ln ≤ L2", "s2 < sK", "4…12"; empty for none
+    bool limitShown = false; // the text gives the limit's value after the rule
     CheckVerdict verdict = CheckVerdict::Info;
-    std::string note; // the deviation, why a limit was taken, ...
     double severity = 0; // how far beyond its limit a failed row lies (1 at the limit)
 };
 
@@ -91,8 +93,10 @@ struct Verification {
     std::string rmSource; // where Rm came from, in words
     std::vector<CheckRow> rows;
     bool passed = false;
-    std::string worst; // the worst finding in one line; empty when passed (kCheckFailedLead goes before it)
+    int worstRow = -1; // the failed row that lies farthest beyond its limit; -1 when passed
     Trace trace; // the check's steps, when asked for
+
+    const CheckRow* row(const char* key) const;
 };
 
 // The check of a completed calculation (done.calcComplete); the tensile
@@ -113,6 +117,5 @@ struct SpringSymbol {
 };
 const std::vector<SpringSymbol>& springSymbols();
 
-inline constexpr const char* kCheckFailedLead = "Проверка по EN 13906-1 не пройдена: ";
 inline constexpr const char* kCheckHeading
     = "----------Проверка изготовленной пружины по EN 13906-1----------";

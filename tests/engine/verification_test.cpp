@@ -2,6 +2,7 @@
 #include "engine/design.h"
 #include "engine/peremenn.h"
 #include "engine/verification.h"
+#include "engine/verificationtext.h"
 
 #include <gtest/gtest.h>
 
@@ -72,7 +73,7 @@ TEST_P(VerifyExample, EveryRowAsWorkedByHand)
     EXPECT_EQ(keysWith(v, CheckVerdict::Failed), c.failed);
     EXPECT_EQ(keysWith(v, CheckVerdict::Remark), c.remarks);
     EXPECT_EQ(v.passed, c.failed.empty());
-    EXPECT_EQ(v.worst.empty(), c.failed.empty());
+    EXPECT_EQ(worstFinding(v).empty(), c.failed.empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(Examples, VerifyExample,
@@ -192,9 +193,8 @@ TEST_P(VerifyBuckling, AgainstDeflectionAtF2)
     EXPECT_EQ(v.spring.bucklingFree, c.free);
     if (c.sK)
         EXPECT_NEAR(v.spring.sK, *c.sK, 1e-3);
-    const auto row
-        = std::find_if(v.rows.begin(), v.rows.end(), [](const CheckRow& r) { return r.key == "sK"; });
-    ASSERT_NE(row, v.rows.end());
+    const CheckRow* row = v.row("sK");
+    ASSERT_NE(row, nullptr);
     EXPECT_EQ(row->verdict, c.verdict);
 }
 
@@ -226,17 +226,16 @@ TEST_P(VerifyRules, FailsByItsRule)
     ASSERT_TRUE(v.available);
     EXPECT_EQ(keysWith(v, CheckVerdict::Failed), c.failed);
     EXPECT_EQ(v.passed, c.failed.empty());
-    EXPECT_EQ(v.worst.substr(0, std::string(c.worstStarts).size()), c.worstStarts) << v.worst;
+    const std::string worst = worstFinding(v);
+    EXPECT_EQ(worst.substr(0, std::string(c.worstStarts).size()), c.worstStarts) << worst;
 }
 
 INSTANTIATE_TEST_SUITE_P(Rules, VerifyRules,
     testing::Values(RuleCase { "passes", [](Peremenn&) {}, {}, "" },
-        RuleCase { "forceAtL1", [](Peremenn& p) { p.L1 -= 0.3; }, { "F1" },
-            "жесткость пружины R = " },
-        RuleCase { "forceAtL2", [](Peremenn& p) { p.L2 += 0.8; }, { "F2" },
-            "жесткость" },
-        RuleCase { "stressAtF3", [](Peremenn& p) { p.F3 = 150; }, { "tauk3" },
-            "Напряжение τk3 при F3 = 1084 МПа" },
+        RuleCase { "forceAtL1", [](Peremenn& p) { p.L1 -= 0.3; }, { "F1" }, "жесткость пружины R = " },
+        RuleCase { "forceAtL2", [](Peremenn& p) { p.L2 += 0.8; }, { "F2" }, "жесткость" },
+        RuleCase {
+            "stressAtF3", [](Peremenn& p) { p.F3 = 150; }, { "tauk3" }, "Напряжение τk3 при F3 = 1084 МПа" },
         RuleCase { "stressesAtF2AndF3", [](Peremenn& p) { p.SIGMA_B = 420; }, { "tauk2", "tauk3", "tauc" },
             "Напряжение τc" },
         RuleCase { "stressAtSolidLength", [](Peremenn& p) { p.SIGMA_B = 800; }, { "tauc" },
