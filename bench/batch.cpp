@@ -1,7 +1,8 @@
 // A batch of 10 000 saved designs (the examples over and over) worked
 // through as pruzcalc does with several files, each checked by EN 13906-1
-// as the batch's CSV and JSON carry the check (and once without the check), against merely reading the
-// same input data files in the same run. Prints the designs per second.
+// as the batch's CSV and JSON carry the check, and once without the check,
+// against merely reading the same input data files in the same run. Prints
+// the designs per second.
 #include "bench/ratio.h"
 #include "engine/design.h"
 #include "engine/textfile.h"

@@ -1,5 +1,7 @@
+#include "catalogue_fixture.h"
 #include "engine/datafiles.h"
 #include "engine/design.h"
+#include "engine/numtext.h"
 #include "engine/peremenn.h"
 #include "engine/verification.h"
 #include "engine/verificationtext.h"
@@ -273,6 +275,25 @@ TEST(Verify, TraceHasFormulaAndNumbers)
     EXPECT_EQ(step->formula, "R = G · d⁴ / (8 · D³ · n)");
     EXPECT_EQ(step->substitution, "R = 78500 · 2⁴ / (8 · 20³ · 10)");
     EXPECT_EQ(step->valueText, "1,9625");
+}
+
+// Rm is the table's for the final wire, not the method's, and a change of
+// the table is seen at the next check although the check keeps the files
+// it read.
+TEST(Verify, StrengthOfTheFinalWireReadAfresh)
+{
+    ScratchDataDir dir;
+    dir.copyShipped();
+    Peremenn p = record(4, 16, 26, 28, 138, 100, 300, 1520);
+    p.dpr = 3.5; // the method's σB belongs to the first listed wire
+    const FolderFiles files(dir.path());
+    for (const char* strength : { "1480", "1234,5" }) {
+        std::string bytes;
+        for (int line = 1; line <= 132; ++line) // class II, d = 4: block 2, row 19
+            bytes += (line == 22 + 19 ? std::string(strength) : "1000") + "\r\n";
+        dir.writeBytes("sigmab.dat", bytes);
+        EXPECT_EQ(verifySpring(p, files).spring.Rm, strToFloat(strength));
+    }
 }
 
 } // namespace
