@@ -89,6 +89,14 @@ const std::vector<SpringSymbol>& springSymbols()
     return symbols;
 }
 
+double madeSpringRate(const Peremenn& done)
+{
+    const double D = done.D1 - done.d;
+    if (!done.calcComplete || done.d <= 0 || D <= 0 || done.nCalc <= 0)
+        return 0;
+    return 1000 * done.G * std::pow(done.d, 4) / (8 * std::pow(D, 3) * done.nCalc);
+}
+
 const CheckRow* Verification::row(const char* key) const
 {
     for (const CheckRow& r : rows)

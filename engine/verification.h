@@ -106,6 +106,11 @@ struct Verification {
 Verification verifySpring(
     const Peremenn& done, const DataFiles& files, double nu = kDefaultSeating, bool trace = false);
 
+// The rate of the spring the report specifies as it will be made,
+// G·d⁴/(8·D³·n) with D = D1 − d and n the design coils, N/mm; 0 when the
+// record has no such spring.
+double madeSpringRate(const Peremenn& done);
+
 // The symbols of MadeSpring as formulas and the machine-readable output
 // name them, with unit and words.
 struct SpringSymbol {
