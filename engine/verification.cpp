@@ -1,6 +1,5 @@
 #include "engine/verification.h"
 
-#include "engine/characteristic.h"
 #include "engine/datafiles.h"
 #include "engine/errortext.h"
 #include "engine/materialclass.h"
