@@ -1,44 +1,25 @@
 // One whole calculation on the shipped data against a baseline that only
 // opens and reads the files that calculation reads; the same calculation
-// with its trace recorded against the plain one; and the five rows of the
-// neighbouring wire diameters (the calculation's own run and one run a row)
-// against the one calculation; and the calculation followed by the check of
-// the made spring by EN 13906-1 against the plain one.
+// with its trace recorded against the plain one; the rows of five
+// neighbouring wire diameters (the calculation's own run, one run a row and
+// the dialog's run of the chosen wire) against the one calculation; and the calculation followed by the check
+// of the made spring by EN 13906-1 against the plain one.
 #include "engine/calc.h"
 #include "bench/ratio.h"
-#include "engine/calchost.h"
 #include "engine/datafiles.h"
 #include "engine/neighbours.h"
 #include "engine/peremenn.h"
+#include "engine/quiethost.h"
 #include "engine/textfile.h"
 #include "engine/trace.h"
 #include "engine/verification.h"
+#include "tests/engine/example_design.h"
 
 namespace {
 
-class NullHost : public CalcHost {
-public:
-    void clearReport() override { lines = 0; }
-    void appendLine(const std::string&) override { ++lines; }
-    void showMessage(const std::string&) override { }
-    bool chooseDiameter(Peremenn&) override { return false; }
-    void enablePrint() override { }
-    int lines = 0;
-};
-
 Peremenn example()
 {
-    Peremenn p;
-    p.dataDir = SHIPPED_DATA_DIR;
-    p.materialName = "Проволока II класса";
-    p.F1 = 100;
-    p.F2 = 300;
-    p.D1 = 20;
-    p.H = 15;
-    p.Vmax = 2;
-    p.group = 1;
-    p.mode = 1;
-    return p;
+    return wireClass2Inputs(SHIPPED_DATA_DIR);
 }
 
 void BareRead(benchmark::State& state)
@@ -54,10 +35,10 @@ BENCHMARK(BareRead);
 
 void Calculation(benchmark::State& state)
 {
-    NullHost host;
+    QuietHost host;
     for (auto _ : state) {
         Peremenn p = example();
-        if (!runCalculation(p, host) || host.lines != 35)
+        if (!runCalculation(p, host) || host.report.size() != 35)
             state.SkipWithError("the example did not run to its end");
     }
 }
@@ -65,11 +46,11 @@ BENCHMARK(Calculation);
 
 void TracedCalculation(benchmark::State& state)
 {
-    NullHost host;
+    QuietHost host;
     Trace trace;
     for (auto _ : state) {
         Peremenn p = example();
-        if (!runCalculation(p, host, &trace) || host.lines != 35 || trace.steps.empty())
+        if (!runCalculation(p, host, &trace) || host.report.size() != 35 || trace.steps.empty())
             state.SkipWithError("the example did not run to its end");
     }
 }
@@ -77,7 +58,7 @@ BENCHMARK(TracedCalculation);
 
 void VerifiedCalculation(benchmark::State& state)
 {
-    NullHost host;
+    QuietHost host;
     for (auto _ : state) {
         Peremenn p = example();
         if (!runCalculation(p, host) || !verifySpring(p, FolderFiles(p.dataDir)).available)
@@ -91,8 +72,8 @@ void NeighbourRows(benchmark::State& state)
     const Peremenn inputs = example();
     const FolderFiles files(inputs.dataDir);
     for (auto _ : state)
-        if (neighbourRows(inputs, files, 2).rows.size() != 5)
-            state.SkipWithError("the example has not five rows");
+        if (neighbourRows(inputs, files, 2).rows.size() != 6) // five wires, the chosen one twice
+            state.SkipWithError("the example has not six rows");
 }
 BENCHMARK(NeighbourRows);
 
