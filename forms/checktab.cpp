@@ -101,7 +101,9 @@ void CheckTab::check(const Peremenn& done, const QString& design)
 
 void CheckTab::recheck()
 {
-    v_ = verifySpring(done_, FolderFiles(done_.dataDir), seating_->currentData().toDouble());
+    // With its steps: the report window's "Подробно" shows them after the
+    // calculation's.
+    v_ = verifySpring(done_, FolderFiles(done_.dataDir), seating_->currentData().toDouble(), true);
     fill();
     emit checked();
 }

@@ -90,6 +90,7 @@ void TForm3::checkChanged()
 {
     const Verification& v = checkTab_->verification();
     const bool failed = v.available && !v.passed;
+    traceChanged(); // its steps are part of "Подробно"
     checkWarning_->setVisible(failed);
     if (failed)
         checkWarning_->setText(qs(verificationWarning(v)).toHtmlEscaped()
@@ -186,6 +187,12 @@ void TForm3::showTrace()
     QStringList lines;
     for (const std::string& line : traceLines(trace_))
         lines << qs(line);
+    // The check's steps follow, as pruzcalc --verify --explain prints them.
+    if (const Verification& v = checkTab_->verification(); v.available) {
+        lines << QString();
+        for (const std::string& line : traceLines(v.trace))
+            lines << qs(line);
+    }
     ui.podrobno->setPlainText(lines.join(QLatin1Char('\n')));
     traceShown_ = true;
 }
