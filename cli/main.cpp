@@ -40,9 +40,15 @@ int runOne(const Options& o)
         if (o.header)
             writeHeader(result, dateTime, std::cout);
         writeText(result, std::cout, std::cerr, o.explain);
+        if (o.verify)
+            writeVerification(result.verification, std::cout, o.explain);
     }
     if (o.neighbours)
         writeDesignNeighbours(result, FolderFiles(result.record.dataDir), *o.neighbours, std::cout);
+    // A design that ran to its end fails when its made spring fails the check.
+    if (o.verify && result.status == Completed && result.verification.available
+        && !result.verification.passed)
+        return Failed;
     return result.status;
 }
 

@@ -17,6 +17,7 @@ struct Options {
     bool several = false; // more than one input, or a folder
     bool explain = false; // the trace instead of the report lines
     bool header = false; // the printed report's header block first
+    bool verify = false; // the check of the made spring after the report; a failed check exits 1
     OutputFormat format = OutputFormat::Text; // Json: one object (an array of them for several)
     std::optional<std::string> compareData; // --compare-data OLD_DIR
     std::optional<int> neighbours; // diameters each side in the table after the report

@@ -431,8 +431,10 @@ void TForm1::RascetClick()
             report_->setFileChooser(files_);
             report_->setLiveInputs([this] { return calcInputs(); }, [this] { RascetClick(); });
             connect(this, &TForm1::inputsEdited, report_, &TForm3::inputsEdited);
-            if (appSettings_)
+            if (appSettings_) {
                 new WindowPlace(report_, *appSettings_, QStringLiteral("report"));
+                report_->setSettings(*appSettings_);
+            }
         }
         // The inputs as this calculation was given them, for the printed
         // report; later edits of the form do not change it.
