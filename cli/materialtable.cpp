@@ -69,9 +69,11 @@ nlohmann::ordered_json materialsJson(const AllMaterials& table)
     for (const auto& row : table.rows) {
         Json cells = Json::object();
         for (const auto& column : materialColumns()) {
-            if (column.cell != MaterialCell::Number)
+            const bool figure
+                = column.cell == MaterialCell::Number || column.cell == MaterialCell::CheckFigure;
+            if (!figure)
                 cells[column.key] = materialCellText(column, row);
-            else if (row.complete())
+            else if (column.reached(row))
                 cells[column.key] = column.value(row);
             else
                 cells[column.key] = nullptr;

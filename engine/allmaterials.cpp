@@ -9,6 +9,7 @@
 #include "engine/numtext.h"
 
 #include <algorithm>
+#include <cmath>
 #include <optional>
 #include <set>
 
@@ -114,7 +115,16 @@ const std::vector<MaterialColumn>& materialColumns()
         { "L3, мм", "L3", "Длина пружины при максимальной деформации", MaterialCell::Number,
             [](R r) { return r.record.L3; } },
         { "M, кг", "M", "Масса пружины", MaterialCell::Number, [](R r) { return r.record.M; } },
-        // The check of the spring as made goes here, before the verdict.
+        // The check of the spring as made, before the method's verdict.
+        { "R, Н/мм", "R", "Жесткость изготовленной пружины по EN 13906-1", MaterialCell::CheckFigure,
+            [](R r) { return r.check.spring.R; } },
+        { "ΔF, %", "dF", "Наибольшее отклонение сил изготовленной пружины при L1 и L2 от F1 и F2, %",
+            MaterialCell::CheckFigure,
+            [](R r) {
+                const MadeSpring& s = r.check.spring;
+                return std::abs(s.dev1) > std::abs(s.dev2) ? s.dev1 : s.dev2;
+            } },
+        { "EN 13906-1", "check", "Проверка изготовленной пружины по EN 13906-1", MaterialCell::Check },
         { "итог", "outcome", "Проходит ли все проверки метода, или чем закончился расчет",
             MaterialCell::Outcome },
     };
@@ -130,8 +140,25 @@ size_t materialOrder()
     return 0;
 }
 
+bool MaterialColumn::reached(const MaterialRow& row) const
+{
+    switch (cell) {
+    case MaterialCell::Class:
+        return findMaterialClass(row.materialClass) != nullptr;
+    case MaterialCell::Number:
+        return row.complete();
+    case MaterialCell::CheckFigure:
+    case MaterialCell::Check:
+        return row.complete() && row.check.available;
+    default:
+        return true;
+    }
+}
+
 std::string materialCellText(const MaterialColumn& column, const MaterialRow& row)
 {
+    if (!column.reached(row))
+        return {};
     switch (column.cell) {
     case MaterialCell::Material:
         return row.material;
@@ -140,7 +167,10 @@ std::string materialCellText(const MaterialColumn& column, const MaterialRow& ro
         return c ? c->caption : "";
     }
     case MaterialCell::Number:
-        return row.complete() ? numText(column.value(row)) : "";
+    case MaterialCell::CheckFigure:
+        return numText(column.value(row));
+    case MaterialCell::Check:
+        return row.check.passed ? kPassesMark : kFailsMark;
     case MaterialCell::Outcome:
         return row.outcome();
     }
@@ -150,16 +180,7 @@ std::string materialCellText(const MaterialColumn& column, const MaterialRow& ro
 void sortMaterialRows(std::vector<MaterialRow>& rows, size_t column, bool descending)
 {
     const MaterialColumn& c = materialColumns().at(column);
-    const auto has = [&](const MaterialRow& r) {
-        switch (c.cell) {
-        case MaterialCell::Class:
-            return findMaterialClass(r.materialClass) != nullptr;
-        case MaterialCell::Number:
-            return r.complete();
-        default:
-            return true;
-        }
-    };
+    const auto has = [&](const MaterialRow& r) { return c.reached(r); };
     const auto less = [&](const MaterialRow& a, const MaterialRow& b) {
         switch (c.cell) {
         case MaterialCell::Material:
@@ -167,7 +188,10 @@ void sortMaterialRows(std::vector<MaterialRow>& rows, size_t column, bool descen
         case MaterialCell::Class:
             return a.materialClass < b.materialClass;
         case MaterialCell::Number:
+        case MaterialCell::CheckFigure:
             return c.value(a) < c.value(b);
+        case MaterialCell::Check:
+            return a.check.passed && !b.check.passed;
         case MaterialCell::Outcome:
             return outcomeRank(a) < outcomeRank(b);
         }

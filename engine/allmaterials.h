@@ -39,7 +39,9 @@ AllMaterials allMaterialRows(const Peremenn& inputs, const DataFiles& files);
 // its unit), its name in machine-read output, in words, and for the figures
 // the value of a complete row. A new column is one more line of
 // materialColumns().
-enum class MaterialCell { Material, Class, Number, Outcome };
+// Number: a figure of the method's run; CheckFigure, Check: of the check of
+// the made spring, where there is one.
+enum class MaterialCell { Material, Class, Number, CheckFigure, Check, Outcome };
 
 struct MaterialColumn {
     const char* header;
@@ -47,6 +49,9 @@ struct MaterialColumn {
     const char* what; // in words
     MaterialCell cell;
     double (*value)(const MaterialRow&) = nullptr;
+
+    // The row has a figure (or a check) for this column.
+    bool reached(const MaterialRow& row) const;
 };
 
 const std::vector<MaterialColumn>& materialColumns();

@@ -33,6 +33,19 @@ std::vector<Stocked> stockedDiameters(const std::vector<std::string>& items)
     return out;
 }
 
+// The same wire gives the same spring: both ran as far, to the same index,
+// coils, rate, stress and lengths.
+bool sameSpring(const QuietRun& a, const QuietRun& b)
+{
+    if (a.complete() != b.complete())
+        return false;
+    for (double Peremenn::*f : { &Peremenn::i, &Peremenn::k1, &Peremenn::tau, &Peremenn::nCalc, &Peremenn::N1,
+             &Peremenn::c, &Peremenn::tau3, &Peremenn::L0calc, &Peremenn::L1, &Peremenn::L2, &Peremenn::L3 })
+        if (a.record.*f != b.record.*f)
+            return false;
+    return true;
+}
+
 NeighbourRow tryDiameter(const Peremenn& inputs, const DataFiles& files, const Stocked& wire)
 {
     NeighbourRow row;
@@ -86,8 +99,23 @@ Neighbours rowsAround(const Peremenn& inputs, const DataFiles& files, int each)
     const auto first = std::max<std::ptrdiff_t>(0, at - reach);
     const auto last = std::min<std::ptrdiff_t>(std::ssize(stocked) - 1, at + reach);
     for (auto k = first; k <= last; ++k) {
-        out.rows.push_back(tryDiameter(inputs, files, stocked[static_cast<size_t>(k)]));
-        out.rows.back().methodChoice = k == at;
+        NeighbourRow forced = tryDiameter(inputs, files, stocked[static_cast<size_t>(k)]);
+        if (k != at) {
+            out.rows.push_back(std::move(forced));
+            continue;
+        }
+        // The report's own spring, and the dialog's where it differs.
+        NeighbourRow mine;
+        static_cast<QuietRun&>(mine) = own;
+        mine.listed = chosen->text;
+        mine.d = chosen->value;
+        mine.methodChoice = true;
+        const bool differs = !sameSpring(forced, mine);
+        out.rows.push_back(std::move(mine));
+        if (differs) {
+            forced.forcedTwin = true;
+            out.rows.push_back(std::move(forced));
+        }
     }
     return out;
 }
@@ -115,6 +143,11 @@ const std::vector<NeighbourColumn>& neighbourColumns()
         { "d, мм", "Диаметр проволоки из списка материала", NeighbourCell::Diameter },
         { "выбор", "Диаметр, выбранный расчетом", NeighbourCell::Choice },
         { "итог", "Проходит ли все проверки", NeighbourCell::Verdict },
+        { "EN 13906-1", "Проверка изготовленной пружины по EN 13906-1", NeighbourCell::Check },
+        { "ΔR, %", "Жесткость изготовленной пружины R против c расчета, %", NeighbourCell::Number,
+            [](R r) {
+                return r.check.available ? 100 * (r.check.spring.R - r.record.c) / r.record.c : 0.0;
+            } },
         { "i", "Индекс пружины", NeighbourCell::Number, [](R r) { return r.record.i; } },
         { "k1", "Коэффициент k1", NeighbourCell::Number, [](R r) { return r.record.k1; } },
         { "[τ], МПа", "Допускаемое напряжение при кручении", NeighbourCell::Number,

@@ -24,8 +24,11 @@ std::string withoutTrailingBlanks(std::string text)
     return text;
 }
 
-// What the run says besides its figures, and which of it fails a check.
-void judge(QuietRun& run)
+} // namespace
+
+// What the run says besides its figures, which of it fails a check, and
+// the check of its made spring.
+void judgeRun(QuietRun& run, const DataFiles& files)
 {
     const Peremenn& r = run.record;
     if (!r.calcComplete) {
@@ -45,9 +48,8 @@ void judge(QuietRun& run)
         std::transform(heading + 1, run.report.end(), std::back_inserter(run.notes), withoutTrailingBlanks);
     std::copy_if(run.notes.begin(), run.notes.end(), std::back_inserter(run.faults),
         [](const std::string& note) { return note != kStableRemark; });
+    run.check = verifySpring(r, files);
 }
-
-} // namespace
 
 std::string stopReason(const std::vector<std::string>& messages, const std::string& error)
 {
@@ -79,6 +81,6 @@ QuietRun runQuietly(const Peremenn& inputs, const DataFiles& files, std::optiona
     run.report = std::move(host.report);
     run.messages = std::move(host.messages);
     run.asked = host.asked > 0;
-    judge(run);
+    judgeRun(run, files);
     return run;
 }

@@ -6,6 +6,7 @@
 // runs.
 
 #include "engine/peremenn.h"
+#include "engine/verification.h"
 
 #include <optional>
 #include <string>
@@ -25,6 +26,7 @@ struct QuietRun {
     // stopped. One line each.
     std::vector<std::string> notes;
     std::vector<std::string> faults; // the notes of checks it does not pass
+    Verification check; // of the made spring by EN 13906-1, when the run ran to its end
 
     bool complete() const { return stop.empty(); }
     std::string notesText() const; // the notes joined by "; "

@@ -2,6 +2,7 @@
 
 #include "engine/characteristic.h"
 #include "engine/numtext.h"
+#include "engine/verificationtext.h"
 #include "forms/qtext.h"
 
 #include <QBrush>
@@ -77,8 +78,8 @@ int MaterialModel::columnCount(const QModelIndex& parent) const
 QString MaterialModel::text(const MaterialRow& row, int column) const
 {
     const MaterialColumn& c = columnAt(column);
-    if (c.cell == MaterialCell::Number)
-        return row.complete() ? qs(chartNumber(c.value(row))) : QString();
+    if (c.cell == MaterialCell::Number || c.cell == MaterialCell::CheckFigure)
+        return c.reached(row) ? qs(chartNumber(c.value(row))) : QString();
     const QString shown = qs(materialCellText(c, row));
     return c.cell == MaterialCell::Material && row.selected ? shown + kSelectedMark : shown;
 }
@@ -93,10 +94,12 @@ QVariant MaterialModel::data(const QModelIndex& index, int role) const
     case Qt::DisplayRole:
         return text(row, index.column());
     case Qt::ToolTipRole:
-        if (c.cell == MaterialCell::Number)
-            return row.complete() ? qs(numText(c.value(row))) : QVariant();
+        if (c.cell == MaterialCell::Number || c.cell == MaterialCell::CheckFigure)
+            return c.reached(row) ? qs(numText(c.value(row))) : QVariant();
         if (c.cell == MaterialCell::Material && row.selected)
             return QStringLiteral("Материал, выбранный в главном окне");
+        if (c.cell == MaterialCell::Check && c.reached(row))
+            return qs(verificationVerdictText(row.check));
         if (c.cell == MaterialCell::Outcome)
             return row.complete() && !row.notes.empty() ? qsList(row.notes).join(QLatin1Char('\n'))
                                                         : qs(row.outcome());
@@ -111,8 +114,9 @@ QVariant MaterialModel::data(const QModelIndex& index, int role) const
         return bold;
     }
     case Qt::TextAlignmentRole:
-        return QVariant::fromValue(
-            Qt::AlignVCenter | (c.cell == MaterialCell::Number ? Qt::AlignRight : Qt::AlignLeft));
+        return QVariant::fromValue(Qt::AlignVCenter
+            | (c.cell == MaterialCell::Number || c.cell == MaterialCell::CheckFigure ? Qt::AlignRight
+                                                                                     : Qt::AlignLeft));
     default:
         return {};
     }

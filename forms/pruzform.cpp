@@ -447,14 +447,17 @@ void TForm1::RascetClick()
             report_->setLiveInputs([this] { return calcInputs(); }, [this] { RascetClick(); },
                 [this](const QString& material) { calculateIn(material); });
             connect(this, &TForm1::inputsEdited, report_, &TForm3::inputsEdited);
-            if (appSettings_)
+            if (appSettings_) {
                 new WindowPlace(report_, *appSettings_, QStringLiteral("report"));
+                report_->setSettings(*appSettings_);
+            }
         }
         // The inputs as this calculation was given them, for the printed
         // report; later edits of the form do not change it.
         lastHeader_.dateTime = ss(QDateTime::currentDateTime().toString(QStringLiteral("dd.MM.yyyy HH:mm")));
         lastHeader_.inputFile = ss(inputFile_);
         lastHeader_.form = form;
+        lastHeader_.catalogue = catalogueLabel(peremenn_.dataDir);
         report_->setHeader(lastHeader_);
         report_->show();
     });

@@ -17,7 +17,11 @@
 // (setLiveInputs) that window follows every valid edit of them, and a row
 // picked there gives the report with its diameter, as if chosen in the
 // diameter choice dialog (recalculateWith); a material picked on its
-// "Материалы" tab, the report in that material (recalculateIn).
+// "Материалы" tab, the report in that material (recalculateIn). The third
+// tab, "Проверка" (forms/checktab.h), checks the spring of a complete
+// report as it will be made by EN 13906-1; when that check fails, a line
+// above the report names the worst finding and links to the tab. Printouts
+// add the check after the report's lines.
 
 #include "engine/calchost.h"
 #include "engine/peremenn.h"
@@ -32,7 +36,10 @@
 #include <functional>
 #include <optional>
 
+class AppSettings;
+class CheckTab;
 class FileChooser;
+class QLabel;
 class Messages;
 class QPagedPaintDevice;
 class QPrinter;
@@ -47,6 +54,11 @@ public:
 
     // Where "PDF…" asks for the file; without it "PDF…" stays disabled.
     void setFileChooser(FileChooser& files);
+    // Where the check keeps its seating coefficient per design.
+    void setSettings(AppSettings& settings);
+    CheckTab* checkTab() const { return checkTab_; }
+    // The warning above the report; hidden while the check passes.
+    QLabel* checkWarning() const { return checkWarning_; }
     // The inputs of the calculation the next showing runs.
     void setHeader(const ReportHeader& header) { header_ = header; }
 
@@ -96,6 +108,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void addCheckTab();
     void flushReport();
     void showTrace();
     void traceChanged();
@@ -105,6 +118,7 @@ private:
     void closeAfterFailure();
     void neighboursClick();
     void followInputs();
+    void checkChanged();
 
     Peremenn& peremenn_;
     Messages& messages_;
@@ -125,4 +139,6 @@ private:
     std::function<void(const QString&)> calculateIn_;
     QTimer liveTimer_; // one recalculation of the neighbours for a burst of edits
     TForm13* neighbours_ = nullptr;
+    CheckTab* checkTab_;
+    QLabel* checkWarning_;
 };
