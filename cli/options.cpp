@@ -130,7 +130,9 @@ ParsedArgs parseArgs(int argc, const char* const* argv)
     parsed.problem = conflict(o, fmt->count() > 0);
     if (!parsed.problem.empty())
         return parsed;
-    o.design.trace = o.explain || o.format == OutputFormat::Json;
+    // The trace is most of a design's JSON: in a list of many it is left
+    // out unless asked for.
+    o.design.trace = o.explain || (o.format == OutputFormat::Json && !o.several);
     parsed.kind = ParsedArgs::Run;
     return parsed;
 }

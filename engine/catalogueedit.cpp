@@ -29,7 +29,7 @@ std::optional<std::vector<std::string>> nonEmptyLines(const std::string& dataDir
 
 std::vector<std::string> filesOf(const std::string& material)
 {
-    return { diameterFileName(material), propertiesFileName(material) };
+    return { diameterFileName(material), propertiesFileName(material), descriptionFileName(material) };
 }
 
 // The file names (case folded) taken by the tables and by the materials listed.
@@ -65,6 +65,17 @@ std::optional<std::vector<std::string>> readMaterialNames(const std::string& dat
 std::optional<std::vector<std::string>> readDiameters(const std::string& dataDir, const std::string& material)
 {
     return nonEmptyLines(dataDir, diameterFileName(material));
+}
+
+std::vector<std::string> readDescription(const std::string& dataDir, const std::string& material)
+{
+    return readDataLines(dataDir, descriptionFileName(material)).value_or(std::vector<std::string> {});
+}
+
+bool writeDescription(
+    const std::string& dataDir, const std::string& material, const std::vector<std::string>& lines)
+{
+    return writeDataLines(dataDir, descriptionFileName(material), lines);
 }
 
 bool hasDiameterFile(const std::string& dataDir, const std::string& material)

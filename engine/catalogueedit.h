@@ -17,6 +17,12 @@ std::optional<std::vector<std::string>> readMaterialNames(const std::string& dat
 std::optional<std::vector<std::string>> readDiameters(
     const std::string& dataDir, const std::string& material);
 
+// The material's description, a line each; none when it has no file.
+std::vector<std::string> readDescription(const std::string& dataDir, const std::string& material);
+// Written whole like every catalogue file; false when it could not be.
+bool writeDescription(
+    const std::string& dataDir, const std::string& material, const std::vector<std::string>& lines);
+
 bool hasDiameterFile(const std::string& dataDir, const std::string& material);
 
 // Erases a material's diameter file (an addition that could not be

@@ -27,3 +27,9 @@ std::optional<std::string> FolderFiles::bytes(const std::string& name) const
         return std::nullopt;
     return readFileBytes(*path);
 }
+
+std::string FolderFiles::nameOnDisk(const std::string& name) const
+{
+    auto path = findDataFile(dir_, name);
+    return path && path->size() > dir_.size() ? path->substr(dir_.size()) : name;
+}

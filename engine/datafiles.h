@@ -22,6 +22,9 @@ public:
     virtual bool open(TextReader& reader, const std::string& name) const;
     // All its lines (UTF-8); nullopt when it cannot be read.
     virtual std::optional<std::vector<std::string>> lines(const std::string& name) const;
+    // The name the file read for `name` has where it is kept (letter case
+    // may differ); `name` itself when there is no such file.
+    virtual std::string nameOnDisk(const std::string& name) const { return name; }
 };
 
 // The files of a data directory (ending with "/"), names matched without
@@ -33,6 +36,7 @@ public:
     {
     }
     std::optional<std::string> bytes(const std::string& name) const override;
+    std::string nameOnDisk(const std::string& name) const override;
     const std::string& dir() const { return dir_; }
 
 private:

@@ -28,7 +28,7 @@ ExitStatus calculate(DesignRun& run, DesignResult& r)
     }
     r.record.dataDir = catalogue.dir;
     const DataFiles& files = run.files();
-    DesignHost host(r.report, r.messages, run.settings().wireDiameter, files);
+    DesignHost host(r.report, r.messages, run.settings().wireDiameter, files, &r.reported);
     r.form = parseRid(*rid);
     r.formRead = true;
     std::vector<std::string> materials;
@@ -42,6 +42,11 @@ ExitStatus calculate(DesignRun& run, DesignResult& r)
     const InputCheck check = applyCalcInputs(r.record, r.form);
     if (check.outcome == InputOutcome::Refused)
         host.showMessage(check.message);
+    if (check.outcome == InputOutcome::Stopped && run.settings().trace) {
+        r.trace.steps.emplace_back();
+        r.trace.steps.back().kind = StepKind::Input;
+        r.trace.steps.back().text = check.message;
+    }
     if (check.outcome != InputOutcome::Proceed)
         return Stopped;
     if (runCalculation(r.record, host, files, run.settings().trace ? &r.trace : nullptr))

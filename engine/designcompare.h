@@ -17,10 +17,16 @@
 // The output lines of one design, as compared.
 std::vector<std::string> outputLines(const DesignResult& r);
 
+// Where the first difference lies: which part of the output, and the line
+// within that part, from 0.
+enum class OutputPart { Report, Message, Error, ExitStatus };
+
 struct DesignChange {
     DesignResult before;
     DesignResult after;
     size_t line = 0; // the first differing output line, from 0
+    OutputPart part = OutputPart::Report;
+    size_t partLine = 0;
     std::optional<std::string> beforeLine; // nullopt: the output before ends earlier
     std::optional<std::string> afterLine;
 };

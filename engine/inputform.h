@@ -45,7 +45,7 @@ enum class InputOutcome { Proceed, Stopped, Refused };
 
 struct InputCheck {
     InputOutcome outcome = InputOutcome::Proceed;
-    std::string message; // the refusal to show; empty otherwise
+    std::string message; // Refused: the refusal to show; Stopped: which input stopped it
 
     friend bool operator==(const InputCheck& c, InputOutcome o) { return c.outcome == o; }
 };

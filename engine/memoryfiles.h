@@ -29,6 +29,7 @@ public:
     // Its lines as read the first time, not converted again.
     bool open(TextReader& reader, const std::string& name) const override;
     std::optional<std::vector<std::string>> lines(const std::string& name) const override;
+    std::string nameOnDisk(const std::string& name) const override { return folder_.nameOnDisk(name); }
 
 private:
     struct Kept {

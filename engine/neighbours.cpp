@@ -3,7 +3,6 @@
 #include "engine/calc.h"
 #include "engine/calchost.h"
 #include "engine/catalogue.h"
-#include "engine/characteristic.h"
 #include "engine/diameterchoice.h"
 #include "engine/errortext.h"
 #include "engine/numtext.h"
@@ -107,6 +106,13 @@ std::string stopReason(const std::vector<std::string>& messages, const std::stri
 void judge(NeighbourRow& row)
 {
     const Peremenn& r = row.record;
+    // Stopped on the stress of the chosen wire: the figures stand, the
+    // stability remarks were not reached.
+    if (!r.calcComplete && row.error.empty() && !row.messages.empty()
+        && row.messages.back().starts_with(kOverstressStart)) {
+        row.notes = row.faults = { row.messages.back() };
+        return;
+    }
     if (!r.calcComplete) {
         row.stop = stopReason(row.messages, row.error);
         row.notes = row.faults = { row.stop };
@@ -115,10 +121,6 @@ void judge(NeighbourRow& row)
     for (const auto& m : row.messages)
         if (m != kK3BeyondTablesMessage) // the same for every row: why the diameter is asked
             row.notes.push_back(oneLine(m));
-    // Rounded as the chart rounds: the figures stand in their own columns.
-    if (r.tau3 > r.tau)
-        row.notes.push_back(
-            "τ3* = " + chartNumber(r.tau3) + " МПа больше [τ] = " + chartNumber(r.tau) + " МПа");
     auto heading = std::find(row.report.begin(), row.report.end(), kStabilityHeading);
     if (heading != row.report.end())
         std::transform(heading + 1, row.report.end(), std::back_inserter(row.notes), withoutTrailingBlanks);

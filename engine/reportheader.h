@@ -7,6 +7,7 @@
 #include "engine/inputform.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
 // The program's version, the project version of the build.
@@ -22,3 +23,8 @@ struct ReportHeader {
 // сохранено"), F1, F2, D1, then H (working-stroke mode) or L0 and n (free
 // length mode), Ni with its power of ten, Vmax, winding, material, group.
 std::vector<std::string> reportHeaderLines(const ReportHeader& header);
+
+// The title block of the printed sketch, caption and value a row: material,
+// n and N1 of the calculation (number texts), winding, input file, date.
+std::vector<std::pair<std::string, std::string>> sketchTitleBlock(
+    const ReportHeader& header, const std::string& n, const std::string& N1);

@@ -126,6 +126,7 @@ void TForm4::showEvent(QShowEvent* event)
 
 void TForm4::hideEvent(QHideEvent* event)
 {
+    saveDescription();
     QDialog::hideEvent(event);
     if (!event->spontaneous()) // not merely minimised: closed
         lock_.release();
@@ -139,6 +140,7 @@ void TForm4::setReadOnly(bool readOnly)
         writes->setEnabled(!readOnly);
     for (QLineEdit* field : { ui->ro, ui->EE, ui->ge })
         field->setReadOnly(readOnly);
+    ui->comment->setReadOnly(readOnly);
     ui->readOnlyNote->setVisible(readOnly);
 }
 
@@ -216,7 +218,38 @@ void TForm4::materialSelected()
     const int row = ui->mat->currentRow();
     if (p_.settingsState == 1 || row < 0)
         return;
-    loadDiameters(ss(ui->mat->item(row)->text()));
+    const std::string material = ss(ui->mat->item(row)->text());
+    loadDiameters(material);
+    loadDescription(material);
+}
+
+// The description box shows the selected material's text; what was typed
+// for the material before is written first.
+void TForm4::loadDescription(const std::string& material)
+{
+    saveDescription();
+    std::vector<std::string> lines;
+    guarded(messages_, [&] { lines = readDescription(p_.dataDir, material); });
+    ui->comment->setPlainText(qsList(lines).join(QLatin1Char('\n')));
+    ui->comment->document()->setModified(false);
+    describedMaterial_ = material;
+}
+
+void TForm4::saveDescription()
+{
+    if (describedMaterial_.empty() || readOnly_ || !ui->comment->document()->isModified())
+        return;
+    QStringList lines = ui->comment->toPlainText().split(QLatin1Char('\n'));
+    while (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    std::vector<std::string> text;
+    for (const QString& line : lines)
+        text.push_back(ss(line));
+    if (!writeDescription(p_.dataDir, describedMaterial_, text)) {
+        messages_.message(qs(writeErrorMessage(descriptionFileName(describedMaterial_))));
+        return; // still modified: tried again when the box is left next
+    }
+    ui->comment->document()->setModified(false);
 }
 
 bool TForm4::loadDiameters(const std::string& material)
@@ -325,6 +358,7 @@ void TForm4::deleteClick()
         materialsTabShown();
     if (deleted != ListRewrite::Done)
         return;
+    describedMaterial_.clear(); // gone with its files
     {
         const QSignalBlocker quiet(ui->mat);
         delete ui->mat->takeItem(row);

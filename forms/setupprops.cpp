@@ -127,6 +127,8 @@ bool TForm4::eventFilter(QObject* watched, QEvent* event)
 
 void TForm4::focusChanged(QWidget* old, QWidget* now)
 {
+    if (old == ui->comment)
+        saveDescription();
     const auto inGroup = [this](QWidget* w) { return w && ui->grupMat->isAncestorOf(w); };
     if (!inGroup(old) && inGroup(now))
         p_.groupBefore = groups_->checkedId();

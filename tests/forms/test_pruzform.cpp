@@ -10,6 +10,7 @@
 #include "forms/appsettings.h"
 #include "forms/dopvvod.h"
 #include "forms/filechooser.h"
+#include "forms/harakter.h"
 #include "forms/pruzform.h"
 #include "forms/rascet.h"
 #include "forms/scetch.h"
@@ -24,10 +25,12 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QRadioButton>
 #include <QToolButton>
 #include <QWindow>
@@ -206,8 +209,15 @@ private slots:
                                             << "12,5" << false << int(Qt::Key_0) << none << "12,50";
         QTest::newRow("second leading zero refused") << "l0"
                                                      << "0" << false << int(Qt::Key_0) << none << "0";
-        QTest::newRow("five after zero") << "n"
-                                         << "0" << false << int(Qt::Key_5) << none << "05";
+        QTest::newRow("five replaces a lone zero") << "n"
+                                                   << "0" << false << int(Qt::Key_5) << none << "5";
+        QTest::newRow("comma after a lone zero") << "f1"
+                                                 << "0" << false << int(Qt::Key_Comma) << none << "0,";
+        QTest::newRow("integer: digit replaces a lone zero")
+            << "ni"
+            << "0" << false << int(Qt::Key_3) << none << "3";
+        QTest::newRow("five after 0, is kept") << "f1"
+                                               << "0," << false << int(Qt::Key_5) << none << "0,5";
         QTest::newRow("zero after 0,") << "vmax"
                                        << "0," << false << int(Qt::Key_0) << none << "0,0";
         QTest::newRow("letter refused") << "f1"
@@ -545,7 +555,7 @@ private slots:
     void tabWalks_data()
     {
         QTest::addColumn<int>("mode");
-        QTest::addColumn<bool>("newForm"); // after New: winding "Левая"
+        QTest::addColumn<bool>("newForm"); // after New
         QTest::addColumn<QString>("from");
         QTest::addColumn<QString>("to");
         const QList<QPair<QString, QString>> mode1 { { "f1", "f2" }, { "f2", "d1" }, { "d1", "h" },
@@ -560,8 +570,8 @@ private slots:
                                             << "l0";
         QTest::newRow("mode 2: n to the winding") << 2 << false << "n"
                                                   << "navivkaRight";
-        QTest::newRow("after New: rbh to the winding, Левая") << 1 << true << "rbh"
-                                                              << "navivkaLeft";
+        QTest::newRow("after New: rbh to the winding") << 1 << true << "rbh"
+                                                       << "navivkaRight";
     }
     void tabWalks()
     {
@@ -605,7 +615,10 @@ private slots:
         QFETCH(QString, tooltip);
         Rig rig;
         QVERIFY(rig.form.findChild<QAbstractButton*>(button)->toolTip().startsWith(tooltip));
-        rig.load(QStringLiteral(EXAMPLES_DIR "wire-class2.rid"));
+        const QString loaded = rig.ridPath("loaded.rid"); // Save writes into it
+        QFile::copy(QStringLiteral(EXAMPLES_DIR "wire-class2.rid"), loaded);
+        QFile::setPermissions(loaded, QFile::ReadOwner | QFile::WriteOwner);
+        rig.load(loaded);
         rig.files.toOpen = rig.ridPath("again.rid");
         QFile::copy(QStringLiteral(EXAMPLES_DIR "wire-class2.rid"), rig.files.toOpen);
         rig.files.toSave = rig.ridPath("saved.rid");
@@ -616,11 +629,11 @@ private slots:
         QTest::keyClick(rig.form.ui.d1, key.key(), key.keyboardModifiers());
         // What the command leaves behind.
         if (button == "SpeedButton1")
-            QVERIFY(rig.form.ui.navivkaLeft->isChecked());
+            QCOMPARE(rig.form.ui.f1->text(), QStringLiteral("0"));
         else if (button == "SpeedButton3")
             QCOMPARE(rig.form.windowTitle(), "Расчет пружины " + rig.files.toOpen);
         else if (button == "SpeedButton2")
-            QVERIFY(QFile::exists(rig.files.toSave));
+            QCOMPARE(fileLines(loaded).value(9), QStringLiteral("20,")); // as typed
         else if (button == "Rascet")
             QVERIFY(rig.form.reportWindow() && rig.form.reportWindow()->isVisible());
         else
@@ -801,6 +814,150 @@ private slots:
             QString::fromUtf8(calc.readAllStandardOutput()));
         QString messages = rig.messages.messages.join('\n');
         QCOMPARE(messages.replace('\r', '\n'), QString::fromUtf8(calc.readAllStandardError()).trimmed());
+    }
+
+    void newGivesTheStartUpState()
+    {
+        Rig rig;
+        const QStringList atStart = ridText(rig.form.formState());
+        rig.form.ui.rbl0->click();
+        rig.pickMaterial(2);
+        rig.pickGroup(1);
+        rig.form.ui.navivkaLeft->click();
+        for (QLineEdit* edit : { rig.form.ui.f1, rig.form.ui.stepni, rig.form.ui.l0 })
+            edit->setText(QStringLiteral("7"));
+        rig.messages.saveAnswers = { Messages::SaveAnswer::DontSave };
+        rig.form.ui.SpeedButton1->click();
+        QCOMPARE(ridText(rig.form.formState()), atStart);
+        QCOMPARE(rig.p.mode, 1);
+    }
+
+    // Save writes into the design's own file without a question; "Сохранить
+    // как…" (Ctrl+Shift+S) asks for a name; a design never saved asks too.
+    void saveAndSaveAs_data()
+    {
+        QTest::addColumn<bool>("loaded");
+        QTest::addColumn<QKeyCombination>("key");
+        QTest::addColumn<bool>("asked");
+        QTest::newRow("Ctrl+S on a loaded design") << true << (Qt::CTRL | Qt::Key_S) << false;
+        QTest::newRow("Ctrl+Shift+S on a loaded design") << true << (Qt::CTRL | Qt::SHIFT | Qt::Key_S) << true;
+        QTest::newRow("Ctrl+S on a new design") << false << (Qt::CTRL | Qt::Key_S) << true;
+    }
+    void saveAndSaveAs()
+    {
+        QFETCH(bool, loaded);
+        QFETCH(QKeyCombination, key);
+        QFETCH(bool, asked);
+        Rig rig;
+        const QString own = rig.ridPath("own.rid");
+        QFile::copy(QStringLiteral(EXAMPLES_DIR "wire-class2.rid"), own);
+        QFile::setPermissions(own, QFile::ReadOwner | QFile::WriteOwner);
+        if (loaded)
+            rig.load(own);
+        rig.files.folders.clear();
+        rig.files.toSave = rig.ridPath("other.rid");
+        rig.form.ui.f1->setText(QStringLiteral("12"));
+        QTest::keyClick(rig.form.ui.f1, key.key(), key.keyboardModifiers());
+        QCOMPARE(rig.files.folders.size(), asked ? 1 : 0);
+        const QString written = asked ? rig.files.toSave : own;
+        QCOMPARE(fileLines(written).value(7), QStringLiteral("12"));
+        QVERIFY(rig.messages.questions.isEmpty());
+        QVERIFY(!rig.form.inputChanged());
+    }
+
+    // Result windows that no longer show what the form holds say so, until
+    // the next calculation; the chart opened from such a window too.
+    void staleResultsAreMarked()
+    {
+        Rig rig;
+        rig.load(QStringLiteral(EXAMPLES_DIR "wire-class2.rid"));
+        rig.form.ui.Rascet->click();
+        rig.form.ui.scetch->click();
+        QList<QWidget*> windows { rig.form.reportWindow(), rig.form.sketchWindow() };
+        auto marked = [&](QWidget* w) {
+            auto* line = w->property("staleLine").value<QLabel*>();
+            return line && line->isVisible() && w->windowTitle().endsWith(QStringLiteral(" — исходные данные изменены"));
+        };
+        for (QWidget* w : windows)
+            QVERIFY(!marked(w));
+        rig.form.ui.f2->setText(QStringLiteral("31"));
+        for (QWidget* w : windows)
+            QVERIFY2(marked(w), qPrintable(w->windowTitle()));
+        QCOMPARE(rig.form.reportWindow()->property("staleLine").value<QLabel*>()->text(),
+            QStringLiteral("Исходные данные изменены — нажмите «Расчет»"));
+        rig.form.reportWindow()->ui.chartButton->click();
+        auto* chart = rig.form.reportWindow()->findChild<TForm12*>();
+        QVERIFY(chart && marked(chart));
+        rig.form.ui.f2->setText(QStringLiteral("30")); // back as calculated
+        QVERIFY(!marked(rig.form.reportWindow()) && !marked(chart));
+        rig.form.ui.f2->setText(QStringLiteral("31"));
+        rig.form.ui.Rascet->click();
+        rig.form.ui.scetch->click();
+        for (QWidget* w : windows)
+            QVERIFY(!marked(w));
+        QCOMPARE(rig.form.reportWindow()->windowTitle(), QStringLiteral("Результат расчета"));
+        QVERIFY(!marked(chart));
+    }
+
+    // The toolbar is reached with Tab; Alt and a letter reach the controls;
+    // Settings, About and the recent files have keys of their own.
+    void keyboardReach_data()
+    {
+        QTest::addColumn<QKeyCombination>("key");
+        QTest::addColumn<QString>("focused");
+        QTest::newRow("Alt+М material") << (Qt::ALT | Qt::Key(0x041C)) << "material";
+        QTest::newRow("Alt+Ч F2") << (Qt::ALT | Qt::Key(0x0427)) << "f2";
+        QTest::newRow("Alt+Л winding") << (Qt::ALT | Qt::Key(0x041B)) << "navivkaLeft";
+        QTest::newRow("Tab from Закрыть to the toolbar") << QKeyCombination(Qt::Key_Tab) << "SpeedButton1";
+    }
+    void keyboardReach()
+    {
+        QFETCH(QKeyCombination, key);
+        QFETCH(QString, focused);
+        Rig rig;
+        QWidget* from = key.key() == Qt::Key_Tab ? static_cast<QWidget*>(rig.form.ui.Stop) : rig.form.ui.f1;
+        from->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), from);
+        QTest::keyClick(from, key.key(), key.keyboardModifiers());
+        QCOMPARE(QApplication::focusWidget()->objectName(), focused);
+    }
+
+    void shortcutsOpenSettingsAboutAndRecentFiles()
+    {
+        QTemporaryDir config;
+        Rig rig(true, config.filePath("pruz.ini"));
+        QDialog about;
+        rig.form.setAboutBox(about);
+        QString opened;
+        OnModal close([&](QWidget* modal) {
+            opened = modal == &about ? QStringLiteral("about") : modal->objectName();
+            static_cast<QDialog*>(modal)->reject();
+        });
+        QTest::keyClick(rig.form.ui.f1, Qt::Key_F1);
+        QCOMPARE(opened, QStringLiteral("about"));
+        QVERIFY(rig.form.ui.SpeedButton4->toolTip().contains(QKeySequence(Qt::CTRL | Qt::Key_Comma).toString(QKeySequence::NativeText)));
+        QTest::keyClick(rig.form.ui.f1, Qt::Key_R, Qt::ControlModifier);
+        QVERIFY(rig.form.findChild<QMenu*>(QStringLiteral("recentFiles")));
+    }
+
+    // Two programs at once: a file the other one added is kept when this
+    // one writes its list.
+    void recentFilesOfAnotherInstanceKept()
+    {
+        QTemporaryDir config;
+        const QString ini = config.filePath("pruz.ini");
+        AppSettings mine(ini);
+        mine.addRecentFile(QStringLiteral("/d/a.rid"));
+        QVERIFY(mine.save());
+        QTest::qWait(20); // a later time stamp
+        {
+            QFile other(ini); // the other program's write
+            QVERIFY(other.open(QIODevice::WriteOnly));
+            other.write("[files]\nrecent=/d/b.rid, /d/a.rid\n");
+        }
+        mine.addRecentFile(QStringLiteral("/d/c.rid"));
+        QVERIFY(mine.save());
+        QCOMPARE(AppSettings(ini).recentFiles(), QStringList({ "/d/c.rid", "/d/b.rid", "/d/a.rid" }));
     }
 
     void saveThenLoadRestoresTheForm()
@@ -1091,7 +1248,7 @@ private slots:
         }
         rig.files.toSave = rig.ridPath("f3.rid"); // saved again: first once more
         rig.messages.answers = { true };
-        rig.form.ui.SpeedButton2->click();
+        QTest::keyClick(rig.form.ui.f1, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
         names.removeAll(rig.files.toSave);
         names.prepend(rig.files.toSave);
         QCOMPARE(rig.settings->recentFiles(), names.mid(0, 8));
