@@ -1,12 +1,16 @@
 // A batch of 10 000 saved designs (the examples over and over) worked
-// through as pruzcalc does with several files, against merely reading the
-// same input data files in the same run. Prints the designs per second.
+// through as pruzcalc does with several files, plain and written as JSON,
+// against merely reading the same input data files in the same run. Prints
+// the designs per second.
 #include "bench/ratio.h"
+#include "cli/batchoutput.h"
+#include "cli/options.h"
 #include "engine/design.h"
 #include "engine/textfile.h"
 
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 #include <string>
 #include <unistd.h>
 #include <vector>
@@ -75,6 +79,28 @@ void BatchRun(benchmark::State& state)
 }
 BENCHMARK(BatchRun)->Unit(benchmark::kMillisecond);
 
+// As `pruzcalc --format json` with the files: the settings its options give.
+void BatchJson(benchmark::State& state)
+{
+    std::vector<std::string> args { "pruzcalc", "--format", "json", "--data", SHIPPED_DATA_DIR };
+    args.insert(args.end(), batch().files.begin(), batch().files.begin() + 2);
+    std::vector<const char*> argv;
+    for (const auto& a : args)
+        argv.push_back(a.c_str());
+    DesignSettings settings = parseArgs(static_cast<int>(argv.size()), argv.data()).options.design;
+    for (auto _ : state) {
+        DesignRun run(settings);
+        std::ostringstream out;
+        JsonArrayWriter writer(out);
+        for (const auto& f : batch().files)
+            writer.add(run.run(f));
+        writer.finish();
+        benchmark::DoNotOptimize(out.str().size());
+    }
+    state.SetItemsProcessed(state.iterations() * kDesigns);
+}
+BENCHMARK(BatchJson)->Unit(benchmark::kMillisecond);
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -84,6 +110,7 @@ int main(int argc, char** argv)
     RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     reporter.printRate("BatchRun", kDesigns, "designs");
+    reporter.printRate("BatchJson", kDesigns, "designs");
     reporter.printRatio("BatchRun", "ReadInputFiles");
     benchmark::Shutdown();
 }

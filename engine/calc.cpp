@@ -389,7 +389,8 @@ private:
         if (!c.tracing() || divisor == 0 || std::fabs(divisor) >= 1e-12 * constant)
             return;
         const std::string tail = " − " + numText(constant) + " = ";
-        c.note("знаменатель 4 · " + std::string(symbol) + tail + "4 · " + exactText(x) + tail + numText(divisor));
+        c.note("знаменатель 4 · " + std::string(symbol) + tail + "4 · " + exactText(x) + tail
+            + numText(divisor));
     }
 
     void pitch()
@@ -466,8 +467,8 @@ private:
         if (p.userChoice) {
             stresses();
             if (!c.check({ "{τ3}", p.tau3 }, "≤", { "{τ}", p.tau }, !(p.tau3 > p.tau)))
-                return fail(kOverstressStart + numText(p.tau3) + " МПа больше допускаемого tau="
-                        + numText(p.tau) + " МПа",
+                return fail(kOverstressStart + numText(p.tau3)
+                        + " МПа больше допускаемого tau=" + numText(p.tau) + " МПа",
                     true);
         }
 

@@ -63,7 +63,8 @@ std::string generalText(double v, bool exact)
     std::string s(buf, res.ptr);
     double back = 0;
     // Only the very largest doubles can round past the range.
-    if (!exact && std::fabs(v) >= 1e308 && std::from_chars(buf, res.ptr, back).ec == std::errc::result_out_of_range) {
+    if (!exact && std::fabs(v) >= 1e308
+        && std::from_chars(buf, res.ptr, back).ec == std::errc::result_out_of_range) {
         // Rounding carried one of the largest doubles past the range, and
         // the text would not read back; cut the digits instead.
         res = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific, 16);
@@ -75,7 +76,8 @@ std::string generalText(double v, bool exact)
         s.erase(0, 1);
     size_t ePos = s.find('e');
     int exp10 = std::atoi(s.c_str() + ePos + 1);
-    std::string digits = s.substr(0, 1) + (ePos > 1 ? s.substr(2, ePos - 2) : std::string()); // "1e+00" has no point
+    std::string digits
+        = s.substr(0, 1) + (ePos > 1 ? s.substr(2, ePos - 2) : std::string()); // "1e+00" has no point
     while (digits.size() > 1 && digits.back() == '0')
         digits.pop_back();
 

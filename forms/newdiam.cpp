@@ -11,8 +11,8 @@
 #include "forms/qtext.h"
 #include "forms/screencentre.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
-#include <QShortcut>
 #include <QShowEvent>
 
 TForm10::TForm10(Peremenn& p, Messages& messages, TForm11& newDiameter, QWidget* parent)
@@ -34,12 +34,16 @@ TForm10::TForm10(Peremenn& p, Messages& messages, TForm11& newDiameter, QWidget*
         label->setCursor(Qt::PointingHandCursor);
         label->installEventFilter(this);
     }
-    connect(new QShortcut(QKeySequence::Delete, ui->list, nullptr, nullptr, Qt::WidgetShortcut),
-        &QShortcut::activated, this, &TForm10::minusClick);
+    ui->list->installEventFilter(this);
 }
 
 bool TForm10::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == ui->list && event->type() == QEvent::KeyPress
+        && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete) {
+        minusClick();
+        return true;
+    }
     if (event->type() == QEvent::MouseButtonRelease
         && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
         if (watched == ui->plusLabel)

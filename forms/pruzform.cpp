@@ -166,7 +166,8 @@ void TForm1::setUpKeyboard()
         ui.Stop, ui.SpeedButton1, ui.SpeedButton3, ui.SpeedButton2, ui.SpeedButton4, ui.SpeedButton5 };
     // The toolbar is reached with Tab; a click on it leaves the focus in
     // the field being edited, so that it is saved as typed.
-    for (QToolButton* tool : { ui.SpeedButton1, ui.SpeedButton3, ui.SpeedButton2, ui.SpeedButton4, ui.SpeedButton5 })
+    for (QToolButton* tool :
+        { ui.SpeedButton1, ui.SpeedButton3, ui.SpeedButton2, ui.SpeedButton4, ui.SpeedButton5 })
         tool->setFocusPolicy(Qt::TabFocus);
     for (qsizetype k = 1; k < tabOrder.size(); ++k)
         setTabOrder(tabOrder[k - 1], tabOrder[k]);
@@ -192,7 +193,8 @@ void TForm1::setUpKeyboard()
     connect(ui.SpeedButton2, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
         auto* menu = new QMenu(this);
         menu->setAttribute(Qt::WA_DeleteOnClose);
-        connect(menu->addAction(QStringLiteral("Сохранить как…")), &QAction::triggered, this, [this] { saveAs(); });
+        connect(menu->addAction(QStringLiteral("Сохранить как…")), &QAction::triggered, this,
+            [this] { saveAs(); });
         menu->popup(ui.SpeedButton2->mapToGlobal(pos));
     });
 

@@ -125,10 +125,11 @@ TForm2::TForm2(Peremenn& p, Messages& messages, QPrinter& printer, QWidget* pare
     redOnPaper.setColor(QPalette::Window, Qt::white);
     stale->setPalette(redOnPaper);
 
-    noResults_ = new QLabel(QStringLiteral("Нет результатов расчета для эскиза.\nРасчет еще не выполнялся или "
-                                           "остановился, не дойдя до конца. Выполните расчет (кнопка «Расчет» "
-                                           "главного окна)."),
-        this);
+    noResults_
+        = new QLabel(QStringLiteral("Нет результатов расчета для эскиза.\nРасчет еще не выполнялся или "
+                                    "остановился, не дойдя до конца. Выполните расчет (кнопка «Расчет» "
+                                    "главного окна)."),
+            this);
     noResults_->setObjectName(QStringLiteral("noResults"));
     noResults_->setGeometry(60, 258, 315, 64);
     noResults_->setWordWrap(true);
@@ -202,7 +203,8 @@ void TForm2::pdfClick()
 {
     if (!files_ || !p_.calcComplete)
         return;
-    const QString name = files_->savePdfFile(this, pdfNameFor(qs(header_.inputFile), QStringLiteral("-эскиз")));
+    const QString name
+        = files_->savePdfFile(this, pdfNameFor(qs(header_.inputFile), QStringLiteral("-эскиз")));
     if (name.isEmpty() || !askReplace(messages_, name))
         return;
     setUpPage(printer_, QPageLayout::Portrait);

@@ -47,7 +47,8 @@ void paintTitleBlock(QPainter& painter, const QRectF& area, const Peremenn& p, c
     painter.setBrush(Qt::NoBrush);
     const qreal captionWidth = 170;
     painter.drawRect(area);
-    painter.drawLine(QPointF(area.left() + captionWidth, area.top()), QPointF(area.left() + captionWidth, area.bottom()));
+    painter.drawLine(
+        QPointF(area.left() + captionWidth, area.top()), QPointF(area.left() + captionWidth, area.bottom()));
     for (size_t k = 0; k < rows.size(); ++k) {
         const QRectF row(area.left(), area.top() + static_cast<qreal>(k) * kRow, area.width(), kRow);
         if (k > 0)
@@ -56,7 +57,8 @@ void paintTitleBlock(QPainter& painter, const QRectF& area, const Peremenn& p, c
         const QRectF value = row.adjusted(captionWidth + 6, 0, -6, 0);
         painter.drawText(caption, Qt::AlignLeft | Qt::AlignVCenter, qs(rows[k].first));
         // A long file name keeps its end, where the file's own name is.
-        const QString text = painter.fontMetrics().elidedText(qs(rows[k].second), Qt::ElideLeft, int(value.width()));
+        const QString text
+            = painter.fontMetrics().elidedText(qs(rows[k].second), Qt::ElideLeft, int(value.width()));
         painter.drawText(value, Qt::AlignLeft | Qt::AlignVCenter, text);
     }
 }
@@ -110,7 +112,8 @@ bool paintSketchPage(QPagedPaintDevice& device, const Peremenn& p, const ReportH
         painter.setBrush(Qt::white);
         painter.drawRect(box);
         painter.setPen(Qt::black);
-        painter.drawText(box.adjusted(kPadding, 0, -kPadding + 1, 0), Qt::AlignLeft | Qt::AlignVCenter, value.text);
+        painter.drawText(
+            box.adjusted(kPadding, 0, -kPadding + 1, 0), Qt::AlignLeft | Qt::AlignVCenter, value.text);
     }
 
     paintTitleBlock(painter, QRectF(0, kDrawing.height() + kGap, kDrawing.width(), titleHeight), p, header);

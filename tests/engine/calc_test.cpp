@@ -365,7 +365,8 @@ TEST_P(ChosenWireStress, OverstressedWireFailsAfterTheMassLine)
 }
 
 INSTANTIATE_TEST_SUITE_P(Picks, ChosenWireStress,
-    testing::Values(StressCase { "2,5", "Напряжение tau3=837,347142857143 МПа больше допускаемого tau=486 МПа" },
+    testing::Values(
+        StressCase { "2,5", "Напряжение tau3=837,347142857143 МПа больше допускаемого tau=486 МПа" },
         StressCase { "3", "Напряжение tau3=487,493055555556 МПа больше допускаемого tau=486 МПа" },
         StressCase { "3,2", "" }),
     [](const auto& info) { return "Pick" + std::to_string(info.index); });

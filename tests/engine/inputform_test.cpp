@@ -277,8 +277,9 @@ INSTANTIATE_TEST_SUITE_P(InOrder, Refusals,
             "EqualForces", 1, kNone, 1, "10", InputOutcome::Refused, "Сила F2 должна быть больше силы F1" },
         RefusalCase {
             "F2BelowF1", 1, kNone, 1, "9,99", InputOutcome::Refused, "Сила F2 должна быть больше силы F1" },
-        RefusalCase { "ZeroStopFirst", 1, 0, 2, "0", InputOutcome::Stopped, "" },
-        RefusalCase { "LaterZeroStopFirst", 2, 0, 4, "0", InputOutcome::Stopped, "" },
+        RefusalCase { "ZeroStopFirst", 1, 0, 2, "0", InputOutcome::Stopped, "Расчет не выполнялся: D1 = 0" },
+        RefusalCase {
+            "LaterZeroStopFirst", 2, 0, 4, "0", InputOutcome::Stopped, "Расчет не выполнялся: L0 = 0" },
         RefusalCase { "FreeLengthIgnoredWithTheStroke", 1, 4, 6, "2", InputOutcome::Proceed, "" },
         RefusalCase { "StrokeIgnoredWithTheFreeLength", 2, kNone, 3, "-15", InputOutcome::Proceed, "" }),
     [](const auto& info) { return std::string(info.param.name); });

@@ -7,8 +7,8 @@
 #include "forms/Inputdiam.h"
 #include "forms/newdiam.h"
 
-#include <QLineEdit>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>

@@ -370,16 +370,27 @@ private slots:
 
     // "Печать" (and Ctrl+P): the print dialog offers no page range, and
     // what it accepts gets the header, then every line.
+    // The shared printer may come from another printout (the chart's
+    // landscape page, small margins, another resolution): the report sets
+    // up its own page each time.
     void printButton_data()
     {
         QTest::addColumn<bool>("byKey");
-        QTest::newRow("button") << false;
-        QTest::newRow("Ctrl+P") << true;
+        QTest::addColumn<bool>("afterAnotherPrintout");
+        QTest::newRow("button") << false << false;
+        QTest::newRow("Ctrl+P") << true << false;
+        QTest::newRow("after a landscape printout") << false << true;
     }
     void printButton()
     {
         QFETCH(bool, byKey);
+        QFETCH(bool, afterAnotherPrintout);
         Rig rig;
+        if (afterAnotherPrintout) {
+            rig.printer.setPageOrientation(QPageLayout::Landscape);
+            rig.printer.setPageMargins(QMarginsF(3.5, 3.5, 3.5, 3.5), QPageLayout::Millimeter);
+            rig.printer.setResolution(72);
+        }
         setInputs(rig.p, kWire2, 1, "10", "30", "20", "15");
         rig.window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&rig.window));
@@ -388,6 +399,9 @@ private slots:
         QCOMPARE(printed.lines,
             simplified(rig.window.headerLines() + rig.window.reportLines()) + QStringList { pageFoot(1, 1) });
         QCOMPARE(rig.messages.messages, QStringList());
+        const QPageLayout page = rig.printer.pageLayout();
+        QCOMPARE(page.orientation(), QPageLayout::Portrait);
+        QVERIFY(page.margins(QPageLayout::Millimeter).left() >= 15);
     }
 
     // "Подробно" after the example shows the text of pruzcalc --explain, and

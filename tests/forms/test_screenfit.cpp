@@ -16,7 +16,8 @@ private slots:
         QTest::addColumn<QRect>("frame");
         QTest::addColumn<QRect>("fitted");
         QTest::newRow("inside stays") << QRect(10, 20, 300, 200) << QRect(10, 20, 300, 200);
-        QTest::newRow("too wide, left of the screen") << QRect(-46, 100, 1120, 500) << QRect(0, 100, 1024, 500);
+        QTest::newRow("too wide, left of the screen")
+            << QRect(-46, 100, 1120, 500) << QRect(0, 100, 1024, 500);
         QTest::newRow("past the bottom right") << QRect(900, 700, 300, 200) << QRect(724, 568, 300, 200);
         QTest::newRow("too tall") << QRect(10, 10, 300, 900) << QRect(10, 0, 300, 768);
     }

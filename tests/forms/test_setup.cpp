@@ -17,6 +17,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
@@ -72,6 +73,29 @@ private slots:
         QVERIFY(!w->pending());
         QVERIFY(!w->button("applybt")->isEnabled());
         QVERIFY(w->messages.messages.isEmpty());
+    }
+
+    // Typed into "Описание", kept with the material in the catalogue (CR LF,
+    // Windows-1251), shown when the material is selected again or the window
+    // is opened again, and gone with the material.
+    void descriptionKeptPerMaterial()
+    {
+        w->form->show();
+        auto* comment = w->form->findChild<QPlainTextEdit*>(QStringLiteral("comment"));
+        QVERIFY(comment && !comment->isReadOnly());
+        w->mat()->setCurrentRow(2);
+        comment->setFocus();
+        comment->insertPlainText(QStringLiteral("Пружинная сталь"));
+        w->mat()->setCurrentRow(3);
+        QCOMPARE(comment->toPlainText(), QString());
+        QCOMPARE(w->data.bytes(QStringLiteral("60С2Аopis.dat")), catalogueBytes({ "Пружинная сталь" }));
+        w->mat()->setCurrentRow(2);
+        QCOMPARE(comment->toPlainText(), QStringLiteral("Пружинная сталь"));
+        comment->appendPlainText(QStringLiteral("вторая строка"));
+        w->form->hide();
+        w->form->show();
+        w->mat()->setCurrentRow(2);
+        QCOMPARE(comment->toPlainText(), QStringLiteral("Пружинная сталь\nвторая строка"));
     }
 
     void selectingAMaterialListsItsDiameters()
