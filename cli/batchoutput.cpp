@@ -65,13 +65,17 @@ void JsonArrayWriter::add(const DesignResult& result)
 {
     const std::string object
         = designJson(result).dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
-    out_ << (first_ ? "[\n" : ",\n") << "  ";
-    first_ = false;
+    // Indented into the array in one string: a character at a time through
+    // the stream costs more than the design itself.
+    std::string shifted = first_ ? "[\n  " : ",\n  ";
+    shifted.reserve(shifted.size() + object.size() + object.size() / 8);
     for (char ch : object) {
-        out_ << ch;
+        shifted += ch;
         if (ch == '\n') // texts are escaped: a line break is the dump's own
-            out_ << "  ";
+            shifted += "  ";
     }
+    first_ = false;
+    out_ << shifted;
 }
 
 void JsonArrayWriter::finish()
