@@ -25,6 +25,10 @@ public:
     // The name the file read for `name` has where it is kept (letter case
     // may differ); `name` itself when there is no such file.
     virtual std::string nameOnDisk(const std::string& name) const { return name; }
+    // A token that is the same for two reads only when the file read the
+    // same both times, so what was made of it may be kept; nullopt when
+    // the source cannot tell (nothing is then kept).
+    virtual std::optional<std::string> stamp(const std::string&) const { return std::nullopt; }
 };
 
 // The files of a data directory (ending with "/"), names matched without
@@ -37,6 +41,9 @@ public:
     }
     std::optional<std::string> bytes(const std::string& name) const override;
     std::string nameOnDisk(const std::string& name) const override;
+    // Its path, device, inode, size and modification time (to the
+    // nanosecond): a file rewritten by rename gets a new inode.
+    std::optional<std::string> stamp(const std::string& name) const override;
     const std::string& dir() const { return dir_; }
 
 private:

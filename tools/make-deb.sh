@@ -1,30 +1,44 @@
 #!/usr/bin/env bash
 # Builds the Debian package build-deb/pruz_<version>_amd64.deb: the program
-# and pruzcalc alone (no tests), with Debian's compiler flags, under /usr.
-#   tools/make-deb.sh --maintainer "Name <address>" [--homepage URL]
+# and pruzcalc alone (no tests), under /usr, with Debian's default compiler
+# and the distribution's flags (dpkg-buildflags, every hardening feature),
+# reproducibly: SOURCE_DATE_EPOCH is the last commit's time unless set.
+#   tools/make-deb.sh --maintainer "Name <address>" [--feedback ADDRESS] [--homepage URL]
 # prints the package's path when done. The maintainer is required: a
-# package names a real person or team, never a made-up address.
+# package names a real person or team, never a made-up address. The
+# feedback address (the About window's mail button, the metainfo's contact)
+# and the home page are left out unless given. BUILD names the build
+# folder; LAUNCHER a compiler launcher such as ccache (its output is the
+# compiler's).
 set -euo pipefail
-maintainer= homepage=
+maintainer= feedback= homepage=
 while [ $# -gt 0 ]; do
   case $1 in
     --maintainer) maintainer=${2-}; shift 2 ;;
+    --feedback) feedback=${2-}; shift 2 ;;
     --homepage) homepage=${2-}; shift 2 ;;
     *) echo "unknown argument: $1" >&2; exit 2 ;;
   esac
 done
 if [[ ! $maintainer =~ ^[^\<\>]+\ \<[^@\<\>\ ]+@[^@\<\>\ ]+\>$ ]]; then
-  echo 'usage: tools/make-deb.sh --maintainer "Name <address>" [--homepage URL]' >&2
+  echo 'usage: tools/make-deb.sh --maintainer "Name <address>" [--feedback ADDRESS] [--homepage URL]' >&2
   exit 2
 fi
 cd "$(dirname "$0")/.."
-./tools/install-deps.sh
+./tools/install-deps.sh build >&2
 build=${BUILD:-build-deb}
-export CXXFLAGS="$(dpkg-buildflags --get CXXFLAGS) $(dpkg-buildflags --get CPPFLAGS)"
-export LDFLAGS="$(dpkg-buildflags --get LDFLAGS)"
-cmake -S . -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=None \
-  -DCMAKE_INSTALL_PREFIX=/usr -DBUILD_TESTING=OFF \
-  -DPRUZ_MAINTAINER="$maintainer" -DPRUZ_HOMEPAGE="$homepage" >/dev/null
-cmake --build "$build"
-(cd "$build" && cpack -G DEB >/dev/null)
+export DEB_BUILD_MAINT_OPTIONS=hardening=+all
+eval "$(dpkg-buildflags --export=sh)"
+export CXXFLAGS="$CXXFLAGS $CPPFLAGS"
+if [ -z "${SOURCE_DATE_EPOCH:-}" ]; then
+  SOURCE_DATE_EPOCH=$(git log -1 --format=%ct 2>/dev/null || stat -c %Y CMakeLists.txt)
+fi
+export SOURCE_DATE_EPOCH
+settings=(-DCMAKE_CXX_COMPILER=g++ -DCMAKE_BUILD_TYPE=None -DCMAKE_INSTALL_PREFIX=/usr -DBUILD_TESTING=OFF
+  "-DPRUZ_MAINTAINER=$maintainer" "-DPRUZ_FEEDBACK_ADDRESS=$feedback" "-DPRUZ_HOMEPAGE=$homepage")
+[ -n "${LAUNCHER:-}" ] && settings+=("-DCMAKE_CXX_COMPILER_LAUNCHER=$LAUNCHER")
+cmake -S . -B "$build" -G Ninja "${settings[@]}" >&2
+# No more compile jobs than cores.
+cmake --build "$build" -j "$(nproc)" >&2
+(cd "$build" && cpack -G DEB >&2)
 ls "$PWD/$build"/pruz_*_amd64.deb
