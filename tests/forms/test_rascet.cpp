@@ -519,8 +519,10 @@ private slots:
                    "Проверка по EN 13906-1 не пройдена: жесткость пружины R = 23,59 Н/мм, в расчете "
                    "c = 13,3 Н/мм; при L1 сила 177,4 Н вместо 100 Н (+77,39 %), при L2 — 532,2 Н "
                    "вместо 300 Н (+77,39 %)");
-        QTest::newRow("examples/chosen-diameter.rid, wire 3 passes")
-            << QStringList { "4", "10", "40", "20" } << 3.0 << QString();
+        // Wire 3 carries more than [τ] (487,5 against 486 МПа) and fails the
+        // calculation itself; 3,2 is the thinnest chosen wire that passes.
+        QTest::newRow("examples/chosen-diameter.rid, wire 3,2 passes")
+            << QStringList { "4", "10", "40", "20" } << 3.2 << QString();
     }
     void checkTab()
     {
