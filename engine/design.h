@@ -31,6 +31,7 @@ struct DesignResult {
     std::vector<std::string> report; // the report lines
     std::vector<std::string> messages; // in the order shown; "\r" starts a new line
     std::string error; // what ended it with an error; empty otherwise
+    bool materialMissing = false; // the catalogue does not list the file's material
     Trace trace; // when asked for; ends with the error if there was one
 };
 

@@ -29,8 +29,15 @@ bool DesignHost::chooseDiameter(Peremenn& p)
     if (!wireDiameter_)
         return false;
     auto it = std::find(items->begin(), items->end(), *wireDiameter_);
-    if (it == items->end())
+    if (it == items->end()) {
+        // Matched as written (3,0 is not 3): say what the list holds.
+        std::string listed;
+        for (const std::string& item : *items)
+            listed += (listed.empty() ? "" : "; ") + item;
+        showMessage("Диаметра " + *wireDiameter_ + " нет в списке материала " + p.materialName
+            + "; в списке: " + listed);
         return false;
+    }
     error = takeChosenDiameter(p, *it);
     if (!error.empty()) {
         showMessage(error);

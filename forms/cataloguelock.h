@@ -33,13 +33,25 @@ public:
     // "процесс 4711 на компьютере pc1"; empty when the lock file says nothing.
     const QString& holder() const { return holder_; }
 
+    // What to tell the user when take() took over a lock file that named no
+    // holder (empty or garbage, left by a crash or a power cut between
+    // making it and writing it): such a file is stale once it is older
+    // than kUnreadableLockSeconds. Empty otherwise.
+    const QString& takeOverNote() const { return takeOverNote_; }
+
 private:
     std::unique_ptr<QLockFile> file_;
     QString holder_;
+    QString takeOverNote_;
 };
 
-// Once, when the program starts on a data folder: removes the temporary
-// files the atomic writer left there when a program was killed in the middle
-// of a write, unless another program holds the folder's lock and so may be
-// writing them.
-void cleanUpStaleWrites(const std::string& dataDir);
+// A program writes its lock file at once; one that still says nothing
+// after this long never will.
+inline constexpr int kUnreadableLockSeconds = 5;
+
+// Once, when the program starts on a data folder, unless another program
+// holds the folder's lock and so may be writing there: removes the
+// temporary files the atomic writer left when a program was killed in the
+// middle of a write, and the files of a material addition that never got
+// into the material list. Returns the lock's take-over note, if any.
+QString cleanUpStaleWrites(const std::string& dataDir);

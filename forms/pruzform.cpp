@@ -186,7 +186,8 @@ void TForm1::showEvent(QShowEvent* event)
     if (!started_ && !event->spontaneous()) {
         started_ = true;
         FormShow();
-        cleanUpStaleWrites(peremenn_.dataDir);
+        if (const QString note = cleanUpStaleWrites(peremenn_.dataDir); !note.isEmpty())
+            messages_.message(note);
         markUnchanged();
     }
 }
@@ -512,7 +513,7 @@ void TForm1::SpeedButton3Click()
 void TForm1::loadFrom(const QString& name)
 {
     guarded(messages_, [&] {
-        const auto lines = readTextLines(ss(name));
+        const auto lines = readTextLines(ss(name), kRidLines);
         if (!lines) {
             messages_.message(qs(noFileMessage(ss(name))));
             return;
@@ -523,12 +524,20 @@ void TForm1::loadFrom(const QString& name)
         for (int k = 0; k < ui.material->count(); ++k)
             materials.push_back(ss(ui.material->itemText(k)));
         form.materialIndex = ridMaterialIndex(form, materials);
+        // A material gone from the catalogue: the other inputs are loaded,
+        // no material is selected in its place, and the user is told.
+        const std::string missing = missingMaterial(form, form.materialIndex);
         setWindowTitle(kFileCaption + name);
         inputFile_ = name;
         applyFormState(form);
-        fillDiameterMemo(qs(form.materialName));
+        if (missing.empty())
+            fillDiameterMemo(qs(form.materialName));
+        else
+            ui.comm->clear();
         markUnchanged();
         rememberFile(name);
+        if (!missing.empty())
+            messages_.message(qs(missing));
     });
 }
 

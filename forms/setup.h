@@ -84,7 +84,7 @@ private:
     std::optional<std::vector<std::string>> reloadMaterialList(QListWidget& list);
     bool loadDiameters(const std::string& material);
     void addClick();
-    void abandonAddition(bool eraseNewDiameterFile);
+    void abandonAddition();
     void takeBackAddition();
     // Runs a rewrite of "material.dat" (rewriteMaterialNames, deleteMaterial);
     // when it is not Done, the user has been told why.

@@ -97,7 +97,8 @@ private slots:
         }));
         for (const char* d : { "2", "1,6", "1,2" })
             w->player.then(diameterStep(QString::fromUtf8(d)));
-        // The files come in the order diameter file, list, properties.
+        // The files come in the order diameter file, properties, list: the
+        // material is listed only once both of its files are complete.
         bool listUnchangedAfterDiameters = false;
         connect(w->diameters.get(), &QDialog::accepted, this,
             [&] { listUnchangedAfterDiameters = w->data.bytes(QStringLiteral("material.dat")) == list; });
@@ -106,7 +107,7 @@ private slots:
         QVERIFY(w->player.done());
         QVERIFY(listUnchangedAfterDiameters);
         QCOMPARE(w->data.bytes(QStringLiteral("Сталь 65Г.dat")), QByteArray("1,2\r\n1,6\r\n2\r\n"));
-        QCOMPARE(w->data.bytes(QStringLiteral("material.dat")), list + catalogueBytes({ "Сталь 65Г" }));
+        QCOMPARE(w->data.bytes(QStringLiteral("material.dat")), list);
         QVERIFY(!w->data.exists(QStringLiteral("Сталь 65Гmat.dat")));
         QCOMPARE(w->tabs()->currentIndex(), 1);
         QVERIFY(!w->tabs()->isTabEnabled(0));
@@ -121,6 +122,8 @@ private slots:
         w->groupItem(7)->click();
         w->button("appsv")->click();
         QCOMPARE(w->data.bytes(QStringLiteral("Сталь 65Гmat.dat")), QByteArray("7,8\r\n20\r\n79,5\r\n7\r\n"));
+        QCOMPARE(w->data.bytes(QStringLiteral("material.dat")), list + catalogueBytes({ "Сталь 65Г" }));
+        QVERIFY(!w->data.exists(QString::fromLatin1(kAdditionNote)));
         QVERIFY(!w->pending());
         QCOMPARE(w->p.settingsState, 0);
         QVERIFY(w->tabs()->isTabEnabled(0));
