@@ -524,6 +524,8 @@ void TForm1::loadFrom(const QString& name)
         for (int k = 0; k < ui.material->count(); ++k)
             materials.push_back(ss(ui.material->itemText(k)));
         form.materialIndex = ridMaterialIndex(form, materials);
+        if (form.materialIndex >= 0) // a file without a name: the diameters of the one chosen
+            form.materialName = materials[static_cast<size_t>(form.materialIndex)];
         // A material gone from the catalogue: the other inputs are loaded,
         // no material is selected in its place, and the user is told.
         const std::string missing = missingMaterial(form, form.materialIndex);

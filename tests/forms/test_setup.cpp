@@ -237,12 +237,12 @@ private slots:
         QCOMPARE(w->p.diamFileFound, 1);
         QCOMPARE(entries(w->diametr()), QStringList({ "3", "4" }));
         QCOMPARE(w->data.bytes(QStringLiteral("Новый.dat")), QByteArray("3\r\n4\r\n"));
-        QCOMPARE(fileLines(w->data, QStringLiteral("material.dat")), kShipped + QStringList { "Новый" });
         QCOMPARE(w->tabs()->currentIndex(), 1);
         QCOMPARE(w->p.settingsState, 1);
         QVERIFY(w->pending());
         w->button("appsv")->click();
         QVERIFY(w->data.exists(QStringLiteral("Новыйmat.dat")));
+        QCOMPARE(fileLines(w->data, QStringLiteral("material.dat")), kShipped + QStringList { "Новый" });
         QVERIFY(!w->pending());
     }
 
@@ -251,9 +251,9 @@ private slots:
         QTest::addColumn<bool>("realReadOnly");
         QTest::addColumn<int>("goodWrites");
         QTest::addColumn<QString>("message");
-        QTest::newRow("diameter file fails") << false << 0 << "Ошибка при записи в Латунь.dat";
-        QTest::newRow("material.dat fails") << false << 1 << "Ошибка при записи в material.dat";
-        QTest::newRow("read-only directory") << true << 0 << "Ошибка при записи в Латунь.dat";
+        QTest::newRow("note of the addition fails") << false << 0 << "Ошибка при записи в .pruz-addition";
+        QTest::newRow("diameter file fails") << false << 1 << "Ошибка при записи в Латунь.dat";
+        QTest::newRow("read-only directory") << true << 0 << "Ошибка при записи в .pruz-addition";
     }
     void failedWritesLeaveEveryOldFile()
     {

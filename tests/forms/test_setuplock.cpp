@@ -166,14 +166,18 @@ private slots:
         SetupWindow w;
         w.form->show();
         const QByteArray changed = catalogueBytes(kShipped + QStringList { "Бронза" });
-        w.data.write(QStringLiteral("material.dat"), changed);
         w.player.then(nameStep(QStringLiteral("Латунь")));
         w.player.then(diameterListStep(1));
         w.player.then(diameterStep(QStringLiteral("2")));
         w.messages.answers = { true };
-        w.button(qPrintable(action))->click();
-        if (action == "addButton") // the list is written last, by "Применить"
+        if (action == "addButton") { // the list is written last, by "Применить"
+            w.button("addButton")->click();
+            w.data.write(QStringLiteral("material.dat"), changed);
             w.button("appsv")->click();
+        } else {
+            w.data.write(QStringLiteral("material.dat"), changed);
+            w.button(qPrintable(action))->click();
+        }
 
         QCOMPARE(w.messages.messages,
             QStringList {
@@ -182,6 +186,7 @@ private slots:
         QCOMPARE(w.data.bytes(QStringLiteral("material.dat")), changed);
         QCOMPARE(entries(w.mat()), kShipped + QStringList { "Бронза" });
         QVERIFY(!w.data.exists(QStringLiteral("Латунь.dat")));
+        QVERIFY(!w.data.exists(QStringLiteral("Латуньmat.dat")));
         QVERIFY(w.data.exists(QStringLiteral("Проволока I класса.dat")));
         QVERIFY(!w.pending());
         QCOMPARE(w.p.settingsState, 0);

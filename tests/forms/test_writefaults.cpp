@@ -151,6 +151,7 @@ private slots:
         }
         QCOMPARE(w.messages.messages, QStringList { "Ошибка при записи в " + file });
         QCOMPARE(w.files(), before);
+        QVERIFY(!w.data.exists(QString::fromLatin1(kAdditionNote)));
         QCOMPARE(w.tabs()->currentIndex(), 0);
         QCOMPARE(entries(w.mat()), kShipped);
         QCOMPARE(w.p.settingsState, 0);
