@@ -7,6 +7,7 @@
 #include "engine/peremenn.h"
 #include "forms/Inputdiam.h"
 #include "forms/NewMat.h"
+#include "forms/messages.h"
 #include "forms/newdiam.h"
 #include "forms/setup.h"
 

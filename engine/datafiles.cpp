@@ -29,5 +29,5 @@ std::shared_ptr<const TextLines> FolderFiles::text(const std::string& name) cons
     auto bytes = readFileBytes(*path);
     if (!bytes)
         return nullptr;
-    return std::make_shared<const TextLines>(TextLines::fromBytes(*bytes));
+    return std::make_shared<const TextLines>(TextLines::fromBytes(std::move(*bytes)));
 }

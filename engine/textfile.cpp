@@ -241,6 +241,7 @@ std::optional<std::string> readFileBytes(const std::string& path)
     if (::fstat(::fileno(f.get()), &st) == 0 && static_cast<unsigned long long>(st.st_size) > kMaxFileBytes)
         throw IoError(tooBigMessage(path));
     std::string bytes;
+    bytes.reserve(static_cast<size_t>(st.st_size)); // read into place, not grown by copies
     char buf[8192];
     size_t got;
     while ((got = std::fread(buf, 1, sizeof buf, f.get())) > 0) {

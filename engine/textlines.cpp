@@ -34,11 +34,14 @@ size_t lineEnd(const std::string& text, size_t start)
 
 } // namespace
 
-TextLines TextLines::fromBytes(std::string_view bytes)
+TextLines TextLines::fromBytes(std::string bytes)
 {
     TextLines lines;
     std::string& text = lines.text_;
-    text = cp1251ToUtf8(std::string(bytes.substr(0, readableEnd(bytes))));
+    // Converted where they are when they need no converting (ASCII), so a
+    // file costs its own size once.
+    bytes.resize(readableEnd(bytes));
+    text = cp1251ToUtf8(std::move(bytes));
     // CR LF, a lone CR and a lone LF each end a line: all become "\n".
     size_t w = 0;
     for (size_t r = 0; r < text.size(); ++r) {
@@ -53,7 +56,6 @@ TextLines TextLines::fromBytes(std::string_view bytes)
     text.resize(w);
     if (!text.empty() && text.back() != '\n')
         text += '\n';
-    text.shrink_to_fit();
     for (size_t start = 0; start < text.size(); start = lineEnd(text, start) + 1) {
         if (lines.count_ % kMarkEvery == 0)
             lines.marks_.push_back(static_cast<std::uint32_t>(start));

@@ -20,7 +20,7 @@ public:
     // The lines a reader reads from a file's bytes (engine/textfile.h):
     // converted from Windows-1251, up to the end or a Ctrl-Z where a line
     // would begin.
-    static TextLines fromBytes(std::string_view bytes);
+    static TextLines fromBytes(std::string bytes);
     // Lines already in UTF-8; none may hold a line break.
     static TextLines fromLines(const std::vector<std::string>& lines);
 
