@@ -5,38 +5,19 @@
 // against the one calculation.
 #include "engine/calc.h"
 #include "bench/ratio.h"
-#include "engine/calchost.h"
 #include "engine/datafiles.h"
 #include "engine/neighbours.h"
 #include "engine/peremenn.h"
+#include "engine/quiethost.h"
 #include "engine/textfile.h"
 #include "engine/trace.h"
+#include "tests/engine/example_design.h"
 
 namespace {
 
-class NullHost : public CalcHost {
-public:
-    void clearReport() override { lines = 0; }
-    void appendLine(const std::string&) override { ++lines; }
-    void showMessage(const std::string&) override { }
-    bool chooseDiameter(Peremenn&) override { return false; }
-    void enablePrint() override { }
-    int lines = 0;
-};
-
 Peremenn example()
 {
-    Peremenn p;
-    p.dataDir = SHIPPED_DATA_DIR;
-    p.materialName = "Проволока II класса";
-    p.F1 = 100;
-    p.F2 = 300;
-    p.D1 = 20;
-    p.H = 15;
-    p.Vmax = 2;
-    p.group = 1;
-    p.mode = 1;
-    return p;
+    return wireClass2Inputs(SHIPPED_DATA_DIR);
 }
 
 void BareRead(benchmark::State& state)
@@ -52,10 +33,10 @@ BENCHMARK(BareRead);
 
 void Calculation(benchmark::State& state)
 {
-    NullHost host;
+    QuietHost host;
     for (auto _ : state) {
         Peremenn p = example();
-        if (!runCalculation(p, host) || host.lines != 35)
+        if (!runCalculation(p, host) || host.report.size() != 35)
             state.SkipWithError("the example did not run to its end");
     }
 }
@@ -63,11 +44,11 @@ BENCHMARK(Calculation);
 
 void TracedCalculation(benchmark::State& state)
 {
-    NullHost host;
+    QuietHost host;
     Trace trace;
     for (auto _ : state) {
         Peremenn p = example();
-        if (!runCalculation(p, host, &trace) || host.lines != 35 || trace.steps.empty())
+        if (!runCalculation(p, host, &trace) || host.report.size() != 35 || trace.steps.empty())
             state.SkipWithError("the example did not run to its end");
     }
 }

@@ -4,9 +4,9 @@
 #include "engine/catalogue.h"
 #include "engine/datafiles.h"
 #include "engine/datafolder.h"
-#include "engine/designhost.h"
 #include "engine/errortext.h"
 #include "engine/memoryfiles.h"
+#include "engine/quiethost.h"
 #include "engine/textfile.h"
 
 #include <algorithm>
@@ -14,11 +14,11 @@
 
 namespace {
 
-ExitStatus calculate(DesignRun& run, DesignResult& r)
+ExitStatus calculate(DesignRun& run, DesignResult& r, QuietHost& host)
 {
     auto rid = readTextLines(r.ridFile, kRidLines);
     if (!rid) {
-        r.messages.push_back(noFileMessage(r.ridFile));
+        host.showMessage(noFileMessage(r.ridFile));
         return NoInput;
     }
     const Catalogue& catalogue = run.catalogue();
@@ -28,7 +28,7 @@ ExitStatus calculate(DesignRun& run, DesignResult& r)
     }
     r.record.dataDir = catalogue.dir;
     const DataFiles& files = run.files();
-    DesignHost host(r.report, r.messages, run.settings().wireDiameter, files);
+    host.answer = pickListedDiameter(files, run.settings().wireDiameter);
     r.form = parseRid(*rid);
     r.formRead = true;
     static const TextLines kNoMaterials;
@@ -94,14 +94,17 @@ DesignResult DesignRun::run(const std::string& ridFile)
 {
     DesignResult r;
     r.ridFile = ridFile;
+    QuietHost host;
     try {
-        r.status = calculate(*this, r);
+        r.status = calculate(*this, r, host);
     } catch (...) {
         r.error = errorText(std::current_exception());
         r.status = Ended;
         if (settings_.trace)
             r.trace.addError(r.error);
     }
+    r.report = std::move(host.report);
+    r.messages = std::move(host.messages);
     return r;
 }
 

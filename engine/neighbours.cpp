@@ -1,12 +1,12 @@
 #include "engine/neighbours.h"
 
 #include "engine/calc.h"
-#include "engine/calchost.h"
 #include "engine/catalogue.h"
 #include "engine/characteristic.h"
 #include "engine/diameterchoice.h"
 #include "engine/errortext.h"
 #include "engine/numtext.h"
+#include "engine/quiethost.h"
 #include "engine/reportchecks.h"
 
 #include <algorithm>
@@ -37,39 +37,6 @@ std::vector<Stocked> stockedDiameters(const std::vector<std::string>& items)
         out.end());
     return out;
 }
-
-// Keeps what a run would show; the diameter question gets `answer` (none:
-// cancel), asked whatever k3 is when `forced`.
-class QuietHost : public CalcHost {
-public:
-    QuietHost(std::optional<double> answer, bool forced)
-        : answer_(answer)
-        , forced_(forced)
-    {
-    }
-
-    std::vector<std::string> report;
-    std::vector<std::string> messages;
-    bool asked = false;
-
-    void clearReport() override { report.clear(); }
-    void appendLine(const std::string& line) override { report.push_back(line); }
-    void showMessage(const std::string& text) override { messages.push_back(text); }
-    void enablePrint() override { }
-    bool choiceForced() const override { return forced_; }
-    bool chooseDiameter(Peremenn& p) override
-    {
-        asked = true;
-        if (!answer_)
-            return false;
-        p.chosenD = *answer_;
-        return true;
-    }
-
-private:
-    std::optional<double> answer_;
-    bool forced_;
-};
 
 // A message on one line.
 std::string oneLine(std::string text)
@@ -132,7 +99,7 @@ NeighbourRow tryDiameter(const Peremenn& inputs, const DataFiles& files, const S
     row.listed = wire.text;
     row.d = wire.value;
     row.record = inputs;
-    QuietHost host(wire.value, true);
+    QuietHost host(takeDiameter(wire.value), true);
     run(row.record, host, files, row.error);
     row.report = std::move(host.report);
     row.messages = std::move(host.messages);
@@ -176,12 +143,14 @@ Neighbours rowsAround(const Peremenn& inputs, const DataFiles& files, int each)
         }))
         answer = inputs.chosenD;
     Peremenn own = inputs;
-    QuietHost host(answer, false);
+    QuietHost host;
+    if (answer)
+        host.answer = takeDiameter(*answer);
     std::string error;
     run(own, host, files, error);
-    out.asked = host.asked;
+    out.asked = host.asked > 0;
     if (!own.wireChosen) {
-        out.refusal = host.asked && !answer
+        out.refusal = out.asked && !answer
             ? "Расчет запрашивает диаметр проволоки (k3 больше 59,43), а он не выбран"
             : "Расчет не дошел до диаметра проволоки: " + stopReason(host.messages, error);
         return out;

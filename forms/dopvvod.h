@@ -2,7 +2,8 @@
 // TForm8, "Выбор диаметра": asks for the wire diameter when the calculation
 // cannot derive one (k3 too large). Offers the non-empty lines of the
 // material's diameter file; OK hands the chosen one over in
-// peremenn.chosenD. Created at start-up, shown modally by the calculation.
+// peremenn.chosenD. Made by the main window when first needed, shown modally
+// by the calculation.
 
 #include "ui_dopvvod.h"
 

@@ -53,13 +53,6 @@ Peremenn inputsOf(const Design& d, const std::string& dataDir)
     return p;
 }
 
-// The host of a calculation the user answers in the diameter dialog; asked
-// whatever k3 is when `forced`.
-struct DialogHost : RecordingHost {
-    bool forced = false;
-    bool choiceForced() const override { return forced; }
-};
-
 class RowIsTheDialogsCalculation : public testing::TestWithParam<Design> {
 protected:
     TempDataDir dir;
@@ -81,7 +74,7 @@ TEST_P(RowIsTheDialogsCalculation, ReportMessagesAndEveryValue)
         SCOPED_TRACE(row.listed);
         Peremenn p = inputs;
         p.userChoice = false;
-        DialogHost host;
+        RecordingHost host;
         host.pick = row.listed;
         host.forced = design.answer == nullptr;
         std::string error;
@@ -90,7 +83,7 @@ TEST_P(RowIsTheDialogsCalculation, ReportMessagesAndEveryValue)
         } catch (...) {
             error = errorText(std::current_exception());
         }
-        EXPECT_EQ(host.dialogShown, 1);
+        EXPECT_EQ(host.asked, 1);
         EXPECT_EQ(row.report, host.report);
         EXPECT_EQ(row.messages, host.messages);
         EXPECT_EQ(row.error, error);

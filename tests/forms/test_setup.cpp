@@ -5,9 +5,9 @@
 #include "helpers/setup_fixture.h"
 
 #include "engine/calc.h"
-#include "engine/calchost.h"
 #include "engine/encoding.h"
 #include "engine/inputform.h"
+#include "engine/quiethost.h"
 #include "engine/textfile.h"
 #include "forms/newdiam.h"
 #include "forms/qtext.h"
@@ -33,16 +33,6 @@ QStringList fileLines(const CatalogueScratch& data, const QString& name)
 {
     return qsList(*readTextLines(ss(data.path(name))));
 }
-
-class QuietHost : public CalcHost {
-public:
-    void clearReport() override { report.clear(); }
-    void appendLine(const std::string& line) override { report.push_back(line); }
-    void showMessage(const std::string& text) override { messages.push_back(text); }
-    bool chooseDiameter(Peremenn&) override { return false; }
-    void enablePrint() override { }
-    std::vector<std::string> report, messages;
-};
 
 } // namespace
 

@@ -1,7 +1,7 @@
 #include "scetch_testing.h"
 
 #include "engine/calc.h"
-#include "engine/calchost.h"
+#include "engine/quiethost.h"
 #include "engine/textfile.h"
 
 #include <QDir>
@@ -9,20 +9,6 @@
 #include <QWidget>
 
 namespace scetchtest {
-
-namespace {
-
-    // The calculation without its windows: the diameter question is cancelled.
-    class QuietHost : public CalcHost {
-    public:
-        void clearReport() override { }
-        void appendLine(const std::string&) override { }
-        void showMessage(const std::string&) override { }
-        bool chooseDiameter(Peremenn&) override { return false; }
-        void enablePrint() override { }
-    };
-
-} // namespace
 
 bool calculateExample(Peremenn& p, const char* ridName, const std::function<void(InputForm&)>& edit)
 {
@@ -40,7 +26,7 @@ bool calculateExample(Peremenn& p, const char* ridName, const std::function<void
     if (applyCalcInputs(p, form) == InputOutcome::Stopped)
         return false;
     p.userChoice = false;
-    QuietHost host;
+    QuietHost host; // the diameter question is cancelled
     return runCalculation(p, host);
 }
 
