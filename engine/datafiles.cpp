@@ -2,6 +2,8 @@
 
 #include "engine/textfile.h"
 
+#include <sys/stat.h>
+
 bool DataFiles::open(TextReader& reader, const std::string& name) const
 {
     auto lines = text(name);
@@ -30,4 +32,15 @@ std::shared_ptr<const TextLines> FolderFiles::text(const std::string& name) cons
     if (!bytes)
         return nullptr;
     return std::make_shared<const TextLines>(TextLines::fromBytes(std::move(*bytes)));
+}
+
+std::optional<std::string> FolderFiles::stamp(const std::string& name) const
+{
+    auto path = findDataFile(dir_, name);
+    struct stat st { };
+    if (!path || ::stat(path->c_str(), &st) != 0)
+        return std::nullopt;
+    return *path + '\n' + std::to_string(st.st_dev) + ' ' + std::to_string(st.st_ino) + ' '
+        + std::to_string(st.st_size) + ' ' + std::to_string(st.st_mtim.tv_sec) + '.'
+        + std::to_string(st.st_mtim.tv_nsec);
 }

@@ -105,6 +105,10 @@ DesignResult DesignRun::run(const std::string& ridFile)
     }
     r.report = std::move(host.report);
     r.messages = std::move(host.messages);
+    if (settings_.verify)
+        r.verification = r.record.calcComplete
+            ? verifySpring(r.record, files(), settings_.seating, settings_.trace)
+            : verifySpring(r.record, FolderFiles({}), settings_.seating); // says why not
     return r;
 }
 

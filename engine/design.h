@@ -10,6 +10,7 @@
 #include "engine/memoryfiles.h"
 #include "engine/peremenn.h"
 #include "engine/trace.h"
+#include "engine/verification.h"
 
 #include <optional>
 #include <string>
@@ -20,6 +21,8 @@ struct DesignSettings {
     std::optional<std::string> wireDiameter; // answer to the diameter question, as listed
     bool trace = false; // record the calculation's trace
     const DataFiles* files = nullptr; // read instead of the catalogue's files when set
+    bool verify = false; // check the made spring by EN 13906-1 after the calculation
+    double seating = kDefaultSeating; // ν of that check
 };
 
 struct DesignResult {
@@ -33,6 +36,7 @@ struct DesignResult {
     std::string error; // what ended it with an error; empty otherwise
     bool materialMissing = false; // the catalogue does not list the file's material
     Trace trace; // when asked for; ends with the error if there was one
+    Verification verification; // when asked for; its refusal says why it is not available
 };
 
 // Designs worked through one after another with the same settings. The

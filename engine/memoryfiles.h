@@ -21,11 +21,18 @@ class MemoryFiles : public DataFiles {
 public:
     // Reads the folder `dir` (ending with "/") lazily.
     explicit MemoryFiles(std::string dir);
+    // A copy reads on by itself: it gets a number of its own.
+    MemoryFiles(const MemoryFiles& other);
+    MemoryFiles& operator=(const MemoryFiles& other);
+    MemoryFiles(MemoryFiles&&) = default;
+    MemoryFiles& operator=(MemoryFiles&&) = default;
     // The catalogue of `dir` as it is now.
     static MemoryFiles snapshot(const std::string& dir);
 
     // Its lines as read the first time, shared, not converted again.
     std::shared_ptr<const TextLines> text(const std::string& name) const override;
+    // A file, once kept, reads the same for the life of this object.
+    std::optional<std::string> stamp(const std::string& name) const override;
 
 private:
     struct Kept {
@@ -38,6 +45,7 @@ private:
 
     FolderFiles folder_;
     bool whole_ = false;
+    unsigned long long id_; // this catalogue's own number in the process
     // By name as asked for; a snapshot by name folded to one letter case,
     // as the folder matches names.
     // By name as asked for; in a snapshot by name folded to one letter case.

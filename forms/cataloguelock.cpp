@@ -1,7 +1,5 @@
 #include "forms/cataloguelock.h"
 
-#include "engine/catalogueedit.h"
-#include "engine/textfile.h"
 #include "forms/qtext.h"
 
 #include <QDateTime>
@@ -50,14 +48,4 @@ bool CatalogueLock::take(const std::string& dataDir)
 void CatalogueLock::release()
 {
     file_.reset();
-}
-
-QString cleanUpStaleWrites(const std::string& dataDir)
-{
-    CatalogueLock lock;
-    if (lock.take(dataDir)) {
-        removeStaleTemporaryFiles(dataDir);
-        removeUncommittedAddition(dataDir);
-    }
-    return lock.takeOverNote();
 }

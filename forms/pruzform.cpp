@@ -187,8 +187,7 @@ void TForm1::showEvent(QShowEvent* event)
     if (!started_ && !event->spontaneous()) {
         started_ = true;
         FormShow();
-        if (const QString note = cleanUpStaleWrites(peremenn_.dataDir); !note.isEmpty())
-            messages_.message(note);
+        cleanUpStaleWrites(peremenn_.dataDir);
         markUnchanged();
     }
 }
@@ -432,14 +431,17 @@ void TForm1::RascetClick()
             report_->setFileChooser(files_);
             report_->setLiveInputs([this] { return calcInputs(); }, [this] { RascetClick(); });
             connect(this, &TForm1::inputsEdited, report_, &TForm3::inputsEdited);
-            if (appSettings_)
+            if (appSettings_) {
                 new WindowPlace(report_, *appSettings_, QStringLiteral("report"));
+                report_->setSettings(*appSettings_);
+            }
         }
         // The inputs as this calculation was given them, for the printed
         // report; later edits of the form do not change it.
         lastHeader_.dateTime = ss(QDateTime::currentDateTime().toString(QStringLiteral("dd.MM.yyyy HH:mm")));
         lastHeader_.inputFile = ss(inputFile_);
         lastHeader_.form = form;
+        lastHeader_.catalogue = catalogueLabel(peremenn_.dataDir);
         report_->setHeader(lastHeader_);
         report_->show();
     });

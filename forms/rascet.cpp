@@ -4,6 +4,8 @@
 #include "engine/catalogue.h"
 #include "engine/peremenn.h"
 #include "engine/tracetext.h"
+#include "engine/verificationtext.h"
+#include "forms/checktab.h"
 #include "forms/dopvvod.h"
 #include "forms/filechooser.h"
 #include "forms/glyphs.h"
@@ -18,6 +20,7 @@
 #include "forms/sosedi.h"
 #include "forms/windowframe.h"
 
+#include <QLabel>
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QScopeGuard>
@@ -31,8 +34,11 @@ TForm3::TForm3(
     , messages_(messages)
     , diameterChoice_(diameterChoice)
     , printer_(printer)
+    , checkTab_(new CheckTab)
+    , checkWarning_(new QLabel)
 {
     ui.setupUi(this);
+    addCheckTab();
     resizableWindow(this, QSize(536, 344));
     // The bar's frame counts into its margins: the buttons stand at y 8,
     // "Печать" at x 50 and "Закрыть" 19 pixels from the right edge.
@@ -61,6 +67,40 @@ TForm3::TForm3(
     liveTimer_.setSingleShot(true);
     liveTimer_.setInterval(0);
     connect(&liveTimer_, &QTimer::timeout, this, &TForm3::followInputs);
+}
+
+// The check's tab after the others, and its warning line above the report,
+// as plain as a warning must be to be seen.
+void TForm3::addCheckTab()
+{
+    ui.views->addTab(checkTab_, QStringLiteral("Проверка"));
+    ui.views->setTabToolTip(
+        ui.views->indexOf(checkTab_), QStringLiteral("Изготовленная пружина, проверенная по EN 13906-1"));
+    checkWarning_->setObjectName(QStringLiteral("checkWarning"));
+    checkWarning_->setWordWrap(true);
+    checkWarning_->setStyleSheet(
+        QStringLiteral("QLabel { background: #c00000; color: white; font-weight: bold; padding: 4px; }"));
+    checkWarning_->hide();
+    ui.otcetTabLayout->insertWidget(0, checkWarning_);
+    connect(checkWarning_, &QLabel::linkActivated, this, [this] { ui.views->setCurrentWidget(checkTab_); });
+    connect(checkTab_, &CheckTab::checked, this, &TForm3::checkChanged);
+}
+
+void TForm3::checkChanged()
+{
+    const Verification& v = checkTab_->verification();
+    const bool failed = v.available && !v.passed;
+    traceChanged(); // its steps are part of "Подробно"
+    checkWarning_->setVisible(failed);
+    if (failed)
+        checkWarning_->setText(qs(verificationWarning(v)).toHtmlEscaped()
+            + QStringLiteral(
+                " <a href=\"#check\" style=\"color: white;\">Подробнее на вкладке «Проверка»</a>"));
+}
+
+void TForm3::setSettings(AppSettings& settings)
+{
+    checkTab_->setSettings(&settings);
 }
 
 void TForm3::setLiveInputs(std::function<std::optional<Peremenn>()> inputs, std::function<void()> calculate)
@@ -147,6 +187,12 @@ void TForm3::showTrace()
     QStringList lines;
     for (const std::string& line : traceLines(trace_))
         lines << qs(line);
+    // The check's steps follow, as pruzcalc --verify --explain prints them.
+    if (const Verification& v = checkTab_->verification(); v.available) {
+        lines << QString();
+        for (const std::string& line : traceLines(v.trace))
+            lines << qs(line);
+    }
     ui.podrobno->setPlainText(lines.join(QLatin1Char('\n')));
     traceShown_ = true;
 }
@@ -165,7 +211,11 @@ QFont TForm3::printFont() const
 
 int TForm3::printTo(QPagedPaintDevice& device)
 {
-    const QStringList lines = ui.views->currentWidget() == ui.podrobnoTab ? traceViewLines() : reportLines();
+    if (ui.views->currentWidget() == ui.podrobnoTab)
+        return printReport(headerLines(), traceViewLines(), device, printFont());
+    QStringList lines = reportLines();
+    if (checkTab_->verification().available)
+        lines << QString() << checkTab_->lines();
     return printReport(headerLines(), lines, device, printFont());
 }
 
@@ -252,6 +302,7 @@ void TForm3::showEvent(QShowEvent* event)
     inputs_.userChoice = peremenn_.userChoice;
     inputs_.chosenD = peremenn_.chosenD;
     ui.neighboursButton->setEnabled(peremenn_.wireChosen);
+    checkTab_->check(peremenn_, qs(header_.inputFile));
     if (neighbours_ && neighbours_->isVisible())
         neighbours_->showRows(inputs_);
     if (peremenn_.calcFailed)

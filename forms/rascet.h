@@ -16,7 +16,11 @@
 // of that calculation; with the main window's inputs handed in
 // (setLiveInputs) that window follows every valid edit of them, and a row
 // picked there gives the report with its diameter, as if chosen in the
-// diameter choice dialog (recalculateWith).
+// diameter choice dialog (recalculateWith). The third tab, "Проверка"
+// (forms/checktab.h), checks the spring of a complete report as it will be
+// made by EN 13906-1; when that check fails, a line above the report names
+// the worst finding and links to the tab. Printouts add the check after
+// the report's lines.
 
 #include "engine/calchost.h"
 #include "engine/peremenn.h"
@@ -31,7 +35,10 @@
 #include <functional>
 #include <optional>
 
+class AppSettings;
+class CheckTab;
 class FileChooser;
+class QLabel;
 class Messages;
 class QPagedPaintDevice;
 class QPrinter;
@@ -46,6 +53,11 @@ public:
 
     // Where "PDF…" asks for the file; without it "PDF…" stays disabled.
     void setFileChooser(FileChooser& files);
+    // Where the check keeps its seating coefficient per design.
+    void setSettings(AppSettings& settings);
+    CheckTab* checkTab() const { return checkTab_; }
+    // The warning above the report; hidden while the check passes.
+    QLabel* checkWarning() const { return checkWarning_; }
     // The inputs of the calculation the next showing runs.
     void setHeader(const ReportHeader& header) { header_ = header; }
 
@@ -89,6 +101,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void addCheckTab();
     void flushReport();
     void showTrace();
     void traceChanged();
@@ -98,6 +111,7 @@ private:
     void closeAfterFailure();
     void neighboursClick();
     void followInputs();
+    void checkChanged();
 
     Peremenn& peremenn_;
     Messages& messages_;
@@ -117,4 +131,6 @@ private:
     std::function<void()> calculate_;
     QTimer liveTimer_; // one recalculation of the neighbours for a burst of edits
     TForm13* neighbours_ = nullptr;
+    CheckTab* checkTab_;
+    QLabel* checkWarning_;
 };
