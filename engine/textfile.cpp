@@ -156,10 +156,10 @@ void syncFolder(const std::string& folder)
 
 // A file name the program writes: a data file, an input data file, an
 // exported PDF or SVG (their extension in any letter case), or the
-// catalogue's manifest and update note.
+// catalogue's manifest and update note, or the note of a material addition.
 bool isWrittenName(std::string_view name)
 {
-    if (name == ".pruz-shipped" || name == ".pruz-update.txt")
+    if (name == ".pruz-shipped" || name == ".pruz-update.txt" || name == ".pruz-addition")
         return true;
     const size_t dot = name.rfind('.');
     if (dot == std::string_view::npos || dot == 0)
