@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <ostream>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -35,11 +36,27 @@ std::vector<std::string> checkColumns(const Verification& v)
 
 } // namespace
 
+namespace {
+
+// A spreadsheet runs a cell that begins with one of these as a formula: a
+// file or material name such as "=HYPERLINK(...)" must stay text.
+bool startsLikeAFormula(const std::string& text)
+{
+    double number = 0;
+    return !text.empty() && std::string_view("=+-@\t\r").find(text.front()) != std::string_view::npos
+        && !tryStrToFloat(text, number);
+}
+
+} // namespace
+
 std::string csvField(const std::string& text)
 {
-    if (text.find_first_of(";\"\r\n") == std::string::npos)
+    // As spreadsheet-safe CSV writers do: an apostrophe in front (the
+    // spreadsheet shows the rest as text) and the whole field quoted.
+    const bool formula = startsLikeAFormula(text);
+    if (!formula && text.find_first_of(";\"\r\n") == std::string::npos)
         return text;
-    std::string quoted = "\"";
+    std::string quoted = formula ? "\"'" : "\"";
     for (char ch : text) {
         if (ch == '"')
             quoted += '"';

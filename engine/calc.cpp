@@ -158,12 +158,16 @@ private:
     bool readMaterial()
     {
         const std::string file = propertiesFileName(p.materialName);
-        auto lines = c.files().lines(file);
-        if (!lines) {
+        TextReader reader;
+        if (!c.files().open(reader, file)) {
             c.message(noFileMessage(file));
             return false;
         }
-        const MaterialProperties props = parseProperties(*lines, p.materialName);
+        // Its four lines; whatever follows them is never read.
+        std::vector<std::string> lines;
+        while (!reader.eof() && lines.size() < 4)
+            lines.push_back(reader.readLine());
+        const MaterialProperties props = parseProperties(lines, p.materialName);
         p.ro = props.ro;
         p.E = props.E;
         p.G = props.G;
@@ -173,9 +177,9 @@ private:
             // The file holds ρ, E, G and the class code, a line each.
             double P::*fields[] = { &P::ro, &P::E, &P::G };
             for (size_t k = 0; k < std::size(fields); ++k)
-                c.nameStep(c.lookup(file, static_cast<int>(k + 1), (*lines)[k], "свойство материала"),
-                    fields[k], p.*fields[k]);
-            c.lookup(file, 4, (*lines)[3],
+                c.nameStep(c.lookup(file, static_cast<int>(k + 1), lines[k], "свойство материала"), fields[k],
+                    p.*fields[k]);
+            c.lookup(file, 4, lines[3],
                 cls ? std::string("класс материала ") + cls->caption : "класс материала без таблиц");
         }
         return true;

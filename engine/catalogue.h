@@ -10,6 +10,10 @@
 
 inline const char* const kMaterialList = "material.dat";
 
+// The standard's tables: with the material list, the files of the data
+// directory that belong to no material.
+inline const char* const kTableFiles[] = { "k3.dat", "tau1.dat", "tau2.dat", "sigmab.dat", "sigmdiam.dat" };
+
 inline std::string diameterFileName(const std::string& material)
 {
     return material + ".dat";

@@ -16,7 +16,7 @@ namespace {
 
 ExitStatus calculate(DesignRun& run, DesignResult& r, QuietHost& host)
 {
-    auto rid = readTextLines(r.ridFile);
+    auto rid = readTextLines(r.ridFile, kRidLines);
     if (!rid) {
         host.showMessage(noFileMessage(r.ridFile));
         return NoInput;
@@ -31,13 +31,19 @@ ExitStatus calculate(DesignRun& run, DesignResult& r, QuietHost& host)
     host.answer = pickListedDiameter(files, run.settings().wireDiameter);
     r.form = parseRid(*rid);
     r.formRead = true;
-    std::vector<std::string> materials;
-    if (auto list = files.lines(kMaterialList))
-        materials = *list;
-    else
+    static const TextLines kNoMaterials;
+    const auto list = files.text(kMaterialList); // shared: never copied per design
+    if (!list)
         host.showMessage(noFileMessage(kMaterialList));
+    const TextLines& materials = list ? *list : kNoMaterials;
     const int index = ridMaterialIndex(r.form, materials);
-    r.form.materialName = index >= 0 ? materials[static_cast<size_t>(index)] : std::string();
+    // A design is never worked through with a material other than its own.
+    if (const std::string missing = missingMaterial(r.form, index); !missing.empty()) {
+        r.error = missing;
+        r.materialMissing = true;
+        return Ended;
+    }
+    r.form.materialName = index >= 0 ? std::string(materials[static_cast<size_t>(index)]) : std::string();
     r.record.mode = r.form.mode;
     const InputCheck check = applyCalcInputs(r.record, r.form);
     if (check.outcome == InputOutcome::Refused)

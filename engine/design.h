@@ -36,6 +36,7 @@ struct DesignResult {
     std::vector<ReportedValue> reported; // the values of the report's lines, in their order
     std::vector<std::string> messages; // in the order shown; "\r" starts a new line
     std::string error; // what ended it with an error; empty otherwise
+    bool materialMissing = false; // the catalogue does not list the file's material
     Trace trace; // when asked for; ends with the error if there was one
     Verification verification; // when asked for; its refusal says why it is not available
 };

@@ -5,8 +5,12 @@
 namespace {
 
 // Why a design could not be worked through at all; empty when it was.
-std::string faultOf(const DesignResult& r)
+std::string faultOf(const DesignResult& r, const char* run)
 {
+    // A material gone from one catalogue is no change of the design's
+    // result: it cannot be worked through there at all.
+    if (r.materialMissing)
+        return r.ridFile + ": " + run + ": " + r.error;
     if (r.status != NoInput)
         return {};
     if (!r.error.empty())
@@ -79,9 +83,9 @@ CatalogueComparison compareCatalogues(
     CatalogueComparison comparison;
     for (const std::string& file : ridFiles) {
         DesignChange change { .before = before.run(file), .after = after.run(file) };
-        std::string fault = faultOf(change.before);
+        std::string fault = faultOf(change.before, "old");
         if (fault.empty())
-            fault = faultOf(change.after);
+            fault = faultOf(change.after, "new");
         if (!fault.empty()) {
             comparison.faults.push_back({ file, fault });
             continue;

@@ -32,7 +32,7 @@ struct DesignChange {
 };
 
 // A design that could not be compared: its input data file, or a
-// catalogue, cannot be read.
+// catalogue, cannot be read, or a catalogue does not list its material.
 struct DesignFault {
     std::string file;
     std::string text; // the message or error that says why

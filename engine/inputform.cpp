@@ -4,6 +4,7 @@
 #include "engine/errors.h"
 #include "engine/numtext.h"
 #include "engine/peremenn.h"
+#include "engine/textlines.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -124,14 +125,27 @@ InputForm parseRid(const std::vector<std::string>& lines)
     return f;
 }
 
-int ridMaterialIndex(const InputForm& form, const std::vector<std::string>& materials)
+int ridMaterialIndex(const InputForm& form, const TextLines& materials)
 {
-    auto byName = std::find(materials.begin(), materials.end(), form.materialName);
-    if (byName != materials.end())
-        return static_cast<int>(byName - materials.begin());
-    if (form.materialIndex >= 0 && form.materialIndex < static_cast<int>(materials.size()))
+    if (!form.materialName.empty()) {
+        const auto byName = materials.find(form.materialName);
+        return byName ? static_cast<int>(*byName) : -1;
+    }
+    if (form.materialIndex >= 0 && static_cast<size_t>(form.materialIndex) < materials.size())
         return form.materialIndex;
     return -1;
+}
+
+int ridMaterialIndex(const InputForm& form, const std::vector<std::string>& materials)
+{
+    return ridMaterialIndex(form, TextLines::fromLines(materials));
+}
+
+std::string missingMaterial(const InputForm& form, int index)
+{
+    if (form.materialName.empty() || index >= 0)
+        return {};
+    return "В каталоге нет материала \"" + form.materialName + "\"";
 }
 
 InputCheck applyCalcInputs(Peremenn& p, InputForm& f)
@@ -142,6 +156,8 @@ InputCheck applyCalcInputs(Peremenn& p, InputForm& f)
         return InputCheck { InputOutcome::Stopped, std::string("Расчет не выполнялся: ") + symbol + " = 0" };
     };
     p.materialName = f.materialName;
+    if (p.materialName.empty()) // no file could be named after it
+        return { InputOutcome::Refused, kNoMaterialMessage };
     p.F1 = checked(strToFloat(f.f1) * 10);
     if (p.F1 == 0)
         return stopped("F1");

@@ -56,7 +56,8 @@ public:
 
 // The dialog's answer after it preselected the first diameter listed in
 // `files` and the user picked the one listed as `wire` (pruzcalc's
-// --wire-diameter); cancel when there is none or the list lacks it.
+// --wire-diameter); cancel when there is none, or when the list lacks it,
+// then with a message naming the diameters listed.
 QuietHost::Answer pickListedDiameter(const DataFiles& files, std::optional<std::string> wire);
 
 // OK with `d` whatever the list holds: a stocked diameter tried out.

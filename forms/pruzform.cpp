@@ -592,7 +592,7 @@ void TForm1::SpeedButton3Click()
 void TForm1::loadFrom(const QString& name)
 {
     guarded(messages_, [&] {
-        const auto lines = readTextLines(ss(name));
+        const auto lines = readTextLines(ss(name), kRidLines);
         if (!lines) {
             messages_.message(qs(noFileMessage(ss(name))));
             return;
@@ -603,12 +603,22 @@ void TForm1::loadFrom(const QString& name)
         for (int k = 0; k < ui.material->count(); ++k)
             materials.push_back(ss(ui.material->itemText(k)));
         form.materialIndex = ridMaterialIndex(form, materials);
+        if (form.materialIndex >= 0) // a file without a name: the diameters of the one chosen
+            form.materialName = materials[static_cast<size_t>(form.materialIndex)];
+        // A material gone from the catalogue: the other inputs are loaded,
+        // no material is selected in its place, and the user is told.
+        const std::string missing = missingMaterial(form, form.materialIndex);
         setWindowTitle(kFileCaption + name);
         inputFile_ = name;
         applyFormState(form);
-        fillDiameterMemo(qs(form.materialName));
+        if (missing.empty())
+            fillDiameterMemo(qs(form.materialName));
+        else
+            ui.comm->clear();
         markUnchanged();
         rememberFile(name);
+        if (!missing.empty())
+            messages_.message(qs(missing));
     });
 }
 

@@ -113,6 +113,8 @@ void TForm4::showEvent(QShowEvent* event)
         materialsTabShown();
     else
         ui->PageControl1->setCurrentIndex(0);
+    if (!lock_.takeOverNote().isEmpty())
+        messages_.message(lock_.takeOverNote());
     // Said once the window is up, so the user sees what is only shown.
     if (readOnly_)
         QTimer::singleShot(0, this, [this] {
@@ -274,8 +276,16 @@ void TForm4::addClick()
         setPending(false);
         return;
     }
-    p_.settingsState = 1;
     const std::string name = p_.editMaterial;
+    // The material list is written last, by "Применить" once the
+    // properties are in place (commitAddition); until then a note says
+    // which files are the addition's own.
+    if (!beginAddition(p_.dataDir, name)) {
+        messages_.message(qs(writeErrorMessage(kAdditionNote)));
+        setPending(false);
+        return;
+    }
+    p_.settingsState = 1;
     ui->mat->addItem(qs(name));
     selectMaterial(ui->mat->count() - 1);
     p_.diamFileFound = hasDiameterFile(p_.dataDir, name) ? 1 : 0;
@@ -285,17 +295,7 @@ void TForm4::addClick()
         // new material's list as it is.
         loadDiameters(name);
     } else if (runDialog(diameters_) != QDialog::Accepted) {
-        abandonAddition(false);
-        return;
-    }
-    const std::vector<std::string> listed = listEntries(*ui->mat);
-    const ListRewrite written = rewriteMaterialList([&] {
-        return rewriteMaterialNames(p_.dataDir, { listed.begin(), listed.end() - 1 }, listed);
-    });
-    if (written != ListRewrite::Done) {
-        abandonAddition(p_.diamFileFound == 0);
-        if (written == ListRewrite::Changed)
-            materialsTabShown();
+        abandonAddition();
         return;
     }
     // The properties tab offers the new material; the addition ends with
@@ -318,10 +318,9 @@ ListRewrite TForm4::rewriteMaterialList(const std::function<ListRewrite()>& rewr
 
 // Takes back an addition that cannot be completed, so that nothing is left
 // half-added and the window is clean again.
-void TForm4::abandonAddition(bool eraseNewDiameterFile)
+void TForm4::abandonAddition()
 {
-    if (eraseNewDiameterFile)
-        eraseDiameterFile(p_.dataDir, p_.editMaterial);
+    ::abandonAddition(p_.dataDir);
     delete ui->mat->takeItem(ui->mat->count() - 1);
     p_.settingsState = 0;
     selectFirstMaterial();

@@ -88,7 +88,7 @@ private:
     void loadDescription(const std::string& material);
     void saveDescription();
     void addClick();
-    void abandonAddition(bool eraseNewDiameterFile);
+    void abandonAddition();
     void takeBackAddition();
     // Runs a rewrite of "material.dat" (rewriteMaterialNames, deleteMaterial);
     // when it is not Done, the user has been told why.
