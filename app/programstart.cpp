@@ -6,6 +6,7 @@
 #include "forms/messages.h"
 #include "forms/pruzform.h"
 #include "forms/qtext.h"
+#include "forms/screenfit.h"
 #include "forms/sketchresources.h"
 
 #include <QApplication>
@@ -121,6 +122,7 @@ void prepareApplication(QApplication& app)
     initSketchResources();
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/sketch/pruz.svg")));
     loadQtTranslations(app);
+    app.installEventFilter(new KeepOnScreen(&app));
 }
 
 std::optional<std::string> openProgramCatalogue(const std::optional<std::string>& dataDir, Messages& messages)

@@ -1,14 +1,19 @@
 // A batch of 10 000 saved designs (the examples over and over) worked
 // through as pruzcalc does with several files, each checked by EN 13906-1
-// as the batch's CSV and JSON carry the check, and once without the check,
+// as the batch's CSV and JSON carry the check, once without the check, and
+// written as JSON,
 // against merely reading the same input data files in the same run. Prints
 // the designs per second.
 #include "bench/ratio.h"
+#include "cli/batchoutput.h"
+#include "cli/options.h"
 #include "engine/design.h"
 #include "engine/textfile.h"
 
 #include <filesystem>
 #include <fstream>
+#include <ostream>
+#include <streambuf>
 #include <string>
 #include <unistd.h>
 #include <vector>
@@ -89,6 +94,35 @@ void BatchRunWithoutCheck(benchmark::State& state)
 }
 BENCHMARK(BatchRunWithoutCheck)->Unit(benchmark::kMillisecond);
 
+// As `pruzcalc --format json` with the files: the settings its options give.
+void BatchJson(benchmark::State& state)
+{
+    std::vector<std::string> args { "pruzcalc", "--format", "json", "--data", SHIPPED_DATA_DIR };
+    args.insert(args.end(), batch().files.begin(), batch().files.begin() + 2);
+    std::vector<const char*> argv;
+    for (const auto& a : args)
+        argv.push_back(a.c_str());
+    DesignSettings settings = parseArgs(static_cast<int>(argv.size()), argv.data()).options.design;
+    // Written and counted, not kept: as stdout into a pipe.
+    struct Counter : std::streambuf {
+        std::streamsize written = 0;
+        std::streamsize xsputn(const char*, std::streamsize n) override { return written += n, n; }
+        int overflow(int ch) override { return ++written, ch; }
+    };
+    for (auto _ : state) {
+        DesignRun run(settings);
+        Counter counted;
+        std::ostream out(&counted);
+        JsonArrayWriter writer(out);
+        for (const auto& f : batch().files)
+            writer.add(run.run(f));
+        writer.finish();
+        benchmark::DoNotOptimize(counted.written);
+    }
+    state.SetItemsProcessed(state.iterations() * kDesigns);
+}
+BENCHMARK(BatchJson)->Unit(benchmark::kMillisecond);
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -99,6 +133,7 @@ int main(int argc, char** argv)
     benchmark::RunSpecifiedBenchmarks(&reporter);
     reporter.printRate("BatchRun", kDesigns, "designs");
     reporter.printRate("BatchRunWithoutCheck", kDesigns, "designs");
+    reporter.printRate("BatchJson", kDesigns, "designs");
     reporter.printRatio("BatchRun", "ReadInputFiles");
     reporter.printRatio("BatchRun", "BatchRunWithoutCheck");
     benchmark::Shutdown();

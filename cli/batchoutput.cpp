@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <ostream>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -35,11 +36,27 @@ std::vector<std::string> checkColumns(const Verification& v)
 
 } // namespace
 
+namespace {
+
+// A spreadsheet runs a cell that begins with one of these as a formula: a
+// file or material name such as "=HYPERLINK(...)" must stay text.
+bool startsLikeAFormula(const std::string& text)
+{
+    double number = 0;
+    return !text.empty() && std::string_view("=+-@\t\r").find(text.front()) != std::string_view::npos
+        && !tryStrToFloat(text, number);
+}
+
+} // namespace
+
 std::string csvField(const std::string& text)
 {
-    if (text.find_first_of(";\"\r\n") == std::string::npos)
+    // As spreadsheet-safe CSV writers do: an apostrophe in front (the
+    // spreadsheet shows the rest as text) and the whole field quoted.
+    const bool formula = startsLikeAFormula(text);
+    if (!formula && text.find_first_of(";\"\r\n") == std::string::npos)
         return text;
-    std::string quoted = "\"";
+    std::string quoted = formula ? "\"'" : "\"";
     for (char ch : text) {
         if (ch == '"')
             quoted += '"';
@@ -79,13 +96,17 @@ void JsonArrayWriter::add(const DesignResult& result)
 {
     const std::string object
         = designJson(result).dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
-    out_ << (first_ ? "[\n" : ",\n") << "  ";
-    first_ = false;
+    // Indented into the array in one string: a character at a time through
+    // the stream costs more than the design itself.
+    std::string shifted = first_ ? "[\n  " : ",\n  ";
+    shifted.reserve(shifted.size() + object.size() + object.size() / 8);
     for (char ch : object) {
-        out_ << ch;
+        shifted += ch;
         if (ch == '\n') // texts are escaped: a line break is the dump's own
-            out_ << "  ";
+            shifted += "  ";
     }
+    first_ = false;
+    out_ << shifted;
 }
 
 void JsonArrayWriter::finish()

@@ -6,6 +6,9 @@
 // CSV: fields separated by ";" (as spreadsheets in a decimal-comma locale
 // expect; the numbers have decimal commas), a field holding ";", '"' or a
 // line break quoted with '"' and its quotes doubled, lines ended with "\n".
+// A text field that a spreadsheet would run as a formula (it begins with
+// "=", "+", "-", "@", a tab or CR and is not a number) is written as
+// "'..." in quotes.
 // Columns: file, status, the message that ended the design, d, i, n, N1, c,
 // L0, L3, L, M, Vкр (empty when not reached), the verdict of the coil
 // impact check and the stability remarks; then the check of the made spring

@@ -1,6 +1,7 @@
 #include "cli/jsonoutput.h"
 
 #include "engine/design.h"
+#include "engine/quantities.h"
 #include "engine/verificationtext.h"
 
 #include <algorithm>
@@ -125,14 +126,15 @@ Json designJson(const DesignResult& r)
     Json messages = Json::array();
     for (const auto& m : r.messages)
         messages.push_back(shown(m));
+    // The values the report wrote, each as its last line wrote it.
     Json values = Json::object();
+    for (const auto& [field, value] : r.reported)
+        if (const Quantity* q = quantityOf(field))
+            values[q->name] = value;
     Json steps = Json::array();
-    for (const TraceStep& s : r.trace.steps) {
-        if (!s.name.empty() && s.value)
-            values[s.name] = *s.value;
+    for (const TraceStep& s : r.trace.steps)
         steps.push_back(stepJson(s));
-    }
-    return Json {
+    Json json {
         { "schema_version", kJsonSchemaVersion },
         { "file", r.ridFile },
         { "inputs", inputsJson(r) },
@@ -142,9 +144,11 @@ Json designJson(const DesignResult& r)
         { "messages", messages },
         { "error", r.error.empty() ? Json(nullptr) : Json(r.error) },
         { "values", values },
-        { "trace", steps },
-        { "verification", verificationJson(r.verification) },
     };
+    if (!r.trace.steps.empty())
+        json["trace"] = steps;
+    json["verification"] = verificationJson(r.verification);
+    return json;
 }
 
 void writeJson(const DesignResult& result, std::ostream& out)

@@ -18,11 +18,29 @@
 #include "engine/exitstatus.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <iostream>
 #include <memory>
 
 namespace {
+
+// A write to stdout that failed (a full disk, a closed pipe): a cut report,
+// CSV or JSON must not pass for a whole one, so the run ends as an error.
+bool outputFailed()
+{
+    if (std::cout.good()) {
+        errno = 0;
+        if (std::cout.flush().good())
+            return false;
+    }
+    // The failed write's: the run stops at it, so no later call set errno.
+    const int error = errno;
+    std::cerr << "error: the output could not be written"
+              << (error != 0 ? std::string(": ") + std::strerror(error) : std::string()) << '\n';
+    return true;
+}
 
 int runOne(const Options& o)
 {
@@ -80,6 +98,8 @@ int runSeveral(const Options& o)
     for (const std::string& file : designFiles(o.inputs)) {
         const DesignResult result = run.run(file);
         writer->add(result);
+        if (!std::cout.good()) // stop at the first failed write; main says so
+            return Ended;
         status = std::max(status, static_cast<int>(result.status));
     }
     writer->finish();
@@ -141,7 +161,8 @@ int main(int argc, char** argv)
 {
     // Whatever is thrown, out of memory included, ends with one line.
     try {
-        return run(argc, argv);
+        const int status = run(argc, argv);
+        return outputFailed() ? Ended : status;
     } catch (...) {
         std::cerr << "error: " << errorText(std::current_exception()) << '\n';
         return Ended;

@@ -45,8 +45,8 @@ std::string conflict(const Options& o, bool formatGiven)
     }
     if (o.several && o.format == OutputFormat::Text)
         return "--format text prints one FILE.rid; several files print as csv or json";
-    if (o.several && o.explain)
-        return "--explain prints one FILE.rid";
+    if (o.several && o.explain && o.format != OutputFormat::Json)
+        return "--explain prints one FILE.rid, or several as json";
     if (o.header && o.format != OutputFormat::Text)
         return "--header heads the text report of one FILE.rid";
     if (o.neighbours && o.format != OutputFormat::Text)
@@ -82,10 +82,9 @@ ParsedArgs parseArgs(int argc, const char* const* argv)
     auto* fmt
         = app.add_option("--format", format,
                  "text (the default for one file); json: one JSON object with the inputs, the exit status, "
-                 "the report lines, the messages, every value by its symbol, the trace and the check of the "
-                 "made "
-                 "spring, an array of them "
-                 "for several files; csv (the default for several files): a header line, then per file "
+                 "the report lines, the messages, every value the report wrote, the trace and the check of "
+                 "the made spring, an array of them for several files (with the trace only when --explain "
+                 "is given); csv (the default for several files): a header line, then per file "
                  "its status, the message that ended it, d, i, n, N1, c, L0, L3, L, M, Vкр, the "
                  "verdicts, and the check's R, force deviations, τk2/τzul, buckling and verdict, separated "
                  "by \";\" (the numbers have decimal commas)")
@@ -162,7 +161,9 @@ ParsedArgs parseArgs(int argc, const char* const* argv)
     parsed.problem = conflict(o, fmt->count() > 0);
     if (!parsed.problem.empty())
         return parsed;
-    o.design.trace = o.explain || o.format == OutputFormat::Json;
+    // The trace is most of a design's JSON: in a list of many it is left
+    // out unless asked for.
+    o.design.trace = o.explain || (o.format == OutputFormat::Json && !o.several);
     // JSON and CSV always carry the check.
     o.design.verify = o.verify || o.format != OutputFormat::Text;
     parsed.kind = ParsedArgs::Run;

@@ -10,6 +10,8 @@
 #include "engine/reportchecks.h"
 #include "engine/textfile.h"
 
+#include <cmath>
+
 namespace {
 
 using P = Peremenn;
@@ -156,12 +158,16 @@ private:
     bool readMaterial()
     {
         const std::string file = propertiesFileName(p.materialName);
-        auto lines = c.files().lines(file);
-        if (!lines) {
+        TextReader reader;
+        if (!c.files().open(reader, file)) {
             c.message(noFileMessage(file));
             return false;
         }
-        const MaterialProperties props = parseProperties(*lines, p.materialName);
+        // Its four lines; whatever follows them is never read.
+        std::vector<std::string> lines;
+        while (!reader.eof() && lines.size() < 4)
+            lines.push_back(reader.readLine());
+        const MaterialProperties props = parseProperties(lines, p.materialName);
         p.ro = props.ro;
         p.E = props.E;
         p.G = props.G;
@@ -171,9 +177,9 @@ private:
             // The file holds ρ, E, G and the class code, a line each.
             double P::*fields[] = { &P::ro, &P::E, &P::G };
             for (size_t k = 0; k < std::size(fields); ++k)
-                c.nameStep(c.lookup(file, static_cast<int>(k + 1), (*lines)[k], "свойство материала"),
-                    fields[k], p.*fields[k]);
-            c.lookup(file, 4, (*lines)[3],
+                c.nameStep(c.lookup(file, static_cast<int>(k + 1), lines[k], "свойство материала"), fields[k],
+                    p.*fields[k]);
+            c.lookup(file, 4, lines[3],
                 cls ? std::string("класс материала ") + cls->caption : "класс материала без таблиц");
         }
         return true;
@@ -236,6 +242,7 @@ private:
             c.value(&P::ipr, "({D1} − {dвыб}) / {dвыб}");
             p.k1pr = dv(4 * p.ipr + 2, 4 * p.ipr - 3);
             c.value(&P::k1pr, "(4 · {i'} + 2) / (4 · {i'} − 3)");
+            noteDivisor("i'", p.ipr, 3);
             p.dpr = p.chosenD;
             c.value(&P::dpr, kChosen);
             p.userChoice = true;
@@ -253,6 +260,8 @@ private:
         if (!p.userChoice)
             p.k1pr = wahl(p.ipr);
         c.line(kK1pr, unlessChosen(kWahlOfIpr));
+        if (!p.userChoice)
+            noteDivisor("i'", p.ipr, 4);
         if (!p.userChoice)
             p.dpr = root(dv(2.55 * p.ipr * p.k1pr * p.F3, p.taupr));
         c.line(kDpr, unlessChosen("√(2,55 · {i'} · {k1'} · {F3} / {τ'})"));
@@ -290,6 +299,7 @@ private:
             c.value(&P::d, kChosen);
             p.k1 = wahl(p.i);
             c.value(&P::k1, kWahlOfI);
+            noteDivisor("i", p.i, 4);
         }
         return true;
     }
@@ -311,6 +321,7 @@ private:
             c.value(&P::d, kChosen);
             p.k1 = wahl(p.i);
             c.value(&P::k1, kWahlOfI);
+            noteDivisor("i", p.i, 4);
             p.userChoice = true;
         } else if (!p.userChoice) {
             auto i = FindIpoK3(c, p.k3, &P::i);
@@ -321,6 +332,7 @@ private:
         if (!p.userChoice) {
             p.k1 = wahl(p.i);
             c.value(&P::k1, kWahlOfI);
+            noteDivisor("i", p.i, 4);
             p.d = root(dv(2.55 * p.i * p.k1 * p.F3, p.tau));
             c.value(&P::d, kWire);
             auto listed = podbor(c, p.d, &P::d);
@@ -343,6 +355,8 @@ private:
             p.k1 = wahl(p.i);
         c.line(kK1, unlessChosen(kWahlOfI));
         if (!p.userChoice)
+            noteDivisor("i", p.i, 4);
+        if (!p.userChoice)
             p.d = root(dv(2.55 * p.i * p.k1 * p.F3, p.tau));
         c.line(kD, unlessChosen(kWire));
         if (!p.userChoice) {
@@ -358,7 +372,30 @@ private:
         return true;
     }
 
-    double coilsFromStroke() const { return nearest(dv(p.C1 * p.H, p.F2 - p.F1)); }
+    double coilsFromStroke()
+    {
+        const double exact = dv(p.C1 * p.H, p.F2 - p.F1);
+        if (c.tracing()) {
+            // A half that 15 digits would show is shown in full: it decides.
+            const bool half = std::fabs(exact - std::floor(exact) - 0.5) < 1e-9;
+            roundingNote_ = "до округления " + (half ? exactText(exact) : numText(exact))
+                + "; округляется до ближайшего целого, ровно половина — до четного";
+        }
+        return nearest(exact);
+    }
+    std::string roundingNote_; // of the last coilsFromStroke(), for its step
+
+    // A divisor 4·x − constant that the printed numbers would show as 0
+    // but is not: printed with x in full, so the step can be checked.
+    void noteDivisor(const char* symbol, double x, double constant)
+    {
+        const double divisor = 4 * x - constant;
+        if (!c.tracing() || divisor == 0 || std::fabs(divisor) >= 1e-12 * constant)
+            return;
+        const std::string tail = " − " + numText(constant) + " = ";
+        c.note("знаменатель 4 · " + std::string(symbol) + tail + "4 · " + exactText(x) + tail
+            + numText(divisor));
+    }
 
     void pitch()
     {
@@ -384,6 +421,9 @@ private:
         if (p.userChoice && p.n == 0) {
             p.n = coilsFromStroke();
             c.value(&P::n, kCoilsFromStroke);
+            c.note(roundingNote_);
+            // Not given: worked out from the stroke for the pitch.
+            c.recaption("Число рабочих витков по рабочему ходу (не задано)");
         }
         pitch();
         if (p.mode == 1)
@@ -391,6 +431,8 @@ private:
         else if (p.mode == 2)
             p.nCalc = p.n;
         c.line(kNCalc, p.mode == 1 ? kCoilsFromStroke : p.mode == 2 ? "{nзад}" : nullptr);
+        if (p.mode == 1)
+            c.note(roundingNote_);
         p.c = dv(p.C1, p.nCalc);
         c.line(kC, "{C1} / {n}");
 
@@ -424,6 +466,15 @@ private:
         c.line(kL, "3,2 · {N1} · ({D1} − {d})");
         p.M = checked(0.00001925 * p.Dcp * p.d * p.d * p.N1);
         c.line(kM, "0,00001925 · {Dср} · {d}² · {N1}");
+        // The method sizes its own wire from [τ]; a wire chosen by the user
+        // has to be checked against it before the spring is called good.
+        if (p.userChoice) {
+            stresses();
+            if (!c.check({ "{τ3}", p.tau3 }, "≤", { "{τ}", p.tau }, !(p.tau3 > p.tau)))
+                return fail(kOverstressStart + numText(p.tau3)
+                        + " МПа больше допускаемого tau=" + numText(p.tau) + " МПа",
+                    true);
+        }
 
         c.text(kStabilityHeading);
         if (!coilsClear())
@@ -436,11 +487,18 @@ private:
         else
             c.text("Пружина теряет устойчивость L0/Dср > 3 ");
 
+        if (!p.userChoice)
+            stresses();
+        return true;
+    }
+
+    // The stresses at the maximum and the working force.
+    void stresses()
+    {
         p.tau3 = dv(2.55 * p.i * p.k1 * p.F3, p.d * p.d);
         c.value(&P::tau3, "2,55 · {i} · {k1} · {F3} / {d}²");
         p.tau2 = dv(2.55 * p.i * p.k1 * p.F2, p.d * p.d);
         c.value(&P::tau2, "2,55 · {i} · {k1} · {F2} / {d}²");
-        return true;
     }
 
     // Length of the spring pressed solid, coil on coil.

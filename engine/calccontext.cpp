@@ -62,7 +62,7 @@ TraceStep& CalcContext::lookup(
     const std::string& file, int line, const std::string& lineText, std::string why)
 {
     TraceStep& step = addStep(StepKind::Lookup);
-    step.file = file;
+    step.file = file.empty() ? file : files_.nameOnDisk(file); // as the user finds it
     step.line = line;
     step.lineText = lineText;
     step.text = std::move(why);
@@ -104,6 +104,18 @@ void CalcContext::inputNote(const std::string& text)
         addStep(StepKind::Input).text = text;
 }
 
+void CalcContext::note(const std::string& text)
+{
+    if (trace_ && !trace_->steps.empty())
+        trace_->steps.back().text = text;
+}
+
+void CalcContext::recaption(const std::string& caption)
+{
+    if (trace_ && !trace_->steps.empty())
+        trace_->steps.back().caption = caption;
+}
+
 void CalcContext::line(const ReportValue& v, const char* formula)
 {
     line(v.label, v, formula);
@@ -116,6 +128,7 @@ void CalcContext::line(const std::string& label, const ReportValue& v, const cha
     if (trace_)
         attachLine(v);
     appendLine(label + numText(p.*v.field) + v.unit);
+    host_.reportedValue(v.field, p.*v.field);
 }
 
 // The last step that set the value and has no report line yet takes this
@@ -178,15 +191,18 @@ bool CalcContext::choiceForced() const
 namespace {
 
 // "59,43" for a plain number, "k3 = 25,67" for a lone symbol,
-// "Vmax / Vкр = 2 / 2,67 = 0,75" for a formula.
-std::string sideText(CheckSide side, const Peremenn& p)
+// "Vmax / Vкр = 2 / 2,67 = 0,75" for a formula. `exact`: the value with
+// every digit it needs to read back.
+std::string sideText(CheckSide side, const Peremenn& p, bool exact)
 {
     const std::string_view formula = side.formula;
     if (formula.find('{') == std::string_view::npos)
         return side.formula;
-    std::string text = formulaText(side.formula) + " = " + substituted(side.formula, p);
     const bool loneSymbol = formula.front() == '{' && formula.find('}') == formula.size() - 1;
-    return loneSymbol ? text : text + " = " + numText(side.value);
+    if (loneSymbol && exact)
+        return formulaText(side.formula) + " = " + exactText(side.value);
+    std::string text = formulaText(side.formula) + " = " + substituted(side.formula, p);
+    return loneSymbol ? text : text + " = " + (exact ? exactText(side.value) : numText(side.value));
 }
 
 } // namespace
@@ -197,7 +213,10 @@ bool CalcContext::check(CheckSide lhs, const char* relation, CheckSide rhs, bool
         TraceStep& step = addStep(StepKind::Check);
         step.value = lhs.value;
         step.valueText = numText(lhs.value);
-        step.text = sideText(lhs, p) + " " + relation + " " + sideText(rhs, p) + " — "
+        // Two sides that differ beyond 15 digits are shown in full, so that
+        // the verdict agrees with the numbers printed.
+        const bool exact = lhs.value != rhs.value && numText(lhs.value) == numText(rhs.value);
+        step.text = sideText(lhs, p, exact) + " " + relation + " " + sideText(rhs, p, exact) + " — "
             + (passed ? "выполнено" : "не выполнено");
         step.passed = passed;
     }

@@ -60,6 +60,11 @@ public:
     void input(double Peremenn::*field);
     // A plain note among the inputs (the material, the group).
     void inputNote(const std::string& text);
+    // A remark on the step just traced (how it was rounded, a divisor
+    // worth seeing). Only while tracing.
+    void note(const std::string& text);
+    // Names the step just traced otherwise than its value's quantity does.
+    void recaption(const std::string& caption);
     // The report line of a value; with a formula the value was worked out
     // just now, without one it was traced before (value(), a look-up).
     void line(const ReportValue& v, const char* formula = nullptr);

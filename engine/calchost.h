@@ -3,14 +3,21 @@
 // program, a recorder in tests, the command-line report in pruzcalc.
 
 #include <string>
+#include <utility>
 
 struct Peremenn;
+
+// A value a report line showed: the record's field and its value then.
+using ReportedValue = std::pair<double Peremenn::*, double>;
 
 class CalcHost {
 public:
     virtual ~CalcHost() = default;
     virtual void clearReport() = 0;
     virtual void appendLine(const std::string& line) = 0;
+    // The value the report line just appended shows (lines of one value
+    // only), for lists that carry exactly what the report wrote.
+    virtual void reportedValue(double Peremenn::* /*field*/, double /*value*/) { }
     // A modal message with one OK button. A "\r" inside starts a new line.
     virtual void showMessage(const std::string& text) = 0;
     // Asks the user for a wire diameter of the material. True (OK) only with

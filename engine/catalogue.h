@@ -1,13 +1,18 @@
 #pragma once
 // The material catalogue in the data directory: "material.dat" lists the
 // names; each material N has a diameter file N + ".dat" and a properties
-// file N + "mat.dat" (density, E, G, material class code).
+// file N + "mat.dat" (density, E, G, material class code), and may have a
+// description N + "opis.dat" (free text typed in the settings window).
 
 #include <optional>
 #include <string>
 #include <vector>
 
 inline const char* const kMaterialList = "material.dat";
+
+// The standard's tables: with the material list, the files of the data
+// directory that belong to no material.
+inline const char* const kTableFiles[] = { "k3.dat", "tau1.dat", "tau2.dat", "sigmab.dat", "sigmdiam.dat" };
 
 inline std::string diameterFileName(const std::string& material)
 {
@@ -16,6 +21,11 @@ inline std::string diameterFileName(const std::string& material)
 inline std::string propertiesFileName(const std::string& material)
 {
     return material + "mat.dat";
+}
+
+inline std::string descriptionFileName(const std::string& material)
+{
+    return material + "opis.dat";
 }
 
 inline std::string noFileMessage(const std::string& name)

@@ -15,10 +15,6 @@
 
 namespace {
 
-// The files of the data directory that belong to no material.
-const char* const kTableFiles[]
-    = { "material.dat", "k3.dat", "tau1.dat", "tau2.dat", "sigmab.dat", "sigmdiam.dat" };
-
 std::optional<std::vector<std::string>> nonEmptyLines(const std::string& dataDir, const std::string& name)
 {
     auto lines = readDataLines(dataDir, name);
@@ -29,13 +25,13 @@ std::optional<std::vector<std::string>> nonEmptyLines(const std::string& dataDir
 
 std::vector<std::string> filesOf(const std::string& material)
 {
-    return { diameterFileName(material), propertiesFileName(material) };
+    return { diameterFileName(material), propertiesFileName(material), descriptionFileName(material) };
 }
 
 // The file names (case folded) taken by the tables and by the materials listed.
 std::vector<std::string> takenFiles(const std::vector<std::string>& names)
 {
-    std::vector<std::string> taken;
+    std::vector<std::string> taken { foldCase(kMaterialList) };
     for (const char* table : kTableFiles)
         taken.push_back(foldCase(table));
     for (const auto& name : names)
@@ -67,15 +63,20 @@ std::optional<std::vector<std::string>> readDiameters(const std::string& dataDir
     return nonEmptyLines(dataDir, diameterFileName(material));
 }
 
+std::vector<std::string> readDescription(const std::string& dataDir, const std::string& material)
+{
+    return readDataLines(dataDir, descriptionFileName(material)).value_or(std::vector<std::string> {});
+}
+
+bool writeDescription(
+    const std::string& dataDir, const std::string& material, const std::vector<std::string>& lines)
+{
+    return writeDataLines(dataDir, descriptionFileName(material), lines);
+}
+
 bool hasDiameterFile(const std::string& dataDir, const std::string& material)
 {
     return findDataFile(dataDir, diameterFileName(material)).has_value();
-}
-
-void eraseDiameterFile(const std::string& dataDir, const std::string& material)
-{
-    if (auto path = findDataFile(dataDir, diameterFileName(material)))
-        std::remove(path->c_str());
 }
 
 bool writeMaterialNames(const std::string& dataDir, const std::vector<std::string>& names)
@@ -95,6 +96,59 @@ ListRewrite rewriteMaterialNames(
     if (readMaterialNames(dataDir).value_or(std::vector<std::string> {}) != shown)
         return ListRewrite::Changed;
     return writeMaterialNames(dataDir, names) ? ListRewrite::Done : ListRewrite::Failed;
+}
+
+bool beginAddition(const std::string& dataDir, const std::string& material)
+{
+    std::vector<std::string> note { material };
+    for (const auto& file : filesOf(material))
+        if (!findDataFile(dataDir, file))
+            note.push_back(file);
+    return writeDataLines(dataDir, kAdditionNote, note);
+}
+
+ListRewrite commitAddition(
+    const std::string& dataDir, const std::vector<std::string>& shown, const std::vector<std::string>& names)
+{
+    const ListRewrite result = rewriteMaterialNames(dataDir, shown, names);
+    if (result != ListRewrite::Done)
+        abandonAddition(dataDir);
+    else if (auto note = findDataFile(dataDir, kAdditionNote))
+        std::remove(note->c_str());
+    return result;
+}
+
+void abandonAddition(const std::string& dataDir)
+{
+    const auto note = readDataLines(dataDir, kAdditionNote);
+    if (!note || note->empty())
+        return;
+    // Only the material's own two files, whatever else the note may say.
+    const auto own = filesOf(note->front());
+    for (auto file = note->begin() + 1; file != note->end(); ++file)
+        if (std::find(own.begin(), own.end(), *file) != own.end())
+            if (auto path = findDataFile(dataDir, *file))
+                std::remove(path->c_str());
+    if (auto path = findDataFile(dataDir, kAdditionNote))
+        std::remove(path->c_str());
+}
+
+void removeUncommittedAddition(const std::string& dataDir)
+{
+    std::optional<std::vector<std::string>> note;
+    std::optional<std::vector<std::string>> listed;
+    try {
+        note = readDataLines(dataDir, kAdditionNote);
+        listed = readMaterialNames(dataDir);
+    } catch (const IoError&) { // a file too big to be ours: leave everything
+        return;
+    }
+    if (!note || !listed) // without the list nobody can tell what was committed
+        return;
+    if (!note->empty() && std::find(listed->begin(), listed->end(), note->front()) == listed->end())
+        abandonAddition(dataDir);
+    else if (auto path = findDataFile(dataDir, kAdditionNote))
+        std::remove(path->c_str());
 }
 
 std::string materialListChangedMessage()

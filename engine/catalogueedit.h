@@ -17,11 +17,13 @@ std::optional<std::vector<std::string>> readMaterialNames(const std::string& dat
 std::optional<std::vector<std::string>> readDiameters(
     const std::string& dataDir, const std::string& material);
 
-bool hasDiameterFile(const std::string& dataDir, const std::string& material);
+// The material's description, a line each; none when it has no file.
+std::vector<std::string> readDescription(const std::string& dataDir, const std::string& material);
+// Written whole like every catalogue file; false when it could not be.
+bool writeDescription(
+    const std::string& dataDir, const std::string& material, const std::vector<std::string>& lines);
 
-// Erases a material's diameter file (an addition that could not be
-// completed); nothing is reported.
-void eraseDiameterFile(const std::string& dataDir, const std::string& material);
+bool hasDiameterFile(const std::string& dataDir, const std::string& material);
 
 bool writeMaterialNames(const std::string& dataDir, const std::vector<std::string>& names);
 bool writeDiameters(
@@ -40,6 +42,31 @@ enum class ListRewrite {
 // changed the list under the window, and its change must not be lost.
 ListRewrite rewriteMaterialNames(
     const std::string& dataDir, const std::vector<std::string>& shown, const std::vector<std::string>& names);
+
+// Adding a material: its diameter and properties files are written first
+// and the material list last, so "material.dat" is the commit point and a
+// listed material always has both files. Before its first file the
+// addition writes a note (kAdditionNote: the material, then those of its
+// two files that do not exist yet, which are the addition's own); the note
+// goes once the material is listed or the addition is taken back. A program
+// killed in between leaves the note, and the next start removes exactly
+// the files it names (removeUncommittedAddition).
+inline constexpr const char* kAdditionNote = ".pruz-addition";
+
+// False when the note cannot be written: nothing may be added then.
+bool beginAddition(const std::string& dataDir, const std::string& material);
+
+// Lists the material: rewriteMaterialNames(shown, names); when that is not
+// Done the addition is taken back. Then the note goes.
+ListRewrite commitAddition(
+    const std::string& dataDir, const std::vector<std::string>& shown, const std::vector<std::string>& names);
+
+// Takes an addition back: removes the files its note names, then the note.
+void abandonAddition(const std::string& dataDir);
+
+// At a start, while nobody else edits the folder: an addition whose
+// material is not listed is taken back; of one that is, only its note goes.
+void removeUncommittedAddition(const std::string& dataDir);
 
 // The message for ListRewrite::Changed.
 std::string materialListChangedMessage();

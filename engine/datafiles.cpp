@@ -6,28 +6,38 @@
 
 bool DataFiles::open(TextReader& reader, const std::string& name) const
 {
-    auto b = bytes(name);
-    reader.openBytes(b ? std::move(*b) : std::string());
-    return b.has_value();
+    auto lines = text(name);
+    if (!lines) {
+        reader.openBytes({});
+        return false;
+    }
+    reader.openLines(std::move(lines));
+    return true;
 }
 
 std::optional<std::vector<std::string>> DataFiles::lines(const std::string& name) const
 {
-    TextReader reader;
-    if (!open(reader, name))
+    auto lines = text(name);
+    if (!lines)
         return std::nullopt;
-    std::vector<std::string> out;
-    while (!reader.eof())
-        out.push_back(reader.readLine());
-    return out;
+    return lines->toVector();
 }
 
-std::optional<std::string> FolderFiles::bytes(const std::string& name) const
+std::shared_ptr<const TextLines> FolderFiles::text(const std::string& name) const
 {
     auto path = findDataFile(dir_, name);
     if (!path)
-        return std::nullopt;
-    return readFileBytes(*path);
+        return nullptr;
+    auto bytes = readFileBytes(*path);
+    if (!bytes)
+        return nullptr;
+    return std::make_shared<const TextLines>(TextLines::fromBytes(std::move(*bytes)));
+}
+
+std::string FolderFiles::nameOnDisk(const std::string& name) const
+{
+    auto path = findDataFile(dir_, name);
+    return path && path->size() > dir_.size() ? path->substr(dir_.size()) : name;
 }
 
 std::optional<std::string> FolderFiles::stamp(const std::string& name) const

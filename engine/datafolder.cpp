@@ -1,6 +1,7 @@
 #include "engine/datafolder.h"
 
 #include "engine/catalogue.h"
+#include "engine/catalogueedit.h"
 #include "engine/folderlock.h"
 #include "engine/textfile.h"
 
@@ -341,6 +342,7 @@ void cleanUpStaleWrites(const std::string& dataDir)
     if (!lock.take(dataDir))
         return;
     removeStaleTemporaryFiles(dataDir);
+    removeUncommittedAddition(dataDir);
     DIR* d = ::opendir(dataDir.c_str());
     if (!d)
         return;

@@ -65,7 +65,9 @@ Catalogue openCatalogue(const CataloguePlaces& places, const FileCopier& copy = 
 
 // Start-up clean-up of a data folder, under its lock (skipped when another
 // program holds it): the temporary files the atomic writer left when it was
-// killed, and a temporary previous copy an update left. Only those names.
+// killed, a temporary previous copy an update left, and the files of a
+// material addition that never got into the material list
+// (removeUncommittedAddition). Only those names.
 void cleanUpStaleWrites(const std::string& dataDir);
 
 // Temporary folders a first start that was killed left beside the user's

@@ -16,7 +16,7 @@ namespace {
 
 ExitStatus calculate(DesignRun& run, DesignResult& r, QuietHost& host)
 {
-    auto rid = readTextLines(r.ridFile);
+    auto rid = readTextLines(r.ridFile, kRidLines);
     if (!rid) {
         host.showMessage(noFileMessage(r.ridFile));
         return NoInput;
@@ -31,17 +31,28 @@ ExitStatus calculate(DesignRun& run, DesignResult& r, QuietHost& host)
     host.answer = pickListedDiameter(files, run.settings().wireDiameter);
     r.form = parseRid(*rid);
     r.formRead = true;
-    std::vector<std::string> materials;
-    if (auto list = files.lines(kMaterialList))
-        materials = *list;
-    else
+    static const TextLines kNoMaterials;
+    const auto list = files.text(kMaterialList); // shared: never copied per design
+    if (!list)
         host.showMessage(noFileMessage(kMaterialList));
+    const TextLines& materials = list ? *list : kNoMaterials;
     const int index = ridMaterialIndex(r.form, materials);
-    r.form.materialName = index >= 0 ? materials[static_cast<size_t>(index)] : std::string();
+    // A design is never worked through with a material other than its own.
+    if (const std::string missing = missingMaterial(r.form, index); !missing.empty()) {
+        r.error = missing;
+        r.materialMissing = true;
+        return Ended;
+    }
+    r.form.materialName = index >= 0 ? std::string(materials[static_cast<size_t>(index)]) : std::string();
     r.record.mode = r.form.mode;
     const InputCheck check = applyCalcInputs(r.record, r.form);
     if (check.outcome == InputOutcome::Refused)
         host.showMessage(check.message);
+    if (check.outcome == InputOutcome::Stopped && run.settings().trace) {
+        r.trace.steps.emplace_back();
+        r.trace.steps.back().kind = StepKind::Input;
+        r.trace.steps.back().text = check.message;
+    }
     if (check.outcome != InputOutcome::Proceed)
         return Stopped;
     if (runCalculation(r.record, host, files, run.settings().trace ? &r.trace : nullptr))
@@ -99,6 +110,7 @@ DesignResult DesignRun::run(const std::string& ridFile)
     }
     r.report = std::move(host.report);
     r.messages = std::move(host.messages);
+    r.reported = std::move(host.reported);
     if (settings_.verify)
         r.verification = r.record.calcComplete
             ? verifySpring(r.record, files(), settings_.seating, settings_.trace)

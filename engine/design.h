@@ -4,6 +4,7 @@
 // the calculation run. Nothing is printed here; the result holds everything
 // an output needs.
 
+#include "engine/calchost.h"
 #include "engine/datafolder.h"
 #include "engine/exitstatus.h"
 #include "engine/inputform.h"
@@ -32,8 +33,10 @@ struct DesignResult {
     InputForm form; // as read, with the replacements of "Расчет"
     Peremenn record; // every value the calculation reached
     std::vector<std::string> report; // the report lines
+    std::vector<ReportedValue> reported; // the values of the report's lines, in their order
     std::vector<std::string> messages; // in the order shown; "\r" starts a new line
     std::string error; // what ended it with an error; empty otherwise
+    bool materialMissing = false; // the catalogue does not list the file's material
     Trace trace; // when asked for; ends with the error if there was one
     Verification verification; // when asked for; its refusal says why it is not available
 };

@@ -5,8 +5,12 @@
 namespace {
 
 // Why a design could not be worked through at all; empty when it was.
-std::string faultOf(const DesignResult& r)
+std::string faultOf(const DesignResult& r, const char* run)
 {
+    // A material gone from one catalogue is no change of the design's
+    // result: it cannot be worked through there at all.
+    if (r.materialMissing)
+        return r.ridFile + ": " + run + ": " + r.error;
     if (r.status != NoInput)
         return {};
     if (!r.error.empty())
@@ -17,6 +21,39 @@ std::string faultOf(const DesignResult& r)
 std::optional<std::string> lineAt(const std::vector<std::string>& lines, size_t k)
 {
     return k < lines.size() ? std::optional<std::string>(lines[k]) : std::nullopt;
+}
+
+size_t messageLines(const DesignResult& r)
+{
+    size_t n = 0;
+    for (const std::string& message : r.messages)
+        n += 1 + static_cast<size_t>(std::count(message.begin(), message.end(), '\r'));
+    return n;
+}
+
+// The part of the output that `line` falls in. Where one side's part ends
+// earlier, the difference is in that part: a report that grew is a
+// different report, not a different message.
+void placeDifference(DesignChange& change)
+{
+    const DesignResult &a = change.before, &b = change.after;
+    size_t start = 0;
+    const struct {
+        OutputPart part;
+        size_t lines;
+    } parts[] { { OutputPart::Report, std::max(a.report.size(), b.report.size()) },
+        { OutputPart::Message, std::max(messageLines(a), messageLines(b)) },
+        { OutputPart::Error, size_t(!a.error.empty() || !b.error.empty()) } };
+    for (const auto& [part, lines] : parts) {
+        if (change.line < start + lines) {
+            change.part = part;
+            change.partLine = change.line - start;
+            return;
+        }
+        start += lines;
+    }
+    change.part = OutputPart::ExitStatus;
+    change.partLine = 0;
 }
 
 } // namespace
@@ -46,9 +83,9 @@ CatalogueComparison compareCatalogues(
     CatalogueComparison comparison;
     for (const std::string& file : ridFiles) {
         DesignChange change { .before = before.run(file), .after = after.run(file) };
-        std::string fault = faultOf(change.before);
+        std::string fault = faultOf(change.before, "old");
         if (fault.empty())
-            fault = faultOf(change.after);
+            fault = faultOf(change.after, "new");
         if (!fault.empty()) {
             comparison.faults.push_back({ file, fault });
             continue;
@@ -62,6 +99,7 @@ CatalogueComparison compareCatalogues(
         change.line = static_cast<size_t>(differ.first - old.begin());
         change.beforeLine = lineAt(old, change.line);
         change.afterLine = lineAt(now, change.line);
+        placeDifference(change);
         comparison.changed.push_back(std::move(change));
     }
     return comparison;

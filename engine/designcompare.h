@@ -17,16 +17,22 @@
 // The output lines of one design, as compared.
 std::vector<std::string> outputLines(const DesignResult& r);
 
+// Where the first difference lies: which part of the output, and the line
+// within that part, from 0.
+enum class OutputPart { Report, Message, Error, ExitStatus };
+
 struct DesignChange {
     DesignResult before;
     DesignResult after;
     size_t line = 0; // the first differing output line, from 0
+    OutputPart part = OutputPart::Report;
+    size_t partLine = 0;
     std::optional<std::string> beforeLine; // nullopt: the output before ends earlier
     std::optional<std::string> afterLine;
 };
 
 // A design that could not be compared: its input data file, or a
-// catalogue, cannot be read.
+// catalogue, cannot be read, or a catalogue does not list its material.
 struct DesignFault {
     std::string file;
     std::string text; // the message or error that says why

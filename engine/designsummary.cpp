@@ -42,12 +42,14 @@ std::string ending(const DesignResult& r)
 
 } // namespace
 
-// Each of these results is positive once worked out, and a design's record
-// starts at zero: a zero was not reached.
+// As the report wrote it last: a value worked out but not written (an
+// estimate, a value of a step the report never reached) is not shown.
 std::optional<double> reachedValue(const DesignResult& r, double Peremenn::*field)
 {
-    const double v = r.record.*field;
-    return v != 0 ? std::optional<double>(v) : std::nullopt;
+    for (auto it = r.reported.rbegin(); it != r.reported.rend(); ++it)
+        if (it->first == field)
+            return it->second;
+    return std::nullopt;
 }
 
 DesignSummary summarize(const DesignResult& r)

@@ -13,13 +13,13 @@ std::optional<std::vector<std::string>> diameterChoices(const Peremenn& p)
 
 std::optional<std::vector<std::string>> diameterChoices(const DataFiles& files, const std::string& material)
 {
-    auto lines = files.lines(diameterFileName(material));
+    const auto lines = files.text(diameterFileName(material));
     if (!lines)
         return std::nullopt;
     std::vector<std::string> items;
-    for (auto& l : *lines)
-        if (!l.empty())
-            items.push_back(std::move(l));
+    for (size_t offset = 0; offset < lines->end();)
+        if (const std::string_view line = lines->next(offset); !line.empty())
+            items.emplace_back(line);
     return items;
 }
 

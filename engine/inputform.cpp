@@ -4,6 +4,7 @@
 #include "engine/errors.h"
 #include "engine/numtext.h"
 #include "engine/peremenn.h"
+#include "engine/textlines.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -124,33 +125,51 @@ InputForm parseRid(const std::vector<std::string>& lines)
     return f;
 }
 
-int ridMaterialIndex(const InputForm& form, const std::vector<std::string>& materials)
+int ridMaterialIndex(const InputForm& form, const TextLines& materials)
 {
-    auto byName = std::find(materials.begin(), materials.end(), form.materialName);
-    if (byName != materials.end())
-        return static_cast<int>(byName - materials.begin());
-    if (form.materialIndex >= 0 && form.materialIndex < static_cast<int>(materials.size()))
+    if (!form.materialName.empty()) {
+        const auto byName = materials.find(form.materialName);
+        return byName ? static_cast<int>(*byName) : -1;
+    }
+    if (form.materialIndex >= 0 && static_cast<size_t>(form.materialIndex) < materials.size())
         return form.materialIndex;
     return -1;
+}
+
+int ridMaterialIndex(const InputForm& form, const std::vector<std::string>& materials)
+{
+    return ridMaterialIndex(form, TextLines::fromLines(materials));
+}
+
+std::string missingMaterial(const InputForm& form, int index)
+{
+    if (form.materialName.empty() || index >= 0)
+        return {};
+    return "В каталоге нет материала \"" + form.materialName + "\"";
 }
 
 InputCheck applyCalcInputs(Peremenn& p, InputForm& f)
 {
     p.calcComplete = false; // the results no longer belong to the inputs
-    const InputCheck stopped { InputOutcome::Stopped, {} };
+    // Which input stopped it, for the trace; the form itself says nothing.
+    auto stopped = [](const char* symbol) {
+        return InputCheck { InputOutcome::Stopped, std::string("Расчет не выполнялся: ") + symbol + " = 0" };
+    };
     p.materialName = f.materialName;
+    if (p.materialName.empty()) // no file could be named after it
+        return { InputOutcome::Refused, kNoMaterialMessage };
     p.F1 = checked(strToFloat(f.f1) * 10);
     if (p.F1 == 0)
-        return stopped;
+        return stopped("F1");
     p.F2 = checked(strToFloat(f.f2) * 10);
     if (p.F2 == 0)
-        return stopped;
+        return stopped("F2");
     p.D1 = strToFloat(f.d1);
     if (p.D1 == 0)
-        return stopped;
+        return stopped("D1");
     p.H = strToFloat(f.h);
     if (p.mode == 1 && p.H == 0)
-        return stopped;
+        return stopped("H");
     if (f.vmax == "0")
         f.vmax = "3";
     p.Vmax = strToFloat(f.vmax);
@@ -162,10 +181,10 @@ InputCheck applyCalcInputs(Peremenn& p, InputForm& f)
     p.winding = std::clamp(f.navivkaIndex, -1, 1) + 1;
     p.L0 = strToFloat(f.l0);
     if (p.mode == 2 && p.L0 == 0)
-        return stopped;
+        return stopped("L0");
     p.n = strToFloat(f.n);
     if (p.mode == 2 && p.n == 0)
-        return stopped;
+        return stopped("n");
     if (std::string message = refusal(p); !message.empty())
         return { InputOutcome::Refused, message };
     p.userChoice = false;

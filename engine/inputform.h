@@ -3,10 +3,12 @@
 // what an input data file (".rid") holds. Shared by the main window and the
 // command-line report so that both read a design the same way.
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
 struct Peremenn;
+class TextLines;
 
 struct InputForm {
     bool rbh = true; // working stroke given
@@ -26,6 +28,9 @@ struct InputForm {
     std::string materialName; // text of the material choice
 };
 
+// How many lines an input data file has; later ones are never read.
+inline constexpr size_t kRidLines = 22;
+
 // The 22 lines of an input data file.
 std::vector<std::string> ridLines(const InputForm& form);
 
@@ -37,21 +42,32 @@ std::vector<std::string> ridLines(const InputForm& form);
 // limited to -1..1.
 InputForm parseRid(const std::vector<std::string>& lines);
 
-// The material of a loaded file: the first entry whose text equals the saved
-// name, else the saved index when it lies inside the list, else -1.
+// The material of a loaded file: the first entry whose text equals the
+// saved name; a file without a name (line 22 empty) takes the saved index
+// when it lies inside the list. Else -1: a named material that the list no
+// longer holds is never replaced by another (missingMaterial says so).
+int ridMaterialIndex(const InputForm& form, const TextLines& materials);
 int ridMaterialIndex(const InputForm& form, const std::vector<std::string>& materials);
+
+// The message when the form names a material that is not at `index` (its
+// ridMaterialIndex), "" otherwise.
+std::string missingMaterial(const InputForm& form, int index);
 
 enum class InputOutcome { Proceed, Stopped, Refused };
 
 struct InputCheck {
     InputOutcome outcome = InputOutcome::Proceed;
-    std::string message; // the refusal to show; empty otherwise
+    std::string message; // Refused: the refusal to show; Stopped: which input stopped it
 
     friend bool operator==(const InputCheck& c, InputOutcome o) { return c.outcome == o; }
 };
 
+// The refusal of "Расчет" without a material.
+inline const char* const kNoMaterialMessage = "Не выбран материал";
+
 // Copies the form into the record in the fixed order of "Расчет", storing
-// each value before its test: stops (silently) on a zero force, outer
+// each value before its test: refuses an empty material name
+// (kNoMaterialMessage), stops (silently) on a zero force, outer
 // diameter, stroke in mode 1, or free length or coils in mode 2. A "0" in
 // vmax becomes "3" and a "0" in ni becomes "1", in the form too. Then
 // refuses, with the message to show, a negative F1, F2, D1, H (mode 1), L0

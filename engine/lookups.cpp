@@ -35,7 +35,7 @@ int sigmaBlockOffset(int materialClass)
 const char* sigmaBlockCaption(int materialClass)
 {
     const MaterialClass* c = findMaterialClass(materialClass);
-    return c && c->sigmaBlock >= 0 ? kSigmaBlockCaptions[static_cast<size_t>(c->sigmaBlock)] : "";
+    return c && c->sigmaBlock >= 0 ? kSigmaBlockNames[static_cast<size_t>(c->sigmaBlock)] : "";
 }
 
 // "d' = 3,2" for the argument of a look-up, by the field it was worked out in.

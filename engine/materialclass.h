@@ -66,3 +66,12 @@ inline constexpr std::array<const char*, 6> kSigmaBlockCaptions {
     "БрКМц3-1БрОц4-3",
     "БрБ2",
 };
+// The same blocks as a sentence names them.
+inline constexpr std::array<const char*, kSigmaBlockCaptions.size()> kSigmaBlockNames {
+    "Класс I",
+    "Класс II",
+    "12Х18Н10Т",
+    "ХН77ТЮР",
+    "БрКМц3-1 и БрОЦ4-3",
+    "БрБ2",
+};

@@ -2,9 +2,10 @@
 // A catalogue held in memory. Filled lazily, a file is read from the folder
 // the first time it is asked for and kept, so a run over many designs reads
 // each data file once (the files do not change during a run). Taken whole
-// with snapshot(), every file of the folder is read at once and the folder
-// is never asked again: the catalogue stays as it was at that moment,
-// whatever is written there afterwards.
+// with snapshot(), the catalogue's own files (the material list, the files
+// of the materials it lists, the tables) are read at once and the folder is
+// never asked again: the catalogue stays as it was at that moment, whatever
+// is written there afterwards. Other files of the folder are never read.
 //
 // A file that could not be read is kept as such, and one that was refused
 // (too big, a line too long) is refused again with the same error, so a
@@ -14,9 +15,7 @@
 
 #include <map>
 #include <memory>
-#include <optional>
 #include <string>
-#include <vector>
 
 class MemoryFiles : public DataFiles {
 public:
@@ -27,30 +26,29 @@ public:
     MemoryFiles& operator=(const MemoryFiles& other);
     MemoryFiles(MemoryFiles&&) = default;
     MemoryFiles& operator=(MemoryFiles&&) = default;
-    // Every file of `dir` as it is now.
+    // The catalogue of `dir` as it is now.
     static MemoryFiles snapshot(const std::string& dir);
 
-    std::optional<std::string> bytes(const std::string& name) const override;
-    // Its lines as read the first time, not converted again.
-    bool open(TextReader& reader, const std::string& name) const override;
-    std::optional<std::vector<std::string>> lines(const std::string& name) const override;
+    // Its lines as read the first time, shared, not converted again.
+    std::shared_ptr<const TextLines> text(const std::string& name) const override;
+    std::string nameOnDisk(const std::string& name) const override { return folder_.nameOnDisk(name); }
     // A file, once kept, reads the same for the life of this object.
     std::optional<std::string> stamp(const std::string& name) const override;
 
 private:
     struct Kept {
-        std::optional<std::string> bytes;
-        std::shared_ptr<const std::vector<std::string>> lines; // as a reader reads the bytes
+        std::shared_ptr<const TextLines> lines; // nullptr: could not be read
         std::string refusal; // the read error's text; empty when none
     };
-    // Throws the kept refusal.
-    const Kept& kept(const std::string& name) const;
     const Kept& found(const std::string& name) const;
-    const Kept* keptWithoutCase(const std::string& name) const;
+    void keep(const std::string& name);
     static Kept read(const FolderFiles& folder, const std::string& name);
 
     FolderFiles folder_;
     bool whole_ = false;
     unsigned long long id_; // this catalogue's own number in the process
+    // By name as asked for; a snapshot by name folded to one letter case,
+    // as the folder matches names.
+    // By name as asked for; in a snapshot by name folded to one letter case.
     mutable std::map<std::string, Kept> kept_;
 };

@@ -32,17 +32,39 @@ std::string trimBlanks(const std::string& s)
 
 } // namespace
 
+namespace {
+
+// The general format of numText with the digits of `scientific`.
+std::string generalText(double v, bool exact);
+
+} // namespace
+
 std::string numText(double v)
+{
+    return generalText(v, false);
+}
+
+std::string exactText(double v)
+{
+    return generalText(v, true);
+}
+
+namespace {
+
+std::string generalText(double v, bool exact)
 {
     if (v == 0 || !std::isfinite(v))
         return "0";
-    // 15 significant digits, correctly rounded: d.ddddddddddddddde±x
+    // 15 significant digits, correctly rounded: d.ddddddddddddddde±x; or
+    // as few as read back to the same double.
     char buf[64];
-    auto res = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific, 14);
+    auto res = exact ? std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific)
+                     : std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific, 14);
     std::string s(buf, res.ptr);
     double back = 0;
     // Only the very largest doubles can round past the range.
-    if (std::fabs(v) >= 1e308 && std::from_chars(buf, res.ptr, back).ec == std::errc::result_out_of_range) {
+    if (!exact && std::fabs(v) >= 1e308
+        && std::from_chars(buf, res.ptr, back).ec == std::errc::result_out_of_range) {
         // Rounding carried one of the largest doubles past the range, and
         // the text would not read back; cut the digits instead.
         res = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific, 16);
@@ -54,7 +76,8 @@ std::string numText(double v)
         s.erase(0, 1);
     size_t ePos = s.find('e');
     int exp10 = std::atoi(s.c_str() + ePos + 1);
-    std::string digits = s.substr(0, 1) + s.substr(2, ePos - 2);
+    std::string digits
+        = s.substr(0, 1) + (ePos > 1 ? s.substr(2, ePos - 2) : std::string()); // "1e+00" has no point
     while (digits.size() > 1 && digits.back() == '0')
         digits.pop_back();
 
@@ -87,6 +110,8 @@ std::string numText(double v)
     out += std::to_string(exp10);
     return out;
 }
+
+} // namespace
 
 std::string intText(int v)
 {

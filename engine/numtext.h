@@ -10,6 +10,11 @@
 // 0.0001 or from 10^15 on.
 std::string numText(double v);
 
+// The same format with as many digits as it takes to read back to the same
+// double (17 at most): for the places where 15 digits would hide a
+// difference that matters.
+std::string exactText(double v);
+
 std::string intText(int v);
 
 // Optional blanks, optional sign, digits with at most one comma (at least one

@@ -22,8 +22,15 @@ QuietHost::Answer pickListedDiameter(const DataFiles& files, std::optional<std::
         std::string error = takeChosenDiameter(p, items->front());
         if (error.empty() && wire) {
             auto it = std::find(items->begin(), items->end(), *wire);
-            if (it == items->end())
+            if (it == items->end()) {
+                // Matched as written (3,0 is not 3): say what the list holds.
+                std::string listed;
+                for (const std::string& item : *items)
+                    listed += (listed.empty() ? "" : "; ") + item;
+                host.showMessage("Диаметра " + *wire + " нет в списке материала " + p.materialName
+                    + "; в списке: " + listed);
                 return false;
+            }
             error = takeChosenDiameter(p, *it);
             if (error.empty())
                 return true;

@@ -27,13 +27,22 @@ public:
     }
 
     std::vector<std::string> report;
+    std::vector<ReportedValue> reported; // the values of the report's lines
     std::vector<std::string> messages;
     int asked = 0; // how often the diameter question came
     bool printEnabled = false;
     Answer answer; // none: the question is cancelled
     bool forced = false; // see CalcHost::choiceForced
 
-    void clearReport() override { report.clear(); }
+    void clearReport() override
+    {
+        report.clear();
+        reported.clear();
+    }
+    void reportedValue(double Peremenn::*field, double value) override
+    {
+        reported.push_back({ field, value });
+    }
     void appendLine(const std::string& line) override { report.push_back(line); }
     void showMessage(const std::string& text) override { messages.push_back(text); }
     void enablePrint() override { printEnabled = true; }
@@ -47,7 +56,8 @@ public:
 
 // The dialog's answer after it preselected the first diameter listed in
 // `files` and the user picked the one listed as `wire` (pruzcalc's
-// --wire-diameter); cancel when there is none or the list lacks it.
+// --wire-diameter); cancel when there is none, or when the list lacks it,
+// then with a message naming the diameters listed.
 QuietHost::Answer pickListedDiameter(const DataFiles& files, std::optional<std::string> wire);
 
 // OK with `d` whatever the list holds: a stocked diameter tried out.

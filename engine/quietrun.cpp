@@ -1,7 +1,6 @@
 #include "engine/quietrun.h"
 
 #include "engine/calc.h"
-#include "engine/characteristic.h"
 #include "engine/errortext.h"
 #include "engine/quiethost.h"
 #include "engine/reportchecks.h"
@@ -31,6 +30,13 @@ std::string withoutTrailingBlanks(std::string text)
 void judgeRun(QuietRun& run, const DataFiles& files)
 {
     const Peremenn& r = run.record;
+    // Stopped on the stress of the chosen wire: the figures stand, the
+    // stability remarks were not reached.
+    if (!r.calcComplete && run.error.empty() && !run.messages.empty()
+        && run.messages.back().starts_with(kOverstressStart)) {
+        run.notes = run.faults = { run.messages.back() };
+        return;
+    }
     if (!r.calcComplete) {
         run.stop = stopReason(run.messages, run.error);
         run.notes = run.faults = { run.stop };
@@ -39,10 +45,6 @@ void judgeRun(QuietRun& run, const DataFiles& files)
     for (const auto& m : run.messages)
         if (m != kK3BeyondTablesMessage) // why the diameter is asked, not a finding
             run.notes.push_back(oneLine(m));
-    // Rounded as the chart rounds: the figures stand in their own columns.
-    if (r.tau3 > r.tau)
-        run.notes.push_back(
-            "τ3* = " + chartNumber(r.tau3) + " МПа больше [τ] = " + chartNumber(r.tau) + " МПа");
     auto heading = std::find(run.report.begin(), run.report.end(), kStabilityHeading);
     if (heading != run.report.end())
         std::transform(heading + 1, run.report.end(), std::back_inserter(run.notes), withoutTrailingBlanks);

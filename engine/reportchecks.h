@@ -13,5 +13,9 @@ inline constexpr const char* kImpactFailed = "Не выполнено услов
 // The report line after which the stability remarks follow, one a line.
 inline constexpr const char* kStabilityHeading
     = "--------------Проверка условия устойчивости.----------------";
+// A chosen wire stressed beyond [τ] ends the calculation with this text
+// (then the number texts of τ3 and [τ]) after the mass line; every figure
+// up to the mass and both stresses are worked out by then.
+inline constexpr const char* kOverstressStart = "Напряжение tau3=";
 // The remark of a spring that keeps its stability.
 inline constexpr const char* kStableRemark = "...OK.";

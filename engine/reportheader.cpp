@@ -76,3 +76,16 @@ std::vector<std::string> reportHeaderLines(const ReportHeader& header)
         lines.push_back("Каталог: " + header.catalogue);
     return lines;
 }
+
+std::vector<std::pair<std::string, std::string>> sketchTitleBlock(
+    const ReportHeader& header, const std::string& n, const std::string& N1)
+{
+    return {
+        { "Материал", header.form.materialName },
+        { "Число рабочих витков n", n },
+        { "Полное число витков N1", N1 },
+        { "Навивка", choice(kWindings, header.form.navivkaIndex) },
+        { "Исходные данные", header.inputFile.empty() ? std::string("не сохранено") : header.inputFile },
+        { "Дата расчета", header.dateTime },
+    };
+}

@@ -7,6 +7,7 @@
 #include "engine/inputform.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
 // The program's version, the project version of the build.
@@ -29,3 +30,8 @@ std::string catalogueLabel(const std::string& dataDir);
 // length mode), Ni with its power of ten, Vmax, winding, material, group,
 // and the catalogue.
 std::vector<std::string> reportHeaderLines(const ReportHeader& header);
+
+// The title block of the printed sketch, caption and value a row: material,
+// n and N1 of the calculation (number texts), winding, input file, date.
+std::vector<std::pair<std::string, std::string>> sketchTitleBlock(
+    const ReportHeader& header, const std::string& n, const std::string& N1);

@@ -43,6 +43,35 @@ bool isRegularFile(const std::string& path)
     return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
+std::string realPath(const std::string& path)
+{
+    char* real = ::realpath(path.c_str(), nullptr);
+    if (!real)
+        return {};
+    std::string resolved = real;
+    std::free(real);
+    return resolved;
+}
+
+// A regular file of the folder, or a link to one inside it. A link that
+// leads out of the folder is not followed: a catalogue shows and uses only
+// what was put into it.
+bool isFolderFile(const std::string& dir, const std::string& path)
+{
+    struct stat st { };
+    if (::lstat(path.c_str(), &st) != 0)
+        return false;
+    if (!S_ISLNK(st.st_mode))
+        return S_ISREG(st.st_mode);
+    const std::string target = realPath(path);
+    std::string folder = realPath(dir.empty() ? "." : dir);
+    if (target.empty() || folder.empty() || !isRegularFile(target))
+        return false;
+    if (folder.back() != '/')
+        folder += '/';
+    return target.compare(0, folder.size(), folder) == 0;
+}
+
 std::optional<std::string> findCaseInsensitive(const std::string& dir, const std::string& name)
 {
     DIR* d = ::opendir(dir.empty() ? "." : dir.c_str());
@@ -52,7 +81,7 @@ std::optional<std::string> findCaseInsensitive(const std::string& dir, const std
     std::optional<std::string> found;
     while (dirent* e = ::readdir(d)) {
         std::string entry = e->d_name;
-        if (foldCase(entry) == want && isRegularFile(dir + entry)) {
+        if (foldCase(entry) == want && isFolderFile(dir, dir + entry)) {
             found = dir + entry;
             break;
         }
@@ -127,10 +156,10 @@ void syncFolder(const std::string& folder)
 
 // A file name the program writes: a data file, an input data file, an
 // exported PDF or SVG (their extension in any letter case), or the
-// catalogue's manifest and update note.
+// catalogue's manifest and update note, or the note of a material addition.
 bool isWrittenName(std::string_view name)
 {
-    if (name == ".pruz-shipped" || name == ".pruz-update.txt")
+    if (name == ".pruz-shipped" || name == ".pruz-update.txt" || name == ".pruz-addition")
         return true;
     const size_t dot = name.rfind('.');
     if (dot == std::string_view::npos || dot == 0)
@@ -206,7 +235,7 @@ std::optional<std::string> findDataFile(const std::string& dir, const std::strin
     if (!isPlainFileName(name))
         return std::nullopt;
     std::string exact = dir + name;
-    if (isRegularFile(exact))
+    if (isFolderFile(dir, exact))
         return exact;
     return findCaseInsensitive(dir, name);
 }
@@ -217,6 +246,9 @@ std::optional<std::string> dataFileForWrite(const std::string& dir, const std::s
         return std::nullopt;
     if (auto existing = findDataFile(dir, name))
         return existing;
+    struct stat st { };
+    if (::lstat((dir + name).c_str(), &st) == 0) // a link out of the folder, a folder, a device
+        return std::nullopt;
     return dir + name;
 }
 
@@ -231,6 +263,7 @@ std::optional<std::string> readFileBytes(const std::string& path)
     if (::fstat(::fileno(f.get()), &st) == 0 && static_cast<unsigned long long>(st.st_size) > kMaxFileBytes)
         throw IoError(tooBigMessage(path));
     std::string bytes;
+    bytes.reserve(static_cast<size_t>(st.st_size)); // read into place, not grown by copies
     char buf[8192];
     size_t got;
     while ((got = std::fread(buf, 1, sizeof buf, f.get())) > 0) {
@@ -261,7 +294,7 @@ void TextReader::openBytes(std::string bytes)
     pos_ = 0;
 }
 
-void TextReader::openLines(std::shared_ptr<const std::vector<std::string>> lines)
+void TextReader::openLines(std::shared_ptr<const TextLines> lines)
 {
     bytes_.clear();
     lines_ = std::move(lines);
@@ -271,7 +304,7 @@ void TextReader::openLines(std::shared_ptr<const std::vector<std::string>> lines
 bool TextReader::eof() const
 {
     if (lines_)
-        return pos_ >= lines_->size();
+        return pos_ >= lines_->end();
     return pos_ >= bytes_.size() || bytes_[pos_] == kCtrlZ;
 }
 
@@ -280,7 +313,7 @@ std::string TextReader::readLine()
     if (eof())
         return {};
     if (lines_)
-        return (*lines_)[pos_++];
+        return std::string(lines_->next(pos_));
     size_t start = pos_;
     while (pos_ < bytes_.size() && bytes_[pos_] != '\r' && bytes_[pos_] != '\n')
         ++pos_;
@@ -296,11 +329,16 @@ std::string TextReader::readLine()
 
 std::optional<std::vector<std::string>> readTextLines(const std::string& path)
 {
+    return readTextLines(path, static_cast<size_t>(-1));
+}
+
+std::optional<std::vector<std::string>> readTextLines(const std::string& path, size_t most)
+{
     TextReader r;
     if (!r.open(path))
         return std::nullopt;
     std::vector<std::string> lines;
-    while (!r.eof())
+    while (!r.eof() && lines.size() < most)
         lines.push_back(r.readLine());
     return lines;
 }

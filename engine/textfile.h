@@ -10,6 +10,8 @@
 // 16 MB or a line over 64 KB (IoError naming the file) rather than take
 // whatever memory a damaged or wrong file would need.
 
+#include "engine/textlines.h"
+
 #include <cstddef>
 #include <functional>
 #include <memory>
@@ -19,12 +21,14 @@
 
 // The path of `name` inside `dir` (which ends with "/"), matching the name
 // without regard to letter case. The exact name is tried first. A name that
-// could leave the directory (a separator, "..") or is empty gives nullopt.
+// could leave the directory (a separator, "..") or is empty gives nullopt,
+// and so does a symbolic link that leads out of the directory.
 std::optional<std::string> findDataFile(const std::string& dir, const std::string& name);
 
 // Where to write `name` inside `dir`: an existing file whose name matches
 // without regard to case, else dir + name; nullopt for names that could
-// leave the directory.
+// leave the directory, and where dir + name is something else (a link out
+// of the directory, a folder).
 std::optional<std::string> dataFileForWrite(const std::string& dir, const std::string& name);
 
 // True when a name can be joined to a directory without leaving it.
@@ -63,20 +67,23 @@ public:
     void openBytes(std::string bytes);
     // Reads the lines a reader got from a file before (a file kept in
     // memory), as it would read that file.
-    void openLines(std::shared_ptr<const std::vector<std::string>> lines);
+    void openLines(std::shared_ptr<const TextLines> lines);
     bool eof() const;
     // The next line as UTF-8; an empty line once the end is reached.
     std::string readLine();
 
 private:
     std::string bytes_;
-    std::shared_ptr<const std::vector<std::string>> lines_; // when opened on lines
+    std::shared_ptr<const TextLines> lines_; // when opened on lines
     size_t pos_ = 0; // in bytes_, or in lines_
 };
 
 // All lines of a file as UTF-8, or nullopt when it cannot be opened;
 // IoError as TextReader::open.
 std::optional<std::vector<std::string>> readTextLines(const std::string& path);
+// Only its first `most` lines (fewer when it has fewer): a file of a known
+// number of lines costs no more when it goes on with garbage.
+std::optional<std::vector<std::string>> readTextLines(const std::string& path, size_t most);
 
 // Reads `name` from `dir` (case-insensitive); nullopt when it cannot be found
 // or opened.

@@ -72,6 +72,8 @@ void addStep(std::vector<std::string>& out, const TraceStep& s)
     if (!s.substitution.empty() && s.substitution != s.formula
         && s.substitution != s.symbol + " = " + s.valueText)
         out.push_back(indent + s.substitution);
+    if (s.kind == StepKind::Value && !s.text.empty())
+        out.push_back(indent + s.text);
     if (s.value && !s.symbol.empty())
         out.push_back(indent + result);
 }

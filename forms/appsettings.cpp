@@ -55,8 +55,11 @@ QStringList AppSettings::recentFiles() const
     return out;
 }
 
+// Another running copy may have changed the list since this one read it:
+// the change is made to the list as it is in the file now.
 void AppSettings::addRecentFile(const QString& path)
 {
+    store_->sync();
     QStringList list = recentFiles();
     list.removeAll(path);
     list.prepend(path);
@@ -66,6 +69,7 @@ void AppSettings::addRecentFile(const QString& path)
 
 void AppSettings::removeRecentFile(const QString& path)
 {
+    store_->sync();
     QStringList list = recentFiles();
     list.removeAll(path);
     store_->setValue(kRecent, list);

@@ -5,18 +5,20 @@
 #include "forms/svgpicture.h"
 #include "forms/urlopener.h"
 
+#include <QClipboard>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QUrl>
 
-#ifndef PRUZ_FEEDBACK_ADDRESS
-#define PRUZ_FEEDBACK_ADDRESS "pruz-feedback@example.org"
-#endif
-
 QString feedbackAddress()
 {
+#ifdef PRUZ_FEEDBACK_ADDRESS
     return QStringLiteral(PRUZ_FEEDBACK_ADDRESS);
+#else
+    return {};
+#endif
 }
 
 QString feedbackLink(const QString& address)
@@ -39,7 +41,7 @@ QLabel* twoLineText(const QString& text, int x, int y, int width, QWidget* paren
 
 } // namespace
 
-TAboutBox::TAboutBox(Messages& messages, UrlOpener& opener, QWidget* parent)
+TAboutBox::TAboutBox(Messages& messages, UrlOpener& opener, QWidget* parent, const QString& address)
     : QDialog(parent,
         Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint
             | Qt::WindowCloseButtonHint)
@@ -76,7 +78,7 @@ TAboutBox::TAboutBox(Messages& messages, UrlOpener& opener, QWidget* parent)
         100, 229, panel);
     comments->setObjectName(QStringLiteral("Comments"));
 
-    send = new QPushButton(feedbackAddress(), panel);
+    send = new QPushButton(address, panel);
     send->setObjectName(QStringLiteral("send"));
     send->setGeometry(60, 130, 151, 25);
     QPalette blue = send->palette();
@@ -96,13 +98,18 @@ TAboutBox::TAboutBox(Messages& messages, UrlOpener& opener, QWidget* parent)
 void TAboutBox::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
-    send->show();
+    // A build without a feedback address offers no mail.
+    send->setVisible(!send->text().isEmpty());
 }
 
 void TAboutBox::sendClick()
 {
-    if (!opener_.open(QUrl(feedbackLink(send->text()))))
-        messages_.message(QStringLiteral("Auto method failed."));
+    const QString address = send->text();
+    if (address.isEmpty() || opener_.open(QUrl(feedbackLink(address))))
+        return;
+    QGuiApplication::clipboard()->setText(address);
+    messages_.message(QStringLiteral("Почтовая программа не открылась. Адрес ") + address
+        + QStringLiteral(" скопирован в буфер обмена: вставьте его в письмо в своей почте."));
 }
 
 void TAboutBox::OKButtonClick()

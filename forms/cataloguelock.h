@@ -32,7 +32,18 @@ public:
     // "процесс 4711 на компьютере pc1"; empty when the lock file says nothing.
     const QString& holder() const { return holder_; }
 
+    // What to tell the user when take() took over a lock file that named no
+    // holder (empty or garbage, left by a crash or a power cut between
+    // making it and writing it): such a file is stale once it is older
+    // than kUnreadableLockSeconds. Empty otherwise.
+    const QString& takeOverNote() const { return takeOverNote_; }
+
 private:
     std::unique_ptr<QLockFile> file_;
     QString holder_;
+    QString takeOverNote_;
 };
+
+// A program writes its lock file at once; one that still says nothing
+// after this long never will.
+inline constexpr int kUnreadableLockSeconds = 5;

@@ -11,6 +11,7 @@
 #include "forms/printerchoice.h"
 #include "forms/qtext.h"
 #include "forms/screencentre.h"
+#include "forms/stalemark.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -92,6 +93,8 @@ TForm12::TForm12(
     bar->setSpacing(6);
     for (QPushButton* button : { BitBtn2, pdfButton, svgButton })
         bar->addWidget(button);
+    bar->addSpacing(12);
+    bar->addWidget(makeStaleLine(this, this));
     bar->addStretch();
     bar->addWidget(BitBtn1);
     auto* layout = new QVBoxLayout(this);
@@ -169,6 +172,7 @@ void TForm12::BitBtn2Click()
 {
     if (!chart_.refusal.empty())
         return;
+    setUpPage(printer_, QPageLayout::Landscape); // as its PDF
     if (!askPrinter(printer_, this))
         return;
     if (!paintChartPage(printer_, chart_))

@@ -93,6 +93,11 @@ bool acceptKey(FieldKind kind, char lastKey, const QString& text)
     return true;
 }
 
+bool replacesLoneZero(char lastKey, const QString& text)
+{
+    return text == QLatin1String("0") && lastKey >= '1' && lastKey <= '9';
+}
+
 QString tidyOnExit(const QString& text)
 {
     QString t = text;

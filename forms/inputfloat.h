@@ -23,6 +23,10 @@ enum class FieldKind { Float, Integer };
 // double zero are refused; integer fields refuse the comma; 0 is refused.
 bool acceptKey(FieldKind kind, char lastKey, const QString& text);
 
+// A field that shows a lone "0" holds no number yet: a digit typed into it
+// replaces the zero, wherever the caret stands, and a comma goes after it.
+bool replacesLoneZero(char lastKey, const QString& text);
+
 // Tidying when a field loses the focus: a trailing comma goes, an empty
 // text becomes "0".
 QString tidyOnExit(const QString& text);

@@ -11,6 +11,8 @@
 #include "forms/qtext.h"
 #include "forms/screencentre.h"
 
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QShowEvent>
 
 TForm10::TForm10(Peremenn& p, Messages& messages, TForm11& newDiameter, QWidget* parent)
@@ -26,6 +28,30 @@ TForm10::TForm10(Peremenn& p, Messages& messages, TForm11& newDiameter, QWidget*
     connect(ui->plus, &QToolButton::clicked, this, &TForm10::plusClick);
     connect(ui->minus, &QToolButton::clicked, this, &TForm10::minusClick);
     connect(ui->okButton, &QPushButton::clicked, this, &TForm10::okClick);
+    // The words beside the buttons act as the buttons; Delete in the list
+    // removes as "Удалить" does.
+    for (QLabel* label : { ui->plusLabel, ui->minusLabel }) {
+        label->setCursor(Qt::PointingHandCursor);
+        label->installEventFilter(this);
+    }
+    ui->list->installEventFilter(this);
+}
+
+bool TForm10::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == ui->list && event->type() == QEvent::KeyPress
+        && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete) {
+        minusClick();
+        return true;
+    }
+    if (event->type() == QEvent::MouseButtonRelease
+        && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        if (watched == ui->plusLabel)
+            ui->plus->click();
+        else if (watched == ui->minusLabel)
+            ui->minus->click();
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 TForm10::~TForm10() = default;
@@ -82,7 +108,7 @@ void TForm10::okClick()
 {
     restoreCaption();
     if (ui->list->count() == 0) {
-        messages_.message(QStringLiteral("длжен быть хотя бы один диаметр"));
+        messages_.message(QStringLiteral("должен быть хотя бы один диаметр"));
         return;
     }
     if (!writeDiameters(p_.dataDir, p_.editMaterial, entries())) {

@@ -38,6 +38,10 @@ bool NumericField::keyPress(const QKeyEvent& event)
         return true; // swallowed without a sound
     if (key == kBackspace)
         return false; // the field deletes as usual
+    if (replacesLoneZero(key, edit_->text()))
+        edit_->selectAll(); // replaced through insert(), so Ctrl+Z brings the 0 back
+    else if (edit_->text() == QLatin1String("0"))
+        edit_->end(false); // "0," whichever side of the 0 the caret was
     edit_->insert(QString(QLatin1Char(key)));
     return true;
 }

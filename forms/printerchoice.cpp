@@ -18,6 +18,18 @@ bool askPrinter(QPrinter& printer, QWidget* parent)
     return true;
 }
 
+void setUpPage(QPrinter& printer, QPageLayout::Orientation orientation)
+{
+    constexpr int kPrintResolution = 600; // dots per inch, fine for text and drawing alike
+    constexpr qreal kMarginMm = 15;
+    if (!printer.pageLayout().pageSize().isValid())
+        printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setFullPage(false);
+    printer.setPageOrientation(orientation);
+    printer.setPageMargins(QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm), QPageLayout::Millimeter);
+    printer.setResolution(kPrintResolution);
+}
+
 bool isRealPrinter(const QPrinter& printer)
 {
     return printer.outputFormat() == QPrinter::NativeFormat && !printer.printerName().isEmpty();

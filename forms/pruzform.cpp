@@ -20,8 +20,10 @@
 #include "forms/qtext.h"
 #include "forms/rascet.h"
 #include "forms/scetch.h"
+#include "forms/screenfit.h"
 #include "forms/setup.h"
 #include "forms/shortcuts.h"
+#include "forms/stalemark.h"
 #include "forms/urlopener.h"
 #include "forms/windowframe.h"
 #include "forms/windowplace.h"
@@ -35,6 +37,7 @@
 #include <QMenu>
 #include <QPrinter>
 #include <QScopeGuard>
+#include <QShortcut>
 
 namespace {
 
@@ -52,6 +55,15 @@ void setRadioPair(QAbstractButton* a, bool checkA, QAbstractButton* b, bool chec
     b->setChecked(checkB);
     a->setAutoExclusive(true);
     b->setAutoExclusive(true);
+}
+
+// Marks the first `letter` of the widget's text as its Alt accelerator.
+template <typename Widget> void addMnemonic(Widget* widget, const QString& letter)
+{
+    QString text = widget->text();
+    const qsizetype at = text.indexOf(letter);
+    if (at >= 0 && !text.contains(QLatin1Char('&')))
+        widget->setText(text.insert(at, QLatin1Char('&')));
 }
 
 void selectIndex(QComboBox* box, int index)
@@ -117,6 +129,19 @@ TForm1::TForm1(Peremenn& peremenn, Messages& messages, FileChooser& files, QWidg
         connect(mode, &QRadioButton::clicked, this, &TForm1::inputsEdited);
     for (QComboBox* choice : { ui.material, ui.grup })
         connect(choice, &QComboBox::currentIndexChanged, this, &TForm1::inputsEdited);
+    connect(this, &TForm1::inputsEdited, this, &TForm1::markStaleResults);
+    // The winding is printed with the results, though it is no input of
+    // the calculation.
+    for (QRadioButton* winding : { ui.navivkaLeft, ui.navivkaRight })
+        connect(winding, &QRadioButton::toggled, this, &TForm1::markStaleResults);
+}
+
+void TForm1::markStaleResults()
+{
+    const bool stale = !calculatedForm_.empty() && ridLines(formState()) != calculatedForm_;
+    for (QWidget* window : { static_cast<QWidget*>(report_), static_cast<QWidget*>(sketch_) })
+        if (window)
+            setStale(window, stale);
 }
 
 std::optional<Peremenn> TForm1::calcInputs() const
@@ -139,7 +164,12 @@ void TForm1::setUpKeyboard()
     // The order Tab walks; Enter walks the edit fields in the same order.
     const QList<QWidget*> tabOrder { ui.f1, ui.f2, ui.d1, ui.h, ui.rbh, ui.rbl0, ui.l0, ui.n, ui.navivkaLeft,
         ui.navivkaRight, ui.ni, ui.stepni, ui.vmax, ui.material, ui.grup, ui.comm, ui.Rascet, ui.scetch,
-        ui.Stop };
+        ui.Stop, ui.SpeedButton1, ui.SpeedButton3, ui.SpeedButton2, ui.SpeedButton4, ui.SpeedButton5 };
+    // The toolbar is reached with Tab; a click on it leaves the focus in
+    // the field being edited, so that it is saved as typed.
+    for (QToolButton* tool :
+        { ui.SpeedButton1, ui.SpeedButton3, ui.SpeedButton2, ui.SpeedButton4, ui.SpeedButton5 })
+        tool->setFocusPolicy(Qt::TabFocus);
     for (qsizetype k = 1; k < tabOrder.size(); ++k)
         setTabOrder(tabOrder[k - 1], tabOrder[k]);
     // Reached with Tab, the diameter list scrolls with the arrow keys.
@@ -153,11 +183,49 @@ void TForm1::setUpKeyboard()
     bindShortcut(ui.SpeedButton2, QKeySequence(Qt::CTRL | Qt::Key_S));
     bindShortcut(ui.Rascet, QKeySequence(Qt::Key_F9));
     bindShortcut(ui.scetch, QKeySequence(Qt::CTRL | Qt::Key_E));
-    ui.SpeedButton3->setToolTip(
-        ui.SpeedButton3->toolTip() + QStringLiteral("\nправая кнопка мыши: последние файлы"));
+    bindShortcut(ui.SpeedButton4, QKeySequence(Qt::CTRL | Qt::Key_Comma));
+    bindShortcut(ui.SpeedButton5, QKeySequence(Qt::Key_F1));
+
+    const QKeySequence saveAsKey(Qt::CTRL | Qt::SHIFT | Qt::Key_S);
+    connect(new QShortcut(saveAsKey, this), &QShortcut::activated, this, [this] { saveAs(); });
+    ui.SpeedButton2->setToolTip(ui.SpeedButton2->toolTip() + QStringLiteral("\nСохранить как… (")
+        + saveAsKey.toString(QKeySequence::NativeText) + QStringLiteral(", правая кнопка мыши)"));
+    ui.SpeedButton2->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(ui.SpeedButton2, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
+        auto* menu = new QMenu(this);
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        connect(menu->addAction(QStringLiteral("Сохранить как…")), &QAction::triggered, this,
+            [this] { saveAs(); });
+        menu->popup(ui.SpeedButton2->mapToGlobal(pos));
+    });
+
+    const QKeySequence recentKey(Qt::CTRL | Qt::Key_R);
+    connect(new QShortcut(recentKey, this), &QShortcut::activated, this,
+        [this] { showRecentFiles(ui.SpeedButton3->mapToGlobal(ui.SpeedButton3->rect().bottomLeft())); });
+    ui.SpeedButton3->setToolTip(ui.SpeedButton3->toolTip() + QStringLiteral("\nпоследние файлы: ")
+        + recentKey.toString(QKeySequence::NativeText) + QStringLiteral(" или правая кнопка мыши"));
     ui.SpeedButton3->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(ui.SpeedButton3, &QWidget::customContextMenuRequested, this,
         [this](const QPoint& pos) { showRecentFiles(ui.SpeedButton3->mapToGlobal(pos)); });
+
+    // Alt and a letter: each field through its label, each choice and
+    // button through its own text.
+    const struct {
+        QLabel* label;
+        QWidget* field;
+        const char* letter;
+    } labelled[] { { ui.Label1, ui.f1, "С" }, { ui.Label2, ui.f2, "ч" }, { ui.Label3, ui.d1, "Н" },
+        { ui.ln, ui.n, "в" }, { ui.Label9, ui.ni, "Т" }, { ui.Label12, ui.vmax, "ж" },
+        { ui.Label7, ui.material, "М" }, { ui.Label8, ui.grup, "Г" } };
+    for (const auto& [label, field, letter] : labelled) {
+        addMnemonic(label, QString::fromUtf8(letter));
+        label->setBuddy(field);
+    }
+    const std::pair<QAbstractButton*, const char*> buttons[] { { ui.rbh, "х" }, { ui.rbl0, "Д" },
+        { ui.navivkaLeft, "Л" }, { ui.navivkaRight, "П" }, { ui.Rascet, "Р" }, { ui.scetch, "Э" },
+        { ui.Stop, "З" } };
+    for (const auto& [button, letter] : buttons)
+        addMnemonic(button, QString::fromUtf8(letter));
 }
 
 // Tab reaches a radio choice at its selected button (the first one when
@@ -227,8 +295,7 @@ bool TForm1::mayDropInput()
     case Messages::SaveAnswer::Save:
         break;
     }
-    const QString name = files_.saveFile(this, lastFolder());
-    return !name.isEmpty() && saveTo(name);
+    return saveCurrent();
 }
 
 void TForm1::FormShow()
@@ -447,6 +514,7 @@ void TForm1::RascetClick()
             report_->setLiveInputs([this] { return calcInputs(); }, [this] { RascetClick(); },
                 [this](const QString& material) { calculateIn(material); });
             connect(this, &TForm1::inputsEdited, report_, &TForm3::inputsEdited);
+            placeBesideWindow(*report_, *this);
             if (appSettings_) {
                 new WindowPlace(report_, *appSettings_, QStringLiteral("report"));
                 report_->setSettings(*appSettings_);
@@ -459,6 +527,8 @@ void TForm1::RascetClick()
         lastHeader_.form = form;
         lastHeader_.catalogue = catalogueLabel(peremenn_.dataDir);
         report_->setHeader(lastHeader_);
+        calculatedForm_ = ridLines(formState());
+        markStaleResults();
         report_->show();
     });
 }
@@ -471,7 +541,8 @@ void TForm1::scetchClick()
         if (appSettings_)
             new WindowPlace(sketch_, *appSettings_, QStringLiteral("sketch"));
     }
-    sketch_->setInputFile(qs(lastHeader_.inputFile));
+    sketch_->setHeader(lastHeader_);
+    markStaleResults();
     sketch_->show();
 }
 
@@ -486,28 +557,33 @@ void TForm1::SpeedButton1Click()
         return;
     setWindowTitle(kCaption);
     inputFile_.clear();
-    setModeH();
-    ui.material->setCurrentIndex(0);
-    for (QLineEdit* edit : { ui.f1, ui.f2, ui.d1, ui.h, ui.vmax, ui.ni, ui.stepni, ui.l0, ui.n })
-        edit->setText(QStringLiteral("0"));
-    ui.grup->setCurrentIndex(0);
-    setRadioPair(ui.navivkaLeft, true, ui.navivkaRight, false);
-    for (QLineEdit* edit : { ui.ni, ui.stepni, ui.vmax })
-        edit->setEnabled(true);
+    // A new design starts as the program does.
+    applyFormState(InputForm {});
     fillDiameterMemo(ui.material->currentText());
     markUnchanged();
 }
 
 void TForm1::SpeedButton2Click()
 {
-    const QString name = files_.saveFile(this, lastFolder());
-    if (!name.isEmpty())
-        saveTo(name);
+    saveCurrent();
 }
 
-bool TForm1::saveTo(const QString& name)
+// Save: into the file last loaded or saved, without a question; a design
+// that has none is saved as a new file.
+bool TForm1::saveCurrent()
 {
-    if (!askReplace(messages_, name))
+    return inputFile_.isEmpty() ? saveAs() : saveTo(inputFile_, false);
+}
+
+bool TForm1::saveAs()
+{
+    const QString name = files_.saveFile(this, lastFolder());
+    return !name.isEmpty() && saveTo(name, true);
+}
+
+bool TForm1::saveTo(const QString& name, bool askBeforeReplacing)
+{
+    if (askBeforeReplacing && !askReplace(messages_, name))
         return false;
     if (!writeTextLines(ss(name), ridLines(formState()))) {
         messages_.message(qs(writeErrorMessage(ss(name))));
@@ -532,7 +608,7 @@ void TForm1::SpeedButton3Click()
 void TForm1::loadFrom(const QString& name)
 {
     guarded(messages_, [&] {
-        const auto lines = readTextLines(ss(name));
+        const auto lines = readTextLines(ss(name), kRidLines);
         if (!lines) {
             messages_.message(qs(noFileMessage(ss(name))));
             return;
@@ -543,12 +619,22 @@ void TForm1::loadFrom(const QString& name)
         for (int k = 0; k < ui.material->count(); ++k)
             materials.push_back(ss(ui.material->itemText(k)));
         form.materialIndex = ridMaterialIndex(form, materials);
+        if (form.materialIndex >= 0) // a file without a name: the diameters of the one chosen
+            form.materialName = materials[static_cast<size_t>(form.materialIndex)];
+        // A material gone from the catalogue: the other inputs are loaded,
+        // no material is selected in its place, and the user is told.
+        const std::string missing = missingMaterial(form, form.materialIndex);
         setWindowTitle(kFileCaption + name);
         inputFile_ = name;
         applyFormState(form);
-        fillDiameterMemo(qs(form.materialName));
+        if (missing.empty())
+            fillDiameterMemo(qs(form.materialName));
+        else
+            ui.comm->clear();
         markUnchanged();
         rememberFile(name);
+        if (!missing.empty())
+            messages_.message(qs(missing));
     });
 }
 

@@ -110,10 +110,14 @@ private:
     void setUpKeyboard();
     void keepTabOnCheckedButton(QAbstractButton* a, QAbstractButton* b);
     void markUnchanged();
+    // Marks the result windows whose calculation the form no longer matches.
+    void markStaleResults();
     // True when the form may be dropped: unchanged, saved, or the user
     // said so.
     bool mayDropInput();
-    bool saveTo(const QString& name);
+    bool saveCurrent();
+    bool saveAs();
+    bool saveTo(const QString& name, bool askBeforeReplacing);
     void loadFrom(const QString& name);
     void rememberFile(const QString& name);
     void showRecentFiles(const QPoint& at);
@@ -156,4 +160,5 @@ private:
     QString inputFile_;
     std::vector<std::string> unchangedForm_; // the form's ".rid" lines when last saved, loaded or set up
     ReportHeader lastHeader_; // what the last "Расчет" was given
+    std::vector<std::string> calculatedForm_; // the form's ".rid" lines at the last calculation
 };

@@ -18,6 +18,7 @@
 #include "forms/reportprint.h"
 #include "forms/shortcuts.h"
 #include "forms/sosedi.h"
+#include "forms/stalemark.h"
 #include "forms/windowframe.h"
 
 #include <QLabel>
@@ -51,6 +52,8 @@ TForm3::TForm3(
         if (ui.views->currentWidget() == ui.podrobnoTab)
             showTrace();
     });
+    // Beside the tabs, which leave the rest of their row free.
+    ui.views->setCornerWidget(makeStaleLine(this, ui.views), Qt::BottomRightCorner);
     ui.BitBtn2->setIcon(glyph("print"));
     ui.BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
     ui.pdf->setToolTip(QStringLiteral("Сохранить отчет в PDF"));
@@ -62,7 +65,7 @@ TForm3::TForm3(
     connect(ui.pdf, &QPushButton::clicked, this, &TForm3::pdfClick);
     connect(ui.BitBtn1, &QPushButton::clicked, this, &QWidget::close);
     connect(ui.chartButton, &QPushButton::clicked, this,
-        [this] { TForm12::showFor(this, peremenn_, messages_, printer_); });
+        [this] { setStale(TForm12::showFor(this, peremenn_, messages_, printer_), isStale(this)); });
     connect(ui.neighboursButton, &QPushButton::clicked, this, &TForm3::neighboursClick);
     connect(&Timer1, &QTimer::timeout, this, &TForm3::Timer1Timer);
     Timer1.start(55);
@@ -327,6 +330,7 @@ void TForm3::showEvent(QShowEvent* event)
 
 void TForm3::BitBtn2Click()
 {
+    setUpPage(printer_, QPageLayout::Portrait);
     if (!askPrinter(printer_, this))
         return;
     if (printTo(printer_) == 0)
@@ -340,6 +344,7 @@ void TForm3::pdfClick()
     const QString name = files_->savePdfFile(this, pdfNameFor(qs(header_.inputFile), QString()));
     if (name.isEmpty() || !askReplace(messages_, name))
         return;
+    setUpPage(printer_, QPageLayout::Portrait);
     const bool written = writePdf(name, printer_, [this](QPdfWriter& pdf) { return printTo(pdf) > 0; });
     if (!written)
         messages_.message(qs(writeErrorMessage(ss(name))));

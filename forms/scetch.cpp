@@ -2,6 +2,7 @@
 
 #include "engine/catalogue.h"
 #include "engine/numtext.h"
+#include "engine/peremenn.h"
 #include "forms/filechooser.h"
 #include "forms/harakter.h"
 #include "forms/messages.h"
@@ -10,8 +11,9 @@
 #include "forms/qtext.h"
 #include "forms/shortcuts.h"
 #include "forms/sketchfields.h"
-#include "forms/sketchprint.h"
+#include "forms/sketchpage.h"
 #include "forms/sketchresources.h"
+#include "forms/stalemark.h"
 #include "forms/svgpicture.h"
 
 #include <QGuiApplication>
@@ -112,7 +114,30 @@ TForm2::TForm2(Peremenn& p, Messages& messages, QPrinter& printer, QWidget* pare
     chartButton->setObjectName(QStringLiteral("chartButton"));
     chartButton->setGeometry(175, 228, 110, 25);
     connect(chartButton, &QPushButton::clicked, this,
-        [this] { TForm12::showFor(this, p_, messages_, printer_); });
+        [this] { setStale(TForm12::showFor(this, p_, messages_, printer_), isStale(this)); });
+
+    // On the blank paper left of the force diagram, over no value.
+    QLabel* stale = makeStaleLine(this, this);
+    stale->setGeometry(6, 76, 150, 40);
+    stale->setWordWrap(true);
+    stale->setAutoFillBackground(true);
+    QPalette redOnPaper = stale->palette();
+    redOnPaper.setColor(QPalette::Window, Qt::white);
+    stale->setPalette(redOnPaper);
+
+    noResults_
+        = new QLabel(QStringLiteral("Нет результатов расчета для эскиза.\nРасчет еще не выполнялся или "
+                                    "остановился, не дойдя до конца. Выполните расчет (кнопка «Расчет» "
+                                    "главного окна)."),
+            this);
+    noResults_->setObjectName(QStringLiteral("noResults"));
+    noResults_->setGeometry(60, 258, 315, 64);
+    noResults_->setWordWrap(true);
+    noResults_->setAlignment(Qt::AlignCenter);
+    noResults_->setFrameStyle(QFrame::Box);
+    noResults_->setAutoFillBackground(true);
+    noResults_->setPalette(paper);
+    noResults_->hide();
 
     BitBtn1 = new QPushButton(QStringLiteral("Закрыть"), this);
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
@@ -130,8 +155,6 @@ void TForm2::showEvent(QShowEvent* event)
     // Restoring a minimised window is no new showing.
     if (event->spontaneous())
         return;
-    pr->setEnabled(true);
-    pdf->setEnabled(files_ != nullptr);
     fillFields();
 }
 
@@ -143,8 +166,12 @@ void TForm2::setFileChooser(FileChooser& files)
 
 void TForm2::fillFields()
 {
+    const bool results = p_.calcComplete;
+    pr->setEnabled(results);
+    pdf->setEnabled(results && files_ != nullptr);
+    noResults_->setVisible(!results);
     for (size_t k = 0; k < kSketchFields.size(); ++k) {
-        const QString text = qs(numText(kSketchFields[k].value(p_)));
+        const QString text = results ? qs(numText(kSketchFields[k].value(p_))) : QString();
         fields_[k]->setText(text);
         // A value longer than its field shows its leading digits, and the
         // whole of it when the mouse rests on it.
@@ -155,20 +182,14 @@ void TForm2::fillFields()
 
 bool TForm2::paintPage(QPagedPaintDevice& device)
 {
-    QList<QAbstractButton*> hidden;
-    for (auto* button : findChildren<QAbstractButton*>(Qt::FindDirectChildrenOnly))
-        if (button != BitBtn1 && !button->isHidden()) {
-            button->hide();
-            hidden << button;
-        }
-    const bool painted = printClientArea(*this, device);
-    for (auto* button : hidden)
-        button->show();
-    return painted;
+    return paintSketchPage(device, p_, header_);
 }
 
 void TForm2::prClick()
 {
+    if (!p_.calcComplete)
+        return;
+    setUpPage(printer_, QPageLayout::Portrait);
     // Straight to a real printer; a file or no printer at all goes through
     // the dialog, where a printer or a file (asked before it is replaced)
     // can be chosen.
@@ -180,11 +201,13 @@ void TForm2::prClick()
 
 void TForm2::pdfClick()
 {
-    if (!files_)
+    if (!files_ || !p_.calcComplete)
         return;
-    const QString name = files_->savePdfFile(this, pdfNameFor(inputFile_, QStringLiteral("-эскиз")));
+    const QString name
+        = files_->savePdfFile(this, pdfNameFor(qs(header_.inputFile), QStringLiteral("-эскиз")));
     if (name.isEmpty() || !askReplace(messages_, name))
         return;
+    setUpPage(printer_, QPageLayout::Portrait);
     if (!writePdf(name, printer_, [this](QPdfWriter& writer) { return paintPage(writer); }))
         messages_.message(qs(writeErrorMessage(ss(name))));
 }

@@ -1,14 +1,16 @@
 #pragma once
 // The spring sketch window: a dimensioned drawing of a compression spring
 // with the results of the last calculation written into 18 read-only fields
-// over its value boxes. It refills the fields from the shared record every
-// time it is shown (whatever the record holds: zeros before the first
-// calculation, older values where a calculation stopped early); a field
-// too narrow for its value shows the whole value in its tooltip. It prints
-// itself as one page on the printer the report window last chose, straight
-// away when that is a real printer, otherwise through the print dialog
-// (which asks before replacing a file); "PDF…" writes the same page to a
-// PDF file.
+// over its value boxes. It refills the fields from the shared record
+// every time it is shown; while the record holds no complete calculation
+// (none yet, or the last one stopped) the fields stay empty and the window
+// says so. A field too narrow for its value shows the whole value in its
+// tooltip. It prints one page drawn from the results (forms/sketchpage.h)
+// on the printer the report window last chose, straight away when that is
+// a real printer, otherwise through the print dialog (which asks before
+// replacing a file); "PDF…" writes the same page to a PDF file.
+
+#include "engine/reportheader.h"
 
 #include <QWidget>
 
@@ -16,6 +18,7 @@
 
 class FileChooser;
 class Messages;
+class QLabel;
 class QLineEdit;
 class QPagedPaintDevice;
 class QPrinter;
@@ -30,8 +33,9 @@ public:
 
     // Where "PDF…" asks for the file; without it "PDF…" stays disabled.
     void setFileChooser(FileChooser& files);
-    // The input file of the calculation shown, for the PDF's name.
-    void setInputFile(const QString& name) { inputFile_ = name; }
+    // The inputs of the calculation shown: the printout's title block and
+    // the PDF's name.
+    void setHeader(const ReportHeader& header) { header_ = header; }
 
     // "Печать": the window without its action buttons, on the current
     // printer.
@@ -46,15 +50,14 @@ protected:
 
 private:
     void fillFields();
-    // Paints the page as printed: the client area without the buttons
-    // other than "Закрыть".
     bool paintPage(QPagedPaintDevice& device);
 
     Peremenn& p_;
     Messages& messages_;
     QPrinter& printer_;
     FileChooser* files_ = nullptr;
-    QString inputFile_;
+    ReportHeader header_;
+    QLabel* noResults_ = nullptr;
     std::array<QLineEdit*, 18> fields_ {};
     QToolButton* pr = nullptr;
     QToolButton* pdf = nullptr;

@@ -113,6 +113,8 @@ void TForm4::showEvent(QShowEvent* event)
         materialsTabShown();
     else
         ui->PageControl1->setCurrentIndex(0);
+    if (!lock_.takeOverNote().isEmpty())
+        messages_.message(lock_.takeOverNote());
     // Said once the window is up, so the user sees what is only shown.
     if (readOnly_)
         QTimer::singleShot(0, this, [this] {
@@ -126,6 +128,7 @@ void TForm4::showEvent(QShowEvent* event)
 
 void TForm4::hideEvent(QHideEvent* event)
 {
+    saveDescription();
     QDialog::hideEvent(event);
     if (!event->spontaneous()) // not merely minimised: closed
         lock_.release();
@@ -139,6 +142,7 @@ void TForm4::setReadOnly(bool readOnly)
         writes->setEnabled(!readOnly);
     for (QLineEdit* field : { ui->ro, ui->EE, ui->ge })
         field->setReadOnly(readOnly);
+    ui->comment->setReadOnly(readOnly);
     ui->readOnlyNote->setVisible(readOnly);
 }
 
@@ -216,7 +220,38 @@ void TForm4::materialSelected()
     const int row = ui->mat->currentRow();
     if (p_.settingsState == 1 || row < 0)
         return;
-    loadDiameters(ss(ui->mat->item(row)->text()));
+    const std::string material = ss(ui->mat->item(row)->text());
+    loadDiameters(material);
+    loadDescription(material);
+}
+
+// The description box shows the selected material's text; what was typed
+// for the material before is written first.
+void TForm4::loadDescription(const std::string& material)
+{
+    saveDescription();
+    std::vector<std::string> lines;
+    guarded(messages_, [&] { lines = readDescription(p_.dataDir, material); });
+    ui->comment->setPlainText(qsList(lines).join(QLatin1Char('\n')));
+    ui->comment->document()->setModified(false);
+    describedMaterial_ = material;
+}
+
+void TForm4::saveDescription()
+{
+    if (describedMaterial_.empty() || readOnly_ || !ui->comment->document()->isModified())
+        return;
+    QStringList lines = ui->comment->toPlainText().split(QLatin1Char('\n'));
+    while (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    std::vector<std::string> text;
+    for (const QString& line : lines)
+        text.push_back(ss(line));
+    if (!writeDescription(p_.dataDir, describedMaterial_, text)) {
+        messages_.message(qs(writeErrorMessage(descriptionFileName(describedMaterial_))));
+        return; // still modified: tried again when the box is left next
+    }
+    ui->comment->document()->setModified(false);
 }
 
 bool TForm4::loadDiameters(const std::string& material)
@@ -241,8 +276,16 @@ void TForm4::addClick()
         setPending(false);
         return;
     }
-    p_.settingsState = 1;
     const std::string name = p_.editMaterial;
+    // The material list is written last, by "Применить" once the
+    // properties are in place (commitAddition); until then a note says
+    // which files are the addition's own.
+    if (!beginAddition(p_.dataDir, name)) {
+        messages_.message(qs(writeErrorMessage(kAdditionNote)));
+        setPending(false);
+        return;
+    }
+    p_.settingsState = 1;
     ui->mat->addItem(qs(name));
     selectMaterial(ui->mat->count() - 1);
     p_.diamFileFound = hasDiameterFile(p_.dataDir, name) ? 1 : 0;
@@ -252,17 +295,7 @@ void TForm4::addClick()
         // new material's list as it is.
         loadDiameters(name);
     } else if (runDialog(diameters_) != QDialog::Accepted) {
-        abandonAddition(false);
-        return;
-    }
-    const std::vector<std::string> listed = listEntries(*ui->mat);
-    const ListRewrite written = rewriteMaterialList([&] {
-        return rewriteMaterialNames(p_.dataDir, { listed.begin(), listed.end() - 1 }, listed);
-    });
-    if (written != ListRewrite::Done) {
-        abandonAddition(p_.diamFileFound == 0);
-        if (written == ListRewrite::Changed)
-            materialsTabShown();
+        abandonAddition();
         return;
     }
     // The properties tab offers the new material; the addition ends with
@@ -285,10 +318,9 @@ ListRewrite TForm4::rewriteMaterialList(const std::function<ListRewrite()>& rewr
 
 // Takes back an addition that cannot be completed, so that nothing is left
 // half-added and the window is clean again.
-void TForm4::abandonAddition(bool eraseNewDiameterFile)
+void TForm4::abandonAddition()
 {
-    if (eraseNewDiameterFile)
-        eraseDiameterFile(p_.dataDir, p_.editMaterial);
+    ::abandonAddition(p_.dataDir);
     delete ui->mat->takeItem(ui->mat->count() - 1);
     p_.settingsState = 0;
     selectFirstMaterial();
@@ -325,6 +357,7 @@ void TForm4::deleteClick()
         materialsTabShown();
     if (deleted != ListRewrite::Done)
         return;
+    describedMaterial_.clear(); // gone with its files
     {
         const QSignalBlocker quiet(ui->mat);
         delete ui->mat->takeItem(row);

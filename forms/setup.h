@@ -2,7 +2,9 @@
 // The settings window "Настройки", where the user keeps the material
 // catalogue. Tab "Материалы" lists the materials and the diameters of the
 // selected one, and adds (TForm9, then TForm10), deletes and edits the
-// diameters (TForm10) of a material. Tab "Мех. свойства" edits a material's
+// diameters (TForm10) of a material; its "Описание" box keeps a free text
+// per material, written to the catalogue when the box is left, another
+// material is selected or the window closes. Tab "Мех. свойства" edits a material's
 // properties file, finishes an addition, and opens the three table viewers.
 //
 // The window is clean ("Закрыть" enabled) or pending ("Применить" of the
@@ -83,8 +85,10 @@ private:
     // file cannot be read.
     std::optional<std::vector<std::string>> reloadMaterialList(QListWidget& list);
     bool loadDiameters(const std::string& material);
+    void loadDescription(const std::string& material);
+    void saveDescription();
     void addClick();
-    void abandonAddition(bool eraseNewDiameterFile);
+    void abandonAddition();
     void takeBackAddition();
     // Runs a rewrite of "material.dat" (rewriteMaterialNames, deleteMaterial);
     // when it is not Done, the user has been told why.
@@ -124,6 +128,7 @@ private:
     TForm7* sigmaViewer_ = nullptr;
     CatalogueLock lock_;
     bool readOnly_ = false;
+    std::string describedMaterial_; // whose description the box shows
     FileChooser* files_ = nullptr;
     std::optional<MemoryFiles> opened_; // the catalogue as the window found it when opened
     QString checkedFolder_;

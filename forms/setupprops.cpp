@@ -45,8 +45,10 @@ void TForm4::propertiesTabShown()
         return;
     const bool loaded = !names->empty() && loadProperties(names->front());
     if (p_.settingsState == 1) {
-        // The new material, last in the list, starts from the values of
-        // the first one and stays selected until "Применить".
+        // The new material, not yet in "material.dat", stands last; it
+        // starts from the values of the first one and stays selected
+        // until "Применить".
+        ui->Mlist->addItem(qs(p_.editMaterial));
         setRowQuietly(*ui->Mlist, ui->Mlist->count() - 1);
         ui->Mlist->setEnabled(false);
         setPending(true);
@@ -127,6 +129,8 @@ bool TForm4::eventFilter(QObject* watched, QEvent* event)
 
 void TForm4::focusChanged(QWidget* old, QWidget* now)
 {
+    if (old == ui->comment)
+        saveDescription();
     const auto inGroup = [this](QWidget* w) { return w && ui->grupMat->isAncestorOf(w); };
     if (!inGroup(old) && inGroup(now))
         p_.groupBefore = groups_->checkedId();
@@ -157,6 +161,15 @@ void TForm4::appsvClick()
         return;
     }
     if (p_.settingsState == 1) {
+        // Both files are complete: listing the material commits it.
+        const std::vector<std::string> listed = listEntries(*ui->Mlist);
+        const ListRewrite committed = rewriteMaterialList([&] {
+            return commitAddition(p_.dataDir, { listed.begin(), listed.end() - 1 }, listed);
+        });
+        if (committed != ListRewrite::Done) {
+            takeBackAddition();
+            return;
+        }
         ui->Mlist->setEnabled(true);
         setRowQuietly(*ui->Mlist, ui->Mlist->count() - 1);
     }
@@ -165,21 +178,13 @@ void TForm4::appsvClick()
     p_.settingsState = 0;
 }
 
-// The properties of a new material could not be written: the list and the
-// diameter file the addition wrote are taken back, so that no material is
-// left listed without its properties, and the window starts over on the
-// tab "Материалы".
+// A new material could not be committed (its properties or the list could
+// not be written, or the list changed under the window): the files the
+// addition wrote are taken back, and the window starts over on the tab
+// "Материалы", which reads the list again.
 void TForm4::takeBackAddition()
 {
-    const std::vector<std::string> listed = listEntries(*ui->Mlist);
-    bool unlisted = std::find(listed.begin(), listed.end(), p_.editMaterial) == listed.end();
-    if (!listed.empty() && listed.back() == p_.editMaterial) // as the addition wrote it
-        unlisted = rewriteMaterialList([&] {
-            return rewriteMaterialNames(p_.dataDir, listed, { listed.begin(), listed.end() - 1 });
-        }) == ListRewrite::Done;
-    // While the list still names the material its diameters stay with it.
-    if (unlisted && p_.diamFileFound == 0)
-        eraseDiameterFile(p_.dataDir, p_.editMaterial);
+    ::abandonAddition(p_.dataDir);
     p_.settingsState = 0;
     ui->Mlist->setEnabled(true);
     ui->PageControl1->setTabEnabled(0, true);

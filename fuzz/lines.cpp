@@ -1,4 +1,5 @@
-// The line reader and the code page conversion on arbitrary bytes.
+// The line reader, the lines held compactly and the code page conversion on
+// arbitrary bytes.
 #include "engine/encoding.h"
 #include "engine/textfile.h"
 
@@ -11,10 +12,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const std::string bytes(reinterpret_cast<const char*>(data), size);
     TextReader r;
     r.openBytes(bytes);
+    // The same bytes held compactly give the same lines, each found by its
+    // number and (the first of equals) by its text.
+    const TextLines held = TextLines::fromBytes(bytes);
     std::string rebuilt;
     size_t lines = 0;
     while (!r.eof()) {
         std::string line = r.readLine();
+        if (lines >= held.size() || held[lines] != line)
+            std::abort();
+        if (const auto first = held.find(line); !first || *first > lines || held[*first] != line)
+            std::abort();
         if (line.find('\r') != std::string::npos || line.find('\n') != std::string::npos)
             std::abort();
         // Every byte decodes, and encoding gives the same bytes back.
@@ -24,7 +32,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         if (++lines > size + 1)
             std::abort(); // the reader must always move on
     }
-    if (rebuilt.size() > size)
+    if (rebuilt.size() > size || held.size() != lines)
         std::abort();
     if (!r.readLine().empty())
         std::abort(); // past the end: empty lines

@@ -3,11 +3,27 @@
 # and pruzcalc alone (no tests), under /usr, with Debian's default compiler
 # and the distribution's flags (dpkg-buildflags, every hardening feature),
 # reproducibly: SOURCE_DATE_EPOCH is the last commit's time unless set.
-#   tools/make-deb.sh [MAINTAINER_ADDRESS]   prints the package's path when done
-# MAINTAINER_ADDRESS sets the feedback address and the package's maintainer
-# (-DPRUZ_FEEDBACK_ADDRESS). BUILD names the build folder; LAUNCHER a
-# compiler launcher such as ccache (its output is the compiler's).
+#   tools/make-deb.sh --maintainer "Name <address>" [--feedback ADDRESS] [--homepage URL]
+# prints the package's path when done. The maintainer is required: a
+# package names a real person or team, never a made-up address. The
+# feedback address (the About window's mail button, the metainfo's contact)
+# and the home page are left out unless given. BUILD names the build
+# folder; LAUNCHER a compiler launcher such as ccache (its output is the
+# compiler's).
 set -euo pipefail
+maintainer= feedback= homepage=
+while [ $# -gt 0 ]; do
+  case $1 in
+    --maintainer) maintainer=${2-}; shift 2 ;;
+    --feedback) feedback=${2-}; shift 2 ;;
+    --homepage) homepage=${2-}; shift 2 ;;
+    *) echo "unknown argument: $1" >&2; exit 2 ;;
+  esac
+done
+if [[ ! $maintainer =~ ^[^\<\>]+\ \<[^@\<\>\ ]+@[^@\<\>\ ]+\>$ ]]; then
+  echo 'usage: tools/make-deb.sh --maintainer "Name <address>" [--feedback ADDRESS] [--homepage URL]' >&2
+  exit 2
+fi
 cd "$(dirname "$0")/.."
 ./tools/install-deps.sh build >&2
 build=${BUILD:-build-deb}
@@ -18,8 +34,8 @@ if [ -z "${SOURCE_DATE_EPOCH:-}" ]; then
   SOURCE_DATE_EPOCH=$(git log -1 --format=%ct 2>/dev/null || stat -c %Y CMakeLists.txt)
 fi
 export SOURCE_DATE_EPOCH
-settings=(-DCMAKE_CXX_COMPILER=g++ -DCMAKE_BUILD_TYPE=None -DCMAKE_INSTALL_PREFIX=/usr -DBUILD_TESTING=OFF)
-[ $# -ge 1 ] && settings+=("-DPRUZ_FEEDBACK_ADDRESS=$1")
+settings=(-DCMAKE_CXX_COMPILER=g++ -DCMAKE_BUILD_TYPE=None -DCMAKE_INSTALL_PREFIX=/usr -DBUILD_TESTING=OFF
+  "-DPRUZ_MAINTAINER=$maintainer" "-DPRUZ_FEEDBACK_ADDRESS=$feedback" "-DPRUZ_HOMEPAGE=$homepage")
 [ -n "${LAUNCHER:-}" ] && settings+=("-DCMAKE_CXX_COMPILER_LAUNCHER=$LAUNCHER")
 cmake -S . -B "$build" -G Ninja "${settings[@]}" >&2
 # No more compile jobs than cores.

@@ -1,6 +1,7 @@
 #include "engine/calc.h"
 #include "engine/errors.h"
 #include "engine/numtext.h"
+#include "engine/reportchecks.h"
 #include "example_design.h"
 #include "testdir.h"
 
@@ -303,6 +304,7 @@ TEST_P(ChosenDiameter, IndexOfFifteenPassesAboveStops)
     material(GetParam().materialClass, { "2,5" });
     host.pick = "2,5";
     p.D1 = 40;
+    p.F2 = 20; // a force the thin wire carries within [τ]
     ASSERT_TRUE(run());
     EXPECT_EQ(p.i, 15);
     EXPECT_TRUE(reportHas(line("Индекс пружины", 80, "i=15")));
@@ -318,7 +320,8 @@ TEST_F(Calc, PitchFromTheGivenFreeLengthAfterADialogChoice)
 {
     secondTable("1000");
     material(2, { "2" });
-    p.F2 = 200; // k3 = 30 / 0,5 = 60
+    p.F1 = 10;
+    p.F2 = 20; // k3 = 30 / 0,158 = 190; τ3 = 245 within [τ]
     p.D1 = 30;
     p.mode = 2;
     p.L0 = 60;
@@ -328,6 +331,42 @@ TEST_F(Calc, PitchFromTheGivenFreeLengthAfterADialogChoice)
     EXPECT_EQ(p.t, 5.7);
     EXPECT_TRUE(reportHas("Шаг пружины" + std::string(86, ' ') + "t=5,7 мм"));
 }
+
+struct StressCase {
+    const char* pick;
+    const char* failure; // empty: the wire carries the load
+};
+
+class ChosenWireStress : public Calc, public testing::WithParamInterface<StressCase> { };
+
+// The method's own wire is sized from [τ]; a chosen one may be too thin,
+// and then the design fails before its stability remarks.
+TEST_P(ChosenWireStress, OverstressedWireFailsAfterTheMassLine)
+{
+    p.materialName = "Проволока II класса"; // the example of a chosen diameter
+    p.F1 = 40;
+    p.F2 = 100;
+    p.D1 = 40;
+    p.H = 20;
+    p.Vmax = 2;
+    host.pick = GetParam().pick;
+    const std::string failure = GetParam().failure;
+    EXPECT_EQ(run(), failure.empty());
+    EXPECT_EQ(p.calcFailed, !failure.empty());
+    EXPECT_EQ(reportHas(kStabilityHeading), failure.empty());
+    if (!failure.empty()) {
+        EXPECT_EQ(host.report.back(), failure);
+        EXPECT_EQ(host.messages.back(), failure);
+        EXPECT_NE(host.report.end()[-2].find("M="), std::string::npos);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Picks, ChosenWireStress,
+    testing::Values(
+        StressCase { "2,5", "Напряжение tau3=837,347142857143 МПа больше допускаемого tau=486 МПа" },
+        StressCase { "3", "Напряжение tau3=487,493055555556 МПа больше допускаемого tau=486 МПа" },
+        StressCase { "3,2", "" }),
+    [](const auto& info) { return "Pick" + std::to_string(info.index); });
 
 TEST_F(Calc, IndexOfThreeGetsNoRemarkBelowThreeDoes)
 {

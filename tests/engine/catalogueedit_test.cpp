@@ -340,3 +340,52 @@ TEST(MaterialGroups, FinalStressTableForTheThreeSteels)
 }
 
 } // namespace
+
+namespace {
+
+struct LeftAddition {
+    const char* name;
+    bool listed; // material.dat lists "A"
+    std::vector<std::string> note;
+    std::vector<std::string> left; // of A.dat, Amat.dat, k3.dat afterwards
+};
+
+void PrintTo(const LeftAddition& a, std::ostream* os)
+{
+    *os << a.name;
+}
+
+class UncommittedAddition : public testing::TestWithParam<LeftAddition> { };
+
+// What a start finds of an addition killed before its end: the files the
+// note names go unless the material got listed, nothing else ever does,
+// and the note goes in any case.
+TEST_P(UncommittedAddition, LeavesOnlyWhatWasCommittedOrNotItsOwn)
+{
+    ScratchDataDir dir;
+    dir.writeBytes("material.dat", GetParam().listed ? cp1251Lines({ "Б", "A" }) : cp1251Lines({ "Б" }));
+    for (const char* file : { "A.dat", "Amat.dat", "k3.dat" })
+        dir.writeLines(file, { "1" });
+    std::string note;
+    for (const std::string& line : GetParam().note)
+        note += line + "\r\n";
+    dir.writeBytes(kAdditionNote, note);
+    removeUncommittedAddition(dir.path());
+    std::vector<std::string> left;
+    for (const char* file : { "A.dat", "Amat.dat", "k3.dat" })
+        if (dir.exists(file))
+            left.emplace_back(file);
+    EXPECT_EQ(left, GetParam().left);
+    EXPECT_FALSE(dir.exists(kAdditionNote));
+}
+
+INSTANTIATE_TEST_SUITE_P(Notes, UncommittedAddition,
+    testing::Values(LeftAddition { "listed_keeps_its_files", true, { "A", "A.dat", "Amat.dat" },
+                        { "A.dat", "Amat.dat", "k3.dat" } },
+        LeftAddition { "unlisted_loses_its_own_files", false, { "A", "A.dat", "Amat.dat" }, { "k3.dat" } },
+        LeftAddition { "a_file_there_before_stays", false, { "A", "Amat.dat" }, { "A.dat", "k3.dat" } },
+        LeftAddition {
+            "never_a_file_of_another", false, { "A", "k3.dat", "Amat.dat" }, { "A.dat", "k3.dat" } }),
+    [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace

@@ -119,20 +119,38 @@ TEST(Rid, FlagsAreOnlyTheCharacterOneAndWindingIsLimited)
     EXPECT_EQ(parseRid(lines).navivkaIndex, -1);
 }
 
-TEST(Rid, MaterialIsChosenByNameThenByIndex)
+struct SavedMaterial {
+    const char* name; // line 22
+    int index; // line 7
+    int chosen;
+    const char* missing;
+};
+
+void PrintTo(const SavedMaterial& m, std::ostream* os)
 {
-    const Lines list { "A", "B", "C", "B" };
-    InputForm f;
-    f.materialName = "B";
-    f.materialIndex = 2;
-    EXPECT_EQ(ridMaterialIndex(f, list), 1);
-    f.materialName = "gone";
-    EXPECT_EQ(ridMaterialIndex(f, list), 2);
-    f.materialIndex = 4;
-    EXPECT_EQ(ridMaterialIndex(f, list), -1);
-    f.materialIndex = -1;
-    EXPECT_EQ(ridMaterialIndex(f, list), -1);
+    *os << m.name << " " << m.index;
 }
+
+class RidMaterial : public testing::TestWithParam<SavedMaterial> { };
+
+// A saved name is looked up and never replaced by another material; only a
+// file without a name takes its index. An empty name matches no empty line.
+TEST_P(RidMaterial, IsTheNamedOneOrNone)
+{
+    const Lines list { "A", "", "B", "C", "B" };
+    InputForm f;
+    f.materialName = GetParam().name;
+    f.materialIndex = GetParam().index;
+    const int chosen = ridMaterialIndex(f, list);
+    EXPECT_EQ(chosen, GetParam().chosen);
+    EXPECT_EQ(missingMaterial(f, chosen), GetParam().missing);
+}
+
+INSTANTIATE_TEST_SUITE_P(Lists, RidMaterial,
+    testing::Values(SavedMaterial { "B", 3, 2, "" },
+        SavedMaterial { "gone", 3, -1, "В каталоге нет материала \"gone\"" }, SavedMaterial { "", 3, 3, "" },
+        SavedMaterial { "", 1, 1, "" }, SavedMaterial { "", 5, -1, "" }, SavedMaterial { "", -1, -1, "" }),
+    [](const auto& info) { return std::to_string(info.index); });
 
 class CalcInputs : public testing::Test {
 protected:
@@ -226,6 +244,17 @@ TEST_F(CalcInputs, TextsThatAreNotNumbersFail)
     EXPECT_THROW(applyCalcInputs(p, f), ConversionError);
 }
 
+// Without a material nothing else is read: no file is named after "".
+TEST_F(CalcInputs, RefuseNoMaterialFirst)
+{
+    f.materialName.clear();
+    p.F1 = -7;
+    const InputCheck check = applyCalcInputs(p, f);
+    EXPECT_EQ(check.outcome, InputOutcome::Refused);
+    EXPECT_EQ(check.message, "Не выбран материал");
+    EXPECT_EQ(p.F1, -7); // not read
+}
+
 // The fields in the order of their refusals: F1, F2, D1, H, L0, n, Vmax.
 constexpr int kNone = 7;
 
@@ -242,7 +271,7 @@ struct RefusalCase {
 class Refusals : public CalcInputs, public testing::WithParamInterface<RefusalCase> { };
 
 // The message names the first refused value in the order; the zero stops
-// come before any refusal, and the fields of the other mode are not checked.
+// come before any value's refusal, and the fields of the other mode are not checked.
 TEST_P(Refusals, FirstRefusedValueInOrderIsNamed)
 {
     const RefusalCase& c = GetParam();
@@ -277,8 +306,9 @@ INSTANTIATE_TEST_SUITE_P(InOrder, Refusals,
             "EqualForces", 1, kNone, 1, "10", InputOutcome::Refused, "Сила F2 должна быть больше силы F1" },
         RefusalCase {
             "F2BelowF1", 1, kNone, 1, "9,99", InputOutcome::Refused, "Сила F2 должна быть больше силы F1" },
-        RefusalCase { "ZeroStopFirst", 1, 0, 2, "0", InputOutcome::Stopped, "" },
-        RefusalCase { "LaterZeroStopFirst", 2, 0, 4, "0", InputOutcome::Stopped, "" },
+        RefusalCase { "ZeroStopFirst", 1, 0, 2, "0", InputOutcome::Stopped, "Расчет не выполнялся: D1 = 0" },
+        RefusalCase {
+            "LaterZeroStopFirst", 2, 0, 4, "0", InputOutcome::Stopped, "Расчет не выполнялся: L0 = 0" },
         RefusalCase { "FreeLengthIgnoredWithTheStroke", 1, 4, 6, "2", InputOutcome::Proceed, "" },
         RefusalCase { "StrokeIgnoredWithTheFreeLength", 2, kNone, 3, "-15", InputOutcome::Proceed, "" }),
     [](const auto& info) { return std::string(info.param.name); });

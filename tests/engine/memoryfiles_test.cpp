@@ -12,13 +12,13 @@
 
 namespace {
 
-using Bytes = std::optional<std::string>;
+using Lines = std::optional<std::vector<std::string>>;
 
 struct AfterChange {
     const char* name;
     bool snapshot;
     const char* file;
-    Bytes bytes;
+    Lines lines;
 };
 
 void PrintTo(const AfterChange& c, std::ostream* os)
@@ -28,53 +28,54 @@ void PrintTo(const AfterChange& c, std::ostream* os)
 
 class KeptFiles : public testing::TestWithParam<AfterChange> { };
 
-// The folder holds a.dat and B.dat; a.dat is read once; then a.dat is
-// rewritten, B.dat removed and c.dat made.
+// The folder holds material.dat listing "a", a.dat, K3.DAT and notes.dat;
+// a.dat is read once; then a.dat is rewritten, K3.DAT removed and c.dat
+// made.
 TEST_P(KeptFiles, AnswerAsTheFolderWasWhenRead)
 {
     const AfterChange& c = GetParam();
     TempDataDir dir;
+    dir.writeBytes("material.dat", "a\r\n");
     dir.writeBytes("a.dat", "1\r\n");
-    dir.writeBytes("B.dat", "2\r\n");
+    dir.writeBytes("K3.DAT", "2\r\n");
+    dir.writeBytes("notes.dat", "4\r\n");
     const MemoryFiles files = c.snapshot ? MemoryFiles::snapshot(dir.path()) : MemoryFiles(dir.path());
-    ASSERT_EQ(files.bytes("a.dat"), Bytes("1\r\n"));
+    ASSERT_EQ(files.lines("a.dat"), Lines({ "1" }));
     dir.writeBytes("a.dat", "9\r\n");
-    std::filesystem::remove(dir.path() + "B.dat");
+    std::filesystem::remove(dir.path() + "K3.DAT");
     dir.writeBytes("c.dat", "3\r\n");
-    EXPECT_EQ(files.bytes(c.file), c.bytes);
-    // Its lines, whole or through a reader, are those of the same bytes.
-    const auto lines
-        = c.bytes ? std::optional(std::vector<std::string> { c.bytes->substr(0, 1) }) : std::nullopt;
-    EXPECT_EQ(files.lines(c.file), lines);
+    EXPECT_EQ(files.lines(c.file), c.lines);
+    // Through a reader, the same lines.
     TextReader reader;
-    ASSERT_EQ(files.open(reader, c.file), c.bytes.has_value());
+    ASSERT_EQ(files.open(reader, c.file), c.lines.has_value());
     std::vector<std::string> read;
     while (!reader.eof())
         read.push_back(reader.readLine());
-    EXPECT_EQ(read, lines.value_or(std::vector<std::string>()));
+    EXPECT_EQ(read, c.lines.value_or(std::vector<std::string>()));
     EXPECT_EQ(reader.readLine(), ""); // past the end, as from a file
 }
 
 INSTANTIATE_TEST_SUITE_P(Sources, KeptFiles,
-    testing::Values(AfterChange { "lazy_keeps_what_it_read", false, "a.dat", "1\r\n" },
-        AfterChange { "lazy_reads_the_rest_when_asked", false, "c.dat", "3\r\n" },
-        AfterChange { "lazy_finds_a_removed_file_missing", false, "b.dat", std::nullopt },
-        AfterChange { "snapshot_keeps_every_file", true, "b.dat", "2\r\n" },
-        AfterChange { "snapshot_matches_names_without_case", true, "A.DAT", "1\r\n" },
+    testing::Values(AfterChange { "lazy_keeps_what_it_read", false, "a.dat", Lines({ "1" }) },
+        AfterChange { "lazy_reads_the_rest_when_asked", false, "c.dat", Lines({ "3" }) },
+        AfterChange { "lazy_finds_a_removed_file_missing", false, "k3.dat", std::nullopt },
+        AfterChange { "snapshot_keeps_the_catalogue", true, "k3.dat", Lines({ "2" }) },
+        AfterChange { "snapshot_matches_names_without_case", true, "A.DAT", Lines({ "1" }) },
         AfterChange { "snapshot_ignores_new_files", true, "c.dat", std::nullopt },
+        AfterChange { "snapshot_reads_no_other_file", true, "notes.dat", std::nullopt },
         AfterChange { "snapshot_refuses_names_leaving_it", true, "../a.dat", std::nullopt }),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(KeptFiles, RefuseARefusedFileAgain)
 {
     TempDataDir dir;
-    dir.writeBytes("long.dat", std::string(kMaxLineBytes + 1, '7') + "\r\n");
+    dir.writeBytes("k3.dat", std::string(kMaxLineBytes + 1, '7') + "\r\n");
     for (bool snapshot : { false, true }) {
         const MemoryFiles files = snapshot ? MemoryFiles::snapshot(dir.path()) : MemoryFiles(dir.path());
-        EXPECT_THROW(files.bytes("long.dat"), IoError);
-        dir.writeBytes("long.dat", "7\r\n");
-        EXPECT_THROW(files.bytes("long.dat"), IoError) << (snapshot ? "snapshot" : "lazy");
-        dir.writeBytes("long.dat", std::string(kMaxLineBytes + 1, '7') + "\r\n");
+        EXPECT_THROW(files.text("k3.dat"), IoError);
+        dir.writeBytes("k3.dat", "7\r\n");
+        EXPECT_THROW(files.text("k3.dat"), IoError) << (snapshot ? "snapshot" : "lazy");
+        dir.writeBytes("k3.dat", std::string(kMaxLineBytes + 1, '7') + "\r\n");
     }
 }
 

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -33,6 +35,32 @@ TEST_P(LineRules, SplitsAsTheDataFilesNeed)
     TempDataDir dir;
     dir.writeBytes("f.dat", GetParam().bytes);
     EXPECT_EQ(readAll(dir, "f.dat"), GetParam().lines);
+    // Held compactly, the same lines, each found by its number and its text.
+    const TextLines held = TextLines::fromBytes(GetParam().bytes);
+    EXPECT_EQ(held.toVector(), GetParam().lines);
+    for (size_t k = 0; k < held.size(); ++k) {
+        EXPECT_EQ(held[k], GetParam().lines[k]);
+        const auto first = std::find(GetParam().lines.begin(), GetParam().lines.end(), GetParam().lines[k]);
+        EXPECT_EQ(held.find(GetParam().lines[k]), static_cast<size_t>(first - GetParam().lines.begin()));
+    }
+    EXPECT_EQ(held.find("not a line"), std::nullopt);
+}
+
+// Lines far apart from the noted starts, and many distinct ones (the
+// search table grows), each found where it is.
+TEST(TextLines, FindEveryLineOfALongFile)
+{
+    std::string bytes;
+    for (int k = 0; k < 1000; ++k)
+        bytes += (k % 3 == 0 ? std::string() : std::to_string(k / 2)) + "\r\n";
+    const TextLines held = TextLines::fromBytes(bytes);
+    ASSERT_EQ(held.size(), 1000u);
+    for (size_t k = 0; k < held.size(); ++k) {
+        const std::string line = k % 3 == 0 ? std::string() : std::to_string(k / 2);
+        EXPECT_EQ(held[k], line);
+        const size_t first = line.empty() ? 0 : (k % 2 == 0 || (k - 1) % 3 == 0 ? k : k - 1);
+        EXPECT_EQ(held.find(line), first) << k;
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Bytes, LineRules,
@@ -135,6 +163,26 @@ TEST(FileNames, NeverLeaveTheDataDirectory)
         EXPECT_FALSE(findDataFile(dir.path(), bad)) << bad;
     EXPECT_FALSE(dataFileForWrite(dir.path(), "../evil.dat"));
     EXPECT_FALSE(writeDataLines(dir.path(), "../evil.dat", { "x" }));
+}
+
+// A link inside the folder is a file of it; one out of it is neither read
+// nor written through.
+TEST(FileNames, FollowNoLinkOutOfTheDataDirectory)
+{
+    TempDataDir outside;
+    outside.writeLines("secret.dat", { "1" });
+    TempDataDir dir;
+    dir.writeLines("real.dat", { "2" });
+    std::filesystem::create_symlink(dir.path() + "real.dat", dir.path() + "inside.dat");
+    std::filesystem::create_symlink(outside.path() + "secret.dat", dir.path() + "out.dat");
+    const std::string outsideName = std::filesystem::path(outside.path()).parent_path().filename();
+    std::filesystem::create_symlink("../" + outsideName + "/secret.dat", dir.path() + "Relative.dat");
+    EXPECT_EQ(findDataFile(dir.path(), "INSIDE.DAT"), dir.path() + "inside.dat");
+    for (const char* link : { "out.dat", "OUT.DAT", "relative.dat" })
+        EXPECT_FALSE(findDataFile(dir.path(), link)) << link;
+    EXPECT_FALSE(readDataLines(dir.path(), "out.dat"));
+    EXPECT_FALSE(writeDataLines(dir.path(), "out.dat", { "x" }));
+    EXPECT_EQ(outside.readBytes("secret.dat"), "1\r\n");
 }
 
 TEST(Writer, WritesCp1251WithCrLfAfterEveryLine)

@@ -6,6 +6,7 @@
 #include "helpers/scetch_testing.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -17,6 +18,8 @@
 using scetchtest::RecordedMessages;
 
 namespace {
+
+const QString kAddress = QStringLiteral("pruz@example.net");
 
 class RecordedOpener : public UrlOpener {
 public:
@@ -39,7 +42,7 @@ private slots:
     {
         messages = RecordedMessages();
         opener = RecordedOpener();
-        box = std::make_unique<TAboutBox>(messages, opener);
+        box = std::make_unique<TAboutBox>(messages, opener, nullptr, kAddress);
     }
 
     void cleanup() { box.reset(); }
@@ -124,13 +127,26 @@ private slots:
         QVERIFY(messages.shown.isEmpty());
     }
 
+    // No mail program: the address is on the clipboard, and the message
+    // says so in words.
     void mailProgramMissing()
     {
         opener.succeeds = false;
+        QApplication::clipboard()->clear();
         box->show();
         box->sendClick();
-        QCOMPARE(messages.shown, QStringList { QStringLiteral("Auto method failed.") });
+        QCOMPARE(QApplication::clipboard()->text(), kAddress);
+        QCOMPARE(messages.shown.size(), 1);
+        QVERIFY(messages.shown.first().contains(kAddress + QStringLiteral(" скопирован в буфер обмена")));
         QVERIFY(box->isVisible());
+    }
+
+    // A build without a feedback address offers no mail button.
+    void noAddressNoMailButton()
+    {
+        box = std::make_unique<TAboutBox>(messages, opener, nullptr, QString());
+        box->show();
+        QVERIFY(box->findChild<QPushButton*>(QStringLiteral("send"))->isHidden());
     }
 
     void keysClose_data()

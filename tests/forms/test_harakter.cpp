@@ -243,9 +243,13 @@ private slots:
         QVERIFY(accept.fired());
         QCOMPARE(messages.messages, QStringList());
         const QString pdf = printer.outputFileName();
-        QVERIFY(run(QStringLiteral("pdfinfo"), { pdf })
-                    .contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n"))));
+        const QString info = run(QStringLiteral("pdfinfo"), { pdf });
+        QVERIFY(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n"))));
         QVERIFY(phrase(pdfWords(pdf), qs(window->chart().points.front().forceLabel)));
+        // Landscape, as its PDF: the page is wider than high.
+        const auto size
+            = QRegularExpression(QStringLiteral("Page size:\\s+([0-9.]+) x ([0-9.]+)")).match(info);
+        QVERIFY(size.hasMatch() && size.captured(1).toDouble() > size.captured(2).toDouble());
     }
 
     void escapeCloses()

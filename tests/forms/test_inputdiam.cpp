@@ -5,12 +5,17 @@
 
 #include "engine/peremenn.h"
 #include "forms/Inputdiam.h"
+#include "forms/dopvvod.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
+
+#include <memory>
 
 namespace {
 
@@ -58,6 +63,29 @@ class TestInputdiam : public QObject {
     Q_OBJECT
 
 private slots:
+    // The dialogs' buttons speak Russian, the standard ones included.
+    void buttonTextsAreRussian_data()
+    {
+        QTest::addColumn<QString>("dialog");
+        QTest::newRow("Новый диаметр") << "TForm11";
+        QTest::newRow("Выбор диаметра") << "TForm8";
+    }
+    void buttonTextsAreRussian()
+    {
+        QFETCH(QString, dialog);
+        Peremenn p;
+        SetupRecorder messages;
+        std::unique_ptr<QDialog> window;
+        if (dialog == QLatin1String("TForm11"))
+            window = std::make_unique<TForm11>(p);
+        else
+            window = std::make_unique<TForm8>(p, messages);
+        const QRegularExpression latin(QStringLiteral("[A-Za-z]"));
+        for (QAbstractButton* button : window->findChildren<QAbstractButton*>())
+            if (button->text() != QLatin1String("OK"))
+                QVERIFY2(!button->text().contains(latin), qPrintable(button->text()));
+    }
+
     void init()
     {
         p = Peremenn();

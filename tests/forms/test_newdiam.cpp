@@ -7,6 +7,7 @@
 #include "forms/Inputdiam.h"
 #include "forms/newdiam.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -151,13 +152,40 @@ private slots:
         QCOMPARE(messages.messages, QStringList { "Уже нечего удалять" });
     }
 
+    // The words "Добавить" and "Удалить" and the Delete key in the list do
+    // what the buttons do.
+    void wordsAndDeleteKeyActAsTheButtons_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<QStringList>("list");
+        QTest::newRow("click on Добавить") << "plusLabel" << QStringList { "1,5", "2", "3", "4" };
+        QTest::newRow("click on Удалить") << "minusLabel" << QStringList { "2", "3" };
+        QTest::newRow("Delete in the list") << "Delete" << QStringList { "2", "3" };
+    }
+    void wordsAndDeleteKeyActAsTheButtons()
+    {
+        QFETCH(QString, how);
+        QFETCH(QStringList, list);
+        dialog->show();
+        this->list->setCurrentRow(1);
+        messages.answers = { true };
+        player.then(enterDiameter(QStringLiteral("4")));
+        if (how == QLatin1String("Delete")) {
+            this->list->setFocus();
+            QTest::keyClick(this->list, Qt::Key_Delete);
+        } else {
+            QTest::mouseClick(dialog->findChild<QLabel*>(how), Qt::LeftButton);
+        }
+        QCOMPARE(entries(), list);
+    }
+
     void okWithEmptyListStaysOpenWithCaptionBack()
     {
         dialog->show();
         list->clear();
         clickOk();
         QVERIFY(dialog->isVisible());
-        QCOMPARE(messages.messages, QStringList { "длжен быть хотя бы один диаметр" });
+        QCOMPARE(messages.messages, QStringList { "должен быть хотя бы один диаметр" });
         QCOMPARE(dialog->windowTitle(), QStringLiteral("Диаметры"));
         QCOMPARE(data->bytes(QStringLiteral("Тест.dat")), catalogueBytes({ "2", "", "1,50", "3" }));
     }

@@ -10,6 +10,7 @@
 #include "forms/appsettings.h"
 #include "forms/dopvvod.h"
 #include "forms/filechooser.h"
+#include "forms/harakter.h"
 #include "forms/pruzform.h"
 #include "forms/rascet.h"
 #include "forms/scetch.h"
@@ -18,17 +19,20 @@
 #include "helpers/onmodal.h"
 #include "helpers/recorder.h"
 #include "helpers/replacing.h"
+#include "helpers/scetch_testing.h"
 #include "helpers/scriptedfiles.h"
 #include "helpers/textfit.h"
 
 #include <QClipboard>
 #include <QComboBox>
 #include <QDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QToolButton>
 #include <QWindow>
 #include <memory>
@@ -130,11 +134,12 @@ private slots:
         rig.start();
         QCOMPARE(cutTexts(&rig.form), QStringList());
         for (auto* button : rig.form.ui.Toolbar->findChildren<QToolButton*>()) {
-            QCOMPARE(button->focusPolicy(), Qt::NoFocus);
+            QCOMPARE(button->focusPolicy(), Qt::TabFocus); // reached with Tab, not taken by a click
             QCOMPARE(button->icon().isNull(), false);
         }
         QCOMPARE(rig.form.ui.SpeedButton3->toolTip(),
-            QStringLiteral("Загрузить исходные данные (Ctrl+O)\nправая кнопка мыши: последние файлы"));
+            QStringLiteral(
+                "Загрузить исходные данные (Ctrl+O)\nпоследние файлы: Ctrl+R или правая кнопка мыши"));
     }
 
     void startUp()
@@ -206,8 +211,14 @@ private slots:
                                             << "12,5" << false << int(Qt::Key_0) << none << "12,50";
         QTest::newRow("second leading zero refused") << "l0"
                                                      << "0" << false << int(Qt::Key_0) << none << "0";
-        QTest::newRow("five after zero") << "n"
-                                         << "0" << false << int(Qt::Key_5) << none << "05";
+        QTest::newRow("five replaces a lone zero") << "n"
+                                                   << "0" << false << int(Qt::Key_5) << none << "5";
+        QTest::newRow("comma after a lone zero") << "f1"
+                                                 << "0" << false << int(Qt::Key_Comma) << none << "0,";
+        QTest::newRow("integer: digit replaces a lone zero") << "ni"
+                                                             << "0" << false << int(Qt::Key_3) << none << "3";
+        QTest::newRow("five after 0, is kept") << "f1"
+                                               << "0," << false << int(Qt::Key_5) << none << "0,5";
         QTest::newRow("zero after 0,") << "vmax"
                                        << "0," << false << int(Qt::Key_0) << none << "0,0";
         QTest::newRow("letter refused") << "f1"
@@ -545,13 +556,16 @@ private slots:
     void tabWalks_data()
     {
         QTest::addColumn<int>("mode");
-        QTest::addColumn<bool>("newForm"); // after New: winding "Левая"
+        QTest::addColumn<bool>("newForm"); // after New
         QTest::addColumn<QString>("from");
         QTest::addColumn<QString>("to");
         const QList<QPair<QString, QString>> mode1 { { "f1", "f2" }, { "f2", "d1" }, { "d1", "h" },
             { "h", "rbh" }, { "rbh", "navivkaRight" }, { "navivkaRight", "ni" }, { "ni", "stepni" },
             { "stepni", "vmax" }, { "vmax", "material" }, { "material", "grup" }, { "grup", "comm" },
-            { "comm", "Rascet" }, { "Rascet", "scetch" }, { "scetch", "Stop" }, { "Stop", "f1" } };
+            { "comm", "Rascet" }, { "Rascet", "scetch" }, { "scetch", "Stop" }, { "Stop", "SpeedButton1" },
+            { "SpeedButton1", "SpeedButton3" }, { "SpeedButton3", "SpeedButton2" },
+            { "SpeedButton2", "SpeedButton4" }, { "SpeedButton4", "SpeedButton5" },
+            { "SpeedButton5", "f1" } };
         for (const auto& [from, to] : mode1)
             QTest::addRow("%s to %s", qPrintable(from), qPrintable(to)) << 1 << false << from << to;
         QTest::newRow("mode 2: d1 to rbl0") << 2 << false << "d1"
@@ -560,8 +574,8 @@ private slots:
                                             << "l0";
         QTest::newRow("mode 2: n to the winding") << 2 << false << "n"
                                                   << "navivkaRight";
-        QTest::newRow("after New: rbh to the winding, Левая") << 1 << true << "rbh"
-                                                              << "navivkaLeft";
+        QTest::newRow("after New: rbh to the winding") << 1 << true << "rbh"
+                                                       << "navivkaRight";
     }
     void tabWalks()
     {
@@ -605,7 +619,10 @@ private slots:
         QFETCH(QString, tooltip);
         Rig rig;
         QVERIFY(rig.form.findChild<QAbstractButton*>(button)->toolTip().startsWith(tooltip));
-        rig.load(QStringLiteral(EXAMPLES_DIR "wire-class2.rid"));
+        const QString loaded = rig.ridPath("loaded.rid"); // Save writes into it
+        QFile::copy(QStringLiteral(EXAMPLES_DIR "wire-class2.rid"), loaded);
+        QFile::setPermissions(loaded, QFile::ReadOwner | QFile::WriteOwner);
+        rig.load(loaded);
         rig.files.toOpen = rig.ridPath("again.rid");
         QFile::copy(QStringLiteral(EXAMPLES_DIR "wire-class2.rid"), rig.files.toOpen);
         rig.files.toSave = rig.ridPath("saved.rid");
@@ -616,11 +633,11 @@ private slots:
         QTest::keyClick(rig.form.ui.d1, key.key(), key.keyboardModifiers());
         // What the command leaves behind.
         if (button == "SpeedButton1")
-            QVERIFY(rig.form.ui.navivkaLeft->isChecked());
+            QCOMPARE(rig.form.ui.f1->text(), QStringLiteral("0"));
         else if (button == "SpeedButton3")
             QCOMPARE(rig.form.windowTitle(), "Расчет пружины " + rig.files.toOpen);
         else if (button == "SpeedButton2")
-            QVERIFY(QFile::exists(rig.files.toSave));
+            QCOMPARE(fileLines(loaded).value(9), QStringLiteral("20,")); // as typed
         else if (button == "Rascet")
             QVERIFY(rig.form.reportWindow() && rig.form.reportWindow()->isVisible());
         else
@@ -802,6 +819,140 @@ private slots:
         QCOMPARE(messages.replace('\r', '\n'), QString::fromUtf8(calc.readAllStandardError()).trimmed());
     }
 
+    // Save writes into the design's own file without a question; "Сохранить
+    // как…" (Ctrl+Shift+S) asks for a name; a design never saved asks too.
+    void saveAndSaveAs_data()
+    {
+        QTest::addColumn<bool>("loaded");
+        QTest::addColumn<QKeyCombination>("key");
+        QTest::addColumn<bool>("asked");
+        QTest::newRow("Ctrl+S on a loaded design") << true << (Qt::CTRL | Qt::Key_S) << false;
+        QTest::newRow("Ctrl+Shift+S on a loaded design")
+            << true << (Qt::CTRL | Qt::SHIFT | Qt::Key_S) << true;
+        QTest::newRow("Ctrl+S on a new design") << false << (Qt::CTRL | Qt::Key_S) << true;
+    }
+    void saveAndSaveAs()
+    {
+        QFETCH(bool, loaded);
+        QFETCH(QKeyCombination, key);
+        QFETCH(bool, asked);
+        Rig rig;
+        const QString own = rig.ridPath("own.rid");
+        QFile::copy(QStringLiteral(EXAMPLES_DIR "wire-class2.rid"), own);
+        QFile::setPermissions(own, QFile::ReadOwner | QFile::WriteOwner);
+        if (loaded)
+            rig.load(own);
+        rig.files.folders.clear();
+        rig.files.toSave = rig.ridPath("other.rid");
+        rig.form.ui.f1->setText(QStringLiteral("12"));
+        QTest::keyClick(rig.form.ui.f1, key.key(), key.keyboardModifiers());
+        QCOMPARE(rig.files.folders.size(), asked ? 1 : 0);
+        const QString written = asked ? rig.files.toSave : own;
+        QCOMPARE(fileLines(written).value(7), QStringLiteral("12"));
+        QVERIFY(rig.messages.questions.isEmpty());
+        QVERIFY(!rig.form.inputChanged());
+    }
+
+    // Result windows that no longer show what the form holds say so, until
+    // the next calculation; the chart opened from such a window too.
+    void staleResultsAreMarked()
+    {
+        Rig rig;
+        rig.load(QStringLiteral(EXAMPLES_DIR "wire-class2.rid"));
+        rig.form.ui.Rascet->click();
+        rig.form.ui.scetch->click();
+        QList<QWidget*> windows { rig.form.reportWindow(), rig.form.sketchWindow() };
+        auto marked = [&](QWidget* w) {
+            auto* line = w->property("staleLine").value<QLabel*>();
+            return line && line->isVisible()
+                && w->windowTitle().endsWith(QStringLiteral(" — исходные данные изменены"));
+        };
+        for (QWidget* w : windows)
+            QVERIFY(!marked(w));
+        rig.form.ui.f2->setText(QStringLiteral("31"));
+        for (QWidget* w : windows)
+            QVERIFY2(marked(w), qPrintable(w->windowTitle()));
+        scetchtest::saveScreenshot(*rig.form.reportWindow(), QStringLiteral("report-stale"));
+        scetchtest::saveScreenshot(*rig.form.sketchWindow(), QStringLiteral("sketch-stale"));
+        QCOMPARE(rig.form.reportWindow()->property("staleLine").value<QLabel*>()->text(),
+            QStringLiteral("Исходные данные изменены — нажмите «Расчет»"));
+        rig.form.reportWindow()->ui.chartButton->click();
+        auto* chart = rig.form.reportWindow()->findChild<TForm12*>();
+        QVERIFY(chart && marked(chart));
+        rig.form.ui.f2->setText(QStringLiteral("30")); // back as calculated
+        QVERIFY(!marked(rig.form.reportWindow()) && !marked(chart));
+        rig.form.ui.f2->setText(QStringLiteral("31"));
+        rig.form.ui.Rascet->click();
+        rig.form.ui.scetch->click();
+        for (QWidget* w : windows)
+            QVERIFY(!marked(w));
+        QCOMPARE(rig.form.reportWindow()->windowTitle(), QStringLiteral("Результат расчета"));
+        QVERIFY(!marked(chart));
+    }
+
+    // Alt and a letter reach the controls; Settings, About and the recent
+    // files have keys of their own.
+    void keyboardReach_data()
+    {
+        QTest::addColumn<QKeyCombination>("key");
+        QTest::addColumn<QString>("focused");
+        QTest::newRow("Alt+М material") << (Qt::ALT | Qt::Key(0x041C)) << "material";
+        QTest::newRow("Alt+Ч F2") << (Qt::ALT | Qt::Key(0x0427)) << "f2";
+        QTest::newRow("Alt+Л winding") << (Qt::ALT | Qt::Key(0x041B)) << "navivkaLeft";
+    }
+    void keyboardReach()
+    {
+        QFETCH(QKeyCombination, key);
+        QFETCH(QString, focused);
+        Rig rig;
+        rig.form.ui.f1->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), rig.form.ui.f1);
+        const QString letter = QString(QChar(char16_t(key.key()))).toLower();
+        QTest::sendKeyEvent(QTest::Click, rig.form.ui.f1, key.key(), letter, key.keyboardModifiers());
+        QCOMPARE(QApplication::focusWidget()->objectName(), focused);
+    }
+
+    void shortcutsOpenSettingsAboutAndRecentFiles()
+    {
+        QTemporaryDir config;
+        Rig rig(true, config.filePath("pruz.ini"));
+        QDialog about;
+        rig.form.setAboutBox(about);
+        QTest::keyClick(rig.form.ui.f1, Qt::Key_R, Qt::ControlModifier);
+        auto* recent = rig.form.findChild<QMenu*>(QStringLiteral("recentFiles"));
+        QVERIFY(recent);
+        recent->close();
+        QString opened;
+        OnModal close([&](QWidget* modal) {
+            opened = modal == &about ? QStringLiteral("about") : modal->objectName();
+            static_cast<QDialog*>(modal)->reject();
+        });
+        QTest::keyClick(rig.form.ui.f1, Qt::Key_F1);
+        QCOMPARE(opened, QStringLiteral("about"));
+        QVERIFY(rig.form.ui.SpeedButton4->toolTip().contains(
+            QKeySequence(Qt::CTRL | Qt::Key_Comma).toString(QKeySequence::NativeText)));
+    }
+
+    // Two programs at once: a file the other one added is kept when this
+    // one writes its list.
+    void recentFilesOfAnotherInstanceKept()
+    {
+        QTemporaryDir config;
+        const QString ini = config.filePath("pruz.ini");
+        AppSettings mine(ini);
+        mine.addRecentFile(QStringLiteral("/d/a.rid"));
+        QVERIFY(mine.save());
+        QTest::qWait(20); // a later time stamp
+        {
+            QFile other(ini); // the other program's write
+            QVERIFY(other.open(QIODevice::WriteOnly));
+            other.write("[files]\nrecent=/d/b.rid, /d/a.rid\n");
+        }
+        mine.addRecentFile(QStringLiteral("/d/c.rid"));
+        QVERIFY(mine.save());
+        QCOMPARE(AppSettings(ini).recentFiles(), QStringList({ "/d/c.rid", "/d/b.rid", "/d/a.rid" }));
+    }
+
     void saveThenLoadRestoresTheForm()
     {
         Rig rig;
@@ -876,8 +1027,10 @@ private slots:
         QTest::addColumn<int>("winding");
         QTest::addColumn<QStringList>("messages");
         QTest::newRow("material found by its name") << 7 << "5" << kWire2 << 1 << QStringList();
-        QTest::newRow("unknown name: by index")
-            << 22 << "Бронза" << kWire2 << 1 << QStringList { "no Бронза.dat" };
+        QTest::newRow("material gone: none chosen, and said")
+            << 22 << "Бронза" << QString() << 1
+            << QStringList { "В каталоге нет материала \"Бронза\"", "Не выбран материал" };
+        QTest::newRow("no name: by index") << 22 << "" << kWire2 << 1 << QStringList();
         QTest::newRow("winding 5 is right") << 18 << "5" << kWire2 << 1 << QStringList();
         QTest::newRow("winding -3 is none") << 18 << "-3" << kWire2 << -1 << QStringList();
         QTest::newRow("winding 0 is left") << 18 << "0" << kWire2 << 0 << QStringList();
@@ -894,12 +1047,14 @@ private slots:
         lines[line - 1] = value;
         rig.data.write("case.rid", lines);
         rig.load(rig.ridPath("case.rid"));
-        QCOMPARE(rig.messages.messages, messages);
         QCOMPARE(rig.form.ui.material->currentText(), material);
         QCOMPARE(rig.form.formState().navivkaIndex, winding);
+        QCOMPARE(rig.form.ui.f1->text(), lines[7]); // the other inputs are loaded in any case
         rig.form.ui.Rascet->click();
-        QCOMPARE(rig.p.winding, winding + 1);
+        QCOMPARE(rig.messages.messages, messages);
         QCOMPARE(QString::fromStdString(rig.p.materialName), material);
+        if (!material.isEmpty()) // "Расчет" went on past the material
+            QCOMPARE(rig.p.winding, winding + 1);
     }
 
     void loadKeepsEnabledStatesOfTheFile()
@@ -975,13 +1130,18 @@ private slots:
         QFETCH(bool, saved);
         QFETCH(bool, done);
         Rig rig;
-        rig.load(QStringLiteral(EXAMPLES_DIR "steel-60s2a.rid"));
+        // "Сохранить" writes into the loaded file: a copy of the example.
+        const QString own = rig.ridPath("steel.rid");
+        QFile::copy(QStringLiteral(EXAMPLES_DIR "steel-60s2a.rid"), own);
+        QFile::setPermissions(own, QFile::ReadOwner | QFile::WriteOwner);
+        rig.load(own);
         QVERIFY(!rig.form.inputChanged());
+        const QString original = rig.form.ui.f2->text();
         if (touched) {
             rig.form.ui.f2->setFocus();
             QTest::keyClick(rig.form.ui.f2, Qt::Key_5);
         }
-        rig.files.toSave = rig.ridPath("changes.rid");
+        rig.files.toSave = rig.ridPath("changes.rid"); // never asked for
         rig.files.toOpen = QStringLiteral(EXAMPLES_DIR "wire-class2.rid");
         rig.messages.saveAnswers = { Messages::SaveAnswer(answer) };
         const QString title = rig.form.windowTitle();
@@ -997,9 +1157,8 @@ private slots:
         else
             rig.form.ui.Stop->click();
         QCOMPARE(rig.messages.saveQuestions.size(), touched ? 1 : 0);
-        QCOMPARE(QFile::exists(rig.files.toSave), saved);
-        if (saved)
-            QCOMPARE(fileLines(rig.files.toSave).value(8), typed);
+        QVERIFY(!QFile::exists(rig.files.toSave));
+        QCOMPARE(fileLines(own).value(8), saved ? typed : original);
         if (command == "close")
             QCOMPARE(rig.form.isVisible(), !done);
         else
@@ -1010,7 +1169,9 @@ private slots:
     {
         Rig rig;
         rig.files.toSave = rig.ridPath("there.rid");
-        checkReplacing(rig.messages, rig.files.toSave, [&] { rig.form.ui.SpeedButton2->click(); });
+        // "Сохранить как…": Save itself asks only while the design has no file.
+        checkReplacing(rig.messages, rig.files.toSave,
+            [&] { QTest::keyClick(rig.form.ui.f1, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier); });
     }
 
     void cancelledDialogsChangeNothing()
@@ -1032,9 +1193,7 @@ private slots:
         rig.messages.saveAnswers = { Messages::SaveAnswer::DontSave };
         rig.form.ui.SpeedButton1->click();
         QCOMPARE(rig.form.windowTitle(), kCaption);
-        InputForm expected;
-        expected.stepni = "0";
-        expected.navivkaIndex = 0;
+        InputForm expected; // as at start-up
         expected.materialName = kWire1.toStdString();
         QCOMPARE(ridText(rig.form.formState()), ridText(expected));
         QCOMPARE(rig.p.mode, 1);
@@ -1090,7 +1249,7 @@ private slots:
         }
         rig.files.toSave = rig.ridPath("f3.rid"); // saved again: first once more
         rig.messages.answers = { true };
-        rig.form.ui.SpeedButton2->click();
+        QTest::keyClick(rig.form.ui.f1, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
         names.removeAll(rig.files.toSave);
         names.prepend(rig.files.toSave);
         QCOMPARE(rig.settings->recentFiles(), names.mid(0, 8));

@@ -17,6 +17,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
@@ -64,6 +65,29 @@ private slots:
         QVERIFY(w->messages.messages.isEmpty());
     }
 
+    // Typed into "Описание", kept with the material in the catalogue (CR LF,
+    // Windows-1251), shown when the material is selected again or the window
+    // is opened again, and gone with the material.
+    void descriptionKeptPerMaterial()
+    {
+        w->form->show();
+        auto* comment = w->form->findChild<QPlainTextEdit*>(QStringLiteral("comment"));
+        QVERIFY(comment && !comment->isReadOnly());
+        w->mat()->setCurrentRow(2);
+        comment->setFocus();
+        comment->insertPlainText(QStringLiteral("Пружинная сталь"));
+        w->mat()->setCurrentRow(3);
+        QCOMPARE(comment->toPlainText(), QString());
+        QCOMPARE(w->data.bytes(QStringLiteral("60С2Аopis.dat")), catalogueBytes({ "Пружинная сталь" }));
+        w->mat()->setCurrentRow(2);
+        QCOMPARE(comment->toPlainText(), QStringLiteral("Пружинная сталь"));
+        comment->appendPlainText(QStringLiteral("вторая строка"));
+        w->form->hide();
+        w->form->show();
+        w->mat()->setCurrentRow(2);
+        QCOMPARE(comment->toPlainText(), QStringLiteral("Пружинная сталь\nвторая строка"));
+    }
+
     void selectingAMaterialListsItsDiameters()
     {
         w->form->show();
@@ -87,7 +111,8 @@ private slots:
         }));
         for (const char* d : { "2", "1,6", "1,2" })
             w->player.then(diameterStep(QString::fromUtf8(d)));
-        // The files come in the order diameter file, list, properties.
+        // The files come in the order diameter file, properties, list: the
+        // material is listed only once both of its files are complete.
         bool listUnchangedAfterDiameters = false;
         connect(w->diameters.get(), &QDialog::accepted, this,
             [&] { listUnchangedAfterDiameters = w->data.bytes(QStringLiteral("material.dat")) == list; });
@@ -96,7 +121,7 @@ private slots:
         QVERIFY(w->player.done());
         QVERIFY(listUnchangedAfterDiameters);
         QCOMPARE(w->data.bytes(QStringLiteral("Сталь 65Г.dat")), QByteArray("1,2\r\n1,6\r\n2\r\n"));
-        QCOMPARE(w->data.bytes(QStringLiteral("material.dat")), list + catalogueBytes({ "Сталь 65Г" }));
+        QCOMPARE(w->data.bytes(QStringLiteral("material.dat")), list);
         QVERIFY(!w->data.exists(QStringLiteral("Сталь 65Гmat.dat")));
         QCOMPARE(w->tabs()->currentIndex(), 1);
         QVERIFY(!w->tabs()->isTabEnabled(0));
@@ -111,6 +136,8 @@ private slots:
         w->groupItem(7)->click();
         w->button("appsv")->click();
         QCOMPARE(w->data.bytes(QStringLiteral("Сталь 65Гmat.dat")), QByteArray("7,8\r\n20\r\n79,5\r\n7\r\n"));
+        QCOMPARE(w->data.bytes(QStringLiteral("material.dat")), list + catalogueBytes({ "Сталь 65Г" }));
+        QVERIFY(!w->data.exists(QString::fromLatin1(kAdditionNote)));
         QVERIFY(!w->pending());
         QCOMPARE(w->p.settingsState, 0);
         QVERIFY(w->tabs()->isTabEnabled(0));
@@ -224,12 +251,12 @@ private slots:
         QCOMPARE(w->p.diamFileFound, 1);
         QCOMPARE(entries(w->diametr()), QStringList({ "3", "4" }));
         QCOMPARE(w->data.bytes(QStringLiteral("Новый.dat")), QByteArray("3\r\n4\r\n"));
-        QCOMPARE(fileLines(w->data, QStringLiteral("material.dat")), kShipped + QStringList { "Новый" });
         QCOMPARE(w->tabs()->currentIndex(), 1);
         QCOMPARE(w->p.settingsState, 1);
         QVERIFY(w->pending());
         w->button("appsv")->click();
         QVERIFY(w->data.exists(QStringLiteral("Новыйmat.dat")));
+        QCOMPARE(fileLines(w->data, QStringLiteral("material.dat")), kShipped + QStringList { "Новый" });
         QVERIFY(!w->pending());
     }
 
@@ -238,9 +265,9 @@ private slots:
         QTest::addColumn<bool>("realReadOnly");
         QTest::addColumn<int>("goodWrites");
         QTest::addColumn<QString>("message");
-        QTest::newRow("diameter file fails") << false << 0 << "Ошибка при записи в Латунь.dat";
-        QTest::newRow("material.dat fails") << false << 1 << "Ошибка при записи в material.dat";
-        QTest::newRow("read-only directory") << true << 0 << "Ошибка при записи в Латунь.dat";
+        QTest::newRow("note of the addition fails") << false << 0 << "Ошибка при записи в .pruz-addition";
+        QTest::newRow("diameter file fails") << false << 1 << "Ошибка при записи в Латунь.dat";
+        QTest::newRow("read-only directory") << true << 0 << "Ошибка при записи в .pruz-addition";
     }
     void failedWritesLeaveEveryOldFile()
     {

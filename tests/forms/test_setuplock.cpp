@@ -12,6 +12,8 @@
 #include "forms/setup.h"
 
 #include <QAbstractButton>
+#include <QDateTime>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -110,6 +112,46 @@ private slots:
         QVERIFY(!w.data.exists(QString::fromLatin1(kCatalogueLockName)));
     }
 
+    // A lock file that names no holder (a crash between making and writing
+    // it): kept while it may still be being written, taken over once older,
+    // and the user is told.
+    void unreadableLockFile_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<int>("age"); // seconds
+        QTest::addColumn<bool>("takenOver");
+        QTest::newRow("empty, just made") << QByteArray() << 0 << false;
+        QTest::newRow("empty, older") << QByteArray() << 60 << true;
+        QTest::newRow("garbage, older") << QByteArray("\x01\x02 not a lock\n") << 60 << true;
+    }
+    void unreadableLockFile()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(int, age);
+        QFETCH(bool, takenOver);
+        SetupWindow w;
+        const QString lockName = QString::fromLatin1(kCatalogueLockName);
+        w.data.write(lockName, content);
+        QFile lockFile(w.data.path(lockName));
+        QVERIFY(lockFile.open(QIODevice::ReadWrite));
+        QVERIFY(lockFile.setFileTime(
+            QDateTime::currentDateTime().addSecs(-age), QFileDevice::FileModificationTime));
+        lockFile.close();
+        w.form->show();
+        QCOMPARE(w.form->readOnly(), !takenOver);
+        if (takenOver)
+            QCOMPARE(w.messages.messages,
+                QStringList {
+                    "Файл блокировки каталога .pruz-catalogue.lock был пуст или испорчен (программа, "
+                    "создававшая его, была прервана). Блокировка снята и взята этим окном." });
+        else
+            QTRY_COMPARE(w.messages.messages,
+                QStringList { "Каталог материалов этой папки сейчас изменяется в другом окне программы. "
+                              "Настройки открыты только для просмотра." });
+        w.button("closeButton")->click();
+        QCOMPARE(w.data.exists(lockName), !takenOver);
+    }
+
     // Another program that does not lock (an older version, a text editor)
     // added "Бронза" while the window was open.
     void listChangedUnderTheWindowIsKept_data()
@@ -124,12 +166,18 @@ private slots:
         SetupWindow w;
         w.form->show();
         const QByteArray changed = catalogueBytes(kShipped + QStringList { "Бронза" });
-        w.data.write(QStringLiteral("material.dat"), changed);
         w.player.then(nameStep(QStringLiteral("Латунь")));
         w.player.then(diameterListStep(1));
         w.player.then(diameterStep(QStringLiteral("2")));
         w.messages.answers = { true };
-        w.button(qPrintable(action))->click();
+        if (action == "addButton") { // the list is written last, by "Применить"
+            w.button("addButton")->click();
+            w.data.write(QStringLiteral("material.dat"), changed);
+            w.button("appsv")->click();
+        } else {
+            w.data.write(QStringLiteral("material.dat"), changed);
+            w.button(qPrintable(action))->click();
+        }
 
         QCOMPARE(w.messages.messages,
             QStringList {
@@ -138,6 +186,7 @@ private slots:
         QCOMPARE(w.data.bytes(QStringLiteral("material.dat")), changed);
         QCOMPARE(entries(w.mat()), kShipped + QStringList { "Бронза" });
         QVERIFY(!w.data.exists(QStringLiteral("Латунь.dat")));
+        QVERIFY(!w.data.exists(QStringLiteral("Латуньmat.dat")));
         QVERIFY(w.data.exists(QStringLiteral("Проволока I класса.dat")));
         QVERIFY(!w.pending());
         QCOMPARE(w.p.settingsState, 0);

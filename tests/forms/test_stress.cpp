@@ -147,7 +147,7 @@ QStringList unreadableCatalogue(const std::string& dataDir, const QStringList& c
     }
     QStringList owned { qs(kMaterialList) };
     for (const auto& name : names)
-        owned << qs(diameterFileName(name)) << qs(propertiesFileName(name));
+        owned << qs(diameterFileName(name)) << qs(propertiesFileName(name)) << qs(descriptionFileName(name));
     for (const QString& file : changed)
         if (QFile::exists(qs(dataDir) + file) && !owned.contains(file))
             faults << file + QStringLiteral(" belongs to no listed material");

@@ -19,6 +19,7 @@
 #include "forms/setup.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QDir>
 #include <QLineEdit>
 #include <QListWidget>
@@ -114,31 +115,73 @@ private slots:
         setWriteDescriptorHook({});
     }
 
-    // material.dat after an addition: the new diameter file is written
-    // first, then the list fails.
-    void materialListAfterAdding_data() { faultRows(); }
-    void materialListAfterAdding()
+    // An addition whose note, properties file or material list cannot be
+    // written: the catalogue stays as before (no file of the material is
+    // left, nor the note), and the window is clean on "Материалы".
+    void additionFails_data()
     {
+        QTest::addColumn<int>("stage"); // 0 the note at "Добавить"; at "Применить": 1 properties, 2 list
+        QTest::addColumn<int>("fault");
+        QTest::addColumn<QString>("file");
+        const char* const stages[] = { "note", "properties", "list" };
+        const char* const files[] = { ".pruz-addition", "Латуньmat.dat", "material.dat" };
+        for (int stage = 0; stage < 3; ++stage)
+            for (int f = CreateTemp; f <= FullDevice; ++f)
+                QTest::addRow("%s, %s", stages[stage], kFaultNames[f]) << stage << f << files[stage];
+    }
+    void additionFails()
+    {
+        QFETCH(int, stage);
         QFETCH(int, fault);
+        QFETCH(QString, file);
         SetupWindow w;
         w.form->show();
         const auto before = w.files();
-        scriptAddition(w);
-        {
-            FaultOnWrite failing(static_cast<Fault>(fault), 2);
+        if (stage == 0) {
+            w.player.then(nameStep(QStringLiteral("Латунь")));
+            FaultOnWrite failing(static_cast<Fault>(fault), 1);
             w.button("addButton")->click();
+        } else {
+            scriptAddition(w);
+            w.button("addButton")->click();
+            QCOMPARE(fileLines(w, "material.dat"), kShipped); // listed only once complete
+            w.field("ro")->setText(QStringLiteral("8,5"));
+            FaultOnWrite failing(static_cast<Fault>(fault), stage);
+            w.button("appsv")->click();
         }
-        QCOMPARE(w.messages.messages, QStringList { "Ошибка при записи в material.dat" });
+        QCOMPARE(w.messages.messages, QStringList { "Ошибка при записи в " + file });
         QCOMPARE(w.files(), before);
+        QVERIFY(!w.data.exists(QString::fromLatin1(kAdditionNote)));
+        QCOMPARE(w.tabs()->currentIndex(), 0);
         QCOMPARE(entries(w.mat()), kShipped);
-        QVERIFY(!w.pending());
-        // The user tries again, and finishes the addition.
-        scriptAddition(w);
-        w.button("addButton")->click();
-        QCOMPARE(fileLines(w, "material.dat"), kShipped + QStringList { "Латунь" });
-        w.button("appsv")->click();
-        QVERIFY(w.data.exists(QStringLiteral("Латуньmat.dat")));
+        QCOMPARE(w.p.settingsState, 0);
         closes(w);
+    }
+
+    // A program killed before each write of an addition is in place (the
+    // note, the diameters, the properties, the list): the next start leaves
+    // the catalogue exactly as it was before, temporary files and the
+    // addition's own files removed.
+    void killedWhileAdding_data()
+    {
+        QTest::addColumn<int>("write");
+        int write = 0;
+        for (const char* stage : { "note", "diameters", "properties", "list" })
+            QTest::newRow(stage) << ++write;
+    }
+    void killedWhileAdding()
+    {
+        QFETCH(int, write);
+        DataCopy data;
+        const auto before = folderFiles(data.dir());
+        QProcess child;
+        QVERIFY(
+            startChildJob(child, QStringLiteral("killed-adding"), data.dir() + "|" + QString::number(write)));
+        QVERIFY(child.waitForFinished());
+        QCOMPARE(child.exitStatus(), QProcess::CrashExit);
+        QVERIFY(folderFiles(data.dir()) != before);
+        startProgram(data);
+        QCOMPARE(folderFiles(data.dir()), before);
     }
 
     void materialListAfterDeleting_data() { faultRows(); }
@@ -207,34 +250,9 @@ private slots:
         QCOMPARE(w.player.leftOpen, 0);
         QVERIFY(fileLines(w, material + ".dat").contains(QStringLiteral("0,3")));
         if (adding) {
+            w.button("appsv")->click();
             QCOMPARE(fileLines(w, "material.dat").last(), material);
-            w.button("appsv")->click();
         }
-        closes(w);
-    }
-
-    // The properties file of a new material, the last write of an addition:
-    // the addition is taken back whole, list and diameter file.
-    void propertiesOfANewMaterial_data() { faultRows(); }
-    void propertiesOfANewMaterial()
-    {
-        QFETCH(int, fault);
-        SetupWindow w;
-        w.form->show();
-        const auto before = w.files();
-        scriptAddition(w);
-        w.button("addButton")->click();
-        QCOMPARE(fileLines(w, "material.dat"), kShipped + QStringList { "Латунь" });
-        w.field("ro")->setText(QStringLiteral("8,5"));
-        {
-            FaultOnWrite failing(static_cast<Fault>(fault), 1);
-            w.button("appsv")->click();
-        }
-        QCOMPARE(w.messages.messages, QStringList { "Ошибка при записи в Латуньmat.dat" });
-        QCOMPARE(w.files(), before);
-        QCOMPARE(w.tabs()->currentIndex(), 0);
-        QCOMPARE(entries(w.mat()), kShipped);
-        QCOMPARE(w.p.settingsState, 0);
         closes(w);
     }
 
@@ -371,6 +389,14 @@ private slots:
     }
 
 private:
+    static QMap<QString, QByteArray> folderFiles(const QString& dir)
+    {
+        QMap<QString, QByteArray> all;
+        for (const QString& name : QDir(dir).entryList(QDir::Files | QDir::Hidden))
+            all.insert(name, fileBytes(dir + name));
+        return all;
+    }
+
     static QStringList temporaryFiles(const QString& dir)
     {
         return QDir(dir).entryList({ QStringLiteral("*.tmp-*") }, QDir::Files | QDir::Hidden);
@@ -437,9 +463,41 @@ int writeKilledBeforeRename(const QString& dataDir)
     return 0;
 }
 
+// The child adds Латунь through the settings window and dies by SIGKILL
+// just before the given write (counted from 1) would be in place.
+int addKilledBeforeWrite(const QString& arg)
+{
+    const QStringList parts = arg.split(QLatin1Char('|'));
+    int argc = 1;
+    char name[] = "child";
+    char* argv[] = { name, nullptr };
+    QApplication app(argc, argv);
+    SetupWindow w;
+    w.p.dataDir = ss(parts[0]);
+    const int killAt = parts[1].toInt();
+    int started = 0;
+    setWriteFaultInjector([&](WriteStage stage) {
+        if (stage == WriteStage::CreateTemp)
+            ++started;
+        if (stage == WriteStage::Rename && started == killAt) {
+            sayReady();
+            ::raise(SIGKILL);
+        }
+        return false;
+    });
+    w.player.then(nameStep(QStringLiteral("Латунь")));
+    w.player.then(diameterListStep(1));
+    w.player.then(diameterStep(QStringLiteral("2")));
+    w.form->show();
+    w.button("addButton")->click();
+    w.button("appsv")->click();
+    return 0; // not killed: the test fails on the exit status
+}
+
 int main(int argc, char** argv)
 {
-    runChildJobIfAsked({ { "killed-before-rename", writeKilledBeforeRename } });
+    runChildJobIfAsked(
+        { { "killed-before-rename", writeKilledBeforeRename }, { "killed-adding", addKilledBeforeWrite } });
     TestWriteFaults test;
     return runStyledTest(test, argc, argv);
 }

@@ -26,7 +26,9 @@ INSTANTIATE_TEST_SUITE_P(Fields, CsvField,
     testing::Values(Field { "4,71428571428571", "4,71428571428571" }, Field { "", "" },
         Field { "a;b", "\"a;b\"" }, Field { "say \"no\"", "\"say \"\"no\"\"\"" },
         Field { "Индекс пружины i>15.\nИзмените", "\"Индекс пружины i>15.\nИзмените\"" },
-        Field { "cr\r", "\"cr\r\"" }));
+        Field { "cr\r", "\"cr\r\"" }, Field { "=HYPERLINK(\"x\")", "\"'=HYPERLINK(\"\"x\"\")\"" },
+        Field { "+7.rid", "\"'+7.rid\"" }, Field { "-x", "\"'-x\"" }, Field { "@SUM(A1)", "\"'@SUM(A1)\"" },
+        Field { "\tTab", "\"'\tTab\"" }, Field { "-1,5", "-1,5" }, Field { "a=b", "a=b" }));
 
 struct Epoch {
     const char* value; // SOURCE_DATE_EPOCH; nullptr: unset

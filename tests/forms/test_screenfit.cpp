@@ -1,0 +1,62 @@
+// Where windows open: fully on their screen, and the report beside the
+// main window when there is room.
+
+#include "forms/screenfit.h"
+
+#include <QApplication>
+#include <QScreen>
+#include <QTest>
+
+class TestScreenfit : public QObject {
+    Q_OBJECT
+
+private slots:
+    void fitted_data()
+    {
+        QTest::addColumn<QRect>("frame");
+        QTest::addColumn<QRect>("fitted");
+        QTest::newRow("inside stays") << QRect(10, 20, 300, 200) << QRect(10, 20, 300, 200);
+        QTest::newRow("too wide, left of the screen")
+            << QRect(-46, 100, 1120, 500) << QRect(0, 100, 1024, 500);
+        QTest::newRow("past the bottom right") << QRect(900, 700, 300, 200) << QRect(724, 568, 300, 200);
+        QTest::newRow("too tall") << QRect(10, 10, 300, 900) << QRect(10, 0, 300, 768);
+    }
+    void fitted()
+    {
+        QFETCH(QRect, frame);
+        QFETCH(QRect, fitted);
+        QCOMPARE(fittedOnScreen(frame, QRect(0, 0, 1024, 768)), fitted);
+    }
+
+    void beside_data()
+    {
+        QTest::addColumn<QRect>("main");
+        QTest::addColumn<QPoint>("at"); // (-1, -1): no room on either side
+        QTest::newRow("room on the right") << QRect(0, 50, 400, 470) << QPoint(400, 50);
+        QTest::newRow("room only on the left") << QRect(600, 50, 424, 470) << QPoint(50, 50);
+        QTest::newRow("no room") << QRect(200, 50, 550, 470) << QPoint(-1, -1);
+    }
+    void beside()
+    {
+        QFETCH(QRect, main);
+        QFETCH(QPoint, at);
+        const auto placed = placeBeside(main, QSize(550, 380), QRect(0, 0, 1024, 768));
+        QCOMPARE(placed.value_or(QPoint(-1, -1)), at);
+    }
+
+    // A window larger than the screen, placed partly off it, opens whole.
+    void shownWindowFitsItsScreen()
+    {
+        KeepOnScreen keep;
+        qApp->installEventFilter(&keep);
+        QWidget window;
+        const QRect available = window.screen()->availableGeometry();
+        window.setGeometry(available.left() - 46, available.top() + 10, available.width() + 96, 200);
+        window.show();
+        QVERIFY(available.contains(window.frameGeometry()));
+        qApp->removeEventFilter(&keep);
+    }
+};
+
+QTEST_MAIN(TestScreenfit)
+#include "test_screenfit.moc"
