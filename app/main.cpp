@@ -5,7 +5,6 @@
 // the main window ends the program.
 
 #include "app/programstart.h"
-#include "engine/peremenn.h"
 #include "forms/appsettings.h"
 #include "forms/filechooser.h"
 #include "forms/programwindows.h"
@@ -26,10 +25,9 @@ int main(int argc, char** argv)
     const auto dataDir = openProgramCatalogue(options.dataDir, messages);
     if (!dataDir)
         return 1;
-    Peremenn peremenn;
     QtFileChooser files;
     AppSettings settings; // ~/.config/pruz/pruz.ini
-    ProgramWindows windows(peremenn, messages, files, &settings);
+    ProgramWindows windows(messages, files, &settings);
     windows.form1.setDataDir(*dataDir);
     windows.form1.show();
     if (options.listMaterials)

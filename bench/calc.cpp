@@ -24,9 +24,9 @@ public:
     int lines = 0;
 };
 
-Peremenn example()
+CalcInputs exampleInputs()
 {
-    Peremenn p;
+    CalcInputs p;
     p.dataDir = SHIPPED_DATA_DIR;
     p.materialName = "Проволока II класса";
     p.F1 = 100;
@@ -36,6 +36,23 @@ Peremenn example()
     p.Vmax = 2;
     p.group = 1;
     p.mode = 1;
+    return p;
+}
+
+// The same inputs in a working record, for the calculation on its own.
+Peremenn example()
+{
+    const CalcInputs in = exampleInputs();
+    Peremenn p;
+    p.dataDir = in.dataDir;
+    p.materialName = in.materialName;
+    p.F1 = in.F1;
+    p.F2 = in.F2;
+    p.D1 = in.D1;
+    p.H = in.H;
+    p.Vmax = in.Vmax;
+    p.group = in.group;
+    p.mode = in.mode;
     return p;
 }
 
@@ -75,7 +92,7 @@ BENCHMARK(TracedCalculation);
 
 void NeighbourRows(benchmark::State& state)
 {
-    const Peremenn inputs = example();
+    const CalcInputs inputs = exampleInputs();
     const FolderFiles files(inputs.dataDir);
     for (auto _ : state)
         if (neighbourRows(inputs, files, 2).rows.size() != 5)

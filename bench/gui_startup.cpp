@@ -14,7 +14,6 @@
 // below 2) and ratio_empty. Uses the display in DISPLAY if set (run under
 // xvfb-run for X11), else offscreen.
 #include "app/programstart.h"
-#include "engine/peremenn.h"
 #include "forms/appstyle.h"
 #include "forms/filechooser.h"
 #include "forms/programwindows.h"
@@ -63,9 +62,8 @@ int child(int argc, char** argv, const char* kind)
     const auto dataDir = openProgramCatalogue(std::nullopt, messages);
     if (!dataDir)
         return 1;
-    Peremenn peremenn;
     QtFileChooser files;
-    ProgramWindows windows(peremenn, messages, files);
+    ProgramWindows windows(messages, files);
     windows.form1.setDataDir(*dataDir);
     return runUntilShown(app, windows.form1);
 }

@@ -40,7 +40,7 @@ int runOne(const Options& o)
         writeText(result, std::cout, std::cerr, o.explain);
     }
     if (o.neighbours)
-        writeDesignNeighbours(result, FolderFiles(result.record.dataDir), *o.neighbours, std::cout);
+        writeDesignNeighbours(result, FolderFiles(result.inputs.dataDir), *o.neighbours, std::cout);
     return result.status;
 }
 

@@ -14,39 +14,47 @@
 
 namespace {
 
-ExitStatus calculate(DesignRun& run, DesignResult& r)
+ExitStatus statusOf(const DesignResult& r)
+{
+    if (!r.calculated)
+        return r.error.empty() ? Stopped : Ended;
+    if (r.complete)
+        return Completed;
+    return r.failed ? Failed : Ended;
+}
+
+void readDesign(DesignRun& run, DesignResult& r)
 {
     auto rid = readTextLines(r.ridFile);
     if (!rid) {
         r.messages.push_back(noFileMessage(r.ridFile));
-        return NoInput;
+        r.status = NoInput;
+        return;
     }
     const Catalogue& catalogue = run.catalogue();
     if (catalogue.dir.empty()) {
         r.error = catalogue.failure;
-        return NoInput;
+        r.status = NoInput;
+        return;
     }
-    r.record.dataDir = catalogue.dir;
     const DataFiles& files = run.files();
-    DesignHost host(r.report, r.messages, run.settings().wireDiameter, files);
-    r.form = parseRid(*rid);
-    r.formRead = true;
+    InputForm form = parseRid(*rid);
+    std::vector<std::string> messages;
     std::vector<std::string> materials;
     if (auto list = files.lines(kMaterialList))
         materials = *list;
     else
-        host.showMessage(noFileMessage(kMaterialList));
-    const int index = ridMaterialIndex(r.form, materials);
-    r.form.materialName = index >= 0 ? materials[static_cast<size_t>(index)] : std::string();
-    r.record.mode = r.form.mode;
-    const InputCheck check = applyCalcInputs(r.record, r.form);
-    if (check.outcome == InputOutcome::Refused)
-        host.showMessage(check.message);
-    if (check.outcome != InputOutcome::Proceed)
-        return Stopped;
-    if (runCalculation(r.record, host, files, run.settings().trace ? &r.trace : nullptr))
-        return Completed;
-    return r.record.calcFailed ? Failed : Ended;
+        messages.push_back(noFileMessage(kMaterialList));
+    const int index = ridMaterialIndex(form, materials);
+    form.materialName = index >= 0 ? materials[static_cast<size_t>(index)] : std::string();
+    DesignHost host(run.settings().wireDiameter, files);
+    CalcInputs given;
+    given.dataDir = catalogue.dir;
+    r = runForm(std::move(form), given, host, files, { .trace = run.settings().trace });
+    // The host heard every message in order, the diameter question's too.
+    messages.insert(messages.end(), host.messages.begin(), host.messages.end());
+    r.messages = std::move(messages);
+    r.formRead = true;
 }
 
 // "*.rid" in any letter case, as files saved on Windows may be named.
@@ -87,21 +95,56 @@ const DataFiles& DesignRun::files() const
 DesignResult DesignRun::run(const std::string& ridFile)
 {
     DesignResult r;
-    r.ridFile = ridFile;
     try {
-        r.status = calculate(*this, r);
+        r.ridFile = ridFile;
+        readDesign(*this, r);
     } catch (...) {
         r.error = errorText(std::current_exception());
         r.status = Ended;
         if (settings_.trace)
             r.trace.addError(r.error);
     }
+    r.ridFile = ridFile;
+    return r;
+}
+
+DesignResult runForm(
+    InputForm form, CalcInputs given, CalcHost& host, const DataFiles& files, CalcOptions options)
+{
+    DesignResult r;
+    r.inputs = given;
+    try {
+        const InputCheck check = applyCalcInputs(r.inputs, form);
+        r.form = form;
+        if (check.outcome == InputOutcome::Refused) {
+            r.messages.push_back(check.message);
+            host.showMessage(check.message);
+        }
+        if (check.outcome == InputOutcome::Proceed) {
+            static_cast<CalcResult&>(r) = calculate(r.inputs, host, files, options);
+            r.calculated = true;
+        }
+    } catch (...) {
+        r.form = form;
+        r.error = errorText(std::current_exception());
+        if (options.trace)
+            r.trace.addError(r.error);
+    }
+    r.status = statusOf(r);
     return r;
 }
 
 DesignResult runDesign(const std::string& ridFile, const DesignSettings& settings)
 {
     return DesignRun(settings).run(ridFile);
+}
+
+void keepStoppedInputs(CalcResult& last, const DesignResult& stopped)
+{
+    last.inputs = stopped.inputs;
+    putInputs(last.values, stopped.inputs);
+    last.values.calcComplete = false;
+    last.complete = false;
 }
 
 bool isFolder(const std::string& path)

@@ -21,7 +21,7 @@ bool DesignHost::chooseDiameter(Peremenn& p)
         return false;
     }
     // The dialog preselects the first item as it opens.
-    std::string error = takeChosenDiameter(p, items->front());
+    std::string error = takeChosenDiameter(p.chosenD, items->front());
     if (!error.empty()) {
         showMessage(error);
         return false;
@@ -31,7 +31,7 @@ bool DesignHost::chooseDiameter(Peremenn& p)
     auto it = std::find(items->begin(), items->end(), *wireDiameter_);
     if (it == items->end())
         return false;
-    error = takeChosenDiameter(p, *it);
+    error = takeChosenDiameter(p.chosenD, *it);
     if (!error.empty()) {
         showMessage(error);
         return false;

@@ -1,7 +1,7 @@
 #pragma once
 // The calculation's host when no window shows it (pruzcalc, checks of saved
-// designs): report lines and messages kept in order, the diameter question
-// answered with a diameter given beforehand, or cancelled.
+// designs): messages kept in order, its own among them, the diameter
+// question answered with a diameter given beforehand, or cancelled.
 
 #include "engine/calchost.h"
 #include "engine/datafiles.h"
@@ -12,24 +12,19 @@
 
 class DesignHost : public CalcHost {
 public:
-    DesignHost(std::vector<std::string>& report, std::vector<std::string>& messages,
-        std::optional<std::string> wireDiameter, const DataFiles& files)
-        : report_(report)
-        , messages_(messages)
-        , wireDiameter_(std::move(wireDiameter))
+    DesignHost(std::optional<std::string> wireDiameter, const DataFiles& files)
+        : wireDiameter_(std::move(wireDiameter))
         , files_(files)
     {
     }
 
-    void clearReport() override { report_.clear(); }
-    void appendLine(const std::string& line) override { report_.push_back(line); }
-    void showMessage(const std::string& text) override { messages_.push_back(text); }
+    // Every message shown, the diameter question's own included.
+    std::vector<std::string> messages;
+
+    void showMessage(const std::string& text) override { messages.push_back(text); }
     bool chooseDiameter(Peremenn& p) override;
-    void enablePrint() override { }
 
 private:
-    std::vector<std::string>& report_;
-    std::vector<std::string>& messages_;
     std::optional<std::string> wireDiameter_;
     const DataFiles& files_;
 };

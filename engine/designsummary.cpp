@@ -42,11 +42,11 @@ std::string ending(const DesignResult& r)
 
 } // namespace
 
-// Each of these results is positive once worked out, and a design's record
+// Each of these results is positive once worked out, and a design's values
 // starts at zero: a zero was not reached.
 std::optional<double> reachedValue(const DesignResult& r, double Peremenn::*field)
 {
-    const double v = r.record.*field;
+    const double v = r.values.*field;
     return v != 0 ? std::optional<double>(v) : std::nullopt;
 }
 

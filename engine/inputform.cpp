@@ -3,7 +3,6 @@
 #include "engine/arith.h"
 #include "engine/errors.h"
 #include "engine/numtext.h"
-#include "engine/peremenn.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -39,7 +38,7 @@ int groupOf(int grupIndex)
 
 // Refusals of values that a file or a paste can bring in although the keys
 // cannot, checked in this order once every zero stop has passed.
-std::string refusal(const Peremenn& p)
+std::string refusal(const CalcInputs& p)
 {
     struct Value {
         const char* name;
@@ -134,9 +133,9 @@ int ridMaterialIndex(const InputForm& form, const std::vector<std::string>& mate
     return -1;
 }
 
-InputCheck applyCalcInputs(Peremenn& p, InputForm& f)
+InputCheck applyCalcInputs(CalcInputs& p, InputForm& f)
 {
-    p.calcComplete = false; // the results no longer belong to the inputs
+    p.mode = f.mode;
     const InputCheck stopped { InputOutcome::Stopped, {} };
     p.materialName = f.materialName;
     p.F1 = checked(strToFloat(f.f1) * 10);
@@ -168,6 +167,5 @@ InputCheck applyCalcInputs(Peremenn& p, InputForm& f)
         return stopped;
     if (std::string message = refusal(p); !message.empty())
         return { InputOutcome::Refused, message };
-    p.userChoice = false;
     return { InputOutcome::Proceed, {} };
 }

@@ -38,37 +38,18 @@ std::vector<Stocked> stockedDiameters(const std::vector<std::string>& items)
     return out;
 }
 
-// Keeps what a run would show; the diameter question gets `answer` (none:
-// cancel), asked whatever k3 is when `forced`.
+// Nothing is shown: the result keeps what a run would have shown, and a
+// diameter question with no answer given is cancelled.
 class QuietHost : public CalcHost {
 public:
-    QuietHost(std::optional<double> answer, bool forced)
-        : answer_(answer)
-        , forced_(forced)
-    {
-    }
-
-    std::vector<std::string> report;
-    std::vector<std::string> messages;
     bool asked = false;
 
-    void clearReport() override { report.clear(); }
-    void appendLine(const std::string& line) override { report.push_back(line); }
-    void showMessage(const std::string& text) override { messages.push_back(text); }
-    void enablePrint() override { }
-    bool choiceForced() const override { return forced_; }
-    bool chooseDiameter(Peremenn& p) override
+    void showMessage(const std::string&) override { }
+    bool chooseDiameter(Peremenn&) override
     {
         asked = true;
-        if (!answer_)
-            return false;
-        p.chosenD = *answer_;
-        return true;
+        return false;
     }
-
-private:
-    std::optional<double> answer_;
-    bool forced_;
 };
 
 // A message on one line.
@@ -84,16 +65,15 @@ std::string withoutTrailingBlanks(std::string text)
     return text;
 }
 
-// The calculation on a copy of the inputs; an error ends it as it ends the
-// report window's.
-void run(Peremenn& record, QuietHost& host, const DataFiles& files, std::string& error)
+// The calculation of the inputs; an error ends it as it ends the main
+// window's.
+CalcResult run(const CalcInputs& inputs, const DataFiles& files, bool* asked = nullptr)
 {
-    record.userChoice = false;
-    try {
-        runCalculation(record, host, files);
-    } catch (...) {
-        error = errorText(std::current_exception());
-    }
+    QuietHost host;
+    CalcResult r = calculate(inputs, host, files);
+    if (asked)
+        *asked = host.asked || r.chosenD.has_value();
+    return r;
 }
 
 std::string stopReason(const std::vector<std::string>& messages, const std::string& error)
@@ -126,16 +106,18 @@ void judge(NeighbourRow& row)
         [](const std::string& note) { return note != kStableRemark; });
 }
 
-NeighbourRow tryDiameter(const Peremenn& inputs, const DataFiles& files, const Stocked& wire)
+NeighbourRow tryDiameter(CalcInputs inputs, const DataFiles& files, const Stocked& wire)
 {
     NeighbourRow row;
     row.listed = wire.text;
     row.d = wire.value;
-    row.record = inputs;
-    QuietHost host(wire.value, true);
-    run(row.record, host, files, row.error);
-    row.report = std::move(host.report);
-    row.messages = std::move(host.messages);
+    inputs.chosenD = wire.value;
+    inputs.askAlways = true;
+    CalcResult r = run(inputs, files);
+    row.record = std::move(r.values);
+    row.report = std::move(r.report);
+    row.messages = std::move(r.messages);
+    row.error = std::move(r.error);
     judge(row);
     return row;
 }
@@ -152,7 +134,7 @@ std::string NeighbourRow::notesText() const
 
 namespace {
 
-Neighbours rowsAround(const Peremenn& inputs, const DataFiles& files, int each)
+Neighbours rowsAround(const CalcInputs& inputs, const DataFiles& files, int each)
 {
     Neighbours out;
     out.material = inputs.materialName;
@@ -170,26 +152,24 @@ Neighbours rowsAround(const Peremenn& inputs, const DataFiles& files, int each)
 
     // The calculation's own choice; the dialog's answer counts only while
     // the material lists it.
-    std::optional<double> answer;
-    if (inputs.userChoice && std::any_of(stocked.begin(), stocked.end(), [&](const Stocked& s) {
-            return s.value == inputs.chosenD;
+    CalcInputs ownInputs = inputs;
+    ownInputs.askAlways = false;
+    if (ownInputs.chosenD && std::none_of(stocked.begin(), stocked.end(), [&](const Stocked& s) {
+            return s.value == *ownInputs.chosenD;
         }))
-        answer = inputs.chosenD;
-    Peremenn own = inputs;
-    QuietHost host(answer, false);
-    std::string error;
-    run(own, host, files, error);
-    out.asked = host.asked;
+        ownInputs.chosenD.reset();
+    const CalcResult own = run(ownInputs, files, &out.asked);
     if (!own.wireChosen) {
-        out.refusal = host.asked && !answer
+        out.refusal = out.asked && !ownInputs.chosenD
             ? "Расчет запрашивает диаметр проволоки (k3 больше 59,43), а он не выбран"
-            : "Расчет не дошел до диаметра проволоки: " + stopReason(host.messages, error);
+            : "Расчет не дошел до диаметра проволоки: " + stopReason(own.messages, own.error);
         return out;
     }
-    const auto chosen
-        = std::find_if(stocked.begin(), stocked.end(), [&](const Stocked& s) { return s.value == own.d; });
+    const auto chosen = std::find_if(
+        stocked.begin(), stocked.end(), [&](const Stocked& s) { return s.value == own.values.d; });
     if (chosen == stocked.end()) {
-        out.refusal = "Диаметра " + numText(own.d) + " мм нет в списке материала " + inputs.materialName;
+        out.refusal
+            = "Диаметра " + numText(own.values.d) + " мм нет в списке материала " + inputs.materialName;
         return out;
     }
 
@@ -206,7 +186,7 @@ Neighbours rowsAround(const Peremenn& inputs, const DataFiles& files, int each)
 
 } // namespace
 
-Neighbours neighbourRows(const Peremenn& inputs, const DataFiles& files, int each)
+Neighbours neighbourRows(const CalcInputs& inputs, const DataFiles& files, int each)
 {
     // A list that cannot be read (too large, say) is said in words; the
     // rows' own errors are kept in their rows.

@@ -1,13 +1,12 @@
 #include "forms/programwindows.h"
 
-ProgramWindows::ProgramWindows(
-    Peremenn& peremenn, Messages& messages, FileChooser& files, AppSettings* settings)
-    : form1(peremenn, messages, files)
-    , form8(peremenn, messages, &form1)
+ProgramWindows::ProgramWindows(Messages& messages, FileChooser& files, AppSettings* settings)
+    : form1(messages, files)
+    , form8(messages, &form1)
     , about(messages, mailOpener, &form1)
-    , form9(peremenn, messages, &form1)
-    , form10(peremenn, messages, form11, &form1)
-    , form11(peremenn, &form1)
+    , form9(messages, &form1)
+    , form10(form1.dataFolder(), messages, form11, &form1)
+    , form11(&form1)
 {
     form1.setDiameterChoice(form8);
     form1.setAboutBox(about);

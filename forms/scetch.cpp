@@ -1,5 +1,7 @@
 #include "forms/scetch.h"
 
+#include "engine/calc.h"
+
 #include "engine/catalogue.h"
 #include "engine/numtext.h"
 #include "forms/filechooser.h"
@@ -51,9 +53,9 @@ QLineEdit* makeField(const SketchField& field, const QFont& font, QWidget* paren
 
 } // namespace
 
-TForm2::TForm2(Peremenn& p, Messages& messages, QPrinter& printer, QWidget* parent)
+TForm2::TForm2(const CalcResult& result, Messages& messages, QPrinter& printer, QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
-    , p_(p)
+    , result_(result)
     , messages_(messages)
     , printer_(printer)
 {
@@ -112,7 +114,7 @@ TForm2::TForm2(Peremenn& p, Messages& messages, QPrinter& printer, QWidget* pare
     chartButton->setObjectName(QStringLiteral("chartButton"));
     chartButton->setGeometry(175, 228, 110, 25);
     connect(chartButton, &QPushButton::clicked, this,
-        [this] { TForm12::showFor(this, p_, messages_, printer_); });
+        [this] { TForm12::showFor(this, result_.values, messages_, printer_); });
 
     BitBtn1 = new QPushButton(QStringLiteral("Закрыть"), this);
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
@@ -144,7 +146,7 @@ void TForm2::setFileChooser(FileChooser& files)
 void TForm2::fillFields()
 {
     for (size_t k = 0; k < kSketchFields.size(); ++k) {
-        const QString text = qs(numText(kSketchFields[k].value(p_)));
+        const QString text = qs(numText(kSketchFields[k].value(result_.values)));
         fields_[k]->setText(text);
         // A value longer than its field shows its leading digits, and the
         // whole of it when the mouse rests on it.

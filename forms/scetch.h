@@ -1,9 +1,9 @@
 #pragma once
 // The spring sketch window: a dimensioned drawing of a compression spring
 // with the results of the last calculation written into 18 read-only fields
-// over its value boxes. It refills the fields from the shared record every
-// time it is shown (whatever the record holds: zeros before the first
-// calculation, older values where a calculation stopped early); a field
+// over its value boxes. It refills the fields from the main window's last
+// result every time it is shown (zeros before the first calculation, the
+// values of the one before where a calculation stopped early); a field
 // too narrow for its value shows the whole value in its tooltip. It prints
 // itself as one page on the printer the report window last chose, straight
 // away when that is a real printer, otherwise through the print dialog
@@ -21,12 +21,14 @@ class QPagedPaintDevice;
 class QPrinter;
 class QPushButton;
 class QToolButton;
-struct Peremenn;
+struct CalcResult;
 
 class TForm2 : public QWidget {
     Q_OBJECT
 public:
-    TForm2(Peremenn& p, Messages& messages, QPrinter& printer, QWidget* parent = nullptr);
+    // Shows `result`, which lives as long as the window and is replaced by
+    // each calculation.
+    TForm2(const CalcResult& result, Messages& messages, QPrinter& printer, QWidget* parent = nullptr);
 
     // Where "PDF…" asks for the file; without it "PDF…" stays disabled.
     void setFileChooser(FileChooser& files);
@@ -50,7 +52,7 @@ private:
     // other than "Закрыть".
     bool paintPage(QPagedPaintDevice& device);
 
-    Peremenn& p_;
+    const CalcResult& result_;
     Messages& messages_;
     QPrinter& printer_;
     FileChooser* files_ = nullptr;

@@ -4,7 +4,6 @@
 
 #include "engine/catalogue.h"
 #include "engine/catalogueedit.h"
-#include "engine/peremenn.h"
 #include "forms/NewMat.h"
 #include "forms/charfilter.h"
 #include "forms/guarded.h"
@@ -34,10 +33,11 @@ void setRowQuietly(QListWidget& list, int row)
     list.setCurrentRow(row);
 }
 
-TForm4::TForm4(Peremenn& p, Messages& messages, TForm9& newMat, TForm10& diameters, QWidget* parent)
+TForm4::TForm4(
+    const std::string& dataDir, Messages& messages, TForm9& newMat, TForm10& diameters, QWidget* parent)
     : QDialog(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
     , ui(std::make_unique<Ui::TForm4>())
-    , p_(p)
+    , dataDir_(dataDir)
     , messages_(messages)
     , newMat_(newMat)
     , diameters_(diameters)
@@ -101,9 +101,9 @@ void TForm4::showEvent(QShowEvent* event)
     QDialog::showEvent(event);
     if (event->spontaneous()) // restored from the task bar: nothing starts over
         return;
-    setReadOnly(!lock_.take(p_.dataDir));
-    opened_ = MemoryFiles::snapshot(p_.dataDir);
-    p_.settingsState = 0;
+    setReadOnly(!lock_.take(dataDir_));
+    opened_ = MemoryFiles::snapshot(dataDir_);
+    state_ = SettingsState::Browsing;
     ui->applybt->setEnabled(false);
     ui->closeButton->setEnabled(true);
     // A window closed in the middle of an addition does not come back locked.
@@ -188,7 +188,7 @@ std::optional<std::vector<std::string>> TForm4::reloadMaterialList(QListWidget& 
     const QSignalBlocker quiet(&list);
     list.clear();
     std::optional<std::vector<std::string>> names;
-    if (!guarded(messages_, [&] { names = readMaterialNames(p_.dataDir); }))
+    if (!guarded(messages_, [&] { names = readMaterialNames(dataDir_); }))
         return std::nullopt;
     if (names)
         list.addItems(qsList(*names));
@@ -214,7 +214,7 @@ void TForm4::selectFirstMaterial()
 void TForm4::materialSelected()
 {
     const int row = ui->mat->currentRow();
-    if (p_.settingsState == 1 || row < 0)
+    if (state_ == SettingsState::Adding || row < 0)
         return;
     loadDiameters(ss(ui->mat->item(row)->text()));
 }
@@ -222,7 +222,7 @@ void TForm4::materialSelected()
 bool TForm4::loadDiameters(const std::string& material)
 {
     std::optional<std::vector<std::string>> diameters;
-    if (!guarded(messages_, [&] { diameters = readDiameters(p_.dataDir, material); }))
+    if (!guarded(messages_, [&] { diameters = readDiameters(dataDir_, material); }))
         return false;
     if (!diameters) {
         messages_.message(qs(noFileMessage(diameterFileName(material))));
@@ -241,26 +241,27 @@ void TForm4::addClick()
         setPending(false);
         return;
     }
-    p_.settingsState = 1;
-    const std::string name = p_.editMaterial;
+    state_ = SettingsState::Adding;
+    const std::string name = newMat_.name();
+    editMaterial_ = name;
     ui->mat->addItem(qs(name));
     selectMaterial(ui->mat->count() - 1);
-    p_.diamFileFound = hasDiameterFile(p_.dataDir, name) ? 1 : 0;
+    diamFileFound_ = hasDiameterFile(dataDir_, name);
     ui->diametr->clear();
-    if (p_.diamFileFound == 1) {
+    if (diamFileFound_) {
         // A diameter file of that name is already there: it becomes the
         // new material's list as it is.
         loadDiameters(name);
-    } else if (runDialog(diameters_) != QDialog::Accepted) {
+    } else if (diameters_.setMaterial(name, false); runDialog(diameters_) != QDialog::Accepted) {
         abandonAddition(false);
         return;
     }
     const std::vector<std::string> listed = listEntries(*ui->mat);
     const ListRewrite written = rewriteMaterialList([&] {
-        return rewriteMaterialNames(p_.dataDir, { listed.begin(), listed.end() - 1 }, listed);
+        return rewriteMaterialNames(dataDir_, { listed.begin(), listed.end() - 1 }, listed);
     });
     if (written != ListRewrite::Done) {
-        abandonAddition(p_.diamFileFound == 0);
+        abandonAddition(!diamFileFound_);
         if (written == ListRewrite::Changed)
             materialsTabShown();
         return;
@@ -288,9 +289,9 @@ ListRewrite TForm4::rewriteMaterialList(const std::function<ListRewrite()>& rewr
 void TForm4::abandonAddition(bool eraseNewDiameterFile)
 {
     if (eraseNewDiameterFile)
-        eraseDiameterFile(p_.dataDir, p_.editMaterial);
+        eraseDiameterFile(dataDir_, editMaterial_);
     delete ui->mat->takeItem(ui->mat->count() - 1);
-    p_.settingsState = 0;
+    state_ = SettingsState::Browsing;
     selectFirstMaterial();
     setPending(false);
 }
@@ -320,7 +321,7 @@ void TForm4::deleteClick()
     }
     std::vector<std::string> names = listEntries(*ui->mat);
     const ListRewrite deleted
-        = rewriteMaterialList([&] { return deleteMaterial(p_.dataDir, names, static_cast<size_t>(row)); });
+        = rewriteMaterialList([&] { return deleteMaterial(dataDir_, names, static_cast<size_t>(row)); });
     if (deleted == ListRewrite::Changed)
         materialsTabShown();
     if (deleted != ListRewrite::Done)
@@ -336,8 +337,9 @@ void TForm4::editClick()
 {
     if (!haveMaterialToActOn(QStringLiteral("Нет ни одного материала")))
         return;
-    p_.settingsState = 2;
-    p_.editMaterial = ss(ui->mat->currentItem()->text());
+    state_ = SettingsState::DiametersEdited;
+    editMaterial_ = ss(ui->mat->currentItem()->text());
+    diameters_.setMaterial(editMaterial_, true);
     runDialog(diameters_);
-    loadDiameters(p_.editMaterial);
+    loadDiameters(editMaterial_);
 }

@@ -7,7 +7,6 @@
 
 #include "engine/catalogue.h"
 #include "engine/catalogueedit.h"
-#include "engine/peremenn.h"
 #include "forms/VIEVTAU.h"
 #include "forms/VievI.h"
 #include "forms/Vievsb.h"
@@ -23,11 +22,10 @@ namespace {
 
 // A viewer is made on first use and kept; showing it again only brings it
 // to the front.
-template <class Viewer>
-void showViewer(Viewer*& viewer, const Peremenn& p, Messages& messages, QWidget* owner)
+template <class Viewer, class Make> void showViewer(Viewer*& viewer, const Make& make)
 {
     if (!viewer)
-        viewer = new Viewer(p, messages, owner);
+        viewer = make();
     viewer->show();
     viewer->raise();
     viewer->activateWindow();
@@ -44,7 +42,7 @@ void TForm4::propertiesTabShown()
     if (!names)
         return;
     const bool loaded = !names->empty() && loadProperties(names->front());
-    if (p_.settingsState == 1) {
+    if (state_ == SettingsState::Adding) {
         // The new material, last in the list, starts from the values of
         // the first one and stays selected until "Применить".
         setRowQuietly(*ui->Mlist, ui->Mlist->count() - 1);
@@ -52,7 +50,7 @@ void TForm4::propertiesTabShown()
         setPending(true);
         return;
     }
-    if (loaded && p_.settingsState == 0) {
+    if (loaded && state_ == SettingsState::Browsing) {
         selectEntry(0);
         setPending(false);
     }
@@ -67,7 +65,7 @@ void TForm4::selectEntry(int row)
 void TForm4::entrySelected()
 {
     const int row = ui->Mlist->currentRow();
-    if (p_.settingsState == 1 || row < 0)
+    if (state_ == SettingsState::Adding || row < 0)
         return;
     if (loadProperties(ss(ui->Mlist->item(row)->text())))
         setPending(true);
@@ -75,7 +73,7 @@ void TForm4::entrySelected()
 
 bool TForm4::loadProperties(const std::string& material)
 {
-    const PropertiesRead read = readPropertiesText(p_.dataDir, material);
+    const PropertiesRead read = readPropertiesText(dataDir_, material);
     if (!read.properties) {
         messages_.message(qs(read.message));
         return false;
@@ -108,7 +106,7 @@ void TForm4::groupChosen(int group)
     for (QWidget* w : std::initializer_list<QWidget*> {
              ui->sigma, ui->sigmaLabel, ui->sigmaSymbol, ui->sigmaIndex, ui->sigmaRest })
         w->setEnabled(!finalTable);
-    p_.tauTableKind = tauTableKindFor(group);
+    tauTableKind_ = tauTableKindFor(group);
 }
 
 // Leaving a field or the group with a value other than the one it was
@@ -118,8 +116,8 @@ bool TForm4::eventFilter(QObject* watched, QEvent* event)
     if (watched == ui->ro || watched == ui->EE || watched == ui->ge) {
         const std::string text = ss(static_cast<QLineEdit*>(watched)->text());
         if (event->type() == QEvent::FocusIn)
-            p_.enteredValue = text;
-        else if (event->type() == QEvent::FocusOut && text != p_.enteredValue)
+            enteredValue_ = text;
+        else if (event->type() == QEvent::FocusOut && text != enteredValue_)
             setPending(true);
     }
     return QDialog::eventFilter(watched, event);
@@ -129,8 +127,8 @@ void TForm4::focusChanged(QWidget* old, QWidget* now)
 {
     const auto inGroup = [this](QWidget* w) { return w && ui->grupMat->isAncestorOf(w); };
     if (!inGroup(old) && inGroup(now))
-        p_.groupBefore = groups_->checkedId();
-    else if (inGroup(old) && !inGroup(now) && groups_->checkedId() != p_.groupBefore)
+        groupBefore_ = groups_->checkedId();
+    else if (inGroup(old) && !inGroup(now) && groups_->checkedId() != groupBefore_)
         setPending(true);
 }
 
@@ -141,28 +139,29 @@ void TForm4::appsvClick()
         messages_.message(QStringLiteral("Не выбран изменяемый материал"));
         return;
     }
-    const std::string target = p_.settingsState == 1 ? p_.editMaterial : ss(ui->Mlist->item(row)->text());
+    const std::string target
+        = state_ == SettingsState::Adding ? editMaterial_ : ss(ui->Mlist->item(row)->text());
     const PropertiesText properties { ss(ui->ro->text()), ss(ui->EE->text()), ss(ui->ge->text()),
         groups_->checkedId() };
     if (const std::string refusal = propertiesRefusal(properties); !refusal.empty()) {
         messages_.message(qs(refusal)); // the values stay for the user to mend
         return;
     }
-    if (!writeProperties(p_.dataDir, target, properties)) {
+    if (!writeProperties(dataDir_, target, properties)) {
         messages_.message(qs(writeErrorMessage(propertiesFileName(target))));
-        if (p_.settingsState == 1)
+        if (state_ == SettingsState::Adding)
             takeBackAddition();
         else
             setPending(false);
         return;
     }
-    if (p_.settingsState == 1) {
+    if (state_ == SettingsState::Adding) {
         ui->Mlist->setEnabled(true);
         setRowQuietly(*ui->Mlist, ui->Mlist->count() - 1);
     }
     setPending(false);
     ui->PageControl1->setTabEnabled(0, true);
-    p_.settingsState = 0;
+    state_ = SettingsState::Browsing;
 }
 
 // The properties of a new material could not be written: the list and the
@@ -172,15 +171,15 @@ void TForm4::appsvClick()
 void TForm4::takeBackAddition()
 {
     const std::vector<std::string> listed = listEntries(*ui->Mlist);
-    bool unlisted = std::find(listed.begin(), listed.end(), p_.editMaterial) == listed.end();
-    if (!listed.empty() && listed.back() == p_.editMaterial) // as the addition wrote it
+    bool unlisted = std::find(listed.begin(), listed.end(), editMaterial_) == listed.end();
+    if (!listed.empty() && listed.back() == editMaterial_) // as the addition wrote it
         unlisted = rewriteMaterialList([&] {
-            return rewriteMaterialNames(p_.dataDir, listed, { listed.begin(), listed.end() - 1 });
+            return rewriteMaterialNames(dataDir_, listed, { listed.begin(), listed.end() - 1 });
         }) == ListRewrite::Done;
     // While the list still names the material its diameters stay with it.
-    if (unlisted && p_.diamFileFound == 0)
-        eraseDiameterFile(p_.dataDir, p_.editMaterial);
-    p_.settingsState = 0;
+    if (unlisted && !diamFileFound_)
+        eraseDiameterFile(dataDir_, editMaterial_);
+    state_ = SettingsState::Browsing;
     ui->Mlist->setEnabled(true);
     ui->PageControl1->setTabEnabled(0, true);
     ui->PageControl1->setCurrentIndex(0);
@@ -188,13 +187,13 @@ void TForm4::takeBackAddition()
 
 void TForm4::tauClick()
 {
-    showViewer(tauViewer_, p_, messages_, this);
+    showViewer(tauViewer_, [this] { return new TForm6(dataDir_, tauTableKind_, messages_, this); });
 }
 void TForm4::sigmaClick()
 {
-    showViewer(sigmaViewer_, p_, messages_, this);
+    showViewer(sigmaViewer_, [this] { return new TForm7(dataDir_, messages_, this); });
 }
 void TForm4::ik3Click()
 {
-    showViewer(k3Viewer_, p_, messages_, this);
+    showViewer(k3Viewer_, [this] { return new TForm5(dataDir_, messages_, this); });
 }

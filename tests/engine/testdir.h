@@ -81,7 +81,7 @@ public:
             return false;
         for (const auto& item : *items)
             if (item == *pick)
-                return takeChosenDiameter(p, item).empty();
+                return takeChosenDiameter(p.chosenD, item).empty();
         return false;
     }
 };

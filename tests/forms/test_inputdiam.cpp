@@ -3,8 +3,8 @@
 
 #include "helpers/setup_recorder.h"
 
-#include "engine/peremenn.h"
 #include "forms/Inputdiam.h"
+#include "forms/numericfield.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -60,8 +60,7 @@ class TestInputdiam : public QObject {
 private slots:
     void init()
     {
-        p = Peremenn();
-        dialog = std::make_unique<TForm11>(p);
+        dialog = std::make_unique<TForm11>();
         field = dialog->findChild<QLineEdit*>(QStringLiteral("diameter"));
         ok = dialog->findChild<QPushButton*>(QStringLiteral("okButton"));
         dialog->show();
@@ -125,12 +124,14 @@ private slots:
 
     void lastKeyFollowsEachKey()
     {
+        const NumericField* filter = field->findChild<NumericField*>();
+        QVERIFY(filter);
         press(field, QLatin1Char('5'));
-        QCOMPARE(p.lastKey, '5');
+        QCOMPARE(filter->lastKey(), '5');
         press(field, QLatin1Char('k'));
-        QCOMPARE(p.lastKey, ',');
+        QCOMPARE(filter->lastKey(), ',');
         press(field, QLatin1Char('a'));
-        QCOMPARE(p.lastKey, '\0');
+        QCOMPARE(filter->lastKey(), '\0');
     }
 
     void leavingDropsTrailingComma_data()
@@ -175,13 +176,12 @@ private slots:
         QFETCH(QString, text);
         QFETCH(bool, accepted);
         QFETCH(QString, newDiameter);
-        p.newDiameter = "";
         field->setText(text);
         ok->click();
         QCOMPARE(dialog->isVisible(), !accepted);
         if (accepted)
             QCOMPARE(dialog->result(), int(QDialog::Accepted));
-        QCOMPARE(QString::fromStdString(p.newDiameter), newDiameter);
+        QCOMPARE(QString::fromStdString(dialog->diameter()), newDiameter);
     }
 
     void enterPressesOkAndEscapeCancels()
@@ -190,7 +190,7 @@ private slots:
         QTest::keyClick(field, Qt::Key_Return);
         QVERIFY(!dialog->isVisible());
         QCOMPARE(dialog->result(), int(QDialog::Accepted));
-        QCOMPARE(p.newDiameter, std::string("3"));
+        QCOMPARE(dialog->diameter(), std::string("3"));
 
         dialog->show();
         QCOMPARE(field->text(), QStringLiteral("3")); // kept from the last use
@@ -198,7 +198,7 @@ private slots:
         QTest::keyClick(field, Qt::Key_Escape);
         QVERIFY(!dialog->isVisible());
         QCOMPARE(dialog->result(), int(QDialog::Rejected));
-        QCOMPARE(p.newDiameter, std::string("3"));
+        QCOMPARE(dialog->diameter(), std::string("3"));
     }
 
     void cancelButton()
@@ -206,11 +206,10 @@ private slots:
         field->setText(QStringLiteral("5"));
         dialog->findChild<QPushButton*>(QStringLiteral("cancelButton"))->click();
         QCOMPARE(dialog->result(), int(QDialog::Rejected));
-        QCOMPARE(p.newDiameter, std::string());
+        QCOMPARE(dialog->diameter(), std::string());
     }
 
 private:
-    Peremenn p;
     std::unique_ptr<TForm11> dialog;
     QLineEdit* field = nullptr;
     QPushButton* ok = nullptr;

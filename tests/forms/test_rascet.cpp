@@ -1,11 +1,12 @@
-// The report window: the calculation run by its showing, the timer that
-// closes it after a failure, the diameter question, printing and the PDF,
-// its resizing and its keys.
+// The report window: the result "Расчет" hands it, the diameter question
+// in the middle of the calculation, a missing file, printing and the PDF
+// made from the result, its resizing and its keys.
 #include "engine/inputform.h"
-#include "engine/peremenn.h"
 #include "engine/reportheader.h"
 #include "forms/dopvvod.h"
 #include "forms/filechooser.h"
+#include "forms/pruzform.h"
+#include "forms/qtext.h"
 #include "forms/rascet.h"
 #include "forms/reportprint.h"
 #include "helpers/datacopy.h"
@@ -28,22 +29,6 @@
 #include <QWindow>
 
 namespace {
-
-// The inputs of a spring as "Расчет" stores them.
-void setInputs(Peremenn& p, const QString& material, int group, const QString& f1, const QString& f2,
-    const QString& d1, const QString& h, const QString& vmax = QStringLiteral("2"))
-{
-    InputForm form;
-    form.materialName = material.toStdString();
-    form.grupIndex = group - 1;
-    form.f1 = f1.toStdString();
-    form.f2 = f2.toStdString();
-    form.d1 = d1.toStdString();
-    form.h = h.toStdString();
-    form.vmax = vmax.toStdString();
-    p.mode = 1;
-    QVERIFY(applyCalcInputs(p, form) == InputOutcome::Proceed);
-}
 
 QString pdfText(const QString& pdf)
 {
@@ -141,18 +126,36 @@ Printed printWithTheButton(TForm3& window, QPrinter& printer, bool byKey = false
 class TestRascet : public QObject {
     Q_OBJECT
 
+    // A report window of its own, and the main window whose "Расчет"
+    // calculates into its report window.
     struct Rig {
         DataCopy data;
-        Peremenn p;
         MessageRecorder messages;
-        TForm8 choice { p, messages };
         QPrinter printer;
         ScriptedFiles files;
-        TForm3 window { p, messages, choice, printer };
+        TForm3 window { messages, printer };
+        TForm1 form { messages, files };
+        TForm8 choice { messages, &form };
         Rig()
         {
-            p.dataDir = data.dataDir();
             window.setFileChooser(files);
+            form.setDataDir(data.dataDir());
+            form.setDiameterChoice(choice);
+            form.show();
+        }
+        // "Расчет" with these inputs, in working-stroke mode.
+        TForm3& calculate(const QString& material, int group, const QString& f1, const QString& f2,
+            const QString& d1, const QString& h, const QString& vmax = QStringLiteral("2"))
+        {
+            form.ui.material->setCurrentText(material);
+            form.ui.grup->setCurrentIndex(group - 1);
+            form.ui.f1->setText(f1);
+            form.ui.f2->setText(f2);
+            form.ui.d1->setText(d1);
+            form.ui.h->setText(h);
+            form.ui.vmax->setText(vmax);
+            form.ui.Rascet->click();
+            return *form.reportWindow();
         }
     };
 
@@ -187,58 +190,32 @@ private slots:
         QCOMPARE(cutTexts(&rig.window), QStringList());
     }
 
-    void showingRunsTheCalculation()
+    // Each "Расчет" shows its result, into a cleared memo.
+    void showsEachResult()
     {
         Rig rig;
-        setInputs(rig.p, kWire2, 1, "10", "30", "20", "15");
-        rig.window.show();
-        const QStringList lines = rig.window.reportLines();
+        TForm3& report = rig.calculate(kWire2, 1, "10", "30", "20", "15");
+        const QStringList lines = report.reportLines();
         QCOMPARE(lines.first(),
             QStringLiteral("Сила пружины при максимальной деформации                            F3=375 H"));
         QCOMPARE(lines.size(), 35);
         QCOMPARE(rig.messages.messages, QStringList());
-        QVERIFY(rig.window.ui.BitBtn2->isEnabled());
-        // Shown again: a new calculation into a cleared memo.
-        rig.window.hide();
-        setInputs(rig.p, kWire2, 1, "10", "20", "20", "15");
-        rig.window.show();
-        QCOMPARE(rig.window.reportLines().first(),
+        QVERIFY(report.isVisible() && report.ui.BitBtn2->isEnabled());
+        rig.calculate(kWire2, 1, "10", "20", "20", "15");
+        QCOMPARE(report.reportLines().first(),
             QStringLiteral("Сила пружины при максимальной деформации                            F3=250 H"));
-        QCOMPARE(rig.window.reportLines().count(lines.first()), 0);
-    }
-
-    void timerClosesAfterFailure()
-    {
-        Rig rig;
-        setInputs(rig.p, QStringLiteral("Проволока I класса"), 4, "10", "30", "20", "15");
-        rig.window.show();
-        const QString text = QStringLiteral("Материал Проволока I класса не применяется для группы-IV");
-        QCOMPARE(rig.messages.messages, QStringList { text });
-        QCOMPARE(rig.window.reportLines(), QStringList { text });
-        QVERIFY(rig.p.calcFailed);
-        QVERIFY(rig.window.isVisible()); // the timer closes it, not the calculation
-        QTRY_VERIFY_WITH_TIMEOUT(!rig.window.isVisible(), 1000);
-        QCOMPARE(rig.window.reportLines(), QStringList { text });
-
-        // The next calculation clears the flag and stays on the screen.
-        setInputs(rig.p, kWire2, 1, "10", "30", "20", "15");
-        rig.window.show();
-        QVERIFY(!rig.p.calcFailed);
-        QTest::qWait(200);
-        QVERIFY(rig.window.isVisible());
+        QCOMPARE(report.reportLines().count(lines.first()), 0);
     }
 
     void missingFileLeavesItOpen()
     {
         Rig rig;
         rig.data.remove(kWire2 + "mat.dat");
-        setInputs(rig.p, kWire2, 1, "10", "30", "20", "15");
-        rig.window.show();
+        TForm3& report = rig.calculate(kWire2, 1, "10", "30", "20", "15");
         QCOMPARE(rig.messages.messages, QStringList { "no " + kWire2 + "mat.dat" });
-        QTest::qWait(200);
-        QVERIFY(rig.window.isVisible());
-        QCOMPARE(rig.window.reportLines(), QStringList { QString() });
-        QVERIFY(rig.window.ui.BitBtn2->isEnabled());
+        QVERIFY(report.isVisible());
+        QCOMPARE(report.reportLines(), QStringList { QString() });
+        QVERIFY(report.ui.BitBtn2->isEnabled());
     }
 
     // k3 above 59.43 asks for the wire diameter.
@@ -254,10 +231,9 @@ private slots:
         QFETCH(QString, pick);
         QFETCH(bool, failed);
         Rig rig;
-        setInputs(rig.p, kWire2, 1, "1", "2", "35", "10");
-        QStringList shownWhileAsking;
+        QStringList messagesBeforeAsking;
         OnModal answer([&](QWidget*) {
-            shownWhileAsking = rig.window.reportLines();
+            messagesBeforeAsking = rig.messages.messages;
             if (pick.isEmpty()) {
                 rig.choice.ui.BitBtn2->click();
                 return;
@@ -265,20 +241,19 @@ private slots:
             rig.choice.ui.dBox->setCurrentText(pick);
             rig.choice.ui.BitBtn1->click();
         });
-        rig.window.show();
+        TForm3& report = rig.calculate(kWire2, 1, "1", "2", "35", "10");
         QVERIFY(answer.fired());
-        // The lines so far are on the screen while the user picks.
-        QCOMPARE(shownWhileAsking.size(), 2);
-        QVERIFY(shownWhileAsking.last().contains(QStringLiteral("taupr=618")));
-        QCOMPARE(rig.messages.messages.value(0), QStringLiteral("Не выполнено условие устойчивости i>10"));
-        QCOMPARE(rig.p.calcFailed, failed);
-        const QStringList lines = rig.window.reportLines();
+        // Asked in the middle: after the message that says why.
+        QCOMPARE(messagesBeforeAsking, QStringList { "Не выполнено условие устойчивости i>10" });
+        const CalcResult& result = rig.form.lastResult();
+        QCOMPARE(result.failed, failed);
+        const QStringList lines = report.reportLines();
         if (failed) {
             QVERIFY(lines.last().startsWith(QStringLiteral("Наибольшее допустимое напряжение")));
-            QTRY_VERIFY_WITH_TIMEOUT(!rig.window.isVisible(), 1000);
+            QVERIFY(!report.isVisible());
         } else {
-            QCOMPARE(rig.p.d, 5.0);
-            QCOMPARE(rig.p.i, 6.0);
+            QCOMPARE(result.values.d, 5.0);
+            QCOMPARE(result.values.i, 6.0);
             QVERIFY(lines.contains(QStringLiteral("Индекс пружины") + QString(80, ' ') + "i=6"));
         }
     }
@@ -380,13 +355,15 @@ private slots:
     {
         QFETCH(bool, byKey);
         Rig rig;
-        setInputs(rig.p, kWire2, 1, "10", "30", "20", "15");
-        rig.window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&rig.window));
-        const Printed printed = printWithTheButton(rig.window, rig.printer, byKey);
+        TForm3& report = rig.calculate(kWire2, 1, "10", "30", "20", "15");
+        QVERIFY(QTest::qWaitForWindowExposed(&report));
+        // Printed from the result, not from the memo's text.
+        report.ui.otcet->setPlainText(QStringLiteral("не отчет"));
+        const Printed printed = printWithTheButton(report, rig.form.printer(), byKey);
         QCOMPARE(printed.rangeShown, QStringList());
         QCOMPARE(printed.lines,
-            simplified(rig.window.headerLines() + rig.window.reportLines()) + QStringList { pageFoot(1, 1) });
+            simplified(report.headerLines() + qsList(rig.form.lastResult().report))
+                + QStringList { pageFoot(1, 1) });
         QCOMPARE(rig.messages.messages, QStringList());
     }
 
@@ -395,26 +372,25 @@ private slots:
     void detailedView()
     {
         Rig rig;
-        setInputs(rig.p, kWire2, 1, "10", "30", "20", "15"); // examples/wire-class2.rid
-        rig.window.show();
-        QCOMPARE(rig.window.ui.views->currentWidget(), rig.window.ui.otcetTab);
-        QTest::keyClick(rig.window.ui.otcet, Qt::Key_Tab, Qt::ControlModifier);
-        QCOMPARE(rig.window.ui.views->currentWidget(), rig.window.ui.podrobnoTab);
+        TForm3& window = rig.calculate(kWire2, 1, "10", "30", "20", "15"); // examples/wire-class2.rid
+        QCOMPARE(window.ui.views->currentWidget(), window.ui.otcetTab);
+        QTest::keyClick(window.ui.otcet, Qt::Key_Tab, Qt::ControlModifier);
+        QCOMPARE(window.ui.views->currentWidget(), window.ui.podrobnoTab);
         QFile explained(QStringLiteral(CLI_CASES_DIR "explain-wire-class2/stdout"));
         QVERIFY(explained.open(QIODevice::ReadOnly));
-        QCOMPARE(rig.window.ui.podrobno->toPlainText() + QLatin1Char('\n'),
-            QString::fromUtf8(explained.readAll()));
-        QCOMPARE(rig.window.reportLines().size(), 35);
+        QCOMPARE(
+            window.ui.podrobno->toPlainText() + QLatin1Char('\n'), QString::fromUtf8(explained.readAll()));
+        QCOMPARE(window.reportLines().size(), 35);
         QCOMPARE(cutTexts(&rig.window), QStringList());
         // For the documentation: the view from the allowable stress on.
-        const int from = rig.window.traceViewLines().indexOf(
+        const int from = window.traceViewLines().indexOf(
             QStringLiteral("Наибольшее допустимое напряжение в первом приближении"));
-        rig.window.ui.podrobno->verticalScrollBar()->setValue(from);
-        scetchtest::saveScreenshot(rig.window, QStringLiteral("report-detailed"));
+        window.ui.podrobno->verticalScrollBar()->setValue(from);
+        scetchtest::saveScreenshot(window, QStringLiteral("report-detailed"));
 
-        Printed printed = printWithTheButton(rig.window, rig.printer);
+        Printed printed = printWithTheButton(window, rig.form.printer());
         printed.lines.removeIf([](const QString& line) { return line.startsWith(QStringLiteral("стр. ")); });
-        QCOMPARE(printed.lines, simplified(rig.window.headerLines() + rig.window.traceViewLines()));
+        QCOMPARE(printed.lines, simplified(window.headerLines() + window.traceViewLines()));
         QVERIFY(printed.lines.contains(QStringLiteral("k3 = D1 / √(F3 / τ')")));
     }
 
@@ -437,12 +413,11 @@ private slots:
     void pdfHasThePrintedPages()
     {
         Rig rig;
-        setInputs(rig.p, kWire2, 1, "10", "30", "20", "15");
+        rig.calculate(kWire2, 1, "10", "30", "20", "15");
         ReportHeader header;
         header.dateTime = "01.02.2025 10:00";
         header.inputFile = "/home/u/пружина.rid";
-        rig.window.setHeader(header);
-        rig.window.show();
+        rig.window.showResult(rig.form.lastResult(), header);
         QTemporaryDir dir;
         rig.files.toSavePdf = dir.filePath("отчет.pdf");
         rig.window.ui.pdf->click();
@@ -463,8 +438,8 @@ private slots:
     void pdfReplacesOnlyAfterAsking()
     {
         Rig rig;
-        setInputs(rig.p, kWire2, 1, "10", "30", "20", "15");
-        rig.window.show();
+        rig.calculate(kWire2, 1, "10", "30", "20", "15");
+        rig.window.showResult(rig.form.lastResult(), {});
         QTemporaryDir dir;
         rig.files.toSavePdf = dir.filePath("old.pdf");
         checkReplacing(rig.messages, rig.files.toSavePdf, [&] { rig.window.ui.pdf->click(); });

@@ -77,14 +77,14 @@ class TestScetch : public QObject {
 private slots:
     void init()
     {
-        p = Peremenn();
+        r = CalcResult();
         messages = RecordedMessages();
         QVERIFY(dir.isValid());
         printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
         printer->setOutputFormat(QPrinter::PdfFormat);
         printer->setOutputFileName(pdfPath());
         QFile::remove(pdfPath());
-        window = std::make_unique<TForm2>(p, messages, *printer);
+        window = std::make_unique<TForm2>(r, messages, *printer);
         files = ScriptedFiles();
         window->setFileChooser(files);
     }
@@ -123,7 +123,7 @@ private slots:
     {
         QFETCH(QString, name);
         QFETCH(QString, expected);
-        QVERIFY(scetchtest::calculateExample(p, "wire-class2.rid"));
+        QVERIFY(scetchtest::calculateExample(r, "wire-class2.rid"));
         window->show();
         auto* edit = field(*window, qPrintable(name));
         QVERIFY(edit);
@@ -189,12 +189,12 @@ private slots:
 
     void refilledOnEveryShowingOnly()
     {
-        QVERIFY(scetchtest::calculateExample(p, "wire-class2.rid"));
+        QVERIFY(scetchtest::calculateExample(r, "wire-class2.rid"));
         window->show();
         // A later calculation that stops at the coil impact check sets the
         // force, stress and wire again and leaves the deflections and
         // lengths of the one before.
-        QVERIFY(!scetchtest::calculateExample(p, "steel-60s2a.rid", [](InputForm& f) { f.vmax = "100"; }));
+        QVERIFY(!scetchtest::calculateExample(r, "steel-60s2a.rid", [](InputForm& f) { f.vmax = "100"; }));
         QVERIFY(p.calcFailed);
         QCOMPARE(field(*window, "Edit3")->text(), QStringLiteral("375")); // open: not followed
         window->hide();
@@ -361,7 +361,7 @@ private slots:
         QFETCH(bool, toFile);
         if (!toFile)
             printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        window = std::make_unique<TForm2>(p, messages, *printer);
+        window = std::make_unique<TForm2>(r, messages, *printer);
         QFile old(pdfPath());
         QVERIFY(old.open(QIODevice::WriteOnly));
         old.write("old");
@@ -400,7 +400,7 @@ private slots:
     // input file.
     void pdfIsThePrintedPage()
     {
-        QVERIFY(scetchtest::calculateExample(p, "wire-class2.rid"));
+        QVERIFY(scetchtest::calculateExample(r, "wire-class2.rid"));
         window->setInputFile(QStringLiteral("/home/u/пружина.rid"));
         window->show();
         files.toSavePdf = dir.filePath(QStringLiteral("эскиз.pdf"));
@@ -431,7 +431,8 @@ private:
     QString pdfPath() const { return dir.filePath(QStringLiteral("sketch.pdf")); }
 
     QTemporaryDir dir;
-    Peremenn p;
+    CalcResult r;
+    Peremenn& p = r.values; // what the window shows
     RecordedMessages messages;
     std::unique_ptr<QPrinter> printer;
     std::unique_ptr<TForm2> window;

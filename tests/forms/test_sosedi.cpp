@@ -60,11 +60,10 @@ class TestSosedi : public QObject {
 
     struct Rig {
         DataCopy data;
-        Peremenn p;
         MessageRecorder messages;
         ScriptedFiles files;
-        TForm1 form { p, messages, files };
-        TForm8 choice { p, messages, &form };
+        TForm1 form { messages, files };
+        TForm8 choice { messages, &form };
 
         Rig()
         {
@@ -197,7 +196,7 @@ private slots:
         QVERIFY(report.isVisible());
         QCOMPARE(reportLineWith(report, QStringLiteral("Диаметр проволоки по нормали")),
             QStringLiteral("Диаметр проволоки по нормали d=4,5 мм"));
-        QVERIFY(rig.p.userChoice);
+        QVERIFY(rig.form.lastResult().values.userChoice);
         QCOMPARE(rig.messages.messages, QStringList());
         // The panel shows the new report's inputs; the row looked at stays,
         // the mark stays on the calculation's own wire.
@@ -251,7 +250,21 @@ private slots:
         QTest::keyClick(panel.view(), Qt::Key_Enter);
         QCOMPARE(report.reportLines().first().simplified(),
             QStringLiteral("Сила пружины при максимальной деформации F3=437,5 H"));
-        QCOMPARE(rig.p.d, panel.table().rows[marked].d);
+        QCOMPARE(rig.form.lastResult().values.d, panel.table().rows[marked].d);
+    }
+
+    // Following the form keeps the answer the dialog gave: the rows stay
+    // around the wire picked there.
+    void followingKeepsTheDialogsAnswer()
+    {
+        Rig rig;
+        rig.load(kWideSteel);
+        rig.calculate(QStringLiteral("2,8"));
+        TForm13& panel = rig.openPanel();
+        rig.form.ui.vmax->setText(QStringLiteral("0,4"));
+        QTRY_VERIFY(panel.captionText().contains(QStringLiteral("По исходным данным главного окна")));
+        QVERIFY(panel.captionText().contains(QStringLiteral("Выбран в окне «Выбор диаметра»: d = 2,8 мм")));
+        QCOMPARE(panel.table().refusal, std::string());
     }
 
     // No rows: the window says why; no wire diameter: no button.
@@ -270,7 +283,7 @@ private slots:
         rig.form.ui.grup->setCurrentIndex(3);
         rig.form.ui.material->setCurrentIndex(0); // "Проволока I класса", not used for group IV
         TForm3& report = rig.calculate();
-        QVERIFY(!rig.p.wireChosen);
+        QVERIFY(!rig.form.lastResult().wireChosen);
         QVERIFY(!report.ui.neighboursButton->isEnabled());
     }
 };

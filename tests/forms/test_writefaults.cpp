@@ -10,7 +10,6 @@
 
 #include "engine/encoding.h"
 #include "engine/inputform.h"
-#include "engine/peremenn.h"
 #include "engine/textfile.h"
 #include "forms/cataloguelock.h"
 #include "forms/filechooser.h"
@@ -234,7 +233,7 @@ private slots:
         QCOMPARE(w.files(), before);
         QCOMPARE(w.tabs()->currentIndex(), 0);
         QCOMPARE(entries(w.mat()), kShipped);
-        QCOMPARE(w.p.settingsState, 0);
+        QCOMPARE(w.form->settingsState(), TForm4::SettingsState::Browsing);
         closes(w);
     }
 
@@ -326,10 +325,9 @@ private slots:
             QSKIP("root writes into read-only folders; the /proc row covers a place that refuses");
         DataCopy data;
         QDir::setCurrent(data.dir());
-        Peremenn p;
         MessageRecorder messages;
         ScriptedFiles files;
-        TForm1 form(p, messages, files);
+        TForm1 form(messages, files);
         form.show();
         const QString caption = form.windowTitle();
         form.ui.f1->setText(QStringLiteral("12"));
@@ -380,10 +378,9 @@ private:
     static void startProgram(const DataCopy& data)
     {
         QDir::setCurrent(data.dir());
-        Peremenn p;
         MessageRecorder messages;
         ScriptedFiles files;
-        TForm1 form(p, messages, files);
+        TForm1 form(messages, files);
         form.show();
         QVERIFY(messages.messages.isEmpty());
         QDir::setCurrent(QDir::tempPath());
