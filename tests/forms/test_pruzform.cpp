@@ -18,6 +18,7 @@
 #include "helpers/onmodal.h"
 #include "helpers/recorder.h"
 #include "helpers/replacing.h"
+#include "helpers/scetch_testing.h"
 #include "helpers/scriptedfiles.h"
 #include "helpers/textfit.h"
 
@@ -1234,6 +1235,7 @@ private slots:
         QVERIFY(failure->isVisible());
         QCOMPARE(failure->toolTip(), "Расчет остановлен: " + QString(messages.last()).replace('\r', ' '));
         QCOMPARE(cutTexts(rig.form.findChild<QWidget*>(QStringLiteral("Bottom"))), QStringList());
+        scetchtest::saveScreenshot(rig.form, QStringLiteral("main-failure"));
         emit rig.form.findChild<QLabel*>(QStringLiteral("lastFailureTrace"))->linkActivated({});
         QVERIFY(report->isVisible());
         QCOMPARE(report->ui.views->currentWidget(), report->ui.podrobnoTab);
