@@ -1,8 +1,8 @@
 // pruz: the program. Reads its command line, finds the catalogue (the data
-// directory), creates the shared record and the windows that exist from the
-// start (ProgramWindows, in their order), shows the main window and runs the
-// event loop. The main window's first showing reads the catalogue. Closing
-// the main window ends the program.
+// directory), creates the main window
+// (ProgramWindows; the other windows are made when first needed), shows it
+// and runs the event loop. The main window's first showing reads the
+// catalogue. Closing the main window ends the program.
 
 #include "app/programstart.h"
 #include "forms/appsettings.h"

@@ -5,55 +5,19 @@
 // against the one calculation.
 #include "engine/calc.h"
 #include "bench/ratio.h"
-#include "engine/calchost.h"
 #include "engine/datafiles.h"
 #include "engine/neighbours.h"
 #include "engine/peremenn.h"
+#include "engine/quiethost.h"
 #include "engine/textfile.h"
 #include "engine/trace.h"
+#include "tests/engine/example_design.h"
 
 namespace {
 
-class NullHost : public CalcHost {
-public:
-    void clearReport() override { lines = 0; }
-    void appendLine(const std::string&) override { ++lines; }
-    void showMessage(const std::string&) override { }
-    bool chooseDiameter(Peremenn&) override { return false; }
-    void enablePrint() override { }
-    int lines = 0;
-};
-
-CalcInputs exampleInputs()
-{
-    CalcInputs p;
-    p.dataDir = SHIPPED_DATA_DIR;
-    p.materialName = "Проволока II класса";
-    p.F1 = 100;
-    p.F2 = 300;
-    p.D1 = 20;
-    p.H = 15;
-    p.Vmax = 2;
-    p.group = 1;
-    p.mode = 1;
-    return p;
-}
-
-// The same inputs in a working record, for the calculation on its own.
 Peremenn example()
 {
-    const CalcInputs in = exampleInputs();
-    Peremenn p;
-    p.dataDir = in.dataDir;
-    p.materialName = in.materialName;
-    p.F1 = in.F1;
-    p.F2 = in.F2;
-    p.D1 = in.D1;
-    p.H = in.H;
-    p.Vmax = in.Vmax;
-    p.group = in.group;
-    p.mode = in.mode;
-    return p;
+    return wireClass2Inputs(SHIPPED_DATA_DIR);
 }
 
 void BareRead(benchmark::State& state)
@@ -69,10 +33,10 @@ BENCHMARK(BareRead);
 
 void Calculation(benchmark::State& state)
 {
-    NullHost host;
+    QuietHost host;
     for (auto _ : state) {
         Peremenn p = example();
-        if (!runCalculation(p, host) || host.lines != 35)
+        if (!runCalculation(p, host) || host.report.size() != 35)
             state.SkipWithError("the example did not run to its end");
     }
 }
@@ -80,11 +44,11 @@ BENCHMARK(Calculation);
 
 void TracedCalculation(benchmark::State& state)
 {
-    NullHost host;
+    QuietHost host;
     Trace trace;
     for (auto _ : state) {
         Peremenn p = example();
-        if (!runCalculation(p, host, &trace) || host.lines != 35 || trace.steps.empty())
+        if (!runCalculation(p, host, &trace) || host.report.size() != 35 || trace.steps.empty())
             state.SkipWithError("the example did not run to its end");
     }
 }
@@ -92,7 +56,7 @@ BENCHMARK(TracedCalculation);
 
 void NeighbourRows(benchmark::State& state)
 {
-    const CalcInputs inputs = exampleInputs();
+    const CalcInputs inputs = wireClass2CalcInputs(SHIPPED_DATA_DIR);
     const FolderFiles files(inputs.dataDir);
     for (auto _ : state)
         if (neighbourRows(inputs, files, 2).rows.size() != 5)

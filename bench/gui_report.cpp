@@ -1,17 +1,17 @@
 // The time from "Расчет" to a filled report window (paint:0) and to the
 // report painted as well (paint:1), beside the bare calculation of the same
-// spring in the same run (a CalcHost that keeps the lines). Counters:
+// spring in the same run (a QuietHost, which keeps the lines). Counters:
 // report_us, bare_us and their ratio (aim: below 2). And the report window's
 // "Соседние диаметры" worked out again, as after an edit of the main
 // window's inputs: five rows shown and painted, beside the bare rows of the
 // same spring (panel_us, bare_us, ratio). Runs headless (offscreen) unless
 // DISPLAY or QT_QPA_PLATFORM is set.
 #include "engine/calc.h"
-#include "engine/calchost.h"
 #include "engine/datafiles.h"
 #include "engine/inputform.h"
 #include "engine/neighbours.h"
 #include "engine/peremenn.h"
+#include "engine/quiethost.h"
 #include "engine/textfile.h"
 #include "forms/appstyle.h"
 #include "forms/filechooser.h"
@@ -32,15 +32,6 @@
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-struct KeepLines : CalcHost {
-    std::vector<std::string> lines;
-    void clearReport() override { lines.clear(); }
-    void appendLine(const std::string& line) override { lines.push_back(line); }
-    void showMessage(const std::string&) override { }
-    bool chooseDiameter(Peremenn&) override { return false; }
-    void enablePrint() override { }
-};
 
 struct OpenExample : FileChooser {
     QString path;
@@ -74,7 +65,7 @@ void BM_RascetToReport(benchmark::State& state)
     InputForm form = parseRid(*readTextLines(files.path.toStdString()));
     applyCalcInputs(bare, form);
     const FolderFiles bareFiles(bare.dataDir);
-    KeepLines host;
+    QuietHost host;
     std::size_t bareLines = 0;
 
     double reportTotal = 0, bareTotal = 0;

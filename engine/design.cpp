@@ -4,9 +4,9 @@
 #include "engine/catalogue.h"
 #include "engine/datafiles.h"
 #include "engine/datafolder.h"
-#include "engine/designhost.h"
 #include "engine/errortext.h"
 #include "engine/memoryfiles.h"
+#include "engine/quiethost.h"
 #include "engine/textfile.h"
 
 #include <algorithm>
@@ -47,7 +47,7 @@ void readDesign(DesignRun& run, DesignResult& r)
         messages.push_back(noFileMessage(kMaterialList));
     const int index = ridMaterialIndex(form, materials);
     form.materialName = index >= 0 ? materials[static_cast<size_t>(index)] : std::string();
-    DesignHost host(run.settings().wireDiameter, files);
+    QuietHost host(pickListedDiameter(files, run.settings().wireDiameter));
     CalcInputs given;
     given.dataDir = catalogue.dir;
     r = runForm(std::move(form), given, host, files, { .trace = run.settings().trace });

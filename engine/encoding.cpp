@@ -148,6 +148,26 @@ size_t decodeUtf8(const std::string& s, size_t p, char32_t& c)
     return len;
 }
 
+// Calls visit(c, valid) with each character of the UTF-8 text, in order,
+// while it returns true; a byte that starts no valid sequence comes alone,
+// read as Windows-1251, with valid false. False when a visit stopped it.
+template <typename Visit> bool forEachChar(const std::string& text, Visit visit)
+{
+    for (size_t p = 0; p < text.size();) {
+        char32_t c;
+        size_t len = decodeUtf8(text, p, c);
+        const bool valid = len != 0;
+        if (!valid) {
+            c = byteToCode(static_cast<unsigned char>(text[p]));
+            len = 1;
+        }
+        if (!visit(c, valid))
+            return false;
+        p += len;
+    }
+    return true;
+}
+
 char32_t lower(char32_t c)
 {
     if (c >= 'A' && c <= 'Z')
@@ -180,46 +200,26 @@ std::string utf8ToCp1251(const std::string& text)
 {
     std::string out;
     out.reserve(text.size());
-    for (size_t p = 0; p < text.size();) {
-        char32_t c;
-        size_t len = decodeUtf8(text, p, c);
-        if (len == 0) {
-            out += '?';
-            ++p;
-            continue;
-        }
-        int b = codeToByte(c);
+    forEachChar(text, [&](char32_t c, bool valid) {
+        const int b = valid ? codeToByte(c) : -1;
         out += b < 0 ? '?' : static_cast<char>(b);
-        p += len;
-    }
+        return true;
+    });
     return out;
 }
 
 bool fitsCp1251(const std::string& text)
 {
-    for (size_t p = 0; p < text.size();) {
-        char32_t c;
-        size_t len = decodeUtf8(text, p, c);
-        if (len == 0 || codeToByte(c) < 0)
-            return false;
-        p += len;
-    }
-    return true;
+    return forEachChar(text, [](char32_t c, bool valid) { return valid && codeToByte(c) >= 0; });
 }
 
 std::string foldCase(const std::string& text)
 {
     std::string out;
     out.reserve(text.size());
-    for (size_t p = 0; p < text.size();) {
-        char32_t c;
-        size_t len = decodeUtf8(text, p, c);
-        if (len == 0) {
-            c = byteToCode(static_cast<unsigned char>(text[p]));
-            len = 1;
-        }
+    forEachChar(text, [&](char32_t c, bool) {
         appendUtf8(out, lower(c));
-        p += len;
-    }
+        return true;
+    });
     return out;
 }

@@ -1,12 +1,12 @@
 #include "engine/neighbours.h"
 
 #include "engine/calc.h"
-#include "engine/calchost.h"
 #include "engine/catalogue.h"
 #include "engine/characteristic.h"
 #include "engine/diameterchoice.h"
 #include "engine/errortext.h"
 #include "engine/numtext.h"
+#include "engine/quiethost.h"
 #include "engine/reportchecks.h"
 
 #include <algorithm>
@@ -38,20 +38,6 @@ std::vector<Stocked> stockedDiameters(const std::vector<std::string>& items)
     return out;
 }
 
-// Nothing is shown: the result keeps what a run would have shown, and a
-// diameter question with no answer given is cancelled.
-class QuietHost : public CalcHost {
-public:
-    bool asked = false;
-
-    void showMessage(const std::string&) override { }
-    bool chooseDiameter(Peremenn&) override
-    {
-        asked = true;
-        return false;
-    }
-};
-
 // A message on one line.
 std::string oneLine(std::string text)
 {
@@ -65,14 +51,15 @@ std::string withoutTrailingBlanks(std::string text)
     return text;
 }
 
-// The calculation of the inputs; an error ends it as it ends the main
+// The calculation of the inputs, nothing shown; a diameter question with
+// no answer given is cancelled. An error ends it as it ends the main
 // window's.
 CalcResult run(const CalcInputs& inputs, const DataFiles& files, bool* asked = nullptr)
 {
     QuietHost host;
     CalcResult r = calculate(inputs, host, files);
     if (asked)
-        *asked = host.asked || r.chosenD.has_value();
+        *asked = host.asked > 0 || r.chosenD.has_value();
     return r;
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 // TForm8, "Выбор диаметра": asks for the wire diameter when the calculation
 // cannot derive one (k3 too large). Offers the non-empty lines of the
-// material's diameter file; OK returns the chosen one. Created at
-// start-up, shown modally while the calculation waits.
+// material's diameter file; OK returns the chosen one. Made by the main
+// window when first needed, shown modally while the calculation waits.
 
 #include "ui_dopvvod.h"
 

@@ -11,6 +11,7 @@
 #include "forms/appsettings.h"
 #include "forms/autor.h"
 #include "forms/cataloguelock.h"
+#include "forms/closeicon.h"
 #include "forms/dopvvod.h"
 #include "forms/filechooser.h"
 #include "forms/glyphs.h"
@@ -113,7 +114,7 @@ TForm1::TForm1(Messages& messages, FileChooser& files, QWidget* parent)
     ui.SpeedButton2->setIcon(glyph("save"));
     ui.SpeedButton4->setIcon(glyph("setup"));
     ui.SpeedButton5->setIcon(glyph("about"));
-    ui.Stop->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
+    setCloseButtonIcon(ui.Stop);
 
     QFont memoFont = font();
     memoFont.setPixelSize(13);

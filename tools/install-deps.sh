@@ -6,12 +6,12 @@ set -euo pipefail
 packages=(
   cmake g++ make ninja-build pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
-  clang libclang-rt-dev
+  clang clang-format libclang-rt-dev
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-qpa-plugins
   qt6-translations-l10n
   nlohmann-json3-dev libcli11-dev
   desktop-file-utils appstream lintian dpkg-dev fakeroot file librsvg2-bin man-db
-  libgl-dev libxkbcommon-dev
+  libgl-dev libxkbcommon-dev libxcb1-dev libxcb-damage0-dev
   xvfb xauth x11-utils xdotool imagemagick poppler-utils openbox
   fonts-dejavu-core fonts-liberation
   python3

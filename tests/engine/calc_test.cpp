@@ -1,6 +1,7 @@
 #include "engine/calc.h"
 #include "engine/errors.h"
 #include "engine/numtext.h"
+#include "example_design.h"
 #include "testdir.h"
 
 #include <gtest/gtest.h>
@@ -97,11 +98,7 @@ TEST_F(Steel, SecondTablePathRunsToTheEnd)
 
 TEST_F(Calc, FirstTablePathReportsTheFirstApproximation)
 {
-    p.materialName = "Проволока II класса";
-    p.D1 = 20;
-    p.F2 = 300;
-    p.H = 15;
-    p.Vmax = 2;
+    p = wireClass2Inputs(dir.path());
     ASSERT_TRUE(run());
     const std::string expected[]
         = { "F3=375 H", "taupr=618 МПа", "k3=", "ipr=5,2", "k1=", "d=3,23025247206578 мм", "d=3,5 мм",
@@ -184,12 +181,12 @@ TEST_F(Calc, K3AtTheLimitNeedsNoDialog)
         run();
     } catch (const PruzError&) {
     }
-    EXPECT_EQ(host.dialogShown, 0);
+    EXPECT_EQ(host.asked, 0);
     EXPECT_EQ(p.k3, 59.43);
 
     p.D1 = 59.44;
     EXPECT_FALSE(run());
-    EXPECT_EQ(host.dialogShown, 1);
+    EXPECT_EQ(host.asked, 1);
     EXPECT_EQ(host.messages.back(), "Не выполнено условие устойчивости i>10");
 }
 

@@ -1,5 +1,6 @@
 #include "engine/characteristic.h"
 #include "engine/peremenn.h"
+#include "example_design.h"
 
 #include <gtest/gtest.h>
 
@@ -12,26 +13,24 @@ namespace {
 // (working stroke given: pressed to F3 the coils just touch).
 Peremenn wireClass2()
 {
-    return Peremenn { .materialName = "Проволока II класса",
-        .F1 = 100,
-        .F2 = 300,
-        .D1 = 20,
-        .F3 = 375,
-        .tau = 456,
-        .tau3 = 375.400369162088,
-        .tau2 = 300.32029532967,
-        .nCalc = 26,
-        .d = 4,
-        .c = 13.2973170194071,
-        .S1 = 7.52030602960019,
-        .S2 = 22.5609180888006,
-        .S3 = 28.2011476110007,
-        .N1 = 28,
-        .L3 = 110,
-        .L0calc = 138.201147611001,
-        .L1 = 130.680841581401,
-        .L2 = 115.6402295222,
-        .calcComplete = true };
+    Peremenn p = wireClass2Inputs("");
+    p.F3 = 375;
+    p.tau = 456;
+    p.tau3 = 375.400369162088;
+    p.tau2 = 300.32029532967;
+    p.nCalc = 26;
+    p.d = 4;
+    p.c = 13.2973170194071;
+    p.S1 = 7.52030602960019;
+    p.S2 = 22.5609180888006;
+    p.S3 = 28.2011476110007;
+    p.N1 = 28;
+    p.L3 = 110;
+    p.L0calc = 138.201147611001;
+    p.L1 = 130.680841581401;
+    p.L2 = 115.6402295222;
+    p.calcComplete = true;
+    return p;
 }
 
 std::vector<std::string> labels(const Characteristic& chart)

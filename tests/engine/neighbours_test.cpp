@@ -76,7 +76,7 @@ TEST_P(RowIsTheDialogsCalculation, ReportMessagesAndEveryValue)
         RecordingHost host;
         host.pick = row.listed;
         const CalcResult r = calculate(asked, host, FolderFiles(dir.path()));
-        EXPECT_EQ(host.dialogShown, 1);
+        EXPECT_EQ(host.asked, 1);
         EXPECT_EQ(row.report, r.report);
         EXPECT_EQ(row.messages, host.messages);
         EXPECT_EQ(row.error, r.error);

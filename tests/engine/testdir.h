@@ -2,9 +2,9 @@
 // A data directory in a fresh temporary folder, filled by the test, removed
 // afterwards; and a calculation host that records what the calculation did.
 
-#include "engine/calchost.h"
 #include "engine/diameterchoice.h"
 #include "engine/peremenn.h"
+#include "engine/quiethost.h"
 
 #include <filesystem>
 #include <fstream>
@@ -60,22 +60,20 @@ private:
     std::string path_;
 };
 
-class RecordingHost : public CalcHost {
-public:
-    std::vector<std::string> report { "" }; // holds one empty line before the first calculation
-    std::vector<std::string> messages;
-    bool printEnabled = false;
-    int dialogShown = 0;
-    // The diameter the user picks, as listed; nullopt cancels the dialog.
+// What the calculation showed; the user picks the diameter listed as
+// `pick` in the dialog, and nullopt cancels it.
+struct RecordingHost : QuietHost {
+    RecordingHost()
+        : QuietHost([this](Peremenn& p, CalcHost&) { return pickListed(p); })
+    {
+        report = { "" }; // one empty line before the first calculation
+    }
+    RecordingHost(const RecordingHost&) = delete; // the answer refers to this one
     std::optional<std::string> pick;
 
-    void clearReport() override { report.clear(); }
-    void appendLine(const std::string& line) override { report.push_back(line); }
-    void showMessage(const std::string& text) override { messages.push_back(text); }
-    void enablePrint() override { printEnabled = true; }
-    bool chooseDiameter(Peremenn& p) override
+private:
+    bool pickListed(Peremenn& p) const
     {
-        ++dialogShown;
         auto items = diameterChoices(p);
         if (!pick || !items)
             return false;

@@ -171,7 +171,7 @@ void checkTrace(const Trace& trace, const RecordingHost& host, const std::string
     for (size_t k = 0; k < stepsOfLine.size(); ++k)
         EXPECT_EQ(stepsOfLine[k], 1) << "report line " << k << ": " << host.report[k];
     EXPECT_EQ(messages, host.messages);
-    EXPECT_EQ(choices, host.dialogShown);
+    EXPECT_EQ(choices, host.asked);
 }
 
 class Traced : public testing::Test {
@@ -191,7 +191,7 @@ protected:
     void runAndCheck()
     {
         host.messages.clear();
-        host.dialogShown = 0;
+        host.asked = 0;
         p.userChoice = false;
         try {
             runCalculation(p, host, &trace);

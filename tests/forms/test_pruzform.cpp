@@ -789,8 +789,7 @@ private slots:
     void reportAsPruzcalc()
     {
         QFETCH(QString, example);
-        const QString pruzcalc = QCoreApplication::applicationDirPath() + "/../cli/pruzcalc";
-        QVERIFY2(QFile::exists(pruzcalc), "build pruzcalc first");
+        const QString pruzcalc = QStringLiteral(PRUZCALC);
         Rig rig;
         const QString rid = QStringLiteral(EXAMPLES_DIR) + example;
         QProcess calc;

@@ -5,11 +5,11 @@
 #include "helpers/setup_fixture.h"
 
 #include "engine/calc.h"
-#include "engine/calchost.h"
 #include "engine/datafiles.h"
 #include "engine/design.h"
 #include "engine/encoding.h"
 #include "engine/inputform.h"
+#include "engine/quiethost.h"
 #include "engine/textfile.h"
 #include "forms/newdiam.h"
 #include "forms/qtext.h"
@@ -35,13 +35,6 @@ QStringList fileLines(const CatalogueScratch& data, const QString& name)
 {
     return qsList(*readTextLines(ss(data.path(name))));
 }
-
-class QuietHost : public CalcHost {
-public:
-    void showMessage(const std::string& text) override { messages.push_back(text); }
-    bool chooseDiameter(Peremenn&) override { return false; }
-    std::vector<std::string> messages;
-};
 
 } // namespace
 

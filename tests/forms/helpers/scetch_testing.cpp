@@ -1,8 +1,8 @@
 #include "scetch_testing.h"
 
-#include "engine/calchost.h"
 #include "engine/datafiles.h"
 #include "engine/design.h"
+#include "engine/quiethost.h"
 #include "engine/textfile.h"
 
 #include <QDir>
@@ -10,17 +10,6 @@
 #include <QWidget>
 
 namespace scetchtest {
-
-namespace {
-
-    // The calculation without its windows: the diameter question is cancelled.
-    class QuietHost : public CalcHost {
-    public:
-        void showMessage(const std::string&) override { }
-        bool chooseDiameter(Peremenn&) override { return false; }
-    };
-
-} // namespace
 
 bool calculateExample(CalcResult& r, const char* ridName, const std::function<void(InputForm&)>& edit)
 {
@@ -37,7 +26,7 @@ bool calculateExample(CalcResult& r, const char* ridName, const std::function<vo
     given.dataDir = SHIPPED_DATA_DIR;
     given.chosenD.reset();
     given.askAlways = false;
-    QuietHost host;
+    QuietHost host; // the diameter question is cancelled
     const DesignResult design
         = runForm(form, given, host, FolderFiles(SHIPPED_DATA_DIR), { .carried = &r.values });
     if (!design.calculated) {
