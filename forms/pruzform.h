@@ -48,18 +48,10 @@ public:
     TForm1(Messages& messages, FileChooser& files, QWidget* parent = nullptr);
     ~TForm1() override;
 
-    // The diameter choice dialog made at start-up, right after this window;
-    // needed before the first "Расчет".
+    // The diameter choice dialog the calculation asks in; without one, the
+    // first question makes it. The about box and the catalogue dialogs are
+    // made when first needed.
     void setDiameterChoice(TForm8& dialog) { diameterChoice_ = &dialog; }
-    // The about box made at start-up; without one, About makes its own.
-    void setAboutBox(QDialog& about) { about_ = &about; }
-    // The new-material and diameter list dialogs made at start-up, which the
-    // settings window uses; without them Settings makes its own.
-    void setCatalogueDialogs(TForm9& newMaterial, TForm10& diameters)
-    {
-        newMaterial_ = &newMaterial;
-        diameters_ = &diameters;
-    }
     // What is remembered between runs; without it nothing is.
     void setSettings(AppSettings& settings) { appSettings_ = &settings; }
 
