@@ -24,14 +24,13 @@ public:
     // number end it as cancel, after their message.
     std::optional<double> choose(const std::string& dataDir, const std::string& material);
 
-    Ui::TForm8 ui;
-
 private:
     // Fills the list from the file and preselects the first item; false
     // (after the message) when there is nothing to choose from.
     bool FormShow(const std::string& dataDir, const std::string& material);
     void BitBtn1Click();
 
+    Ui::TForm8 ui;
     Messages& messages_;
     double chosen_ = 0; // the item taken, as a number
 };

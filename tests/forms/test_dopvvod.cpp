@@ -59,11 +59,12 @@ private slots:
         QStringList shown;
         OnModal answer([&](QWidget* modal) {
             QCOMPARE(modal, &dialog);
-            for (int k = 0; k < dialog.ui.dBox->count(); ++k)
-                shown << dialog.ui.dBox->itemText(k);
+            auto* list = dialog.findChild<QComboBox*>(QStringLiteral("dBox"));
+            for (int k = 0; k < list->count(); ++k)
+                shown << list->itemText(k);
             if (pick >= 0)
-                dialog.ui.dBox->setCurrentIndex(pick);
-            (ok ? dialog.ui.BitBtn1 : dialog.ui.BitBtn2)->click();
+                list->setCurrentIndex(pick);
+            dialog.findChild<QPushButton*>(QLatin1String(ok ? "BitBtn1" : "BitBtn2"))->click();
         });
         const std::optional<double> d = dialog.choose(data.dataDir(), material.toStdString());
         QVERIFY(answer.fired());
@@ -104,8 +105,8 @@ private slots:
         TForm8 dialog(messages);
         OnModal answer([&](QWidget*) {
             if (pick >= 0)
-                dialog.ui.dBox->setCurrentIndex(pick);
-            dialog.ui.BitBtn1->click();
+                dialog.findChild<QComboBox*>(QStringLiteral("dBox"))->setCurrentIndex(pick);
+            dialog.findChild<QPushButton*>(QStringLiteral("BitBtn1"))->click();
         });
         QVERIFY(!dialog.choose(data.dataDir(), material.toStdString()));
         QCOMPARE(messages.messages, QStringList { message });
@@ -121,13 +122,15 @@ private slots:
         const std::string dir = data.dataDir();
         const std::string name = material.toStdString();
         {
-            OnModal close([&](QWidget*) { dialog.ui.BitBtn2->click(); });
+            OnModal close(
+                [&](QWidget*) { dialog.findChild<QPushButton*>(QStringLiteral("BitBtn2"))->click(); });
             QVERIFY(!dialog.choose(dir, name));
         }
         data.write(material + ".dat", { "1", "2", "7" });
         OnModal pickLast([&](QWidget*) {
-            dialog.ui.dBox->setCurrentIndex(dialog.ui.dBox->count() - 1);
-            dialog.ui.BitBtn1->click();
+            auto* list = dialog.findChild<QComboBox*>(QStringLiteral("dBox"));
+            list->setCurrentIndex(list->count() - 1);
+            dialog.findChild<QPushButton*>(QStringLiteral("BitBtn1"))->click();
         });
         QCOMPARE(dialog.choose(dir, name), std::optional<double>(7.0));
     }

@@ -30,6 +30,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QProcess>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QToolButton>
 #include <QWindow>
@@ -1217,8 +1218,8 @@ private slots:
         std::unique_ptr<OnModal> answer;
         if (!pick.isEmpty())
             answer = std::make_unique<OnModal>([&](QWidget*) {
-                rig.choice.ui.dBox->setCurrentText(pick);
-                rig.choice.ui.BitBtn1->click();
+                rig.choice.findChild<QComboBox*>(QStringLiteral("dBox"))->setCurrentText(pick);
+                rig.choice.findChild<QPushButton*>(QStringLiteral("BitBtn1"))->click();
             });
         QTest::mouseClick(rig.form.ui.Rascet, Qt::LeftButton);
         QCOMPARE(rig.messages.messages, messages);

@@ -235,11 +235,11 @@ private slots:
         OnModal answer([&](QWidget*) {
             messagesBeforeAsking = rig.messages.messages;
             if (pick.isEmpty()) {
-                rig.choice.ui.BitBtn2->click();
+                rig.choice.findChild<QPushButton*>(QStringLiteral("BitBtn2"))->click();
                 return;
             }
-            rig.choice.ui.dBox->setCurrentText(pick);
-            rig.choice.ui.BitBtn1->click();
+            rig.choice.findChild<QComboBox*>(QStringLiteral("dBox"))->setCurrentText(pick);
+            rig.choice.findChild<QPushButton*>(QStringLiteral("BitBtn1"))->click();
         });
         TForm3& report = rig.calculate(kWire2, 1, "1", "2", "35", "10");
         QVERIFY(answer.fired());

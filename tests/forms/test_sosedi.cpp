@@ -19,6 +19,7 @@
 #include "helpers/scriptedfiles.h"
 #include "helpers/textfit.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -80,8 +81,8 @@ class TestSosedi : public QObject {
         TForm3& calculate(const QString& answer = QString())
         {
             OnModal pick([&](QWidget*) {
-                choice.ui.dBox->setCurrentText(answer);
-                choice.ui.BitBtn1->click();
+                choice.findChild<QComboBox*>(QStringLiteral("dBox"))->setCurrentText(answer);
+                choice.findChild<QPushButton*>(QStringLiteral("BitBtn1"))->click();
             });
             form.ui.Rascet->click();
             return *form.reportWindow();
