@@ -73,8 +73,6 @@ public:
     // opened.
     int printTo(QPagedPaintDevice& device);
 
-    Ui::TForm3 ui;
-
 private:
     void showTrace();
     void BitBtn2Click();
@@ -83,6 +81,7 @@ private:
     void followInputs();
     CalcInputs neighbourInputs(const CalcInputs& inputs) const;
 
+    Ui::TForm3 ui;
     Messages& messages_;
     QPrinter& printer_;
     FileChooser* files_ = nullptr;

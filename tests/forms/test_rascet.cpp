@@ -21,11 +21,13 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QPdfWriter>
+#include <QPlainTextEdit>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTabWidget>
 #include <QWindow>
 
 namespace {
@@ -114,7 +116,7 @@ Printed printWithTheButton(TForm3& window, QPrinter& printer, bool byKey = false
     if (byKey)
         QTest::keyClick(&window, Qt::Key_P, Qt::ControlModifier);
     else
-        window.ui.BitBtn2->click();
+        window.findChild<QPushButton*>(QStringLiteral("BitBtn2"))->click();
     if (!accept.fired())
         return {};
     printed.lines = simplified(pdfText(pdf).split(QLatin1Char('\n')));
@@ -181,12 +183,16 @@ private slots:
         Rig rig;
         rig.window.show();
         rig.window.resize(size);
-        QTRY_COMPARE(rig.window.ui.views->geometry(), views);
-        QCOMPARE(rig.window.ui.BitBtn2->geometry(), QRect(50, 8, 75, 25));
-        QCOMPARE(rig.window.ui.pdf->geometry(), QRect(130, 8, 55, 25));
-        QCOMPARE(rig.window.ui.chartButton->geometry(), QRect(190, 8, 110, 25));
-        QCOMPARE(rig.window.ui.neighboursButton->geometry(), QRect(305, 8, 130, 25));
-        QCOMPARE(rig.window.ui.BitBtn1->geometry(), close);
+        QTRY_COMPARE(rig.window.findChild<QTabWidget*>(QStringLiteral("views"))->geometry(), views);
+        QCOMPARE(
+            rig.window.findChild<QPushButton*>(QStringLiteral("BitBtn2"))->geometry(), QRect(50, 8, 75, 25));
+        QCOMPARE(
+            rig.window.findChild<QPushButton*>(QStringLiteral("pdf"))->geometry(), QRect(130, 8, 55, 25));
+        QCOMPARE(rig.window.findChild<QPushButton*>(QStringLiteral("chartButton"))->geometry(),
+            QRect(190, 8, 110, 25));
+        QCOMPARE(rig.window.findChild<QPushButton*>(QStringLiteral("neighboursButton"))->geometry(),
+            QRect(305, 8, 130, 25));
+        QCOMPARE(rig.window.findChild<QPushButton*>(QStringLiteral("BitBtn1"))->geometry(), close);
         QCOMPARE(cutTexts(&rig.window), QStringList());
     }
 
@@ -200,7 +206,7 @@ private slots:
             QStringLiteral("Сила пружины при максимальной деформации                            F3=375 H"));
         QCOMPARE(lines.size(), 35);
         QCOMPARE(rig.messages.messages, QStringList());
-        QVERIFY(report.isVisible() && report.ui.BitBtn2->isEnabled());
+        QVERIFY(report.isVisible() && report.findChild<QPushButton*>(QStringLiteral("BitBtn2"))->isEnabled());
         rig.calculate(kWire2, 1, "10", "20", "20", "15");
         QCOMPARE(report.reportLines().first(),
             QStringLiteral("Сила пружины при максимальной деформации                            F3=250 H"));
@@ -215,7 +221,7 @@ private slots:
         QCOMPARE(rig.messages.messages, QStringList { "no " + kWire2 + "mat.dat" });
         QVERIFY(report.isVisible());
         QCOMPARE(report.reportLines(), QStringList { QString() });
-        QVERIFY(report.ui.BitBtn2->isEnabled());
+        QVERIFY(report.findChild<QPushButton*>(QStringLiteral("BitBtn2"))->isEnabled());
     }
 
     // k3 above 59.43 asks for the wire diameter.
@@ -358,7 +364,7 @@ private slots:
         TForm3& report = rig.calculate(kWire2, 1, "10", "30", "20", "15");
         QVERIFY(QTest::qWaitForWindowExposed(&report));
         // Printed from the result, not from the memo's text.
-        report.ui.otcet->setPlainText(QStringLiteral("не отчет"));
+        report.findChild<QPlainTextEdit*>(QStringLiteral("otcet"))->setPlainText(QStringLiteral("не отчет"));
         const Printed printed = printWithTheButton(report, rig.form.printer(), byKey);
         QCOMPARE(printed.rangeShown, QStringList());
         QCOMPARE(printed.lines,
@@ -373,19 +379,23 @@ private slots:
     {
         Rig rig;
         TForm3& window = rig.calculate(kWire2, 1, "10", "30", "20", "15"); // examples/wire-class2.rid
-        QCOMPARE(window.ui.views->currentWidget(), window.ui.otcetTab);
-        QTest::keyClick(window.ui.otcet, Qt::Key_Tab, Qt::ControlModifier);
-        QCOMPARE(window.ui.views->currentWidget(), window.ui.podrobnoTab);
+        QCOMPARE(window.findChild<QTabWidget*>(QStringLiteral("views"))->currentWidget(),
+            window.findChild<QWidget*>(QStringLiteral("otcetTab")));
+        QTest::keyClick(
+            window.findChild<QPlainTextEdit*>(QStringLiteral("otcet")), Qt::Key_Tab, Qt::ControlModifier);
+        QCOMPARE(window.findChild<QTabWidget*>(QStringLiteral("views"))->currentWidget(),
+            window.findChild<QWidget*>(QStringLiteral("podrobnoTab")));
         QFile explained(QStringLiteral(CLI_CASES_DIR "explain-wire-class2/stdout"));
         QVERIFY(explained.open(QIODevice::ReadOnly));
         QCOMPARE(
-            window.ui.podrobno->toPlainText() + QLatin1Char('\n'), QString::fromUtf8(explained.readAll()));
+            window.findChild<QPlainTextEdit*>(QStringLiteral("podrobno"))->toPlainText() + QLatin1Char('\n'),
+            QString::fromUtf8(explained.readAll()));
         QCOMPARE(window.reportLines().size(), 35);
         QCOMPARE(cutTexts(&rig.window), QStringList());
         // For the documentation: the view from the allowable stress on.
         const int from = window.traceViewLines().indexOf(
             QStringLiteral("Наибольшее допустимое напряжение в первом приближении"));
-        window.ui.podrobno->verticalScrollBar()->setValue(from);
+        window.findChild<QPlainTextEdit*>(QStringLiteral("podrobno"))->verticalScrollBar()->setValue(from);
         scetchtest::saveScreenshot(window, QStringLiteral("report-detailed"));
 
         Printed printed = printWithTheButton(window, rig.form.printer());
@@ -402,8 +412,8 @@ private slots:
         rig.printer.setOutputFormat(QPrinter::PdfFormat);
         rig.printer.setOutputFileName(pdf);
         OnModal cancel([](QWidget* modal) { qobject_cast<QDialog*>(modal)->reject(); });
-        rig.window.ui.BitBtn2->setEnabled(true);
-        rig.window.ui.BitBtn2->click();
+        rig.window.findChild<QPushButton*>(QStringLiteral("BitBtn2"))->setEnabled(true);
+        rig.window.findChild<QPushButton*>(QStringLiteral("BitBtn2"))->click();
         QVERIFY(cancel.fired());
         QVERIFY(!QFile::exists(pdf));
     }
@@ -420,7 +430,7 @@ private slots:
         rig.window.showResult(rig.form.lastResult(), header);
         QTemporaryDir dir;
         rig.files.toSavePdf = dir.filePath("отчет.pdf");
-        rig.window.ui.pdf->click();
+        rig.window.findChild<QPushButton*>(QStringLiteral("pdf"))->click();
         QCOMPARE(rig.files.suggested, QStringList { "/home/u/пружина.pdf" });
         QCOMPARE(rig.messages.messages, QStringList());
         QCOMPARE(rig.messages.questions, QStringList());
@@ -442,7 +452,8 @@ private slots:
         rig.window.showResult(rig.form.lastResult(), {});
         QTemporaryDir dir;
         rig.files.toSavePdf = dir.filePath("old.pdf");
-        checkReplacing(rig.messages, rig.files.toSavePdf, [&] { rig.window.ui.pdf->click(); });
+        checkReplacing(rig.messages, rig.files.toSavePdf,
+            [&] { rig.window.findChild<QPushButton*>(QStringLiteral("pdf"))->click(); });
     }
 
     void escapeCloses()
@@ -450,7 +461,7 @@ private slots:
         Rig rig;
         rig.window.show();
         QVERIFY(QTest::qWaitForWindowActive(&rig.window));
-        QTest::keyClick(rig.window.ui.otcet, Qt::Key_Escape);
+        QTest::keyClick(rig.window.findChild<QPlainTextEdit*>(QStringLiteral("otcet")), Qt::Key_Escape);
         QVERIFY(!rig.window.isVisible());
     }
 };

@@ -89,7 +89,7 @@ class TestSosedi : public QObject {
         }
         TForm13& openPanel()
         {
-            form.reportWindow()->ui.neighboursButton->click();
+            form.reportWindow()->findChild<QPushButton*>(QStringLiteral("neighboursButton"))->click();
             return *form.reportWindow()->neighboursWindow();
         }
         // The steel example with lighter forces: the calculation's wire
@@ -138,7 +138,7 @@ private slots:
         else
             rig.load(rid);
         TForm3& report = rig.calculate(answer);
-        QVERIFY(report.ui.neighboursButton->isEnabled());
+        QVERIFY(report.findChild<QPushButton*>(QStringLiteral("neighboursButton"))->isEnabled());
         TForm13& panel = rig.openPanel();
         QVERIFY(panel.isVisible());
         QCOMPARE(panel.windowTitle(), QStringLiteral("Соседние диаметры"));
@@ -285,7 +285,7 @@ private slots:
         rig.form.ui.material->setCurrentIndex(0); // "Проволока I класса", not used for group IV
         TForm3& report = rig.calculate();
         QVERIFY(!rig.form.lastResult().wireChosen);
-        QVERIFY(!report.ui.neighboursButton->isEnabled());
+        QVERIFY(!report.findChild<QPushButton*>(QStringLiteral("neighboursButton"))->isEnabled());
     }
 };
 
