@@ -1,11 +1,15 @@
 // pruz: the program. Reads its command line, finds the catalogue (the data
 // directory), creates the main window
 // (ProgramWindows; the other windows are made when first needed), shows it
-// and runs the event loop. The main window's first showing reads the
-// catalogue. Closing the main window ends the program.
+// and runs the event loop. After a catalogue update it offers to check
+// saved designs; a FILE on the command line is then loaded as "Загрузить"
+// loads it. The main window's first showing reads the catalogue. Closing
+// the main window ends the program.
 
 #include "app/programstart.h"
+#include "engine/exitstatus.h"
 #include "forms/appsettings.h"
+#include "forms/catalogueoffer.h"
 #include "forms/filechooser.h"
 #include "forms/programwindows.h"
 #include "forms/qtmessages.h"
@@ -24,12 +28,19 @@ int main(int argc, char** argv)
     QtMessages messages;
     const auto dataDir = openProgramCatalogue(options.dataDir, messages);
     if (!dataDir)
-        return 1;
+        return NoInput; // as pruzcalc: the catalogue cannot be read
     QtFileChooser files;
     AppSettings settings; // ~/.config/pruz/pruz.ini
     ProgramWindows windows(messages, files, &settings);
     windows.form1.setDataDir(*dataDir);
     windows.form1.show();
+    if (!options.listMaterials)
+        QTimer::singleShot(0, &app, [&] {
+            offerDesignCheck(&windows.form1, *dataDir, files, messages,
+                [&](const QString& text) { return askInMessageBox(&windows.form1, text); });
+            if (!options.file.isEmpty())
+                windows.form1.loadInputFile(options.file);
+        });
     if (options.listMaterials)
         QTimer::singleShot(0, &app, [&] {
             printMaterialList(windows.form1);

@@ -1,5 +1,6 @@
 #include "app/programstart.h"
 
+#include "engine/cataloguesync.h"
 #include "engine/datafolder.h"
 #include "forms/appstyle.h"
 #include "forms/messages.h"
@@ -14,6 +15,7 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
+#include <cstdlib>
 #include <iostream>
 
 namespace {
@@ -31,6 +33,9 @@ void defineOptions(QCommandLineParser& parser)
     parser.addVersionOption();
     parser.addOption(QCommandLineOption(kDataOption,
         QStringLiteral("Catalogue folder to use instead of the user's catalogue."), QStringLiteral("DIR")));
+    parser.addPositionalArgument(QStringLiteral("FILE"),
+        QStringLiteral("Input data file (.rid) to load at start, as \"Загрузить\" does."),
+        QStringLiteral("[FILE]"));
     QCommandLineOption list(kListOption, QStringLiteral("Print the material list after start-up and quit."));
     list.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOption(list);
@@ -98,6 +103,13 @@ StartOptions readStartOptions(const QApplication& app)
     if (parser.isSet(kDataOption))
         options.dataDir = ss(parser.value(kDataOption));
     options.listMaterials = parser.isSet(kListOption);
+    const QStringList files = parser.positionalArguments();
+    if (files.size() > 1) {
+        std::cerr << "pruz: one FILE at most; given " << files.size() << "\n";
+        std::exit(1); // as the parser ends on a wrong option
+    }
+    if (!files.isEmpty())
+        options.file = files.front();
     return options;
 }
 
@@ -114,8 +126,17 @@ void prepareApplication(QApplication& app)
 std::optional<std::string> openProgramCatalogue(const std::optional<std::string>& dataDir, Messages& messages)
 {
     const Catalogue catalogue = openCatalogue(processCataloguePlaces(dataDir));
-    if (!catalogue.dir.empty())
+    if (!catalogue.dir.empty()) {
+        if (catalogue.update.any()) {
+            const std::string report = updateReport(catalogue.update, catalogue.dir, catalogue.upstream);
+            std::cerr << report;
+            // With files replaced, the offer after start-up shows it (the
+            // previous copy's note); else this is the one time it is said.
+            if (!catalogue.update.touched())
+                messages.message(qs(report).trimmed());
+        }
         return catalogue.dir;
+    }
     std::cerr << catalogue.failure << '\n';
     messages.message(qs(catalogue.failure));
     return std::nullopt;

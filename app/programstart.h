@@ -11,8 +11,11 @@ class QApplication;
 class Messages;
 class TForm1;
 
+#include <QString>
+
 struct StartOptions {
     std::optional<std::string> dataDir; // --data DIR
+    QString file; // FILE: an input data file to load after start-up
     // Hidden --list-materials: print the material list the main window
     // shows after start-up, one per line, and quit. Lets a test see that an
     // installed program comes up with its catalogue.
@@ -32,7 +35,8 @@ StartOptions readStartOptions(const QApplication& app);
 void prepareApplication(QApplication& app);
 
 // The catalogue folder (ending with "/"), or nullopt after a message that
-// names the places looked at.
+// names the places looked at. What following the shipped catalogue did is
+// printed on stderr, and shown when no design check will be offered.
 std::optional<std::string> openProgramCatalogue(
     const std::optional<std::string>& dataDir, Messages& messages);
 

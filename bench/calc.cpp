@@ -1,8 +1,9 @@
 // One whole calculation on the shipped data against a baseline that only
 // opens and reads the files that calculation reads; the same calculation
-// with its trace recorded against the plain one; and the five rows of the
-// neighbouring wire diameters (the calculation's own run and one run a row)
-// against the one calculation.
+// with its trace recorded against the plain one; the rows of five
+// neighbouring wire diameters (the calculation's own run, one run a row and
+// the dialog's run of the chosen wire) against the one calculation; and the calculation followed by the check
+// of the made spring by EN 13906-1 against the plain one.
 #include "engine/calc.h"
 #include "bench/ratio.h"
 #include "engine/datafiles.h"
@@ -11,6 +12,7 @@
 #include "engine/quiethost.h"
 #include "engine/textfile.h"
 #include "engine/trace.h"
+#include "engine/verification.h"
 #include "tests/engine/example_design.h"
 
 namespace {
@@ -54,13 +56,24 @@ void TracedCalculation(benchmark::State& state)
 }
 BENCHMARK(TracedCalculation);
 
+void VerifiedCalculation(benchmark::State& state)
+{
+    QuietHost host;
+    for (auto _ : state) {
+        Peremenn p = example();
+        if (!runCalculation(p, host) || !verifySpring(p, FolderFiles(p.dataDir)).available)
+            state.SkipWithError("the example was not checked");
+    }
+}
+BENCHMARK(VerifiedCalculation);
+
 void NeighbourRows(benchmark::State& state)
 {
     const CalcInputs inputs = wireClass2CalcInputs(SHIPPED_DATA_DIR);
     const FolderFiles files(inputs.dataDir);
     for (auto _ : state)
-        if (neighbourRows(inputs, files, 2).rows.size() != 5)
-            state.SkipWithError("the example has not five rows");
+        if (neighbourRows(inputs, files, 2).rows.size() != 6) // five wires, the chosen one twice
+            state.SkipWithError("the example has not six rows");
 }
 BENCHMARK(NeighbourRows);
 
@@ -74,5 +87,6 @@ int main(int argc, char** argv)
     reporter.printRatio("Calculation", "BareRead");
     reporter.printRatio("TracedCalculation", "Calculation");
     reporter.printRatio("NeighbourRows", "Calculation");
+    reporter.printRatio("VerifiedCalculation", "Calculation");
     benchmark::Shutdown();
 }

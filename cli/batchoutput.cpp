@@ -22,6 +22,17 @@ void writeRow(std::ostream& out, const std::vector<std::string>& fields)
     out << '\n';
 }
 
+// The check's main columns; empty when there is no check.
+std::vector<std::string> checkColumns(const Verification& v)
+{
+    if (!v.available)
+        return std::vector<std::string>(6);
+    const MadeSpring& s = v.spring;
+    const CheckRow* buckling = v.row("sK");
+    return { numText(s.R), numText(s.dev1), numText(s.dev2), numText(s.tauk2 / s.tauzul),
+        buckling ? checkVerdictWords(buckling->verdict) : "", v.passed ? kVerdictPassed : kVerdictFailed };
+}
+
 } // namespace
 
 std::string csvField(const std::string& text)
@@ -43,7 +54,8 @@ CsvWriter::CsvWriter(std::ostream& out)
     std::vector<std::string> header { "file", "status", "message" };
     for (double Peremenn::*field : kSummaryFields)
         header.emplace_back(quantityOf(field)->symbol);
-    header.insert(header.end(), { "impact check", "stability" });
+    header.insert(header.end(),
+        { "impact check", "stability", "R", "ΔF1, %", "ΔF2, %", "τk2/τzul", "buckling", "EN 13906-1 check" });
     writeRow(out_, header);
 }
 
@@ -56,6 +68,8 @@ void CsvWriter::add(const DesignResult& result)
     for (const auto& value : s.values)
         row.push_back(value ? numText(*value) : std::string());
     row.insert(row.end(), { s.impact, s.stability });
+    const std::vector<std::string> check = checkColumns(result.verification);
+    row.insert(row.end(), check.begin(), check.end());
     writeRow(out_, row);
 }
 

@@ -8,7 +8,10 @@
 // line break quoted with '"' and its quotes doubled, lines ended with "\n".
 // Columns: file, status, the message that ended the design, d, i, n, N1, c,
 // L0, L3, L, M, Vкр (empty when not reached), the verdict of the coil
-// impact check and the stability remarks.
+// impact check and the stability remarks; then the check of the made spring
+// by EN 13906-1 (empty when the design did not run to its end): its rate R,
+// the deviations of the forces at L1 and L2 in %, τk2/τzul, the buckling
+// row's verdict and the overall verdict.
 
 #include <iosfwd>
 #include <string>

@@ -42,8 +42,10 @@ void writeHeader(const DesignResult& result, const std::string& dateTime, std::o
 {
     if (!result.formRead)
         return;
-    const std::vector<std::string> lines
-        = reportHeaderLines({ .dateTime = dateTime, .inputFile = result.ridFile, .form = result.form });
+    const std::vector<std::string> lines = reportHeaderLines({ .dateTime = dateTime,
+        .inputFile = result.ridFile,
+        .form = result.form,
+        .catalogue = result.inputs.dataDir.empty() ? "" : catalogueLabel(result.inputs.dataDir) });
     size_t width = 0;
     for (const std::string& line : lines) {
         out << line << '\n';

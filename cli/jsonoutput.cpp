@@ -1,6 +1,7 @@
 #include "cli/jsonoutput.h"
 
 #include "engine/design.h"
+#include "engine/verificationtext.h"
 
 #include <algorithm>
 #include <ostream>
@@ -79,6 +80,44 @@ Json stepJson(const TraceStep& s)
     return j;
 }
 
+Json optionalNumber(const std::optional<double>& v)
+{
+    return v ? Json(*v) : Json(nullptr);
+}
+
+Json verificationJson(const Verification& v)
+{
+    Json j { { "available", v.available }, { "refusal", v.available ? Json(nullptr) : Json(v.refusal) },
+        { "standard", "EN 13906-1" } };
+    if (!v.available)
+        return j;
+    const SeatingCase* seating = seatingCase(v.spring.nu);
+    j["seating_coefficient"] = v.spring.nu;
+    j["seating_case"] = seating ? seating->caption : "";
+    j["strength_source"] = v.rmSource;
+    j["passed"] = v.passed;
+    j["worst"] = v.passed ? Json(nullptr) : Json(worstFinding(v));
+    Json values = Json::object();
+    for (const SpringSymbol& s : springSymbols())
+        values[s.name]
+            = s.field == &MadeSpring::sK && v.spring.bucklingFree ? Json(nullptr) : Json(v.spring.*s.field);
+    j["buckling_free"] = v.spring.bucklingFree;
+    j["values"] = values;
+    Json rows = Json::array();
+    for (const CheckRow& r : v.rows)
+        rows.push_back(Json { { "key", r.key }, { "caption", checkRowCaption(v, r) }, { "unit", r.unit },
+            { "method", optionalNumber(r.method) }, { "made", optionalNumber(r.made) },
+            { "limit", optionalNumber(r.limit) }, { "limit_text", checkRowLimit(r) },
+            { "verdict", checkVerdictName(r.verdict) }, { "verdict_text", checkVerdictWords(r.verdict) },
+            { "note", checkRowNote(v, r) } });
+    j["rows"] = rows;
+    Json steps = Json::array();
+    for (const TraceStep& s : v.trace.steps)
+        steps.push_back(stepJson(s));
+    j["trace"] = steps;
+    return j;
+}
+
 } // namespace
 
 Json designJson(const DesignResult& r)
@@ -94,6 +133,7 @@ Json designJson(const DesignResult& r)
         steps.push_back(stepJson(s));
     }
     return Json {
+        { "schema_version", kJsonSchemaVersion },
         { "file", r.ridFile },
         { "inputs", inputsJson(r) },
         { "status", static_cast<int>(r.status) },
@@ -103,6 +143,7 @@ Json designJson(const DesignResult& r)
         { "error", r.error.empty() ? Json(nullptr) : Json(r.error) },
         { "values", values },
         { "trace", steps },
+        { "verification", verificationJson(r.verification) },
     };
 }
 

@@ -11,6 +11,10 @@
 
 struct DesignResult;
 
+// "schema_version" of every object: raised when a key is removed or
+// changes its meaning, so that a reader can tell which layout it has.
+inline constexpr int kJsonSchemaVersion = 1;
+
 // The object of one design, for a writer of one design or of many.
 nlohmann::ordered_json designJson(const DesignResult& result);
 

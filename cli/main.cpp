@@ -7,7 +7,9 @@
 #include "cli/neighbourtable.h"
 #include "cli/options.h"
 #include "cli/textoutput.h"
+#include "engine/cataloguesync.h"
 #include "engine/datafiles.h"
+#include "engine/datafolder.h"
 #include "engine/design.h"
 #include "engine/designcompare.h"
 #include "engine/errortext.h"
@@ -38,9 +40,15 @@ int runOne(const Options& o)
         if (o.header)
             writeHeader(result, dateTime, std::cout);
         writeText(result, std::cout, std::cerr, o.explain);
+        if (o.verify)
+            writeVerification(result.verification, std::cout, o.explain);
     }
     if (o.neighbours)
         writeDesignNeighbours(result, FolderFiles(result.inputs.dataDir), *o.neighbours, std::cout);
+    // A design that ran to its end fails when its made spring fails the check.
+    if (o.verify && result.status == Completed && result.verification.available
+        && !result.verification.passed)
+        return Failed;
     return result.status;
 }
 
@@ -71,11 +79,22 @@ int compareData(const Options& o)
     for (DesignRun* run : { &before, &after })
         if (run->catalogue().dir.empty()) {
             std::cerr << "error: " << run->catalogue().failure << '\n';
-            return 2;
+            return NoInput;
         }
     const CatalogueComparison comparison = compareCatalogues(designFiles(o.inputs), before, after);
     writeComparison(comparison, std::cout, std::cerr);
     return comparisonStatus(comparison);
+}
+
+// The user's catalogue is brought up to the shipped one before the designs
+// need it; what that did is said once, here. Nothing for --data.
+void reportCatalogueUpdate(const DesignSettings& settings)
+{
+    if (settings.dataDir)
+        return;
+    const Catalogue catalogue = openCatalogue(processCataloguePlaces(std::nullopt));
+    if (catalogue.update.any())
+        std::cerr << updateReport(catalogue.update, catalogue.dir, catalogue.upstream);
 }
 
 int run(int argc, char** argv)
@@ -83,17 +102,17 @@ int run(int argc, char** argv)
     const ParsedArgs args = parseArgs(argc, argv);
     switch (args.kind) {
     case ParsedArgs::Help:
+    case ParsedArgs::Version:
         std::cout << args.help;
         return Completed;
     case ParsedArgs::WrongUsage:
-        if (!args.problem.empty())
-            std::cerr << "error: " << args.problem << "\n\n";
-        std::cerr << args.help;
+        std::cerr << "error: " << args.problem << '\n' << kUsageHint << '\n';
         return Usage;
     case ParsedArgs::Run:
         break;
     }
     const Options& o = args.options;
+    reportCatalogueUpdate(o.design);
     if (o.compareData)
         return compareData(o);
     // One file prints as before unless csv is asked for.

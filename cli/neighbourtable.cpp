@@ -14,7 +14,9 @@ std::string cellText(const NeighbourColumn& column, const NeighbourRow& row)
     case NeighbourCell::Diameter:
         return row.listed;
     case NeighbourCell::Choice:
-        return row.methodChoice ? kMethodChoiceMark : "";
+        return row.methodChoice ? kMethodChoiceMark : row.forcedTwin ? kForcedTwinMark : "";
+    case NeighbourCell::Check:
+        return row.check.available ? (row.check.passed ? kPassesMark : kFailsMark) : "";
     case NeighbourCell::Verdict:
         return row.passes() ? kPassesMark : kFailsMark;
     case NeighbourCell::Number:

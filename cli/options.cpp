@@ -3,6 +3,7 @@
 #include "cli/helpformat.h"
 #include "engine/datafolder.h"
 #include "engine/exitstatus.h"
+#include "engine/numtext.h"
 
 #include <CLI/CLI.hpp>
 
@@ -27,16 +28,17 @@ std::string exitStatusText()
         separator = "; ";
     }
     return text
-        + ". With --compare-data: 0 no design changed, 1 some changed, 2 a file or a catalogue "
-          "could not be read.";
+        + ". With --compare-data: 0 no design changed, 1 some changed, 2 a design file could not be "
+          "read, 66 a catalogue could not be read.";
 }
 
 // What the options ask for that cannot be done together; empty when fine.
 std::string conflict(const Options& o, bool formatGiven)
 {
     if (o.compareData) {
-        if (formatGiven || o.explain || o.header || o.neighbours)
-            return "--compare-data prints its own list: no --format, --explain, --header or --neighbours";
+        if (formatGiven || o.explain || o.header || o.neighbours || o.verify)
+            return "--compare-data prints its own list: no --format, --explain, --header, --neighbours or "
+                   "--verify";
         return {};
     }
     if (o.several && o.format == OutputFormat::Text)
@@ -47,6 +49,8 @@ std::string conflict(const Options& o, bool formatGiven)
         return "--header heads the text report of one FILE.rid";
     if (o.neighbours && o.format != OutputFormat::Text)
         return "--neighbours follows the text report of one FILE.rid";
+    if (o.verify && o.several)
+        return "--verify checks one FILE.rid; several files carry the check in their columns";
     return {};
 }
 
@@ -76,10 +80,13 @@ ParsedArgs parseArgs(int argc, const char* const* argv)
     auto* fmt
         = app.add_option("--format", format,
                  "text (the default for one file); json: one JSON object with the inputs, the exit status, "
-                 "the report lines, the messages, every value by its symbol and the trace, an array of them "
+                 "the report lines, the messages, every value by its symbol, the trace and the check of the "
+                 "made "
+                 "spring, an array of them "
                  "for several files; csv (the default for several files): a header line, then per file "
-                 "its status, the message that ended it, d, i, n, N1, c, L0, L3, L, M, Vкр and the "
-                 "verdicts, separated by \";\" (the numbers have decimal commas)")
+                 "its status, the message that ended it, d, i, n, N1, c, L0, L3, L, M, Vкр, the "
+                 "verdicts, and the check's R, force deviations, τk2/τzul, buckling and verdict, separated "
+                 "by \";\" (the numbers have decimal commas)")
               ->check(CLI::IsMember({ "text", "json", "csv" }).description(""))
               ->type_name("FORMAT");
     app.add_flag("--header", o.header,
@@ -91,6 +98,17 @@ ParsedArgs parseArgs(int argc, const char* const* argv)
                  "(--data or the user's), and print each design whose report or status changes with "
                  "its first differing line, old and new, then \"N designs, M changed\"")
               ->type_name("OLD_DIR");
+    app.add_flag("--verify", o.verify,
+        "after the report, the check of the spring as it will be made by EN 13906-1 (rate, forces at L1 "
+        "and L2, stresses, solid length and coil gaps, buckling, natural frequency, wire length, mass), "
+        "one line a row, and the exit status 1 when the check fails; with --explain its steps follow "
+        "the calculation's");
+    std::string seating;
+    auto* nu = app.add_option("--seating", seating,
+                      "seating coefficient ν of the check's buckling: 2 (one end free), 1 (both hinged), "
+                      "0,7 (one fixed, one hinged) or 0,5 (both fixed and guided parallel, the default)")
+                   ->check(CLI::IsMember({ "2", "1", "0,7", "0.7", "0,5", "0.5" }).description(""))
+                   ->type_name("NU");
     int neighbours = 0;
     auto* nbr = app.add_option("--neighbours", neighbours,
                        "after the report, the stocked wire diameters from N below to N above the one the "
@@ -98,8 +116,9 @@ ParsedArgs parseArgs(int argc, const char* const* argv)
                        "header line, then one row a line, tab-separated (the text report of one file only)")
                     ->check(CLI::NonNegativeNumber.description(""))
                     ->type_name("N");
+    app.set_version_flag("--version", std::string("pruzcalc ") + PRUZ_VERSION, "print the version and exit");
     app.add_option("FILE.rid", o.inputs)->required()->expected(1, -1);
-    for (CLI::Option* opt : { data, wire, fmt, compare, nbr })
+    for (CLI::Option* opt : { data, wire, fmt, compare, nbr, nu })
         opt->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
 
     parsed.help = app.help();
@@ -109,8 +128,13 @@ ParsedArgs parseArgs(int argc, const char* const* argv)
         parsed.kind = ParsedArgs::Help;
         parsed.help += "\n" + catalogueHelp(processCataloguePlaces(std::nullopt));
         return parsed;
-    } catch (const CLI::ParseError&) {
+    } catch (const CLI::CallForVersion&) {
+        parsed.kind = ParsedArgs::Version;
+        parsed.help = std::string("pruzcalc ") + PRUZ_VERSION + "\n";
+        return parsed;
+    } catch (const CLI::ParseError& e) {
         parsed.kind = ParsedArgs::WrongUsage;
+        parsed.problem = e.what();
         return parsed;
     }
     if (data->count() > 0)
@@ -121,6 +145,8 @@ ParsedArgs parseArgs(int argc, const char* const* argv)
         o.compareData = compareData;
     if (nbr->count() > 0)
         o.neighbours = neighbours;
+    if (nu->count() > 0)
+        o.design.seating = strToFloat(seating == "0.7" ? "0,7" : seating == "0.5" ? "0,5" : seating);
     o.several = o.inputs.size() > 1 || std::any_of(o.inputs.begin(), o.inputs.end(), isFolder);
     o.format = format == "json" ? OutputFormat::Json
         : format == "csv"       ? OutputFormat::Csv
@@ -131,6 +157,8 @@ ParsedArgs parseArgs(int argc, const char* const* argv)
     if (!parsed.problem.empty())
         return parsed;
     o.design.trace = o.explain || o.format == OutputFormat::Json;
+    // JSON and CSV always carry the check.
+    o.design.verify = o.verify || o.format != OutputFormat::Text;
     parsed.kind = ParsedArgs::Run;
     return parsed;
 }

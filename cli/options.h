@@ -17,16 +17,20 @@ struct Options {
     bool several = false; // more than one input, or a folder
     bool explain = false; // the trace instead of the report lines
     bool header = false; // the printed report's header block first
+    bool verify = false; // the check of the made spring after the report; a failed check exits 1
     OutputFormat format = OutputFormat::Text; // Json: one object (an array of them for several)
     std::optional<std::string> compareData; // --compare-data OLD_DIR
     std::optional<int> neighbours; // diameters each side in the table after the report
 };
 
 struct ParsedArgs {
-    enum Kind { Run, Help, WrongUsage } kind = WrongUsage;
+    enum Kind { Run, Help, Version, WrongUsage } kind = WrongUsage;
     Options options;
-    std::string help; // the help text, shown for Help and WrongUsage
-    std::string problem; // WrongUsage: what is wrong, when more than the help can say
+    std::string help; // the help text for Help; the version line for Version
+    std::string problem; // WrongUsage: what is wrong, in one line
 };
+
+// What follows the one "error:" line of wrong usage.
+inline constexpr const char* kUsageHint = "Try 'pruzcalc --help' for more information.";
 
 ParsedArgs parseArgs(int argc, const char* const* argv);

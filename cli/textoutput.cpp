@@ -2,6 +2,7 @@
 
 #include "engine/design.h"
 #include "engine/tracetext.h"
+#include "engine/verificationtext.h"
 
 #include <algorithm>
 #include <ostream>
@@ -16,4 +17,12 @@ void writeText(const DesignResult& result, std::ostream& out, std::ostream& err,
     }
     if (!result.error.empty())
         err << "error: " << result.error << '\n';
+}
+
+void writeVerification(const Verification& v, std::ostream& out, bool explain)
+{
+    out << '\n';
+    const bool steps = explain && v.available;
+    for (const auto& line : steps ? traceLines(v.trace) : verificationLines(v))
+        out << line << '\n';
 }

@@ -9,3 +9,9 @@
 struct DesignResult;
 
 void writeText(const DesignResult& result, std::ostream& out, std::ostream& err, bool explain = false);
+
+struct Verification;
+
+// The check of the made spring after the report: an empty line, then its
+// lines; with `explain` its steps as readable text instead of its rows.
+void writeVerification(const Verification& v, std::ostream& out, bool explain = false);

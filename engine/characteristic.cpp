@@ -1,5 +1,7 @@
 #include "engine/characteristic.h"
 
+#include "engine/verification.h"
+
 #include "engine/numtext.h"
 #include "engine/peremenn.h"
 
@@ -135,8 +137,16 @@ Characteristic characteristic(const Peremenn& p)
     chart.lengths = { { 0, "L0 = " + chartNumber(p.L0calc) }, { p.S1, "L1 = " + chartNumber(p.L1) },
         { p.S2, "L2 = " + chartNumber(p.L2) }, { p.S3, "L3 = " + chartNumber(p.L3) } };
 
+    if (const double rate = madeSpringRate(p); rate > 0) {
+        chart.made = { { p.S1, rate * p.S1, "F(L1) = " + chartNumber(rate * p.S1) + " Н", "", "" },
+            { p.S2, rate * p.S2, "F(L2) = " + chartNumber(rate * p.S2) + " Н", "", "" } };
+        chart.madeLabel = "изготовленная пружина: R = " + chartNumber(rate) + " Н/мм";
+    }
+
     double largestDeflection = 0;
     double largestForce = 0;
+    for (const LoadPoint& point : chart.made)
+        largestForce = std::max(largestForce, point.force);
     for (const LoadPoint& point : chart.points) {
         largestDeflection = std::max(largestDeflection, point.deflection);
         largestForce = std::max(largestForce, point.force);
@@ -150,5 +160,8 @@ Characteristic characteristic(const Peremenn& p)
         && p.tau / chart.stressPerForce <= kAllowableReach * largestForce;
     placeScales(p, largestDeflection, largestForce, chart);
     chart.footnote = kFootnote;
+    if (!chart.made.empty())
+        chart.footnote += std::string(" Зеленая штриховая линия — ") + chart.madeLabel
+            + " (EN 13906-1) при длинах L1 и L2.";
     return chart;
 }

@@ -41,6 +41,10 @@ struct Characteristic {
     std::string refusal; // empty when there is a chart to draw
     std::string title; // material, wire, outer diameter, stiffness
     std::vector<LoadPoint> points; // (S1, F1), (S2, F2), (S3, F3)
+    // The spring as it will be made (EN 13906-1, engine/verification.h): the
+    // forces its rate R gives at L1 and L2, drawn beside the method's line.
+    std::vector<LoadPoint> made; // (S1, R·S1), (S2, R·S2); empty when it has no rate
+    std::string madeLabel; // "изготовленная пружина: R = 23,59 Н/мм"
     std::vector<LengthMark> lengths; // L0 at no deflection, L1, L2, L3
     // The solid length (N1 − 0,5)·d. Where it is L3 itself, L3's label says
     // so and this label is empty. Off the deflection scale (a free length

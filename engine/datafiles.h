@@ -22,6 +22,10 @@ public:
     virtual bool open(TextReader& reader, const std::string& name) const;
     // All its lines (UTF-8); nullopt when it cannot be read.
     virtual std::optional<std::vector<std::string>> lines(const std::string& name) const;
+    // A token that is the same for two reads only when the file read the
+    // same both times, so what was made of it may be kept; nullopt when
+    // the source cannot tell (nothing is then kept).
+    virtual std::optional<std::string> stamp(const std::string&) const { return std::nullopt; }
 };
 
 // The files of a data directory (ending with "/"), names matched without
@@ -33,6 +37,9 @@ public:
     {
     }
     std::optional<std::string> bytes(const std::string& name) const override;
+    // Its path, device, inode, size and modification time (to the
+    // nanosecond): a file rewritten by rename gets a new inode.
+    std::optional<std::string> stamp(const std::string& name) const override;
     const std::string& dir() const { return dir_; }
 
 private:

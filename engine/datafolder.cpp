@@ -1,10 +1,14 @@
 #include "engine/datafolder.h"
 
 #include "engine/catalogue.h"
+#include "engine/folderlock.h"
+#include "engine/textfile.h"
 
+#include <cctype>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <dirent.h>
 #include <fcntl.h>
 #include <filesystem>
@@ -65,15 +69,42 @@ std::string lastError()
     return std::strerror(errno);
 }
 
-// fsync of one file or folder, or (whole) syncfs of the file system that
-// holds it: one flush for a folder of new files instead of one per file.
-bool syncPath(const std::string& path, bool wholeFileSystem = false)
+// fsync of one file or folder: only what was written, never the whole
+// file system (which may hold much unrelated unwritten data).
+bool syncPath(const std::string& path)
 {
     int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
         return false;
-    bool ok = (wholeFileSystem ? ::syncfs(fd) : ::fsync(fd)) == 0;
+    bool ok = ::fsync(fd) == 0;
     return ::close(fd) == 0 && ok;
+}
+
+bool readableFolder(const std::string& dir)
+{
+    DIR* d = ::opendir(dir.c_str());
+    if (!d)
+        return false;
+    ::closedir(d);
+    return true;
+}
+
+// No catalogue file at all (only the program's own dot files, if any).
+bool holdsNoFiles(const std::string& dir)
+{
+    return hashCatalogue(withSlash(dir)).empty();
+}
+
+// "a" + ".tmp-" + six letters or digits, as mkdtemp makes it.
+bool isTempName(const std::string& name, const std::string& base)
+{
+    const std::string fixed = base + ".tmp-";
+    if (name.size() != fixed.size() + 6 || name.compare(0, fixed.size(), fixed) != 0)
+        return false;
+    for (size_t k = fixed.size(); k < name.size(); ++k)
+        if (!std::isalnum(static_cast<unsigned char>(name[k])))
+            return false;
+    return true;
 }
 
 // Makes the missing folders above `dir` and `dir` itself (private, as the
@@ -136,9 +167,11 @@ std::string makeCopy(const std::string& shipped, const std::string& target, cons
         return error;
     }
     std::string error = copyFiles(shipped, temp, copy);
-    // The files reach the disk before the folder gets its name, so a crash
-    // cannot leave a catalogue of empty files.
-    if (error.empty() && !syncPath(temp, true))
+    if (error.empty() && !writeManifest(withSlash(temp), hashCatalogue(withSlash(shipped))))
+        error = std::string("не записан ") + kManifestName;
+    // The files reach the disk (each synced by its copy) before the folder
+    // gets its name, so a crash cannot leave a catalogue of empty files.
+    if (error.empty() && !syncPath(temp))
         error = lastError();
     if (error.empty() && ::rename(temp.c_str(), path.c_str()) != 0)
         error = lastError();
@@ -155,7 +188,7 @@ std::string makeCopy(const std::string& shipped, const std::string& target, cons
 } // namespace
 
 CataloguePlaces cataloguePlaces(std::optional<std::string> chosen, const char* xdgDataHome, const char* home,
-    const std::optional<std::string>& exeDir)
+    const std::optional<std::string>& exeDir, const char* xdgDataDirs)
 {
     CataloguePlaces places;
     places.chosen = std::move(chosen);
@@ -170,7 +203,25 @@ CataloguePlaces cataloguePlaces(std::optional<std::string> chosen, const char* x
     if (exeDir)
         places.shipped
             = withoutSlash((fs::path(*exeDir) / PRUZ_SHIPPED_DATA_FROM_BIN).lexically_normal().string());
+    // XDG: unset or empty means /usr/local/share:/usr/share; relative
+    // entries are ignored.
+    const std::string dirs = xdgDataDirs && *xdgDataDirs ? xdgDataDirs : "/usr/local/share:/usr/share";
+    for (size_t pos = 0; pos <= dirs.size();) {
+        const size_t end = std::min(dirs.find(':', pos), dirs.size());
+        const std::string dir = dirs.substr(pos, end - pos);
+        if (!dir.empty() && dir[0] == '/')
+            places.site.push_back(withoutSlash((fs::path(dir) / kSiteFolder).lexically_normal().string()));
+        pos = end + 1;
+    }
     return places;
+}
+
+std::optional<std::string> CataloguePlaces::upstream() const
+{
+    for (const std::string& dir : site)
+        if (statIs(withSlash(dir) + kMaterialList, S_IFREG))
+            return dir;
+    return shipped;
 }
 
 std::optional<std::string> executableDir()
@@ -184,8 +235,8 @@ std::optional<std::string> executableDir()
 
 CataloguePlaces processCataloguePlaces(std::optional<std::string> chosen)
 {
-    return cataloguePlaces(
-        std::move(chosen), std::getenv("XDG_DATA_HOME"), std::getenv("HOME"), executableDir());
+    return cataloguePlaces(std::move(chosen), std::getenv("XDG_DATA_HOME"), std::getenv("HOME"),
+        executableDir(), std::getenv("XDG_DATA_DIRS"));
 }
 
 bool copyFileBytes(const std::string& from, const std::string& to)
@@ -218,6 +269,7 @@ bool copyFileBytes(const std::string& from, const std::string& to)
         if (!ok)
             break;
     }
+    ok = ok && ::fsync(out) == 0;
     ok = ::close(out) == 0 && ok;
     ::close(in);
     if (!ok)
@@ -228,32 +280,99 @@ bool copyFileBytes(const std::string& from, const std::string& to)
 Catalogue openCatalogue(const CataloguePlaces& places, const FileCopier& copy)
 {
     if (places.chosen) {
-        if (statIs(*places.chosen, S_IFDIR))
-            return { .dir = withSlash(*places.chosen) };
-        return failed({ { *places.chosen, "нет такой папки" } });
+        const std::string& chosen = *places.chosen;
+        if (!statIs(chosen, S_IFDIR))
+            return failed({ { chosen, "нет такой папки" } });
+        if (!readableFolder(chosen))
+            return failed({ { chosen, "папка не читается: " + lastError() } });
+        if (!findDataFile(withSlash(chosen), kMaterialList))
+            return failed({ { chosen, std::string("в папке нет каталога (") + kMaterialList + ")" } });
+        return { .dir = withSlash(chosen) };
     }
     if (!places.user)
         return failed({ { "папка пользователя", "не заданы ни XDG_DATA_HOME, ни HOME" } });
     const std::string& user = *places.user;
+    removeStaleCopies(user);
+    const std::optional<std::string> upstream = places.upstream();
     if (exists(user)) {
-        if (statIs(user, S_IFDIR))
-            return { .dir = withSlash(user) };
-        return failed({ { user, "не папка" } });
+        if (!statIs(user, S_IFDIR))
+            return failed({ { user, "не папка" } });
+        if (!readableFolder(user))
+            return failed({ { user, "папка не читается: " + lastError() } });
+        Catalogue found { .dir = withSlash(user), .upstream = upstream ? withSlash(*upstream) : "" };
+        const bool empty = holdsNoFiles(user);
+        if (upstream && statIs(withSlash(*upstream) + kMaterialList, S_IFREG)) {
+            FolderLock lock;
+            if (lock.take(found.dir)) {
+                removeStaleTemporaryFiles(found.dir);
+                if (empty) // made again whole: what the manifest says was deleted comes back
+                    ::unlink((found.dir + kManifestName).c_str());
+                found.update = followUpstream(found.dir, found.upstream);
+                found.created = empty && found.update.error.empty();
+            }
+        }
+        if (holdsNoFiles(user))
+            return failed({ { user,
+                std::string("папка пуста, каталог из «") + upstream.value_or("") + "» не записан"
+                    + (found.update.error.empty() ? "" : ": " + found.update.error) } });
+        if (empty)
+            found.update = {}; // filled, not updated: nothing to report
+        return found;
     }
-    if (!places.shipped)
+    if (!upstream)
         return failed({ { user, "нет такой папки" }, { "каталог программы", "не найдена папка программы" } });
-    const std::string& shipped = *places.shipped;
+    const std::string& shipped = *upstream;
     if (!statIs(withSlash(shipped) + kMaterialList, S_IFREG))
         return failed({ { user, "нет такой папки" },
             { shipped,
                 statIs(shipped, S_IFDIR) ? std::string("нет ") + kMaterialList : "нет такой папки" } });
     const std::string error = makeCopy(shipped, user, copy);
     if (error.empty())
-        return { .dir = withSlash(user), .created = true };
+        return { .dir = withSlash(user), .created = true, .upstream = withSlash(shipped) };
     // Another start of the program may have made it in the meantime.
     if (statIs(user, S_IFDIR))
-        return { .dir = withSlash(user) };
+        return { .dir = withSlash(user), .upstream = withSlash(shipped) };
     return failed({ { user, "нет такой папки, копия из «" + shipped + "» не создана: " + error } });
+}
+
+void cleanUpStaleWrites(const std::string& dataDir)
+{
+    FolderLock lock;
+    if (!lock.take(dataDir))
+        return;
+    removeStaleTemporaryFiles(dataDir);
+    DIR* d = ::opendir(dataDir.c_str());
+    if (!d)
+        return;
+    while (dirent* e = ::readdir(d))
+        if (isTempName(e->d_name, kPreviousName)) {
+            std::error_code ignored;
+            fs::remove_all(dataDir + e->d_name, ignored);
+        }
+    ::closedir(d);
+}
+
+int removeStaleCopies(const std::string& user)
+{
+    const fs::path path(withoutSlash(user));
+    const std::string home = path.parent_path().string();
+    const std::string base = "." + path.filename().string();
+    DIR* d = ::opendir(home.c_str());
+    if (!d)
+        return 0;
+    int removed = 0;
+    const std::time_t now = std::time(nullptr);
+    while (dirent* e = ::readdir(d)) {
+        const std::string full = home + "/" + e->d_name;
+        struct stat st { };
+        if (isTempName(e->d_name, base) && ::lstat(full.c_str(), &st) == 0 && S_ISDIR(st.st_mode)
+            && now - st.st_mtime > 60) {
+            std::error_code ignored;
+            removed += fs::remove_all(full, ignored) > 0;
+        }
+    }
+    ::closedir(d);
+    return removed;
 }
 
 std::string catalogueHelp(const CataloguePlaces& places)
@@ -261,10 +380,13 @@ std::string catalogueHelp(const CataloguePlaces& places)
     std::string text = "Catalogue (materials, stocked wire diameters, the standard's tables): the\n"
                        "folder given with --data, else the user's catalogue\n  ";
     text += places.user ? *places.user : std::string("(none: neither XDG_DATA_HOME nor HOME is set)");
-    text += "\n(${XDG_DATA_HOME:-~/.local/share}/pruz). When that folder is missing, the\n"
-            "first start makes it as a copy of the catalogue shipped with the program\n(";
+    text += "\n(${XDG_DATA_HOME:-~/.local/share}/pruz). When that folder is missing or\n"
+            "empty, the start makes it as a copy of the catalogue shipped with the\n"
+            "program (";
     text += PRUZ_SHIPPED_DATA_FROM_BIN;
-    text += " from the program's folder, /usr/share/pruz/data for\n"
-            "the package); files already there are never replaced.\n";
+    text += " from the program's folder, /usr/share/pruz/data\n"
+            "for the package), or of a site-wide one, <dir>/pruz/site for a dir of\n"
+            "XDG_DATA_DIRS. Files you never changed follow a new version of it; files\n"
+            "you changed are kept, and the start says so once.\n";
     return text;
 }

@@ -105,6 +105,10 @@ DesignResult DesignRun::run(const std::string& ridFile)
             r.trace.addError(r.error);
     }
     r.ridFile = ridFile;
+    if (settings_.verify)
+        r.verification = r.values.calcComplete
+            ? verifySpring(r.values, files(), settings_.seating, settings_.trace)
+            : verifySpring(r.values, FolderFiles({}), settings_.seating); // says why not
     return r;
 }
 

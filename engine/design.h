@@ -11,6 +11,7 @@
 #include "engine/exitstatus.h"
 #include "engine/inputform.h"
 #include "engine/memoryfiles.h"
+#include "engine/verification.h"
 
 #include <optional>
 #include <string>
@@ -21,6 +22,8 @@ struct DesignSettings {
     std::optional<std::string> wireDiameter; // answer to the diameter question, as listed
     bool trace = false; // record the calculation's trace
     const DataFiles* files = nullptr; // read instead of the catalogue's files when set
+    bool verify = false; // check the made spring by EN 13906-1 after the calculation
+    double seating = kDefaultSeating; // ν of that check
 };
 
 // The calculation's result (inputs, values, report, messages, error,
@@ -31,6 +34,7 @@ struct DesignResult : CalcResult {
     bool formRead = false; // the input data file was read and understood
     InputForm form; // as read, with the replacements of "Расчет"
     bool calculated = false; // the inputs passed their checks: the calculation ran
+    Verification verification; // when asked for; its refusal says why it is not available
 };
 
 // A design from its form, as "Расчет" runs it: the inputs applied and

@@ -4,12 +4,52 @@
 #include "engine/errors.h"
 #include "engine/textfile.h"
 
+#include <atomic>
 #include <filesystem>
 #include <system_error>
 
+namespace {
+
+unsigned long long nextId()
+{
+    static std::atomic<unsigned long long> last { 0 };
+    return ++last;
+}
+
+} // namespace
+
 MemoryFiles::MemoryFiles(std::string dir)
     : folder_(std::move(dir))
+    , id_(nextId())
 {
+}
+
+MemoryFiles::MemoryFiles(const MemoryFiles& other)
+    : DataFiles(other)
+    , folder_(other.folder_)
+    , whole_(other.whole_)
+    , id_(nextId())
+    , kept_(other.kept_)
+{
+}
+
+MemoryFiles& MemoryFiles::operator=(const MemoryFiles& other)
+{
+    folder_ = other.folder_;
+    whole_ = other.whole_;
+    id_ = nextId();
+    kept_ = other.kept_;
+    return *this;
+}
+
+std::optional<std::string> MemoryFiles::stamp(const std::string& name) const
+{
+    try {
+        kept(name); // from now on it reads the same
+    } catch (...) {
+        return std::nullopt;
+    }
+    return "memory " + std::to_string(id_) + '\n' + name;
 }
 
 MemoryFiles MemoryFiles::snapshot(const std::string& dir)

@@ -22,6 +22,11 @@ class MemoryFiles : public DataFiles {
 public:
     // Reads the folder `dir` (ending with "/") lazily.
     explicit MemoryFiles(std::string dir);
+    // A copy reads on by itself: it gets a number of its own.
+    MemoryFiles(const MemoryFiles& other);
+    MemoryFiles& operator=(const MemoryFiles& other);
+    MemoryFiles(MemoryFiles&&) = default;
+    MemoryFiles& operator=(MemoryFiles&&) = default;
     // Every file of `dir` as it is now.
     static MemoryFiles snapshot(const std::string& dir);
 
@@ -29,6 +34,8 @@ public:
     // Its lines as read the first time, not converted again.
     bool open(TextReader& reader, const std::string& name) const override;
     std::optional<std::vector<std::string>> lines(const std::string& name) const override;
+    // A file, once kept, reads the same for the life of this object.
+    std::optional<std::string> stamp(const std::string& name) const override;
 
 private:
     struct Kept {
@@ -44,5 +51,6 @@ private:
 
     FolderFiles folder_;
     bool whole_ = false;
+    unsigned long long id_; // this catalogue's own number in the process
     mutable std::map<std::string, Kept> kept_;
 };

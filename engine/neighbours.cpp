@@ -70,8 +70,9 @@ std::string stopReason(const std::vector<std::string>& messages, const std::stri
     return messages.empty() ? "расчет остановлен" : oneLine(messages.back());
 }
 
-// What the row says besides its figures, and which of it fails a check.
-void judge(NeighbourRow& row)
+// What the row says besides its figures, which of it fails a check, and
+// the check of its made spring.
+void judge(NeighbourRow& row, const DataFiles& files)
 {
     const Peremenn& r = row.record;
     if (!r.calcComplete) {
@@ -91,6 +92,20 @@ void judge(NeighbourRow& row)
         std::transform(heading + 1, row.report.end(), std::back_inserter(row.notes), withoutTrailingBlanks);
     std::copy_if(row.notes.begin(), row.notes.end(), std::back_inserter(row.faults),
         [](const std::string& note) { return note != kStableRemark; });
+    row.check = verifySpring(r, files);
+}
+
+// The same wire gives the same spring: both ran as far, to the same index,
+// coils, rate, stress and lengths.
+bool sameSpring(const NeighbourRow& a, const NeighbourRow& b)
+{
+    if (a.complete() != b.complete())
+        return false;
+    for (double Peremenn::*f : { &Peremenn::i, &Peremenn::k1, &Peremenn::tau, &Peremenn::nCalc, &Peremenn::N1,
+             &Peremenn::c, &Peremenn::tau3, &Peremenn::L0calc, &Peremenn::L1, &Peremenn::L2, &Peremenn::L3 })
+        if (a.record.*f != b.record.*f)
+            return false;
+    return true;
 }
 
 NeighbourRow tryDiameter(CalcInputs inputs, const DataFiles& files, const Stocked& wire)
@@ -105,7 +120,7 @@ NeighbourRow tryDiameter(CalcInputs inputs, const DataFiles& files, const Stocke
     row.report = std::move(r.report);
     row.messages = std::move(r.messages);
     row.error = std::move(r.error);
-    judge(row);
+    judge(row, files);
     return row;
 }
 
@@ -165,8 +180,27 @@ Neighbours rowsAround(const CalcInputs& inputs, const DataFiles& files, int each
     const auto first = std::max<std::ptrdiff_t>(0, at - reach);
     const auto last = std::min<std::ptrdiff_t>(std::ssize(stocked) - 1, at + reach);
     for (auto k = first; k <= last; ++k) {
-        out.rows.push_back(tryDiameter(inputs, files, stocked[static_cast<size_t>(k)]));
-        out.rows.back().methodChoice = k == at;
+        NeighbourRow forced = tryDiameter(inputs, files, stocked[static_cast<size_t>(k)]);
+        if (k != at) {
+            out.rows.push_back(std::move(forced));
+            continue;
+        }
+        // The report's own spring, and the dialog's where it differs.
+        NeighbourRow mine;
+        mine.listed = chosen->text;
+        mine.d = chosen->value;
+        mine.methodChoice = true;
+        mine.record = own.values;
+        mine.report = own.report;
+        mine.messages = own.messages;
+        mine.error = own.error;
+        judge(mine, files);
+        const bool differs = !sameSpring(forced, mine);
+        out.rows.push_back(std::move(mine));
+        if (differs) {
+            forced.forcedTwin = true;
+            out.rows.push_back(std::move(forced));
+        }
     }
     return out;
 }
@@ -194,6 +228,11 @@ const std::vector<NeighbourColumn>& neighbourColumns()
         { "d, мм", "Диаметр проволоки из списка материала", NeighbourCell::Diameter },
         { "выбор", "Диаметр, выбранный расчетом", NeighbourCell::Choice },
         { "итог", "Проходит ли все проверки", NeighbourCell::Verdict },
+        { "EN 13906-1", "Проверка изготовленной пружины по EN 13906-1", NeighbourCell::Check },
+        { "ΔR, %", "Жесткость изготовленной пружины R против c расчета, %", NeighbourCell::Number,
+            [](R r) {
+                return r.check.available ? 100 * (r.check.spring.R - r.record.c) / r.record.c : 0.0;
+            } },
         { "i", "Индекс пружины", NeighbourCell::Number, [](R r) { return r.record.i; } },
         { "k1", "Коэффициент k1", NeighbourCell::Number, [](R r) { return r.record.k1; } },
         { "[τ], МПа", "Допускаемое напряжение при кручении", NeighbourCell::Number,

@@ -5,10 +5,15 @@
 // thicker wire comes, and whether it still passes. Every row is a run of the
 // calculation itself on a copy of the inputs, with the diameter question
 // answered beforehand whatever k3 is; what it would have shown is kept in
-// the row and nothing is shown.
+// the row and nothing is shown. The row of the calculation's own wire is the
+// calculation's own run, the report value for value; where the same wire
+// picked in the dialog gives another spring (on the first-table path the
+// index comes from the first listed wire), that run follows as a row of its
+// own. Each complete row carries the check of its made spring by EN 13906-1.
 
 #include "engine/calcinputs.h"
 #include "engine/peremenn.h"
+#include "engine/verification.h"
 
 #include <string>
 #include <vector>
@@ -18,7 +23,8 @@ class DataFiles;
 struct NeighbourRow {
     std::string listed; // the diameter as its list writes it
     double d = 0; // mm
-    bool methodChoice = false;
+    bool methodChoice = false; // the calculation's own run: the report's spring
+    bool forcedTwin = false; // the calculation's wire as if picked in the dialog, where that differs
     Peremenn record; // every value the run reached
     std::vector<std::string> report; // its report lines
     std::vector<std::string> messages; // the messages it would have shown, in order
@@ -29,6 +35,7 @@ struct NeighbourRow {
     // stopped. One line each.
     std::vector<std::string> notes;
     std::vector<std::string> faults; // the notes of checks it does not pass
+    Verification check; // of the made spring, when the row ran to its end
 
     bool complete() const { return stop.empty(); }
     std::string notesText() const; // the notes joined by "; "
@@ -52,7 +59,7 @@ Neighbours neighbourRows(const CalcInputs& inputs, const DataFiles& files, int e
 // The columns of the table of rows, shared by every view of it: the header
 // (with its unit) and, for the figures, the value of a row that ran to its
 // end.
-enum class NeighbourCell { Diameter, Choice, Verdict, Number, Remarks };
+enum class NeighbourCell { Diameter, Choice, Verdict, Check, Number, Remarks };
 
 struct NeighbourColumn {
     const char* header;
@@ -63,8 +70,10 @@ struct NeighbourColumn {
 
 const std::vector<NeighbourColumn>& neighbourColumns();
 
-// The texts of the choice and verdict cells.
+// The texts of the choice and verdict cells (the check's verdict cell too,
+// empty for a row without a check).
 inline const char* const kMethodChoiceMark = "◀ расчет";
+inline const char* const kForcedTwinMark = "◁ как выбор в диалоге";
 inline const char* const kPassesMark = "✓";
 inline const char* const kFailsMark = "✗";
 inline const char* const kPassesWords = "проходит все проверки";

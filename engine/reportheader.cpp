@@ -1,5 +1,7 @@
 #include "engine/reportheader.h"
 
+#include "engine/cataloguesync.h"
+
 #include <array>
 
 namespace {
@@ -43,6 +45,11 @@ std::string programVersion()
     return PRUZ_VERSION;
 }
 
+std::string catalogueLabel(const std::string& dataDir)
+{
+    return dataDir + " (" + catalogueFingerprint(dataDir) + ")";
+}
+
 std::vector<std::string> reportHeaderLines(const ReportHeader& header)
 {
     const InputForm& form = header.form;
@@ -65,5 +72,7 @@ std::vector<std::string> reportHeaderLines(const ReportHeader& header)
     lines.push_back("Навивка: " + choice(kWindings, form.navivkaIndex));
     lines.push_back("Материал: " + form.materialName);
     lines.push_back("Группа: " + choice(kGroups, form.grupIndex));
+    if (!header.catalogue.empty())
+        lines.push_back("Каталог: " + header.catalogue);
     return lines;
 }

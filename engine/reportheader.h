@@ -16,9 +16,16 @@ struct ReportHeader {
     std::string dateTime; // when the calculation ran, as the caller writes dates
     std::string inputFile; // full name of the input data file; empty: never saved or loaded
     InputForm form; // the form as "Расчет" read it
+    std::string catalogue; // catalogueLabel of the data folder; empty: not shown
 };
+
+// The catalogue a calculation used, as the header names it: its folder and
+// a short hash of its files, so that two printouts made with different
+// catalogues can be told apart.
+std::string catalogueLabel(const std::string& dataDir);
 
 // One line per item: program and version, date, input file (or "не
 // сохранено"), F1, F2, D1, then H (working-stroke mode) or L0 and n (free
-// length mode), Ni with its power of ten, Vmax, winding, material, group.
+// length mode), Ni with its power of ten, Vmax, winding, material, group,
+// and the catalogue.
 std::vector<std::string> reportHeaderLines(const ReportHeader& header);

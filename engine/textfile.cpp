@@ -4,6 +4,7 @@
 #include "engine/errors.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -124,8 +125,28 @@ void syncFolder(const std::string& folder)
     ::close(fd);
 }
 
+// A file name the program writes: a data file, an input data file, an
+// exported PDF or SVG (their extension in any letter case), or the
+// catalogue's manifest and update note.
+bool isWrittenName(std::string_view name)
+{
+    if (name == ".pruz-shipped" || name == ".pruz-update.txt")
+        return true;
+    const size_t dot = name.rfind('.');
+    if (dot == std::string_view::npos || dot == 0)
+        return false;
+    std::string extension(name.substr(dot + 1));
+    for (char& c : extension)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    for (const char* written : { "dat", "rid", "pdf", "svg" })
+        if (extension == written)
+            return true;
+    return false;
+}
+
 // <name> + kTempSuffix with its Xs filled in by letters or digits, as
-// mkstemp does.
+// mkstemp does, for a name the program writes there: nobody else's
+// "notes.tmp-backup".
 bool isStaleTemporaryName(const std::string& name)
 {
     const std::string_view suffix = kTempSuffix;
@@ -133,7 +154,8 @@ bool isStaleTemporaryName(const std::string& name)
     if (name.size() <= suffix.size())
         return false;
     const size_t at = name.size() - suffix.size();
-    if (name.compare(at, fixed, suffix.substr(0, fixed)) != 0)
+    if (name.compare(at, fixed, suffix.substr(0, fixed)) != 0
+        || !isWrittenName(std::string_view(name).substr(0, at)))
         return false;
     return std::all_of(name.begin() + static_cast<std::ptrdiff_t>(at + fixed), name.end(),
         [](char c) { return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); });

@@ -54,15 +54,23 @@ std::string formulaText(const char* formula)
 
 std::string substituted(const char* formula, const Peremenn& p)
 {
+    return substituted(formula, [&](std::string_view s) -> std::optional<double> {
+        const Quantity* q = quantityBySymbol(s);
+        return q ? std::optional<double>(p.*q->field) : std::nullopt;
+    });
+}
+
+std::string substituted(
+    const char* formula, const std::function<std::optional<double>(std::string_view)>& valueOf)
+{
     std::string out;
     walkFormula(
         formula, [&](std::string_view s) { out += s; },
         [&](std::string_view s) {
-            const Quantity* q = quantityBySymbol(s);
-            if (!q)
+            const std::optional<double> v = valueOf(s);
+            if (!v)
                 throw std::logic_error("a formula names an unknown symbol: " + std::string(s));
-            const double v = p.*q->field;
-            out += v < 0 ? "(" + numText(v) + ")" : numText(v);
+            out += *v < 0 ? "(" + numText(*v) + ")" : numText(*v);
         });
     return out;
 }

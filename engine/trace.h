@@ -7,8 +7,10 @@
 // they were shown. A step that wrote a report line holds its index, so the
 // report and the trace are one sequence seen two ways.
 
+#include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 struct Peremenn;
@@ -58,3 +60,6 @@ struct Trace {
 // parentheses) it is the substitution.
 std::string formulaText(const char* formula);
 std::string substituted(const char* formula, const Peremenn& p);
+// The same with the symbols' values from `valueOf` (nullopt: unknown symbol).
+std::string substituted(
+    const char* formula, const std::function<std::optional<double>(std::string_view)>& valueOf);

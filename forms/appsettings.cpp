@@ -7,6 +7,15 @@ namespace {
 
 const QString kLastFolder = QStringLiteral("files/lastFolder");
 const QString kRecent = QStringLiteral("files/recent");
+const QString kSeating = QStringLiteral("check/seating"); // the last ν chosen
+const QString kSeatingByDesign = QStringLiteral("check/seatingByDesign"); // input file → ν
+
+std::optional<double> number(const QVariant& v)
+{
+    bool ok = false;
+    const double d = v.toDouble(&ok);
+    return ok && v.isValid() ? std::optional<double>(d) : std::nullopt;
+}
 
 QString positionKey(const QString& window)
 {
@@ -86,4 +95,22 @@ bool AppSettings::save()
 QString AppSettings::fileName() const
 {
     return store_->fileName();
+}
+
+std::optional<double> AppSettings::seating(const QString& design) const
+{
+    if (!design.isEmpty())
+        if (auto own = number(store_->value(kSeatingByDesign).toMap().value(design)))
+            return own;
+    return number(store_->value(kSeating));
+}
+
+void AppSettings::setSeating(const QString& design, double nu)
+{
+    store_->setValue(kSeating, nu);
+    if (design.isEmpty())
+        return;
+    QVariantMap byDesign = store_->value(kSeatingByDesign).toMap();
+    byDesign.insert(design, nu);
+    store_->setValue(kSeatingByDesign, byDesign);
 }

@@ -35,6 +35,12 @@ public:
     std::optional<QPoint> windowPosition(const QString& window) const;
     void setWindowPosition(const QString& window, QPoint position);
 
+    // The seating coefficient ν of the check of the made spring chosen for
+    // the design of input file `design`; for an empty name or a design
+    // without its own, the last one chosen. nullopt before any choice.
+    std::optional<double> seating(const QString& design) const;
+    void setSeating(const QString& design, double nu);
+
     // Writes what changed (a damaged file is replaced); false when the
     // file could not be written.
     bool save();

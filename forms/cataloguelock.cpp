@@ -1,6 +1,5 @@
 #include "forms/cataloguelock.h"
 
-#include "engine/textfile.h"
 #include "forms/qtext.h"
 
 #include <QLockFile>
@@ -33,11 +32,4 @@ bool CatalogueLock::take(const std::string& dataDir)
 void CatalogueLock::release()
 {
     file_.reset();
-}
-
-void cleanUpStaleWrites(const std::string& dataDir)
-{
-    CatalogueLock lock;
-    if (lock.take(dataDir))
-        removeStaleTemporaryFiles(dataDir);
 }

@@ -4,16 +4,15 @@
 // The lock of a program that died is taken over; a second program's window
 // can only look. The calculation only reads and takes no lock.
 
+#include "engine/datafolder.h" // cleanUpStaleWrites, run once at start-up
+#include "engine/folderlock.h" // kCatalogueLockName, the same file for code without Qt
+
 #include <QString>
 
 #include <memory>
 #include <string>
 
 class QLockFile;
-
-// The lock file in the data folder. It begins with ".", which a material
-// name may not hold, so it is never a material's file.
-inline constexpr const char* kCatalogueLockName = ".pruz-catalogue.lock";
 
 class CatalogueLock {
 public:
@@ -37,9 +36,3 @@ private:
     std::unique_ptr<QLockFile> file_;
     QString holder_;
 };
-
-// Once, when the program starts on a data folder: removes the temporary
-// files the atomic writer left there when a program was killed in the middle
-// of a write, unless another program holds the folder's lock and so may be
-// writing them.
-void cleanUpStaleWrites(const std::string& dataDir);

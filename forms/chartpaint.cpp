@@ -15,6 +15,7 @@ namespace {
 
 const QColor kInk(0x20, 0x20, 0x20);
 const QColor kLine(0x1f, 0x4e, 0x9c);
+const QColor kMadeLine(0x00, 0x85, 0x5a); // the spring as it will be made: green
 const QColor kAllowable(0xc0, 0x39, 0x2b);
 const QColor kSolid(0x55, 0x55, 0x55);
 const QColor kGrid(0xe4, 0xe4, 0xe4);
@@ -160,6 +161,7 @@ public:
         paintAllowable();
         paintSolid();
         paintLine();
+        paintMadeLine();
         paintAxes();
         paintLengthScale();
         paintPointLabels();
@@ -360,6 +362,27 @@ private:
             Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("L, мм"));
     }
 
+    // The made spring's line from no load through its forces at L1 and L2,
+    // dashed, in its own colour.
+    void paintMadeLine()
+    {
+        if (chart_.made.empty())
+            return;
+        std::vector<QPointF> points { QPointF(frame_.x(0), frame_.y(0)) };
+        for (const LoadPoint& point : chart_.made)
+            points.emplace_back(frame_.x(point.deflection), frame_.y(point.force));
+        p_.save();
+        p_.setClipRect(frame_.plot);
+        p_.setRenderHint(QPainter::Antialiasing);
+        p_.setPen(QPen(kMadeLine, 2, Qt::DashLine));
+        p_.drawPolyline(points.data(), static_cast<int>(points.size()));
+        p_.setPen(QPen(Qt::white, 1.5));
+        p_.setBrush(kMadeLine);
+        for (size_t k = 1; k < points.size(); ++k)
+            p_.drawRect(QRectF(points[k] - QPointF(4, 4), QSizeF(8, 8)));
+        p_.restore();
+    }
+
     // Highest force first: its label has the least room above it.
     void paintPointLabels()
     {
@@ -368,11 +391,15 @@ private:
         std::vector<const LoadPoint*> order;
         for (const LoadPoint& point : chart_.points)
             order.push_back(&point);
+        for (const LoadPoint& point : chart_.made)
+            order.push_back(&point);
         std::sort(order.begin(), order.end(),
             [](const LoadPoint* a, const LoadPoint* b) { return a->force > b->force; });
         std::vector<QRectF> taken;
         for (const LoadPoint* point : order) {
-            QStringList lines { qs(point->forceLabel), qs(point->deflectionLabel) };
+            QStringList lines { qs(point->forceLabel) };
+            if (!point->deflectionLabel.empty())
+                lines << qs(point->deflectionLabel);
             if (!point->stressLabel.empty())
                 lines << qs(point->stressLabel);
             double width = 0;
@@ -382,7 +409,8 @@ private:
             const QPointF at(frame_.x(point->deflection), frame_.y(point->force));
             const QRectF box = placeLabel(at, size, frame_.plot, taken);
             taken.push_back(box);
-            paintBoxedText(p_, box, lines, kInk);
+            const bool made = point >= chart_.made.data() && point < chart_.made.data() + chart_.made.size();
+            paintBoxedText(p_, box, lines, made ? kMadeLine : kInk);
         }
     }
 

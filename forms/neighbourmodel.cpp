@@ -2,6 +2,7 @@
 
 #include "engine/characteristic.h"
 #include "engine/numtext.h"
+#include "engine/verificationtext.h"
 #include "forms/qtext.h"
 
 #include <QBrush>
@@ -58,9 +59,11 @@ QString NeighbourModel::text(const NeighbourRow& row, int column) const
     case NeighbourCell::Diameter:
         return qs(row.listed);
     case NeighbourCell::Choice:
-        return row.methodChoice ? qs(kMethodChoiceMark) : QString();
+        return qs(row.methodChoice ? kMethodChoiceMark : row.forcedTwin ? kForcedTwinMark : "");
     case NeighbourCell::Verdict:
         return qs(row.passes() ? kPassesMark : kFailsMark);
+    case NeighbourCell::Check:
+        return row.check.available ? qs(row.check.passed ? kPassesMark : kFailsMark) : QString();
     case NeighbourCell::Number:
         if (!row.complete())
             return column == stopColumn() ? qs(row.stop) : QString();
@@ -85,8 +88,13 @@ QString NeighbourModel::toolTip(const NeighbourRow& row, int column) const
         return qs(numText(c.value(row)));
     case NeighbourCell::Remarks:
         return qsList(row.notes).join(QLatin1Char('\n'));
+    case NeighbourCell::Check:
+        return row.check.available ? qs(verificationVerdictText(row.check)) : QString();
     case NeighbourCell::Choice:
-        return row.methodChoice ? qs(c.what) : QString();
+        return row.methodChoice ? qs(c.what)
+            : row.forcedTwin
+            ? QStringLiteral("Тот же диаметр, выбранный в диалоге: другая пружина, чем в отчете")
+            : QString();
     case NeighbourCell::Diameter:
         return QString();
     }

@@ -496,14 +496,17 @@ void TForm1::calculate(std::optional<double> wire)
     // report; later edits of the form do not change it.
     lastHeader_ = header;
     lastHeader_.form = last_.form;
+    lastHeader_.catalogue = catalogueLabel(dataFolder_);
     showLastFailure();
     if (!report_) {
         report_ = new TForm3(messages_, printer(), this);
         report_->setFileChooser(files_);
         report_->setLiveInputs([this] { return calcInputs(); }, [this](double d) { calculate(d); });
         connect(this, &TForm1::inputsEdited, report_, &TForm3::inputsEdited);
-        if (appSettings_)
+        if (appSettings_) {
             new WindowPlace(report_, *appSettings_, QStringLiteral("report"));
+            report_->setSettings(*appSettings_);
+        }
     }
     // After a failed check the messages have said it all: no report window,
     // and the user is back where the calculation was started.

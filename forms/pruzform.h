@@ -59,6 +59,10 @@ public:
     // the settings window closes; without one, the working directory.
     void setDataDir(std::string dir) { dataDir_ = std::move(dir); }
 
+    // Loads an input data file as "Загрузить" does, with its messages (a
+    // file named on the command line or opened from the file manager).
+    void loadInputFile(const QString& name) { loadFrom(name); }
+
     // The form as a ".rid" file holds it, and the way Load puts it back.
     InputForm formState() const;
     void applyFormState(const InputForm& form);

@@ -2,6 +2,8 @@
 
 #include "engine/catalogue.h"
 #include "engine/tracetext.h"
+#include "engine/verificationtext.h"
+#include "forms/checktab.h"
 #include "forms/filechooser.h"
 #include "forms/glyphs.h"
 #include "forms/harakter.h"
@@ -14,6 +16,7 @@
 #include "forms/sosedi.h"
 #include "forms/windowframe.h"
 
+#include <QLabel>
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QStyle>
@@ -22,8 +25,11 @@ TForm3::TForm3(Messages& messages, QPrinter& printer, QWidget* parent)
     : QWidget(parent, Qt::Window)
     , messages_(messages)
     , printer_(printer)
+    , checkTab_(new CheckTab)
+    , checkWarning_(new QLabel)
 {
     ui.setupUi(this);
+    addCheckTab();
     resizableWindow(this, QSize(536, 344));
     // The bar's frame counts into its margins: the buttons stand at y 8,
     // "Печать" at x 50 and "Закрыть" 19 pixels from the right edge.
@@ -52,6 +58,43 @@ TForm3::TForm3(Messages& messages, QPrinter& printer, QWidget* parent)
     connect(&liveTimer_, &QTimer::timeout, this, &TForm3::followInputs);
 }
 
+// The check's tab after the others, and its warning line above the report,
+// as plain as a warning must be to be seen.
+void TForm3::addCheckTab()
+{
+    ui.views->addTab(checkTab_, QStringLiteral("Проверка"));
+    ui.views->setTabToolTip(
+        ui.views->indexOf(checkTab_), QStringLiteral("Изготовленная пружина, проверенная по EN 13906-1"));
+    checkWarning_->setObjectName(QStringLiteral("checkWarning"));
+    checkWarning_->setWordWrap(true);
+    checkWarning_->setStyleSheet(
+        QStringLiteral("QLabel { background: #c00000; color: white; font-weight: bold; padding: 4px; }"));
+    checkWarning_->hide();
+    ui.otcetTabLayout->insertWidget(0, checkWarning_);
+    connect(checkWarning_, &QLabel::linkActivated, this, [this] { ui.views->setCurrentWidget(checkTab_); });
+    connect(checkTab_, &CheckTab::checked, this, &TForm3::checkChanged);
+}
+
+void TForm3::checkChanged()
+{
+    const Verification& v = checkTab_->verification();
+    const bool failed = v.available && !v.passed;
+    // Its steps are part of "Подробно".
+    traceShown_ = false;
+    if (ui.views->currentWidget() == ui.podrobnoTab)
+        showTrace();
+    checkWarning_->setVisible(failed);
+    if (failed)
+        checkWarning_->setText(qs(verificationWarning(v)).toHtmlEscaped()
+            + QStringLiteral(
+                " <a href=\"#check\" style=\"color: white;\">Подробнее на вкладке «Проверка»</a>"));
+}
+
+void TForm3::setSettings(AppSettings& settings)
+{
+    checkTab_->setSettings(&settings);
+}
+
 void TForm3::setLiveInputs(
     std::function<std::optional<CalcInputs>()> inputs, std::function<void(double)> calculateWith)
 {
@@ -70,6 +113,7 @@ void TForm3::setResult(const CalcResult& result, const ReportHeader& header)
     ui.BitBtn2->setEnabled(true);
     ui.pdf->setEnabled(files_ != nullptr);
     ui.neighboursButton->setEnabled(result_.wireChosen);
+    checkTab_->check(result_.values, qs(header_.inputFile));
     if (neighbours_ && neighbours_->isVisible())
         neighbours_->showRows(neighbourInputs(result_.inputs));
 }
@@ -135,13 +179,25 @@ QStringList TForm3::traceViewLines()
     return ui.podrobno->toPlainText().split(QLatin1Char('\n'));
 }
 
+// The calculation's trace, then the check's steps, as pruzcalc --verify
+// --explain prints them.
+QStringList TForm3::traceText() const
+{
+    QStringList lines = qsList(traceLines(result_.trace));
+    if (const Verification& v = checkTab_->verification(); v.available) {
+        lines << QString();
+        lines += qsList(traceLines(v.trace));
+    }
+    return lines;
+}
+
 // The trace is laid out only when the view is looked at: most reports are
 // read without it.
 void TForm3::showTrace()
 {
     if (traceShown_)
         return;
-    ui.podrobno->setPlainText(qsList(traceLines(result_.trace)).join(QLatin1Char('\n')));
+    ui.podrobno->setPlainText(traceText().join(QLatin1Char('\n')));
     traceShown_ = true;
 }
 
@@ -159,8 +215,11 @@ QFont TForm3::printFont() const
 
 int TForm3::printTo(QPagedPaintDevice& device)
 {
-    const bool trace = ui.views->currentWidget() == ui.podrobnoTab;
-    const QStringList lines = qsList(trace ? traceLines(result_.trace) : result_.report);
+    if (ui.views->currentWidget() == ui.podrobnoTab)
+        return printReport(headerLines(), traceText(), device, printFont());
+    QStringList lines = qsList(result_.report);
+    if (checkTab_->verification().available)
+        lines << QString() << checkTab_->lines();
     return printReport(headerLines(), lines, device, printFont());
 }
 

@@ -14,6 +14,10 @@
 // (setLiveInputs) that window follows every valid edit of them, keeping the
 // answer, and a row picked there asks for the report with its diameter, as
 // if chosen in the diameter choice dialog.
+// The third tab, "Проверка" (forms/checktab.h), checks the spring of a
+// complete result as it will be made by EN 13906-1; when that check fails,
+// a line above the report names the worst finding and links to the tab.
+// Printouts add the check after the report's lines.
 
 #include "engine/calc.h"
 #include "engine/reportheader.h"
@@ -26,7 +30,10 @@
 #include <functional>
 #include <optional>
 
+class AppSettings;
+class CheckTab;
 class FileChooser;
+class QLabel;
 class Messages;
 class QPagedPaintDevice;
 class QPrinter;
@@ -39,6 +46,11 @@ public:
 
     // Where "PDF…" asks for the file; without it "PDF…" stays disabled.
     void setFileChooser(FileChooser& files);
+    // Where the check keeps its seating coefficient per design.
+    void setSettings(AppSettings& settings);
+    CheckTab* checkTab() const { return checkTab_; }
+    // The warning above the report; hidden while the check passes.
+    QLabel* checkWarning() const { return checkWarning_; }
 
     // Takes `result`, calculated from the inputs in `header`, into the
     // window without showing it.
@@ -74,12 +86,15 @@ public:
     int printTo(QPagedPaintDevice& device);
 
 private:
+    void addCheckTab();
+    QStringList traceText() const;
     void showTrace();
     void BitBtn2Click();
     void pdfClick();
     void neighboursClick();
     void followInputs();
     CalcInputs neighbourInputs(const CalcInputs& inputs) const;
+    void checkChanged();
 
     Ui::TForm3 ui;
     Messages& messages_;
@@ -92,4 +107,6 @@ private:
     std::function<void(double)> calculateWith_;
     QTimer liveTimer_; // one recalculation of the neighbours for a burst of edits
     TForm13* neighbours_ = nullptr;
+    CheckTab* checkTab_;
+    QLabel* checkWarning_;
 };

@@ -1,21 +1,33 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, running and testing need.
 # Idempotent: packages already present are not fetched again.
+#   tools/install-deps.sh          everything (development, tests, CI)
+#   tools/install-deps.sh build    only what building the package needs
 set -euo pipefail
 
+# What tools/make-deb.sh needs: the compiler, Qt, the header libraries
+# and dpkg's packaging tools.
 packages=(
-  cmake g++ make ninja-build pkg-config
-  libgtest-dev libgmock-dev libbenchmark-dev
-  clang clang-format libclang-rt-dev
-  qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-qpa-plugins
-  qt6-translations-l10n
+  cmake g++ ninja-build
+  qt6-base-dev qt6-base-dev-tools qt6-svg-dev
   nlohmann-json3-dev libcli11-dev
-  desktop-file-utils appstream lintian dpkg-dev fakeroot file librsvg2-bin man-db
-  libgl-dev libxkbcommon-dev libxcb1-dev libxcb-damage0-dev
-  xvfb xauth x11-utils xdotool imagemagick poppler-utils openbox
-  fonts-dejavu-core fonts-liberation
-  python3
+  dpkg-dev file git
+  libgl-dev libxkbcommon-dev
 )
+if [ "${1:-}" != build ]; then
+  packages+=(
+    make pkg-config
+    libgtest-dev libgmock-dev libbenchmark-dev
+    clang clang-format libclang-rt-dev
+    libxcb1-dev libxcb-damage0-dev
+    libqt6svg6 qt6-qpa-plugins qt6-translations-l10n
+    desktop-file-utils appstream lintian fakeroot librsvg2-bin man-db
+    devscripts xdg-utils libfile-mimeinfo-perl shared-mime-info
+    xvfb xauth x11-utils xdotool imagemagick poppler-utils openbox
+    fonts-dejavu-core fonts-liberation
+    python3
+  )
+fi
 
 missing=()
 for p in "${packages[@]}"; do

@@ -62,6 +62,23 @@ TEST(Characteristic, LabelsAndScalesOfAKnownSpring)
     EXPECT_DOUBLE_EQ(chart.stressScale.step, 100);
 }
 
+// The spring as it will be made (rate from G, d, D1 − d and n) is drawn
+// beside the method's line: 23,59 Н/мм against the report's 13,3, so its
+// forces at L1 and L2 set the force scale.
+TEST(Characteristic, MadeSpringLineBesideTheMethods)
+{
+    Peremenn p = wireClass2();
+    EXPECT_TRUE(characteristic(p).made.empty()); // no modulus: no made spring
+    p.G = 78.5;
+    const Characteristic chart = characteristic(p);
+    ASSERT_EQ(chart.made.size(), 2u);
+    EXPECT_EQ(chart.made[0].forceLabel, "F(L1) = 177,4 Н");
+    EXPECT_EQ(chart.made[1].forceLabel, "F(L2) = 532,2 Н");
+    EXPECT_DOUBLE_EQ(chart.made[1].deflection, p.S2);
+    EXPECT_EQ(chart.madeLabel, "изготовленная пружина: R = 23,59 Н/мм");
+    EXPECT_GE(chart.forceScale.top, 1.2 * chart.made[1].force);
+}
+
 TEST(Characteristic, RefusesValuesItCannotDraw)
 {
     const std::pair<const char*, std::function<void(Peremenn&)>> cases[]

@@ -67,7 +67,7 @@ struct Tree {
     }
     CataloguePlaces places(std::optional<std::string> chosen = std::nullopt) const
     {
-        return { std::move(chosen), user, shipped };
+        return { std::move(chosen), user, shipped, {} };
     }
 };
 
@@ -106,6 +106,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, Open,
     testing::Values(OpenCase { "ChosenFolder", [](Tree&) {}, "shipped", "shipped/", false, {} },
         OpenCase { "ChosenMissing", [](Tree&) {}, "nowhere", "", false, { "nowhere" } },
         OpenCase { "ChosenIsAFile", [](Tree&) {}, "shipped/k3.dat", "", false, { "shipped/k3.dat" } },
+        OpenCase { "ChosenHoldsNoCatalogue", [](Tree& t) { fs::create_directory(t.root.path() + "empty"); },
+            "empty", "", false, { "empty" } },
         OpenCase { "UserMadeFromShipped", [](Tree&) {}, std::nullopt, "xdg/pruz/", true, {} },
         OpenCase { "UserIsAFile",
             [](Tree& t) {
@@ -129,8 +131,24 @@ TEST(OpenCatalogue, KeepsTheUsersCatalogueAsItIs)
     const Catalogue again = openCatalogue(tree.places());
     EXPECT_FALSE(again.created);
     EXPECT_EQ(tree.root.readBytes("xdg/pruz/k3.dat"), "changed\r\n");
-    EXPECT_EQ(entries(tree.user), (Names { "k3.dat", "material.dat" }))
+    EXPECT_EQ(entries(tree.user), (Names { ".pruz-shipped", "k3.dat", "material.dat" }))
         << "a deleted file is not brought back";
+}
+
+TEST(OpenCatalogue, SiteCatalogueOfXdgDataDirsComesBeforeTheShippedOne)
+{
+    Tree tree;
+    CataloguePlaces places = cataloguePlaces(std::nullopt, (tree.root.path() + "xdg").c_str(), nullptr,
+        std::nullopt, ("relative:" + tree.root.path() + "none:" + tree.root.path() + "office").c_str());
+    EXPECT_EQ(
+        places.site, (Names { tree.root.path() + "none/pruz/site", tree.root.path() + "office/pruz/site" }));
+    places.shipped = tree.shipped;
+    EXPECT_EQ(places.upstream(), tree.shipped) << "no site catalogue yet";
+    fs::create_directories(tree.root.path() + "office/pruz/site");
+    tree.root.writeBytes("office/pruz/site/material.dat", "office\r\n");
+    EXPECT_EQ(places.upstream(), tree.root.path() + "office/pruz/site");
+    ASSERT_TRUE(openCatalogue(places).created);
+    EXPECT_EQ(tree.root.readBytes("xdg/pruz/material.dat"), "office\r\n");
 }
 
 TEST(OpenCatalogue, FailedCopyLeavesNothing)
@@ -139,7 +157,7 @@ TEST(OpenCatalogue, FailedCopyLeavesNothing)
     const std::string user = tree.root.path() + "new/home/pruz";
     int copied = 0;
     const Catalogue found = openCatalogue(
-        { std::nullopt, user, tree.shipped }, [&](const std::string& from, const std::string& to) {
+        { std::nullopt, user, tree.shipped, {} }, [&](const std::string& from, const std::string& to) {
             return ++copied < 3 && copyFileBytes(from, to);
         });
     EXPECT_EQ(copied, 3);

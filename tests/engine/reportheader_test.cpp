@@ -1,4 +1,5 @@
 #include "engine/reportheader.h"
+#include "testdir.h"
 
 #include <gtest/gtest.h>
 
@@ -60,3 +61,21 @@ TEST(ReportHeader, UnsavedFormAndMissingChoices)
 }
 
 } // namespace
+
+TEST(ReportHeader, NamesTheCatalogueByFolderAndTheHashOfItsFiles)
+{
+    TempDataDir dir;
+    dir.writeBytes("material.dat", "60\r\n");
+    ReportHeader h = wireClass2();
+    h.catalogue = catalogueLabel(dir.path());
+    const std::string before = reportHeaderLines(h).back();
+    EXPECT_EQ(before.rfind("Каталог: " + dir.path() + " (", 0), 0u) << before;
+    dir.writeBytes("material.dat", "60\r\n61\r\n");
+    EXPECT_NE(catalogueLabel(dir.path()), h.catalogue) << "another catalogue, another hash";
+    dir.writeBytes(".pruz-catalogue.lock", "1\n");
+    dir.writeBytes("notes.txt", "1\n");
+    dir.writeBytes("material.dat", "60\r\n");
+    EXPECT_EQ(catalogueLabel(dir.path()), h.catalogue) << "only the files a calculation reads count";
+    dir.writeBytes("60mat.dat", "7,8\r\n");
+    EXPECT_NE(catalogueLabel(dir.path()), h.catalogue) << "a listed material's file counts";
+}

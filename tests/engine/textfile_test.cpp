@@ -206,8 +206,9 @@ TEST(StaleTemporaryFiles, OnlyTheWritersOwnPatternAndOnlyFiles)
 {
     TempDataDir dir;
     const Lines stale { "material.dat.tmp-AbC123", "Латуньmat.dat.tmp-000000", "x.rid.tmp-zzzzzz" };
-    const Lines kept { "material.dat", ".tmp-ABCDEF", "a.tmp-ABCDE", "a.tmp-ABCDEFG", "a.tmp-ABC!EF",
-        "a.TMP-ABCDEF", "a.tmp_ABCDEF" };
+    const Lines kept { "material.dat", ".tmp-ABCDEF", "a.dat.tmp-ABCDE", "a.dat.tmp-ABCDEFG",
+        "a.dat.tmp-ABC!EF", "a.dat.TMP-ABCDEF", "a.dat.tmp_ABCDEF", "notes.tmp-backup",
+        "notes.txt.tmp-backup", ".dat.tmp-ABCDEF" };
     for (const auto& name : stale)
         dir.writeLines(name, { "1" });
     for (const auto& name : kept)

@@ -1,8 +1,13 @@
 // The report window: the result "Расчет" hands it, the diameter question
 // in the middle of the calculation, a missing file, printing and the PDF
 // made from the result, its resizing and its keys.
+#include "engine/datafiles.h"
+#include "engine/design.h"
 #include "engine/inputform.h"
+#include "engine/quiethost.h"
 #include "engine/reportheader.h"
+#include "forms/appsettings.h"
+#include "forms/checktab.h"
 #include "forms/dopvvod.h"
 #include "forms/filechooser.h"
 #include "forms/pruzform.h"
@@ -20,6 +25,7 @@
 
 #include <QComboBox>
 #include <QGroupBox>
+#include <QLabel>
 #include <QPdfWriter>
 #include <QPlainTextEdit>
 #include <QPrintDialog>
@@ -28,6 +34,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QWindow>
 
 namespace {
@@ -89,6 +96,13 @@ QStringList simplified(const QStringList& lines)
         if (!line.simplified().isEmpty())
             out << line.simplified();
     return out;
+}
+
+// Lines as one text without blanks: the same whether or not a long line was
+// broken where the printed page ends.
+QString joinedText(const QStringList& lines)
+{
+    return lines.join(QString()).remove(QLatin1Char(' '));
 }
 
 // "Печать" (or Ctrl+P) pressed and its dialog accepted, printing to a PDF:
@@ -365,15 +379,21 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&report));
         // Printed from the result, not from the memo's text.
         report.findChild<QPlainTextEdit*>(QStringLiteral("otcet"))->setPlainText(QStringLiteral("не отчет"));
-        const Printed printed = printWithTheButton(report, rig.form.printer(), byKey);
+        Printed printed = printWithTheButton(report, rig.form.printer(), byKey);
         QCOMPARE(printed.rangeShown, QStringList());
-        QCOMPARE(printed.lines,
-            simplified(report.headerLines() + qsList(rig.form.lastResult().report))
-                + QStringList { pageFoot(1, 1) });
+        QCOMPARE(printed.lines.takeLast(), pageFoot(2, 2));
+        printed.lines.removeAll(pageFoot(1, 2));
+        // The check of the made spring follows the report (its long lines
+        // broken where the page ends).
+        const auto joined
+            = [](const QStringList& lines) { return lines.join(QString()).remove(QLatin1Char(' ')); };
+        QCOMPARE(joined(printed.lines),
+            joined(simplified(
+                report.headerLines() + qsList(rig.form.lastResult().report) + report.checkTab()->lines())));
         QCOMPARE(rig.messages.messages, QStringList());
     }
 
-    // "Подробно" after the example shows the text of pruzcalc --explain, and
+    // "Подробно" after the example shows the text of pruzcalc --verify --explain, and
     // "Печать" on that tab prints it; the report tab keeps the report.
     void detailedView()
     {
@@ -385,13 +405,14 @@ private slots:
             window.findChild<QPlainTextEdit*>(QStringLiteral("otcet")), Qt::Key_Tab, Qt::ControlModifier);
         QCOMPARE(window.findChild<QTabWidget*>(QStringLiteral("views"))->currentWidget(),
             window.findChild<QWidget*>(QStringLiteral("podrobnoTab")));
-        QFile explained(QStringLiteral(CLI_CASES_DIR "explain-wire-class2/stdout"));
+        // The calculation's steps, then the check's (pruzcalc --verify --explain).
+        QFile explained(QStringLiteral(CLI_CASES_DIR "verify-explain-wire-class2/stdout"));
         QVERIFY(explained.open(QIODevice::ReadOnly));
         QCOMPARE(
             window.findChild<QPlainTextEdit*>(QStringLiteral("podrobno"))->toPlainText() + QLatin1Char('\n'),
             QString::fromUtf8(explained.readAll()));
         QCOMPARE(window.reportLines().size(), 35);
-        QCOMPARE(cutTexts(&rig.window), QStringList());
+        QCOMPARE(cutTexts(&window), QStringList());
         // For the documentation: the view from the allowable stress on.
         const int from = window.traceViewLines().indexOf(
             QStringLiteral("Наибольшее допустимое напряжение в первом приближении"));
@@ -400,7 +421,9 @@ private slots:
 
         Printed printed = printWithTheButton(window, rig.form.printer());
         printed.lines.removeIf([](const QString& line) { return line.startsWith(QStringLiteral("стр. ")); });
-        QCOMPARE(printed.lines, simplified(window.headerLines() + window.traceViewLines()));
+        // Long lines of the check's steps break where the page ends.
+        QCOMPARE(joinedText(printed.lines),
+            joinedText(simplified(window.headerLines() + window.traceViewLines())));
         QVERIFY(printed.lines.contains(QStringLiteral("k3 = D1 / √(F3 / τ')")));
     }
 
@@ -441,7 +464,7 @@ private slots:
         const QString printed = dir.filePath("printed.pdf");
         rig.printer.setOutputFormat(QPrinter::PdfFormat);
         rig.printer.setOutputFileName(printed);
-        QCOMPARE(rig.window.printTo(rig.printer), 1);
+        QCOMPARE(rig.window.printTo(rig.printer), 2);
         QCOMPARE(pdfPageLines(printed), pages);
     }
 
@@ -454,6 +477,84 @@ private slots:
         rig.files.toSavePdf = dir.filePath("old.pdf");
         checkReplacing(rig.messages, rig.files.toSavePdf,
             [&] { rig.window.findChild<QPushButton*>(QStringLiteral("pdf"))->click(); });
+    }
+
+    // "Проверка": the made spring's check in a table; a failed check puts a
+    // line above the report naming the worst finding, with a link to the
+    // tab; one that passes puts none. ν is kept for the design.
+    void checkTab_data()
+    {
+        QTest::addColumn<QStringList>("inputs"); // F1, F2, D1, H
+        QTest::addColumn<double>("wire"); // answer to the diameter question; 0 for none
+        QTest::addColumn<QString>("warning");
+        QTest::newRow("examples/wire-class2.rid")
+            << QStringList { "10", "30", "20", "15" } << 0.0
+            << QStringLiteral(
+                   "Проверка по EN 13906-1 не пройдена: жесткость пружины R = 23,59 Н/мм, в расчете "
+                   "c = 13,3 Н/мм; при L1 сила 177,4 Н вместо 100 Н (+77,39 %), при L2 — 532,2 Н "
+                   "вместо 300 Н (+77,39 %)");
+        QTest::newRow("examples/chosen-diameter.rid, wire 3 passes")
+            << QStringList { "4", "10", "40", "20" } << 3.0 << QString();
+    }
+    void checkTab()
+    {
+        QFETCH(QStringList, inputs);
+        QFETCH(double, wire);
+        QFETCH(QString, warning);
+        Rig rig;
+        QTemporaryDir dir;
+        AppSettings settings(dir.filePath("pruz.ini"));
+        rig.window.setSettings(settings);
+        ReportHeader header;
+        header.inputFile = "/home/u/design.rid";
+        InputForm form;
+        form.materialName = kWire2.toStdString();
+        form.f1 = inputs[0].toStdString();
+        form.f2 = inputs[1].toStdString();
+        form.d1 = inputs[2].toStdString();
+        form.h = inputs[3].toStdString();
+        form.vmax = "2";
+        CalcInputs given; // the wire, when given, as picked among the neighbours
+        given.dataDir = rig.data.dataDir();
+        if (wire > 0) {
+            given.chosenD = wire;
+            given.askAlways = true;
+        }
+        QuietHost host;
+        const DesignResult result = runForm(form, given, host, FolderFiles(given.dataDir));
+        rig.window.showResult(result, header);
+        QVERIFY(QTest::qWaitForWindowExposed(&rig.window));
+        auto* views = rig.window.findChild<QTabWidget*>(QStringLiteral("views"));
+        auto* tab = rig.window.findChild<CheckTab*>(QStringLiteral("checkTab"));
+        QVERIFY(tab);
+        QCOMPARE(views->tabText(views->indexOf(tab)), QStringLiteral("Проверка"));
+        const Verification& v = tab->verification();
+        QVERIFY(v.available);
+        QCOMPARE(tab->findChild<QTableWidget*>(QStringLiteral("checkTable"))->rowCount(), int(v.rows.size()));
+        QLabel* line = rig.window.findChild<QLabel*>(QStringLiteral("checkWarning"));
+        QCOMPARE(line->isVisibleTo(&rig.window), !warning.isEmpty());
+        QCOMPARE(tab->findChild<QLabel*>(QStringLiteral("checkVerdict"))->text(),
+            warning.isEmpty() ? QStringLiteral("Итог проверки: выполнено")
+                              : QStringLiteral("Итог проверки: не выполнено — ")
+                    + warning.mid(warning.indexOf(QLatin1Char(':')) + 2));
+        if (warning.isEmpty())
+            return;
+        QVERIFY(line->text().startsWith(warning.toHtmlEscaped()));
+        emit line->linkActivated(QStringLiteral("#check"));
+        QCOMPARE(views->currentWidget(), tab);
+        rig.window.resize(1000, 560); // the whole table, for the documentation
+        scetchtest::saveScreenshot(rig.window, QStringLiteral("report-check"));
+        views->setCurrentWidget(rig.window.findChild<QWidget*>(QStringLiteral("otcetTab")));
+        scetchtest::saveScreenshot(rig.window, QStringLiteral("report-check-warning"));
+
+        // One end free: the spring buckles, and the design keeps ν = 2.
+        auto* seating = tab->findChild<QComboBox*>(QStringLiteral("seating"));
+        seating->setCurrentIndex(seating->findData(2.0));
+        emit seating->activated(seating->currentIndex());
+        QCOMPARE(tab->verification().row("sK")->verdict, CheckVerdict::Failed);
+        QCOMPARE(settings.seating(QStringLiteral("/home/u/design.rid")), std::optional<double>(2.0));
+        rig.window.showResult(result, header); // the design calculated again
+        QCOMPARE(seating->currentData().toDouble(), 2.0);
     }
 
     void escapeCloses()

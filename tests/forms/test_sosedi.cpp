@@ -6,6 +6,7 @@
 #include "engine/characteristic.h"
 #include "engine/neighbours.h"
 #include "engine/peremenn.h"
+#include "engine/quantities.h"
 #include "forms/dopvvod.h"
 #include "forms/neighbourmodel.h"
 #include "forms/pruzform.h"
@@ -179,6 +180,31 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&panel));
         QTest::keyClick(&panel, Qt::Key_Escape);
         QVERIFY(!panel.isVisible());
+    }
+
+    // wire-class2: the row of the calculation's choice is the report's own
+    // spring, value for value and figure for figure; the same wire picked in
+    // the dialog (n = 42, not 26) follows as a row of its own, labelled.
+    void methodRowIsTheReport()
+    {
+        Rig rig;
+        rig.load(QStringLiteral(EXAMPLES_DIR "wire-class2.rid"));
+        rig.calculate();
+        TForm13& panel = rig.openPanel();
+        const auto& rows = panel.table().rows;
+        const auto mine
+            = std::find_if(rows.begin(), rows.end(), [](const NeighbourRow& r) { return r.methodChoice; });
+        QVERIFY(mine != rows.end());
+        for (const Quantity& q : kQuantities)
+            QVERIFY2(mine->record.*q.field == rig.form.lastResult().values.*q.field, q.name);
+        const int r = static_cast<int>(mine - rows.begin());
+        const int coils = columnOf(NeighbourCell::Number, "n");
+        QCOMPARE(cell(panel, r, coils), QStringLiteral("26"));
+        QCOMPARE(cell(panel, r, columnOf(NeighbourCell::Check)), QStringLiteral("✗"));
+        QCOMPARE(
+            cell(panel, r + 1, columnOf(NeighbourCell::Choice)), QStringLiteral("◁ как выбор в диалоге"));
+        QCOMPARE(cell(panel, r + 1, 0), cell(panel, r, 0));
+        QCOMPARE(cell(panel, r + 1, coils), QStringLiteral("42"));
     }
 
     // Enter or a double click: the report again, with that diameter as if

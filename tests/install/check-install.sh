@@ -3,8 +3,8 @@
 # and runs the installed programs from another folder, with HOME and
 # XDG_DATA_HOME in scratch folders:
 #   - the installed pruzcalc prints for each example the build tree's report;
-#   - the user's catalogue it made equals data/ byte for byte, and nothing
-#     else was made;
+#   - the user's catalogue it made equals data/ byte for byte with its
+#     manifest beside it, and nothing else was made;
 #   - a file changed there is kept on the next run;
 #   - the installed pruz comes up with that catalogue's materials.
 # Usage: check-install.sh BUILD_DIR SOURCE_DIR [gui]
@@ -40,7 +40,8 @@ for rid in "$src"/examples/*.rid; do
   cmp -s "$scratch/want" "$scratch/got" || fail "installed pruzcalc on $(basename "$rid"): $(diff "$scratch/want" "$scratch/got" | head -5)"
 done
 
-diff -r "$src/data" "$catalogue" >/dev/null || fail "the user's catalogue differs from data/"
+diff -r -x .pruz-shipped "$src/data" "$catalogue" >/dev/null || fail "the user's catalogue differs from data/"
+[ -s "$catalogue/.pruz-shipped" ] || fail "no manifest of the shipped catalogue"
 [ "$(ls -A "$XDG_DATA_HOME")" = pruz ] || fail "left beside the catalogue: $(ls -A "$XDG_DATA_HOME")"
 [ -z "$(ls -A "$HOME" "$scratch/work" | grep -v ':$' | grep .)" ] || fail "made in the home or working folder"
 

@@ -1,8 +1,10 @@
 // The JSON output of every example read back: each value's number text is
 // the text the report shows after its label.
 #include "cli/jsonoutput.h"
+#include "engine/characteristic.h"
 #include "engine/design.h"
 #include "engine/numtext.h"
+#include "engine/verificationtext.h"
 
 #include <gtest/gtest.h>
 
@@ -67,6 +69,56 @@ TEST_P(JsonOutput, EveryValueReadsBackAsTheReportShowsIt)
     ASSERT_EQ(j["values"].size(), last.size());
     for (const auto& [name, value] : j["values"].items())
         EXPECT_EQ(value.get<double>(), last.at(name)) << name;
+}
+
+// The check's object: each row's figures and verdict as its text line shows
+// them (rounded as the text rounds), each value as its trace step has it.
+TEST_P(JsonOutput, CheckReadsBackAsItsTextShowsIt)
+{
+    DesignSettings settings;
+    settings.dataDir = SHIPPED_DATA_DIR;
+    settings.trace = settings.verify = true;
+    if (GetParam().wireDiameter)
+        settings.wireDiameter = GetParam().wireDiameter;
+    const DesignResult result = runDesign(std::string(EXAMPLES_DIR) + GetParam().file, settings);
+    std::ostringstream out;
+    writeJson(result, out);
+    const Json check = Json::parse(out.str())["verification"];
+    const std::vector<std::string> text = verificationLines(result.verification);
+
+    ASSERT_TRUE(check["available"].get<bool>());
+    const Json& rows = check["rows"];
+    ASSERT_EQ(text.size(), rows.size() + 3); // heading, seating, rows, verdict
+    for (size_t k = 0; k < rows.size(); ++k) {
+        const Json& row = rows[k];
+        const std::string& line = text[k + 2];
+        EXPECT_EQ(line.rfind(row["caption"].get<std::string>(), 0), 0u) << line;
+        for (const char* side : { "method", "made" }) {
+            if (row[side].is_null())
+                continue;
+            const std::string shown
+                = std::string(side[1] == 'e' ? "расчет " : "пружина ") + chartNumber(row[side].get<double>());
+            EXPECT_NE(line.find(shown), std::string::npos) << line << " / " << shown;
+        }
+        EXPECT_NE(line.find(" — " + row["verdict_text"].get<std::string>()), std::string::npos) << line;
+    }
+    const bool passed = check["passed"].get<bool>();
+    EXPECT_EQ(text.back(),
+        "Итог проверки: "
+            + (passed ? std::string("выполнено") : "не выполнено — " + check["worst"].get<std::string>()));
+
+    std::map<std::string, double> traced;
+    for (const Json& step : check["trace"])
+        if (step.contains("name") && step.contains("value"))
+            traced[step["name"].get<std::string>()] = step["value"].get<double>();
+    for (const auto& [name, value] : check["values"].items()) {
+        if (value.is_null()) { // sK of a spring that cannot buckle
+            EXPECT_TRUE(check["buckling_free"].get<bool>());
+            continue;
+        }
+        ASSERT_TRUE(traced.count(name)) << name;
+        EXPECT_EQ(value.get<double>(), traced.at(name)) << name;
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Examples, JsonOutput,

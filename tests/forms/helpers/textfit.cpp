@@ -24,7 +24,7 @@ QStringList cutTexts(const QWidget* window)
 {
     QStringList cut;
     for (const QLabel* label : window->findChildren<QLabel*>()) {
-        if (label->text().isEmpty())
+        if (label->text().isEmpty() || !label->isVisibleTo(window)) // on a tab not on view: not laid out
             continue;
         const bool fits = label->wordWrap() ? label->heightForWidth(label->width()) <= label->height()
                                             : label->sizeHint().width() <= label->width();
