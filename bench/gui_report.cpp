@@ -53,20 +53,20 @@ void BM_RascetToReport(benchmark::State& state)
         QFile::copy(QStringLiteral(SHIPPED_DATA_DIR) + name, data.filePath(name));
     QDir::setCurrent(data.path());
 
-    Peremenn peremenn;
     QtMessages messages;
     OpenExample files;
     files.path = QStringLiteral(EXAMPLES_DIR "wire-class2.rid");
-    ProgramWindows windows(peremenn, messages, files);
+    ProgramWindows windows(messages, files);
     windows.form1.show();
     windows.form1.ui.SpeedButton3->click(); // Load
 
-    Peremenn bare;
+    CalcInputs bare;
     bare.dataDir = data.path().toStdString() + "/";
     InputForm form = parseRid(*readTextLines(files.path.toStdString()));
-    bare.mode = form.mode;
     applyCalcInputs(bare, form);
+    const FolderFiles bareFiles(bare.dataDir);
     QuietHost host;
+    std::size_t bareLines = 0;
 
     double reportTotal = 0, bareTotal = 0;
     for (auto _ : state) {
@@ -77,11 +77,12 @@ void BM_RascetToReport(benchmark::State& state)
         reportTotal += micros(Clock::now() - start);
 
         start = Clock::now();
-        runCalculation(bare, host);
-        benchmark::DoNotOptimize(host.report.data());
+        const CalcResult r = calculate(bare, host, bareFiles);
+        bareLines = r.report.size();
+        benchmark::DoNotOptimize(r.report.data());
         bareTotal += micros(Clock::now() - start);
     }
-    if (windows.form1.reportWindow()->reportLines().size() != static_cast<qsizetype>(host.report.size()))
+    if (windows.form1.reportWindow()->reportLines().size() != static_cast<qsizetype>(bareLines))
         state.SkipWithError("the report window and the bare calculation differ");
     const double n = static_cast<double>(state.iterations());
     state.counters["report_us"] = reportTotal / n;
@@ -92,10 +93,9 @@ BENCHMARK(BM_RascetToReport)->ArgName("paint")->Arg(0)->Arg(1)->Unit(benchmark::
 
 void BM_PanelRows(benchmark::State& state)
 {
-    Peremenn inputs;
+    CalcInputs inputs;
     inputs.dataDir = SHIPPED_DATA_DIR;
     InputForm form = parseRid(*readTextLines(EXAMPLES_DIR "steel-60s2a.rid"));
-    inputs.mode = form.mode;
     applyCalcInputs(inputs, form);
     const FolderFiles files(inputs.dataDir);
     TForm13 panel;

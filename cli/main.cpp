@@ -62,7 +62,7 @@ int runOne(const Options& o)
             writeVerification(result.verification, std::cout, o.explain);
     }
     if (o.neighbours)
-        writeDesignNeighbours(result, FolderFiles(result.record.dataDir), *o.neighbours, std::cout);
+        writeDesignNeighbours(result, FolderFiles(result.inputs.dataDir), *o.neighbours, std::cout);
     // A design that ran to its end fails when its made spring fails the check.
     if (o.verify && result.status == Completed && result.verification.available
         && !result.verification.passed)

@@ -50,16 +50,16 @@ std::string withoutTrailingBlanks(std::string text)
     return text;
 }
 
-// The calculation on a copy of the inputs; an error ends it as it ends the
-// report window's.
-void run(Peremenn& record, QuietHost& host, const DataFiles& files, std::string& error)
+// The calculation of the inputs, nothing shown; a diameter question with
+// no answer given is cancelled. An error ends it as it ends the main
+// window's.
+CalcResult run(const CalcInputs& inputs, const DataFiles& files, bool* asked = nullptr)
 {
-    record.userChoice = false;
-    try {
-        runCalculation(record, host, files);
-    } catch (...) {
-        error = errorText(std::current_exception());
-    }
+    QuietHost host;
+    CalcResult r = calculate(inputs, host, files);
+    if (asked)
+        *asked = host.asked > 0 || r.chosenD.has_value();
+    return r;
 }
 
 std::string stopReason(const std::vector<std::string>& messages, const std::string& error)
@@ -110,16 +110,18 @@ bool sameSpring(const NeighbourRow& a, const NeighbourRow& b)
     return true;
 }
 
-NeighbourRow tryDiameter(const Peremenn& inputs, const DataFiles& files, const Stocked& wire)
+NeighbourRow tryDiameter(CalcInputs inputs, const DataFiles& files, const Stocked& wire)
 {
     NeighbourRow row;
     row.listed = wire.text;
     row.d = wire.value;
-    row.record = inputs;
-    QuietHost host(takeDiameter(wire.value), true);
-    run(row.record, host, files, row.error);
-    row.report = std::move(host.report);
-    row.messages = std::move(host.messages);
+    inputs.chosenD = wire.value;
+    inputs.askAlways = true;
+    CalcResult r = run(inputs, files);
+    row.record = std::move(r.values);
+    row.report = std::move(r.report);
+    row.messages = std::move(r.messages);
+    row.error = std::move(r.error);
     judge(row, files);
     return row;
 }
@@ -136,7 +138,7 @@ std::string NeighbourRow::notesText() const
 
 namespace {
 
-Neighbours rowsAround(const Peremenn& inputs, const DataFiles& files, int each)
+Neighbours rowsAround(const CalcInputs& inputs, const DataFiles& files, int each)
 {
     Neighbours out;
     out.material = inputs.materialName;
@@ -154,28 +156,24 @@ Neighbours rowsAround(const Peremenn& inputs, const DataFiles& files, int each)
 
     // The calculation's own choice; the dialog's answer counts only while
     // the material lists it.
-    std::optional<double> answer;
-    if (inputs.userChoice && std::any_of(stocked.begin(), stocked.end(), [&](const Stocked& s) {
-            return s.value == inputs.chosenD;
+    CalcInputs ownInputs = inputs;
+    ownInputs.askAlways = false;
+    if (ownInputs.chosenD && std::none_of(stocked.begin(), stocked.end(), [&](const Stocked& s) {
+            return s.value == *ownInputs.chosenD;
         }))
-        answer = inputs.chosenD;
-    Peremenn own = inputs;
-    QuietHost host;
-    if (answer)
-        host.answer = takeDiameter(*answer);
-    std::string error;
-    run(own, host, files, error);
-    out.asked = host.asked > 0;
+        ownInputs.chosenD.reset();
+    const CalcResult own = run(ownInputs, files, &out.asked);
     if (!own.wireChosen) {
-        out.refusal = out.asked && !answer
+        out.refusal = out.asked && !ownInputs.chosenD
             ? "Расчет запрашивает диаметр проволоки (k3 больше 59,43), а он не выбран"
-            : "Расчет не дошел до диаметра проволоки: " + stopReason(host.messages, error);
+            : "Расчет не дошел до диаметра проволоки: " + stopReason(own.messages, own.error);
         return out;
     }
-    const auto chosen
-        = std::find_if(stocked.begin(), stocked.end(), [&](const Stocked& s) { return s.value == own.d; });
+    const auto chosen = std::find_if(
+        stocked.begin(), stocked.end(), [&](const Stocked& s) { return s.value == own.values.d; });
     if (chosen == stocked.end()) {
-        out.refusal = "Диаметра " + numText(own.d) + " мм нет в списке материала " + inputs.materialName;
+        out.refusal
+            = "Диаметра " + numText(own.values.d) + " мм нет в списке материала " + inputs.materialName;
         return out;
     }
 
@@ -194,10 +192,10 @@ Neighbours rowsAround(const Peremenn& inputs, const DataFiles& files, int each)
         mine.listed = chosen->text;
         mine.d = chosen->value;
         mine.methodChoice = true;
-        mine.record = own;
-        mine.report = host.report;
-        mine.messages = host.messages;
-        mine.error = error;
+        mine.record = own.values;
+        mine.report = own.report;
+        mine.messages = own.messages;
+        mine.error = own.error;
         judge(mine, files);
         const bool differs = !sameSpring(forced, mine);
         out.rows.push_back(std::move(mine));
@@ -211,7 +209,7 @@ Neighbours rowsAround(const Peremenn& inputs, const DataFiles& files, int each)
 
 } // namespace
 
-Neighbours neighbourRows(const Peremenn& inputs, const DataFiles& files, int each)
+Neighbours neighbourRows(const CalcInputs& inputs, const DataFiles& files, int each)
 {
     // A list that cannot be read (too large, say) is said in words; the
     // rows' own errors are kept in their rows.

@@ -85,7 +85,7 @@ TForm13::TForm13(QWidget* opener)
     centreOnScreen(*this);
 }
 
-void TForm13::showRows(const Peremenn& inputs, bool followed)
+void TForm13::showRows(const CalcInputs& inputs, bool followed)
 {
     // The row looked at stays the current one when the rows are worked
     // out again.

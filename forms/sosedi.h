@@ -23,10 +23,10 @@ class TForm13 : public QWidget {
 public:
     explicit TForm13(QWidget* opener = nullptr);
 
-    // Rows for these inputs (as "Расчет" stores them, the answer to the
-    // diameter question in userChoice and chosenD). `followed`: they are the
-    // main window's, not yet calculated in the report.
-    void showRows(const Peremenn& inputs, bool followed = false);
+    // Rows for these inputs (as "Расчет" gives them, with the answer to the
+    // diameter question in chosenD). `followed`: they are the main window's,
+    // not yet calculated in the report.
+    void showRows(const CalcInputs& inputs, bool followed = false);
 
     const Neighbours& table() const { return table_; }
     QTableView* view() const { return view_; }
