@@ -1,5 +1,5 @@
 // pruz: the program. Reads its command line, finds the catalogue (the data
-// directory), creates the shared record and the main window
+// directory), creates the main window
 // (ProgramWindows; the other windows are made when first needed), shows it
 // and runs the event loop. After a catalogue update it offers to check
 // saved designs; a FILE on the command line is then loaded as "Загрузить"
@@ -8,7 +8,6 @@
 
 #include "app/programstart.h"
 #include "engine/exitstatus.h"
-#include "engine/peremenn.h"
 #include "forms/appsettings.h"
 #include "forms/catalogueoffer.h"
 #include "forms/filechooser.h"
@@ -30,10 +29,9 @@ int main(int argc, char** argv)
     const auto dataDir = openProgramCatalogue(options.dataDir, messages);
     if (!dataDir)
         return NoInput; // as pruzcalc: the catalogue cannot be read
-    Peremenn peremenn;
     QtFileChooser files;
     AppSettings settings; // ~/.config/pruz/pruz.ini
-    ProgramWindows windows(peremenn, messages, files, &settings);
+    ProgramWindows windows(messages, files, &settings);
     windows.form1.setDataDir(*dataDir);
     windows.form1.show();
     if (!options.listMaterials)

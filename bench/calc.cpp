@@ -69,7 +69,7 @@ BENCHMARK(VerifiedCalculation);
 
 void NeighbourRows(benchmark::State& state)
 {
-    const Peremenn inputs = example();
+    const CalcInputs inputs = wireClass2CalcInputs(SHIPPED_DATA_DIR);
     const FolderFiles files(inputs.dataDir);
     for (auto _ : state)
         if (neighbourRows(inputs, files, 2).rows.size() != 6) // five wires, the chosen one twice

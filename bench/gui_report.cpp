@@ -57,20 +57,20 @@ void BM_RascetToReport(benchmark::State& state)
         QFile::copy(QStringLiteral(SHIPPED_DATA_DIR) + name, data.filePath(name));
     QDir::setCurrent(data.path());
 
-    Peremenn peremenn;
     QtMessages messages;
     OpenExample files;
     files.path = QStringLiteral(EXAMPLES_DIR "wire-class2.rid");
-    ProgramWindows windows(peremenn, messages, files);
+    ProgramWindows windows(messages, files);
     windows.form1.show();
     windows.form1.ui.SpeedButton3->click(); // Load
 
-    Peremenn bare;
+    CalcInputs bare;
     bare.dataDir = data.path().toStdString() + "/";
     InputForm form = parseRid(*readTextLines(files.path.toStdString()));
-    bare.mode = form.mode;
     applyCalcInputs(bare, form);
+    const FolderFiles bareFiles(bare.dataDir);
     QuietHost host;
+    std::size_t bareLines = 0;
 
     double reportTotal = 0, bareTotal = 0;
     for (auto _ : state) {
@@ -81,11 +81,12 @@ void BM_RascetToReport(benchmark::State& state)
         reportTotal += micros(Clock::now() - start);
 
         start = Clock::now();
-        runCalculation(bare, host);
-        benchmark::DoNotOptimize(host.report.data());
+        const CalcResult r = calculate(bare, host, bareFiles);
+        bareLines = r.report.size();
+        benchmark::DoNotOptimize(r.report.data());
         bareTotal += micros(Clock::now() - start);
     }
-    if (windows.form1.reportWindow()->reportLines().size() != static_cast<qsizetype>(host.report.size()))
+    if (windows.form1.reportWindow()->reportLines().size() != static_cast<qsizetype>(bareLines))
         state.SkipWithError("the report window and the bare calculation differ");
     const double n = static_cast<double>(state.iterations());
     state.counters["report_us"] = reportTotal / n;
@@ -94,19 +95,18 @@ void BM_RascetToReport(benchmark::State& state)
 }
 BENCHMARK(BM_RascetToReport)->ArgName("paint")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
-Peremenn steelExample()
+CalcInputs steelExample()
 {
-    Peremenn inputs;
+    CalcInputs inputs;
     inputs.dataDir = SHIPPED_DATA_DIR;
     InputForm form = parseRid(*readTextLines(EXAMPLES_DIR "steel-60s2a.rid"));
-    inputs.mode = form.mode;
     applyCalcInputs(inputs, form);
     return inputs;
 }
 
 void BM_PanelRows(benchmark::State& state)
 {
-    const Peremenn inputs = steelExample();
+    const CalcInputs inputs = steelExample();
     const FolderFiles files(inputs.dataDir);
     TForm13 panel;
     panel.show();
@@ -133,7 +133,7 @@ BENCHMARK(BM_PanelRows)->Unit(benchmark::kMicrosecond);
 
 void BM_MaterialRows(benchmark::State& state)
 {
-    const Peremenn inputs = steelExample();
+    const CalcInputs inputs = steelExample();
     const FolderFiles files(inputs.dataDir);
     TForm13 panel;
     panel.show();

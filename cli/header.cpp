@@ -45,7 +45,7 @@ void writeHeader(const DesignResult& result, const std::string& dateTime, std::o
     const std::vector<std::string> lines = reportHeaderLines({ .dateTime = dateTime,
         .inputFile = result.ridFile,
         .form = result.form,
-        .catalogue = result.record.dataDir.empty() ? "" : catalogueLabel(result.record.dataDir) });
+        .catalogue = result.inputs.dataDir.empty() ? "" : catalogueLabel(result.inputs.dataDir) });
     size_t width = 0;
     for (const std::string& line : lines) {
         out << line << '\n';

@@ -54,7 +54,7 @@ int runOne(const Options& o)
         dateTime = *when;
     }
     const DesignResult result = runDesign(o.inputs.front(), o.design);
-    const FolderFiles files(result.record.dataDir);
+    const FolderFiles files(result.inputs.dataDir);
     std::optional<AllMaterials> materials;
     if (o.allMaterials)
         materials = designMaterials(result, files);

@@ -3,6 +3,7 @@
 #include "cli/batchoutput.h"
 #include "cli/neighbourtable.h"
 #include "engine/allmaterials.h"
+#include "engine/design.h"
 
 #include <ostream>
 
@@ -38,8 +39,8 @@ void writeCsvLine(std::ostream& out, const std::vector<std::string>& cells)
 
 std::optional<AllMaterials> designMaterials(const DesignResult& result, const DataFiles& files)
 {
-    if (auto inputs = designInputs(result))
-        return allMaterialRows(*inputs, files);
+    if (result.calculated)
+        return allMaterialRows(result.sameAnswer(result.inputs), files);
     return std::nullopt;
 }
 

@@ -1,7 +1,6 @@
 #include "cli/neighbourtable.h"
 
 #include "engine/design.h"
-#include "engine/errors.h"
 #include "engine/neighbours.h"
 #include "engine/numtext.h"
 
@@ -40,25 +39,6 @@ void writeTabbedLine(std::ostream& out, const std::vector<std::string>& cells)
     out << '\n';
 }
 
-std::optional<Peremenn> designInputs(const DesignResult& r)
-{
-    if (!r.formRead || r.status == Stopped)
-        return std::nullopt;
-    Peremenn p;
-    p.dataDir = r.record.dataDir;
-    p.mode = r.form.mode;
-    InputForm form = r.form;
-    try {
-        if (applyCalcInputs(p, form) != InputOutcome::Proceed)
-            return std::nullopt;
-    } catch (const PruzError&) {
-        return std::nullopt;
-    }
-    p.userChoice = r.record.userChoice;
-    p.chosenD = r.record.chosenD;
-    return p;
-}
-
 void writeNeighbourTable(const Neighbours& table, std::ostream& out)
 {
     out << '\n';
@@ -80,6 +60,6 @@ void writeNeighbourTable(const Neighbours& table, std::ostream& out)
 
 void writeDesignNeighbours(const DesignResult& result, const DataFiles& files, int each, std::ostream& out)
 {
-    if (auto inputs = designInputs(result))
-        writeNeighbourTable(neighbourRows(*inputs, files, each), out);
+    if (result.calculated)
+        writeNeighbourTable(neighbourRows(result.sameAnswer(result.inputs), files, each), out);
 }

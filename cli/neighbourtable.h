@@ -5,22 +5,13 @@
 // then one row a line, tab-separated, figures in the report's number text.
 // A design whose table cannot be made gets one line saying why instead.
 
-#include "engine/peremenn.h"
-
 #include <iosfwd>
-#include <optional>
 #include <string>
 #include <vector>
 
 class DataFiles;
 struct DesignResult;
 struct Neighbours;
-
-// The inputs as "Расчет" stored them before the calculation, with the
-// answer it got to the diameter question; nullopt when the design's inputs
-// never reached the calculation (the file unread, an input zero or
-// refused).
-std::optional<Peremenn> designInputs(const DesignResult& result);
 
 // The cells on one line, a tab between them.
 void writeTabbedLine(std::ostream& out, const std::vector<std::string>& cells);

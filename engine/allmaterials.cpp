@@ -17,9 +17,9 @@ namespace {
 
 // The last calculation's answer to the diameter question, while the
 // material still lists it (the dialog offers nothing else).
-std::optional<double> listedAnswer(const Peremenn& inputs, const DataFiles& files)
+std::optional<double> listedAnswer(const CalcInputs& inputs, const DataFiles& files)
 {
-    if (!inputs.userChoice)
+    if (!inputs.chosenD)
         return std::nullopt;
     std::optional<std::vector<std::string>> items;
     try {
@@ -30,22 +30,23 @@ std::optional<double> listedAnswer(const Peremenn& inputs, const DataFiles& file
         return std::nullopt;
     for (const auto& item : *items) {
         double v = 0;
-        if (tryStrToFloat(item, v) && v == inputs.chosenD)
+        if (tryStrToFloat(item, v) && v == *inputs.chosenD)
             return v;
     }
     return std::nullopt;
 }
 
-MaterialRow tryMaterial(const Peremenn& inputs, const DataFiles& files, const std::string& material)
+MaterialRow tryMaterial(const CalcInputs& inputs, const DataFiles& files, const std::string& material)
 {
-    Peremenn p = inputs;
-    p.materialName = material;
+    CalcInputs in = inputs;
+    in.materialName = material;
     // The class is known once the calculation has read the properties file.
-    p.materialClass = -1;
+    Peremenn start;
+    start.materialClass = -1;
     const bool selected = material == inputs.materialName;
     MaterialRow row;
     static_cast<QuietRun&>(row)
-        = runQuietly(p, files, selected ? listedAnswer(inputs, files) : std::nullopt, false);
+        = runQuietly(in, files, selected ? listedAnswer(inputs, files) : std::nullopt, false, &start);
     row.material = material;
     row.materialClass = row.record.materialClass;
     row.selected = selected;
@@ -74,7 +75,7 @@ std::string MaterialRow::outcome() const
     return text;
 }
 
-AllMaterials allMaterialRows(const Peremenn& inputs, const DataFiles& files)
+AllMaterials allMaterialRows(const CalcInputs& inputs, const DataFiles& files)
 {
     AllMaterials out;
     std::optional<std::vector<std::string>> names;

@@ -30,10 +30,10 @@ struct AllMaterials {
     std::vector<MaterialRow> rows; // lightest first (materialOrder)
 };
 
-// `inputs` as "Расчет" stores them; when their userChoice is set, their
-// chosenD answers the question for their own material while it lists that
-// diameter. Each name of "material.dat" once; empty lines skipped.
-AllMaterials allMaterialRows(const Peremenn& inputs, const DataFiles& files);
+// `inputs` as "Расчет" reads them; their chosenD, when set, answers the
+// question for their own material while it lists that diameter. Each name
+// of "material.dat" once; empty lines skipped.
+AllMaterials allMaterialRows(const CalcInputs& inputs, const DataFiles& files);
 
 // The columns of the table, shared by every view of it: the header (with
 // its unit), its name in machine-read output, in words, and for the figures

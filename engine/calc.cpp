@@ -2,7 +2,9 @@
 
 #include "engine/arith.h"
 #include "engine/calccontext.h"
+#include "engine/calchost.h"
 #include "engine/catalogue.h"
+#include "engine/errortext.h"
 #include "engine/lookups.h"
 #include "engine/materialclass.h"
 #include "engine/numtext.h"
@@ -560,4 +562,105 @@ bool runCalculation(Peremenn& p, CalcHost& host, const DataFiles& files, Trace* 
     p.wireChosen = false;
     p.calcComplete = Calculation(context).run();
     return p.calcComplete;
+}
+
+namespace {
+
+// Keeps the report lines and messages of one calculation for its result,
+// passing the messages and the diameter question on to the caller's host;
+// an answer given in the inputs is taken without asking.
+class ResultHost : public CalcHost {
+public:
+    ResultHost(CalcResult& result, CalcHost& host)
+        : result_(result)
+        , host_(host)
+    {
+    }
+
+    void clearReport() override
+    {
+        result_.report.clear();
+        result_.reported.clear();
+        host_.clearReport();
+    }
+    void reportedValue(double Peremenn::*field, double value) override
+    {
+        result_.reported.push_back({ field, value });
+        host_.reportedValue(field, value);
+    }
+    void appendLine(const std::string& line) override
+    {
+        result_.report.push_back(line);
+        host_.appendLine(line);
+    }
+    void showMessage(const std::string& text) override
+    {
+        result_.messages.push_back(text);
+        host_.showMessage(text);
+    }
+    bool chooseDiameter(Peremenn& p) override
+    {
+        const std::optional<double> given = result_.inputs.chosenD;
+        const bool chosen = given ? true : host_.chooseDiameter(p);
+        if (given)
+            p.chosenD = *given;
+        result_.chosenD = chosen ? std::optional<double>(p.chosenD) : std::nullopt;
+        return chosen;
+    }
+    bool choiceForced() const override { return result_.inputs.askAlways || host_.choiceForced(); }
+    void enablePrint() override { host_.enablePrint(); }
+
+private:
+    CalcResult& result_;
+    CalcHost& host_;
+};
+
+} // namespace
+
+void putInputs(Peremenn& p, const CalcInputs& in)
+{
+    p.materialName = in.materialName;
+    p.dataDir = in.dataDir;
+    p.F1 = in.F1;
+    p.F2 = in.F2;
+    p.D1 = in.D1;
+    p.H = in.H;
+    p.Vmax = in.Vmax;
+    p.L0 = in.L0;
+    p.n = in.n;
+    p.group = in.group;
+    p.winding = in.winding;
+    p.Ni = in.Ni;
+    p.NiExp = in.NiExp;
+    p.mode = in.mode;
+}
+
+CalcInputs CalcResult::sameAnswer(CalcInputs other) const
+{
+    other.chosenD = chosenD;
+    other.askAlways = false;
+    return other;
+}
+
+CalcResult calculate(const CalcInputs& inputs, CalcHost& host, const DataFiles& files, CalcOptions options)
+{
+    CalcResult r;
+    r.inputs = inputs;
+    if (options.carried)
+        r.values = *options.carried;
+    putInputs(r.values, inputs);
+    r.values.userChoice = false;
+    ResultHost collecting(r, host);
+    Trace* trace = options.trace ? &r.trace : nullptr;
+    try {
+        runCalculation(r.values, collecting, files, trace);
+    } catch (...) {
+        r.error = errorText(std::current_exception());
+        if (trace)
+            trace->addError(r.error);
+    }
+    r.complete = r.values.calcComplete;
+    r.failed = r.values.calcFailed;
+    r.wireChosen = r.values.wireChosen;
+    return r;
 }

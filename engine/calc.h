@@ -1,6 +1,8 @@
 #pragma once
-// The spring calculation: from the inputs in the shared record and the data
-// files to the report, line by line, and every result left in the record.
+// The spring calculation: from its inputs (engine/calcinputs.h) and the
+// data files to its result: the report, line by line, the messages, the
+// trace and every value. calculate() is the way in; runCalculation() is
+// the same on a working record whose inputs are already in place.
 //
 // Two paths, chosen by the material class: on the first-table path
 // ("tau1.dat") the table gives a first-approximation stress, the wire is
@@ -17,11 +19,59 @@
 // With a trace, every value, look-up, check, message and choice is recorded
 // as it happens (engine/trace.h); the trace is emptied first.
 
+#include "engine/calchost.h"
+#include "engine/calcinputs.h"
+#include "engine/peremenn.h"
+#include "engine/trace.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
 class CalcHost;
 class DataFiles;
-struct Peremenn;
-struct Trace;
 
+// The engine's answer to one calculation. Made once and only read after.
+struct CalcResult {
+    CalcInputs inputs; // as given
+    Peremenn values; // every value the calculation reached
+    std::vector<std::string> report; // the report lines
+    std::vector<ReportedValue> reported; // the values of the report's lines, in their order
+    std::vector<std::string> messages; // in the order shown; "\r" starts a new line
+    std::string error; // what ended it with an error; empty otherwise
+    Trace trace; // when asked for; ends with the error if there was one
+    bool complete = false; // ran to its last step
+    bool failed = false; // stopped on a failed check (calcFailed)
+    bool wireChosen = false; // got as far as its listed wire diameter d
+    // The answer the diameter question got (from the host or given
+    // beforehand); none when it was not asked or was cancelled.
+    std::optional<double> chosenD;
+
+    // Ended before its last step, by a check, a missing file or an error.
+    bool stopped() const { return !complete; }
+    // The inputs of another calculation over the same design that keeps
+    // this one's answer to the diameter question.
+    CalcInputs sameAnswer(CalcInputs other) const;
+};
+
+struct CalcOptions {
+    bool trace = false; // record the trace
+    // Values to start from: what this calculation does not reach keeps
+    // them (the sketch shows the previous calculation's values there).
+    const Peremenn* carried = nullptr;
+};
+
+// The inputs put into the working record.
+void putInputs(Peremenn& p, const CalcInputs& inputs);
+
+// The calculation of `inputs`, reading the data files through `files`;
+// messages and the diameter question (unless answered in the inputs) go to
+// `host` as they come, and are kept in the result too. Errors end it and
+// are kept in the result; nothing is thrown.
+CalcResult calculate(
+    const CalcInputs& inputs, CalcHost& host, const DataFiles& files, CalcOptions options = {});
+
+// The calculation on a working record whose inputs are already in place.
 // True when the calculation ran to its last step; p.calcComplete records the
 // same for the windows that draw the results, p.wireChosen whether it got as
 // far as the listed wire diameter. Reads the files of p.dataDir.

@@ -14,50 +14,57 @@
 
 namespace {
 
-ExitStatus calculate(DesignRun& run, DesignResult& r, QuietHost& host)
+ExitStatus statusOf(const DesignResult& r)
+{
+    if (!r.calculated)
+        return r.error.empty() ? Stopped : Ended;
+    if (r.complete)
+        return Completed;
+    return r.failed ? Failed : Ended;
+}
+
+void readDesign(DesignRun& run, DesignResult& r)
 {
     auto rid = readTextLines(r.ridFile, kRidLines);
     if (!rid) {
-        host.showMessage(noFileMessage(r.ridFile));
-        return NoInput;
+        r.messages.push_back(noFileMessage(r.ridFile));
+        r.status = NoInput;
+        return;
     }
     const Catalogue& catalogue = run.catalogue();
     if (catalogue.dir.empty()) {
         r.error = catalogue.failure;
-        return NoInput;
+        r.status = NoInput;
+        return;
     }
-    r.record.dataDir = catalogue.dir;
     const DataFiles& files = run.files();
-    host.answer = pickListedDiameter(files, run.settings().wireDiameter);
-    r.form = parseRid(*rid);
-    r.formRead = true;
+    InputForm form = parseRid(*rid);
+    std::vector<std::string> messages;
     static const TextLines kNoMaterials;
     const auto list = files.text(kMaterialList); // shared: never copied per design
     if (!list)
-        host.showMessage(noFileMessage(kMaterialList));
+        messages.push_back(noFileMessage(kMaterialList));
     const TextLines& materials = list ? *list : kNoMaterials;
-    const int index = ridMaterialIndex(r.form, materials);
+    const int index = ridMaterialIndex(form, materials);
     // A design is never worked through with a material other than its own.
-    if (const std::string missing = missingMaterial(r.form, index); !missing.empty()) {
+    if (const std::string missing = missingMaterial(form, index); !missing.empty()) {
+        r.form = std::move(form);
+        r.formRead = true;
+        r.messages = std::move(messages);
         r.error = missing;
         r.materialMissing = true;
-        return Ended;
+        r.status = Ended;
+        return;
     }
-    r.form.materialName = index >= 0 ? std::string(materials[static_cast<size_t>(index)]) : std::string();
-    r.record.mode = r.form.mode;
-    const InputCheck check = applyCalcInputs(r.record, r.form);
-    if (check.outcome == InputOutcome::Refused)
-        host.showMessage(check.message);
-    if (check.outcome == InputOutcome::Stopped && run.settings().trace) {
-        r.trace.steps.emplace_back();
-        r.trace.steps.back().kind = StepKind::Input;
-        r.trace.steps.back().text = check.message;
-    }
-    if (check.outcome != InputOutcome::Proceed)
-        return Stopped;
-    if (runCalculation(r.record, host, files, run.settings().trace ? &r.trace : nullptr))
-        return Completed;
-    return r.record.calcFailed ? Failed : Ended;
+    form.materialName = index >= 0 ? std::string(materials[static_cast<size_t>(index)]) : std::string();
+    QuietHost host(pickListedDiameter(files, run.settings().wireDiameter));
+    CalcInputs given;
+    given.dataDir = catalogue.dir;
+    r = runForm(std::move(form), given, host, files, { .trace = run.settings().trace });
+    // The host heard every message in order, the diameter question's too.
+    messages.insert(messages.end(), host.messages.begin(), host.messages.end());
+    r.messages = std::move(messages);
+    r.formRead = true;
 }
 
 // "*.rid" in any letter case, as files saved on Windows may be named.
@@ -98,29 +105,65 @@ const DataFiles& DesignRun::files() const
 DesignResult DesignRun::run(const std::string& ridFile)
 {
     DesignResult r;
-    r.ridFile = ridFile;
-    QuietHost host;
     try {
-        r.status = calculate(*this, r, host);
+        r.ridFile = ridFile;
+        readDesign(*this, r);
     } catch (...) {
         r.error = errorText(std::current_exception());
         r.status = Ended;
         if (settings_.trace)
             r.trace.addError(r.error);
     }
-    r.report = std::move(host.report);
-    r.messages = std::move(host.messages);
-    r.reported = std::move(host.reported);
+    r.ridFile = ridFile;
     if (settings_.verify)
-        r.verification = r.record.calcComplete
-            ? verifySpring(r.record, files(), settings_.seating, settings_.trace)
-            : verifySpring(r.record, FolderFiles({}), settings_.seating); // says why not
+        r.verification = r.values.calcComplete
+            ? verifySpring(r.values, files(), settings_.seating, settings_.trace)
+            : verifySpring(r.values, FolderFiles({}), settings_.seating); // says why not
+    return r;
+}
+
+DesignResult runForm(
+    InputForm form, CalcInputs given, CalcHost& host, const DataFiles& files, CalcOptions options)
+{
+    DesignResult r;
+    r.inputs = given;
+    try {
+        const InputCheck check = applyCalcInputs(r.inputs, form);
+        r.form = form;
+        if (check.outcome == InputOutcome::Refused) {
+            r.messages.push_back(check.message);
+            host.showMessage(check.message);
+        }
+        if (check.outcome == InputOutcome::Stopped && options.trace) {
+            r.trace.steps.emplace_back();
+            r.trace.steps.back().kind = StepKind::Input;
+            r.trace.steps.back().text = check.message;
+        }
+        if (check.outcome == InputOutcome::Proceed) {
+            static_cast<CalcResult&>(r) = calculate(r.inputs, host, files, options);
+            r.calculated = true;
+        }
+    } catch (...) {
+        r.form = form;
+        r.error = errorText(std::current_exception());
+        if (options.trace)
+            r.trace.addError(r.error);
+    }
+    r.status = statusOf(r);
     return r;
 }
 
 DesignResult runDesign(const std::string& ridFile, const DesignSettings& settings)
 {
     return DesignRun(settings).run(ridFile);
+}
+
+void keepStoppedInputs(CalcResult& last, const DesignResult& stopped)
+{
+    last.inputs = stopped.inputs;
+    putInputs(last.values, stopped.inputs);
+    last.values.calcComplete = false;
+    last.complete = false;
 }
 
 bool isFolder(const std::string& path)

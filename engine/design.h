@@ -2,15 +2,15 @@
 // One design worked through as the program's Load and "Расчет" would: the
 // input data file read, the material found, the inputs applied and checked,
 // the calculation run. Nothing is printed here; the result holds everything
-// an output needs.
+// an output needs. runForm is the one way from a form to its result: the
+// main window, pruzcalc, the batch, the check of saved designs and the tests
+// all come through it.
 
-#include "engine/calchost.h"
+#include "engine/calc.h"
 #include "engine/datafolder.h"
 #include "engine/exitstatus.h"
 #include "engine/inputform.h"
 #include "engine/memoryfiles.h"
-#include "engine/peremenn.h"
-#include "engine/trace.h"
 #include "engine/verification.h"
 
 #include <optional>
@@ -26,20 +26,31 @@ struct DesignSettings {
     double seating = kDefaultSeating; // ν of that check
 };
 
-struct DesignResult {
-    std::string ridFile; // as named on the command line
+// The calculation's result (inputs, values, report, messages, error,
+// trace) with what came before it.
+struct DesignResult : CalcResult {
+    std::string ridFile; // as named on the command line; empty for a form
     ExitStatus status = Ended;
     bool formRead = false; // the input data file was read and understood
     InputForm form; // as read, with the replacements of "Расчет"
-    Peremenn record; // every value the calculation reached
-    std::vector<std::string> report; // the report lines
-    std::vector<ReportedValue> reported; // the values of the report's lines, in their order
-    std::vector<std::string> messages; // in the order shown; "\r" starts a new line
-    std::string error; // what ended it with an error; empty otherwise
+    bool calculated = false; // the inputs passed their checks: the calculation ran
     bool materialMissing = false; // the catalogue does not list the file's material
-    Trace trace; // when asked for; ends with the error if there was one
     Verification verification; // when asked for; its refusal says why it is not available
 };
+
+// A design from its form, as "Расчет" runs it: the inputs applied and
+// checked (a refusal is shown through the host), then the calculation.
+// `given` holds what the form does not: the data directory and, when
+// known, the answer to the diameter question. A text that is not a number
+// ends it with an error. The form in the result has the replacements of
+// "Расчет" ("0" in vmax and ni).
+DesignResult runForm(
+    InputForm form, CalcInputs given, CalcHost& host, const DataFiles& files, CalcOptions options = {});
+
+// "Расчет" stopped before the calculation (a zero, a refusal, a text that
+// is not a number): the inputs stored up to the stop go into `last`, whose
+// values then no longer belong to a complete calculation.
+void keepStoppedInputs(CalcResult& last, const DesignResult& stopped);
 
 // Designs worked through one after another with the same settings. The
 // catalogue is found when the first design needs it, and its files are

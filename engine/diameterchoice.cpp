@@ -28,10 +28,10 @@ std::string noDiametersMessage(const std::string& material)
     return "В файле " + diameterFileName(material) + " нет ни одного диаметра";
 }
 
-std::string takeChosenDiameter(Peremenn& p, const std::string& item)
+std::string takeChosenDiameter(double& chosenD, const std::string& item)
 {
     try {
-        p.chosenD = strToFloat(item);
+        chosenD = strToFloat(item);
     } catch (const ConversionError& e) {
         return e.what();
     }

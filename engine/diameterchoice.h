@@ -17,7 +17,7 @@ std::optional<std::vector<std::string>> diameterChoices(const DataFiles& files, 
 // Shown when the file holds no diameter at all; the choice then ends as cancel.
 std::string noDiametersMessage(const std::string& material);
 
-// Takes the chosen item into p.chosenD. When the item is not a number,
+// Takes the chosen item into `chosenD`. When the item is not a number,
 // returns the conversion message to show (the choice then ends as cancel);
 // an empty string on success.
-std::string takeChosenDiameter(Peremenn& p, const std::string& item);
+std::string takeChosenDiameter(double& chosenD, const std::string& item);

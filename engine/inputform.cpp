@@ -3,7 +3,6 @@
 #include "engine/arith.h"
 #include "engine/errors.h"
 #include "engine/numtext.h"
-#include "engine/peremenn.h"
 #include "engine/textlines.h"
 
 #include <algorithm>
@@ -40,7 +39,7 @@ int groupOf(int grupIndex)
 
 // Refusals of values that a file or a paste can bring in although the keys
 // cannot, checked in this order once every zero stop has passed.
-std::string refusal(const Peremenn& p)
+std::string refusal(const CalcInputs& p)
 {
     struct Value {
         const char* name;
@@ -148,9 +147,9 @@ std::string missingMaterial(const InputForm& form, int index)
     return "В каталоге нет материала \"" + form.materialName + "\"";
 }
 
-InputCheck applyCalcInputs(Peremenn& p, InputForm& f)
+InputCheck applyCalcInputs(CalcInputs& p, InputForm& f)
 {
-    p.calcComplete = false; // the results no longer belong to the inputs
+    p.mode = f.mode;
     // Which input stopped it, for the trace; the form itself says nothing.
     auto stopped = [](const char* symbol) {
         return InputCheck { InputOutcome::Stopped, std::string("Расчет не выполнялся: ") + symbol + " = 0" };
@@ -187,6 +186,5 @@ InputCheck applyCalcInputs(Peremenn& p, InputForm& f)
         return stopped("n");
     if (std::string message = refusal(p); !message.empty())
         return { InputOutcome::Refused, message };
-    p.userChoice = false;
     return { InputOutcome::Proceed, {} };
 }

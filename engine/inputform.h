@@ -3,11 +3,12 @@
 // what an input data file (".rid") holds. Shared by the main window and the
 // command-line report so that both read a design the same way.
 
+#include "engine/calcinputs.h"
+
 #include <cstddef>
 #include <string>
 #include <vector>
 
-struct Peremenn;
 class TextLines;
 
 struct InputForm {
@@ -65,14 +66,14 @@ struct InputCheck {
 // The refusal of "Расчет" without a material.
 inline const char* const kNoMaterialMessage = "Не выбран материал";
 
-// Copies the form into the record in the fixed order of "Расчет", storing
+// Copies the form into the inputs in the fixed order of "Расчет", storing
 // each value before its test: refuses an empty material name
 // (kNoMaterialMessage), stops (silently) on a zero force, outer
-// diameter, stroke in mode 1, or free length or coils in mode 2. A "0" in
-// vmax becomes "3" and a "0" in ni becomes "1", in the form too. Then
-// refuses, with the message to show, a negative F1, F2, D1, H (mode 1), L0
-// and n (mode 2) or Vmax, in that order, and then F2 not above F1: the
-// values stay stored, the calculation must not run. Texts that are not
-// numbers throw ConversionError. p.mode must already be set. Clears
-// p.calcComplete: the results in the record no longer belong to its inputs.
-InputCheck applyCalcInputs(Peremenn& p, InputForm& form);
+// diameter, stroke in mode 1, or free length or coils in mode 2 (the mode
+// is the form's). A "0" in vmax becomes "3" and a "0" in ni becomes "1", in
+// the form too. Then refuses, with the message to show, a negative F1, F2,
+// D1, H (mode 1), L0 and n (mode 2) or Vmax, in that order, and then F2 not
+// above F1: the values stay stored, the calculation must not run. Texts
+// that are not numbers throw ConversionError. The data directory and the
+// diameter answer are left as they are.
+InputCheck applyCalcInputs(CalcInputs& in, InputForm& form);

@@ -1,11 +1,15 @@
 #include "engine/neighbours.h"
 
+#include "engine/calc.h"
 #include "engine/catalogue.h"
 #include "engine/diameterchoice.h"
 #include "engine/errortext.h"
 #include "engine/numtext.h"
+#include "engine/quiethost.h"
+#include "engine/reportchecks.h"
 
 #include <algorithm>
+#include <iterator>
 #include <optional>
 
 namespace {
@@ -33,9 +37,21 @@ std::vector<Stocked> stockedDiameters(const std::vector<std::string>& items)
     return out;
 }
 
+// The calculation of the inputs, nothing shown; a diameter question with
+// no answer given is cancelled. An error ends it as it ends the main
+// window's.
+CalcResult run(const CalcInputs& inputs, const DataFiles& files, bool* asked = nullptr)
+{
+    QuietHost host;
+    CalcResult r = calculate(inputs, host, files);
+    if (asked)
+        *asked = host.asked > 0 || r.chosenD.has_value();
+    return r;
+}
+
 // The same wire gives the same spring: both ran as far, to the same index,
 // coils, rate, stress and lengths.
-bool sameSpring(const QuietRun& a, const QuietRun& b)
+bool sameSpring(const NeighbourRow& a, const NeighbourRow& b)
 {
     if (a.complete() != b.complete())
         return false;
@@ -46,16 +62,27 @@ bool sameSpring(const QuietRun& a, const QuietRun& b)
     return true;
 }
 
-NeighbourRow tryDiameter(const Peremenn& inputs, const DataFiles& files, const Stocked& wire)
+NeighbourRow tryDiameter(CalcInputs inputs, const DataFiles& files, const Stocked& wire)
 {
     NeighbourRow row;
-    static_cast<QuietRun&>(row) = runQuietly(inputs, files, wire.value, true);
     row.listed = wire.text;
     row.d = wire.value;
+    inputs.chosenD = wire.value;
+    inputs.askAlways = true;
+    CalcResult r = run(inputs, files);
+    row.record = std::move(r.values);
+    row.report = std::move(r.report);
+    row.messages = std::move(r.messages);
+    row.error = std::move(r.error);
+    judgeRun(row, files);
     return row;
 }
 
-Neighbours rowsAround(const Peremenn& inputs, const DataFiles& files, int each)
+} // namespace
+
+namespace {
+
+Neighbours rowsAround(const CalcInputs& inputs, const DataFiles& files, int each)
 {
     Neighbours out;
     out.material = inputs.materialName;
@@ -73,24 +100,24 @@ Neighbours rowsAround(const Peremenn& inputs, const DataFiles& files, int each)
 
     // The calculation's own choice; the dialog's answer counts only while
     // the material lists it.
-    std::optional<double> answer;
-    if (inputs.userChoice && std::any_of(stocked.begin(), stocked.end(), [&](const Stocked& s) {
-            return s.value == inputs.chosenD;
+    CalcInputs ownInputs = inputs;
+    ownInputs.askAlways = false;
+    if (ownInputs.chosenD && std::none_of(stocked.begin(), stocked.end(), [&](const Stocked& s) {
+            return s.value == *ownInputs.chosenD;
         }))
-        answer = inputs.chosenD;
-    const QuietRun own = runQuietly(inputs, files, answer, false);
-    out.asked = own.asked;
-    if (!own.record.wireChosen) {
-        out.refusal = own.asked && !answer
+        ownInputs.chosenD.reset();
+    const CalcResult own = run(ownInputs, files, &out.asked);
+    if (!own.wireChosen) {
+        out.refusal = out.asked && !ownInputs.chosenD
             ? "Расчет запрашивает диаметр проволоки (k3 больше 59,43), а он не выбран"
             : "Расчет не дошел до диаметра проволоки: " + stopReason(own.messages, own.error);
         return out;
     }
     const auto chosen = std::find_if(
-        stocked.begin(), stocked.end(), [&](const Stocked& s) { return s.value == own.record.d; });
+        stocked.begin(), stocked.end(), [&](const Stocked& s) { return s.value == own.values.d; });
     if (chosen == stocked.end()) {
         out.refusal
-            = "Диаметра " + numText(own.record.d) + " мм нет в списке материала " + inputs.materialName;
+            = "Диаметра " + numText(own.values.d) + " мм нет в списке материала " + inputs.materialName;
         return out;
     }
 
@@ -106,10 +133,14 @@ Neighbours rowsAround(const Peremenn& inputs, const DataFiles& files, int each)
         }
         // The report's own spring, and the dialog's where it differs.
         NeighbourRow mine;
-        static_cast<QuietRun&>(mine) = own;
         mine.listed = chosen->text;
         mine.d = chosen->value;
         mine.methodChoice = true;
+        mine.record = own.values;
+        mine.report = own.report;
+        mine.messages = own.messages;
+        mine.error = own.error;
+        judgeRun(mine, files);
         const bool differs = !sameSpring(forced, mine);
         out.rows.push_back(std::move(mine));
         if (differs) {
@@ -122,7 +153,7 @@ Neighbours rowsAround(const Peremenn& inputs, const DataFiles& files, int each)
 
 } // namespace
 
-Neighbours neighbourRows(const Peremenn& inputs, const DataFiles& files, int each)
+Neighbours neighbourRows(const CalcInputs& inputs, const DataFiles& files, int each)
 {
     // A list that cannot be read (too large, say) is said in words; the
     // rows' own errors are kept in their rows.

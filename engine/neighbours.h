@@ -11,6 +11,7 @@
 // index comes from the first listed wire), that run follows as a row of its
 // own. Each complete row carries the check of its made spring by EN 13906-1.
 
+#include "engine/calcinputs.h"
 #include "engine/peremenn.h"
 #include "engine/quietrun.h"
 
@@ -35,9 +36,10 @@ struct Neighbours {
 
 // The stocked diameters (each value once, in numeric order) from `each`
 // below to `each` above the calculation's own listed d. `inputs` as
-// "Расчет" stores them; when its userChoice is set, its chosenD (a listed
-// diameter) answers the calculation's diameter question, as the dialog did.
-Neighbours neighbourRows(const Peremenn& inputs, const DataFiles& files, int each);
+// "Расчет" gives them; their chosenD, while the material lists it, answers
+// the calculation's diameter question, as the dialog did
+// (CalcResult::sameAnswer).
+Neighbours neighbourRows(const CalcInputs& inputs, const DataFiles& files, int each);
 
 // The columns of the table of rows, shared by every view of it: the header
 // (with its unit) and, for the figures, the value of a row that ran to its

@@ -1,10 +1,10 @@
 #pragma once
-// The shared record of one calculation: inputs copied from the main window,
-// every intermediate value and result of the calculation, and a few fields of
-// window state that several windows share. One instance is owned by the
-// application (tests make their own) and handed to every window. It is
-// zero-filled when made and never reset as a whole: a calculation overwrites
-// what it computes, everything else keeps the previous calculation's value.
+// The working record of one calculation: its inputs (engine/calcinputs.h)
+// put in, every intermediate value and result worked out into it. The
+// calculation (engine/calc.h) makes one for each run and hands back a copy
+// in its result; no window holds or shares one. A calculation overwrites
+// what it computes; a run may start from the previous result's values, so
+// that what it does not reach keeps their values.
 //
 // Texts are held as UTF-8; files store them in Windows-1251.
 
@@ -23,12 +23,6 @@ struct Peremenn {
     int winding = 0; // 1 left, 2 right
     int Ni = 0; // endurance mantissa
     int NiExp = 0; // endurance power of ten
-    char lastKey = 0; // character the numeric key filter let through
-    std::string tauTableKind; // "PREDVARIT" or "OKONCAT", for the stress viewer
-    std::string editMaterial; // material being added or whose diameters are edited
-    std::string newDiameter; // text typed in the new-diameter dialog
-    std::string enteredValue; // property field text when it gained the focus
-    std::string diamListCaption; // diameter list dialog caption before " для ..."
     double chosenD = 0; // mm, diameter picked in the diameter choice dialog
     double F3 = 0; // N, force at maximum deflection
     double taupr = 0; // MPa, allowable stress, first approximation
@@ -69,9 +63,6 @@ struct Peremenn {
     double M = 0; // kg, mass
     int materialClass = 0; // 0..9, selects tables and their rows
     int mode = 0; // 1 working stroke given, 2 free length and coils
-    int diamFileFound = 0; // settings: the new material already has a diameter file
-    int settingsState = 0; // settings: 0 browsing, 1 adding, 2 diameters edited
-    int groupBefore = 0; // settings: group selection when it gained the focus
     bool calcFailed = false; // the calculation stopped on an error or failed check
     bool userChoice = false; // the wire diameter came from the choice dialog
     bool calcComplete = false; // the results belong to the inputs: the last calculation ran to its end

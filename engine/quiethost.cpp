@@ -19,7 +19,7 @@ QuietHost::Answer pickListedDiameter(const DataFiles& files, std::optional<std::
             return false;
         }
         // The dialog preselects the first item as it opens.
-        std::string error = takeChosenDiameter(p, items->front());
+        std::string error = takeChosenDiameter(p.chosenD, items->front());
         if (error.empty() && wire) {
             auto it = std::find(items->begin(), items->end(), *wire);
             if (it == items->end()) {
@@ -31,7 +31,7 @@ QuietHost::Answer pickListedDiameter(const DataFiles& files, std::optional<std::
                     + "; в списке: " + listed);
                 return false;
             }
-            error = takeChosenDiameter(p, *it);
+            error = takeChosenDiameter(p.chosenD, *it);
             if (error.empty())
                 return true;
         }

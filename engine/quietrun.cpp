@@ -68,21 +68,21 @@ std::string QuietRun::notesText() const
     return text;
 }
 
-QuietRun runQuietly(const Peremenn& inputs, const DataFiles& files, std::optional<double> answer, bool forced)
+QuietRun runQuietly(CalcInputs inputs, const DataFiles& files, std::optional<double> answer, bool forced,
+    const Peremenn* carried)
 {
+    inputs.chosenD = answer;
+    inputs.askAlways = forced;
+    QuietHost host;
+    CalcOptions options;
+    options.carried = carried;
+    CalcResult r = calculate(inputs, host, files, options);
     QuietRun run;
-    run.record = inputs;
-    run.record.userChoice = false;
-    QuietHost host(answer ? takeDiameter(*answer) : QuietHost::Answer(), forced);
-    // An error ends it as it ends the report window's calculation.
-    try {
-        runCalculation(run.record, host, files);
-    } catch (...) {
-        run.error = errorText(std::current_exception());
-    }
-    run.report = std::move(host.report);
-    run.messages = std::move(host.messages);
-    run.asked = host.asked > 0;
+    run.record = std::move(r.values);
+    run.report = std::move(r.report);
+    run.messages = std::move(r.messages);
+    run.error = std::move(r.error);
+    run.asked = host.asked > 0 || r.chosenD.has_value();
     judgeRun(run, files);
     return run;
 }

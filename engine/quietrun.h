@@ -5,6 +5,7 @@
 // checks. The rows of the neighbouring wires and of every material are such
 // runs.
 
+#include "engine/calcinputs.h"
 #include "engine/peremenn.h"
 #include "engine/verification.h"
 
@@ -33,11 +34,16 @@ struct QuietRun {
     bool passes() const { return complete() && faults.empty(); }
 };
 
-// `inputs` as "Расчет" stores them (their userChoice is cleared). The
-// diameter question gets `answer`, or is cancelled without one; `forced`:
-// it is asked whatever k3 is, and the answer taken as from the dialog.
-QuietRun runQuietly(
-    const Peremenn& inputs, const DataFiles& files, std::optional<double> answer, bool forced);
+// The diameter question gets `answer` (the inputs' own answer left out),
+// or is cancelled without one; `forced`: it is asked whatever k3 is, and
+// the answer taken as from the dialog. `carried`: the values the run starts
+// from.
+QuietRun runQuietly(CalcInputs inputs, const DataFiles& files, std::optional<double> answer, bool forced,
+    const Peremenn* carried = nullptr);
+
+// The notes, faults and check of a run whose record, report, messages and
+// error are filled.
+void judgeRun(QuietRun& run, const DataFiles& files);
 
 // Why a run stopped, in one line: its error, else the last message.
 std::string stopReason(const std::vector<std::string>& messages, const std::string& error);

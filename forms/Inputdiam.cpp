@@ -3,20 +3,18 @@
 #include "ui_Inputdiam.h"
 
 #include "engine/catalogueedit.h"
-#include "engine/peremenn.h"
 #include "forms/numericfield.h"
 #include "forms/qtext.h"
 #include "forms/screencentre.h"
 
-TForm11::TForm11(Peremenn& p, QWidget* parent)
+TForm11::TForm11(QWidget* parent)
     : QDialog(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
     , ui(std::make_unique<Ui::TForm11>())
-    , p_(p)
 {
     ui->setupUi(this);
     setFixedSize(size());
     centreOnScreen(*this);
-    field_ = new NumericField(ui->diameter, FieldKind::Float, p_, NumericField::Role::DialogField);
+    field_ = new NumericField(ui->diameter, FieldKind::Float, NumericField::Role::DialogField);
     connect(ui->okButton, &QPushButton::clicked, this, &TForm11::okClick);
     connect(ui->cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 }
@@ -38,6 +36,6 @@ void TForm11::okClick()
         ui->diameter->setFocus();
         return;
     }
-    p_.newDiameter = text;
+    diameter_ = text;
     accept();
 }

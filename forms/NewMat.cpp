@@ -3,16 +3,14 @@
 #include "ui_NewMat.h"
 
 #include "engine/catalogueedit.h"
-#include "engine/peremenn.h"
 #include "forms/charfilter.h"
 #include "forms/messages.h"
 #include "forms/qtext.h"
 #include "forms/screencentre.h"
 
-TForm9::TForm9(Peremenn& p, Messages& messages, QWidget* parent)
+TForm9::TForm9(Messages& messages, QWidget* parent)
     : QDialog(parent, Qt::Tool)
     , ui(std::make_unique<Ui::TForm9>())
-    , p_(p)
     , messages_(messages)
 {
     ui->setupUi(this);
@@ -45,6 +43,6 @@ void TForm9::okClick()
         ui->name->setFocus();
         return;
     }
-    p_.editMaterial = name;
+    name_ = name;
     accept();
 }

@@ -3,8 +3,8 @@
 // name or Windows-1251 cannot hold (line breaks among them) are dropped from
 // what is typed or pasted; OK refuses an empty name silently and, with a
 // message, a name the catalogue cannot take (already listed, its files
-// taken, or too long for a file name). On OK the name, untrimmed, is in
-// `editMaterial`. The field keeps its text between uses.
+// taken, or too long for a file name). After OK name() returns the name,
+// untrimmed. The field keeps its text between uses.
 
 #include <QDialog>
 
@@ -12,7 +12,6 @@
 #include <string>
 #include <vector>
 
-struct Peremenn;
 class Messages;
 namespace Ui {
 class TForm9;
@@ -21,8 +20,11 @@ class TForm9;
 class TForm9 : public QDialog {
     Q_OBJECT
 public:
-    TForm9(Peremenn& p, Messages& messages, QWidget* parent = nullptr);
+    explicit TForm9(Messages& messages, QWidget* parent = nullptr);
     ~TForm9() override;
+
+    // The name accepted by the last OK.
+    const std::string& name() const { return name_; }
 
     // The materials already in the list; set before each showing.
     void setListedNames(std::vector<std::string> names) { listed_ = std::move(names); }
@@ -34,7 +36,7 @@ private:
     void okClick();
 
     std::unique_ptr<Ui::TForm9> ui;
-    Peremenn& p_;
     Messages& messages_;
     std::vector<std::string> listed_;
+    std::string name_;
 };

@@ -1,18 +1,18 @@
 #include "forms/VIEVTAU.h"
 
-#include "engine/peremenn.h"
 #include "engine/tables.h"
 #include "forms/screencentre.h"
 
-TForm6::TForm6(const Peremenn& p, Messages& messages, QWidget* parent)
+TForm6::TForm6(const std::string& dataDir, const std::string& tableKind, Messages& messages, QWidget* parent)
     // The first column is wider than the others so that "Класс(марка)|" is not cut off.
     : TableViewer(messages, { QSize(401, 261), { 85, 75, 75, 75, 75 }, 15, true, false }, parent)
-    , p_(p)
+    , dataDir_(dataDir)
+    , tableKind_(tableKind)
 {
     centreOnScreen(*this);
 }
 
 TableGrid TForm6::loadGrid() const
 {
-    return tauGrid(p_.dataDir, p_.tauTableKind);
+    return tauGrid(dataDir_, tableKind_);
 }

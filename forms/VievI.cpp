@@ -1,17 +1,16 @@
 #include "forms/VievI.h"
 
-#include "engine/peremenn.h"
 #include "engine/tables.h"
 #include "forms/screencentre.h"
 
-TForm5::TForm5(const Peremenn& p, Messages& messages, QWidget* parent)
+TForm5::TForm5(const std::string& dataDir, Messages& messages, QWidget* parent)
     : TableViewer(messages, { QSize(154, 327), { 64, 64 }, 16, false, true }, parent)
-    , p_(p)
+    , dataDir_(dataDir)
 {
     centreOnScreen(*this);
 }
 
 TableGrid TForm5::loadGrid() const
 {
-    return k3Grid(p_.dataDir);
+    return k3Grid(dataDir_);
 }

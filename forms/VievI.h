@@ -3,16 +3,16 @@
 
 #include "forms/tableviewer.h"
 
-struct Peremenn;
+#include <string>
 
 class TForm5 : public TableViewer {
     Q_OBJECT
 public:
-    TForm5(const Peremenn& p, Messages& messages, QWidget* parent = nullptr);
+    TForm5(const std::string& dataDir, Messages& messages, QWidget* parent = nullptr);
 
 protected:
     TableGrid loadGrid() const override;
 
 private:
-    const Peremenn& p_;
+    const std::string& dataDir_;
 };

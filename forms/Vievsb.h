@@ -4,16 +4,16 @@
 
 #include "forms/tableviewer.h"
 
-struct Peremenn;
+#include <string>
 
 class TForm7 : public TableViewer {
     Q_OBJECT
 public:
-    TForm7(const Peremenn& p, Messages& messages, QWidget* parent = nullptr);
+    TForm7(const std::string& dataDir, Messages& messages, QWidget* parent = nullptr);
 
 protected:
     TableGrid loadGrid() const override;
 
 private:
-    const Peremenn& p_;
+    const std::string& dataDir_;
 };

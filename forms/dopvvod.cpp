@@ -1,17 +1,16 @@
 #include "forms/dopvvod.h"
 
 #include "engine/catalogue.h"
+#include "engine/datafiles.h"
 #include "engine/diameterchoice.h"
-#include "engine/peremenn.h"
 #include "forms/messages.h"
 #include "forms/qtext.h"
 #include "forms/windowframe.h"
 
 #include <QStyle>
 
-TForm8::TForm8(Peremenn& peremenn, Messages& messages, QWidget* parent)
+TForm8::TForm8(Messages& messages, QWidget* parent)
     : QDialog(parent)
-    , peremenn_(peremenn)
     , messages_(messages)
 {
     ui.setupUi(this);
@@ -25,28 +24,28 @@ TForm8::TForm8(Peremenn& peremenn, Messages& messages, QWidget* parent)
     connect(ui.BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-bool TForm8::choose()
+std::optional<double> TForm8::choose(const std::string& dataDir, const std::string& material)
 {
-    if (!FormShow())
-        return false;
-    return exec() == QDialog::Accepted;
+    if (!FormShow(dataDir, material) || exec() != QDialog::Accepted)
+        return std::nullopt;
+    return chosen_;
 }
 
-bool TForm8::FormShow()
+bool TForm8::FormShow(const std::string& dataDir, const std::string& material)
 {
     ui.dBox->clear();
-    const auto items = diameterChoices(peremenn_);
+    const auto items = diameterChoices(FolderFiles(dataDir), material);
     if (!items) {
-        messages_.message(qs(noFileMessage(diameterFileName(peremenn_.materialName))));
+        messages_.message(qs(noFileMessage(diameterFileName(material))));
         return false;
     }
     if (items->empty()) {
-        messages_.message(qs(noDiametersMessage(peremenn_.materialName)));
+        messages_.message(qs(noDiametersMessage(material)));
         return false;
     }
     ui.dBox->addItems(qsList(*items));
     ui.dBox->setCurrentIndex(0);
-    const std::string error = takeChosenDiameter(peremenn_, items->front());
+    const std::string error = takeChosenDiameter(chosen_, items->front());
     if (!error.empty()) {
         messages_.message(qs(error));
         return false;
@@ -58,7 +57,7 @@ bool TForm8::FormShow()
 
 void TForm8::BitBtn1Click()
 {
-    const std::string error = takeChosenDiameter(peremenn_, ss(ui.dBox->currentText()));
+    const std::string error = takeChosenDiameter(chosen_, ss(ui.dBox->currentText()));
     if (!error.empty()) {
         messages_.message(qs(error));
         reject();

@@ -1,36 +1,36 @@
 #pragma once
 // TForm8, "Выбор диаметра": asks for the wire diameter when the calculation
 // cannot derive one (k3 too large). Offers the non-empty lines of the
-// material's diameter file; OK hands the chosen one over in
-// peremenn.chosenD. Made by the main window when first needed, shown modally
-// by the calculation.
+// material's diameter file; OK returns the chosen one. Made by the main
+// window when first needed, shown modally while the calculation waits.
 
 #include "ui_dopvvod.h"
 
 #include <QDialog>
 
+#include <optional>
+#include <string>
+
 class Messages;
-struct Peremenn;
 
 class TForm8 : public QDialog {
     Q_OBJECT
 public:
-    TForm8(Peremenn& peremenn, Messages& messages, QWidget* parent = nullptr);
+    explicit TForm8(Messages& messages, QWidget* parent = nullptr);
 
-    // Fills the list and runs the dialog. True only for OK with chosenD set
-    // from the chosen item. A missing diameter file, a file without any
-    // diameter or an item that is not a number end it as cancel, after their
-    // message.
-    bool choose();
-
-    Ui::TForm8 ui;
+    // Fills the list with the diameters of `material` in `dataDir` and runs
+    // the dialog: the chosen diameter on OK, none on cancel. A missing
+    // diameter file, a file without any diameter or an item that is not a
+    // number end it as cancel, after their message.
+    std::optional<double> choose(const std::string& dataDir, const std::string& material);
 
 private:
     // Fills the list from the file and preselects the first item; false
     // (after the message) when there is nothing to choose from.
-    bool FormShow();
+    bool FormShow(const std::string& dataDir, const std::string& material);
     void BitBtn1Click();
 
-    Peremenn& peremenn_;
+    Ui::TForm8 ui;
     Messages& messages_;
+    double chosen_ = 0; // the item taken, as a number
 };

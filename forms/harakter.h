@@ -1,7 +1,7 @@
 #pragma once
 // "Характеристика пружины": the force–deflection chart of the last
 // calculation, opened from the report window and from the sketch window.
-// Each showing takes the chart from the shared record (engine/
+// Each showing takes the chart from the values of the result shown (engine/
 // characteristic.h); before any calculation, or when the last one stopped
 // before the deflections, the window says so in words instead and its
 // print and save buttons are disabled. It prints on one page on the

@@ -4,7 +4,6 @@
 
 #include "engine/catalogue.h"
 #include "engine/catalogueedit.h"
-#include "engine/peremenn.h"
 #include "forms/Inputdiam.h"
 #include "forms/guarded.h"
 #include "forms/messages.h"
@@ -15,10 +14,10 @@
 #include <QMouseEvent>
 #include <QShowEvent>
 
-TForm10::TForm10(Peremenn& p, Messages& messages, TForm11& newDiameter, QWidget* parent)
+TForm10::TForm10(const std::string& dataDir, Messages& messages, TForm11& newDiameter, QWidget* parent)
     : QDialog(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
     , ui(std::make_unique<Ui::TForm10>())
-    , p_(p)
+    , dataDir_(dataDir)
     , messages_(messages)
     , newDiameter_(newDiameter)
 {
@@ -56,23 +55,29 @@ bool TForm10::eventFilter(QObject* watched, QEvent* event)
 
 TForm10::~TForm10() = default;
 
+void TForm10::setMaterial(const std::string& material, bool loadFile)
+{
+    material_ = material;
+    loadFile_ = loadFile;
+}
+
 void TForm10::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
-    if (event->spontaneous() || p_.settingsState != 2)
+    if (event->spontaneous() || !loadFile_)
         return;
     if (!captionExtended_) {
-        p_.diamListCaption = ss(windowTitle());
-        setWindowTitle(windowTitle() + QStringLiteral(" для ") + qs(p_.editMaterial));
+        caption_ = windowTitle();
+        setWindowTitle(windowTitle() + QStringLiteral(" для ") + qs(material_));
         captionExtended_ = true;
     }
     std::optional<std::vector<std::string>> diameters;
-    if (!guarded(messages_, [&] { diameters = readDiameters(p_.dataDir, p_.editMaterial); }))
+    if (!guarded(messages_, [&] { diameters = readDiameters(dataDir_, material_); }))
         return;
     if (diameters)
         setEntries(*diameters);
     else
-        messages_.message(qs(noFileMessage(diameterFileName(p_.editMaterial))));
+        messages_.message(qs(noFileMessage(diameterFileName(material_))));
 }
 
 void TForm10::plusClick()
@@ -80,7 +85,7 @@ void TForm10::plusClick()
     if (runDialog(newDiameter_) != QDialog::Accepted)
         return;
     std::vector<std::string> diameters = entries();
-    const std::string refusal = addDiameter(diameters, p_.newDiameter);
+    const std::string refusal = addDiameter(diameters, newDiameter_.diameter());
     setEntries(diameters);
     if (!refusal.empty())
         messages_.message(qs(refusal));
@@ -111,8 +116,8 @@ void TForm10::okClick()
         messages_.message(QStringLiteral("должен быть хотя бы один диаметр"));
         return;
     }
-    if (!writeDiameters(p_.dataDir, p_.editMaterial, entries())) {
-        messages_.message(qs(writeErrorMessage(diameterFileName(p_.editMaterial))));
+    if (!writeDiameters(dataDir_, material_, entries())) {
+        messages_.message(qs(writeErrorMessage(diameterFileName(material_))));
         return;
     }
     accept();
@@ -127,7 +132,7 @@ void TForm10::reject()
 void TForm10::restoreCaption()
 {
     if (captionExtended_) {
-        setWindowTitle(qs(p_.diamListCaption));
+        setWindowTitle(caption_);
         captionExtended_ = false;
     }
 }

@@ -1,8 +1,8 @@
 #pragma once
-// "Диаметры": the wire diameters of the material `editMaterial`. When the
-// diameters of a listed material are edited (settingsState 2) the dialog
-// loads its file on showing; while a material is being added it starts from
-// the list it showed last. Adding a diameter re-sorts the whole list; OK
+// "Диаметры": the wire diameters of the material set by setMaterial. When
+// the diameters of a listed material are edited the dialog loads its file
+// on showing; while a material is being added it starts from the list it
+// showed last. Adding a diameter re-sorts the whole list; OK
 // writes the list to the material's diameter file and is the way out. Esc
 // leaves without writing (for when the file cannot be written at all).
 
@@ -12,7 +12,6 @@
 #include <string>
 #include <vector>
 
-struct Peremenn;
 class Messages;
 class TForm11;
 namespace Ui {
@@ -22,8 +21,15 @@ class TForm10;
 class TForm10 : public QDialog {
     Q_OBJECT
 public:
-    TForm10(Peremenn& p, Messages& messages, TForm11& newDiameter, QWidget* parent = nullptr);
+    // Reads and writes the diameter files of `dataDir`, which lives as long
+    // as the dialog.
+    TForm10(const std::string& dataDir, Messages& messages, TForm11& newDiameter, QWidget* parent = nullptr);
     ~TForm10() override;
+
+    // The material whose diameters the next showing edits; `loadFile`: its
+    // list is read from its file (a listed material), else the dialog keeps
+    // the list it has (a material being added).
+    void setMaterial(const std::string& material, bool loadFile);
 
     // How "Новый диаметр" is shown; tests replace it.
     DialogRunner runDialog = execDialog;
@@ -43,8 +49,11 @@ private:
     void setEntries(const std::vector<std::string>& diameters);
 
     std::unique_ptr<Ui::TForm10> ui;
-    Peremenn& p_;
+    const std::string& dataDir_;
     Messages& messages_;
+    std::string material_;
+    bool loadFile_ = false;
+    QString caption_; // before " для " and the material were added
     TForm11& newDiameter_;
     bool captionExtended_ = false;
 };

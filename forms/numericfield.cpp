@@ -1,7 +1,5 @@
 #include "forms/numericfield.h"
 
-#include "engine/peremenn.h"
-
 #include <QAction>
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -13,11 +11,10 @@
 #include <QMenu>
 #include <QMouseEvent>
 
-NumericField::NumericField(QLineEdit* edit, FieldKind kind, Peremenn& peremenn, Role role)
+NumericField::NumericField(QLineEdit* edit, FieldKind kind, Role role)
     : QObject(edit)
     , edit_(edit)
     , kind_(kind)
-    , peremenn_(peremenn)
     , role_(role)
 {
     edit_->installEventFilter(this);
@@ -26,14 +23,14 @@ NumericField::NumericField(QLineEdit* edit, FieldKind kind, Peremenn& peremenn, 
 
 void NumericField::keyDown(const QKeyEvent& event)
 {
-    peremenn_.lastKey = inputFloat(event);
+    lastKey_ = inputFloat(event);
 }
 
 bool NumericField::keyPress(const QKeyEvent& event)
 {
     if (!producesCharacter(event))
         return false;
-    const char key = peremenn_.lastKey;
+    const char key = lastKey_;
     if (!acceptKey(kind_, key, edit_->text()))
         return true; // swallowed without a sound
     if (key == kBackspace)

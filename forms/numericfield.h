@@ -1,6 +1,6 @@
 #pragma once
 // The behaviour of one numeric input field: the key filter on key-down
-// (inputFloat into peremenn.lastKey), the character test on key-press (the
+// (inputFloat into lastKey), the character test on key-press (the
 // filter's character is inserted instead of the typed one, so the full stop
 // key types a comma) and the tidying when the field loses the focus. Keys
 // that give no character (arrows, Home, End, Delete, Tab) keep their effect,
@@ -18,7 +18,6 @@
 #include <QObject>
 
 class QLineEdit;
-struct Peremenn;
 
 class NumericField : public QObject {
     Q_OBJECT
@@ -26,7 +25,7 @@ public:
     enum class Role { FormField, DialogField };
 
     // Filters `edit`, whose parent owns this object.
-    NumericField(QLineEdit* edit, FieldKind kind, Peremenn& peremenn, Role role = Role::FormField);
+    NumericField(QLineEdit* edit, FieldKind kind, Role role = Role::FormField);
 
     // The three handlers, callable on their own.
     void keyDown(const QKeyEvent& event);
@@ -36,6 +35,9 @@ public:
     // Inserts what the typing rules let through of `text`, replacing the
     // selection; nothing changes when nothing usable remains.
     void paste(const QString& text);
+    // The character the key filter let through at the last key-down, for
+    // the key-press that follows.
+    char lastKey() const { return lastKey_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -46,6 +48,6 @@ private:
 
     QLineEdit* edit_;
     FieldKind kind_;
-    Peremenn& peremenn_;
     Role role_;
+    char lastKey_ = 0;
 };

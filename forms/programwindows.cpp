@@ -1,8 +1,7 @@
 #include "forms/programwindows.h"
 
-ProgramWindows::ProgramWindows(
-    Peremenn& peremenn, Messages& messages, FileChooser& files, AppSettings* settings)
-    : form1(peremenn, messages, files)
+ProgramWindows::ProgramWindows(Messages& messages, FileChooser& files, AppSettings* settings)
+    : form1(messages, files)
 {
     if (settings)
         form1.setSettings(*settings);

@@ -10,13 +10,11 @@
 class AppSettings;
 class FileChooser;
 class Messages;
-struct Peremenn;
 
 class ProgramWindows {
 public:
     // With `settings`, what the main window remembers between runs.
-    ProgramWindows(
-        Peremenn& peremenn, Messages& messages, FileChooser& files, AppSettings* settings = nullptr);
+    ProgramWindows(Messages& messages, FileChooser& files, AppSettings* settings = nullptr);
 
     TForm1 form1;
 };

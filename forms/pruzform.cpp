@@ -1,6 +1,8 @@
 #include "forms/pruzform.h"
 
+#include "engine/calchost.h"
 #include "engine/catalogue.h"
+#include "engine/datafiles.h"
 #include "engine/errors.h"
 #include "engine/peremenn.h"
 #include "engine/textfile.h"
@@ -34,10 +36,12 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMenu>
 #include <QPrinter>
 #include <QScopeGuard>
 #include <QShortcut>
+#include <algorithm>
 
 namespace {
 
@@ -73,11 +77,44 @@ void selectIndex(QComboBox* box, int index)
 
 const QString kAskToSave = QStringLiteral("Исходные данные изменены. Сохранить их?");
 
+// The calculation's host while "Расчет" runs: its messages in message
+// boxes, the diameter question in the diameter choice dialog.
+class WindowHost : public CalcHost {
+public:
+    WindowHost(Messages& messages, TForm8& dialog)
+        : messages_(messages)
+        , dialog_(dialog)
+    {
+    }
+
+    void showMessage(const std::string& text) override { messages_.message(qs(text)); }
+    bool chooseDiameter(Peremenn& p) override
+    {
+        const std::optional<double> d = dialog_.choose(p.dataDir, p.materialName);
+        if (d)
+            p.chosenD = *d;
+        return d.has_value();
+    }
+
+private:
+    Messages& messages_;
+    TForm8& dialog_;
+};
+
+// What stopped a calculation, on one line.
+QString stopText(const CalcResult& r)
+{
+    std::string why = !r.error.empty() ? r.error
+        : r.messages.empty()           ? std::string("расчет не завершен")
+                                       : r.messages.back();
+    std::replace(why.begin(), why.end(), '\r', ' ');
+    return QStringLiteral("Расчет остановлен: ") + qs(why);
+}
+
 } // namespace
 
-TForm1::TForm1(Peremenn& peremenn, Messages& messages, FileChooser& files, QWidget* parent)
+TForm1::TForm1(Messages& messages, FileChooser& files, QWidget* parent)
     : QWidget(parent)
-    , peremenn_(peremenn)
     , messages_(messages)
     , files_(files)
 {
@@ -100,9 +137,23 @@ TForm1::TForm1(Peremenn& peremenn, Messages& messages, FileChooser& files, QWidg
     ui.stepni->setTextMargins(-2, -1, -2, -1);
 
     for (QLineEdit* edit : { ui.f1, ui.f2, ui.d1, ui.h, ui.l0, ui.n, ui.vmax })
-        new NumericField(edit, FieldKind::Float, peremenn_);
+        new NumericField(edit, FieldKind::Float);
     for (QLineEdit* edit : { ui.ni, ui.stepni })
-        new NumericField(edit, FieldKind::Integer, peremenn_);
+        new NumericField(edit, FieldKind::Integer);
+    // The last calculation that stopped, in the free middle of the bottom
+    // bar, with the way to its trace.
+    lastFailure_ = new QLabel(ui.Bottom);
+    lastFailure_->setObjectName(QStringLiteral("lastFailure"));
+    lastFailure_->setGeometry(208, 6, 228, 18);
+    lastFailureTrace_ = new QLabel(QStringLiteral("<a href=\"trace\">Подробно</a>"), ui.Bottom);
+    lastFailureTrace_->setObjectName(QStringLiteral("lastFailureTrace"));
+    lastFailureTrace_->setGeometry(208, 24, 228, 18);
+    lastFailureTrace_->setToolTip(QStringLiteral("Ход остановленного расчета"));
+    connect(lastFailureTrace_, &QLabel::linkActivated, this, [this] {
+        if (report_)
+            report_->showResult(last_, lastHeader_, true);
+    });
+    showLastFailure();
     setUpKeyboard();
     // Installed after the fields' filters, so the window sees each key first.
     for (QWidget* w : findChildren<QWidget*>())
@@ -144,13 +195,14 @@ void TForm1::markStaleResults()
             setStale(window, stale);
 }
 
-std::optional<Peremenn> TForm1::calcInputs() const
+std::optional<CalcInputs> TForm1::calcInputs() const
 {
-    Peremenn p = peremenn_;
+    CalcInputs in;
+    in.dataDir = dataFolder_;
     InputForm form = formState();
     try {
-        if (applyCalcInputs(p, form) == InputOutcome::Proceed)
-            return p;
+        if (applyCalcInputs(in, form) == InputOutcome::Proceed)
+            return in;
     } catch (const PruzError&) {
         // a field that is not a number
     }
@@ -255,7 +307,7 @@ void TForm1::showEvent(QShowEvent* event)
     if (!started_ && !event->spontaneous()) {
         started_ = true;
         FormShow();
-        cleanUpStaleWrites(peremenn_.dataDir);
+        cleanUpStaleWrites(dataFolder_);
         markUnchanged();
     }
 }
@@ -303,7 +355,7 @@ void TForm1::FormShow()
     ui.Label21->setText(QStringLiteral("имеющимся на складе"));
     ui.Label22->setText(QStringLiteral("все обозначения и термины по ОСТ 5.9539-80"));
     ui.Label23->setText(QStringLiteral("Внимание! Диаметр проволоки подбирается ПРОГРАММОЙ!"));
-    peremenn_.dataDir = dataDir();
+    dataFolder_ = dataDir();
     if (!fillMaterialList())
         return;
     ui.material->setCurrentIndex(0);
@@ -342,7 +394,7 @@ void TForm1::FormKeyDown(QWidget* focused, const QKeyEvent& event)
 bool TForm1::fillMaterialList()
 {
     std::optional<std::vector<std::string>> lines;
-    if (!guarded(messages_, [&] { lines = readDataLines(peremenn_.dataDir, kMaterialList); }))
+    if (!guarded(messages_, [&] { lines = readDataLines(dataFolder_, kMaterialList); }))
         return false;
     if (!lines) {
         messages_.message(qs(noFileMessage(kMaterialList)));
@@ -359,7 +411,7 @@ void TForm1::fillDiameterMemo(const QString& material)
     ui.comm->clear();
     const std::string file = diameterFileName(ss(material));
     std::optional<std::vector<std::string>> lines;
-    if (!guarded(messages_, [&] { lines = readDataLines(peremenn_.dataDir, file); }))
+    if (!guarded(messages_, [&] { lines = readDataLines(dataFolder_, file); }))
         return;
     if (!lines) {
         messages_.message(qs(noFileMessage(file)));
@@ -381,7 +433,7 @@ void TForm1::setModeH()
 
 void TForm1::rbhClick()
 {
-    peremenn_.mode = 1;
+    mode_ = 1;
     ui.rbl0->setChecked(false);
     ui.l0->setEnabled(false);
     ui.n->setEnabled(false);
@@ -390,7 +442,7 @@ void TForm1::rbhClick()
 
 void TForm1::rbl0Click()
 {
-    peremenn_.mode = 2;
+    mode_ = 2;
     ui.rbh->setChecked(false);
     ui.l0->setEnabled(true);
     ui.n->setEnabled(true);
@@ -431,7 +483,7 @@ InputForm TForm1::formState() const
     InputForm f;
     f.rbh = ui.rbh->isChecked();
     f.rbl0 = ui.rbl0->isChecked();
-    f.mode = peremenn_.mode;
+    f.mode = mode_;
     f.l0Enabled = ui.l0->isEnabled();
     f.nEnabled = ui.n->isEnabled();
     f.hEnabled = ui.h->isEnabled();
@@ -457,7 +509,7 @@ InputForm TForm1::formState() const
 void TForm1::applyFormState(const InputForm& f)
 {
     setRadioPair(ui.rbh, f.rbh, ui.rbl0, f.rbl0);
-    peremenn_.mode = f.mode;
+    mode_ = f.mode;
     ui.l0->setEnabled(f.l0Enabled);
     ui.n->setEnabled(f.nEnabled);
     ui.h->setEnabled(f.hEnabled);
@@ -480,63 +532,93 @@ void TForm1::applyFormState(const InputForm& f)
 
 void TForm1::RascetClick()
 {
+    calculate(std::nullopt);
+}
+
+void TForm1::calculate(std::optional<double> wire)
+{
     if (sketch_)
         sketch_->close();
     if (report_)
         report_->close();
-    guarded(messages_, [this] {
-        InputForm form = formState();
-        InputCheck check;
-        {
-            // "0" in vmax and ni is replaced for good, even when a later
-            // field stops the command; the program's own replacement is no
-            // change of the user's input.
-            const bool unchanged = !inputChanged();
-            const auto keepReplacements = qScopeGuard([&] {
-                if (ui.vmax->text() != qs(form.vmax))
-                    ui.vmax->setText(qs(form.vmax));
-                if (ui.ni->text() != qs(form.ni))
-                    ui.ni->setText(qs(form.ni));
-                if (unchanged)
-                    markUnchanged();
-            });
-            check = applyCalcInputs(peremenn_, form);
+    if (!diameterChoice_)
+        diameterChoice_ = new TForm8(messages_, this);
+    // The program's own replacement of "0" in vmax and ni is no change of
+    // the user's input.
+    const bool unchanged = !inputChanged();
+    // Stored in order over the last inputs: a stop keeps what it reached.
+    CalcInputs given = last_.inputs;
+    given.dataDir = dataFolder_;
+    given.chosenD = wire;
+    given.askAlways = wire.has_value();
+    WindowHost host(messages_, *diameterChoice_);
+    const ReportHeader header { .dateTime
+        = ss(QDateTime::currentDateTime().toString(QStringLiteral("dd.MM.yyyy HH:mm"))),
+        .inputFile = ss(inputFile_) };
+    // Unreached values keep the last calculation's.
+    DesignResult r = runForm(
+        formState(), given, host, FolderFiles(dataFolder_), { .trace = true, .carried = &last_.values });
+    // "0" in vmax and ni is replaced for good, even when a later field
+    // stops the command.
+    if (ui.vmax->text() != qs(r.form.vmax))
+        ui.vmax->setText(qs(r.form.vmax));
+    if (ui.ni->text() != qs(r.form.ni))
+        ui.ni->setText(qs(r.form.ni));
+    if (unchanged)
+        markUnchanged();
+    if (!r.error.empty())
+        messages_.message(qs(r.error)); // the application's error box
+    if (!r.calculated) {
+        // The sketch and the chart no longer show a complete calculation.
+        keepStoppedInputs(last_, r);
+        return;
+    }
+    last_ = std::move(r);
+    // The inputs as this calculation was given them, for the printed
+    // report; later edits of the form do not change it.
+    lastHeader_ = header;
+    lastHeader_.form = last_.form;
+    lastHeader_.catalogue = catalogueLabel(dataFolder_);
+    calculatedForm_ = ridLines(formState());
+    showLastFailure();
+    if (!report_) {
+        report_ = new TForm3(messages_, printer(), this);
+        report_->setFileChooser(files_);
+        report_->setLiveInputs([this] { return calcInputs(); }, [this](double d) { calculate(d); },
+            [this](const QString& material) { calculateIn(material); });
+        connect(this, &TForm1::inputsEdited, report_, &TForm3::inputsEdited);
+        placeBesideWindow(*report_, *this);
+        if (appSettings_) {
+            new WindowPlace(report_, *appSettings_, QStringLiteral("report"));
+            report_->setSettings(*appSettings_);
         }
-        if (check.outcome == InputOutcome::Refused)
-            messages_.message(qs(check.message));
-        if (check.outcome != InputOutcome::Proceed)
-            return;
-        if (!diameterChoice_)
-            diameterChoice_ = new TForm8(peremenn_, messages_, this);
-        if (!report_) {
-            report_ = new TForm3(peremenn_, messages_, *diameterChoice_, printer(), this);
-            report_->setFileChooser(files_);
-            report_->setLiveInputs([this] { return calcInputs(); }, [this] { RascetClick(); },
-                [this](const QString& material) { calculateIn(material); });
-            connect(this, &TForm1::inputsEdited, report_, &TForm3::inputsEdited);
-            placeBesideWindow(*report_, *this);
-            if (appSettings_) {
-                new WindowPlace(report_, *appSettings_, QStringLiteral("report"));
-                report_->setSettings(*appSettings_);
-            }
-        }
-        // The inputs as this calculation was given them, for the printed
-        // report; later edits of the form do not change it.
-        lastHeader_.dateTime = ss(QDateTime::currentDateTime().toString(QStringLiteral("dd.MM.yyyy HH:mm")));
-        lastHeader_.inputFile = ss(inputFile_);
-        lastHeader_.form = form;
-        lastHeader_.catalogue = catalogueLabel(peremenn_.dataDir);
-        report_->setHeader(lastHeader_);
-        calculatedForm_ = ridLines(formState());
-        markStaleResults();
-        report_->show();
-    });
+    }
+    // After a failed check the messages have said it all: no report window,
+    // and the user is back where the calculation was started.
+    if (last_.failed) {
+        report_->setResult(last_, lastHeader_);
+        activateWindow();
+    } else {
+        report_->showResult(last_, lastHeader_);
+    }
+    markStaleResults();
+}
+
+void TForm1::showLastFailure()
+{
+    const bool stopped = last_.calculated && last_.stopped();
+    const QString text = stopped ? stopText(last_) : QString();
+    lastFailure_->setText(
+        lastFailure_->fontMetrics().elidedText(text, Qt::ElideRight, lastFailure_->width()));
+    lastFailure_->setToolTip(text);
+    lastFailure_->setVisible(stopped);
+    lastFailureTrace_->setVisible(stopped);
 }
 
 void TForm1::scetchClick()
 {
     if (!sketch_) {
-        sketch_ = new TForm2(peremenn_, messages_, printer(), this);
+        sketch_ = new TForm2(last_, messages_, printer(), this);
         sketch_->setFileChooser(files_);
         if (appSettings_)
             new WindowPlace(sketch_, *appSettings_, QStringLiteral("sketch"));
@@ -687,17 +769,17 @@ void TForm1::SpeedButton4Click()
 {
     if (!settings_) {
         if (!newMaterial_) {
-            newMaterial_ = new TForm9(peremenn_, messages_, this);
-            diameters_ = new TForm10(peremenn_, messages_, *new TForm11(peremenn_, this), this);
+            newMaterial_ = new TForm9(messages_, this);
+            diameters_ = new TForm10(dataFolder_, messages_, *new TForm11(this), this);
         }
-        auto* settings = new TForm4(peremenn_, messages_, *newMaterial_, *diameters_, this);
+        auto* settings = new TForm4(dataFolder_, messages_, *newMaterial_, *diameters_, this);
         settings->setFileChooser(files_);
         settings_ = settings;
     }
     settings_->exec();
     // The settings may have changed the catalogue: read it again and show
     // the diameters of the material now selected.
-    peremenn_.dataDir = dataDir();
+    dataFolder_ = dataDir();
     const QString chosen = ui.material->currentText();
     ui.material->clear();
     if (!fillMaterialList())

@@ -5,9 +5,12 @@
 //
 // How the parts meet: the nine numeric fields are filtered by NumericField;
 // the window sees every key first (FormKeyDown: Enter walks to the next
-// enabled field). "Расчет" copies the form into the shared record through
-// the engine's applyCalcInputs and shows the report window TForm3, whose
-// showing runs the calculation; a wire diameter question goes to TForm8.
+// enabled field). "Расчет" runs the design of the form (engine/design.h
+// runForm) with this window as the calculation's host: its messages in
+// message boxes, a wire diameter question in TForm8. The result is kept
+// here and handed to the windows that show it: the report window TForm3
+// (not shown after a failed check), the sketch. The bottom bar names the
+// last calculation that stopped, with a link to its trace ("Подробно").
 // Load and Save go through a FileChooser and the engine's ".rid" reader and
 // writer; New, Load and closing ask first when the form was changed since
 // the last Save or Load. With AppSettings handed in, the last folder, the
@@ -15,11 +18,11 @@
 // places of the report and sketch windows are remembered between runs. The
 // report, sketch and settings windows are made on first use and kept;
 // closing this window ends the program. inputsEdited tells of every change
-// of the inputs, and calcInputs gives them as "Расчет" would store them,
-// without touching the form or the shared record.
+// of the inputs, and calcInputs gives them as "Расчет" would, without
+// touching the form.
 
+#include "engine/design.h"
 #include "engine/inputform.h"
-#include "engine/peremenn.h"
 #include "engine/reportheader.h"
 #include "ui_pruzform.h"
 
@@ -31,32 +34,24 @@ class AppSettings;
 class FileChooser;
 class Messages;
 class QDialog;
+class QLabel;
 class QPrinter;
 class TForm2;
 class TForm3;
 class TForm8;
 class TForm9;
 class TForm10;
-struct Peremenn;
 
 class TForm1 : public QWidget {
     Q_OBJECT
 public:
-    TForm1(Peremenn& peremenn, Messages& messages, FileChooser& files, QWidget* parent = nullptr);
+    TForm1(Messages& messages, FileChooser& files, QWidget* parent = nullptr);
     ~TForm1() override;
 
-    // The diameter choice dialog made at start-up, right after this window;
-    // needed before the first "Расчет".
+    // The diameter choice dialog the calculation asks in; without one, the
+    // first question makes it. The about box and the catalogue dialogs are
+    // made when first needed.
     void setDiameterChoice(TForm8& dialog) { diameterChoice_ = &dialog; }
-    // The about box made at start-up; without one, About makes its own.
-    void setAboutBox(QDialog& about) { about_ = &about; }
-    // The new-material and diameter list dialogs made at start-up, which the
-    // settings window uses; without them Settings makes its own.
-    void setCatalogueDialogs(TForm9& newMaterial, TForm10& diameters)
-    {
-        newMaterial_ = &newMaterial;
-        diameters_ = &diameters;
-    }
     // What is remembered between runs; without it nothing is.
     void setSettings(AppSettings& settings) { appSettings_ = &settings; }
 
@@ -79,10 +74,14 @@ public:
     const QString& inputFile() const { return inputFile_; }
     // Whether the form differs from what was last saved, loaded or set up.
     bool inputChanged() const;
-    // The inputs as "Расчет" would store them, in a copy of the shared
-    // record; nullopt while a field is not a number, or "Расчет" would stop
-    // or refuse.
-    std::optional<Peremenn> calcInputs() const;
+    // The inputs as "Расчет" would give them to the calculation; nullopt
+    // while a field is not a number, or "Расчет" would stop or refuse.
+    std::optional<CalcInputs> calcInputs() const;
+    // The design the last "Расчет" that passed the checks of the inputs ran.
+    const DesignResult& lastResult() const { return last_; }
+    // The data directory the catalogue and the calculation read, ending
+    // with "/".
+    const std::string& dataFolder() const { return dataFolder_; }
 
     // The printer the report (and the sketch) print on: the last one chosen
     // in a print dialog.
@@ -124,6 +123,10 @@ private:
     QString lastFolder() const;
 
     void RascetClick();
+    // "Расчет", with the diameter question answered beforehand by `wire`
+    // whatever k3 is (a wire picked among the neighbours).
+    void calculate(std::optional<double> wire);
+    void showLastFailure();
     void scetchClick();
     void StopClick();
     void SpeedButton1Click();
@@ -142,7 +145,6 @@ private:
     // The windows that other parts of the program provide, each made here
     // on first use.
 
-    Peremenn& peremenn_;
     Messages& messages_;
     FileChooser& files_;
     TForm8* diameterChoice_ = nullptr;
@@ -154,6 +156,11 @@ private:
     TForm10* diameters_ = nullptr;
     QDialog* about_ = nullptr;
     std::string dataDir_;
+    std::string dataFolder_; // read at start-up and after the settings close
+    int mode_ = 0; // 1 working stroke given, 2 free length and coils
+    DesignResult last_;
+    QLabel* lastFailure_ = nullptr;
+    QLabel* lastFailureTrace_ = nullptr;
     AppSettings* appSettings_ = nullptr;
     bool settingsWriteReported_ = false;
     bool started_ = false;

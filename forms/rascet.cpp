@@ -1,15 +1,11 @@
 #include "forms/rascet.h"
 
-#include "engine/calc.h"
 #include "engine/catalogue.h"
-#include "engine/peremenn.h"
 #include "engine/tracetext.h"
 #include "engine/verificationtext.h"
 #include "forms/checktab.h"
-#include "forms/dopvvod.h"
 #include "forms/filechooser.h"
 #include "forms/glyphs.h"
-#include "forms/guarded.h"
 #include "forms/harakter.h"
 #include "forms/messages.h"
 #include "forms/pdfexport.h"
@@ -24,16 +20,11 @@
 #include <QLabel>
 #include <QPdfWriter>
 #include <QPrinter>
-#include <QScopeGuard>
-#include <QShowEvent>
-#include <QTextCursor>
+#include <QStyle>
 
-TForm3::TForm3(
-    Peremenn& peremenn, Messages& messages, TForm8& diameterChoice, QPrinter& printer, QWidget* parent)
+TForm3::TForm3(Messages& messages, QPrinter& printer, QWidget* parent)
     : QWidget(parent, Qt::Window)
-    , peremenn_(peremenn)
     , messages_(messages)
-    , diameterChoice_(diameterChoice)
     , printer_(printer)
     , checkTab_(new CheckTab)
     , checkWarning_(new QLabel)
@@ -65,10 +56,8 @@ TForm3::TForm3(
     connect(ui.pdf, &QPushButton::clicked, this, &TForm3::pdfClick);
     connect(ui.BitBtn1, &QPushButton::clicked, this, &QWidget::close);
     connect(ui.chartButton, &QPushButton::clicked, this,
-        [this] { setStale(TForm12::showFor(this, peremenn_, messages_, printer_), isStale(this)); });
+        [this] { setStale(TForm12::showFor(this, result_.values, messages_, printer_), isStale(this)); });
     connect(ui.neighboursButton, &QPushButton::clicked, this, &TForm3::neighboursClick);
-    connect(&Timer1, &QTimer::timeout, this, &TForm3::Timer1Timer);
-    Timer1.start(55);
     liveTimer_.setSingleShot(true);
     liveTimer_.setInterval(0);
     connect(&liveTimer_, &QTimer::timeout, this, &TForm3::followInputs);
@@ -95,7 +84,10 @@ void TForm3::checkChanged()
 {
     const Verification& v = checkTab_->verification();
     const bool failed = v.available && !v.passed;
-    traceChanged(); // its steps are part of "Подробно"
+    // Its steps are part of "Подробно".
+    traceShown_ = false;
+    if (ui.views->currentWidget() == ui.podrobnoTab)
+        showTrace();
     checkWarning_->setVisible(failed);
     if (failed)
         checkWarning_->setText(qs(verificationWarning(v)).toHtmlEscaped()
@@ -108,22 +100,59 @@ void TForm3::setSettings(AppSettings& settings)
     checkTab_->setSettings(&settings);
 }
 
-void TForm3::setLiveInputs(std::function<std::optional<Peremenn>()> inputs, std::function<void()> calculate,
-    std::function<void(const QString&)> calculateIn)
+void TForm3::setLiveInputs(std::function<std::optional<CalcInputs>()> inputs,
+    std::function<void(double)> calculateWith, std::function<void(const QString&)> calculateIn)
 {
     liveInputs_ = std::move(inputs);
-    calculate_ = std::move(calculate);
+    calculateWith_ = std::move(calculateWith);
     calculateIn_ = std::move(calculateIn);
+}
+
+void TForm3::setResult(const CalcResult& result, const ReportHeader& header)
+{
+    result_ = result;
+    header_ = header;
+    ui.otcet->setPlainText(qsList(result_.report).join(QLatin1Char('\n')));
+    traceShown_ = false;
+    if (ui.views->currentWidget() == ui.podrobnoTab)
+        showTrace();
+    ui.BitBtn2->setEnabled(true);
+    ui.pdf->setEnabled(files_ != nullptr);
+    ui.neighboursButton->setEnabled(result_.wireChosen);
+    checkTab_->check(result_.values, qs(header_.inputFile));
+    if (neighbours_ && neighbours_->isVisible())
+        neighbours_->showRows(neighbourInputs(result_.inputs));
+}
+
+void TForm3::showResult(const CalcResult& result, const ReportHeader& header, bool trace)
+{
+    setResult(result, header);
+    if (trace)
+        ui.views->setCurrentWidget(ui.podrobnoTab);
+    show();
+}
+
+// Inputs for the neighbours: the diameter question answered as this
+// result's calculation got it answered.
+CalcInputs TForm3::neighbourInputs(const CalcInputs& inputs) const
+{
+    return result_.sameAnswer(inputs);
 }
 
 void TForm3::neighboursClick()
 {
     if (!neighbours_) {
         neighbours_ = new TForm13(this);
-        connect(neighbours_, &TForm13::diameterPicked, this, &TForm3::recalculateWith);
-        connect(neighbours_, &TForm13::materialPicked, this, &TForm3::recalculateIn);
+        connect(neighbours_, &TForm13::diameterPicked, this, [this](double d) {
+            if (calculateWith_)
+                calculateWith_(d);
+        });
+        connect(neighbours_, &TForm13::materialPicked, this, [this](const QString& material) {
+            if (calculateIn_)
+                calculateIn_(material);
+        });
     }
-    neighbours_->showRows(inputs_);
+    neighbours_->showRows(neighbourInputs(result_.inputs));
     neighbours_->show();
     neighbours_->raise();
     neighbours_->activateWindow();
@@ -139,37 +168,8 @@ void TForm3::followInputs()
 {
     if (!neighbours_ || !neighbours_->isVisible() || !liveInputs_)
         return;
-    std::optional<Peremenn> live = liveInputs_();
-    if (!live)
-        return;
-    // The diameter picked in the dialog stays the answer while the inputs
-    // change.
-    live->userChoice = inputs_.userChoice;
-    live->chosenD = inputs_.chosenD;
-    neighbours_->showRows(*live, true);
-}
-
-void TForm3::recalculateWith(double d)
-{
-    forcedChoice_ = d;
-    const auto once = qScopeGuard([this] { forcedChoice_.reset(); });
-    if (calculate_) {
-        calculate_();
-    } else {
-        hide();
-        show();
-    }
-}
-
-void TForm3::recalculateIn(const QString& material)
-{
-    if (calculateIn_) {
-        calculateIn_(material);
-        return;
-    }
-    peremenn_.materialName = ss(material);
-    hide();
-    show();
+    if (std::optional<CalcInputs> live = liveInputs_())
+        neighbours_->showRows(neighbourInputs(*live), true);
 }
 
 void TForm3::setFileChooser(FileChooser& files)
@@ -189,12 +189,16 @@ QStringList TForm3::traceViewLines()
     return ui.podrobno->toPlainText().split(QLatin1Char('\n'));
 }
 
-// The trace has grown: shown again at once when its tab is on view.
-void TForm3::traceChanged()
+// The calculation's trace, then the check's steps, as pruzcalc --verify
+// --explain prints them.
+QStringList TForm3::traceText() const
 {
-    traceShown_ = false;
-    if (ui.views->currentWidget() == ui.podrobnoTab)
-        showTrace();
+    QStringList lines = qsList(traceLines(result_.trace));
+    if (const Verification& v = checkTab_->verification(); v.available) {
+        lines << QString();
+        lines += qsList(traceLines(v.trace));
+    }
+    return lines;
 }
 
 // The trace is laid out only when the view is looked at: most reports are
@@ -203,16 +207,7 @@ void TForm3::showTrace()
 {
     if (traceShown_)
         return;
-    QStringList lines;
-    for (const std::string& line : traceLines(trace_))
-        lines << qs(line);
-    // The check's steps follow, as pruzcalc --verify --explain prints them.
-    if (const Verification& v = checkTab_->verification(); v.available) {
-        lines << QString();
-        for (const std::string& line : traceLines(v.trace))
-            lines << qs(line);
-    }
-    ui.podrobno->setPlainText(lines.join(QLatin1Char('\n')));
+    ui.podrobno->setPlainText(traceText().join(QLatin1Char('\n')));
     traceShown_ = true;
 }
 
@@ -231,101 +226,11 @@ QFont TForm3::printFont() const
 int TForm3::printTo(QPagedPaintDevice& device)
 {
     if (ui.views->currentWidget() == ui.podrobnoTab)
-        return printReport(headerLines(), traceViewLines(), device, printFont());
-    QStringList lines = reportLines();
+        return printReport(headerLines(), traceText(), device, printFont());
+    QStringList lines = qsList(result_.report);
     if (checkTab_->verification().available)
         lines << QString() << checkTab_->lines();
     return printReport(headerLines(), lines, device, printFont());
-}
-
-void TForm3::clearReport()
-{
-    pending_.clear();
-    // Emptied in place: a new document would drop the shaped fonts too.
-    QTextCursor all(ui.otcet->document());
-    all.select(QTextCursor::Document);
-    all.removeSelectedText();
-    lineCount_ = 0;
-    traceShown_ = false;
-}
-
-// Lines are gathered and put into the memo together: laying out the memo
-// line by line would cost far more than the calculation itself.
-void TForm3::appendLine(const std::string& line)
-{
-    pending_ << qs(line);
-}
-
-void TForm3::flushReport()
-{
-    if (pending_.isEmpty())
-        return;
-    // A cleared memo holds one empty line, which the first line fills.
-    QTextCursor end(ui.otcet->document());
-    end.movePosition(QTextCursor::End);
-    if (lineCount_ > 0)
-        end.insertBlock();
-    end.insertText(pending_.join(QLatin1Char('\n')));
-    lineCount_ += static_cast<int>(pending_.size());
-    pending_.clear();
-}
-
-void TForm3::showMessage(const std::string& text)
-{
-    // The lines so far, and the trace so far, are on the screen while the
-    // user reads.
-    flushReport();
-    traceChanged();
-    messages_.message(qs(text));
-}
-
-bool TForm3::chooseDiameter(Peremenn& p)
-{
-    if (forcedChoice_) {
-        p.chosenD = *forcedChoice_;
-        return true;
-    }
-    flushReport();
-    traceChanged();
-    return diameterChoice_.choose();
-}
-
-void TForm3::enablePrint()
-{
-    ui.BitBtn2->setEnabled(true);
-    ui.pdf->setEnabled(files_ != nullptr);
-}
-
-void TForm3::showEvent(QShowEvent* event)
-{
-    QWidget::showEvent(event);
-    if (event->spontaneous())
-        return;
-    // The calculation's messages run their own event loops, in which the
-    // timer ticks; closing the window from there, while it is still being
-    // shown, would leave it mapped and unpainted once the showing ends.
-    calculating_ = true;
-    ui.neighboursButton->setEnabled(false);
-    inputs_ = peremenn_;
-    guarded(messages_, [this] {
-        try {
-            runCalculation(peremenn_, *this, &trace_);
-        } catch (const std::exception& e) {
-            trace_.addError(e.what());
-            throw;
-        }
-    });
-    calculating_ = false;
-    flushReport();
-    traceChanged();
-    inputs_.userChoice = peremenn_.userChoice;
-    inputs_.chosenD = peremenn_.chosenD;
-    ui.neighboursButton->setEnabled(peremenn_.wireChosen);
-    checkTab_->check(peremenn_, qs(header_.inputFile));
-    if (neighbours_ && neighbours_->isVisible())
-        neighbours_->showRows(inputs_);
-    if (peremenn_.calcFailed)
-        QMetaObject::invokeMethod(this, &TForm3::closeAfterFailure, Qt::QueuedConnection);
 }
 
 void TForm3::BitBtn2Click()
@@ -348,20 +253,4 @@ void TForm3::pdfClick()
     const bool written = writePdf(name, printer_, [this](QPdfWriter& pdf) { return printTo(pdf) > 0; });
     if (!written)
         messages_.message(qs(writeErrorMessage(ss(name))));
-}
-
-void TForm3::Timer1Timer()
-{
-    if (peremenn_.calcFailed && !calculating_ && isVisible())
-        closeAfterFailure();
-}
-
-void TForm3::closeAfterFailure()
-{
-    if (!peremenn_.calcFailed || !isVisible())
-        return;
-    close();
-    // Back to the window the calculation was started from.
-    if (QWidget* owner = parentWidget())
-        owner->activateWindow();
 }

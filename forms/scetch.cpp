@@ -1,5 +1,7 @@
 #include "forms/scetch.h"
 
+#include "engine/calc.h"
+
 #include "engine/catalogue.h"
 #include "engine/numtext.h"
 #include "engine/peremenn.h"
@@ -53,9 +55,9 @@ QLineEdit* makeField(const SketchField& field, const QFont& font, QWidget* paren
 
 } // namespace
 
-TForm2::TForm2(Peremenn& p, Messages& messages, QPrinter& printer, QWidget* parent)
+TForm2::TForm2(const CalcResult& result, Messages& messages, QPrinter& printer, QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
-    , p_(p)
+    , result_(result)
     , messages_(messages)
     , printer_(printer)
 {
@@ -114,7 +116,7 @@ TForm2::TForm2(Peremenn& p, Messages& messages, QPrinter& printer, QWidget* pare
     chartButton->setObjectName(QStringLiteral("chartButton"));
     chartButton->setGeometry(175, 228, 110, 25);
     connect(chartButton, &QPushButton::clicked, this,
-        [this] { setStale(TForm12::showFor(this, p_, messages_, printer_), isStale(this)); });
+        [this] { setStale(TForm12::showFor(this, result_.values, messages_, printer_), isStale(this)); });
 
     // On the blank paper left of the force diagram, over no value.
     QLabel* stale = makeStaleLine(this, this);
@@ -166,12 +168,12 @@ void TForm2::setFileChooser(FileChooser& files)
 
 void TForm2::fillFields()
 {
-    const bool results = p_.calcComplete;
+    const bool results = result_.complete;
     pr->setEnabled(results);
     pdf->setEnabled(results && files_ != nullptr);
     noResults_->setVisible(!results);
     for (size_t k = 0; k < kSketchFields.size(); ++k) {
-        const QString text = results ? qs(numText(kSketchFields[k].value(p_))) : QString();
+        const QString text = results ? qs(numText(kSketchFields[k].value(result_.values))) : QString();
         fields_[k]->setText(text);
         // A value longer than its field shows its leading digits, and the
         // whole of it when the mouse rests on it.
@@ -182,12 +184,12 @@ void TForm2::fillFields()
 
 bool TForm2::paintPage(QPagedPaintDevice& device)
 {
-    return paintSketchPage(device, p_, header_);
+    return paintSketchPage(device, result_.values, header_);
 }
 
 void TForm2::prClick()
 {
-    if (!p_.calcComplete)
+    if (!result_.complete)
         return;
     setUpPage(printer_, QPageLayout::Portrait);
     // Straight to a real printer; a file or no printer at all goes through
@@ -201,7 +203,7 @@ void TForm2::prClick()
 
 void TForm2::pdfClick()
 {
-    if (!files_ || !p_.calcComplete)
+    if (!files_ || !result_.complete)
         return;
     const QString name
         = files_->savePdfFile(this, pdfNameFor(qs(header_.inputFile), QStringLiteral("-эскиз")));

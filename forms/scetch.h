@@ -1,8 +1,8 @@
 #pragma once
 // The spring sketch window: a dimensioned drawing of a compression spring
 // with the results of the last calculation written into 18 read-only fields
-// over its value boxes. It refills the fields from the shared record
-// every time it is shown; while the record holds no complete calculation
+// over its value boxes. It refills the fields from the main window's last
+// result every time it is shown; while that holds no complete calculation
 // (none yet, or the last one stopped) the fields stay empty and the window
 // says so. A field too narrow for its value shows the whole value in its
 // tooltip. It prints one page drawn from the results (forms/sketchpage.h)
@@ -24,12 +24,14 @@ class QPagedPaintDevice;
 class QPrinter;
 class QPushButton;
 class QToolButton;
-struct Peremenn;
+struct CalcResult;
 
 class TForm2 : public QWidget {
     Q_OBJECT
 public:
-    TForm2(Peremenn& p, Messages& messages, QPrinter& printer, QWidget* parent = nullptr);
+    // Shows `result`, which lives as long as the window and is replaced by
+    // each calculation.
+    TForm2(const CalcResult& result, Messages& messages, QPrinter& printer, QWidget* parent = nullptr);
 
     // Where "PDF…" asks for the file; without it "PDF…" stays disabled.
     void setFileChooser(FileChooser& files);
@@ -52,7 +54,7 @@ private:
     void fillFields();
     bool paintPage(QPagedPaintDevice& device);
 
-    Peremenn& p_;
+    const CalcResult& result_;
     Messages& messages_;
     QPrinter& printer_;
     FileChooser* files_ = nullptr;

@@ -4,7 +4,6 @@
 
 #include "engine/catalogue.h"
 #include "engine/catalogueedit.h"
-#include "engine/peremenn.h"
 #include "forms/NewMat.h"
 #include "forms/charfilter.h"
 #include "forms/guarded.h"
@@ -34,10 +33,11 @@ void setRowQuietly(QListWidget& list, int row)
     list.setCurrentRow(row);
 }
 
-TForm4::TForm4(Peremenn& p, Messages& messages, TForm9& newMat, TForm10& diameters, QWidget* parent)
+TForm4::TForm4(
+    const std::string& dataDir, Messages& messages, TForm9& newMat, TForm10& diameters, QWidget* parent)
     : QDialog(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
     , ui(std::make_unique<Ui::TForm4>())
-    , p_(p)
+    , dataDir_(dataDir)
     , messages_(messages)
     , newMat_(newMat)
     , diameters_(diameters)
@@ -101,9 +101,9 @@ void TForm4::showEvent(QShowEvent* event)
     QDialog::showEvent(event);
     if (event->spontaneous()) // restored from the task bar: nothing starts over
         return;
-    setReadOnly(!lock_.take(p_.dataDir));
-    opened_ = MemoryFiles::snapshot(p_.dataDir);
-    p_.settingsState = 0;
+    setReadOnly(!lock_.take(dataDir_));
+    opened_ = MemoryFiles::snapshot(dataDir_);
+    state_ = SettingsState::Browsing;
     ui->applybt->setEnabled(false);
     ui->closeButton->setEnabled(true);
     // A window closed in the middle of an addition does not come back locked.
@@ -192,7 +192,7 @@ std::optional<std::vector<std::string>> TForm4::reloadMaterialList(QListWidget& 
     const QSignalBlocker quiet(&list);
     list.clear();
     std::optional<std::vector<std::string>> names;
-    if (!guarded(messages_, [&] { names = readMaterialNames(p_.dataDir); }))
+    if (!guarded(messages_, [&] { names = readMaterialNames(dataDir_); }))
         return std::nullopt;
     if (names)
         list.addItems(qsList(*names));
@@ -218,7 +218,7 @@ void TForm4::selectFirstMaterial()
 void TForm4::materialSelected()
 {
     const int row = ui->mat->currentRow();
-    if (p_.settingsState == 1 || row < 0)
+    if (state_ == SettingsState::Adding || row < 0)
         return;
     const std::string material = ss(ui->mat->item(row)->text());
     loadDiameters(material);
@@ -231,7 +231,7 @@ void TForm4::loadDescription(const std::string& material)
 {
     saveDescription();
     std::vector<std::string> lines;
-    guarded(messages_, [&] { lines = readDescription(p_.dataDir, material); });
+    guarded(messages_, [&] { lines = readDescription(dataDir_, material); });
     ui->comment->setPlainText(qsList(lines).join(QLatin1Char('\n')));
     ui->comment->document()->setModified(false);
     describedMaterial_ = material;
@@ -247,7 +247,7 @@ void TForm4::saveDescription()
     std::vector<std::string> text;
     for (const QString& line : lines)
         text.push_back(ss(line));
-    if (!writeDescription(p_.dataDir, describedMaterial_, text)) {
+    if (!writeDescription(dataDir_, describedMaterial_, text)) {
         messages_.message(qs(writeErrorMessage(descriptionFileName(describedMaterial_))));
         return; // still modified: tried again when the box is left next
     }
@@ -257,7 +257,7 @@ void TForm4::saveDescription()
 bool TForm4::loadDiameters(const std::string& material)
 {
     std::optional<std::vector<std::string>> diameters;
-    if (!guarded(messages_, [&] { diameters = readDiameters(p_.dataDir, material); }))
+    if (!guarded(messages_, [&] { diameters = readDiameters(dataDir_, material); }))
         return false;
     if (!diameters) {
         messages_.message(qs(noFileMessage(diameterFileName(material))));
@@ -276,25 +276,26 @@ void TForm4::addClick()
         setPending(false);
         return;
     }
-    const std::string name = p_.editMaterial;
+    const std::string name = newMat_.name();
     // The material list is written last, by "Применить" once the
     // properties are in place (commitAddition); until then a note says
     // which files are the addition's own.
-    if (!beginAddition(p_.dataDir, name)) {
+    if (!beginAddition(dataDir_, name)) {
         messages_.message(qs(writeErrorMessage(kAdditionNote)));
         setPending(false);
         return;
     }
-    p_.settingsState = 1;
+    state_ = SettingsState::Adding;
+    editMaterial_ = name;
     ui->mat->addItem(qs(name));
     selectMaterial(ui->mat->count() - 1);
-    p_.diamFileFound = hasDiameterFile(p_.dataDir, name) ? 1 : 0;
+    diamFileFound_ = hasDiameterFile(dataDir_, name);
     ui->diametr->clear();
-    if (p_.diamFileFound == 1) {
+    if (diamFileFound_) {
         // A diameter file of that name is already there: it becomes the
         // new material's list as it is.
         loadDiameters(name);
-    } else if (runDialog(diameters_) != QDialog::Accepted) {
+    } else if (diameters_.setMaterial(name, false); runDialog(diameters_) != QDialog::Accepted) {
         abandonAddition();
         return;
     }
@@ -320,9 +321,9 @@ ListRewrite TForm4::rewriteMaterialList(const std::function<ListRewrite()>& rewr
 // half-added and the window is clean again.
 void TForm4::abandonAddition()
 {
-    ::abandonAddition(p_.dataDir);
+    ::abandonAddition(dataDir_);
     delete ui->mat->takeItem(ui->mat->count() - 1);
-    p_.settingsState = 0;
+    state_ = SettingsState::Browsing;
     selectFirstMaterial();
     setPending(false);
 }
@@ -352,7 +353,7 @@ void TForm4::deleteClick()
     }
     std::vector<std::string> names = listEntries(*ui->mat);
     const ListRewrite deleted
-        = rewriteMaterialList([&] { return deleteMaterial(p_.dataDir, names, static_cast<size_t>(row)); });
+        = rewriteMaterialList([&] { return deleteMaterial(dataDir_, names, static_cast<size_t>(row)); });
     if (deleted == ListRewrite::Changed)
         materialsTabShown();
     if (deleted != ListRewrite::Done)
@@ -369,8 +370,9 @@ void TForm4::editClick()
 {
     if (!haveMaterialToActOn(QStringLiteral("Нет ни одного материала")))
         return;
-    p_.settingsState = 2;
-    p_.editMaterial = ss(ui->mat->currentItem()->text());
+    state_ = SettingsState::DiametersEdited;
+    editMaterial_ = ss(ui->mat->currentItem()->text());
+    diameters_.setMaterial(editMaterial_, true);
     runDialog(diameters_);
-    loadDiameters(p_.editMaterial);
+    loadDiameters(editMaterial_);
 }

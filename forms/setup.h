@@ -34,7 +34,6 @@
 #include <string>
 #include <vector>
 
-struct Peremenn;
 class DesignCheckWindow;
 class FileChooser;
 class Messages;
@@ -52,7 +51,13 @@ class TForm4;
 class TForm4 : public QDialog {
     Q_OBJECT
 public:
-    TForm4(Peremenn& p, Messages& messages, TForm9& newMat, TForm10& diameters, QWidget* parent = nullptr);
+    // What the window is doing: looking, adding a material (until its
+    // properties are applied), or having edited a material's diameters.
+    enum class SettingsState { Browsing, Adding, DiametersEdited };
+
+    // Keeps the catalogue of `dataDir`, which lives as long as the window.
+    TForm4(const std::string& dataDir, Messages& messages, TForm9& newMat, TForm10& diameters,
+        QWidget* parent = nullptr);
     ~TForm4() override;
 
     // How the modal dialogs are shown; tests replace it.
@@ -60,6 +65,13 @@ public:
 
     // Esc closes the window only while it is clean.
     void reject() override;
+
+    SettingsState settingsState() const { return state_; }
+    // The material being added, or whose diameters were edited last.
+    const std::string& editMaterial() const { return editMaterial_; }
+    // The torsion-stress table the viewer shows, after the material class
+    // picked last: "PREDVARIT" ("tau1.dat") or "OKONCAT" ("tau2.dat").
+    const std::string& tauTableKind() const { return tauTableKind_; }
 
     // True while another program holds the catalogue lock.
     bool readOnly() const { return readOnly_; }
@@ -118,7 +130,13 @@ private:
     void checkDesignsClick();
 
     std::unique_ptr<Ui::TForm4> ui;
-    Peremenn& p_;
+    const std::string& dataDir_;
+    SettingsState state_ = SettingsState::Browsing;
+    std::string editMaterial_;
+    bool diamFileFound_ = false; // the material being added had a diameter file already
+    std::string enteredValue_; // a property field's text when it gained the focus
+    int groupBefore_ = 0; // the group selection when the group gained the focus
+    std::string tauTableKind_; // the stress table the viewer shows: "PREDVARIT" or "OKONCAT"
     Messages& messages_;
     TForm9& newMat_;
     TForm10& diameters_;

@@ -6,7 +6,6 @@
 #include "ui_setup.h"
 
 #include "engine/designcompare.h"
-#include "engine/peremenn.h"
 #include "forms/designcheck.h"
 #include "forms/filechooser.h"
 #include "forms/guarded.h"
@@ -34,8 +33,8 @@ void TForm4::checkDesignsClick()
     const bool done = guarded(messages_, [&] {
         const auto restore = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
         // A saved design's diameter question is cancelled, in both runs.
-        DesignRun before(DesignSettings { .dataDir = p_.dataDir, .files = &*opened_ });
-        DesignRun now(DesignSettings { .dataDir = p_.dataDir });
+        DesignRun before(DesignSettings { .dataDir = dataDir_, .files = &*opened_ });
+        DesignRun now(DesignSettings { .dataDir = dataDir_ });
         comparison = compareCatalogues(designFiles({ ss(folder) }), before, now);
     });
     if (!done)

@@ -7,7 +7,6 @@
 
 #include "engine/catalogue.h"
 #include "engine/catalogueedit.h"
-#include "engine/peremenn.h"
 #include "forms/VIEVTAU.h"
 #include "forms/VievI.h"
 #include "forms/Vievsb.h"
@@ -23,11 +22,10 @@ namespace {
 
 // A viewer is made on first use and kept; showing it again only brings it
 // to the front.
-template <class Viewer>
-void showViewer(Viewer*& viewer, const Peremenn& p, Messages& messages, QWidget* owner)
+template <class Viewer, class Make> void showViewer(Viewer*& viewer, const Make& make)
 {
     if (!viewer)
-        viewer = new Viewer(p, messages, owner);
+        viewer = make();
     viewer->show();
     viewer->raise();
     viewer->activateWindow();
@@ -44,17 +42,17 @@ void TForm4::propertiesTabShown()
     if (!names)
         return;
     const bool loaded = !names->empty() && loadProperties(names->front());
-    if (p_.settingsState == 1) {
+    if (state_ == SettingsState::Adding) {
         // The new material, not yet in "material.dat", stands last; it
         // starts from the values of the first one and stays selected
         // until "Применить".
-        ui->Mlist->addItem(qs(p_.editMaterial));
+        ui->Mlist->addItem(qs(editMaterial_));
         setRowQuietly(*ui->Mlist, ui->Mlist->count() - 1);
         ui->Mlist->setEnabled(false);
         setPending(true);
         return;
     }
-    if (loaded && p_.settingsState == 0) {
+    if (loaded && state_ == SettingsState::Browsing) {
         selectEntry(0);
         setPending(false);
     }
@@ -69,7 +67,7 @@ void TForm4::selectEntry(int row)
 void TForm4::entrySelected()
 {
     const int row = ui->Mlist->currentRow();
-    if (p_.settingsState == 1 || row < 0)
+    if (state_ == SettingsState::Adding || row < 0)
         return;
     if (loadProperties(ss(ui->Mlist->item(row)->text())))
         setPending(true);
@@ -77,7 +75,7 @@ void TForm4::entrySelected()
 
 bool TForm4::loadProperties(const std::string& material)
 {
-    const PropertiesRead read = readPropertiesText(p_.dataDir, material);
+    const PropertiesRead read = readPropertiesText(dataDir_, material);
     if (!read.properties) {
         messages_.message(qs(read.message));
         return false;
@@ -110,7 +108,7 @@ void TForm4::groupChosen(int group)
     for (QWidget* w : std::initializer_list<QWidget*> {
              ui->sigma, ui->sigmaLabel, ui->sigmaSymbol, ui->sigmaIndex, ui->sigmaRest })
         w->setEnabled(!finalTable);
-    p_.tauTableKind = tauTableKindFor(group);
+    tauTableKind_ = tauTableKindFor(group);
 }
 
 // Leaving a field or the group with a value other than the one it was
@@ -120,8 +118,8 @@ bool TForm4::eventFilter(QObject* watched, QEvent* event)
     if (watched == ui->ro || watched == ui->EE || watched == ui->ge) {
         const std::string text = ss(static_cast<QLineEdit*>(watched)->text());
         if (event->type() == QEvent::FocusIn)
-            p_.enteredValue = text;
-        else if (event->type() == QEvent::FocusOut && text != p_.enteredValue)
+            enteredValue_ = text;
+        else if (event->type() == QEvent::FocusOut && text != enteredValue_)
             setPending(true);
     }
     return QDialog::eventFilter(watched, event);
@@ -133,8 +131,8 @@ void TForm4::focusChanged(QWidget* old, QWidget* now)
         saveDescription();
     const auto inGroup = [this](QWidget* w) { return w && ui->grupMat->isAncestorOf(w); };
     if (!inGroup(old) && inGroup(now))
-        p_.groupBefore = groups_->checkedId();
-    else if (inGroup(old) && !inGroup(now) && groups_->checkedId() != p_.groupBefore)
+        groupBefore_ = groups_->checkedId();
+    else if (inGroup(old) && !inGroup(now) && groups_->checkedId() != groupBefore_)
         setPending(true);
 }
 
@@ -145,26 +143,27 @@ void TForm4::appsvClick()
         messages_.message(QStringLiteral("Не выбран изменяемый материал"));
         return;
     }
-    const std::string target = p_.settingsState == 1 ? p_.editMaterial : ss(ui->Mlist->item(row)->text());
+    const std::string target
+        = state_ == SettingsState::Adding ? editMaterial_ : ss(ui->Mlist->item(row)->text());
     const PropertiesText properties { ss(ui->ro->text()), ss(ui->EE->text()), ss(ui->ge->text()),
         groups_->checkedId() };
     if (const std::string refusal = propertiesRefusal(properties); !refusal.empty()) {
         messages_.message(qs(refusal)); // the values stay for the user to mend
         return;
     }
-    if (!writeProperties(p_.dataDir, target, properties)) {
+    if (!writeProperties(dataDir_, target, properties)) {
         messages_.message(qs(writeErrorMessage(propertiesFileName(target))));
-        if (p_.settingsState == 1)
+        if (state_ == SettingsState::Adding)
             takeBackAddition();
         else
             setPending(false);
         return;
     }
-    if (p_.settingsState == 1) {
+    if (state_ == SettingsState::Adding) {
         // Both files are complete: listing the material commits it.
         const std::vector<std::string> listed = listEntries(*ui->Mlist);
         const ListRewrite committed = rewriteMaterialList([&] {
-            return commitAddition(p_.dataDir, { listed.begin(), listed.end() - 1 }, listed);
+            return commitAddition(dataDir_, { listed.begin(), listed.end() - 1 }, listed);
         });
         if (committed != ListRewrite::Done) {
             takeBackAddition();
@@ -175,7 +174,7 @@ void TForm4::appsvClick()
     }
     setPending(false);
     ui->PageControl1->setTabEnabled(0, true);
-    p_.settingsState = 0;
+    state_ = SettingsState::Browsing;
 }
 
 // A new material could not be committed (its properties or the list could
@@ -184,8 +183,8 @@ void TForm4::appsvClick()
 // "Материалы", which reads the list again.
 void TForm4::takeBackAddition()
 {
-    ::abandonAddition(p_.dataDir);
-    p_.settingsState = 0;
+    ::abandonAddition(dataDir_);
+    state_ = SettingsState::Browsing;
     ui->Mlist->setEnabled(true);
     ui->PageControl1->setTabEnabled(0, true);
     ui->PageControl1->setCurrentIndex(0);
@@ -193,13 +192,13 @@ void TForm4::takeBackAddition()
 
 void TForm4::tauClick()
 {
-    showViewer(tauViewer_, p_, messages_, this);
+    showViewer(tauViewer_, [this] { return new TForm6(dataDir_, tauTableKind_, messages_, this); });
 }
 void TForm4::sigmaClick()
 {
-    showViewer(sigmaViewer_, p_, messages_, this);
+    showViewer(sigmaViewer_, [this] { return new TForm7(dataDir_, messages_, this); });
 }
 void TForm4::ik3Click()
 {
-    showViewer(k3Viewer_, p_, messages_, this);
+    showViewer(k3Viewer_, [this] { return new TForm5(dataDir_, messages_, this); });
 }

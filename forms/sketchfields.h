@@ -1,6 +1,6 @@
 #pragma once
 // The 18 value fields of the spring sketch: where each lies over the
-// drawing (client-area pixels) and which value of the shared record it
+// drawing (client-area pixels) and which value of the result it
 // shows. The drawing in resources/sketch.svg has a box with the same
 // rectangle under every field and the field's label to the left of it.
 

@@ -122,7 +122,7 @@ TForm13::TForm13(QWidget* opener)
     centreOnScreen(*this);
 }
 
-void TForm13::showRows(const Peremenn& inputs, bool followed)
+void TForm13::showRows(const CalcInputs& inputs, bool followed)
 {
     inputs_ = inputs;
     followed_ = followed;

@@ -34,10 +34,10 @@ class TForm13 : public QWidget {
 public:
     explicit TForm13(QWidget* opener = nullptr);
 
-    // Rows for these inputs (as "Расчет" stores them, the answer to the
-    // diameter question in userChoice and chosenD). `followed`: they are the
-    // main window's, not yet calculated in the report.
-    void showRows(const Peremenn& inputs, bool followed = false);
+    // Rows for these inputs (as "Расчет" gives them, with the answer to the
+    // diameter question in chosenD). `followed`: they are the main window's,
+    // not yet calculated in the report.
+    void showRows(const CalcInputs& inputs, bool followed = false);
     // Brings the "Материалы" tab to view.
     void showMaterials();
 
@@ -64,7 +64,7 @@ private:
     void pickMaterial(const QModelIndex& index);
     QString followedWords() const;
 
-    Peremenn inputs_;
+    CalcInputs inputs_;
     bool followed_ = false;
     bool neighboursStale_ = true;
     bool materialsStale_ = true;

@@ -27,8 +27,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     auto parts = splitParts(data, size, kFileCount + 1);
     for (size_t k = 0; k < kFileCount; ++k)
         placeFile(kFiles[k], parts[k]);
-    Peremenn p;
-    p.dataDir = scratchDir();
+    CalcInputs in;
+    in.dataDir = scratchDir();
     CheckingHost host(true);
     try {
         std::vector<std::string> rid;
@@ -41,15 +41,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             }
         InputForm f = parseRid(rid);
         f.materialName = "M";
-        p.mode = f.mode;
-        if (applyCalcInputs(p, f) != InputOutcome::Proceed)
+        if (applyCalcInputs(in, f) != InputOutcome::Proceed)
             return 0;
-        const Peremenn inputs = p;
-        Trace trace;
-        const bool complete = runCalculation(p, host, &trace);
-        traceLines(trace);
-        neighbourRows(inputs, FolderFiles(p.dataDir), 1);
-        if (complete)
+        const CalcResult r = calculate(in, host, FolderFiles(in.dataDir), { .trace = true });
+        traceLines(r.trace);
+        neighbourRows(in, FolderFiles(in.dataDir), 1);
+        const Peremenn& p = r.values;
+        if (r.complete)
             for (double v : { p.F3, p.tau, p.i, p.k1, p.d, p.k2, p.C1, p.Dcp, p.S3coil, p.t, p.nCalc, p.c,
                      p.Vkr, p.S1, p.S2, p.S3, p.N1, p.L3, p.L0calc, p.L1, p.L2, p.L, p.M, p.tau3, p.tau2 })
                 if (!std::isfinite(v))

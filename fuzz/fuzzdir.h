@@ -79,7 +79,7 @@ public:
         if (!answerDialog_)
             return false;
         auto items = diameterChoices(p);
-        return items && !items->empty() && takeChosenDiameter(p, items->front()).empty();
+        return items && !items->empty() && takeChosenDiameter(p.chosenD, items->front()).empty();
     }
 
 private:

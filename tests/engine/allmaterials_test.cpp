@@ -77,16 +77,13 @@ protected:
 TEST_P(EveryRowIsItsCalculation, ReportMessagesAndEveryValue)
 {
     const MaterialsCase& c = GetParam();
-    Peremenn inputs;
+    CalcInputs inputs;
     inputs.dataDir = dir.path();
-    inputs.mode = c.form.mode;
     InputForm form = c.form;
     if (applyCalcInputs(inputs, form) != InputOutcome::Proceed)
         GTEST_SKIP() << "\"Расчет\" stops before the calculation";
-    if (c.answer) {
-        inputs.userChoice = true;
+    if (c.answer)
         inputs.chosenD = strToFloat(*c.answer);
-    }
     const AllMaterials table = allMaterialRows(inputs, FolderFiles(dir.path()));
     ASSERT_EQ(table.refusal, "");
 
@@ -94,24 +91,19 @@ TEST_P(EveryRowIsItsCalculation, ReportMessagesAndEveryValue)
     for (const MaterialRow& row : table.rows) {
         SCOPED_TRACE(row.material);
         names.push_back(row.material);
-        Peremenn p = inputs;
-        p.materialName = row.material;
-        p.userChoice = false;
+        CalcInputs in = inputs;
+        in.materialName = row.material;
+        in.chosenD.reset();
         RecordingHost host;
         if (row.material == inputs.materialName)
             host.pick = c.answer;
-        std::string error;
-        try {
-            runCalculation(p, host);
-        } catch (...) {
-            error = errorText(std::current_exception());
-        }
-        EXPECT_EQ(row.report, host.report);
+        const CalcResult r = calculate(in, host, FolderFiles(dir.path()));
+        EXPECT_EQ(row.report, r.report);
         EXPECT_EQ(row.messages, host.messages);
-        EXPECT_EQ(row.error, error);
-        EXPECT_EQ(row.record.calcComplete, p.calcComplete);
+        EXPECT_EQ(row.error, r.error);
+        EXPECT_EQ(row.record.calcComplete, r.complete);
         for (const Quantity& q : kQuantities)
-            EXPECT_EQ(row.record.*q.field, p.*q.field) << q.name;
+            EXPECT_EQ(row.record.*q.field, r.values.*q.field) << q.name;
         EXPECT_EQ(row.selected, row.material == inputs.materialName);
         EXPECT_EQ(row.needsDiameter(), host.asked == 1 && !host.pick);
         EXPECT_EQ(row.outcome() == kNeedsDiameterWords, row.needsDiameter());
@@ -169,9 +161,8 @@ TEST_P(OneMaterialCatalogue, OneRowSaysHowItEnded)
     TempDataDir dir;
     dir.copyFrom(SHIPPED_DATA_DIR);
     dir.writeBytes(kMaterialList, utf8ToCp1251(c.material) + "\r\n");
-    Peremenn inputs;
+    CalcInputs inputs;
     inputs.dataDir = dir.path();
-    inputs.mode = 1;
     InputForm form;
     form.f1 = "10";
     form.f2 = c.f2;
@@ -200,7 +191,7 @@ INSTANTIATE_TEST_SUITE_P(Outcomes, OneMaterialCatalogue,
 TEST(MaterialTable, NoListSaysSo)
 {
     TempDataDir dir;
-    Peremenn inputs;
+    CalcInputs inputs;
     inputs.dataDir = dir.path();
     EXPECT_EQ(allMaterialRows(inputs, FolderFiles(dir.path())).refusal, "no material.dat");
 }

@@ -27,9 +27,9 @@ class Reached : public testing::TestWithParam<ReachedCase> { };
 TEST_P(Reached, IsWhatTheReportWrote)
 {
     DesignResult r;
-    r.record.d = 4.70872318623488; // the record holds more than the report wrote
-    r.record.nCalc = 0;
-    r.record.i = 5;
+    r.values.d = 4.70872318623488; // the record holds more than the report wrote
+    r.values.nCalc = 0;
+    r.values.i = 5;
     r.reported = GetParam().reported;
     EXPECT_EQ(reachedValue(r, GetParam().field), GetParam().expected);
 }

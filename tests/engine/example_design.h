@@ -1,15 +1,15 @@
 #pragma once
-// The example design examples/wire-class2.rid as "Расчет" leaves it in the
-// shared record (forces in newtons), reading the catalogue in `dataDir`:
-// the one spring the engine's tests and benchmarks work through by hand.
+// The example design examples/wire-class2.rid as "Расчет" gives it to the
+// calculation (forces in newtons), reading the catalogue in `dataDir`: the
+// one spring the engine's tests and benchmarks work through by hand.
 
-#include "engine/peremenn.h"
+#include "engine/calc.h"
 
 #include <string>
 
-inline Peremenn wireClass2Inputs(const std::string& dataDir)
+inline CalcInputs wireClass2CalcInputs(const std::string& dataDir)
 {
-    Peremenn p;
+    CalcInputs p;
     p.dataDir = dataDir;
     p.materialName = "Проволока II класса";
     p.F1 = 100;
@@ -19,5 +19,13 @@ inline Peremenn wireClass2Inputs(const std::string& dataDir)
     p.Vmax = 2;
     p.group = 1;
     p.mode = 1;
+    return p;
+}
+
+// The same inputs in a working record, for the calculation on its own.
+inline Peremenn wireClass2Inputs(const std::string& dataDir)
+{
+    Peremenn p;
+    putInputs(p, wireClass2CalcInputs(dataDir));
     return p;
 }

@@ -152,15 +152,14 @@ INSTANTIATE_TEST_SUITE_P(Lists, RidMaterial,
         SavedMaterial { "", 1, 1, "" }, SavedMaterial { "", 5, -1, "" }, SavedMaterial { "", -1, -1, "" }),
     [](const auto& info) { return std::to_string(info.index); });
 
-class CalcInputs : public testing::Test {
+class FormInputs : public testing::Test {
 protected:
-    Peremenn p;
+    CalcInputs p;
     InputForm f;
 
     void SetUp() override
     {
-        p.mode = 1;
-        p.userChoice = true;
+        f.mode = 1;
         f.materialName = "M";
         f.f1 = "10";
         f.f2 = "30";
@@ -169,7 +168,7 @@ protected:
     }
 };
 
-TEST_F(CalcInputs, StoresForcesInNewtonsAndAppliesTheReplacements)
+TEST_F(FormInputs, StoresForcesInNewtonsAndAppliesTheReplacements)
 {
     EXPECT_EQ(applyCalcInputs(p, f), InputOutcome::Proceed);
     EXPECT_EQ(p.F1, 100);
@@ -181,10 +180,9 @@ TEST_F(CalcInputs, StoresForcesInNewtonsAndAppliesTheReplacements)
     EXPECT_EQ(p.NiExp, 5);
     EXPECT_EQ(p.group, 1);
     EXPECT_EQ(p.winding, 2);
-    EXPECT_FALSE(p.userChoice);
 }
 
-TEST_F(CalcInputs, OnlyTheExactTextZeroIsReplaced)
+TEST_F(FormInputs, OnlyTheExactTextZeroIsReplaced)
 {
     f.vmax = "0,0";
     f.stepni = "0";
@@ -194,19 +192,18 @@ TEST_F(CalcInputs, OnlyTheExactTextZeroIsReplaced)
     EXPECT_EQ(p.NiExp, 0);
 }
 
-TEST_F(CalcInputs, StopsSilentlyOnAZeroValueKeepingWhatWasStored)
+TEST_F(FormInputs, StopsSilentlyOnAZeroValueKeepingWhatWasStored)
 {
     f.f2 = "0";
     EXPECT_EQ(applyCalcInputs(p, f), InputOutcome::Stopped);
     EXPECT_EQ(p.F1, 100);
     EXPECT_EQ(p.F2, 0);
     EXPECT_EQ(p.D1, 0);
-    EXPECT_TRUE(p.userChoice);
 
     f.f2 = "30";
     f.h = "0";
     EXPECT_EQ(applyCalcInputs(p, f), InputOutcome::Stopped);
-    p.mode = 2; // the stroke does not matter now, the free length does
+    f.mode = 2; // the stroke does not matter now, the free length does
     EXPECT_EQ(applyCalcInputs(p, f), InputOutcome::Stopped);
     EXPECT_EQ(p.group, 1);
     f.l0 = "60";
@@ -215,7 +212,7 @@ TEST_F(CalcInputs, StopsSilentlyOnAZeroValueKeepingWhatWasStored)
     EXPECT_EQ(applyCalcInputs(p, f), InputOutcome::Proceed);
 }
 
-TEST_F(CalcInputs, NoGroupAndNoWindingGiveZero)
+TEST_F(FormInputs, NoGroupAndNoWindingGiveZero)
 {
     for (int index : { -1, std::numeric_limits<int>::max(), std::numeric_limits<int>::min() }) {
         f.grupIndex = index;
@@ -229,7 +226,7 @@ TEST_F(CalcInputs, NoGroupAndNoWindingGiveZero)
     EXPECT_EQ(p.winding, 0);
 }
 
-TEST_F(CalcInputs, TextsThatAreNotNumbersFail)
+TEST_F(FormInputs, TextsThatAreNotNumbersFail)
 {
     f.d1 = "2O";
     try {
@@ -245,7 +242,7 @@ TEST_F(CalcInputs, TextsThatAreNotNumbersFail)
 }
 
 // Without a material nothing else is read: no file is named after "".
-TEST_F(CalcInputs, RefuseNoMaterialFirst)
+TEST_F(FormInputs, RefuseNoMaterialFirst)
 {
     f.materialName.clear();
     p.F1 = -7;
@@ -268,14 +265,14 @@ struct RefusalCase {
     const char* message;
 };
 
-class Refusals : public CalcInputs, public testing::WithParamInterface<RefusalCase> { };
+class Refusals : public FormInputs, public testing::WithParamInterface<RefusalCase> { };
 
 // The message names the first refused value in the order; the zero stops
 // come before any value's refusal, and the fields of the other mode are not checked.
 TEST_P(Refusals, FirstRefusedValueInOrderIsNamed)
 {
     const RefusalCase& c = GetParam();
-    p.mode = c.mode;
+    f.mode = c.mode;
     std::string* fields[] = { &f.f1, &f.f2, &f.d1, &f.h, &f.l0, &f.n, &f.vmax };
     f.l0 = "60";
     f.n = "8";
@@ -286,7 +283,6 @@ TEST_P(Refusals, FirstRefusedValueInOrderIsNamed)
     const InputCheck check = applyCalcInputs(p, f);
     EXPECT_EQ(check.outcome, c.outcome);
     EXPECT_EQ(check.message, c.message);
-    EXPECT_EQ(p.userChoice, c.outcome != InputOutcome::Proceed); // cleared only to go on
 }
 
 INSTANTIATE_TEST_SUITE_P(InOrder, Refusals,

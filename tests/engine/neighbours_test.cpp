@@ -27,12 +27,12 @@ struct Design {
     const char* answer = nullptr;
 };
 
-Peremenn inputsOf(const Design& d, const std::string& dataDir)
+CalcInputs inputsOf(const Design& d, const std::string& dataDir)
 {
-    Peremenn p;
+    CalcInputs p;
     p.dataDir = dataDir;
-    p.mode = d.mode;
     InputForm form;
+    form.mode = d.mode;
     form.materialName = d.material;
     form.f1 = d.f1;
     form.f2 = d.f2;
@@ -46,10 +46,8 @@ Peremenn inputsOf(const Design& d, const std::string& dataDir)
         form.n = lengths.substr(lengths.find(' ') + 1);
     }
     EXPECT_EQ(applyCalcInputs(p, form).outcome, InputOutcome::Proceed);
-    if (d.answer) {
-        p.userChoice = true;
+    if (d.answer)
         p.chosenD = strToFloat(d.answer);
-    }
     return p;
 }
 
@@ -67,7 +65,7 @@ protected:
 TEST_P(RowIsTheDialogsCalculation, ReportMessagesAndEveryValue)
 {
     const Design& design = GetParam();
-    const Peremenn inputs = inputsOf(design, dir.path());
+    const CalcInputs inputs = inputsOf(design, dir.path());
     const Neighbours table = neighbourRows(inputs, FolderFiles(dir.path()), 3);
     ASSERT_EQ(table.refusal, "");
     EXPECT_EQ(table.asked, design.answer != nullptr);
@@ -84,25 +82,20 @@ TEST_P(RowIsTheDialogsCalculation, ReportMessagesAndEveryValue)
             EXPECT_NE(table.rows[k - 1].record.nCalc, row.record.nCalc);
         }
         const bool own = row.methodChoice && !design.answer; // asked: its own run is the dialog's
-        Peremenn p = inputs;
-        p.userChoice = false;
+        CalcInputs asked = inputs;
+        asked.chosenD.reset();
+        asked.askAlways = design.answer == nullptr && !own;
         RecordingHost host;
         host.pick = row.listed;
-        host.forced = design.answer == nullptr && !own;
-        std::string error;
-        try {
-            runCalculation(p, host);
-        } catch (...) {
-            error = errorText(std::current_exception());
-        }
+        const CalcResult r = calculate(asked, host, FolderFiles(dir.path()));
         EXPECT_EQ(host.asked, own ? 0 : 1);
-        EXPECT_EQ(row.report, host.report);
+        EXPECT_EQ(row.report, r.report);
         EXPECT_EQ(row.messages, host.messages);
-        EXPECT_EQ(row.error, error);
-        EXPECT_EQ(row.record.calcComplete, p.calcComplete);
+        EXPECT_EQ(row.error, r.error);
+        EXPECT_EQ(row.record.calcComplete, r.complete);
         for (const Quantity& q : kQuantities)
-            EXPECT_EQ(row.record.*q.field, p.*q.field) << q.name;
-        EXPECT_EQ(row.check.available, p.calcComplete);
+            EXPECT_EQ(row.record.*q.field, r.values.*q.field) << q.name;
+        EXPECT_EQ(row.check.available, r.complete);
         const bool k3Asked = !host.messages.empty() && host.messages.front() == kK3BeyondTablesMessage;
         EXPECT_EQ(k3Asked, design.answer != nullptr);
     }
@@ -132,7 +125,7 @@ struct ListCase {
 class RowsAroundTheChoice : public testing::TestWithParam<ListCase> {
 protected:
     TempDataDir dir;
-    Peremenn inputs;
+    CalcInputs inputs;
     void SetUp() override
     {
         dir.copyFrom(SHIPPED_DATA_DIR);
@@ -192,7 +185,7 @@ TEST_P(NeighbourRefusals, SaySo)
     const RefusalCase& c = GetParam();
     if (c.list)
         dir.writeLines("M.dat", *c.list);
-    const Peremenn inputs = inputsOf({ "", "M", 1, "10", "30", "20", "15" }, dir.path());
+    const CalcInputs inputs = inputsOf({ "", "M", 1, "10", "30", "20", "15" }, dir.path());
     const Neighbours table = neighbourRows(inputs, FolderFiles(dir.path()), 2);
     EXPECT_EQ(table.refusal, c.refusal);
     EXPECT_TRUE(table.rows.empty());
@@ -209,10 +202,9 @@ TEST(NeighbourQuestion, UnansweredSaysSoAndAnAnswerOffTheListIsNone)
 {
     TempDataDir dir;
     dir.copyFrom(SHIPPED_DATA_DIR);
-    Peremenn inputs = inputsOf({ "", "60С2А", 1, "1", "2", "40", "10" }, dir.path());
+    CalcInputs inputs = inputsOf({ "", "60С2А", 1, "1", "2", "40", "10" }, dir.path());
     const std::string unanswered = "Расчет запрашивает диаметр проволоки (k3 больше 59,43), а он не выбран";
     EXPECT_EQ(neighbourRows(inputs, FolderFiles(dir.path()), 2).refusal, unanswered);
-    inputs.userChoice = true;
     inputs.chosenD = 3.3; // not stocked
     EXPECT_EQ(neighbourRows(inputs, FolderFiles(dir.path()), 2).refusal, unanswered);
     inputs.chosenD = 3.5;

@@ -79,7 +79,7 @@ private:
             return false;
         for (const auto& item : *items)
             if (item == *pick)
-                return takeChosenDiameter(p, item).empty();
+                return takeChosenDiameter(p.chosenD, item).empty();
         return false;
     }
 };

@@ -104,15 +104,15 @@ INSTANTIATE_TEST_SUITE_P(Examples, VerifyExample,
                 { "tauc", 1114.08 }, { "taucZul", 952 }, { "s2", 13.5837 }, { "fe", 422.463 },
                 { "wireLength", 439.823 }, { "mass", 0.0109434 } },
             true, { "F1", "F2", "tauc" }, {} },
-        // The wire of the dialog: index 12,3 (above the range, a remark), and a
-        // spring that passes.
-        ExampleCase { "chosen-diameter.rid", "3",
-            { { "Rm", 1620 }, { "w", 12.3333 }, { "k", 1.10791 }, { "R", 3.13826 }, { "FL1", 41.4901 },
-                { "FL2", 103.725 }, { "dev1", 3.72535 }, { "dev2", 3.72535 }, { "tauk2", 386.62 },
-                { "tauk3", 483.275 }, { "tauzul", 810 }, { "Lc", 21 }, { "Sa", 4.9225 }, { "Ln", 25.9225 },
-                { "FLc", 124.949 }, { "tauc", 436.025 }, { "taucZul", 907.2 }, { "s2", 33.0518 },
-                { "fe", 155.974 }, { "wireLength", 813.672 }, { "mass", 0.0451494 } },
-            true, {}, { "w", "L3" } }),
+        // The wire of the dialog, 3,2 (the thinner 3 is over [τ]): a spring
+        // that passes.
+        ExampleCase { "chosen-diameter.rid", "3,2",
+            { { "Rm", 1520 }, { "w", 11.5 }, { "k", 1.11628 }, { "R", 2.94943 }, { "FL1", 41.5879 },
+                { "FL2", 103.97 }, { "dev1", 3.96975 }, { "dev2", 3.96975 }, { "tauk2", 319.235 },
+                { "tauk3", 399.044 }, { "tauzul", 760 }, { "Lc", 28.8 }, { "Sa", 6.6836 }, { "Ln", 35.4836 },
+                { "FLc", 125.243 }, { "tauc", 358.172 }, { "taucZul", 851.2 }, { "s2", 35.2508 },
+                { "fe", 120.133 }, { "wireLength", 1040.5 }, { "mass", 0.0656901 } },
+            true, {}, { "L3" } }),
     [](const auto& info) {
         std::string name = info.param.file;
         name = name.substr(0, name.find('.'));

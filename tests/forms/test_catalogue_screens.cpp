@@ -5,7 +5,6 @@
 #include "helpers/scriptedfiles.h"
 #include "helpers/setup_recorder.h"
 
-#include "engine/peremenn.h"
 #include "forms/Inputdiam.h"
 #include "forms/NewMat.h"
 #include "forms/VIEVTAU.h"
@@ -86,14 +85,14 @@ class TestCatalogueScreens : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { p.dataDir = data.dataDir(); }
+    void initTestCase() { dataDir = data.dataDir(); }
 
     void settingsTabs()
     {
-        TForm9 newMat(p, messages);
-        TForm11 input(p);
-        TForm10 diameters(p, messages, input);
-        TForm4 settings(p, messages, newMat, diameters);
+        TForm9 newMat(messages);
+        TForm11 input;
+        TForm10 diameters(dataDir, messages, input);
+        TForm4 settings(dataDir, messages, newMat, diameters);
         ScriptedFiles files; // as in the program, where "Проверить расчёты…" can ask for a folder
         settings.setFileChooser(files);
         settings.show();
@@ -109,19 +108,18 @@ private slots:
 
     void dialogs()
     {
-        TForm9 newMat(p, messages);
+        TForm9 newMat(messages);
         newMat.findChild<QLineEdit*>(QStringLiteral("name"))->setText(QStringLiteral("Сталь 65Г"));
         newMat.show();
         look(newMat, QStringLiteral("dialog-new-material"));
 
-        TForm11 input(p);
+        TForm11 input;
         input.findChild<QLineEdit*>(QStringLiteral("diameter"))->setText(QStringLiteral("1,6"));
         input.show();
         look(input, QStringLiteral("dialog-new-diameter"));
 
-        p.settingsState = 2;
-        p.editMaterial = "60С2А";
-        TForm10 diameters(p, messages, input);
+        TForm10 diameters(dataDir, messages, input);
+        diameters.setMaterial("60С2А", true);
         diameters.show();
         look(diameters, QStringLiteral("dialog-diameters"));
         QCOMPARE(diameters.windowTitle(), QStringLiteral("Диаметры для 60С2А"));
@@ -130,18 +128,18 @@ private slots:
 
     void viewers()
     {
-        TForm5 k3(p, messages);
+        TForm5 k3(dataDir, messages);
         k3.show();
         look(k3, QStringLiteral("viewer-k3"));
-        p.tauTableKind = "PREDVARIT";
-        TForm6 tau(p, messages);
+        std::string tableKind = "PREDVARIT";
+        TForm6 tau(dataDir, tableKind, messages);
         tau.show();
         look(tau, QStringLiteral("viewer-tau1"));
         tau.hide();
-        p.tauTableKind = "OKONCAT";
+        tableKind = "OKONCAT";
         tau.show();
         look(tau, QStringLiteral("viewer-tau2"));
-        TForm7 sigma(p, messages);
+        TForm7 sigma(dataDir, messages);
         sigma.show();
         look(sigma, QStringLiteral("viewer-sigma"));
         QVERIFY(messages.messages.isEmpty());
@@ -149,7 +147,7 @@ private slots:
 
 private:
     CatalogueScratch data;
-    Peremenn p;
+    std::string dataDir;
     SetupRecorder messages;
 };
 

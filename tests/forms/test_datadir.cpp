@@ -1,6 +1,5 @@
 // The main window reads the catalogue handed to it, whatever the working
 // directory: at start-up and again when the settings window closes.
-#include "engine/peremenn.h"
 #include "forms/filechooser.h"
 #include "forms/pruzform.h"
 #include "helpers/datacopy.h"
@@ -34,21 +33,20 @@ private slots:
         data.write("material.dat", { "60С2А", "БрБ2" });
         QTemporaryDir elsewhere; // the working directory holds no catalogue
         QDir::setCurrent(elsewhere.path());
-        Peremenn p;
         MessageRecorder messages;
         ScriptedFiles files; // every dialog cancelled
-        TForm1 form(p, messages, files);
+        TForm1 form(messages, files);
         form.setDataDir(data.dataDir());
 
         form.show();
-        QCOMPARE(p.dataDir, data.dataDir());
+        QCOMPARE(form.dataFolder(), data.dataDir());
         QCOMPARE(materials(form), QStringList({ "60С2А", "БрБ2" }));
 
         data.write("material.dat", { "БрБ2" });
         OnModal close([](QWidget* modal) { qobject_cast<QDialog*>(modal)->accept(); });
         form.ui.SpeedButton4->click();
         QVERIFY(close.fired());
-        QCOMPARE(p.dataDir, data.dataDir());
+        QCOMPARE(form.dataFolder(), data.dataDir());
         QCOMPARE(materials(form), QStringList({ "БрБ2" }));
         QCOMPARE(messages.messages, QStringList());
         QDir::setCurrent(QDir::tempPath());

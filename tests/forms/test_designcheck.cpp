@@ -116,7 +116,7 @@ private slots:
         QFETCH(bool, readOnly);
         SetupWindow editor; // holds the lock when the second one must only look
         SetupWindow w;
-        w.p.dataDir = editor.p.dataDir;
+        w.dataDir = editor.dataDir;
         ScriptedFiles files;
         files.toOpenFolder = kExamples;
         w.form->setFileChooser(files);

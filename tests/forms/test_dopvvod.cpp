@@ -1,6 +1,5 @@
 // The diameter choice dialog: what it offers, what OK and Close hand back,
 // and the cases that end it as cancel before it opens.
-#include "engine/peremenn.h"
 #include "forms/dopvvod.h"
 #include "helpers/datacopy.h"
 #include "helpers/formtest.h"
@@ -16,19 +15,13 @@ class TestDopvvod : public QObject {
 
     const QString material = QStringLiteral("Сталь опытная");
 
-    void prepare(DataCopy& data, Peremenn& p, const QStringList& diameters)
-    {
-        data.write(material + ".dat", diameters);
-        p.dataDir = data.dataDir();
-        p.materialName = material.toStdString();
-    }
+    void prepare(DataCopy& data, const QStringList& diameters) { data.write(material + ".dat", diameters); }
 
 private slots:
     void layoutFits()
     {
-        Peremenn p;
         MessageRecorder messages;
-        TForm8 dialog(p, messages);
+        TForm8 dialog(messages);
         QCOMPARE(dialog.size(), QSize(346, 164));
         QCOMPARE(cutTexts(&dialog), QStringList());
     }
@@ -60,23 +53,24 @@ private slots:
         QFETCH(bool, chosen);
         QFETCH(double, chosenD);
         DataCopy data;
-        Peremenn p;
-        prepare(data, p, file);
+        prepare(data, file);
         MessageRecorder messages;
-        TForm8 dialog(p, messages);
+        TForm8 dialog(messages);
         QStringList shown;
         OnModal answer([&](QWidget* modal) {
             QCOMPARE(modal, &dialog);
-            for (int k = 0; k < dialog.ui.dBox->count(); ++k)
-                shown << dialog.ui.dBox->itemText(k);
+            auto* list = dialog.findChild<QComboBox*>(QStringLiteral("dBox"));
+            for (int k = 0; k < list->count(); ++k)
+                shown << list->itemText(k);
             if (pick >= 0)
-                dialog.ui.dBox->setCurrentIndex(pick);
-            (ok ? dialog.ui.BitBtn1 : dialog.ui.BitBtn2)->click();
+                list->setCurrentIndex(pick);
+            dialog.findChild<QPushButton*>(QLatin1String(ok ? "BitBtn1" : "BitBtn2"))->click();
         });
-        QCOMPARE(dialog.choose(), chosen);
+        const std::optional<double> d = dialog.choose(data.dataDir(), material.toStdString());
         QVERIFY(answer.fired());
         QCOMPARE(shown, offered);
-        QCOMPARE(p.chosenD, chosenD);
+        QCOMPARE(d.has_value(), chosen);
+        QCOMPARE(d.value_or(chosenD), chosenD);
         QCOMPARE(messages.messages, QStringList());
     }
 
@@ -105,19 +99,16 @@ private slots:
         QFETCH(bool, opens);
         QFETCH(QString, message);
         DataCopy data;
-        Peremenn p;
         if (fileExists)
             data.write(material + ".dat", file);
-        p.dataDir = data.dataDir();
-        p.materialName = material.toStdString();
         MessageRecorder messages;
-        TForm8 dialog(p, messages);
+        TForm8 dialog(messages);
         OnModal answer([&](QWidget*) {
             if (pick >= 0)
-                dialog.ui.dBox->setCurrentIndex(pick);
-            dialog.ui.BitBtn1->click();
+                dialog.findChild<QComboBox*>(QStringLiteral("dBox"))->setCurrentIndex(pick);
+            dialog.findChild<QPushButton*>(QStringLiteral("BitBtn1"))->click();
         });
-        QVERIFY(!dialog.choose());
+        QVERIFY(!dialog.choose(data.dataDir(), material.toStdString()));
         QCOMPARE(messages.messages, QStringList { message });
         QCOMPARE(answer.fired(), opens);
     }
@@ -125,21 +116,23 @@ private slots:
     void reopeningRereadsTheFile()
     {
         DataCopy data;
-        Peremenn p;
-        prepare(data, p, { "1", "2" });
+        prepare(data, { "1", "2" });
         MessageRecorder messages;
-        TForm8 dialog(p, messages);
+        TForm8 dialog(messages);
+        const std::string dir = data.dataDir();
+        const std::string name = material.toStdString();
         {
-            OnModal close([&](QWidget*) { dialog.ui.BitBtn2->click(); });
-            QVERIFY(!dialog.choose());
+            OnModal close(
+                [&](QWidget*) { dialog.findChild<QPushButton*>(QStringLiteral("BitBtn2"))->click(); });
+            QVERIFY(!dialog.choose(dir, name));
         }
         data.write(material + ".dat", { "1", "2", "7" });
         OnModal pickLast([&](QWidget*) {
-            dialog.ui.dBox->setCurrentIndex(dialog.ui.dBox->count() - 1);
-            dialog.ui.BitBtn1->click();
+            auto* list = dialog.findChild<QComboBox*>(QStringLiteral("dBox"));
+            list->setCurrentIndex(list->count() - 1);
+            dialog.findChild<QPushButton*>(QStringLiteral("BitBtn1"))->click();
         });
-        QVERIFY(dialog.choose());
-        QCOMPARE(p.chosenD, 7.0);
+        QCOMPARE(dialog.choose(dir, name), std::optional<double>(7.0));
     }
 };
 

@@ -3,7 +3,6 @@
 // and the buttons that open it from the report and sketch windows.
 
 #include "engine/peremenn.h"
-#include "forms/dopvvod.h"
 #include "forms/exportchooser.h"
 #include "forms/harakter.h"
 #include "forms/qtext.h"
@@ -106,14 +105,14 @@ class TestHarakter : public QObject {
 private slots:
     void init()
     {
-        p = Peremenn();
+        r = CalcResult();
         messages = MessageRecorder();
         exports.asked.clear();
         exports.answer.clear();
         QVERIFY(dir.isValid());
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(dir.filePath(QStringLiteral("printed.pdf")));
-        window = std::make_unique<TForm12>(p, messages, printer, nullptr, &exports);
+        window = std::make_unique<TForm12>(r.values, messages, printer, nullptr, &exports);
     }
 
     void cleanup() { window.reset(); }
@@ -133,7 +132,7 @@ private slots:
             showCalculated();
             QVERIFY(window->chart().refusal.empty());
             window->hide();
-            QVERIFY(!scetchtest::calculateExample(p, "steel-60s2a.rid", [&](InputForm& f) {
+            QVERIFY(!scetchtest::calculateExample(r, "steel-60s2a.rid", [&](InputForm& f) {
                 if (afterwards == "impact")
                     f.vmax = "100";
                 else
@@ -269,14 +268,16 @@ private slots:
     void openedBesidePrintAndHiddenWithItsOpener()
     {
         QFETCH(bool, fromReport);
-        QVERIFY(scetchtest::calculateExample(p, "wire-class2.rid"));
-        TForm8 choice(p, messages);
+        QVERIFY(scetchtest::calculateExample(r, "wire-class2.rid"));
         std::unique_ptr<QWidget> opener;
-        if (fromReport)
-            opener = std::make_unique<TForm3>(p, messages, choice, printer);
-        else
-            opener = std::make_unique<TForm2>(p, messages, printer);
-        opener->show(); // the report window calculates again, to its end
+        if (fromReport) {
+            auto report = std::make_unique<TForm3>(messages, printer);
+            report->setResult(r, {});
+            opener = std::move(report);
+        } else {
+            opener = std::make_unique<TForm2>(r, messages, printer);
+        }
+        opener->show();
         auto* button = opener->findChild<QPushButton*>(QStringLiteral("chartButton"));
         QVERIFY(!cutTexts(opener.get()).contains(QStringLiteral("chartButton")));
         button->click();
@@ -300,7 +301,7 @@ private slots:
         QPainter painter(&paper);
         drawing.render(&painter, QRectF(0, 0, 435, 416));
         painter.end();
-        TForm2 sketch(p, messages, printer);
+        TForm2 sketch(r, messages, printer);
         const QRect button = sketch.findChild<QPushButton*>(QStringLiteral("chartButton"))->geometry();
         for (int y = button.top() - 1; y <= button.bottom() + 1; ++y)
             for (int x = button.left() - 1; x <= button.right() + 1; ++x)
@@ -311,7 +312,7 @@ private slots:
 private:
     void showCalculated()
     {
-        QVERIFY(scetchtest::calculateExample(p, "wire-class2.rid"));
+        QVERIFY(scetchtest::calculateExample(r, "wire-class2.rid"));
         window->show();
     }
 
@@ -322,7 +323,7 @@ private:
     }
 
     QTemporaryDir dir;
-    Peremenn p;
+    CalcResult r;
     MessageRecorder messages;
     ScriptedExports exports;
     QPrinter printer { QPrinter::HighResolution };

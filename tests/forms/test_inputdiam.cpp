@@ -3,9 +3,9 @@
 
 #include "helpers/setup_recorder.h"
 
-#include "engine/peremenn.h"
 #include "forms/Inputdiam.h"
 #include "forms/dopvvod.h"
+#include "forms/numericfield.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -73,13 +73,12 @@ private slots:
     void buttonTextsAreRussian()
     {
         QFETCH(QString, dialog);
-        Peremenn p;
         SetupRecorder messages;
         std::unique_ptr<QDialog> window;
         if (dialog == QLatin1String("TForm11"))
-            window = std::make_unique<TForm11>(p);
+            window = std::make_unique<TForm11>();
         else
-            window = std::make_unique<TForm8>(p, messages);
+            window = std::make_unique<TForm8>(messages);
         const QRegularExpression latin(QStringLiteral("[A-Za-z]"));
         for (QAbstractButton* button : window->findChildren<QAbstractButton*>())
             if (button->text() != QLatin1String("OK"))
@@ -88,8 +87,7 @@ private slots:
 
     void init()
     {
-        p = Peremenn();
-        dialog = std::make_unique<TForm11>(p);
+        dialog = std::make_unique<TForm11>();
         field = dialog->findChild<QLineEdit*>(QStringLiteral("diameter"));
         ok = dialog->findChild<QPushButton*>(QStringLiteral("okButton"));
         dialog->show();
@@ -153,12 +151,14 @@ private slots:
 
     void lastKeyFollowsEachKey()
     {
+        const NumericField* filter = field->findChild<NumericField*>();
+        QVERIFY(filter);
         press(field, QLatin1Char('5'));
-        QCOMPARE(p.lastKey, '5');
+        QCOMPARE(filter->lastKey(), '5');
         press(field, QLatin1Char('k'));
-        QCOMPARE(p.lastKey, ',');
+        QCOMPARE(filter->lastKey(), ',');
         press(field, QLatin1Char('a'));
-        QCOMPARE(p.lastKey, '\0');
+        QCOMPARE(filter->lastKey(), '\0');
     }
 
     void leavingDropsTrailingComma_data()
@@ -203,13 +203,12 @@ private slots:
         QFETCH(QString, text);
         QFETCH(bool, accepted);
         QFETCH(QString, newDiameter);
-        p.newDiameter = "";
         field->setText(text);
         ok->click();
         QCOMPARE(dialog->isVisible(), !accepted);
         if (accepted)
             QCOMPARE(dialog->result(), int(QDialog::Accepted));
-        QCOMPARE(QString::fromStdString(p.newDiameter), newDiameter);
+        QCOMPARE(QString::fromStdString(dialog->diameter()), newDiameter);
     }
 
     void enterPressesOkAndEscapeCancels()
@@ -218,7 +217,7 @@ private slots:
         QTest::keyClick(field, Qt::Key_Return);
         QVERIFY(!dialog->isVisible());
         QCOMPARE(dialog->result(), int(QDialog::Accepted));
-        QCOMPARE(p.newDiameter, std::string("3"));
+        QCOMPARE(dialog->diameter(), std::string("3"));
 
         dialog->show();
         QCOMPARE(field->text(), QStringLiteral("3")); // kept from the last use
@@ -226,7 +225,7 @@ private slots:
         QTest::keyClick(field, Qt::Key_Escape);
         QVERIFY(!dialog->isVisible());
         QCOMPARE(dialog->result(), int(QDialog::Rejected));
-        QCOMPARE(p.newDiameter, std::string("3"));
+        QCOMPARE(dialog->diameter(), std::string("3"));
     }
 
     void cancelButton()
@@ -234,11 +233,10 @@ private slots:
         field->setText(QStringLiteral("5"));
         dialog->findChild<QPushButton*>(QStringLiteral("cancelButton"))->click();
         QCOMPARE(dialog->result(), int(QDialog::Rejected));
-        QCOMPARE(p.newDiameter, std::string());
+        QCOMPARE(dialog->diameter(), std::string());
     }
 
 private:
-    Peremenn p;
     std::unique_ptr<TForm11> dialog;
     QLineEdit* field = nullptr;
     QPushButton* ok = nullptr;

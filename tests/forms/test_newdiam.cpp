@@ -3,7 +3,6 @@
 
 #include "helpers/setup_recorder.h"
 
-#include "engine/peremenn.h"
 #include "forms/Inputdiam.h"
 #include "forms/newdiam.h"
 
@@ -35,14 +34,12 @@ private slots:
     {
         data = std::make_unique<CatalogueScratch>();
         data->write(QStringLiteral("Тест.dat"), catalogueBytes({ "2", "", "1,50", "3" }));
-        p = Peremenn();
-        p.dataDir = data->dataDir();
-        p.settingsState = 2;
-        p.editMaterial = "Тест";
+        dataDir = data->dataDir();
         messages = SetupRecorder();
         player = DialogPlayer();
-        input = std::make_unique<TForm11>(p);
-        dialog = std::make_unique<TForm10>(p, messages, *input);
+        input = std::make_unique<TForm11>();
+        dialog = std::make_unique<TForm10>(dataDir, messages, *input);
+        dialog->setMaterial("Тест", true);
         dialog->runDialog = player.runner();
         list = dialog->findChild<QListWidget*>(QStringLiteral("list"));
     }
@@ -57,7 +54,6 @@ private slots:
     {
         dialog->show();
         QCOMPARE(dialog->windowTitle(), QStringLiteral("Диаметры для Тест"));
-        QCOMPARE(p.diamListCaption, std::string("Диаметры"));
         QCOMPARE(entries(), QStringList({ "2", "1,50", "3" }));
         QVERIFY(messages.messages.isEmpty());
     }
@@ -66,7 +62,7 @@ private slots:
     {
         dialog->show();
         clickOk();
-        p.editMaterial = "Нет такого";
+        dialog->setMaterial("Нет такого", true);
         dialog->show();
         QCOMPARE(messages.messages, QStringList { "no Нет такого.dat" });
         QCOMPARE(entries(), QStringList({ "2", "1,50", "3" }));
@@ -76,8 +72,7 @@ private slots:
     {
         dialog->show();
         clickOk();
-        p.settingsState = 1;
-        p.editMaterial = "Новый";
+        dialog->setMaterial("Новый", false);
         dialog->show();
         QCOMPARE(dialog->windowTitle(), QStringLiteral("Диаметры"));
         QCOMPARE(entries(), QStringList({ "2", "1,50", "3" }));
@@ -239,7 +234,7 @@ private:
     void clickOk() { dialog->findChild<QPushButton*>(QStringLiteral("okButton"))->click(); }
 
     std::unique_ptr<CatalogueScratch> data;
-    Peremenn p;
+    std::string dataDir;
     SetupRecorder messages;
     DialogPlayer player;
     std::unique_ptr<TForm11> input;

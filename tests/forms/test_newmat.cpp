@@ -2,7 +2,6 @@
 
 #include "helpers/setup_recorder.h"
 
-#include "engine/peremenn.h"
 #include "forms/NewMat.h"
 
 #include <QApplication>
@@ -17,10 +16,8 @@ class TestNewMat : public QObject {
 private slots:
     void init()
     {
-        p = Peremenn();
-        p.editMaterial = "before";
         messages = SetupRecorder();
-        dialog = std::make_unique<TForm9>(p, messages);
+        dialog = std::make_unique<TForm9>(messages);
         dialog->setListedNames({ "60С2А", "Проволока I класса" });
         field = dialog->findChild<QLineEdit*>(QStringLiteral("name"));
         dialog->show();
@@ -107,7 +104,7 @@ private slots:
         field->setText(name);
         dialog->findChild<QPushButton*>(QStringLiteral("okButton"))->click();
         QCOMPARE(dialog->isVisible(), !accepted);
-        QCOMPARE(QString::fromStdString(p.editMaterial), accepted ? name : QStringLiteral("before"));
+        QCOMPARE(QString::fromStdString(dialog->name()), accepted ? name : QString());
         QCOMPARE(messages.messages, message.isEmpty() ? QStringList() : QStringList { message });
     }
 
@@ -116,7 +113,7 @@ private slots:
         typeText(field, QStringLiteral("Бронза"));
         QTest::keyClick(field, Qt::Key_Return);
         QCOMPARE(dialog->result(), int(QDialog::Accepted));
-        QCOMPARE(p.editMaterial, std::string("Бронза"));
+        QCOMPARE(dialog->name(), std::string("Бронза"));
     }
 
     void cancelAndCloseLeaveNameAlone()
@@ -128,11 +125,10 @@ private slots:
         QCOMPARE(field->text(), QStringLiteral("Латунь")); // kept for the next use
         dialog->close();
         QCOMPARE(dialog->result(), int(QDialog::Rejected));
-        QCOMPARE(p.editMaterial, std::string("before"));
+        QCOMPARE(dialog->name(), std::string());
     }
 
 private:
-    Peremenn p;
     SetupRecorder messages;
     std::unique_ptr<TForm9> dialog;
     QLineEdit* field = nullptr;

@@ -1,13 +1,17 @@
-// The report window: the calculation run by its showing, the timer that
-// closes it after a failure, the diameter question, printing and the PDF,
-// its resizing and its keys.
+// The report window: the result "Расчет" hands it, the diameter question
+// in the middle of the calculation, a missing file, printing and the PDF
+// made from the result, its resizing and its keys.
+#include "engine/datafiles.h"
+#include "engine/design.h"
 #include "engine/inputform.h"
-#include "engine/peremenn.h"
+#include "engine/quiethost.h"
 #include "engine/reportheader.h"
 #include "forms/appsettings.h"
 #include "forms/checktab.h"
 #include "forms/dopvvod.h"
 #include "forms/filechooser.h"
+#include "forms/pruzform.h"
+#include "forms/qtext.h"
 #include "forms/rascet.h"
 #include "forms/reportprint.h"
 #include "helpers/datacopy.h"
@@ -23,31 +27,17 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPdfWriter>
+#include <QPlainTextEdit>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QWindow>
 
 namespace {
-
-// The inputs of a spring as "Расчет" stores them.
-void setInputs(Peremenn& p, const QString& material, int group, const QString& f1, const QString& f2,
-    const QString& d1, const QString& h, const QString& vmax = QStringLiteral("2"))
-{
-    InputForm form;
-    form.materialName = material.toStdString();
-    form.grupIndex = group - 1;
-    form.f1 = f1.toStdString();
-    form.f2 = f2.toStdString();
-    form.d1 = d1.toStdString();
-    form.h = h.toStdString();
-    form.vmax = vmax.toStdString();
-    p.mode = 1;
-    QVERIFY(applyCalcInputs(p, form) == InputOutcome::Proceed);
-}
 
 QString pdfText(const QString& pdf)
 {
@@ -140,7 +130,7 @@ Printed printWithTheButton(TForm3& window, QPrinter& printer, bool byKey = false
     if (byKey)
         QTest::keyClick(&window, Qt::Key_P, Qt::ControlModifier);
     else
-        window.ui.BitBtn2->click();
+        window.findChild<QPushButton*>(QStringLiteral("BitBtn2"))->click();
     if (!accept.fired())
         return {};
     printed.lines = simplified(pdfText(pdf).split(QLatin1Char('\n')));
@@ -152,18 +142,36 @@ Printed printWithTheButton(TForm3& window, QPrinter& printer, bool byKey = false
 class TestRascet : public QObject {
     Q_OBJECT
 
+    // A report window of its own, and the main window whose "Расчет"
+    // calculates into its report window.
     struct Rig {
         DataCopy data;
-        Peremenn p;
         MessageRecorder messages;
-        TForm8 choice { p, messages };
         QPrinter printer;
         ScriptedFiles files;
-        TForm3 window { p, messages, choice, printer };
+        TForm3 window { messages, printer };
+        TForm1 form { messages, files };
+        TForm8 choice { messages, &form };
         Rig()
         {
-            p.dataDir = data.dataDir();
             window.setFileChooser(files);
+            form.setDataDir(data.dataDir());
+            form.setDiameterChoice(choice);
+            form.show();
+        }
+        // "Расчет" with these inputs, in working-stroke mode.
+        TForm3& calculate(const QString& material, int group, const QString& f1, const QString& f2,
+            const QString& d1, const QString& h, const QString& vmax = QStringLiteral("2"))
+        {
+            form.ui.material->setCurrentText(material);
+            form.ui.grup->setCurrentIndex(group - 1);
+            form.ui.f1->setText(f1);
+            form.ui.f2->setText(f2);
+            form.ui.d1->setText(d1);
+            form.ui.h->setText(h);
+            form.ui.vmax->setText(vmax);
+            form.ui.Rascet->click();
+            return *form.reportWindow();
         }
     };
 
@@ -189,67 +197,45 @@ private slots:
         Rig rig;
         rig.window.show();
         rig.window.resize(size);
-        QTRY_COMPARE(rig.window.ui.views->geometry(), views);
-        QCOMPARE(rig.window.ui.BitBtn2->geometry(), QRect(50, 8, 75, 25));
-        QCOMPARE(rig.window.ui.pdf->geometry(), QRect(130, 8, 55, 25));
-        QCOMPARE(rig.window.ui.chartButton->geometry(), QRect(190, 8, 110, 25));
-        QCOMPARE(rig.window.ui.neighboursButton->geometry(), QRect(305, 8, 130, 25));
-        QCOMPARE(rig.window.ui.BitBtn1->geometry(), close);
+        QTRY_COMPARE(rig.window.findChild<QTabWidget*>(QStringLiteral("views"))->geometry(), views);
+        QCOMPARE(
+            rig.window.findChild<QPushButton*>(QStringLiteral("BitBtn2"))->geometry(), QRect(50, 8, 75, 25));
+        QCOMPARE(
+            rig.window.findChild<QPushButton*>(QStringLiteral("pdf"))->geometry(), QRect(130, 8, 55, 25));
+        QCOMPARE(rig.window.findChild<QPushButton*>(QStringLiteral("chartButton"))->geometry(),
+            QRect(190, 8, 110, 25));
+        QCOMPARE(rig.window.findChild<QPushButton*>(QStringLiteral("neighboursButton"))->geometry(),
+            QRect(305, 8, 130, 25));
+        QCOMPARE(rig.window.findChild<QPushButton*>(QStringLiteral("BitBtn1"))->geometry(), close);
         QCOMPARE(cutTexts(&rig.window), QStringList());
     }
 
-    void showingRunsTheCalculation()
+    // Each "Расчет" shows its result, into a cleared memo.
+    void showsEachResult()
     {
         Rig rig;
-        setInputs(rig.p, kWire2, 1, "10", "30", "20", "15");
-        rig.window.show();
-        const QStringList lines = rig.window.reportLines();
+        TForm3& report = rig.calculate(kWire2, 1, "10", "30", "20", "15");
+        const QStringList lines = report.reportLines();
         QCOMPARE(lines.first(),
             QStringLiteral("Сила пружины при максимальной деформации                            F3=375 H"));
         QCOMPARE(lines.size(), 35);
         QCOMPARE(rig.messages.messages, QStringList());
-        QVERIFY(rig.window.ui.BitBtn2->isEnabled());
-        // Shown again: a new calculation into a cleared memo.
-        rig.window.hide();
-        setInputs(rig.p, kWire2, 1, "10", "20", "20", "15");
-        rig.window.show();
-        QCOMPARE(rig.window.reportLines().first(),
+        QVERIFY(report.isVisible() && report.findChild<QPushButton*>(QStringLiteral("BitBtn2"))->isEnabled());
+        rig.calculate(kWire2, 1, "10", "20", "20", "15");
+        QCOMPARE(report.reportLines().first(),
             QStringLiteral("Сила пружины при максимальной деформации                            F3=250 H"));
-        QCOMPARE(rig.window.reportLines().count(lines.first()), 0);
-    }
-
-    void timerClosesAfterFailure()
-    {
-        Rig rig;
-        setInputs(rig.p, QStringLiteral("Проволока I класса"), 4, "10", "30", "20", "15");
-        rig.window.show();
-        const QString text = QStringLiteral("Материал Проволока I класса не применяется для группы-IV");
-        QCOMPARE(rig.messages.messages, QStringList { text });
-        QCOMPARE(rig.window.reportLines(), QStringList { text });
-        QVERIFY(rig.p.calcFailed);
-        QVERIFY(rig.window.isVisible()); // the timer closes it, not the calculation
-        QTRY_VERIFY_WITH_TIMEOUT(!rig.window.isVisible(), 1000);
-        QCOMPARE(rig.window.reportLines(), QStringList { text });
-
-        // The next calculation clears the flag and stays on the screen.
-        setInputs(rig.p, kWire2, 1, "10", "30", "20", "15");
-        rig.window.show();
-        QVERIFY(!rig.p.calcFailed);
-        QTest::qWait(200);
-        QVERIFY(rig.window.isVisible());
+        QCOMPARE(report.reportLines().count(lines.first()), 0);
     }
 
     void missingFileLeavesItOpen()
     {
         Rig rig;
         rig.data.remove(kWire2 + "mat.dat");
-        setInputs(rig.p, kWire2, 1, "10", "30", "20", "15");
-        rig.window.show();
+        TForm3& report = rig.calculate(kWire2, 1, "10", "30", "20", "15");
         QCOMPARE(rig.messages.messages, QStringList { "no " + kWire2 + "mat.dat" });
-        QTest::qWait(200);
-        QVERIFY(rig.window.isVisible());
-        QCOMPARE(rig.window.reportLines(), QStringList { QString() });
-        QVERIFY(rig.window.ui.BitBtn2->isEnabled());
+        QVERIFY(report.isVisible());
+        QCOMPARE(report.reportLines(), QStringList { QString() });
+        QVERIFY(report.findChild<QPushButton*>(QStringLiteral("BitBtn2"))->isEnabled());
     }
 
     // k3 above 59.43 asks for the wire diameter.
@@ -265,31 +251,29 @@ private slots:
         QFETCH(QString, pick);
         QFETCH(bool, failed);
         Rig rig;
-        setInputs(rig.p, kWire2, 1, "1", "2", "35", "10");
-        QStringList shownWhileAsking;
+        QStringList messagesBeforeAsking;
         OnModal answer([&](QWidget*) {
-            shownWhileAsking = rig.window.reportLines();
+            messagesBeforeAsking = rig.messages.messages;
             if (pick.isEmpty()) {
-                rig.choice.ui.BitBtn2->click();
+                rig.choice.findChild<QPushButton*>(QStringLiteral("BitBtn2"))->click();
                 return;
             }
-            rig.choice.ui.dBox->setCurrentText(pick);
-            rig.choice.ui.BitBtn1->click();
+            rig.choice.findChild<QComboBox*>(QStringLiteral("dBox"))->setCurrentText(pick);
+            rig.choice.findChild<QPushButton*>(QStringLiteral("BitBtn1"))->click();
         });
-        rig.window.show();
+        TForm3& report = rig.calculate(kWire2, 1, "1", "2", "35", "10");
         QVERIFY(answer.fired());
-        // The lines so far are on the screen while the user picks.
-        QCOMPARE(shownWhileAsking.size(), 2);
-        QVERIFY(shownWhileAsking.last().contains(QStringLiteral("taupr=618")));
-        QCOMPARE(rig.messages.messages.value(0), QStringLiteral("Не выполнено условие устойчивости i>10"));
-        QCOMPARE(rig.p.calcFailed, failed);
-        const QStringList lines = rig.window.reportLines();
+        // Asked in the middle: after the message that says why.
+        QCOMPARE(messagesBeforeAsking, QStringList { "Не выполнено условие устойчивости i>10" });
+        const CalcResult& result = rig.form.lastResult();
+        QCOMPARE(result.failed, failed);
+        const QStringList lines = report.reportLines();
         if (failed) {
             QVERIFY(lines.last().startsWith(QStringLiteral("Наибольшее допустимое напряжение")));
-            QTRY_VERIFY_WITH_TIMEOUT(!rig.window.isVisible(), 1000);
+            QVERIFY(!report.isVisible());
         } else {
-            QCOMPARE(rig.p.d, 5.0);
-            QCOMPARE(rig.p.i, 6.0);
+            QCOMPARE(result.values.d, 5.0);
+            QCOMPARE(result.values.i, 6.0);
             QVERIFY(lines.contains(QStringLiteral("Индекс пружины") + QString(80, ' ') + "i=6"));
         }
     }
@@ -397,15 +381,17 @@ private slots:
         QFETCH(bool, byKey);
         QFETCH(bool, afterAnotherPrintout);
         Rig rig;
+        QPrinter& printer = rig.form.printer();
         if (afterAnotherPrintout) {
-            rig.printer.setPageOrientation(QPageLayout::Landscape);
-            rig.printer.setPageMargins(QMarginsF(3.5, 3.5, 3.5, 3.5), QPageLayout::Millimeter);
-            rig.printer.setResolution(72);
+            printer.setPageOrientation(QPageLayout::Landscape);
+            printer.setPageMargins(QMarginsF(3.5, 3.5, 3.5, 3.5), QPageLayout::Millimeter);
+            printer.setResolution(72);
         }
-        setInputs(rig.p, kWire2, 1, "10", "30", "20", "15");
-        rig.window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&rig.window));
-        Printed printed = printWithTheButton(rig.window, rig.printer, byKey);
+        TForm3& report = rig.calculate(kWire2, 1, "10", "30", "20", "15");
+        QVERIFY(QTest::qWaitForWindowExposed(&report));
+        // Printed from the result, not from the memo's text.
+        report.findChild<QPlainTextEdit*>(QStringLiteral("otcet"))->setPlainText(QStringLiteral("не отчет"));
+        Printed printed = printWithTheButton(report, printer, byKey);
         QCOMPARE(printed.rangeShown, QStringList());
         QCOMPARE(printed.lines.takeLast(), pageFoot(2, 2));
         printed.lines.removeAll(pageFoot(1, 2));
@@ -415,9 +401,9 @@ private slots:
             = [](const QStringList& lines) { return lines.join(QString()).remove(QLatin1Char(' ')); };
         QCOMPARE(joined(printed.lines),
             joined(simplified(
-                rig.window.headerLines() + rig.window.reportLines() + rig.window.checkTab()->lines())));
+                report.headerLines() + qsList(rig.form.lastResult().report) + report.checkTab()->lines())));
         QCOMPARE(rig.messages.messages, QStringList());
-        const QPageLayout page = rig.printer.pageLayout();
+        const QPageLayout page = printer.pageLayout();
         QCOMPARE(page.orientation(), QPageLayout::Portrait);
         QVERIFY(page.margins(QPageLayout::Millimeter).left() >= 15);
     }
@@ -427,29 +413,32 @@ private slots:
     void detailedView()
     {
         Rig rig;
-        setInputs(rig.p, kWire2, 1, "10", "30", "20", "15"); // examples/wire-class2.rid
-        rig.window.show();
-        QCOMPARE(rig.window.ui.views->currentWidget(), rig.window.ui.otcetTab);
-        QTest::keyClick(rig.window.ui.otcet, Qt::Key_Tab, Qt::ControlModifier);
-        QCOMPARE(rig.window.ui.views->currentWidget(), rig.window.ui.podrobnoTab);
+        TForm3& window = rig.calculate(kWire2, 1, "10", "30", "20", "15"); // examples/wire-class2.rid
+        QCOMPARE(window.findChild<QTabWidget*>(QStringLiteral("views"))->currentWidget(),
+            window.findChild<QWidget*>(QStringLiteral("otcetTab")));
+        QTest::keyClick(
+            window.findChild<QPlainTextEdit*>(QStringLiteral("otcet")), Qt::Key_Tab, Qt::ControlModifier);
+        QCOMPARE(window.findChild<QTabWidget*>(QStringLiteral("views"))->currentWidget(),
+            window.findChild<QWidget*>(QStringLiteral("podrobnoTab")));
         // The calculation's steps, then the check's (pruzcalc --verify --explain).
         QFile explained(QStringLiteral(CLI_CASES_DIR "verify-explain-wire-class2/stdout"));
         QVERIFY(explained.open(QIODevice::ReadOnly));
-        QCOMPARE(rig.window.ui.podrobno->toPlainText() + QLatin1Char('\n'),
+        QCOMPARE(
+            window.findChild<QPlainTextEdit*>(QStringLiteral("podrobno"))->toPlainText() + QLatin1Char('\n'),
             QString::fromUtf8(explained.readAll()));
-        QCOMPARE(rig.window.reportLines().size(), 35);
-        QCOMPARE(cutTexts(&rig.window), QStringList());
+        QCOMPARE(window.reportLines().size(), 35);
+        QCOMPARE(cutTexts(&window), QStringList());
         // For the documentation: the view from the allowable stress on.
-        const int from = rig.window.traceViewLines().indexOf(
+        const int from = window.traceViewLines().indexOf(
             QStringLiteral("Наибольшее допустимое напряжение в первом приближении"));
-        rig.window.ui.podrobno->verticalScrollBar()->setValue(from);
-        scetchtest::saveScreenshot(rig.window, QStringLiteral("report-detailed"));
+        window.findChild<QPlainTextEdit*>(QStringLiteral("podrobno"))->verticalScrollBar()->setValue(from);
+        scetchtest::saveScreenshot(window, QStringLiteral("report-detailed"));
 
-        Printed printed = printWithTheButton(rig.window, rig.printer);
+        Printed printed = printWithTheButton(window, rig.form.printer());
         printed.lines.removeIf([](const QString& line) { return line.startsWith(QStringLiteral("стр. ")); });
         // Long lines of the check's steps break where the page ends.
         QCOMPARE(joinedText(printed.lines),
-            joinedText(simplified(rig.window.headerLines() + rig.window.traceViewLines())));
+            joinedText(simplified(window.headerLines() + window.traceViewLines())));
         QVERIFY(printed.lines.contains(QStringLiteral("k3 = D1 / √(F3 / τ')")));
     }
 
@@ -461,8 +450,8 @@ private slots:
         rig.printer.setOutputFormat(QPrinter::PdfFormat);
         rig.printer.setOutputFileName(pdf);
         OnModal cancel([](QWidget* modal) { qobject_cast<QDialog*>(modal)->reject(); });
-        rig.window.ui.BitBtn2->setEnabled(true);
-        rig.window.ui.BitBtn2->click();
+        rig.window.findChild<QPushButton*>(QStringLiteral("BitBtn2"))->setEnabled(true);
+        rig.window.findChild<QPushButton*>(QStringLiteral("BitBtn2"))->click();
         QVERIFY(cancel.fired());
         QVERIFY(!QFile::exists(pdf));
     }
@@ -472,15 +461,14 @@ private slots:
     void pdfHasThePrintedPages()
     {
         Rig rig;
-        setInputs(rig.p, kWire2, 1, "10", "30", "20", "15");
+        rig.calculate(kWire2, 1, "10", "30", "20", "15");
         ReportHeader header;
         header.dateTime = "01.02.2025 10:00";
         header.inputFile = "/home/u/пружина.rid";
-        rig.window.setHeader(header);
-        rig.window.show();
+        rig.window.showResult(rig.form.lastResult(), header);
         QTemporaryDir dir;
         rig.files.toSavePdf = dir.filePath("отчет.pdf");
-        rig.window.ui.pdf->click();
+        rig.window.findChild<QPushButton*>(QStringLiteral("pdf"))->click();
         QCOMPARE(rig.files.suggested, QStringList { "/home/u/пружина.pdf" });
         QCOMPARE(rig.messages.messages, QStringList());
         QCOMPARE(rig.messages.questions, QStringList());
@@ -498,11 +486,12 @@ private slots:
     void pdfReplacesOnlyAfterAsking()
     {
         Rig rig;
-        setInputs(rig.p, kWire2, 1, "10", "30", "20", "15");
-        rig.window.show();
+        rig.calculate(kWire2, 1, "10", "30", "20", "15");
+        rig.window.showResult(rig.form.lastResult(), {});
         QTemporaryDir dir;
         rig.files.toSavePdf = dir.filePath("old.pdf");
-        checkReplacing(rig.messages, rig.files.toSavePdf, [&] { rig.window.ui.pdf->click(); });
+        checkReplacing(rig.messages, rig.files.toSavePdf,
+            [&] { rig.window.findChild<QPushButton*>(QStringLiteral("pdf"))->click(); });
     }
 
     // "Проверка": the made spring's check in a table; a failed check puts a
@@ -535,16 +524,27 @@ private slots:
         rig.window.setSettings(settings);
         ReportHeader header;
         header.inputFile = "/home/u/design.rid";
-        rig.window.setHeader(header);
-        setInputs(rig.p, kWire2, 1, inputs[0], inputs[1], inputs[2], inputs[3]);
-        if (wire > 0)
-            rig.window.recalculateWith(wire);
-        else
-            rig.window.show();
+        InputForm form;
+        form.materialName = kWire2.toStdString();
+        form.f1 = inputs[0].toStdString();
+        form.f2 = inputs[1].toStdString();
+        form.d1 = inputs[2].toStdString();
+        form.h = inputs[3].toStdString();
+        form.vmax = "2";
+        CalcInputs given; // the wire, when given, as picked among the neighbours
+        given.dataDir = rig.data.dataDir();
+        if (wire > 0) {
+            given.chosenD = wire;
+            given.askAlways = true;
+        }
+        QuietHost host;
+        const DesignResult result = runForm(form, given, host, FolderFiles(given.dataDir));
+        rig.window.showResult(result, header);
         QVERIFY(QTest::qWaitForWindowExposed(&rig.window));
+        auto* views = rig.window.findChild<QTabWidget*>(QStringLiteral("views"));
         auto* tab = rig.window.findChild<CheckTab*>(QStringLiteral("checkTab"));
         QVERIFY(tab);
-        QCOMPARE(rig.window.ui.views->tabText(rig.window.ui.views->indexOf(tab)), QStringLiteral("Проверка"));
+        QCOMPARE(views->tabText(views->indexOf(tab)), QStringLiteral("Проверка"));
         const Verification& v = tab->verification();
         QVERIFY(v.available);
         QCOMPARE(tab->findChild<QTableWidget*>(QStringLiteral("checkTable"))->rowCount(), int(v.rows.size()));
@@ -558,10 +558,10 @@ private slots:
             return;
         QVERIFY(line->text().startsWith(warning.toHtmlEscaped()));
         emit line->linkActivated(QStringLiteral("#check"));
-        QCOMPARE(rig.window.ui.views->currentWidget(), tab);
+        QCOMPARE(views->currentWidget(), tab);
         rig.window.resize(1000, 560); // the whole table, for the documentation
         scetchtest::saveScreenshot(rig.window, QStringLiteral("report-check"));
-        rig.window.ui.views->setCurrentWidget(rig.window.ui.otcetTab);
+        views->setCurrentWidget(rig.window.findChild<QWidget*>(QStringLiteral("otcetTab")));
         scetchtest::saveScreenshot(rig.window, QStringLiteral("report-check-warning"));
 
         // One end free: the spring buckles, and the design keeps ν = 2.
@@ -570,8 +570,7 @@ private slots:
         emit seating->activated(seating->currentIndex());
         QCOMPARE(tab->verification().row("sK")->verdict, CheckVerdict::Failed);
         QCOMPARE(settings.seating(QStringLiteral("/home/u/design.rid")), std::optional<double>(2.0));
-        rig.window.hide();
-        rig.window.show();
+        rig.window.showResult(result, header); // the design calculated again
         QCOMPARE(seating->currentData().toDouble(), 2.0);
     }
 
@@ -580,7 +579,7 @@ private slots:
         Rig rig;
         rig.window.show();
         QVERIFY(QTest::qWaitForWindowActive(&rig.window));
-        QTest::keyClick(rig.window.ui.otcet, Qt::Key_Escape);
+        QTest::keyClick(rig.window.findChild<QPlainTextEdit*>(QStringLiteral("otcet")), Qt::Key_Escape);
         QVERIFY(!rig.window.isVisible());
     }
 };

@@ -77,14 +77,14 @@ class TestScetch : public QObject {
 private slots:
     void init()
     {
-        p = Peremenn();
+        r = CalcResult();
         messages = RecordedMessages();
         QVERIFY(dir.isValid());
         printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
         printer->setOutputFormat(QPrinter::PdfFormat);
         printer->setOutputFileName(pdfPath());
         QFile::remove(pdfPath());
-        window = std::make_unique<TForm2>(p, messages, *printer);
+        window = std::make_unique<TForm2>(r, messages, *printer);
         files = ScriptedFiles();
         window->setFileChooser(files);
     }
@@ -123,7 +123,7 @@ private slots:
     {
         QFETCH(QString, name);
         QFETCH(QString, expected);
-        QVERIFY(scetchtest::calculateExample(p, "wire-class2.rid"));
+        QVERIFY(scetchtest::calculateExample(r, "wire-class2.rid"));
         window->show();
         auto* edit = field(*window, qPrintable(name));
         QVERIFY(edit);
@@ -174,7 +174,7 @@ private slots:
         QFETCH(QString, groundEnd);
         p.D1 = D1;
         p.d = d;
-        p.calcComplete = true;
+        r.complete = true;
         window->show();
         QCOMPARE(field(*window, "Edit7")->text(), meanDiameter);
         QCOMPARE(field(*window, "Edit8")->text(), groundEnd);
@@ -187,7 +187,7 @@ private slots:
             QVERIFY(button);
             QVERIFY(!button->isEnabled());
         }
-        p.calcComplete = true;
+        r.complete = true;
         window->show();
         for (const char* name : { "pr", "pdf" })
             QVERIFY(window->findChild<QToolButton*>(QLatin1String(name))->isEnabled());
@@ -196,12 +196,12 @@ private slots:
 
     void refilledOnEveryShowingOnly()
     {
-        QVERIFY(scetchtest::calculateExample(p, "wire-class2.rid"));
+        QVERIFY(scetchtest::calculateExample(r, "wire-class2.rid"));
         window->show();
         // A later calculation that stops at the coil impact check sets the
         // force, stress and wire again and leaves the deflections and
         // lengths of the one before.
-        QVERIFY(!scetchtest::calculateExample(p, "steel-60s2a.rid", [](InputForm& f) { f.vmax = "100"; }));
+        QVERIFY(!scetchtest::calculateExample(r, "steel-60s2a.rid", [](InputForm& f) { f.vmax = "100"; }));
         QVERIFY(p.calcFailed);
         QCOMPARE(field(*window, "Edit3")->text(), QStringLiteral("375")); // open: not followed
         window->hide();
@@ -272,7 +272,7 @@ private slots:
     // a title block naming the design.
     void printoutHasATitleBlockAndNoButtons()
     {
-        QVERIFY(scetchtest::calculateExample(p, "wire-class2.rid"));
+        QVERIFY(scetchtest::calculateExample(r, "wire-class2.rid"));
         ReportHeader header;
         header.form.materialName = "Проволока II класса";
         header.form.navivkaIndex = 0;
@@ -299,7 +299,7 @@ private slots:
 
     void printFailureIsReported()
     {
-        p.calcComplete = true;
+        r.complete = true;
         printer->setOutputFileName(dir.filePath(QStringLiteral("missing/folder/sketch.pdf")));
         window->show();
         AcceptPrintDialog dialog;
@@ -359,7 +359,7 @@ private slots:
         p.L1 = 165.5;
         p.S1 = 11.5;
         p.tau2 = 499;
-        p.calcComplete = true;
+        r.complete = true;
         printer->setPageMargins(QMarginsF(3.5, 3.5, 3.5, 3.5), QPageLayout::Millimeter);
         window->show();
         AcceptPrintDialog dialog;
@@ -401,8 +401,8 @@ private slots:
         QFETCH(bool, toFile);
         if (!toFile)
             printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        window = std::make_unique<TForm2>(p, messages, *printer);
-        p.calcComplete = true;
+        window = std::make_unique<TForm2>(r, messages, *printer);
+        r.complete = true;
         QFile old(pdfPath());
         QVERIFY(old.open(QIODevice::WriteOnly));
         old.write("old");
@@ -441,7 +441,7 @@ private slots:
     // input file.
     void pdfIsThePrintedPage()
     {
-        QVERIFY(scetchtest::calculateExample(p, "wire-class2.rid"));
+        QVERIFY(scetchtest::calculateExample(r, "wire-class2.rid"));
         ReportHeader header;
         header.inputFile = "/home/u/пружина.rid";
         window->setHeader(header);
@@ -462,7 +462,7 @@ private slots:
 
     void ctrlPPrints()
     {
-        p.calcComplete = true;
+        r.complete = true;
         window->show();
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
         AcceptPrintDialog dialog;
@@ -475,7 +475,8 @@ private:
     QString pdfPath() const { return dir.filePath(QStringLiteral("sketch.pdf")); }
 
     QTemporaryDir dir;
-    Peremenn p;
+    CalcResult r;
+    Peremenn& p = r.values; // what the window shows
     RecordedMessages messages;
     std::unique_ptr<QPrinter> printer;
     std::unique_ptr<TForm2> window;

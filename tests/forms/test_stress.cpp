@@ -17,7 +17,6 @@
 
 #include "engine/catalogue.h"
 #include "engine/catalogueedit.h"
-#include "engine/peremenn.h"
 #include "engine/textfile.h"
 #include "forms/appstyle.h"
 #include "forms/programwindows.h"
@@ -195,15 +194,14 @@ private slots:
         StressInputs inputs(random, data.dataDir(), folder.path() + QLatin1Char('/'));
         StressMessages messages(random);
         StressFiles files(random, inputs);
-        Peremenn p;
-        ProgramWindows windows(p, messages, files);
+        ProgramWindows windows(messages, files);
         // Printing goes to a file, never to a printer of the machine.
         windows.form1.printer().setOutputFormat(QPrinter::PdfFormat);
         windows.form1.printer().setOutputFileName(folder.filePath(QStringLiteral("print.pdf")));
         windows.form1.show();
         QVERIFY(QTest::qWaitForWindowExposed(&windows.form1));
 
-        StressDriver driver(random, inputs, files, windows.form1, p);
+        StressDriver driver(random, inputs, files, windows.form1);
         driver.run(events, setting("PRUZ_STRESS_SECONDS", kSecondsPerSeed));
         QStringList counts;
         for (auto it = driver.counts.cbegin(); it != driver.counts.cend(); ++it)

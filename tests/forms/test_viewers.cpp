@@ -5,7 +5,6 @@
 
 #include "helpers/setup_recorder.h"
 
-#include "engine/peremenn.h"
 #include "forms/VIEVTAU.h"
 #include "forms/VievI.h"
 #include "forms/Vievsb.h"
@@ -39,13 +38,14 @@ QStringList row(QAbstractItemModel* model, int r)
     return out;
 }
 
-std::unique_ptr<TableViewer> makeViewer(const QString& kind, const Peremenn& p, Messages& messages)
+std::unique_ptr<TableViewer> makeViewer(
+    const QString& kind, const std::string& dataDir, const std::string& tableKind, Messages& messages)
 {
     if (kind == QLatin1String("k3"))
-        return std::make_unique<TForm5>(p, messages);
+        return std::make_unique<TForm5>(dataDir, messages);
     if (kind == QLatin1String("tau"))
-        return std::make_unique<TForm6>(p, messages);
-    return std::make_unique<TForm7>(p, messages);
+        return std::make_unique<TForm6>(dataDir, tableKind, messages);
+    return std::make_unique<TForm7>(dataDir, messages);
 }
 
 } // namespace
@@ -57,15 +57,14 @@ private slots:
     void init()
     {
         data = std::make_unique<CatalogueScratch>();
-        p = Peremenn();
-        p.dataDir = data->dataDir();
-        p.tauTableKind = "PREDVARIT";
+        dataDir = data->dataDir();
+        tableKind = "PREDVARIT";
         messages = SetupRecorder();
     }
 
     void k3Viewer()
     {
-        TForm5 viewer(p, messages);
+        TForm5 viewer(dataDir, messages);
         viewer.show();
         QCOMPARE(viewer.windowTitle(), QStringLiteral("Справочник"));
         QCOMPARE(viewer.size(), QSize(154, 327));
@@ -81,7 +80,7 @@ private slots:
 
     void torsionStressViewer()
     {
-        TForm6 viewer(p, messages);
+        TForm6 viewer(dataDir, tableKind, messages);
         viewer.show();
         QCOMPARE(viewer.size(), QSize(401, 261));
         QCOMPARE(header(grid(viewer, "zag")), QStringList({ "Класс(марка)|", "", "Группа", "пружин", "" }));
@@ -94,7 +93,7 @@ private slots:
         QCOMPARE(row(model, 6).first(), QStringLiteral("  БрБ2"));
 
         viewer.hide();
-        p.tauTableKind = "OKONCAT";
+        tableKind = "OKONCAT";
         viewer.show();
         QCOMPARE(model->rowCount(), 3);
         QCOMPARE(row(model, 0).first(), QStringLiteral(" 60С2А "));
@@ -103,7 +102,7 @@ private slots:
 
     void tensileStrengthViewer()
     {
-        TForm7 viewer(p, messages);
+        TForm7 viewer(dataDir, messages);
         QCOMPARE(viewer.pos(), QPoint(194, 112));
         viewer.show();
         QCOMPARE(viewer.size(), QSize(553, 344));
@@ -120,7 +119,7 @@ private slots:
     void cellsAreReadOnly()
     {
         for (const char* kind : { "k3", "tau", "sigma" }) {
-            auto viewer = makeViewer(QString::fromLatin1(kind), p, messages);
+            auto viewer = makeViewer(QString::fromLatin1(kind), dataDir, tableKind, messages);
             viewer->show();
             auto* view = viewer->findChild<QTableView*>(QStringLiteral("tabl"));
             QCOMPARE(view->editTriggers(), QAbstractItemView::NoEditTriggers);
@@ -137,7 +136,7 @@ private slots:
     void escapeCloses()
     {
         QFETCH(QString, kind);
-        auto viewer = makeViewer(kind, p, messages);
+        auto viewer = makeViewer(kind, dataDir, tableKind, messages);
         viewer->show();
         QVERIFY(QTest::qWaitForWindowActive(viewer.get()));
         QTest::keyClick(viewer->findChild<QWidget*>(QStringLiteral("tabl")), Qt::Key_Escape);
@@ -146,7 +145,7 @@ private slots:
 
     void refilledOnlyWhenShownAgain()
     {
-        TForm5 viewer(p, messages);
+        TForm5 viewer(dataDir, messages);
         viewer.show();
         data->write(QStringLiteral("k3.dat"), QByteArray("1\r\n2\r\n"));
         viewer.show(); // already on the screen: brought to the front only
@@ -195,10 +194,10 @@ private slots:
         QFETCH(QString, message);
         QFETCH(int, rows);
         QFETCH(QStringList, firstRow);
-        p.tauTableKind = tauTableKind.toStdString();
+        tableKind = tauTableKind.toStdString();
         if (!file.isEmpty())
             data->remove(file);
-        auto viewer = makeViewer(kind, p, messages);
+        auto viewer = makeViewer(kind, dataDir, tableKind, messages);
         viewer->show();
         QCOMPARE(messages.messages, message.isEmpty() ? QStringList() : QStringList { message });
         auto* model = grid(*viewer);
@@ -209,7 +208,8 @@ private slots:
 
 private:
     std::unique_ptr<CatalogueScratch> data;
-    Peremenn p;
+    std::string dataDir;
+    std::string tableKind;
     SetupRecorder messages;
 };
 

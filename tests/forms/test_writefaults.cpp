@@ -10,7 +10,6 @@
 
 #include "engine/encoding.h"
 #include "engine/inputform.h"
-#include "engine/peremenn.h"
 #include "engine/textfile.h"
 #include "forms/cataloguelock.h"
 #include "forms/filechooser.h"
@@ -154,7 +153,7 @@ private slots:
         QVERIFY(!w.data.exists(QString::fromLatin1(kAdditionNote)));
         QCOMPARE(w.tabs()->currentIndex(), 0);
         QCOMPARE(entries(w.mat()), kShipped);
-        QCOMPARE(w.p.settingsState, 0);
+        QCOMPARE(w.form->settingsState(), TForm4::SettingsState::Browsing);
         closes(w);
     }
 
@@ -344,10 +343,9 @@ private slots:
             QSKIP("root writes into read-only folders; the /proc row covers a place that refuses");
         DataCopy data;
         QDir::setCurrent(data.dir());
-        Peremenn p;
         MessageRecorder messages;
         ScriptedFiles files;
-        TForm1 form(p, messages, files);
+        TForm1 form(messages, files);
         form.show();
         const QString caption = form.windowTitle();
         form.ui.f1->setText(QStringLiteral("12"));
@@ -406,10 +404,9 @@ private:
     static void startProgram(const DataCopy& data)
     {
         QDir::setCurrent(data.dir());
-        Peremenn p;
         MessageRecorder messages;
         ScriptedFiles files;
-        TForm1 form(p, messages, files);
+        TForm1 form(messages, files);
         form.show();
         QVERIFY(messages.messages.isEmpty());
         QDir::setCurrent(QDir::tempPath());
@@ -473,7 +470,7 @@ int addKilledBeforeWrite(const QString& arg)
     char* argv[] = { name, nullptr };
     QApplication app(argc, argv);
     SetupWindow w;
-    w.p.dataDir = ss(parts[0]);
+    w.dataDir = ss(parts[0]);
     const int killAt = parts[1].toInt();
     int started = 0;
     setWriteFaultInjector([&](WriteStage stage) {

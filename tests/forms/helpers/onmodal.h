@@ -3,7 +3,7 @@
 // first modal widget that opens (polled every 10 ms) is handed to `action`,
 // which typically presses a button, so a test never hangs.
 //
-//   OnModal answer([&](QWidget*) { dialog.ui.BitBtn1->click(); });
+//   OnModal answer([&](QWidget*) { dialog.findChild<QPushButton*>(QStringLiteral("BitBtn1"))->click(); });
 //   QVERIFY(dialog.choose());
 //   QVERIFY(answer.fired());
 

@@ -1,12 +1,8 @@
 #include "recorder.h"
 
-#include <QTest>
-
 void MessageRecorder::message(const QString& text)
 {
     messages << text;
-    if (messageOpenMs > 0)
-        QTest::qWait(messageOpenMs);
 }
 
 bool MessageRecorder::confirm(const QString& caption, const QString& text)

@@ -20,7 +20,6 @@ public:
     QList<bool> answers; // confirm() answers, first used first; Cancel when none is left
     QStringList saveQuestions; // texts of askToSave(), in order
     QList<SaveAnswer> saveAnswers; // its answers, first used first; Cancel when none is left
-    int messageOpenMs = 0; // how long each message stays open, the event loop running, as a real box's does
 
     void message(const QString& text) override;
     bool confirm(const QString& caption, const QString& text) override;

@@ -1,6 +1,7 @@
 #include "scetch_testing.h"
 
-#include "engine/calc.h"
+#include "engine/datafiles.h"
+#include "engine/design.h"
 #include "engine/quiethost.h"
 #include "engine/textfile.h"
 
@@ -10,24 +11,30 @@
 
 namespace scetchtest {
 
-bool calculateExample(Peremenn& p, const char* ridName, const std::function<void(InputForm&)>& edit)
+bool calculateExample(CalcResult& r, const char* ridName, const std::function<void(InputForm&)>& edit)
 {
     auto rid = readTextLines(std::string(EXAMPLES_DIR) + ridName);
     auto materials = readDataLines(SHIPPED_DATA_DIR, "material.dat");
     if (!rid || !materials)
         return false;
-    p.dataDir = SHIPPED_DATA_DIR;
     InputForm form = parseRid(*rid);
     int index = ridMaterialIndex(form, *materials);
     form.materialName = index >= 0 ? (*materials)[static_cast<size_t>(index)] : std::string();
     if (edit)
         edit(form);
-    p.mode = form.mode;
-    if (applyCalcInputs(p, form) == InputOutcome::Stopped)
-        return false;
-    p.userChoice = false;
+    CalcInputs given = r.inputs;
+    given.dataDir = SHIPPED_DATA_DIR;
+    given.chosenD.reset();
+    given.askAlways = false;
     QuietHost host; // the diameter question is cancelled
-    return runCalculation(p, host);
+    const DesignResult design
+        = runForm(form, given, host, FolderFiles(SHIPPED_DATA_DIR), { .carried = &r.values });
+    if (!design.calculated) {
+        keepStoppedInputs(r, design);
+        return false;
+    }
+    r = design;
+    return r.complete;
 }
 
 void saveScreenshot(QWidget& widget, const QString& name)

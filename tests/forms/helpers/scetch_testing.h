@@ -1,8 +1,8 @@
 #pragma once
 // Test helpers of the sketch and About windows.
 
+#include "engine/calc.h"
 #include "engine/inputform.h"
-#include "engine/peremenn.h"
 #include "forms/messages.h"
 
 #include <QStringList>
@@ -31,9 +31,10 @@ public:
 };
 
 // Loads an example input file as the main window does, lets `edit` change
-// the form, applies "Расчет" and runs the calculation with the shipped data
-// into p. True when the calculation ran to its end.
-bool calculateExample(Peremenn& p, const char* ridName, const std::function<void(InputForm&)>& edit = {});
+// the form and runs it as "Расчет" does with the shipped data, starting
+// from the values of `r`, into `r`. True when the calculation ran to its
+// end.
+bool calculateExample(CalcResult& r, const char* ridName, const std::function<void(InputForm&)>& edit = {});
 
 // With PRUZ_SCREENSHOT_DIR set, saves the widget's picture there as
 // <name>.png (for the documentation).

@@ -15,11 +15,11 @@
 
 SetupWindow::SetupWindow()
 {
-    p.dataDir = data.dataDir();
-    newMat = std::make_unique<TForm9>(p, messages);
-    input = std::make_unique<TForm11>(p);
-    diameters = std::make_unique<TForm10>(p, messages, *input);
-    form = std::make_unique<TForm4>(p, messages, *newMat, *diameters);
+    dataDir = data.dataDir();
+    newMat = std::make_unique<TForm9>(messages);
+    input = std::make_unique<TForm11>();
+    diameters = std::make_unique<TForm10>(dataDir, messages, *input);
+    form = std::make_unique<TForm4>(dataDir, messages, *newMat, *diameters);
     form->runDialog = player.runner();
     diameters->runDialog = player.runner();
 }

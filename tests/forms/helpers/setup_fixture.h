@@ -5,11 +5,10 @@
 
 #include "setup_recorder.h"
 
-#include "engine/peremenn.h"
-
 #include <QMap>
 
 #include <memory>
+#include <string>
 
 class QAbstractButton;
 class QLineEdit;
@@ -26,7 +25,7 @@ public:
     ~SetupWindow();
 
     CatalogueScratch data;
-    Peremenn p;
+    std::string dataDir;
     SetupRecorder messages;
     DialogPlayer player;
     std::unique_ptr<TForm9> newMat;

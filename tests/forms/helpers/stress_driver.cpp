@@ -4,7 +4,6 @@
 #include "stress_inputs.h"
 
 #include "engine/catalogueedit.h"
-#include "engine/peremenn.h"
 #include "engine/textfile.h"
 #include "forms/pruzform.h"
 #include "forms/qtext.h"
@@ -73,13 +72,11 @@ bool ours(const QWidget* w)
 
 } // namespace
 
-StressDriver::StressDriver(
-    StressRandom& random, StressInputs& inputs, StressFiles& files, TForm1& main, const Peremenn& p)
+StressDriver::StressDriver(StressRandom& random, StressInputs& inputs, StressFiles& files, TForm1& main)
     : random_(random)
     , inputs_(inputs)
     , files_(files)
     , main_(main)
-    , p_(p)
 {
 }
 
@@ -117,10 +114,6 @@ void StressDriver::step()
     // step is queued now, so none runs here.
     for (int k = 0;
          k < 50 && QAbstractEventDispatcher::instance()->processEvents(QEventLoop::X11ExcludeTimers); ++k) { }
-    if (p_.calcFailed && main_.reportWindow() && main_.reportWindow()->isVisible()) {
-        QTimer::singleShot(5, this, &StressDriver::step); // the report window is about to close
-        return;
-    }
     // Queued first: if this step opens a modal dialog, the next one runs
     // inside its loop.
     QTimer::singleShot(0, this, &StressDriver::step);

@@ -29,13 +29,11 @@ class StressFiles;
 class StressInputs;
 class StressRandom;
 class TForm1;
-struct Peremenn;
 
 class StressDriver : public QObject {
     Q_OBJECT
 public:
-    StressDriver(
-        StressRandom& random, StressInputs& inputs, StressFiles& files, TForm1& main, const Peremenn& p);
+    StressDriver(StressRandom& random, StressInputs& inputs, StressFiles& files, TForm1& main);
 
     // Drives `events` actions, then leaves every modal dialog and closes
     // every window but the main one with its own button; returns when done
@@ -77,7 +75,6 @@ private:
     StressInputs& inputs_;
     StressFiles& files_;
     TForm1& main_;
-    const Peremenn& p_;
     QEventLoop loop_;
     QElapsedTimer clock_;
     int events_ = 0;
