@@ -4,7 +4,6 @@
 // the catalogue's own files in memory (for "Проверить расчёты…") and no
 // other file of the folder. Prints held_mb and peak_mb for both folders;
 // run offscreen or under xvfb-run.
-#include "engine/peremenn.h"
 #include "forms/Inputdiam.h"
 #include "forms/NewMat.h"
 #include "forms/messages.h"
@@ -45,16 +44,15 @@ void resetPeak()
 
 void measure(const char* label, const QString& dir)
 {
-    Peremenn p;
-    p.dataDir = (dir + '/').toStdString();
+    const std::string dataDir = (dir + '/').toStdString();
     Quiet messages;
-    TForm9 newMat(p, messages);
-    TForm11 input(p);
-    TForm10 diameters(p, messages, input);
+    TForm9 newMat(messages);
+    TForm11 input;
+    TForm10 diameters(dataDir, messages, input);
     const double before = statusMb("VmRSS:");
     resetPeak();
     {
-        TForm4 settings(p, messages, newMat, diameters);
+        TForm4 settings(dataDir, messages, newMat, diameters);
         settings.show();
         QApplication::processEvents();
         std::printf("%-34s held_mb %7.1f  peak_mb %7.1f\n", label, statusMb("VmRSS:") - before,
