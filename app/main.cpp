@@ -7,12 +7,12 @@
 // the main window ends the program.
 
 #include "app/programstart.h"
-#include "engine/exitstatus.h"
-#include "forms/appsettings.h"
-#include "forms/catalogueoffer.h"
-#include "forms/filechooser.h"
-#include "forms/programwindows.h"
-#include "forms/qtmessages.h"
+#include "engine/common/exitstatus.h"
+#include "forms/widgets/appsettings.h"
+#include "forms/widgets/filechooser.h"
+#include "forms/widgets/qtmessages.h"
+#include "forms/windows/catalogueoffer.h"
+#include "forms/windows/programwindows.h"
 
 #include <QApplication>
 #include <QTimer>

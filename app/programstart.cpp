@@ -1,13 +1,13 @@
 #include "app/programstart.h"
 
-#include "engine/cataloguesync.h"
-#include "engine/datafolder.h"
-#include "forms/appstyle.h"
-#include "forms/messages.h"
-#include "forms/pruzform.h"
-#include "forms/qtext.h"
-#include "forms/screenfit.h"
-#include "forms/sketchresources.h"
+#include "engine/catalogue/cataloguesync.h"
+#include "engine/catalogue/datafolder.h"
+#include "forms/widgets/appstyle.h"
+#include "forms/widgets/messages.h"
+#include "forms/widgets/qtext.h"
+#include "forms/widgets/screenfit.h"
+#include "forms/widgets/sketchresources.h"
+#include "forms/windows/pruzform.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

@@ -1,7 +1,7 @@
 #pragma once
 // The steps of the program's start before its windows: the command line,
 // the application's identity with Qt's own texts in Russian, and the
-// catalogue (engine/datafolder.h). app/main.cpp runs them in this order;
+// catalogue (engine/catalogue/datafolder.h). app/main.cpp runs them in this order;
 // the start-up benchmark runs the same.
 
 #include <optional>

@@ -7,8 +7,8 @@
 #include "bench/ratio.h"
 #include "cli/batchoutput.h"
 #include "cli/options.h"
-#include "engine/design.h"
-#include "engine/textfile.h"
+#include "engine/catalogue/textfile.h"
+#include "engine/features/design.h"
 
 #include <filesystem>
 #include <fstream>

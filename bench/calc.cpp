@@ -4,15 +4,15 @@
 // neighbouring wire diameters (the calculation's own run, one run a row and
 // the dialog's run of the chosen wire) against the one calculation; and the calculation followed by the check
 // of the made spring by EN 13906-1 against the plain one.
-#include "engine/calc.h"
+#include "engine/method/calc.h"
 #include "bench/ratio.h"
-#include "engine/datafiles.h"
-#include "engine/neighbours.h"
-#include "engine/peremenn.h"
-#include "engine/quiethost.h"
-#include "engine/textfile.h"
-#include "engine/trace.h"
-#include "engine/verification.h"
+#include "engine/catalogue/datafiles.h"
+#include "engine/catalogue/textfile.h"
+#include "engine/features/neighbours.h"
+#include "engine/features/verification.h"
+#include "engine/method/peremenn.h"
+#include "engine/method/quiethost.h"
+#include "engine/method/trace.h"
 #include "tests/engine/example_design.h"
 
 namespace {

@@ -9,20 +9,20 @@
 // painted (materials_us, aim: one frame, 16 ms; frame the share of it),
 // beside the bare rows. Runs headless (offscreen) unless DISPLAY or
 // QT_QPA_PLATFORM is set.
-#include "engine/allmaterials.h"
-#include "engine/calc.h"
-#include "engine/datafiles.h"
-#include "engine/inputform.h"
-#include "engine/neighbours.h"
-#include "engine/peremenn.h"
-#include "engine/quiethost.h"
-#include "engine/textfile.h"
-#include "forms/appstyle.h"
-#include "forms/filechooser.h"
-#include "forms/programwindows.h"
-#include "forms/qtmessages.h"
-#include "forms/rascet.h"
-#include "forms/sosedi.h"
+#include "engine/catalogue/datafiles.h"
+#include "engine/catalogue/textfile.h"
+#include "engine/features/allmaterials.h"
+#include "engine/features/neighbours.h"
+#include "engine/method/calc.h"
+#include "engine/method/inputform.h"
+#include "engine/method/peremenn.h"
+#include "engine/method/quiethost.h"
+#include "forms/widgets/appstyle.h"
+#include "forms/widgets/filechooser.h"
+#include "forms/widgets/qtmessages.h"
+#include "forms/windows/programwindows.h"
+#include "forms/windows/rascet.h"
+#include "forms/windows/sosedi.h"
 
 #include <QApplication>
 #include <QDir>

@@ -4,11 +4,11 @@
 // the catalogue's own files in memory (for "Проверить расчёты…") and no
 // other file of the folder. Prints held_mb and peak_mb for both folders;
 // run offscreen or under xvfb-run.
-#include "forms/Inputdiam.h"
-#include "forms/NewMat.h"
-#include "forms/messages.h"
-#include "forms/newdiam.h"
-#include "forms/setup.h"
+#include "forms/widgets/messages.h"
+#include "forms/windows/Inputdiam.h"
+#include "forms/windows/NewMat.h"
+#include "forms/windows/newdiam.h"
+#include "forms/windows/setup.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,10 +1,10 @@
 #include "cli/batchoutput.h"
 
 #include "cli/jsonoutput.h"
-#include "engine/design.h"
-#include "engine/designsummary.h"
-#include "engine/numtext.h"
-#include "engine/quantities.h"
+#include "engine/common/numtext.h"
+#include "engine/features/design.h"
+#include "engine/features/designsummary.h"
+#include "engine/method/quantities.h"
 
 #include <algorithm>
 #include <ostream>

@@ -1,6 +1,6 @@
 #include "cli/compareoutput.h"
 
-#include "engine/designcompare.h"
+#include "engine/features/designcompare.h"
 
 #include <ostream>
 

@@ -1,7 +1,7 @@
 #include "cli/header.h"
 
-#include "engine/design.h"
-#include "engine/reportheader.h"
+#include "engine/features/design.h"
+#include "engine/features/reportheader.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,6 +1,6 @@
 #pragma once
 // `pruzcalc --header`: the block that heads the printed report
-// (engine/reportheader.h), then a rule, before the report lines.
+// (engine/features/reportheader.h), then a rule, before the report lines.
 
 #include <ctime>
 #include <iosfwd>

@@ -1,8 +1,8 @@
 #include "cli/jsonoutput.h"
 
-#include "engine/design.h"
-#include "engine/quantities.h"
-#include "engine/verificationtext.h"
+#include "engine/features/design.h"
+#include "engine/features/verificationtext.h"
+#include "engine/method/quantities.h"
 
 #include <algorithm>
 #include <ostream>

@@ -8,14 +8,14 @@
 #include "cli/neighbourtable.h"
 #include "cli/options.h"
 #include "cli/textoutput.h"
-#include "engine/allmaterials.h"
-#include "engine/cataloguesync.h"
-#include "engine/datafiles.h"
-#include "engine/datafolder.h"
-#include "engine/design.h"
-#include "engine/designcompare.h"
-#include "engine/errortext.h"
-#include "engine/exitstatus.h"
+#include "engine/catalogue/cataloguesync.h"
+#include "engine/catalogue/datafiles.h"
+#include "engine/catalogue/datafolder.h"
+#include "engine/common/errortext.h"
+#include "engine/common/exitstatus.h"
+#include "engine/features/allmaterials.h"
+#include "engine/features/design.h"
+#include "engine/features/designcompare.h"
 
 #include <algorithm>
 #include <cerrno>

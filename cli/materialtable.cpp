@@ -2,8 +2,8 @@
 
 #include "cli/batchoutput.h"
 #include "cli/neighbourtable.h"
-#include "engine/allmaterials.h"
-#include "engine/design.h"
+#include "engine/features/allmaterials.h"
+#include "engine/features/design.h"
 
 #include <ostream>
 

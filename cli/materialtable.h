@@ -1,6 +1,6 @@
 #pragma once
 // pruzcalc --all-materials: the design's inputs worked through in every
-// material of the catalogue (engine/allmaterials.h), lightest first. As
+// material of the catalogue (engine/features/allmaterials.h), lightest first. As
 // text, after the report: an empty line, a header line, then one row a
 // line, tab-separated, figures in the report's number text; as CSV, the
 // header and the rows alone, separated by ";" like the batch CSV; as JSON,

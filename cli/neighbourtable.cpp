@@ -1,8 +1,8 @@
 #include "cli/neighbourtable.h"
 
-#include "engine/design.h"
-#include "engine/neighbours.h"
-#include "engine/numtext.h"
+#include "engine/common/numtext.h"
+#include "engine/features/design.h"
+#include "engine/features/neighbours.h"
 
 #include <ostream>
 

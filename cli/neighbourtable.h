@@ -1,7 +1,7 @@
 #pragma once
 // pruzcalc --neighbours N: after the report, the stocked wire diameters
 // around the one the calculation chose, each worked through as if picked in
-// the diameter question (engine/neighbours.h): an empty line, a header line,
+// the diameter question (engine/features/neighbours.h): an empty line, a header line,
 // then one row a line, tab-separated, figures in the report's number text.
 // A design whose table cannot be made gets one line saying why instead.
 

@@ -1,9 +1,9 @@
 #include "cli/options.h"
 
 #include "cli/helpformat.h"
-#include "engine/datafolder.h"
-#include "engine/exitstatus.h"
-#include "engine/numtext.h"
+#include "engine/catalogue/datafolder.h"
+#include "engine/common/exitstatus.h"
+#include "engine/common/numtext.h"
 
 #include <CLI/CLI.hpp>
 

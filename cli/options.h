@@ -3,7 +3,7 @@
 // field of Options, and the help text is made from the options themselves,
 // so a new option is one add_option and one field.
 
-#include "engine/design.h"
+#include "engine/features/design.h"
 
 #include <optional>
 #include <string>

@@ -1,8 +1,8 @@
 #include "cli/textoutput.h"
 
-#include "engine/design.h"
-#include "engine/tracetext.h"
-#include "engine/verificationtext.h"
+#include "engine/features/design.h"
+#include "engine/features/verificationtext.h"
+#include "engine/method/tracetext.h"
 
 #include <algorithm>
 #include <ostream>

@@ -2,14 +2,14 @@
 // traced, then the neighbouring wires worked through: it ends with a
 // report, a message, or one of the engine's errors, and never crashes,
 // hangs or prints "nan".
-#include "engine/calc.h"
-#include "engine/datafiles.h"
-#include "engine/errors.h"
-#include "engine/inputform.h"
-#include "engine/neighbours.h"
-#include "engine/peremenn.h"
-#include "engine/trace.h"
-#include "engine/tracetext.h"
+#include "engine/method/calc.h"
+#include "engine/catalogue/datafiles.h"
+#include "engine/common/errors.h"
+#include "engine/features/neighbours.h"
+#include "engine/method/inputform.h"
+#include "engine/method/peremenn.h"
+#include "engine/method/trace.h"
+#include "engine/method/tracetext.h"
 #include "fuzzdir.h"
 
 #include <cmath>

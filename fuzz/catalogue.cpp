@@ -1,14 +1,14 @@
 // The catalogue readers on arbitrary files: the properties of a material,
 // its diameter list as the choice dialog and the rounding-up look-up read
 // it, and the material list.
-#include "engine/catalogue.h"
-#include "engine/calccontext.h"
-#include "engine/calchost.h"
-#include "engine/diameterchoice.h"
-#include "engine/errors.h"
-#include "engine/lookups.h"
-#include "engine/peremenn.h"
-#include "engine/textfile.h"
+#include "engine/catalogue/catalogue.h"
+#include "engine/catalogue/textfile.h"
+#include "engine/common/errors.h"
+#include "engine/method/calccontext.h"
+#include "engine/method/calchost.h"
+#include "engine/method/diameterchoice.h"
+#include "engine/method/lookups.h"
+#include "engine/method/peremenn.h"
 #include "fuzzdir.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)

@@ -3,9 +3,9 @@
 // tab shows them (and, once "Применить" would accept them, as the
 // calculation reads them), the diameter sort of "Диаметры", and the checks
 // on a new name and a new diameter.
-#include "engine/catalogueedit.h"
-#include "engine/catalogue.h"
-#include "engine/numtext.h"
+#include "engine/catalogue/catalogueedit.h"
+#include "engine/catalogue/catalogue.h"
+#include "engine/common/numtext.h"
 #include "fuzzdir.h"
 
 #include <algorithm>

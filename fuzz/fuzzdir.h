@@ -3,9 +3,9 @@
 // into a scratch folder (in memory where /dev/shm exists), so a target can
 // run the real readers on them.
 
-#include "engine/calchost.h"
-#include "engine/diameterchoice.h"
-#include "engine/peremenn.h"
+#include "engine/method/calchost.h"
+#include "engine/method/diameterchoice.h"
+#include "engine/method/peremenn.h"
 
 #include <cstdint>
 #include <cstdlib>

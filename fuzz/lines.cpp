@@ -1,7 +1,7 @@
 // The line reader, the lines held compactly and the code page conversion on
 // arbitrary bytes.
-#include "engine/encoding.h"
-#include "engine/textfile.h"
+#include "engine/catalogue/textfile.h"
+#include "engine/common/encoding.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -1,7 +1,7 @@
 // Number reading and writing: whatever the text, reading either fails
 // cleanly or gives a finite number whose written form reads back to the
 // same 15 significant digits.
-#include "engine/numtext.h"
+#include "engine/common/numtext.h"
 
 #include <cmath>
 #include <cstdint>

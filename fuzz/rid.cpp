@@ -1,8 +1,8 @@
 // Loading an input data file: any bytes either load or fail with the
 // conversion error, and a loaded form saves to lines that load back to it.
-#include "engine/errors.h"
-#include "engine/inputform.h"
-#include "engine/textfile.h"
+#include "engine/catalogue/textfile.h"
+#include "engine/common/errors.h"
+#include "engine/method/inputform.h"
 
 #include <cstdlib>
 

@@ -1,10 +1,10 @@
 // The calculation's table look-ups on arbitrary k3, sigmdiam and sigmab
 // files and any material class.
-#include "engine/calccontext.h"
-#include "engine/calchost.h"
-#include "engine/errors.h"
-#include "engine/lookups.h"
-#include "engine/peremenn.h"
+#include "engine/common/errors.h"
+#include "engine/method/calccontext.h"
+#include "engine/method/calchost.h"
+#include "engine/method/lookups.h"
+#include "engine/method/peremenn.h"
 #include "fuzzdir.h"
 
 #include <cmath>

@@ -1,7 +1,7 @@
 // The three reference viewers' grids on arbitrary table files: k3, the two
 // torsion-stress tables and the tensile-strength table with its diameters.
 // Every fill ends with a grid whose rows fit its header, or a message.
-#include "engine/tables.h"
+#include "engine/catalogue/tables.h"
 #include "fuzzdir.h"
 
 #include <cstdlib>

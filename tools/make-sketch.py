@@ -6,7 +6,7 @@ on top, the chains of lengths and deflections, and the spring in section with
 its ground ends, drawn the simplified way (a few coils at each end, the middle
 coils replaced by the centre lines of the wire).
 
-The value boxes are read from forms/sketchfields.cpp, so the drawing always
+The value boxes are read from forms/widgets/sketchfields.cpp, so the drawing always
 has a box exactly under each field and the field's label to the left of it.
 Run from the repository root: python3 tools/make-sketch.py
 """
@@ -19,7 +19,7 @@ THIN = 0.8
 MAIN = 1.6
 
 # Box rectangles of the fields, by object name.
-src = open("forms/sketchfields.cpp", encoding="utf-8").read()
+src = open("forms/widgets/sketchfields.cpp", encoding="utf-8").read()
 BOX = {m[0]: tuple(int(v) for v in m[1:]) for m in
        re.findall(r'"(Edit\d+)", QRect\((\d+), (\d+), (\d+), (\d+)\)', src)}
 assert len(BOX) == 18, "field table not found"

@@ -1,4 +1,4 @@
-#include "engine/arith.h"
+#include "engine/common/arith.h"
 
 #include <gtest/gtest.h>
 

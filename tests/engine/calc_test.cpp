@@ -1,7 +1,7 @@
-#include "engine/calc.h"
-#include "engine/errors.h"
-#include "engine/numtext.h"
-#include "engine/reportchecks.h"
+#include "engine/common/errors.h"
+#include "engine/common/numtext.h"
+#include "engine/method/calc.h"
+#include "engine/method/reportchecks.h"
 #include "example_design.h"
 #include "testdir.h"
 

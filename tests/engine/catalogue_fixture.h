@@ -2,7 +2,7 @@
 // A scratch data directory for the catalogue and table tests: removed at
 // the end, filled from the shipped data or with files written byte for byte.
 
-#include "engine/encoding.h"
+#include "engine/common/encoding.h"
 
 #include <cstdlib>
 #include <filesystem>

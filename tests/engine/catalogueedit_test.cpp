@@ -1,7 +1,7 @@
 #include "catalogue_fixture.h"
 
-#include "engine/catalogueedit.h"
-#include "engine/textfile.h"
+#include "engine/catalogue/catalogueedit.h"
+#include "engine/catalogue/textfile.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "engine/cataloguesync.h"
-#include "engine/datafolder.h"
-#include "engine/folderlock.h"
+#include "engine/catalogue/cataloguesync.h"
+#include "engine/catalogue/datafolder.h"
+#include "engine/catalogue/folderlock.h"
 #include "testdir.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
-#include "engine/characteristic.h"
-#include "engine/peremenn.h"
+#include "engine/features/characteristic.h"
+#include "engine/method/peremenn.h"
 #include "example_design.h"
 
 #include <gtest/gtest.h>

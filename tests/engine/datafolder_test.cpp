@@ -1,4 +1,4 @@
-#include "engine/datafolder.h"
+#include "engine/catalogue/datafolder.h"
 #include "testdir.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
-#include "engine/design.h"
-#include "engine/designsummary.h"
+#include "engine/features/design.h"
+#include "engine/features/designsummary.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 // calculation (forces in newtons), reading the catalogue in `dataDir`: the
 // one spring the engine's tests and benchmarks work through by hand.
 
-#include "engine/calc.h"
+#include "engine/method/calc.h"
 
 #include <string>
 

@@ -1,6 +1,6 @@
-#include "engine/errors.h"
-#include "engine/inputform.h"
-#include "engine/peremenn.h"
+#include "engine/common/errors.h"
+#include "engine/method/inputform.h"
+#include "engine/method/peremenn.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "engine/calccontext.h"
-#include "engine/errors.h"
-#include "engine/lookups.h"
+#include "engine/common/errors.h"
+#include "engine/method/calccontext.h"
+#include "engine/method/lookups.h"
 #include "testdir.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
-#include "engine/materialclass.h"
-#include "engine/textfile.h"
+#include "engine/catalogue/materialclass.h"
+#include "engine/catalogue/textfile.h"
 
 #include <gtest/gtest.h>
 

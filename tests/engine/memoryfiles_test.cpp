@@ -1,9 +1,9 @@
 // The catalogue held in memory: kept as first read, or taken whole at one
 // moment; and a run of designs that reads the catalogue once.
-#include "engine/design.h"
-#include "engine/errors.h"
-#include "engine/memoryfiles.h"
-#include "engine/textfile.h"
+#include "engine/catalogue/memoryfiles.h"
+#include "engine/catalogue/textfile.h"
+#include "engine/common/errors.h"
+#include "engine/features/design.h"
 #include "testdir.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
-#include "engine/errors.h"
-#include "engine/numtext.h"
+#include "engine/common/errors.h"
+#include "engine/common/numtext.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "engine/reportheader.h"
+#include "engine/features/reportheader.h"
 #include "testdir.h"
 
 #include <gtest/gtest.h>

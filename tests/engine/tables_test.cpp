@@ -1,8 +1,8 @@
 #include "catalogue_fixture.h"
 
-#include "engine/numtext.h"
-#include "engine/tables.h"
-#include "engine/textfile.h"
+#include "engine/catalogue/tables.h"
+#include "engine/catalogue/textfile.h"
+#include "engine/common/numtext.h"
 
 #include <gtest/gtest.h>
 

@@ -2,9 +2,9 @@
 // A data directory in a fresh temporary folder, filled by the test, removed
 // afterwards; and a calculation host that records what the calculation did.
 
-#include "engine/diameterchoice.h"
-#include "engine/peremenn.h"
-#include "engine/quiethost.h"
+#include "engine/method/diameterchoice.h"
+#include "engine/method/peremenn.h"
+#include "engine/method/quiethost.h"
 
 #include <filesystem>
 #include <fstream>

@@ -1,6 +1,6 @@
-#include "engine/encoding.h"
-#include "engine/errors.h"
-#include "engine/textfile.h"
+#include "engine/catalogue/textfile.h"
+#include "engine/common/encoding.h"
+#include "engine/common/errors.h"
 #include "testdir.h"
 
 #include <gtest/gtest.h>

@@ -1,9 +1,9 @@
-#include "engine/calc.h"
-#include "engine/calccontext.h"
-#include "engine/errors.h"
-#include "engine/numtext.h"
-#include "engine/textfile.h"
-#include "engine/trace.h"
+#include "engine/catalogue/textfile.h"
+#include "engine/common/errors.h"
+#include "engine/common/numtext.h"
+#include "engine/method/calc.h"
+#include "engine/method/calccontext.h"
+#include "engine/method/trace.h"
 #include "testdir.h"
 
 #include <gtest/gtest.h>

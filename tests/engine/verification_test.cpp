@@ -1,10 +1,10 @@
 #include "catalogue_fixture.h"
-#include "engine/datafiles.h"
-#include "engine/design.h"
-#include "engine/numtext.h"
-#include "engine/peremenn.h"
-#include "engine/verification.h"
-#include "engine/verificationtext.h"
+#include "engine/catalogue/datafiles.h"
+#include "engine/common/numtext.h"
+#include "engine/features/design.h"
+#include "engine/features/verification.h"
+#include "engine/features/verificationtext.h"
+#include "engine/method/peremenn.h"
 
 #include <gtest/gtest.h>
 

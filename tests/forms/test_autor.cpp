@@ -1,8 +1,8 @@
 // The About window: its texts and layout, and the feedback mail link.
 
-#include "forms/appstyle.h"
-#include "forms/autor.h"
-#include "forms/urlopener.h"
+#include "forms/widgets/appstyle.h"
+#include "forms/widgets/urlopener.h"
+#include "forms/windows/autor.h"
 #include "helpers/scetch_testing.h"
 
 #include <QApplication>

@@ -5,13 +5,13 @@
 #include "helpers/scriptedfiles.h"
 #include "helpers/setup_recorder.h"
 
-#include "forms/Inputdiam.h"
-#include "forms/NewMat.h"
-#include "forms/VIEVTAU.h"
-#include "forms/VievI.h"
-#include "forms/Vievsb.h"
-#include "forms/newdiam.h"
-#include "forms/setup.h"
+#include "forms/windows/Inputdiam.h"
+#include "forms/windows/NewMat.h"
+#include "forms/windows/VIEVTAU.h"
+#include "forms/windows/VievI.h"
+#include "forms/windows/Vievsb.h"
+#include "forms/windows/newdiam.h"
+#include "forms/windows/setup.h"
 
 #include <QAbstractButton>
 #include <QHeaderView>

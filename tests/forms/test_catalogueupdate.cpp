@@ -9,13 +9,13 @@
 #include "helpers/scriptedfiles.h"
 #include "helpers/setup_recorder.h"
 
-#include "engine/cataloguesync.h"
-#include "engine/folderlock.h"
-#include "engine/textfile.h"
-#include "forms/cataloguelock.h"
-#include "forms/catalogueoffer.h"
-#include "forms/designcheck.h"
-#include "forms/qtext.h"
+#include "engine/catalogue/cataloguesync.h"
+#include "engine/catalogue/folderlock.h"
+#include "engine/catalogue/textfile.h"
+#include "forms/widgets/cataloguelock.h"
+#include "forms/widgets/qtext.h"
+#include "forms/windows/catalogueoffer.h"
+#include "forms/windows/designcheck.h"
 
 #include <QDir>
 #include <QTableWidget>

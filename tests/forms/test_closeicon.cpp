@@ -1,7 +1,7 @@
 // The main window's close icon is the style's own, pixel for pixel, once
 // the window has been drawn, whichever icon theme there is.
-#include "forms/appstyle.h"
-#include "forms/closeicon.h"
+#include "forms/widgets/appstyle.h"
+#include "forms/widgets/closeicon.h"
 
 #include <QApplication>
 #include <QDir>

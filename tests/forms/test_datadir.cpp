@@ -1,7 +1,7 @@
 // The main window reads the catalogue handed to it, whatever the working
 // directory: at start-up and again when the settings window closes.
-#include "forms/filechooser.h"
-#include "forms/pruzform.h"
+#include "forms/widgets/filechooser.h"
+#include "forms/windows/pruzform.h"
 #include "helpers/datacopy.h"
 #include "helpers/formtest.h"
 #include "helpers/onmodal.h"

@@ -7,8 +7,8 @@
 #include "helpers/setup_fixture.h"
 #include "helpers/textfit.h"
 
-#include "forms/designcheck.h"
-#include "forms/setup.h"
+#include "forms/windows/designcheck.h"
+#include "forms/windows/setup.h"
 
 #include <QAbstractButton>
 #include <QLabel>

@@ -1,6 +1,6 @@
 // The diameter choice dialog: what it offers, what OK and Close hand back,
 // and the cases that end it as cancel before it opens.
-#include "forms/dopvvod.h"
+#include "forms/windows/dopvvod.h"
 #include "helpers/datacopy.h"
 #include "helpers/formtest.h"
 #include "helpers/onmodal.h"

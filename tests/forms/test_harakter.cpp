@@ -2,13 +2,13 @@
 // back from its PDF, the SVG picture, printing, replacing and failed writes,
 // and the buttons that open it from the report and sketch windows.
 
-#include "engine/peremenn.h"
-#include "forms/exportchooser.h"
-#include "forms/harakter.h"
-#include "forms/qtext.h"
-#include "forms/rascet.h"
-#include "forms/scetch.h"
-#include "forms/sketchresources.h"
+#include "engine/method/peremenn.h"
+#include "forms/print/exportchooser.h"
+#include "forms/widgets/qtext.h"
+#include "forms/widgets/sketchresources.h"
+#include "forms/windows/harakter.h"
+#include "forms/windows/rascet.h"
+#include "forms/windows/scetch.h"
 #include "helpers/formtest.h"
 #include "helpers/onmodal.h"
 #include "helpers/recorder.h"

@@ -3,9 +3,9 @@
 
 #include "helpers/setup_recorder.h"
 
-#include "forms/Inputdiam.h"
-#include "forms/dopvvod.h"
-#include "forms/numericfield.h"
+#include "forms/widgets/numericfield.h"
+#include "forms/windows/Inputdiam.h"
+#include "forms/windows/dopvvod.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -3,8 +3,8 @@
 
 #include "helpers/setup_recorder.h"
 
-#include "forms/Inputdiam.h"
-#include "forms/newdiam.h"
+#include "forms/windows/Inputdiam.h"
+#include "forms/windows/newdiam.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -2,7 +2,7 @@
 
 #include "helpers/setup_recorder.h"
 
-#include "forms/NewMat.h"
+#include "forms/windows/NewMat.h"
 
 #include <QApplication>
 #include <QClipboard>

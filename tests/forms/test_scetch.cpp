@@ -1,14 +1,14 @@
 // The spring sketch window: its fields, its drawing, its printing and its
 // PDF.
 
-#include "engine/inputform.h"
-#include "engine/peremenn.h"
-#include "forms/appstyle.h"
-#include "forms/filechooser.h"
-#include "forms/scetch.h"
-#include "forms/sketchfields.h"
-#include "forms/sketchpage.h"
-#include "forms/sketchresources.h"
+#include "engine/method/inputform.h"
+#include "engine/method/peremenn.h"
+#include "forms/print/sketchpage.h"
+#include "forms/widgets/appstyle.h"
+#include "forms/widgets/filechooser.h"
+#include "forms/widgets/sketchfields.h"
+#include "forms/widgets/sketchresources.h"
+#include "forms/windows/scetch.h"
 #include "helpers/onmodal.h"
 #include "helpers/scetch_testing.h"
 #include "helpers/scriptedfiles.h"

@@ -1,7 +1,7 @@
 // Where windows open: fully on their screen, and the report beside the
 // main window when there is room.
 
-#include "forms/screenfit.h"
+#include "forms/widgets/screenfit.h"
 
 #include <QApplication>
 #include <QScreen>

@@ -4,16 +4,16 @@
 
 #include "helpers/setup_fixture.h"
 
-#include "engine/calc.h"
-#include "engine/datafiles.h"
-#include "engine/design.h"
-#include "engine/encoding.h"
-#include "engine/inputform.h"
-#include "engine/quiethost.h"
-#include "engine/textfile.h"
-#include "forms/newdiam.h"
-#include "forms/qtext.h"
-#include "forms/setup.h"
+#include "engine/catalogue/datafiles.h"
+#include "engine/catalogue/textfile.h"
+#include "engine/common/encoding.h"
+#include "engine/features/design.h"
+#include "engine/method/calc.h"
+#include "engine/method/inputform.h"
+#include "engine/method/quiethost.h"
+#include "forms/widgets/qtext.h"
+#include "forms/windows/newdiam.h"
+#include "forms/windows/setup.h"
 
 #include <QAbstractButton>
 #include <QFile>

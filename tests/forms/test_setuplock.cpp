@@ -6,10 +6,10 @@
 #include "helpers/childjob.h"
 #include "helpers/setup_fixture.h"
 
-#include "forms/VievI.h"
-#include "forms/cataloguelock.h"
-#include "forms/qtext.h"
-#include "forms/setup.h"
+#include "forms/widgets/cataloguelock.h"
+#include "forms/widgets/qtext.h"
+#include "forms/windows/VievI.h"
+#include "forms/windows/setup.h"
 
 #include <QAbstractButton>
 #include <QDateTime>

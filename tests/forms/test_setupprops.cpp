@@ -3,11 +3,11 @@
 
 #include "helpers/setup_fixture.h"
 
-#include "engine/textfile.h"
-#include "forms/VIEVTAU.h"
-#include "forms/VievI.h"
-#include "forms/Vievsb.h"
-#include "forms/setup.h"
+#include "engine/catalogue/textfile.h"
+#include "forms/windows/VIEVTAU.h"
+#include "forms/windows/VievI.h"
+#include "forms/windows/Vievsb.h"
+#include "forms/windows/setup.h"
 
 #include <QAbstractButton>
 #include <QApplication>

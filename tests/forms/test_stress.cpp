@@ -15,12 +15,12 @@
 #include "helpers/stress_driver.h"
 #include "helpers/stress_inputs.h"
 
-#include "engine/catalogue.h"
-#include "engine/catalogueedit.h"
-#include "engine/textfile.h"
-#include "forms/appstyle.h"
-#include "forms/programwindows.h"
-#include "forms/qtext.h"
+#include "engine/catalogue/catalogue.h"
+#include "engine/catalogue/catalogueedit.h"
+#include "engine/catalogue/textfile.h"
+#include "forms/widgets/appstyle.h"
+#include "forms/widgets/qtext.h"
+#include "forms/windows/programwindows.h"
 
 #include <QApplication>
 #include <QDir>

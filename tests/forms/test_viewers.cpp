@@ -5,9 +5,9 @@
 
 #include "helpers/setup_recorder.h"
 
-#include "forms/VIEVTAU.h"
-#include "forms/VievI.h"
-#include "forms/Vievsb.h"
+#include "forms/windows/VIEVTAU.h"
+#include "forms/windows/VievI.h"
+#include "forms/windows/Vievsb.h"
 
 #include <QAbstractItemModel>
 #include <QPushButton>

@@ -8,14 +8,14 @@
 #include "helpers/recorder.h"
 #include "helpers/setup_fixture.h"
 
-#include "engine/encoding.h"
-#include "engine/inputform.h"
-#include "engine/textfile.h"
-#include "forms/cataloguelock.h"
-#include "forms/filechooser.h"
-#include "forms/pruzform.h"
-#include "forms/qtext.h"
-#include "forms/setup.h"
+#include "engine/catalogue/textfile.h"
+#include "engine/common/encoding.h"
+#include "engine/method/inputform.h"
+#include "forms/widgets/cataloguelock.h"
+#include "forms/widgets/filechooser.h"
+#include "forms/widgets/qtext.h"
+#include "forms/windows/pruzform.h"
+#include "forms/windows/setup.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,5 +1,5 @@
-#include "engine/errors.h"
-#include "engine/errortext.h"
+#include "engine/common/errors.h"
+#include "engine/common/errortext.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // within three times the largest file read above that of an ordinary
 // design, and a batch shares the catalogue's lines instead of copying them
 // per design. (bench/memory.sh measures the same with times.)
-#include "engine/textfile.h"
+#include "engine/catalogue/textfile.h"
 
 #include <gtest/gtest.h>
 

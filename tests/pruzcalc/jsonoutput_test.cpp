@@ -3,12 +3,12 @@
 // those the report wrote.
 #include "cli/jsonoutput.h"
 #include "cli/materialtable.h"
-#include "engine/allmaterials.h"
-#include "engine/characteristic.h"
-#include "engine/datafiles.h"
-#include "engine/design.h"
-#include "engine/numtext.h"
-#include "engine/verificationtext.h"
+#include "engine/catalogue/datafiles.h"
+#include "engine/common/numtext.h"
+#include "engine/features/allmaterials.h"
+#include "engine/features/characteristic.h"
+#include "engine/features/design.h"
+#include "engine/features/verificationtext.h"
 
 #include <gtest/gtest.h>
 

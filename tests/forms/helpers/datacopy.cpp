@@ -1,6 +1,6 @@
 #include "datacopy.h"
 
-#include "engine/textfile.h"
+#include "engine/catalogue/textfile.h"
 
 #include <QDir>
 #include <QFile>

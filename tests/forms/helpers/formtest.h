@@ -2,7 +2,7 @@
 // main() of a window test: the application styled as the program is, so
 // the windows are laid out with the program's font.
 
-#include "forms/appstyle.h"
+#include "forms/widgets/appstyle.h"
 
 #include <QApplication>
 #include <QtTest>

@@ -7,7 +7,7 @@
 //   ... run the window ...
 //   QCOMPARE(messages.messages, QStringList{"no material.dat"});
 
-#include "forms/messages.h"
+#include "forms/widgets/messages.h"
 
 #include <QList>
 #include <QStringList>

@@ -2,7 +2,7 @@
 
 #include "recorder.h"
 
-#include "engine/textfile.h"
+#include "engine/catalogue/textfile.h"
 
 #include <QFile>
 #include <QtTest>

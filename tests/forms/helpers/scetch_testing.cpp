@@ -1,9 +1,9 @@
 #include "scetch_testing.h"
 
-#include "engine/datafiles.h"
-#include "engine/design.h"
-#include "engine/quiethost.h"
-#include "engine/textfile.h"
+#include "engine/catalogue/datafiles.h"
+#include "engine/catalogue/textfile.h"
+#include "engine/features/design.h"
+#include "engine/method/quiethost.h"
 
 #include <QDir>
 #include <QPixmap>

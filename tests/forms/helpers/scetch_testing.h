@@ -1,9 +1,9 @@
 #pragma once
 // Test helpers of the sketch and About windows.
 
-#include "engine/calc.h"
-#include "engine/inputform.h"
-#include "forms/messages.h"
+#include "engine/method/calc.h"
+#include "engine/method/inputform.h"
+#include "forms/widgets/messages.h"
 
 #include <QStringList>
 

@@ -2,7 +2,7 @@
 // File dialogs for tests: each answers with the name set beforehand (empty:
 // cancelled) and records where it was opened or what it offered.
 
-#include "forms/filechooser.h"
+#include "forms/widgets/filechooser.h"
 
 #include <QStringList>
 

@@ -1,9 +1,9 @@
 #include "setup_fixture.h"
 
-#include "forms/Inputdiam.h"
-#include "forms/NewMat.h"
-#include "forms/newdiam.h"
-#include "forms/setup.h"
+#include "forms/windows/Inputdiam.h"
+#include "forms/windows/NewMat.h"
+#include "forms/windows/newdiam.h"
+#include "forms/windows/setup.h"
 
 #include <QAbstractButton>
 #include <QDir>

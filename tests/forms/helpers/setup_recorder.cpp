@@ -1,10 +1,10 @@
 #include "setup_recorder.h"
 
-#include "engine/encoding.h"
-#include "engine/textfile.h"
-#include "forms/qtext.h"
+#include "engine/catalogue/textfile.h"
+#include "engine/common/encoding.h"
+#include "forms/widgets/qtext.h"
 
-#include "forms/appstyle.h"
+#include "forms/widgets/appstyle.h"
 
 #include <QApplication>
 #include <QDialog>

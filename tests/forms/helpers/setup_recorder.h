@@ -3,7 +3,7 @@
 // answers, a player for their modal dialogs, and a scratch copy of a data
 // directory.
 
-#include "forms/messages.h"
+#include "forms/widgets/messages.h"
 
 #include <QByteArray>
 #include <QList>

@@ -3,11 +3,11 @@
 #include "stress_events.h"
 #include "stress_inputs.h"
 
-#include "engine/catalogueedit.h"
-#include "engine/textfile.h"
-#include "forms/pruzform.h"
-#include "forms/qtext.h"
-#include "forms/rascet.h"
+#include "engine/catalogue/catalogueedit.h"
+#include "engine/catalogue/textfile.h"
+#include "forms/widgets/qtext.h"
+#include "forms/windows/pruzform.h"
+#include "forms/windows/rascet.h"
 
 #include <QAbstractButton>
 #include <QAbstractEventDispatcher>

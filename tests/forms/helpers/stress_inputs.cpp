@@ -1,9 +1,9 @@
 #include "stress_inputs.h"
 
-#include "engine/encoding.h"
-#include "engine/numtext.h"
-#include "engine/textfile.h"
-#include "forms/qtext.h"
+#include "engine/catalogue/textfile.h"
+#include "engine/common/encoding.h"
+#include "engine/common/numtext.h"
+#include "forms/widgets/qtext.h"
 
 #include <QFile>
 

@@ -4,8 +4,8 @@
 // every way a file can be), answers to questions, and the files chosen in
 // the open and save dialogs.
 
-#include "forms/filechooser.h"
-#include "forms/messages.h"
+#include "forms/widgets/filechooser.h"
+#include "forms/widgets/messages.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,0 +1,88 @@
+#include "engine/features/quietrun.h"
+
+#include "engine/common/errortext.h"
+#include "engine/method/calc.h"
+#include "engine/method/quiethost.h"
+#include "engine/method/reportchecks.h"
+
+#include <algorithm>
+#include <iterator>
+
+namespace {
+
+// A message on one line.
+std::string oneLine(std::string text)
+{
+    std::replace(text.begin(), text.end(), '\r', ' ');
+    return text;
+}
+
+std::string withoutTrailingBlanks(std::string text)
+{
+    text.erase(text.find_last_not_of(' ') + 1);
+    return text;
+}
+
+} // namespace
+
+// What the run says besides its figures, which of it fails a check, and
+// the check of its made spring.
+void judgeRun(QuietRun& run, const DataFiles& files)
+{
+    const Peremenn& r = run.record;
+    // Stopped on the stress of the chosen wire: the figures stand, the
+    // stability remarks were not reached.
+    if (!r.calcComplete && run.error.empty() && !run.messages.empty()
+        && run.messages.back().starts_with(kOverstressStart)) {
+        run.notes = run.faults = { run.messages.back() };
+        return;
+    }
+    if (!r.calcComplete) {
+        run.stop = stopReason(run.messages, run.error);
+        run.notes = run.faults = { run.stop };
+        return;
+    }
+    for (const auto& m : run.messages)
+        if (m != kK3BeyondTablesMessage) // why the diameter is asked, not a finding
+            run.notes.push_back(oneLine(m));
+    auto heading = std::find(run.report.begin(), run.report.end(), kStabilityHeading);
+    if (heading != run.report.end())
+        std::transform(heading + 1, run.report.end(), std::back_inserter(run.notes), withoutTrailingBlanks);
+    std::copy_if(run.notes.begin(), run.notes.end(), std::back_inserter(run.faults),
+        [](const std::string& note) { return note != kStableRemark; });
+    run.check = verifySpring(r, files);
+}
+
+std::string stopReason(const std::vector<std::string>& messages, const std::string& error)
+{
+    if (!error.empty())
+        return "ошибка: " + error;
+    return messages.empty() ? "расчет остановлен" : oneLine(messages.back());
+}
+
+std::string QuietRun::notesText() const
+{
+    std::string text;
+    for (const auto& note : notes)
+        text += (text.empty() ? "" : "; ") + note;
+    return text;
+}
+
+QuietRun runQuietly(CalcInputs inputs, const DataFiles& files, std::optional<double> answer, bool forced,
+    const Peremenn* carried)
+{
+    inputs.chosenD = answer;
+    inputs.askAlways = forced;
+    QuietHost host;
+    CalcOptions options;
+    options.carried = carried;
+    CalcResult r = calculate(inputs, host, files, options);
+    QuietRun run;
+    run.record = std::move(r.values);
+    run.report = std::move(r.report);
+    run.messages = std::move(r.messages);
+    run.error = std::move(r.error);
+    run.asked = host.asked > 0 || r.chosenD.has_value();
+    judgeRun(run, files);
+    return run;
+}

@@ -1,0 +1,49 @@
+#pragma once
+// One run of the calculation on a copy of the inputs with nothing shown:
+// what it would have shown is kept, the diameter question is answered
+// beforehand (or cancelled), and the run is judged by the report's own
+// checks. The rows of the neighbouring wires and of every material are such
+// runs.
+
+#include "engine/features/verification.h"
+#include "engine/method/calcinputs.h"
+#include "engine/method/peremenn.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+class DataFiles;
+
+struct QuietRun {
+    Peremenn record; // every value the run reached
+    std::vector<std::string> report; // its report lines
+    std::vector<std::string> messages; // the messages it would have shown, in order
+    std::string error; // what ended it with an error; empty otherwise
+    bool asked = false; // the diameter question came up
+    std::string stop; // why it stopped early; empty when it ran to its end
+    // Its messages (the diameter question's preface left out), the stress at
+    // F3 when above the allowable one and its stability remarks; or why it
+    // stopped. One line each.
+    std::vector<std::string> notes;
+    std::vector<std::string> faults; // the notes of checks it does not pass
+    Verification check; // of the made spring by EN 13906-1, when the run ran to its end
+
+    bool complete() const { return stop.empty(); }
+    std::string notesText() const; // the notes joined by "; "
+    bool passes() const { return complete() && faults.empty(); }
+};
+
+// The diameter question gets `answer` (the inputs' own answer left out),
+// or is cancelled without one; `forced`: it is asked whatever k3 is, and
+// the answer taken as from the dialog. `carried`: the values the run starts
+// from.
+QuietRun runQuietly(CalcInputs inputs, const DataFiles& files, std::optional<double> answer, bool forced,
+    const Peremenn* carried = nullptr);
+
+// The notes, faults and check of a run whose record, report, messages and
+// error are filled.
+void judgeRun(QuietRun& run, const DataFiles& files);
+
+// Why a run stopped, in one line: its error, else the last message.
+std::string stopReason(const std::vector<std::string>& messages, const std::string& error);

@@ -1,0 +1,224 @@
+#include "engine/method/calccontext.h"
+
+#include "engine/common/numtext.h"
+#include "engine/method/calchost.h"
+#include "engine/method/peremenn.h"
+#include "engine/method/quantities.h"
+
+#include <string_view>
+
+ReportValue::ReportValue(
+    const char* caption, int blanks, const char* key, double Peremenn::*field, const char* unit)
+    : caption(caption)
+    , label(caption + std::string(static_cast<size_t>(blanks), ' ') + key)
+    , field(field)
+    , unit(unit)
+{
+}
+
+CalcContext::CalcContext(Peremenn& p, CalcHost& host, const DataFiles& files, Trace* trace)
+    : p(p)
+    , ownFiles_({})
+    , files_(files)
+    , host_(host)
+    , trace_(trace)
+{
+}
+
+CalcContext::CalcContext(Peremenn& p, CalcHost& host, Trace* trace)
+    : p(p)
+    , ownFiles_(p.dataDir)
+    , files_(ownFiles_)
+    , host_(host)
+    , trace_(trace)
+{
+}
+
+void CalcContext::clearReport()
+{
+    host_.clearReport();
+    lines_ = 0;
+}
+
+void CalcContext::enablePrint()
+{
+    host_.enablePrint();
+}
+
+void CalcContext::appendLine(const std::string& line)
+{
+    host_.appendLine(line);
+    ++lines_;
+}
+
+TraceStep& CalcContext::addStep(StepKind kind)
+{
+    trace_->steps.emplace_back();
+    trace_->steps.back().kind = kind;
+    return trace_->steps.back();
+}
+
+TraceStep& CalcContext::lookup(
+    const std::string& file, int line, const std::string& lineText, std::string why)
+{
+    TraceStep& step = addStep(StepKind::Lookup);
+    step.file = file.empty() ? file : files_.nameOnDisk(file); // as the user finds it
+    step.line = line;
+    step.lineText = lineText;
+    step.text = std::move(why);
+    return step;
+}
+
+void CalcContext::nameStep(TraceStep& step, double Peremenn::*field, double value) const
+{
+    if (const Quantity* q = quantityOf(field)) {
+        step.name = q->name;
+        step.symbol = q->symbol;
+        step.unit = q->unit;
+        step.caption = q->what;
+    }
+    step.value = value;
+    step.valueText = numText(value);
+}
+
+void CalcContext::value(double Peremenn::*field, const char* formula)
+{
+    if (!trace_)
+        return;
+    TraceStep& step = addStep(formula ? StepKind::Value : StepKind::Input);
+    nameStep(step, field, p.*field);
+    if (formula) {
+        step.formula = step.symbol + " = " + formulaText(formula);
+        step.substitution = step.symbol + " = " + substituted(formula, p);
+    }
+}
+
+void CalcContext::input(double Peremenn::*field)
+{
+    value(field, nullptr);
+}
+
+void CalcContext::inputNote(const std::string& text)
+{
+    if (trace_)
+        addStep(StepKind::Input).text = text;
+}
+
+void CalcContext::note(const std::string& text)
+{
+    if (trace_ && !trace_->steps.empty())
+        trace_->steps.back().text = text;
+}
+
+void CalcContext::recaption(const std::string& caption)
+{
+    if (trace_ && !trace_->steps.empty())
+        trace_->steps.back().caption = caption;
+}
+
+void CalcContext::line(const ReportValue& v, const char* formula)
+{
+    line(v.label, v, formula);
+}
+
+void CalcContext::line(const std::string& label, const ReportValue& v, const char* formula)
+{
+    if (formula)
+        value(v.field, formula);
+    if (trace_)
+        attachLine(v);
+    appendLine(label + numText(p.*v.field) + v.unit);
+    host_.reportedValue(v.field, p.*v.field);
+}
+
+// The last step that set the value and has no report line yet takes this
+// one; a value shown again gets a step of its own.
+void CalcContext::attachLine(const ReportValue& v)
+{
+    const Quantity* q = quantityOf(v.field);
+    for (auto it = trace_->steps.rbegin(); it != trace_->steps.rend(); ++it) {
+        if (q && it->name == q->name) {
+            if (it->reportLine >= 0)
+                break;
+            it->reportLine = lines_;
+            it->caption = v.caption;
+            return;
+        }
+    }
+    TraceStep& step = addStep(StepKind::Value);
+    nameStep(step, v.field, p.*v.field);
+    step.caption = v.caption;
+    step.reportLine = lines_;
+}
+
+void CalcContext::text(const std::string& line)
+{
+    if (trace_) {
+        TraceStep& step = addStep(StepKind::Line);
+        step.text = line;
+        step.reportLine = lines_;
+    }
+    appendLine(line);
+}
+
+void CalcContext::message(const std::string& text)
+{
+    if (trace_)
+        addStep(StepKind::Message).text = text;
+    host_.showMessage(text);
+}
+
+bool CalcContext::chooseDiameter()
+{
+    const bool chosen = host_.chooseDiameter(p);
+    if (trace_) {
+        TraceStep& step = addStep(StepKind::Choice);
+        if (chosen) {
+            nameStep(step, &Peremenn::chosenD, p.chosenD);
+            step.text = "выбран диаметр " + step.valueText + " " + step.unit;
+        } else {
+            step.text = "выбор отменён";
+        }
+    }
+    return chosen;
+}
+
+bool CalcContext::choiceForced() const
+{
+    return host_.choiceForced();
+}
+
+namespace {
+
+// "59,43" for a plain number, "k3 = 25,67" for a lone symbol,
+// "Vmax / Vкр = 2 / 2,67 = 0,75" for a formula. `exact`: the value with
+// every digit it needs to read back.
+std::string sideText(CheckSide side, const Peremenn& p, bool exact)
+{
+    const std::string_view formula = side.formula;
+    if (formula.find('{') == std::string_view::npos)
+        return side.formula;
+    const bool loneSymbol = formula.front() == '{' && formula.find('}') == formula.size() - 1;
+    if (loneSymbol && exact)
+        return formulaText(side.formula) + " = " + exactText(side.value);
+    std::string text = formulaText(side.formula) + " = " + substituted(side.formula, p);
+    return loneSymbol ? text : text + " = " + (exact ? exactText(side.value) : numText(side.value));
+}
+
+} // namespace
+
+bool CalcContext::check(CheckSide lhs, const char* relation, CheckSide rhs, bool passed)
+{
+    if (trace_) {
+        TraceStep& step = addStep(StepKind::Check);
+        step.value = lhs.value;
+        step.valueText = numText(lhs.value);
+        // Two sides that differ beyond 15 digits are shown in full, so that
+        // the verdict agrees with the numbers printed.
+        const bool exact = lhs.value != rhs.value && numText(lhs.value) == numText(rhs.value);
+        step.text = sideText(lhs, p, exact) + " " + relation + " " + sideText(rhs, p, exact) + " — "
+            + (passed ? "выполнено" : "не выполнено");
+        step.passed = passed;
+    }
+    return passed;
+}

@@ -1,0 +1,33 @@
+#pragma once
+// How the calculation talks to whoever runs it: the main window in the
+// program, a recorder in tests, the command-line report in pruzcalc.
+
+#include <string>
+#include <utility>
+
+struct Peremenn;
+
+// A value a report line showed: the record's field and its value then.
+using ReportedValue = std::pair<double Peremenn::*, double>;
+
+// The report lines are kept in the calculation's result (engine/method/calc.h);
+// a host that shows them as they come may follow them here.
+class CalcHost {
+public:
+    virtual ~CalcHost() = default;
+    virtual void clearReport() { }
+    virtual void appendLine(const std::string&) { }
+    // The value the report line just appended shows (lines of one value
+    // only), for lists that carry exactly what the report wrote.
+    virtual void reportedValue(double Peremenn::* /*field*/, double /*value*/) { }
+    // A modal message with one OK button. A "\r" inside starts a new line.
+    virtual void showMessage(const std::string& text) = 0;
+    // Asks the user for a wire diameter of the material. True (OK) only with
+    // p.chosenD set to a listed diameter; false means cancel.
+    virtual bool chooseDiameter(Peremenn& p) = 0;
+    // True when the question is to be put whatever k3 is (a diameter tried
+    // out instead of the calculation's own, CalcInputs::askAlways): the
+    // calculation then takes the choice as from the dialog.
+    virtual bool choiceForced() const { return false; }
+    virtual void enablePrint() { }
+};

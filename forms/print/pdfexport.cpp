@@ -1,0 +1,44 @@
+#include "forms/print/pdfexport.h"
+
+#include "engine/catalogue/textfile.h"
+#include "forms/widgets/appstyle.h"
+#include "forms/widgets/qtext.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFileInfo>
+#include <QPdfWriter>
+#include <QPrinter>
+
+QString pdfNameFor(const QString& inputFile, const QString& tail)
+{
+    if (inputFile.isEmpty())
+        return QDir::home().filePath(QStringLiteral("расчет") + tail + QStringLiteral(".pdf"));
+    const QFileInfo input(inputFile);
+    return input.dir().filePath(input.completeBaseName() + tail + QStringLiteral(".pdf"));
+}
+
+QByteArray pdfBytes(const QString& title, const QPageLayout& layout, int resolution,
+    const std::function<bool(QPdfWriter&)>& paint)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter pdf(&buffer);
+        pdf.setCreator(programName());
+        pdf.setTitle(title);
+        if (resolution > 0)
+            pdf.setResolution(resolution);
+        pdf.setPageLayout(layout);
+        if (!paint(pdf))
+            return {};
+    }
+    return buffer.data();
+}
+
+bool writePdf(const QString& path, const QPrinter& page, const std::function<bool(QPdfWriter&)>& paint)
+{
+    const QByteArray bytes
+        = pdfBytes(QFileInfo(path).completeBaseName(), page.pageLayout(), page.resolution(), paint);
+    return !bytes.isEmpty() && writeFileBytes(ss(path), bytes.toStdString());
+}

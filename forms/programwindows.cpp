@@ -1,8 +1,0 @@
-#include "forms/programwindows.h"
-
-ProgramWindows::ProgramWindows(Messages& messages, FileChooser& files, AppSettings* settings)
-    : form1(messages, files)
-{
-    if (settings)
-        form1.setSettings(*settings);
-}

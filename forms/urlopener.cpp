@@ -1,9 +1,0 @@
-#include "forms/urlopener.h"
-
-#include <QDesktopServices>
-#include <QUrl>
-
-bool DesktopUrlOpener::open(const QUrl& url)
-{
-    return QDesktopServices::openUrl(url);
-}

@@ -1,0 +1,82 @@
+#include "forms/widgets/closeicon.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QEvent>
+#include <QIcon>
+#include <QImageReader>
+#include <QPixmap>
+#include <QPointer>
+#include <QStyle>
+
+namespace {
+
+const QString kThemeName = QStringLiteral("window-close");
+
+QIcon styleIcon(const QAbstractButton* button)
+{
+    return button->style()->standardIcon(QStyle::SP_DialogCloseButton);
+}
+
+// Qt's own pictures, read as the PNG files they are.
+QIcon qtIcon(const QAbstractButton* button)
+{
+    QIcon icon;
+    for (int size : { 16, 32, 128 }) {
+        QImageReader reader(
+            QStringLiteral(":/qt-project.org/styles/commonstyle/images/standardbutton-close-%1.png")
+                .arg(size),
+            "png");
+        reader.setAutoDetectImageFormat(false);
+        const QImage image = reader.read();
+        if (image.isNull()) // a Qt that keeps its pictures elsewhere
+            return styleIcon(button);
+        icon.addPixmap(QPixmap::fromImage(image));
+    }
+    return icon;
+}
+
+// After the window's first drawing, gives the button the theme's icon if
+// the theme has one.
+class ThemeLookAfterPaint : public QObject {
+public:
+    explicit ThemeLookAfterPaint(QAbstractButton* button)
+        : QObject(button)
+        , button_(button)
+    {
+        button->window()->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            QMetaObject::invokeMethod(
+                this,
+                [this] {
+                    if (button_ && QIcon::hasThemeIcon(kThemeName))
+                        button_->setIcon(styleIcon(button_));
+                    deleteLater();
+                },
+                Qt::QueuedConnection);
+        }
+        return false;
+    }
+
+private:
+    QPointer<QAbstractButton> button_;
+};
+
+} // namespace
+
+void setCloseButtonIcon(QAbstractButton* button)
+{
+    const bool themed = QApplication::desktopSettingsAware() && !QIcon::themeName().isEmpty();
+    if (themed && QIcon::themeName() != QIcon::fallbackThemeName()) {
+        button->setIcon(styleIcon(button));
+        return;
+    }
+    button->setIcon(qtIcon(button));
+    if (themed)
+        new ThemeLookAfterPaint(button);
+}

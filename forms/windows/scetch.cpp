@@ -1,0 +1,220 @@
+#include "forms/windows/scetch.h"
+
+#include "engine/method/calc.h"
+
+#include "engine/catalogue/catalogue.h"
+#include "engine/common/numtext.h"
+#include "engine/method/peremenn.h"
+#include "forms/print/pdfexport.h"
+#include "forms/print/printerchoice.h"
+#include "forms/print/sketchpage.h"
+#include "forms/widgets/filechooser.h"
+#include "forms/widgets/messages.h"
+#include "forms/widgets/qtext.h"
+#include "forms/widgets/shortcuts.h"
+#include "forms/widgets/sketchfields.h"
+#include "forms/widgets/sketchresources.h"
+#include "forms/widgets/stalemark.h"
+#include "forms/widgets/svgpicture.h"
+#include "forms/windows/harakter.h"
+
+#include <QGuiApplication>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QPushButton>
+#include <QScreen>
+#include <QShowEvent>
+#include <QToolButton>
+
+namespace {
+
+QFont fieldFont(const QFont& windowFont)
+{
+    // Figures in a fixed-pitch face line up from field to field.
+    QFont font(QStringLiteral("Liberation Mono"));
+    font.setStyleHint(QFont::Monospace);
+    font.setFixedPitch(true);
+    font.setPixelSize(windowFont.pixelSize() > 0 ? windowFont.pixelSize() : 11);
+    return font;
+}
+
+QLineEdit* makeField(const SketchField& field, const QFont& font, QWidget* parent)
+{
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(QString::fromLatin1(field.name));
+    edit->setGeometry(field.rect);
+    edit->setReadOnly(true);
+    edit->setFocusPolicy(Qt::NoFocus);
+    edit->setFont(font);
+    edit->setText(QStringLiteral("0"));
+    return edit;
+}
+
+} // namespace
+
+TForm2::TForm2(const CalcResult& result, Messages& messages, QPrinter& printer, QWidget* parent)
+    : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    , result_(result)
+    , messages_(messages)
+    , printer_(printer)
+{
+    initSketchResources();
+    setWindowTitle(QStringLiteral("Эскиз пружины"));
+    setFixedSize(435, 416);
+
+    auto* picture = new SvgPicture(QStringLiteral(":/sketch/sketch.svg"), this);
+    picture->setObjectName(QStringLiteral("picture"));
+    picture->setGeometry(rect());
+
+    const QFont font = fieldFont(this->font());
+    for (size_t k = 0; k < kSketchFields.size(); ++k)
+        fields_[k] = makeField(kSketchFields[k], font, this);
+
+    // The stress at F3 is labelled on an opaque patch of the drawing's paper
+    // colour; the stress at F2 is labelled straight on the drawing.
+    auto* tau3Label = new QLabel(QStringLiteral("Tau3*="), this);
+    tau3Label->setObjectName(QStringLiteral("tau3Label"));
+    tau3Label->move(26, 22);
+    tau3Label->setAutoFillBackground(true);
+    QPalette paper = tau3Label->palette();
+    paper.setColor(QPalette::Window, Qt::white);
+    tau3Label->setPalette(paper);
+    tau3Label->adjustSize();
+    auto* tau2Label = new QLabel(QStringLiteral("Tau2*="), this);
+    tau2Label->setObjectName(QStringLiteral("tau2Label"));
+    tau2Label->move(284, 42);
+    tau2Label->adjustSize();
+
+    pr = new QToolButton(this);
+    pr->setObjectName(QStringLiteral("pr"));
+    pr->setText(QStringLiteral("Печать"));
+    pr->setIcon(QIcon(QStringLiteral(":/sketch/printer.svg")));
+    pr->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    pr->setAutoRaise(true);
+    pr->setFocusPolicy(Qt::NoFocus);
+    pr->setGeometry(30, 386, 75, 25);
+    pr->setEnabled(false);
+    connect(pr, &QToolButton::clicked, this, &TForm2::prClick);
+    bindShortcut(pr, QKeySequence(Qt::CTRL | Qt::Key_P));
+
+    pdf = new QToolButton(this);
+    pdf->setObjectName(QStringLiteral("pdf"));
+    pdf->setText(QStringLiteral("PDF…"));
+    pdf->setToolTip(QStringLiteral("Сохранить эскиз в PDF"));
+    pdf->setAutoRaise(true);
+    pdf->setFocusPolicy(Qt::NoFocus);
+    pdf->setGeometry(110, 386, 60, 25);
+    pdf->setEnabled(false);
+    connect(pdf, &QToolButton::clicked, this, &TForm2::pdfClick);
+
+    // The bottom row has no room left beside "Печать": the chart's button
+    // sits on the blank band of the drawing above the spring.
+    auto* chartButton = new QPushButton(QStringLiteral("Характеристика…"), this);
+    chartButton->setObjectName(QStringLiteral("chartButton"));
+    chartButton->setGeometry(175, 228, 110, 25);
+    connect(chartButton, &QPushButton::clicked, this,
+        [this] { setStale(TForm12::showFor(this, result_.values, messages_, printer_), isStale(this)); });
+
+    // On the blank paper left of the force diagram, over no value.
+    QLabel* stale = makeStaleLine(this, this);
+    stale->setGeometry(6, 76, 150, 40);
+    stale->setWordWrap(true);
+    stale->setAutoFillBackground(true);
+    QPalette redOnPaper = stale->palette();
+    redOnPaper.setColor(QPalette::Window, Qt::white);
+    stale->setPalette(redOnPaper);
+
+    noResults_
+        = new QLabel(QStringLiteral("Нет результатов расчета для эскиза.\nРасчет еще не выполнялся или "
+                                    "остановился, не дойдя до конца. Выполните расчет (кнопка «Расчет» "
+                                    "главного окна)."),
+            this);
+    noResults_->setObjectName(QStringLiteral("noResults"));
+    noResults_->setGeometry(60, 258, 315, 64);
+    noResults_->setWordWrap(true);
+    noResults_->setAlignment(Qt::AlignCenter);
+    noResults_->setFrameStyle(QFrame::Box);
+    noResults_->setAutoFillBackground(true);
+    noResults_->setPalette(paper);
+    noResults_->hide();
+
+    BitBtn1 = new QPushButton(QStringLiteral("Закрыть"), this);
+    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
+    BitBtn1->setGeometry(346, 386, 75, 25);
+    connect(BitBtn1, &QPushButton::clicked, this, &TForm2::BitBtn1Click);
+    closeOnEscape(this);
+
+    if (QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+void TForm2::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    // Restoring a minimised window is no new showing.
+    if (event->spontaneous())
+        return;
+    fillFields();
+}
+
+void TForm2::setFileChooser(FileChooser& files)
+{
+    files_ = &files;
+    pdf->setEnabled(pr->isEnabled());
+}
+
+void TForm2::fillFields()
+{
+    const bool results = result_.complete;
+    pr->setEnabled(results);
+    pdf->setEnabled(results && files_ != nullptr);
+    noResults_->setVisible(!results);
+    for (size_t k = 0; k < kSketchFields.size(); ++k) {
+        const QString text = results ? qs(numText(kSketchFields[k].value(result_.values))) : QString();
+        fields_[k]->setText(text);
+        // A value longer than its field shows its leading digits, and the
+        // whole of it when the mouse rests on it.
+        fields_[k]->setCursorPosition(0);
+        fields_[k]->setToolTip(text);
+    }
+}
+
+bool TForm2::paintPage(QPagedPaintDevice& device)
+{
+    return paintSketchPage(device, result_.values, header_);
+}
+
+void TForm2::prClick()
+{
+    if (!result_.complete)
+        return;
+    setUpPage(printer_, QPageLayout::Portrait);
+    // Straight to a real printer; a file or no printer at all goes through
+    // the dialog, where a printer or a file (asked before it is replaced)
+    // can be chosen.
+    if (!isRealPrinter(printer_) && !askPrinter(printer_, this))
+        return;
+    if (!paintPage(printer_))
+        messages_.message(QStringLiteral("Ошибка печати"));
+}
+
+void TForm2::pdfClick()
+{
+    if (!files_ || !result_.complete)
+        return;
+    const QString name
+        = files_->savePdfFile(this, pdfNameFor(qs(header_.inputFile), QStringLiteral("-эскиз")));
+    if (name.isEmpty() || !askReplace(messages_, name))
+        return;
+    setUpPage(printer_, QPageLayout::Portrait);
+    if (!writePdf(name, printer_, [this](QPdfWriter& writer) { return paintPage(writer); }))
+        messages_.message(qs(writeErrorMessage(ss(name))));
+}
+
+void TForm2::BitBtn1Click()
+{
+    close();
+}
