@@ -3,6 +3,7 @@
 #include "engine/common/numtext.h"
 #include "engine/features/characteristic.h"
 #include "engine/features/verificationtext.h"
+#include "forms/widgets/columnheader.h"
 #include "forms/widgets/qtext.h"
 
 #include <QBrush>
@@ -124,11 +125,7 @@ QVariant MaterialModel::data(const QModelIndex& index, int role) const
 
 QVariant MaterialModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (orientation != Qt::Horizontal || section < 0 || section >= columnCount())
+    if (section < 0 || section >= columnCount())
         return {};
-    if (role == Qt::DisplayRole)
-        return qs(columnAt(section).header);
-    if (role == Qt::ToolTipRole)
-        return qs(columnAt(section).what);
-    return {};
+    return columnHeader(columnAt(section), orientation, role);
 }

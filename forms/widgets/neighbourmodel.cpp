@@ -3,6 +3,7 @@
 #include "engine/common/numtext.h"
 #include "engine/features/characteristic.h"
 #include "engine/features/verificationtext.h"
+#include "forms/widgets/columnheader.h"
 #include "forms/widgets/qtext.h"
 
 #include <QBrush>
@@ -131,11 +132,7 @@ QVariant NeighbourModel::data(const QModelIndex& index, int role) const
 
 QVariant NeighbourModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (orientation != Qt::Horizontal || section < 0 || section >= columnCount())
+    if (section < 0 || section >= columnCount())
         return {};
-    if (role == Qt::DisplayRole)
-        return qs(columnAt(section).header);
-    if (role == Qt::ToolTipRole)
-        return qs(columnAt(section).what);
-    return {};
+    return columnHeader(columnAt(section), orientation, role);
 }
