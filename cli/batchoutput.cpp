@@ -90,26 +90,24 @@ void CsvWriter::add(const DesignResult& result)
     writeRow(out_, row);
 }
 
-// The array as nlohmann's dump(2) writes it, one object at a time, so that
-// a long batch is never held whole.
+// The array written one object at a time, so that a long batch is never
+// held whole.
 void JsonArrayWriter::add(const DesignResult& result)
 {
-    const std::string object
-        = designJson(result).dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
-    // Indented into the array in one string: a character at a time through
-    // the stream costs more than the design itself.
-    std::string shifted = first_ ? "[\n  " : ",\n  ";
-    shifted.reserve(shifted.size() + object.size() + object.size() / 8);
-    for (char ch : object) {
-        shifted += ch;
-        if (ch == '\n') // texts are escaped: a line break is the dump's own
-            shifted += "  ";
-    }
+    if (first_)
+        json_.beginArray();
     first_ = false;
-    out_ << shifted;
+    json_.beginObject();
+    writeDesignMembers(json_, result);
+    json_.endObject();
+    json_.flushTo(out_);
 }
 
 void JsonArrayWriter::finish()
 {
-    out_ << (first_ ? "[]\n" : "\n]\n");
+    if (first_)
+        json_.beginArray();
+    json_.endArray();
+    json_.flushTo(out_);
+    out_ << '\n';
 }

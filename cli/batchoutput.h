@@ -16,6 +16,8 @@
 // the deviations of the forces at L1 and L2 in %, τk2/τzul, the buckling
 // row's verdict and the overall verdict.
 
+#include "cli/jsonwriter.h"
+
 #include <iosfwd>
 #include <string>
 
@@ -49,6 +51,7 @@ public:
 
 private:
     std::ostream& out_;
+    JsonWriter json_;
     bool first_ = true;
 };
 

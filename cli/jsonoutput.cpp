@@ -1,15 +1,17 @@
 #include "cli/jsonoutput.h"
 
+#include "cli/jsonwriter.h"
 #include "engine/features/design.h"
 #include "engine/features/verificationtext.h"
 #include "engine/method/quantities.h"
 
 #include <algorithm>
 #include <ostream>
+#include <string_view>
+#include <utility>
+#include <vector>
 
 namespace {
-
-using Json = nlohmann::ordered_json;
 
 // A message's "\r" starts a new line; JSON readers expect "\n".
 std::string shown(std::string text)
@@ -24,35 +26,36 @@ const char* statusMeaning(ExitStatus status)
     return s ? s->meaning : "";
 }
 
-Json inputsJson(const DesignResult& r)
+void writeInputs(JsonWriter& json, const DesignResult& r)
 {
     if (!r.formRead)
-        return nullptr;
+        return json.value(nullptr);
     const InputForm& f = r.form;
-    return Json {
-        { "mode", f.mode },
-        { "material", f.materialName },
-        { "material_index", f.materialIndex },
-        { "group_index", f.grupIndex },
-        { "winding_index", f.navivkaIndex },
-        { "F1", f.f1 },
-        { "F2", f.f2 },
-        { "D1", f.d1 },
-        { "H", f.h },
-        { "Vmax", f.vmax },
-        { "L0", f.l0 },
-        { "n", f.n },
-        { "Ni", f.ni },
-        { "NiExp", f.stepni },
-    };
+    json.beginObject();
+    json.member("mode", f.mode);
+    json.member("material", f.materialName);
+    json.member("material_index", f.materialIndex);
+    json.member("group_index", f.grupIndex);
+    json.member("winding_index", f.navivkaIndex);
+    json.member("F1", f.f1);
+    json.member("F2", f.f2);
+    json.member("D1", f.d1);
+    json.member("H", f.h);
+    json.member("Vmax", f.vmax);
+    json.member("L0", f.l0);
+    json.member("n", f.n);
+    json.member("Ni", f.ni);
+    json.member("NiExp", f.stepni);
+    json.endObject();
 }
 
-Json stepJson(const TraceStep& s)
+void writeStep(JsonWriter& json, const TraceStep& s)
 {
-    Json j { { "kind", stepKindName(s.kind) } };
+    json.beginObject();
+    json.member("kind", stepKindName(s.kind));
     auto put = [&](const char* key, const std::string& v) {
         if (!v.empty())
-            j[key] = v;
+            json.member(key, v);
     };
     put("name", s.name);
     put("symbol", s.symbol);
@@ -60,8 +63,8 @@ Json stepJson(const TraceStep& s)
     if (s.kind == StepKind::Lookup) {
         put("file", s.file);
         if (s.line > 0) {
-            j["line"] = s.line;
-            j["line_text"] = s.lineText;
+            json.member("line", s.line);
+            json.member("line_text", s.lineText);
         }
         put("reason", s.text);
     } else {
@@ -70,93 +73,142 @@ Json stepJson(const TraceStep& s)
     put("formula", s.formula);
     put("substitution", s.substitution);
     if (s.value) {
-        j["value"] = *s.value;
-        j["value_text"] = s.valueText;
+        json.member("value", *s.value);
+        json.member("value_text", s.valueText);
         put("unit", s.unit);
     }
     if (s.passed)
-        j["passed"] = *s.passed;
+        json.member("passed", *s.passed);
     if (s.reportLine >= 0)
-        j["report_line"] = s.reportLine;
-    return j;
+        json.member("report_line", s.reportLine);
+    json.endObject();
 }
 
-Json optionalNumber(const std::optional<double>& v)
+void writeSteps(JsonWriter& json, const Trace& trace)
 {
-    return v ? Json(*v) : Json(nullptr);
+    json.beginArray();
+    for (const TraceStep& s : trace.steps)
+        writeStep(json, s);
+    json.endArray();
 }
 
-Json verificationJson(const Verification& v)
+void writeCheckRow(JsonWriter& json, const Verification& v, const CheckRow& r)
 {
-    Json j { { "available", v.available }, { "refusal", v.available ? Json(nullptr) : Json(v.refusal) },
-        { "standard", "EN 13906-1" } };
-    if (!v.available)
-        return j;
-    const SeatingCase* seating = seatingCase(v.spring.nu);
-    j["seating_coefficient"] = v.spring.nu;
-    j["seating_case"] = seating ? seating->caption : "";
-    j["strength_source"] = v.rmSource;
-    j["passed"] = v.passed;
-    j["worst"] = v.passed ? Json(nullptr) : Json(worstFinding(v));
-    Json values = Json::object();
-    for (const SpringSymbol& s : springSymbols())
-        values[s.name]
-            = s.field == &MadeSpring::sK && v.spring.bucklingFree ? Json(nullptr) : Json(v.spring.*s.field);
-    j["buckling_free"] = v.spring.bucklingFree;
-    j["values"] = values;
-    Json rows = Json::array();
-    for (const CheckRow& r : v.rows)
-        rows.push_back(Json { { "key", r.key }, { "caption", checkRowCaption(v, r) }, { "unit", r.unit },
-            { "method", optionalNumber(r.method) }, { "made", optionalNumber(r.made) },
-            { "limit", optionalNumber(r.limit) }, { "limit_text", checkRowLimit(r) },
-            { "verdict", checkVerdictName(r.verdict) }, { "verdict_text", checkVerdictWords(r.verdict) },
-            { "note", checkRowNote(v, r) } });
-    j["rows"] = rows;
-    Json steps = Json::array();
-    for (const TraceStep& s : v.trace.steps)
-        steps.push_back(stepJson(s));
-    j["trace"] = steps;
-    return j;
+    json.beginObject();
+    json.member("key", r.key);
+    json.member("caption", checkRowCaption(v, r));
+    json.member("unit", r.unit);
+    json.member("method", r.method);
+    json.member("made", r.made);
+    json.member("limit", r.limit);
+    json.member("limit_text", checkRowLimit(r));
+    json.member("verdict", checkVerdictName(r.verdict));
+    json.member("verdict_text", checkVerdictWords(r.verdict));
+    json.member("note", checkRowNote(v, r));
+    json.endObject();
+}
+
+void writeVerification(JsonWriter& json, const Verification& v)
+{
+    json.beginObject();
+    json.member("available", v.available);
+    json.key("refusal");
+    if (v.available)
+        json.value(nullptr);
+    else
+        json.value(v.refusal);
+    json.member("standard", "EN 13906-1");
+    if (v.available) {
+        const SeatingCase* seating = seatingCase(v.spring.nu);
+        json.member("seating_coefficient", v.spring.nu);
+        json.member("seating_case", seating ? seating->caption : "");
+        json.member("strength_source", v.rmSource);
+        json.member("passed", v.passed);
+        json.key("worst");
+        if (v.passed)
+            json.value(nullptr);
+        else
+            json.value(worstFinding(v));
+        json.member("buckling_free", v.spring.bucklingFree);
+        json.key("values").beginObject();
+        for (const SpringSymbol& s : springSymbols()) {
+            json.key(s.name);
+            if (s.field == &MadeSpring::sK && v.spring.bucklingFree)
+                json.value(nullptr);
+            else
+                json.value(v.spring.*s.field);
+        }
+        json.endObject();
+        json.key("rows").beginArray();
+        for (const CheckRow& r : v.rows)
+            writeCheckRow(json, v, r);
+        json.endArray();
+        json.key("trace");
+        writeSteps(json, v.trace);
+    }
+    json.endObject();
+}
+
+// The values the report wrote, each as its last line wrote it, in the
+// order of their first lines.
+std::vector<std::pair<std::string_view, double>> reportedValues(const DesignResult& r)
+{
+    std::vector<std::pair<std::string_view, double>> values;
+    for (const auto& [field, value] : r.reported) {
+        const Quantity* q = quantityOf(field);
+        if (!q)
+            continue;
+        auto same
+            = std::find_if(values.begin(), values.end(), [&](const auto& v) { return v.first == q->name; });
+        if (same == values.end())
+            values.emplace_back(q->name, value);
+        else
+            same->second = value;
+    }
+    return values;
 }
 
 } // namespace
 
-Json designJson(const DesignResult& r)
+void writeDesignMembers(JsonWriter& json, const DesignResult& r)
 {
-    Json messages = Json::array();
-    for (const auto& m : r.messages)
-        messages.push_back(shown(m));
-    // The values the report wrote, each as its last line wrote it.
-    Json values = Json::object();
-    for (const auto& [field, value] : r.reported)
-        if (const Quantity* q = quantityOf(field))
-            values[q->name] = value;
-    Json steps = Json::array();
-    for (const TraceStep& s : r.trace.steps)
-        steps.push_back(stepJson(s));
-    Json json {
-        { "schema_version", kJsonSchemaVersion },
-        { "file", r.ridFile },
-        { "inputs", inputsJson(r) },
-        { "status", static_cast<int>(r.status) },
-        { "status_meaning", statusMeaning(r.status) },
-        { "report", r.report },
-        { "messages", messages },
-        { "error", r.error.empty() ? Json(nullptr) : Json(r.error) },
-        { "values", values },
-    };
-    if (!r.trace.steps.empty())
-        json["trace"] = steps;
-    json["verification"] = verificationJson(r.verification);
-    return json;
+    json.member("schema_version", kJsonSchemaVersion);
+    json.member("file", r.ridFile);
+    json.key("inputs");
+    writeInputs(json, r);
+    json.member("status", static_cast<int>(r.status));
+    json.member("status_meaning", statusMeaning(r.status));
+    json.key("report").beginArray();
+    for (const std::string& line : r.report)
+        json.value(line);
+    json.endArray();
+    json.key("messages").beginArray();
+    for (const std::string& m : r.messages)
+        json.value(shown(m));
+    json.endArray();
+    json.key("error");
+    if (r.error.empty())
+        json.value(nullptr);
+    else
+        json.value(r.error);
+    json.key("values").beginObject();
+    for (const auto& [name, value] : reportedValues(r))
+        json.member(name, value);
+    json.endObject();
+    if (!r.trace.steps.empty()) {
+        json.key("trace");
+        writeSteps(json, r.trace);
+    }
+    json.key("verification");
+    writeVerification(json, r.verification);
 }
 
 void writeJson(const DesignResult& result, std::ostream& out)
 {
-    writeJson(designJson(result), out);
-}
-
-void writeJson(const Json& object, std::ostream& out)
-{
-    out << object.dump(2, ' ', false, Json::error_handler_t::replace) << '\n';
+    JsonWriter json;
+    json.beginObject();
+    writeDesignMembers(json, result);
+    json.endObject();
+    json.flushTo(out);
+    out << '\n';
 }

@@ -5,19 +5,18 @@
 // name, and the trace steps. Numbers are JSON numbers in the shortest text
 // that reads back to the same double.
 
-#include <nlohmann/json.hpp>
-
 #include <iosfwd>
 
+class JsonWriter;
 struct DesignResult;
 
 // "schema_version" of every object: raised when a key is removed or
 // changes its meaning, so that a reader can tell which layout it has.
 inline constexpr int kJsonSchemaVersion = 1;
 
-// The object of one design, for a writer of one design or of many.
-nlohmann::ordered_json designJson(const DesignResult& result);
+// The keys and values of one design's object, for a writer of one design
+// or of many; the caller begins and ends the object.
+void writeDesignMembers(JsonWriter& json, const DesignResult& result);
 
 // The object, indented, and a line end.
 void writeJson(const DesignResult& result, std::ostream& out);
-void writeJson(const nlohmann::ordered_json& object, std::ostream& out);

@@ -4,6 +4,7 @@
 #include "cli/compareoutput.h"
 #include "cli/header.h"
 #include "cli/jsonoutput.h"
+#include "cli/jsonwriter.h"
 #include "cli/materialtable.h"
 #include "cli/neighbourtable.h"
 #include "cli/options.h"
@@ -59,10 +60,16 @@ int runOne(const Options& o)
     if (o.allMaterials)
         materials = designMaterials(result, files);
     if (o.format == OutputFormat::Json) {
-        nlohmann::ordered_json object = designJson(result);
-        if (o.allMaterials)
-            object["all_materials"] = materials ? materialsJson(*materials) : nullptr;
-        writeJson(object, std::cout);
+        JsonWriter json;
+        json.beginObject();
+        writeDesignMembers(json, result);
+        if (o.allMaterials) {
+            json.key("all_materials");
+            json.tree(materials ? materialsJson(*materials) : nullptr);
+        }
+        json.endObject();
+        json.flushTo(std::cout);
+        std::cout << '\n';
     } else if (o.format == OutputFormat::Csv) { // the table alone; the design's messages as ever
         std::ostream nowhere(nullptr);
         writeText(result, nowhere, std::cerr, false);

@@ -1,0 +1,60 @@
+#pragma once
+// JSON text written as it is made, with no tree in between: building and
+// dumping a tree cost a batch of many designs several times the designs
+// themselves. The bytes are those of nlohmann's dump(2, ' ', false,
+// error_handler_t::replace) of the same values: two blanks a level, "{}"
+// and "[]" when empty, texts in UTF-8 with each invalid sequence replaced
+// by U+FFFD and the control characters escaped as nlohmann escapes them,
+// numbers in nlohmann's shortest text (null for a non-finite one).
+
+#include <nlohmann/json.hpp>
+
+#include <cstddef>
+#include <iosfwd>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class JsonWriter {
+public:
+    void beginObject();
+    void endObject();
+    void beginArray();
+    void endArray();
+
+    // The key of the next value, inside an object.
+    JsonWriter& key(std::string_view name);
+
+    void value(std::string_view text);
+    void value(const char* text) { value(std::string_view(text)); }
+    void value(double number);
+    void value(const std::optional<double>& number); // null when empty
+    void value(int number);
+    void value(bool flag);
+    void value(std::nullptr_t);
+    // A tree made elsewhere, written at this place.
+    void tree(const nlohmann::ordered_json& tree);
+
+    template <typename T> void member(std::string_view name, const T& v)
+    {
+        key(name);
+        value(v);
+    }
+
+    // The text written so far, moved to `out` and cleared.
+    void flushTo(std::ostream& out);
+    const std::string& text() const { return text_; }
+
+private:
+    void startValue();
+    void begin(char bracket);
+    void end(char bracket);
+
+    std::string text_;
+    std::vector<bool> filled_; // per open object or array: it has an element
+    bool afterKey_ = false;
+};
+
+// `text` as a JSON string, quotes included, appended to `out`.
+void appendJsonString(std::string& out, std::string_view text);
