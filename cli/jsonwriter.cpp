@@ -1,21 +1,24 @@
 #include "cli/jsonwriter.h"
 
+#include <algorithm>
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <ostream>
 
 namespace {
 
 constexpr char kReplacement[] = "\xEF\xBF\xBD"; // U+FFFD
 
-// The length of the well-formed UTF-8 sequence that starts at s[i], a byte
+// The length of the well-formed UTF-8 sequence that starts at *s, a byte
 // from 0x80 up; else 0, and `bad` is the length of its invalid beginning,
 // which becomes one U+FFFD (the byte that broke it is read again, as the
 // start of what follows).
-size_t sequenceAt(std::string_view s, size_t i, size_t& bad)
+size_t sequenceAt(const unsigned char* s, const unsigned char* end, size_t& bad)
 {
-    const auto lead = static_cast<unsigned char>(s[i]);
+    const unsigned char lead = *s;
     size_t length = 0;
     unsigned char low = 0x80, high = 0xBF; // what the second byte may be
     if (lead >= 0xC2 && lead <= 0xDF) {
@@ -33,11 +36,11 @@ size_t sequenceAt(std::string_view s, size_t i, size_t& bad)
         return 0;
     }
     for (size_t k = 1; k < length; ++k) {
-        if (i + k == s.size()) { // cut short by the end of the text
+        if (s + k == end) { // cut short by the end of the text
             bad = k;
             return 0;
         }
-        const auto next = static_cast<unsigned char>(s[i + k]);
+        const unsigned char next = s[k];
         if (next < low || next > high) {
             bad = k;
             return 0;
@@ -48,76 +51,137 @@ size_t sequenceAt(std::string_view s, size_t i, size_t& bad)
     return length;
 }
 
-void appendEscape(std::string& out, unsigned char c)
+char* writeEscape(char* out, unsigned char c)
 {
     static constexpr char kHex[] = "0123456789abcdef";
-    out += '\\';
+    *out++ = '\\';
     switch (c) {
     case '"':
     case '\\':
-        out += static_cast<char>(c);
+        *out++ = static_cast<char>(c);
         break;
     case '\b':
-        out += 'b';
+        *out++ = 'b';
         break;
     case '\t':
-        out += 't';
+        *out++ = 't';
         break;
     case '\n':
-        out += 'n';
+        *out++ = 'n';
         break;
     case '\f':
-        out += 'f';
+        *out++ = 'f';
         break;
     case '\r':
-        out += 'r';
+        *out++ = 'r';
         break;
     default:
-        out += "u00";
-        out += kHex[c >> 4];
-        out += kHex[c & 0xF];
+        std::memcpy(out, "u00", 3);
+        out[3] = kHex[c >> 4];
+        out[4] = kHex[c & 0xF];
+        out += 5;
     }
+    return out;
 }
 
-template <typename Integer> void appendInteger(std::string& out, Integer number)
+// How many of the eight bytes from `bytes` on a JSON string holds as they
+// are: plain ASCII (no control character, '"' or '\\') and whole two-byte
+// sequences, which the texts here (Cyrillic) are made of. A lead byte whose
+// second byte is not among the eight is left for the next eight. All eight
+// bytes are tested at once, as one 64-bit word.
+size_t plainBytes(const unsigned char* bytes)
 {
-    char digits[24];
-    const auto end = std::to_chars(digits, digits + sizeof digits, number).ptr;
-    out.append(digits, end);
+    constexpr std::uint64_t kOnes = 0x0101010101010101, kHighs = 0x80 * kOnes;
+    std::uint64_t word;
+    std::memcpy(&word, bytes, sizeof word);
+    if constexpr (std::endian::native == std::endian::big)
+        word = __builtin_bswap64(word); // the first byte lowest
+    // Each mask has bit 7 of a byte set where the byte is what it names;
+    // nothing carries from one byte into the next.
+    const std::uint64_t high = word & kHighs;
+    const std::uint64_t bit6 = (word << 1) & kHighs, bit5 = (word << 2) & kHighs;
+    const std::uint64_t lead = high & bit6; // 0xC0 and up
+    const std::uint64_t twoByteLead = lead & ~bit5 & ((word & 0x1E * kOnes) + 0x7F * kOnes); // 0xC2-0xDF
+    const std::uint64_t continuation = high & ~bit6; // 0x80-0xBF
+    const std::uint64_t control = ~((word & 0x7F * kOnes) + 0x60 * kOnes) & ~high & kHighs;
+    // Exact for the lowest byte that is zero, which is all that is used.
+    const auto zero = [&](std::uint64_t v) { return (v - kOnes) & ~v & kHighs; };
+    const std::uint64_t bad = (lead ^ twoByteLead) | (continuation ^ (lead << 8)) | control
+        | zero(word ^ '"' * kOnes) | zero(word ^ '\\' * kOnes);
+    size_t plain = bad ? static_cast<size_t>(std::countr_zero(bad)) / 8 : 8;
+    if (plain > 0 && (lead >> (8 * plain - 1) & 1))
+        --plain;
+    return plain;
+}
+
+template <typename Integer> char* writeInteger(char* out, Integer number)
+{
+    return std::to_chars(out, out + 24, number).ptr;
 }
 
 } // namespace
 
-void appendJsonString(std::string& out, std::string_view s)
+char* JsonWriter::room(size_t n)
 {
-    out += '"';
-    size_t copied = 0; // s before this is in `out`
-    size_t i = 0;
-    while (i < s.size()) {
-        const auto c = static_cast<unsigned char>(s[i]);
-        if (c >= 0x20 && c < 0x80 && c != '"' && c != '\\') {
-            ++i;
+    if (capacity_ - size_ < n) {
+        const size_t capacity = std::max({ 2 * capacity_, size_ + n, size_t { 1 } << 14 });
+        auto buffer = std::make_unique_for_overwrite<char[]>(capacity);
+        if (size_ > 0)
+            std::memcpy(buffer.get(), buffer_.get(), size_);
+        buffer_ = std::move(buffer);
+        capacity_ = capacity;
+    }
+    return buffer_.get() + size_;
+}
+
+void JsonWriter::append(std::string_view bytes)
+{
+    std::memcpy(room(bytes.size()), bytes.data(), bytes.size());
+    size_ += bytes.size();
+}
+
+void JsonWriter::string(std::string_view s)
+{
+    // Escaped, a byte takes at most six ("\u001f"), replaced at most three;
+    // eight more for the last eight bytes copied whole.
+    char* out = room(6 * s.size() + 2 + 8);
+    *out++ = '"';
+    const auto* in = reinterpret_cast<const unsigned char*>(s.data());
+    const auto* const end = in + s.size();
+    while (in != end) {
+        const auto left = static_cast<size_t>(end - in);
+        const unsigned char* chunk = in;
+        unsigned char padded[8];
+        if (left < 8) { // blanks after the end: plain, and no second byte of a sequence
+            std::memset(padded, ' ', sizeof padded);
+            std::memcpy(padded, in, left);
+            chunk = padded;
+        }
+        if (const size_t plain = std::min(plainBytes(chunk), left)) {
+            std::memcpy(out, chunk, 8);
+            out += plain;
+            in += plain;
+            continue;
+        }
+        // One character that is not plain: escaped, a longer sequence, or invalid.
+        if (*in < 0x80) {
+            out = writeEscape(out, *in);
+            ++in;
             continue;
         }
         size_t bad = 0;
-        if (c >= 0x80) {
-            if (const size_t length = sequenceAt(s, i, bad)) {
-                i += length;
-                continue;
-            }
-        }
-        out.append(s.data() + copied, i - copied);
-        if (c >= 0x80) {
-            out += kReplacement;
-            i += bad;
+        if (const size_t length = sequenceAt(in, end, bad)) {
+            std::memcpy(out, in, length);
+            out += length;
+            in += length;
         } else {
-            appendEscape(out, c);
-            ++i;
+            std::memcpy(out, kReplacement, 3);
+            out += 3;
+            in += bad;
         }
-        copied = i;
     }
-    out.append(s.data() + copied, s.size() - copied);
-    out += '"';
+    *out++ = '"';
+    size_ = static_cast<size_t>(out - buffer_.get());
 }
 
 void JsonWriter::startValue()
@@ -128,15 +192,20 @@ void JsonWriter::startValue()
     }
     if (filled_.empty())
         return;
-    text_ += filled_.back() ? ",\n" : "\n";
+    const size_t indent = 2 * filled_.size();
+    char* out = room(indent + 2);
+    if (filled_.back())
+        *out++ = ',';
+    *out++ = '\n';
+    std::memset(out, ' ', indent);
+    size_ = static_cast<size_t>(out + indent - buffer_.get());
     filled_.back() = true;
-    text_.append(2 * filled_.size(), ' ');
 }
 
 void JsonWriter::begin(char bracket)
 {
     startValue();
-    text_ += bracket;
+    append({ &bracket, 1 });
     filled_.push_back(false);
 }
 
@@ -144,11 +213,15 @@ void JsonWriter::end(char bracket)
 {
     const bool filled = filled_.back();
     filled_.pop_back();
+    const size_t indent = filled ? 2 * filled_.size() : 0;
+    char* out = room(indent + 2);
     if (filled) {
-        text_ += '\n';
-        text_.append(2 * filled_.size(), ' ');
+        *out++ = '\n';
+        std::memset(out, ' ', indent);
+        out += indent;
     }
-    text_ += bracket;
+    *out++ = bracket;
+    size_ = static_cast<size_t>(out - buffer_.get());
 }
 
 void JsonWriter::beginObject()
@@ -174,8 +247,8 @@ void JsonWriter::endArray()
 JsonWriter& JsonWriter::key(std::string_view name)
 {
     startValue();
-    appendJsonString(text_, name);
-    text_ += ": ";
+    string(name);
+    append(": ");
     afterKey_ = true;
     return *this;
 }
@@ -183,19 +256,17 @@ JsonWriter& JsonWriter::key(std::string_view name)
 void JsonWriter::value(std::string_view text)
 {
     startValue();
-    appendJsonString(text_, text);
+    string(text);
 }
 
 void JsonWriter::value(double number)
 {
     startValue();
-    if (!std::isfinite(number)) {
-        text_ += "null";
-        return;
-    }
+    if (!std::isfinite(number))
+        return append("null");
     // nlohmann's own conversion, so that every number keeps its text.
-    char digits[64];
-    text_.append(digits, nlohmann::detail::to_chars(digits, digits + sizeof digits, number));
+    char* out = room(64);
+    size_ = static_cast<size_t>(nlohmann::detail::to_chars(out, out + 64, number) - buffer_.get());
 }
 
 void JsonWriter::value(const std::optional<double>& number)
@@ -209,19 +280,19 @@ void JsonWriter::value(const std::optional<double>& number)
 void JsonWriter::value(int number)
 {
     startValue();
-    appendInteger(text_, number);
+    size_ = static_cast<size_t>(writeInteger(room(24), number) - buffer_.get());
 }
 
 void JsonWriter::value(bool flag)
 {
     startValue();
-    text_ += flag ? "true" : "false";
+    append(flag ? "true" : "false");
 }
 
 void JsonWriter::value(std::nullptr_t)
 {
     startValue();
-    text_ += "null";
+    append("null");
 }
 
 void JsonWriter::tree(const nlohmann::ordered_json& tree)
@@ -250,23 +321,23 @@ void JsonWriter::tree(const nlohmann::ordered_json& tree)
         break;
     case Type::number_integer:
         startValue();
-        appendInteger(text_, tree.get<std::int64_t>());
+        size_ = static_cast<size_t>(writeInteger(room(24), tree.get<std::int64_t>()) - buffer_.get());
         break;
     case Type::number_unsigned:
         startValue();
-        appendInteger(text_, tree.get<std::uint64_t>());
+        size_ = static_cast<size_t>(writeInteger(room(24), tree.get<std::uint64_t>()) - buffer_.get());
         break;
     case Type::number_float:
         value(tree.get<double>());
         break;
     default: // null, and what a tree of ours never holds
         startValue();
-        text_ += tree.dump();
+        append(tree.dump());
     }
 }
 
 void JsonWriter::flushTo(std::ostream& out)
 {
-    out.write(text_.data(), static_cast<std::streamsize>(text_.size()));
-    text_.clear();
+    out.write(buffer_.get(), static_cast<std::streamsize>(size_));
+    size_ = 0;
 }

@@ -11,6 +11,7 @@
 
 #include <cstddef>
 #include <iosfwd>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -44,17 +45,21 @@ public:
 
     // The text written so far, moved to `out` and cleared.
     void flushTo(std::ostream& out);
-    const std::string& text() const { return text_; }
+    std::string_view text() const { return { buffer_.get(), size_ }; }
 
 private:
+    // Room for `n` more bytes at the end of the text; the caller sets size_.
+    char* room(size_t n);
+    void append(std::string_view bytes);
     void startValue();
     void begin(char bracket);
     void end(char bracket);
+    void string(std::string_view text);
 
-    std::string text_;
-    std::vector<bool> filled_; // per open object or array: it has an element
+    // Written into directly: a std::string would check its room at every byte.
+    std::unique_ptr<char[]> buffer_;
+    size_t size_ = 0;
+    size_t capacity_ = 0;
+    std::vector<char> filled_; // per open object or array: it has an element
     bool afterKey_ = false;
 };
-
-// `text` as a JSON string, quotes included, appended to `out`.
-void appendJsonString(std::string& out, std::string_view text);
