@@ -53,7 +53,7 @@ void writeStep(JsonWriter& json, const TraceStep& s)
 {
     json.beginObject();
     json.member("kind", stepKindName(s.kind));
-    auto put = [&](const char* key, const std::string& v) {
+    auto put = [&](JsonKey key, const std::string& v) {
         if (!v.empty())
             json.member(key, v);
     };
@@ -132,7 +132,7 @@ void writeVerification(JsonWriter& json, const Verification& v)
         json.member("buckling_free", v.spring.bucklingFree);
         json.key("values").beginObject();
         for (const SpringSymbol& s : springSymbols()) {
-            json.key(s.name);
+            json.keyText(s.name);
             if (s.field == &MadeSpring::sK && v.spring.bucklingFree)
                 json.value(nullptr);
             else
@@ -193,7 +193,7 @@ void writeDesignMembers(JsonWriter& json, const DesignResult& r)
         json.value(r.error);
     json.key("values").beginObject();
     for (const auto& [name, value] : reportedValues(r))
-        json.member(name, value);
+        json.keyText(name).value(value);
     json.endObject();
     if (!r.trace.steps.empty()) {
         json.key("trace");

@@ -142,25 +142,21 @@ void JsonWriter::append(std::string_view bytes)
 
 void JsonWriter::string(std::string_view s)
 {
-    // Escaped, a byte takes at most six ("\u001f"), replaced at most three;
-    // eight more for the last eight bytes copied whole.
-    char* out = room(6 * s.size() + 2 + 8);
+    // Escaped, a byte takes at most six ("\u001f"), replaced at most three.
+    char* out = room(6 * s.size() + 2);
     *out++ = '"';
     const auto* in = reinterpret_cast<const unsigned char*>(s.data());
     const auto* const end = in + s.size();
     while (in != end) {
-        const auto left = static_cast<size_t>(end - in);
-        const unsigned char* chunk = in;
-        unsigned char padded[8];
-        if (left < 8) { // blanks after the end: plain, and no second byte of a sequence
-            std::memset(padded, ' ', sizeof padded);
-            std::memcpy(padded, in, left);
-            chunk = padded;
-        }
-        if (const size_t plain = std::min(plainBytes(chunk), left)) {
-            std::memcpy(out, chunk, 8);
-            out += plain;
-            in += plain;
+        if (end - in >= 8) {
+            if (const size_t plain = plainBytes(in)) {
+                std::memcpy(out, in, 8);
+                out += plain;
+                in += plain;
+                continue;
+            }
+        } else if (*in >= 0x20 && *in < 0x80 && *in != '"' && *in != '\\') { // the last few, one by one
+            *out++ = static_cast<char>(*in++);
             continue;
         }
         // One character that is not plain: escaped, a longer sequence, or invalid.
@@ -244,11 +240,24 @@ void JsonWriter::endArray()
     end(']');
 }
 
-JsonWriter& JsonWriter::key(std::string_view name)
+JsonWriter& JsonWriter::keyText(std::string_view name)
 {
     startValue();
     string(name);
     append(": ");
+    afterKey_ = true;
+    return *this;
+}
+
+JsonWriter& JsonWriter::key(JsonKey name)
+{
+    startValue();
+    const std::string_view text = name.text();
+    char* out = room(text.size() + 4);
+    *out++ = '"';
+    std::memcpy(out, text.data(), text.size());
+    std::memcpy(out + text.size(), "\": ", 3);
+    size_ = static_cast<size_t>(out + text.size() + 3 - buffer_.get());
     afterKey_ = true;
     return *this;
 }
@@ -302,7 +311,7 @@ void JsonWriter::tree(const nlohmann::ordered_json& tree)
     case Type::object:
         beginObject();
         for (auto it = tree.begin(); it != tree.end(); ++it) {
-            key(it.key());
+            keyText(it.key());
             this->tree(*it);
         }
         endObject();

@@ -17,6 +17,24 @@
 #include <string_view>
 #include <vector>
 
+// A key as the program spells it, in plain ASCII that needs no escaping:
+// checked when compiled, copied as it is when run.
+class JsonKey {
+public:
+    consteval JsonKey(const char* name)
+        : name_(name)
+    {
+        for (; name[size_] != '\0'; ++size_)
+            if (name[size_] < 0x20 || name[size_] == '"' || name[size_] == '\\')
+                throw "a key that needs escaping"; // stops the build
+    }
+    std::string_view text() const { return { name_, size_ }; }
+
+private:
+    const char* name_;
+    size_t size_ = 0;
+};
+
 class JsonWriter {
 public:
     void beginObject();
@@ -24,8 +42,10 @@ public:
     void beginArray();
     void endArray();
 
-    // The key of the next value, inside an object.
-    JsonWriter& key(std::string_view name);
+    // The key of the next value, inside an object; keyText escapes it as
+    // texts are.
+    JsonWriter& key(JsonKey name);
+    JsonWriter& keyText(std::string_view name);
 
     void value(std::string_view text);
     void value(const char* text) { value(std::string_view(text)); }
@@ -37,7 +57,7 @@ public:
     // A tree made elsewhere, written at this place.
     void tree(const nlohmann::ordered_json& tree);
 
-    template <typename T> void member(std::string_view name, const T& v)
+    template <typename T> void member(JsonKey name, const T& v)
     {
         key(name);
         value(v);
