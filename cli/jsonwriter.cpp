@@ -180,14 +180,8 @@ void JsonWriter::string(std::string_view s)
     size_ = static_cast<size_t>(out - buffer_.get());
 }
 
-void JsonWriter::startValue()
+void JsonWriter::newElement()
 {
-    if (afterKey_) {
-        afterKey_ = false;
-        return;
-    }
-    if (filled_.empty())
-        return;
     const size_t indent = 2 * filled_.size();
     char* out = room(indent + 2);
     if (filled_.back())

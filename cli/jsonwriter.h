@@ -71,7 +71,15 @@ private:
     // Room for `n` more bytes at the end of the text; the caller sets size_.
     char* room(size_t n);
     void append(std::string_view bytes);
-    void startValue();
+    // Before every value: after a key nothing, else the line of a new element.
+    void startValue()
+    {
+        if (afterKey_)
+            afterKey_ = false;
+        else if (!filled_.empty())
+            newElement();
+    }
+    void newElement();
     void begin(char bracket);
     void end(char bracket);
     void string(std::string_view text);
