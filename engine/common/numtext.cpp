@@ -2,10 +2,12 @@
 
 #include "engine/common/errors.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <string_view>
 #include <system_error>
 
 namespace {
@@ -56,11 +58,11 @@ std::string generalText(double v, bool exact)
     if (v == 0 || !std::isfinite(v))
         return "0";
     // 15 significant digits, correctly rounded: d.ddddddddddddddde±x; or
-    // as few as read back to the same double.
+    // as few as read back to the same double. Worked in buffers on the
+    // stack: a batch writes tens of these for every design.
     char buf[64];
     auto res = exact ? std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific)
                      : std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific, 14);
-    std::string s(buf, res.ptr);
     double back = 0;
     // Only the very largest doubles can round past the range.
     if (!exact && std::fabs(v) >= 1e308
@@ -68,18 +70,22 @@ std::string generalText(double v, bool exact)
         // Rounding carried one of the largest doubles past the range, and
         // the text would not read back; cut the digits instead.
         res = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific, 16);
-        s.assign(buf, res.ptr);
-        s.erase(s.find('e') - 2, 2);
+        char* e = std::find(buf, res.ptr, 'e');
+        res.ptr = std::copy(e, res.ptr, e - 2);
     }
-    bool negative = s[0] == '-';
-    if (negative)
-        s.erase(0, 1);
-    size_t ePos = s.find('e');
-    int exp10 = std::atoi(s.c_str() + ePos + 1);
-    std::string digits
-        = s.substr(0, 1) + (ePos > 1 ? s.substr(2, ePos - 2) : std::string()); // "1e+00" has no point
-    while (digits.size() > 1 && digits.back() == '0')
-        digits.pop_back();
+    const bool negative = buf[0] == '-';
+    const char* mantissa = buf + (negative ? 1 : 0);
+    const char* e = std::find(mantissa, static_cast<const char*>(res.ptr), 'e');
+    int exp10 = 0;
+    std::from_chars(e + (e[1] == '+' ? 2 : 1), res.ptr, exp10);
+    char digits[24]; // the mantissa without its point ("1e+00" has none) and trailing zeros
+    size_t count = 0;
+    digits[count++] = mantissa[0];
+    for (const char* d = mantissa + 2; d < e; ++d)
+        digits[count++] = *d;
+    while (count > 1 && digits[count - 1] == '0')
+        --count;
+    const std::string_view all(digits, count);
 
     std::string out = negative ? "-" : "";
     // Fixed notation from 0.0001 up to (but not including) 10^15.
@@ -87,24 +93,24 @@ std::string generalText(double v, bool exact)
         if (exp10 < 0) {
             out += "0,";
             out.append(static_cast<size_t>(-exp10 - 1), '0');
-            out += digits;
+            out += all;
         } else {
-            size_t intLen = static_cast<size_t>(exp10) + 1;
-            if (digits.size() <= intLen) {
-                out += digits;
-                out.append(intLen - digits.size(), '0');
+            const size_t intLen = static_cast<size_t>(exp10) + 1;
+            if (count <= intLen) {
+                out += all;
+                out.append(intLen - count, '0');
             } else {
-                out += digits.substr(0, intLen);
+                out += all.substr(0, intLen);
                 out += ',';
-                out += digits.substr(intLen);
+                out += all.substr(intLen);
             }
         }
         return out;
     }
-    out += digits.substr(0, 1);
-    if (digits.size() > 1) {
+    out += all.substr(0, 1);
+    if (count > 1) {
         out += ',';
-        out += digits.substr(1);
+        out += all.substr(1);
     }
     out += 'E';
     out += std::to_string(exp10);
