@@ -203,11 +203,16 @@ void writeDesignMembers(JsonWriter& json, const DesignResult& r)
     writeVerification(json, r.verification);
 }
 
-void writeJson(const DesignResult& result, std::ostream& out)
+void writeJson(
+    const DesignResult& result, std::ostream& out, const std::optional<nlohmann::ordered_json>& allMaterials)
 {
     JsonWriter json;
     json.beginObject();
     writeDesignMembers(json, result);
+    if (allMaterials) {
+        json.key("all_materials");
+        json.tree(*allMaterials);
+    }
     json.endObject();
     json.flushTo(out);
     out << '\n';

@@ -4,7 +4,6 @@
 #include "cli/compareoutput.h"
 #include "cli/header.h"
 #include "cli/jsonoutput.h"
-#include "cli/jsonwriter.h"
 #include "cli/materialtable.h"
 #include "cli/neighbourtable.h"
 #include "cli/options.h"
@@ -60,16 +59,10 @@ int runOne(const Options& o)
     if (o.allMaterials)
         materials = designMaterials(result, files);
     if (o.format == OutputFormat::Json) {
-        JsonWriter json;
-        json.beginObject();
-        writeDesignMembers(json, result);
-        if (o.allMaterials) {
-            json.key("all_materials");
-            json.tree(materials ? materialsJson(*materials) : nullptr);
-        }
-        json.endObject();
-        json.flushTo(std::cout);
-        std::cout << '\n';
+        std::optional<nlohmann::ordered_json> all;
+        if (o.allMaterials)
+            all = materials ? materialsJson(*materials) : nullptr;
+        writeJson(result, std::cout, all);
     } else if (o.format == OutputFormat::Csv) { // the table alone; the design's messages as ever
         std::ostream nowhere(nullptr);
         writeText(result, nowhere, std::cerr, false);
