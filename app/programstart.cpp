@@ -3,6 +3,7 @@
 #include "engine/catalogue/cataloguesync.h"
 #include "engine/catalogue/datafolder.h"
 #include "forms/widgets/appstyle.h"
+#include "forms/widgets/glyphs.h"
 #include "forms/widgets/messages.h"
 #include "forms/widgets/qtext.h"
 #include "forms/widgets/screenfit.h"
@@ -12,7 +13,6 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QHash>
-#include <QIcon>
 #include <QLibraryInfo>
 #include <QTranslator>
 
@@ -120,7 +120,7 @@ void prepareApplication(QApplication& app)
     setIdentity();
     QGuiApplication::setDesktopFileName(QStringLiteral(PRUZ_APP_ID));
     initSketchResources();
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/sketch/pruz.svg")));
+    QApplication::setWindowIcon(programIcon());
     loadQtTranslations(app);
     app.installEventFilter(new KeepOnScreen(&app));
 }
