@@ -49,6 +49,8 @@ namespace {
 
 const QString kCaption = QStringLiteral("Расчет пружин сжатия по ОСТ 5.9539-80");
 const QString kFileCaption = QStringLiteral("Расчет пружины ");
+// More materials than anyone lists by hand.
+constexpr size_t kLongList = 1000;
 const QString kDiameterPrefix = QStringLiteral("  \u2205 ");
 
 // Sets both buttons of a radio choice as given, none or both included,
@@ -132,9 +134,6 @@ TForm1::TForm1(Messages& messages, FileChooser& files, QWidget* parent)
 
     materials_ = new LinesModel(this);
     ui.material->setModel(materials_);
-    // Rows of one height: the list of a long material file opens at once.
-    if (auto* view = qobject_cast<QListView*>(ui.material->view()))
-        view->setUniformItemSizes(true);
 
     QFont memoFont = font();
     memoFont.setPixelSize(13);
@@ -405,6 +404,11 @@ bool TForm1::fillMaterialList()
     const bool read = guarded(messages_, [&] { lines = FolderFiles(dataFolder_).text(kMaterialList); });
     if (read && !lines)
         messages_.message(qs(noFileMessage(kMaterialList)));
+    // Rows of one height let the popup of a long list open at once; asking
+    // for the popup makes it, so a short list leaves that to the first click.
+    if (lines && lines->size() > kLongList)
+        if (auto* view = qobject_cast<QListView*>(ui.material->view()))
+            view->setUniformItemSizes(true);
     materials_->setLines(lines);
     return lines != nullptr;
 }
