@@ -34,6 +34,7 @@ class AppSettings;
 class FileChooser;
 class Messages;
 class QDialog;
+class LinesModel;
 class QLabel;
 class QPrinter;
 class TForm2;
@@ -159,6 +160,7 @@ private:
     std::string dataFolder_; // read at start-up and after the settings close
     int mode_ = 0; // 1 working stroke given, 2 free length and coils
     DesignResult last_;
+    LinesModel* materials_ = nullptr; // the lines of the material list, as read
     QLabel* lastFailure_ = nullptr;
     QLabel* lastFailureTrace_ = nullptr;
     AppSettings* appSettings_ = nullptr;
