@@ -146,7 +146,7 @@ std::optional<std::string> openProgramCatalogue(const std::optional<std::string>
 
 void printMaterialList(const TForm1& form)
 {
-    for (int k = 0; k < form.ui.material->count(); ++k)
-        std::cout << ss(form.ui.material->itemText(k)) << '\n';
+    for (const QString& material : form.materialNames())
+        std::cout << ss(material) << '\n';
     std::cout.flush();
 }

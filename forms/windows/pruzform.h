@@ -24,8 +24,7 @@
 #include "engine/features/design.h"
 #include "engine/features/reportheader.h"
 #include "engine/method/inputform.h"
-#include "ui_pruzform.h"
-
+#include <QStringList>
 #include <QWidget>
 #include <memory>
 #include <optional>
@@ -33,7 +32,9 @@
 class AppSettings;
 class FileChooser;
 class Messages;
+class QAbstractButton;
 class QDialog;
+class QKeyEvent;
 class QLabel;
 class QPrinter;
 class TForm2;
@@ -41,6 +42,9 @@ class TForm3;
 class TForm8;
 class TForm9;
 class TForm10;
+namespace Ui {
+class TForm1;
+}
 
 class TForm1 : public QWidget {
     Q_OBJECT
@@ -86,8 +90,8 @@ public:
     // The printer the report (and the sketch) print on: the last one chosen
     // in a print dialog.
     QPrinter& printer();
-
-    Ui::TForm1 ui;
+    // The materials of the catalogue, as listed in the window.
+    QStringList materialNames() const;
 
 signals:
     // A field, the length mode, the material or the group was changed, by
@@ -147,6 +151,7 @@ private:
 
     Messages& messages_;
     FileChooser& files_;
+    std::unique_ptr<Ui::TForm1> ui; // the Designer form
     TForm8* diameterChoice_ = nullptr;
     std::unique_ptr<QPrinter> printer_;
     TForm3* report_ = nullptr;

@@ -22,13 +22,13 @@
 
 #include "engine/features/reportheader.h"
 #include "engine/method/calc.h"
-#include "ui_rascet.h"
 
 #include <QStringList>
 #include <QTimer>
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 #include <optional>
 
 class AppSettings;
@@ -39,11 +39,15 @@ class Messages;
 class QPagedPaintDevice;
 class QPrinter;
 class TForm13;
+namespace Ui {
+class TForm3;
+}
 
 class TForm3 : public QWidget {
     Q_OBJECT
 public:
     TForm3(Messages& messages, QPrinter& printer, QWidget* parent = nullptr);
+    ~TForm3() override;
 
     // Where "PDF…" asks for the file; without it "PDF…" stays disabled.
     void setFileChooser(FileChooser& files);
@@ -98,7 +102,7 @@ private:
     CalcInputs neighbourInputs(const CalcInputs& inputs) const;
     void checkChanged();
 
-    Ui::TForm3 ui;
+    std::unique_ptr<Ui::TForm3> ui; // the Designer form
     Messages& messages_;
     QPrinter& printer_;
     FileChooser* files_ = nullptr;

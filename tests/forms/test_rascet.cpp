@@ -14,6 +14,7 @@
 #include "forms/windows/dopvvod.h"
 #include "forms/windows/pruzform.h"
 #include "forms/windows/rascet.h"
+#include "helpers/child.h"
 #include "helpers/datacopy.h"
 #include "helpers/formtest.h"
 #include "helpers/onmodal.h"
@@ -26,6 +27,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPdfWriter>
 #include <QPlainTextEdit>
 #include <QPrintDialog>
@@ -163,14 +165,14 @@ class TestRascet : public QObject {
         TForm3& calculate(const QString& material, int group, const QString& f1, const QString& f2,
             const QString& d1, const QString& h, const QString& vmax = QStringLiteral("2"))
         {
-            form.ui.material->setCurrentText(material);
-            form.ui.grup->setCurrentIndex(group - 1);
-            form.ui.f1->setText(f1);
-            form.ui.f2->setText(f2);
-            form.ui.d1->setText(d1);
-            form.ui.h->setText(h);
-            form.ui.vmax->setText(vmax);
-            form.ui.Rascet->click();
+            child<QComboBox>(form, "material")->setCurrentText(material);
+            child<QComboBox>(form, "grup")->setCurrentIndex(group - 1);
+            child<QLineEdit>(form, "f1")->setText(f1);
+            child<QLineEdit>(form, "f2")->setText(f2);
+            child<QLineEdit>(form, "d1")->setText(d1);
+            child<QLineEdit>(form, "h")->setText(h);
+            child<QLineEdit>(form, "vmax")->setText(vmax);
+            child<QPushButton>(form, "Rascet")->click();
             return *form.reportWindow();
         }
     };

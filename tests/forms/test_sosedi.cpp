@@ -17,6 +17,7 @@
 #include "forms/windows/pruzform.h"
 #include "forms/windows/rascet.h"
 #include "forms/windows/sosedi.h"
+#include "helpers/child.h"
 #include "helpers/datacopy.h"
 #include "helpers/formtest.h"
 #include "helpers/onmodal.h"
@@ -32,6 +33,7 @@
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTableView>
+#include <QToolButton>
 
 namespace {
 
@@ -102,7 +104,7 @@ class TestSosedi : public QObject {
         void load(const QString& rid)
         {
             files.toOpen = rid;
-            form.ui.SpeedButton3->click();
+            child<QToolButton>(form, "SpeedButton3")->click();
         }
         // "Расчет"; `answer` picks the diameter when the calculation asks.
         TForm3& calculate(const QString& answer = QString())
@@ -111,7 +113,7 @@ class TestSosedi : public QObject {
                 choice.findChild<QComboBox*>(QStringLiteral("dBox"))->setCurrentText(answer);
                 choice.findChild<QPushButton*>(QStringLiteral("BitBtn1"))->click();
             });
-            form.ui.Rascet->click();
+            child<QPushButton>(form, "Rascet")->click();
             return *form.reportWindow();
         }
         TForm13& openPanel()
@@ -130,10 +132,10 @@ class TestSosedi : public QObject {
         void typeLightSteel()
         {
             load(kSteel);
-            form.ui.f1->setText(QStringLiteral("10"));
-            form.ui.f2->setText(QStringLiteral("25"));
-            form.ui.h->setText(QStringLiteral("10"));
-            form.ui.vmax->setText(QStringLiteral("0,5"));
+            child<QLineEdit>(form, "f1")->setText(QStringLiteral("10"));
+            child<QLineEdit>(form, "f2")->setText(QStringLiteral("25"));
+            child<QLineEdit>(form, "h")->setText(QStringLiteral("10"));
+            child<QLineEdit>(form, "vmax")->setText(QStringLiteral("0,5"));
         }
     };
 
@@ -273,7 +275,7 @@ private slots:
             QStringLiteral("Диаметр проволоки по нормали d=3,2 мм"));
 
         // The next "Расчет" asks the calculation again.
-        rig.form.ui.Rascet->click();
+        child<QPushButton>(rig.form, "Rascet")->click();
         QCOMPARE(reportLineWith(report, QStringLiteral("Диаметр проволоки по нормали")), chosenLine);
     }
 
@@ -290,17 +292,17 @@ private slots:
         TForm13& panel = rig.openPanel();
         QVERIFY(!panel.captionText().contains(QStringLiteral("главного окна")));
 
-        rig.form.ui.f2->setText(QStringLiteral("30"));
+        child<QLineEdit>(rig.form, "f2")->setText(QStringLiteral("30"));
         QTRY_VERIFY(panel.captionText().contains(QStringLiteral("По исходным данным главного окна")));
         QCOMPARE(panel.table().rows.front().record.F3, 375.0);
         QCOMPARE(report.reportLines().first().simplified(), firstLine);
 
         // A field that stops "Расчет" leaves the rows as they were.
-        rig.form.ui.d1->setText(QStringLiteral("0"));
-        rig.form.ui.f2->setText(QStringLiteral("35"));
+        child<QLineEdit>(rig.form, "d1")->setText(QStringLiteral("0"));
+        child<QLineEdit>(rig.form, "f2")->setText(QStringLiteral("35"));
         QTest::qWait(50);
         QCOMPARE(panel.table().rows.front().record.F3, 375.0);
-        rig.form.ui.d1->setText(QStringLiteral("30"));
+        child<QLineEdit>(rig.form, "d1")->setText(QStringLiteral("30"));
         QTRY_COMPARE(panel.table().rows.front().record.F3, 437.5);
 
         const int marked = 2;
@@ -320,7 +322,7 @@ private slots:
         rig.load(kWideSteel);
         rig.calculate(QStringLiteral("2,8"));
         TForm13& panel = rig.openPanel();
-        rig.form.ui.vmax->setText(QStringLiteral("0,4"));
+        child<QLineEdit>(rig.form, "vmax")->setText(QStringLiteral("0,4"));
         QTRY_VERIFY(panel.captionText().contains(QStringLiteral("По исходным данным главного окна")));
         QVERIFY(panel.captionText().contains(QStringLiteral("Выбран в окне «Выбор диаметра»: d = 2,8 мм")));
         QCOMPARE(panel.table().refusal, std::string());
@@ -339,8 +341,9 @@ private slots:
         QVERIFY(refusal->isVisible());
         QCOMPARE(refusal->text(), QStringLiteral("Нет списка диаметров материала 60С2А: no 60С2А.dat"));
 
-        rig.form.ui.grup->setCurrentIndex(3);
-        rig.form.ui.material->setCurrentIndex(0); // "Проволока I класса", not used for group IV
+        child<QComboBox>(rig.form, "grup")->setCurrentIndex(3);
+        child<QComboBox>(rig.form, "material")
+            ->setCurrentIndex(0); // "Проволока I класса", not used for group IV
         TForm3& report = rig.calculate();
         QVERIFY(!rig.form.lastResult().wireChosen);
         QVERIFY(!report.findChild<QPushButton*>(QStringLiteral("neighboursButton"))->isEnabled());
@@ -357,7 +360,7 @@ private slots:
         QVERIFY(panel.materialsView()->isVisible());
         const QAbstractItemModel& model = *panel.materialsView()->model();
         const QStringList shown = materialsShown(panel);
-        QCOMPARE(shown.size(), rig.form.ui.material->count());
+        QCOMPARE(shown.size(), child<QComboBox>(rig.form, "material")->count());
         QCOMPARE(shown.first(), QStringLiteral("Проволока I класса"));
         QCOMPARE(panel.materialsView()->horizontalHeader()->sortIndicatorSection(), materialColumn("M"));
         const int own = static_cast<int>(shown.indexOf(QStringLiteral("Проволока II класса")));
@@ -371,7 +374,8 @@ private slots:
         scetchtest::saveScreenshot(panel, QStringLiteral("materials"));
 
         // It follows the main window: another material there moves the mark.
-        rig.form.ui.material->setCurrentIndex(rig.form.ui.material->findText(QStringLiteral("40Х13")));
+        child<QComboBox>(rig.form, "material")
+            ->setCurrentIndex(child<QComboBox>(rig.form, "material")->findText(QStringLiteral("40Х13")));
         QTRY_VERIFY(std::any_of(panel.materials().rows.begin(), panel.materials().rows.end(),
             [](const MaterialRow& r) { return r.selected && r.material == "40Х13"; }));
         QVERIFY(panel.findChild<QLabel*>(QStringLiteral("materialsCaption"))
@@ -427,7 +431,7 @@ private slots:
         });
         QTest::keyClick(panel.materialsView(), Qt::Key_Return);
         QVERIFY(pick.fired());
-        QCOMPARE(rig.form.ui.material->currentText(), QStringLiteral("60С2А"));
+        QCOMPARE(child<QComboBox>(rig.form, "material")->currentText(), QStringLiteral("60С2А"));
         QVERIFY(report.isVisible());
         QCOMPARE(reportLineWith(report, QStringLiteral("Допускаемое напряжение")),
             QStringLiteral("Допускаемое напряжение при кручении tau=471 МПа"));
@@ -442,7 +446,7 @@ private slots:
         const QString name = materialsShown(panel)[first];
         const QPoint at = panel.materialsView()->visualRect(model.index(first, 0)).center();
         QTest::mouseDClick(panel.materialsView()->viewport(), Qt::LeftButton, {}, at);
-        QCOMPARE(rig.form.ui.material->currentText(), name);
+        QCOMPARE(child<QComboBox>(rig.form, "material")->currentText(), name);
         QCOMPARE(qs(report.result().inputs.materialName), name);
 
         // A material whose calculation fails closes the report, not the tab.
@@ -453,7 +457,7 @@ private slots:
             QStringLiteral("Не выполнено условие отсутствия соударения витков"));
         QTRY_VERIFY(!report.isVisible());
         QVERIFY(panel.isVisible());
-        QCOMPARE(rig.form.ui.material->currentText(), QStringLiteral("БрБ2"));
+        QCOMPARE(child<QComboBox>(rig.form, "material")->currentText(), QStringLiteral("БрБ2"));
     }
 };
 

@@ -3,6 +3,7 @@
 // written: the message names the file, the old file stays byte for byte,
 // no temporary file is left beside it, and the window goes on working.
 
+#include "helpers/child.h"
 #include "helpers/childjob.h"
 #include "helpers/datacopy.h"
 #include "helpers/recorder.h"
@@ -26,6 +27,7 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolButton>
 
 #include <csignal>
 #include <fcntl.h>
@@ -348,7 +350,7 @@ private slots:
         TForm1 form(messages, files);
         form.show();
         const QString caption = form.windowTitle();
-        form.ui.f1->setText(QStringLiteral("12"));
+        child<QLineEdit>(form, "f1")->setText(QStringLiteral("12"));
         messages.answers = { true, true }; // replace the file, both times
 
         QTemporaryDir folder;
@@ -368,7 +370,7 @@ private slots:
                 failing = std::make_unique<FaultOnWrite>(static_cast<Fault>(fault), 1);
             if (place == "read-only")
                 QVERIFY(QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::ExeOwner));
-            form.ui.SpeedButton2->click();
+            child<QToolButton>(form, "SpeedButton2")->click();
             QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         }
         QCOMPARE(messages.messages, QStringList { "Ошибка при записи в " + files.toSave });
@@ -379,7 +381,7 @@ private slots:
 
         // Saved again where it can be: the file and the caption follow.
         files.toSave = kept;
-        form.ui.SpeedButton2->click();
+        child<QToolButton>(form, "SpeedButton2")->click();
         QCOMPARE(messages.messages.size(), 1);
         QCOMPARE(fileBytes(kept), ridBytes(form.formState()));
         QCOMPARE(form.windowTitle(), QStringLiteral("Расчет пружины ") + kept);
