@@ -62,7 +62,7 @@ void BM_RascetToReport(benchmark::State& state)
     QtMessages messages;
     OpenExample files;
     files.path = QStringLiteral(EXAMPLES_DIR "wire-class2.rid");
-    ProgramWindows windows(messages, files);
+    ProgramWindows windows(messages, files, data.path().toStdString() + "/");
     windows.form1.show();
     windows.form1.findChild<QToolButton*>(QStringLiteral("SpeedButton3"))->click(); // Load
 

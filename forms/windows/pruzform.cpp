@@ -35,7 +35,6 @@
 #include <QCloseEvent>
 #include <QDateTime>
 #include <QDialog>
-#include <QDir>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
@@ -115,11 +114,14 @@ QString stopText(const CalcResult& r)
 
 } // namespace
 
-TForm1::TForm1(Messages& messages, FileChooser& files, QWidget* parent)
+TForm1::TForm1(
+    Messages& messages, FileChooser& files, std::string dataDir, AppSettings* settings, QWidget* parent)
     : QWidget(parent)
     , messages_(messages)
     , files_(files)
     , ui(std::make_unique<Ui::TForm1>())
+    , dataFolder_(std::move(dataDir))
+    , appSettings_(settings)
 {
     ui->setupUi(this);
     fixWindow(this, QSize(539, 443));
@@ -324,11 +326,6 @@ void TForm1::showEvent(QShowEvent* event)
     }
 }
 
-std::string TForm1::dataDir() const
-{
-    return dataDir_.empty() ? ss(QDir::currentPath()) + "/" : dataDir_;
-}
-
 void TForm1::closeEvent(QCloseEvent* event)
 {
     if (mayDropInput())
@@ -367,7 +364,6 @@ void TForm1::FormShow()
     ui->Label21->setText(QStringLiteral("имеющимся на складе"));
     ui->Label22->setText(QStringLiteral("все обозначения и термины по ОСТ 5.9539-80"));
     ui->Label23->setText(QStringLiteral("Внимание! Диаметр проволоки подбирается ПРОГРАММОЙ!"));
-    dataFolder_ = dataDir();
     if (!fillMaterialList())
         return;
     ui->material->setCurrentIndex(0);
@@ -594,16 +590,13 @@ void TForm1::calculate(std::optional<double> wire)
     calculatedForm_ = ridLines(formState());
     showLastFailure();
     if (!report_) {
-        report_ = new TForm3(messages_, printer(), this);
-        report_->setFileChooser(files_);
+        report_ = new TForm3(messages_, printer(), files_, appSettings_, this);
         report_->setLiveInputs([this] { return calcInputs(); }, [this](double d) { calculate(d); },
             [this](const QString& material) { calculateIn(material); });
         connect(this, &TForm1::inputsEdited, report_, &TForm3::inputsEdited);
         placeBesideWindow(*report_, *this);
-        if (appSettings_) {
+        if (appSettings_)
             new WindowPlace(report_, *appSettings_, QStringLiteral("report"));
-            report_->setSettings(*appSettings_);
-        }
     }
     // After a failed check the messages have said it all: no report window,
     // and the user is back where the calculation was started.
@@ -630,8 +623,7 @@ void TForm1::showLastFailure()
 void TForm1::scetchClick()
 {
     if (!sketch_) {
-        sketch_ = new TForm2(last_, messages_, printer(), this);
-        sketch_->setFileChooser(files_);
+        sketch_ = new TForm2(last_, messages_, printer(), files_, this);
         if (appSettings_)
             new WindowPlace(sketch_, *appSettings_, QStringLiteral("sketch"));
     }
@@ -784,14 +776,11 @@ void TForm1::SpeedButton4Click()
             newMaterial_ = new TForm9(messages_, this);
             diameters_ = new TForm10(dataFolder_, messages_, *new TForm11(this), this);
         }
-        auto* settings = new TForm4(dataFolder_, messages_, *newMaterial_, *diameters_, this);
-        settings->setFileChooser(files_);
-        settings_ = settings;
+        settings_ = new TForm4(dataFolder_, messages_, *newMaterial_, *diameters_, files_, this);
     }
     settings_->exec();
     // The settings may have changed the catalogue: read it again and show
     // the diameters of the material now selected.
-    dataFolder_ = dataDir();
     const QString chosen = ui->material->currentText();
     ui->material->clear();
     if (!fillMaterialList())

@@ -13,13 +13,13 @@
 // last calculation that stopped, with a link to its trace ("Подробно").
 // Load and Save go through a FileChooser and the engine's ".rid" reader and
 // writer; New, Load and closing ask first when the form was changed since
-// the last Save or Load. With AppSettings handed in, the last folder, the
-// recent input files (a menu on the Load button's right click) and the
-// places of the report and sketch windows are remembered between runs. The
-// report, sketch and settings windows are made on first use and kept;
-// closing this window ends the program. inputsEdited tells of every change
-// of the inputs, and calcInputs gives them as "Расчет" would, without
-// touching the form.
+// the last Save or Load. With AppSettings, the last folder, the recent
+// input files (a menu on the Load button's right click) and the places of
+// the report and sketch windows are remembered between runs. The diameter
+// choice, report, sketch, settings and about windows are made on first use
+// and kept; closing this window ends the program. inputsEdited tells of
+// every change of the inputs, and calcInputs gives them as "Расчет" would,
+// without touching the form.
 
 #include "engine/features/design.h"
 #include "engine/features/reportheader.h"
@@ -49,19 +49,12 @@ class TForm1;
 class TForm1 : public QWidget {
     Q_OBJECT
 public:
-    TForm1(Messages& messages, FileChooser& files, QWidget* parent = nullptr);
+    // `dataDir`, ending with "/", is the catalogue the window lists and the
+    // calculation reads; `settings` what is remembered between runs (without
+    // them nothing is).
+    TForm1(Messages& messages, FileChooser& files, std::string dataDir, AppSettings* settings = nullptr,
+        QWidget* parent = nullptr);
     ~TForm1() override;
-
-    // The diameter choice dialog the calculation asks in; without one, the
-    // first question makes it. The about box and the catalogue dialogs are
-    // made when first needed.
-    void setDiameterChoice(TForm8& dialog) { diameterChoice_ = &dialog; }
-    // What is remembered between runs; without it nothing is.
-    void setSettings(AppSettings& settings) { appSettings_ = &settings; }
-
-    // The data directory (ending with "/") read at start-up and again after
-    // the settings window closes; without one, the working directory.
-    void setDataDir(std::string dir) { dataDir_ = std::move(dir); }
 
     // Loads an input data file as "Загрузить" does, with its messages (a
     // file named on the command line or opened from the file manager).
@@ -109,7 +102,6 @@ private:
     bool fillMaterialList();
     void fillDiameterMemo(const QString& material);
     void setModeH();
-    std::string dataDir() const;
     void setUpKeyboard();
     void keepTabOnCheckedButton(QAbstractButton* a, QAbstractButton* b);
     void markUnchanged();
@@ -160,13 +152,12 @@ private:
     TForm9* newMaterial_ = nullptr;
     TForm10* diameters_ = nullptr;
     QDialog* about_ = nullptr;
-    std::string dataDir_;
-    std::string dataFolder_; // read at start-up and after the settings close
+    std::string dataFolder_;
     int mode_ = 0; // 1 working stroke given, 2 free length and coils
     DesignResult last_;
     QLabel* lastFailure_ = nullptr;
     QLabel* lastFailureTrace_ = nullptr;
-    AppSettings* appSettings_ = nullptr;
+    AppSettings* appSettings_;
     bool settingsWriteReported_ = false;
     bool started_ = false;
     QString inputFile_;

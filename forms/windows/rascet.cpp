@@ -24,12 +24,14 @@
 #include <QPrinter>
 #include <QStyle>
 
-TForm3::TForm3(Messages& messages, QPrinter& printer, QWidget* parent)
+TForm3::TForm3(
+    Messages& messages, QPrinter& printer, FileChooser& files, AppSettings* settings, QWidget* parent)
     : QWidget(parent, Qt::Window)
     , ui(std::make_unique<Ui::TForm3>())
     , messages_(messages)
     , printer_(printer)
-    , checkTab_(new CheckTab)
+    , files_(files)
+    , checkTab_(new CheckTab(settings))
     , checkWarning_(new QLabel)
 {
     ui->setupUi(this);
@@ -100,11 +102,6 @@ void TForm3::checkChanged()
                 " <a href=\"#check\" style=\"color: white;\">Подробнее на вкладке «Проверка»</a>"));
 }
 
-void TForm3::setSettings(AppSettings& settings)
-{
-    checkTab_->setSettings(&settings);
-}
-
 void TForm3::setLiveInputs(std::function<std::optional<CalcInputs>()> inputs,
     std::function<void(double)> calculateWith, std::function<void(const QString&)> calculateIn)
 {
@@ -122,7 +119,7 @@ void TForm3::setResult(const CalcResult& result, const ReportHeader& header)
     if (ui->views->currentWidget() == ui->podrobnoTab)
         showTrace();
     ui->BitBtn2->setEnabled(true);
-    ui->pdf->setEnabled(files_ != nullptr);
+    ui->pdf->setEnabled(true);
     ui->neighboursButton->setEnabled(result_.wireChosen);
     checkTab_->check(result_.values, qs(header_.inputFile));
     if (neighbours_ && neighbours_->isVisible())
@@ -175,12 +172,6 @@ void TForm3::followInputs()
         return;
     if (std::optional<CalcInputs> live = liveInputs_())
         neighbours_->showRows(neighbourInputs(*live), true);
-}
-
-void TForm3::setFileChooser(FileChooser& files)
-{
-    files_ = &files;
-    ui->pdf->setEnabled(ui->BitBtn2->isEnabled());
 }
 
 QStringList TForm3::reportLines() const
@@ -249,9 +240,7 @@ void TForm3::BitBtn2Click()
 
 void TForm3::pdfClick()
 {
-    if (!files_)
-        return;
-    const QString name = files_->savePdfFile(this, pdfNameFor(qs(header_.inputFile), QString()));
+    const QString name = files_.savePdfFile(this, pdfNameFor(qs(header_.inputFile), QString()));
     if (name.isEmpty() || !askReplace(messages_, name))
         return;
     setUpPage(printer_, QPageLayout::Portrait);

@@ -46,13 +46,12 @@ class TForm3;
 class TForm3 : public QWidget {
     Q_OBJECT
 public:
-    TForm3(Messages& messages, QPrinter& printer, QWidget* parent = nullptr);
+    // "PDF…" asks for its file in `files`; the check keeps its seating
+    // coefficient per design in `settings`, when there are any.
+    TForm3(Messages& messages, QPrinter& printer, FileChooser& files, AppSettings* settings,
+        QWidget* parent = nullptr);
     ~TForm3() override;
 
-    // Where "PDF…" asks for the file; without it "PDF…" stays disabled.
-    void setFileChooser(FileChooser& files);
-    // Where the check keeps its seating coefficient per design.
-    void setSettings(AppSettings& settings);
     CheckTab* checkTab() const { return checkTab_; }
     // The warning above the report; hidden while the check passes.
     QLabel* checkWarning() const { return checkWarning_; }
@@ -105,7 +104,7 @@ private:
     std::unique_ptr<Ui::TForm3> ui; // the Designer form
     Messages& messages_;
     QPrinter& printer_;
-    FileChooser* files_ = nullptr;
+    FileChooser& files_;
     ReportHeader header_;
     CalcResult result_;
     bool traceShown_ = false; // the view holds the result's trace

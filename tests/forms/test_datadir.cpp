@@ -25,8 +25,7 @@ private slots:
         QDir::setCurrent(elsewhere.path());
         MessageRecorder messages;
         ScriptedFiles files; // every dialog cancelled
-        TForm1 form(messages, files);
-        form.setDataDir(data.dataDir());
+        TForm1 form(messages, files, data.dataDir());
 
         form.show();
         QCOMPARE(form.dataFolder(), data.dataDir());

@@ -10,7 +10,6 @@
 #include "forms/widgets/appsettings.h"
 #include "forms/widgets/filechooser.h"
 #include "forms/windows/autor.h"
-#include "forms/windows/dopvvod.h"
 #include "forms/windows/harakter.h"
 #include "forms/windows/pruzform.h"
 #include "forms/windows/rascet.h"
@@ -79,24 +78,18 @@ class TestPruzform : public QObject {
         MessageRecorder messages;
         ScriptedFiles files;
         std::unique_ptr<AppSettings> settings;
-        TForm1 form { messages, files };
-        TForm8 choice { messages, &form };
+        TForm1 form;
         // The inputs the last "Расчет" stored, up to where it stopped.
         const CalcInputs& inputs() const { return form.lastResult().inputs; }
 
         // With `ini`, the settings are kept in that file.
         explicit Rig(bool show = true, const QString& ini = QString())
+            : settings(ini.isEmpty() ? nullptr : std::make_unique<AppSettings>(ini))
+            , form(messages, files, data.dataDir(), settings.get())
         {
-            QDir::setCurrent(data.dir());
-            form.setDiameterChoice(choice);
-            if (!ini.isEmpty()) {
-                settings = std::make_unique<AppSettings>(ini);
-                form.setSettings(*settings);
-            }
             if (show)
                 start();
         }
-        ~Rig() { QDir::setCurrent(QDir::tempPath()); }
         void start()
         {
             form.show();
@@ -154,7 +147,6 @@ private slots:
     void startUp()
     {
         Rig rig;
-        QCOMPARE(QString::fromStdString(rig.form.dataFolder()), QDir::currentPath() + "/");
         QCOMPARE(rig.form.materialNames(), fileLines(rig.data.dir() + "material.dat"));
         QCOMPARE(child<QComboBox>(rig.form, "material")->currentText(), kWire1);
         QCOMPARE(child<QComboBox>(rig.form, "grup")->currentText(), QStringLiteral("I"));
@@ -1242,12 +1234,10 @@ private slots:
         child<QRadioButton>(rig.form, "rbl0")->click();
         OnModal close([&](QWidget* modal) {
             rig.data.write("material.dat", { kWire2, "60С2А" });
-            QDir::setCurrent(rig.data.dir());
             qobject_cast<QDialog*>(modal)->accept();
         });
         child<QToolButton>(rig.form, "SpeedButton4")->click();
         QVERIFY(close.fired());
-        QCOMPARE(QString::fromStdString(rig.form.dataFolder()), QDir::currentPath() + "/");
         QCOMPARE(child<QComboBox>(rig.form, "material")->count(), 2);
         QCOMPARE(child<QComboBox>(rig.form, "material")->currentText(), selected);
         QCOMPARE(rig.memo(), diameterMemo(rig.data, selected));
@@ -1396,9 +1386,9 @@ private slots:
             fields[k]->setText(inputs[k]);
         std::unique_ptr<OnModal> answer;
         if (!pick.isEmpty())
-            answer = std::make_unique<OnModal>([&](QWidget*) {
-                rig.choice.findChild<QComboBox*>(QStringLiteral("dBox"))->setCurrentText(pick);
-                rig.choice.findChild<QPushButton*>(QStringLiteral("BitBtn1"))->click();
+            answer = std::make_unique<OnModal>([&](QWidget* choice) {
+                child<QComboBox>(*choice, "dBox")->setCurrentText(pick);
+                child<QPushButton>(*choice, "BitBtn1")->click();
             });
         QTest::mouseClick(child<QPushButton>(rig.form, "Rascet"), Qt::LeftButton);
         QCOMPARE(rig.messages.messages, messages);

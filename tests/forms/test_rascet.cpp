@@ -11,7 +11,6 @@
 #include "forms/widgets/filechooser.h"
 #include "forms/widgets/qtext.h"
 #include "forms/windows/checktab.h"
-#include "forms/windows/dopvvod.h"
 #include "forms/windows/pruzform.h"
 #include "forms/windows/rascet.h"
 #include "helpers/child.h"
@@ -151,16 +150,11 @@ class TestRascet : public QObject {
         MessageRecorder messages;
         QPrinter printer;
         ScriptedFiles files;
-        TForm3 window { messages, printer };
-        TForm1 form { messages, files };
-        TForm8 choice { messages, &form };
-        Rig()
-        {
-            window.setFileChooser(files);
-            form.setDataDir(data.dataDir());
-            form.setDiameterChoice(choice);
-            form.show();
-        }
+        QTemporaryDir settingsDir;
+        AppSettings settings { settingsDir.filePath("pruz.ini") };
+        TForm3 window { messages, printer, files, &settings };
+        TForm1 form { messages, files, data.dataDir() };
+        Rig() { form.show(); }
         // "Расчет" with these inputs, in working-stroke mode.
         TForm3& calculate(const QString& material, int group, const QString& f1, const QString& f2,
             const QString& d1, const QString& h, const QString& vmax = QStringLiteral("2"))
@@ -254,14 +248,14 @@ private slots:
         QFETCH(bool, failed);
         Rig rig;
         QStringList messagesBeforeAsking;
-        OnModal answer([&](QWidget*) {
+        OnModal answer([&](QWidget* choice) {
             messagesBeforeAsking = rig.messages.messages;
             if (pick.isEmpty()) {
-                rig.choice.findChild<QPushButton*>(QStringLiteral("BitBtn2"))->click();
+                child<QPushButton>(*choice, "BitBtn2")->click();
                 return;
             }
-            rig.choice.findChild<QComboBox*>(QStringLiteral("dBox"))->setCurrentText(pick);
-            rig.choice.findChild<QPushButton*>(QStringLiteral("BitBtn1"))->click();
+            child<QComboBox>(*choice, "dBox")->setCurrentText(pick);
+            child<QPushButton>(*choice, "BitBtn1")->click();
         });
         TForm3& report = rig.calculate(kWire2, 1, "1", "2", "35", "10");
         QVERIFY(answer.fired());
@@ -521,9 +515,6 @@ private slots:
         QFETCH(double, wire);
         QFETCH(QString, warning);
         Rig rig;
-        QTemporaryDir dir;
-        AppSettings settings(dir.filePath("pruz.ini"));
-        rig.window.setSettings(settings);
         ReportHeader header;
         header.inputFile = "/home/u/design.rid";
         InputForm form;
@@ -571,7 +562,7 @@ private slots:
         seating->setCurrentIndex(seating->findData(2.0));
         emit seating->activated(seating->currentIndex());
         QCOMPARE(tab->verification().row("sK")->verdict, CheckVerdict::Failed);
-        QCOMPARE(settings.seating(QStringLiteral("/home/u/design.rid")), std::optional<double>(2.0));
+        QCOMPARE(rig.settings.seating(QStringLiteral("/home/u/design.rid")), std::optional<double>(2.0));
         rig.window.showResult(result, header); // the design calculated again
         QCOMPARE(seating->currentData().toDouble(), 2.0);
     }

@@ -13,7 +13,6 @@
 #include "forms/widgets/materialmodel.h"
 #include "forms/widgets/neighbourmodel.h"
 #include "forms/widgets/qtext.h"
-#include "forms/windows/dopvvod.h"
 #include "forms/windows/pruzform.h"
 #include "forms/windows/rascet.h"
 #include "forms/windows/sosedi.h"
@@ -92,15 +91,9 @@ class TestSosedi : public QObject {
         DataCopy data;
         MessageRecorder messages;
         ScriptedFiles files;
-        TForm1 form { messages, files };
-        TForm8 choice { messages, &form };
+        TForm1 form { messages, files, data.dataDir() };
 
-        Rig()
-        {
-            form.setDataDir(data.dataDir());
-            form.setDiameterChoice(choice);
-            form.show();
-        }
+        Rig() { form.show(); }
         void load(const QString& rid)
         {
             files.toOpen = rid;
@@ -109,9 +102,9 @@ class TestSosedi : public QObject {
         // "Расчет"; `answer` picks the diameter when the calculation asks.
         TForm3& calculate(const QString& answer = QString())
         {
-            OnModal pick([&](QWidget*) {
-                choice.findChild<QComboBox*>(QStringLiteral("dBox"))->setCurrentText(answer);
-                choice.findChild<QPushButton*>(QStringLiteral("BitBtn1"))->click();
+            OnModal pick([&](QWidget* choice) {
+                child<QComboBox>(*choice, "dBox")->setCurrentText(answer);
+                child<QPushButton>(*choice, "BitBtn1")->click();
             });
             child<QPushButton>(form, "Rascet")->click();
             return *form.reportWindow();
@@ -425,9 +418,9 @@ private slots:
             QStringLiteral("нужен выбор диаметра"));
 
         panel.materialsView()->setCurrentIndex(model.index(steel, 0));
-        OnModal pick([&](QWidget*) {
-            rig.choice.findChild<QComboBox*>(QStringLiteral("dBox"))->setCurrentText(QStringLiteral("3,5"));
-            rig.choice.findChild<QPushButton*>(QStringLiteral("BitBtn1"))->click();
+        OnModal pick([&](QWidget* choice) {
+            child<QComboBox>(*choice, "dBox")->setCurrentText(QStringLiteral("3,5"));
+            child<QPushButton>(*choice, "BitBtn1")->click();
         });
         QTest::keyClick(panel.materialsView(), Qt::Key_Return);
         QVERIFY(pick.fired());

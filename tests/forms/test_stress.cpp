@@ -196,7 +196,7 @@ private slots:
         StressInputs inputs(random, data.dataDir(), folder.path() + QLatin1Char('/'));
         StressMessages messages(random);
         StressFiles files(random, inputs);
-        ProgramWindows windows(messages, files);
+        ProgramWindows windows(messages, files, data.dataDir());
         // Printing goes to a file, never to a printer of the machine.
         windows.form1.printer().setOutputFormat(QPrinter::PdfFormat);
         windows.form1.printer().setOutputFileName(folder.filePath(QStringLiteral("print.pdf")));

@@ -7,6 +7,7 @@
 #include "helpers/childjob.h"
 #include "helpers/datacopy.h"
 #include "helpers/recorder.h"
+#include "helpers/scriptedfiles.h"
 #include "helpers/setup_fixture.h"
 
 #include "engine/catalogue/textfile.h"
@@ -90,14 +91,6 @@ QByteArray ridBytes(const InputForm& form)
         bytes += QByteArray::fromStdString(utf8ToCp1251(line)) + "\r\n";
     return bytes;
 }
-
-struct ScriptedFiles : FileChooser {
-    QString toSave;
-    QString openFile(QWidget*, const QString&) override { return {}; }
-    QString saveFile(QWidget*, const QString&) override { return toSave; }
-    QString savePdfFile(QWidget*, const QString&) override { return {}; }
-    QString openFolder(QWidget*, const QString&) override { return {}; }
-};
 
 QPushButton* okButton(QDialog& d)
 {
@@ -347,7 +340,7 @@ private slots:
         QDir::setCurrent(data.dir());
         MessageRecorder messages;
         ScriptedFiles files;
-        TForm1 form(messages, files);
+        TForm1 form(messages, files, data.dataDir());
         form.show();
         const QString caption = form.windowTitle();
         child<QLineEdit>(form, "f1")->setText(QStringLiteral("12"));
@@ -408,7 +401,7 @@ private:
         QDir::setCurrent(data.dir());
         MessageRecorder messages;
         ScriptedFiles files;
-        TForm1 form(messages, files);
+        TForm1 form(messages, files, data.dataDir());
         form.show();
         QVERIFY(messages.messages.isEmpty());
         QDir::setCurrent(QDir::tempPath());
