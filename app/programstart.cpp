@@ -3,6 +3,7 @@
 #include "engine/catalogue/cataloguesync.h"
 #include "engine/catalogue/datafolder.h"
 #include "forms/widgets/appstyle.h"
+#include "forms/widgets/glyphs.h"
 #include "forms/widgets/messages.h"
 #include "forms/widgets/qtext.h"
 #include "forms/widgets/screenfit.h"
@@ -12,12 +13,11 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QHash>
-#include <QIcon>
 #include <QLibraryInfo>
 #include <QTranslator>
 
+#include <cstdio>
 #include <cstdlib>
-#include <iostream>
 
 namespace {
 
@@ -106,7 +106,7 @@ StartOptions readStartOptions(const QApplication& app)
     options.listMaterials = parser.isSet(kListOption);
     const QStringList files = parser.positionalArguments();
     if (files.size() > 1) {
-        std::cerr << "pruz: one FILE at most; given " << files.size() << "\n";
+        std::fprintf(stderr, "pruz: one FILE at most; given %lld\n", static_cast<long long>(files.size()));
         std::exit(1); // as the parser ends on a wrong option
     }
     if (!files.isEmpty())
@@ -120,7 +120,7 @@ void prepareApplication(QApplication& app)
     setIdentity();
     QGuiApplication::setDesktopFileName(QStringLiteral(PRUZ_APP_ID));
     initSketchResources();
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/sketch/pruz.svg")));
+    QApplication::setWindowIcon(programIcon());
     loadQtTranslations(app);
     app.installEventFilter(new KeepOnScreen(&app));
 }
@@ -131,7 +131,7 @@ std::optional<std::string> openProgramCatalogue(const std::optional<std::string>
     if (!catalogue.dir.empty()) {
         if (catalogue.update.any()) {
             const std::string report = updateReport(catalogue.update, catalogue.dir, catalogue.upstream);
-            std::cerr << report;
+            std::fputs(report.c_str(), stderr);
             // With files replaced, the offer after start-up shows it (the
             // previous copy's note); else this is the one time it is said.
             if (!catalogue.update.touched())
@@ -139,14 +139,16 @@ std::optional<std::string> openProgramCatalogue(const std::optional<std::string>
         }
         return catalogue.dir;
     }
-    std::cerr << catalogue.failure << '\n';
+    std::fprintf(stderr, "%s\n", catalogue.failure.c_str());
     messages.message(qs(catalogue.failure));
     return std::nullopt;
 }
 
 void printMaterialList(const TForm1& form)
 {
-    for (const QString& material : form.materialNames())
-        std::cout << ss(material) << '\n';
-    std::cout.flush();
+    for (const QString& material : form.materialNames()) {
+        const QByteArray name = material.toUtf8() + '\n';
+        std::fwrite(name.constData(), 1, static_cast<size_t>(name.size()), stdout);
+    }
+    std::fflush(stdout);
 }

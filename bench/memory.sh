@@ -3,10 +3,13 @@
 # a 16 MB input file of line breaks, a 16 MB material.dat of line breaks
 # (one design and 100), and a material.dat of 50 000 names under 10 000
 # designs. Each figure is the peak resident set (GNU time's %M) and the
-# wall time; the baseline is one ordinary design.
-#   bench/memory.sh build/cli/pruzcalc
+# wall time; the baseline is one ordinary design. With the program as a
+# second argument, also its start (off screen, the material list printed)
+# on the shipped catalogue and on the material.dat of line breaks.
+#   bench/memory.sh build/cli/pruzcalc [build/app/pruz]
 set -eu
 exe=$(realpath "$1")
+program=${2:+$(realpath "$2")}
 root=$(cd "$(dirname "$0")/.." && pwd)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -45,3 +48,9 @@ mv "$work/names/material.dat.new" "$work/names/material.dat"
 for k in $(seq 1 10000); do cp "$example" "$work/many/$k.rid"; done
 measure "material.dat of 50 000 names, 10 000 designs" "$exe" --data "$work/names" "$work/many"
 measure "shipped material.dat, 10 000 designs" "$exe" --data "$root/data" "$work/many"
+
+if [ -n "$program" ]; then
+  export QT_QPA_PLATFORM=offscreen
+  measure "the program's start, shipped catalogue" "$program" --data "$root/data" --list-materials
+  measure "the program's start, material.dat of line breaks" "$program" --data "$work/long" --list-materials
+fi

@@ -15,11 +15,17 @@
 
 namespace {
 
+// Read line by line: a file of millions of empty lines costs no string each.
 std::optional<std::vector<std::string>> nonEmptyLines(const std::string& dataDir, const std::string& name)
 {
-    auto lines = readDataLines(dataDir, name);
-    if (lines)
-        std::erase_if(*lines, [](const std::string& l) { return l.empty(); });
+    const auto path = findDataFile(dataDir, name);
+    TextReader reader;
+    if (!path || !reader.open(*path))
+        return std::nullopt;
+    std::vector<std::string> lines;
+    while (!reader.eof())
+        if (std::string line = reader.readLine(); !line.empty())
+            lines.push_back(std::move(line));
     return lines;
 }
 
@@ -139,7 +145,8 @@ void removeUncommittedAddition(const std::string& dataDir)
     std::optional<std::vector<std::string>> listed;
     try {
         note = readDataLines(dataDir, kAdditionNote);
-        listed = readMaterialNames(dataDir);
+        if (note) // the list only matters when an addition was begun
+            listed = readMaterialNames(dataDir);
     } catch (const IoError&) { // a file too big to be ours: leave everything
         return;
     }

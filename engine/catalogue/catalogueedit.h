@@ -6,6 +6,7 @@
 // whole through the atomic writer, so a failure leaves the old file as it was.
 
 #include "engine/catalogue/materialclass.h"
+#include "engine/catalogue/notenames.h"
 
 #include <optional>
 #include <string>
@@ -51,7 +52,6 @@ ListRewrite rewriteMaterialNames(
 // goes once the material is listed or the addition is taken back. A program
 // killed in between leaves the note, and the next start removes exactly
 // the files it names (removeUncommittedAddition).
-inline constexpr const char* kAdditionNote = ".pruz-addition";
 
 // False when the note cannot be written: nothing may be added then.
 bool beginAddition(const std::string& dataDir, const std::string& material);

@@ -17,6 +17,8 @@
 // that saved designs can be checked against it; it stays until the program
 // has offered that check (or the user removes it).
 
+#include "engine/catalogue/notenames.h"
+
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -24,11 +26,6 @@
 #include <string>
 #include <string_view>
 #include <vector>
-
-inline constexpr const char* kManifestName = ".pruz-shipped";
-inline constexpr const char* kPreviousName = ".pruz-previous";
-// In the previous copy: what the update did, as the program reports it.
-inline constexpr const char* kUpdateNoteName = ".pruz-update.txt";
 
 // 64-bit FNV-1a: enough to tell versions of small text files apart.
 std::uint64_t fnv1a(std::string_view bytes, std::uint64_t seed = 0xcbf29ce484222325ULL);

@@ -1,5 +1,6 @@
 #include "engine/catalogue/textfile.h"
 
+#include "engine/catalogue/notenames.h"
 #include "engine/common/encoding.h"
 #include "engine/common/errors.h"
 
@@ -159,8 +160,9 @@ void syncFolder(const std::string& folder)
 // catalogue's manifest and update note, or the note of a material addition.
 bool isWrittenName(std::string_view name)
 {
-    if (name == ".pruz-shipped" || name == ".pruz-update.txt" || name == ".pruz-addition")
-        return true;
+    for (const char* note : kNoteFiles)
+        if (name == note)
+            return true;
     const size_t dot = name.rfind('.');
     if (dot == std::string_view::npos || dot == 0)
         return false;

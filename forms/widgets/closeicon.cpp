@@ -18,11 +18,12 @@ QIcon styleIcon(const QAbstractButton* button)
     return button->style()->standardIcon(QStyle::SP_DialogCloseButton);
 }
 
-// Qt's own pictures, read as the PNG files they are.
+// Qt's own pictures, read as the PNG files they are: the button's size and
+// twice it (Qt's larger picture would only cost start-up time).
 QIcon qtIcon(const QAbstractButton* button)
 {
     QIcon icon;
-    for (int size : { 16, 32, 128 }) {
+    for (int size : { 16, 32 }) {
         QImageReader reader(
             QStringLiteral(":/qt-project.org/styles/commonstyle/images/standardbutton-close-%1.png")
                 .arg(size),

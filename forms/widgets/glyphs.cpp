@@ -7,9 +7,24 @@ static void registerGlyphs()
     Q_INIT_RESOURCE(glyphs);
 }
 
-QIcon glyph(const char* name)
+static void ensureRegistered()
 {
     static const bool registered = (registerGlyphs(), true);
     Q_UNUSED(registered);
-    return QIcon(QStringLiteral(":/glyphs/") + QLatin1String(name) + QStringLiteral(".svg"));
+}
+
+QIcon glyph(const char* name)
+{
+    ensureRegistered();
+    // QIcon finds "<name>@2x.png" beside the file by itself.
+    return QIcon(QStringLiteral(":/glyphs/") + QLatin1String(name) + QStringLiteral(".png"));
+}
+
+QIcon programIcon()
+{
+    ensureRegistered();
+    QIcon icon;
+    for (int size : { 16, 32, 48, 64 })
+        icon.addFile(QStringLiteral(":/icon/%1.png").arg(size), QSize(size, size));
+    return icon;
 }

@@ -14,6 +14,7 @@
 #include "forms/widgets/filechooser.h"
 #include "forms/widgets/glyphs.h"
 #include "forms/widgets/guarded.h"
+#include "forms/widgets/linesmodel.h"
 #include "forms/widgets/messages.h"
 #include "forms/widgets/numericfield.h"
 #include "forms/widgets/qtext.h"
@@ -38,6 +39,7 @@
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QListView>
 #include <QMenu>
 #include <QPrinter>
 #include <QScopeGuard>
@@ -48,6 +50,8 @@ namespace {
 
 const QString kCaption = QStringLiteral("Расчет пружин сжатия по ОСТ 5.9539-80");
 const QString kFileCaption = QStringLiteral("Расчет пружины ");
+// More materials than anyone lists by hand.
+constexpr size_t kLongList = 1000;
 const QString kDiameterPrefix = QStringLiteral("  \u2205 ");
 
 // Sets both buttons of a radio choice as given, none or both included,
@@ -132,6 +136,9 @@ TForm1::TForm1(
     ui->SpeedButton4->setIcon(glyph("setup"));
     ui->SpeedButton5->setIcon(glyph("about"));
     setCloseButtonIcon(ui->Stop);
+
+    materials_ = new LinesModel(this);
+    ui->material->setModel(materials_);
 
     QFont memoFont = font();
     memoFont.setPixelSize(13);
@@ -401,15 +408,17 @@ void TForm1::FormKeyDown(QWidget* focused, const QKeyEvent& event)
 
 bool TForm1::fillMaterialList()
 {
-    std::optional<std::vector<std::string>> lines;
-    if (!guarded(messages_, [&] { lines = readDataLines(dataFolder_, kMaterialList); }))
-        return false;
-    if (!lines) {
+    std::shared_ptr<const TextLines> lines;
+    const bool read = guarded(messages_, [&] { lines = FolderFiles(dataFolder_).text(kMaterialList); });
+    if (read && !lines)
         messages_.message(qs(noFileMessage(kMaterialList)));
-        return false;
-    }
-    ui->material->addItems(qsList(*lines));
-    return true;
+    // Rows of one height let the popup of a long list open at once; asking
+    // for the popup makes it, so a short list leaves that to the first click.
+    if (lines && lines->size() > kLongList)
+        if (auto* view = qobject_cast<QListView*>(ui->material->view()))
+            view->setUniformItemSizes(true);
+    materials_->setLines(lines);
+    return lines != nullptr;
 }
 
 // Every stocked diameter of the material, one per line after the diameter
@@ -418,18 +427,24 @@ void TForm1::fillDiameterMemo(const QString& material)
 {
     ui->comm->clear();
     const std::string file = diameterFileName(ss(material));
-    std::optional<std::vector<std::string>> lines;
-    if (!guarded(messages_, [&] { lines = readDataLines(dataFolder_, file); }))
+    std::shared_ptr<const TextLines> lines;
+    if (!guarded(messages_, [&] { lines = FolderFiles(dataFolder_).text(file); }))
         return;
     if (!lines) {
         messages_.message(qs(noFileMessage(file)));
         return;
     }
-    QStringList shown;
-    for (const auto& line : *lines)
-        if (!line.empty())
-            shown << kDiameterPrefix + qs(line);
-    ui->comm->setPlainText(shown.join(QLatin1Char('\n')));
+    QString shown;
+    for (size_t at = 0; at < lines->end();) {
+        const std::string_view line = lines->next(at);
+        if (line.empty())
+            continue;
+        if (!shown.isEmpty())
+            shown += QLatin1Char('\n');
+        shown += kDiameterPrefix;
+        shown += QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size()));
+    }
+    ui->comm->setPlainText(shown);
 }
 
 void TForm1::setModeH()
@@ -701,12 +716,10 @@ void TForm1::loadFrom(const QString& name)
         }
         // The whole file is checked before the form changes.
         InputForm form = parseRid(*lines);
-        std::vector<std::string> materials;
-        for (const QString& material : materialNames())
-            materials.push_back(ss(material));
+        const TextLines& materials = materials_->lines();
         form.materialIndex = ridMaterialIndex(form, materials);
         if (form.materialIndex >= 0) // a file without a name: the diameters of the one chosen
-            form.materialName = materials[static_cast<size_t>(form.materialIndex)];
+            form.materialName = std::string(materials[static_cast<size_t>(form.materialIndex)]);
         // A material gone from the catalogue: the other inputs are loaded,
         // no material is selected in its place, and the user is told.
         const std::string missing = missingMaterial(form, form.materialIndex);
@@ -782,7 +795,6 @@ void TForm1::SpeedButton4Click()
     // The settings may have changed the catalogue: read it again and show
     // the diameters of the material now selected.
     const QString chosen = ui->material->currentText();
-    ui->material->clear();
     if (!fillMaterialList())
         return;
     // The material chosen before, while the catalogue still has it.

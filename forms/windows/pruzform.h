@@ -31,6 +31,7 @@
 
 class AppSettings;
 class FileChooser;
+class LinesModel;
 class Messages;
 class QAbstractButton;
 class QDialog;
@@ -155,6 +156,7 @@ private:
     std::string dataFolder_;
     int mode_ = 0; // 1 working stroke given, 2 free length and coils
     DesignResult last_;
+    LinesModel* materials_ = nullptr; // the lines of the material list, as read
     QLabel* lastFailure_ = nullptr;
     QLabel* lastFailureTrace_ = nullptr;
     AppSettings* appSettings_;
