@@ -31,8 +31,7 @@ int main(int argc, char** argv)
         return NoInput; // as pruzcalc: the catalogue cannot be read
     QtFileChooser files;
     AppSettings settings; // ~/.config/pruz/pruz.ini
-    ProgramWindows windows(messages, files, &settings);
-    windows.form1.setDataDir(*dataDir);
+    ProgramWindows windows(messages, files, *dataDir, &settings);
     windows.form1.show();
     if (!options.listMaterials)
         QTimer::singleShot(0, &app, [&] {

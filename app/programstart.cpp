@@ -146,8 +146,8 @@ std::optional<std::string> openProgramCatalogue(const std::optional<std::string>
 
 void printMaterialList(const TForm1& form)
 {
-    for (int k = 0; k < form.ui.material->count(); ++k) {
-        const QByteArray name = form.ui.material->itemText(k).toUtf8() + '\n';
+    for (const QString& material : form.materialNames()) {
+        const QByteArray name = material.toUtf8() + '\n';
         std::fwrite(name.constData(), 1, static_cast<size_t>(name.size()), stdout);
     }
     std::fflush(stdout);

@@ -27,7 +27,9 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QPushButton>
 #include <QTemporaryDir>
+#include <QToolButton>
 #include <benchmark/benchmark.h>
 
 #include <chrono>
@@ -60,9 +62,9 @@ void BM_RascetToReport(benchmark::State& state)
     QtMessages messages;
     OpenExample files;
     files.path = QStringLiteral(EXAMPLES_DIR "wire-class2.rid");
-    ProgramWindows windows(messages, files);
+    ProgramWindows windows(messages, files, data.path().toStdString() + "/");
     windows.form1.show();
-    windows.form1.ui.SpeedButton3->click(); // Load
+    windows.form1.findChild<QToolButton*>(QStringLiteral("SpeedButton3"))->click(); // Load
 
     CalcInputs bare;
     bare.dataDir = data.path().toStdString() + "/";
@@ -71,11 +73,12 @@ void BM_RascetToReport(benchmark::State& state)
     const FolderFiles bareFiles(bare.dataDir);
     QuietHost host;
     std::size_t bareLines = 0;
+    auto* rascet = windows.form1.findChild<QPushButton*>(QStringLiteral("Rascet"));
 
     double reportTotal = 0, bareTotal = 0;
     for (auto _ : state) {
         auto start = Clock::now();
-        windows.form1.ui.Rascet->click();
+        rascet->click();
         if (state.range(0))
             QCoreApplication::processEvents(); // paint it
         reportTotal += micros(Clock::now() - start);

@@ -4,6 +4,7 @@
 // the catalogue's own files in memory (for "Проверить расчёты…") and no
 // other file of the folder. Prints held_mb and peak_mb for both folders;
 // run offscreen or under xvfb-run.
+#include "forms/widgets/filechooser.h"
 #include "forms/widgets/messages.h"
 #include "forms/windows/Inputdiam.h"
 #include "forms/windows/NewMat.h"
@@ -46,13 +47,14 @@ void measure(const char* label, const QString& dir)
 {
     const std::string dataDir = (dir + '/').toStdString();
     Quiet messages;
+    QtFileChooser files;
     TForm9 newMat(messages);
     TForm11 input;
     TForm10 diameters(dataDir, messages, input);
     const double before = statusMb("VmRSS:");
     resetPeak();
     {
-        TForm4 settings(dataDir, messages, newMat, diameters);
+        TForm4 settings(dataDir, messages, newMat, diameters, files);
         settings.show();
         QApplication::processEvents();
         std::printf("%-34s held_mb %7.1f  peak_mb %7.1f\n", label, statusMb("VmRSS:") - before,

@@ -49,8 +49,9 @@ QString figure(const std::optional<double>& v)
 
 } // namespace
 
-CheckTab::CheckTab(QWidget* parent)
+CheckTab::CheckTab(AppSettings* settings, QWidget* parent)
     : QWidget(parent)
+    , settings_(settings)
     , seating_(new QComboBox(this))
     , table_(new QTableWidget(this))
     , verdict_(new QLabel(this))

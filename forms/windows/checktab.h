@@ -21,10 +21,9 @@ class QTableWidget;
 class CheckTab : public QWidget {
     Q_OBJECT
 public:
-    explicit CheckTab(QWidget* parent = nullptr);
+    // ν is kept in `settings`; without them ν starts at 0,5 and is not kept.
+    explicit CheckTab(AppSettings* settings, QWidget* parent = nullptr);
 
-    // Where ν is kept; without it ν starts at 0,5 and is not kept.
-    void setSettings(AppSettings* settings) { settings_ = settings; }
     // Checks a completed calculation, reading its data folder; `design`
     // names its input file (empty when it has none). An incomplete one
     // leaves the tab saying why there is no check.
@@ -42,7 +41,7 @@ private:
     void recheck();
     void fill();
 
-    AppSettings* settings_ = nullptr;
+    AppSettings* settings_;
     QComboBox* seating_;
     QTableWidget* table_;
     QLabel* verdict_;

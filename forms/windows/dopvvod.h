@@ -4,19 +4,22 @@
 // material's diameter file; OK returns the chosen one. Made by the main
 // window when first needed, shown modally while the calculation waits.
 
-#include "ui_dopvvod.h"
-
 #include <QDialog>
 
+#include <memory>
 #include <optional>
 #include <string>
 
 class Messages;
+namespace Ui {
+class TForm8;
+}
 
 class TForm8 : public QDialog {
     Q_OBJECT
 public:
     explicit TForm8(Messages& messages, QWidget* parent = nullptr);
+    ~TForm8() override;
 
     // Fills the list with the diameters of `material` in `dataDir` and runs
     // the dialog: the chosen diameter on OK, none on cancel. A missing
@@ -30,7 +33,7 @@ private:
     bool FormShow(const std::string& dataDir, const std::string& material);
     void BitBtn1Click();
 
-    Ui::TForm8 ui;
+    std::unique_ptr<Ui::TForm8> ui; // the Designer form
     Messages& messages_;
     double chosen_ = 0; // the item taken, as a number
 };

@@ -1,8 +1,7 @@
 #include "forms/windows/programwindows.h"
 
-ProgramWindows::ProgramWindows(Messages& messages, FileChooser& files, AppSettings* settings)
-    : form1(messages, files)
+ProgramWindows::ProgramWindows(
+    Messages& messages, FileChooser& files, std::string dataDir, AppSettings* settings)
+    : form1(messages, files, std::move(dataDir), settings)
 {
-    if (settings)
-        form1.setSettings(*settings);
 }

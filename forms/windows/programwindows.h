@@ -7,14 +7,18 @@
 
 #include "forms/windows/pruzform.h"
 
+#include <string>
+
 class AppSettings;
 class FileChooser;
 class Messages;
 
 class ProgramWindows {
 public:
-    // With `settings`, what the main window remembers between runs.
-    ProgramWindows(Messages& messages, FileChooser& files, AppSettings* settings = nullptr);
+    // The catalogue in `dataDir`, ending with "/"; with `settings`, what the
+    // main window remembers between runs.
+    ProgramWindows(
+        Messages& messages, FileChooser& files, std::string dataDir, AppSettings* settings = nullptr);
 
     TForm1 form1;
 };

@@ -1,5 +1,7 @@
 #include "forms/windows/pruzform.h"
 
+#include "ui_pruzform.h"
+
 #include "engine/catalogue/catalogue.h"
 #include "engine/catalogue/datafiles.h"
 #include "engine/catalogue/textfile.h"
@@ -34,7 +36,6 @@
 #include <QCloseEvent>
 #include <QDateTime>
 #include <QDialog>
-#include <QDir>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
@@ -117,42 +118,46 @@ QString stopText(const CalcResult& r)
 
 } // namespace
 
-TForm1::TForm1(Messages& messages, FileChooser& files, QWidget* parent)
+TForm1::TForm1(
+    Messages& messages, FileChooser& files, std::string dataDir, AppSettings* settings, QWidget* parent)
     : QWidget(parent)
     , messages_(messages)
     , files_(files)
+    , ui(std::make_unique<Ui::TForm1>())
+    , dataFolder_(std::move(dataDir))
+    , appSettings_(settings)
 {
-    ui.setupUi(this);
+    ui->setupUi(this);
     fixWindow(this, QSize(539, 443));
 
-    ui.SpeedButton1->setIcon(glyph("new"));
-    ui.SpeedButton3->setIcon(glyph("open"));
-    ui.SpeedButton2->setIcon(glyph("save"));
-    ui.SpeedButton4->setIcon(glyph("setup"));
-    ui.SpeedButton5->setIcon(glyph("about"));
-    setCloseButtonIcon(ui.Stop);
+    ui->SpeedButton1->setIcon(glyph("new"));
+    ui->SpeedButton3->setIcon(glyph("open"));
+    ui->SpeedButton2->setIcon(glyph("save"));
+    ui->SpeedButton4->setIcon(glyph("setup"));
+    ui->SpeedButton5->setIcon(glyph("about"));
+    setCloseButtonIcon(ui->Stop);
 
     materials_ = new LinesModel(this);
-    ui.material->setModel(materials_);
+    ui->material->setModel(materials_);
 
     QFont memoFont = font();
     memoFont.setPixelSize(13);
-    ui.comm->setFont(memoFont);
-    QPalette white = ui.stepni->palette();
+    ui->comm->setFont(memoFont);
+    QPalette white = ui->stepni->palette();
     white.setColor(QPalette::Base, Qt::white);
-    ui.stepni->setPalette(white);
-    ui.stepni->setTextMargins(-2, -1, -2, -1);
+    ui->stepni->setPalette(white);
+    ui->stepni->setTextMargins(-2, -1, -2, -1);
 
-    for (QLineEdit* edit : { ui.f1, ui.f2, ui.d1, ui.h, ui.l0, ui.n, ui.vmax })
+    for (QLineEdit* edit : { ui->f1, ui->f2, ui->d1, ui->h, ui->l0, ui->n, ui->vmax })
         new NumericField(edit, FieldKind::Float);
-    for (QLineEdit* edit : { ui.ni, ui.stepni })
+    for (QLineEdit* edit : { ui->ni, ui->stepni })
         new NumericField(edit, FieldKind::Integer);
     // The last calculation that stopped, in the free middle of the bottom
     // bar, with the way to its trace.
-    lastFailure_ = new QLabel(ui.Bottom);
+    lastFailure_ = new QLabel(ui->Bottom);
     lastFailure_->setObjectName(QStringLiteral("lastFailure"));
     lastFailure_->setGeometry(208, 6, 228, 18);
-    lastFailureTrace_ = new QLabel(QStringLiteral("<a href=\"trace\">Подробно</a>"), ui.Bottom);
+    lastFailureTrace_ = new QLabel(QStringLiteral("<a href=\"trace\">Подробно</a>"), ui->Bottom);
     lastFailureTrace_->setObjectName(QStringLiteral("lastFailureTrace"));
     lastFailureTrace_->setGeometry(208, 24, 228, 18);
     lastFailureTrace_->setToolTip(QStringLiteral("Ход остановленного расчета"));
@@ -167,30 +172,30 @@ TForm1::TForm1(Messages& messages, FileChooser& files, QWidget* parent)
         if (w->focusPolicy() != Qt::NoFocus)
             w->installEventFilter(this);
 
-    connect(ui.Rascet, &QPushButton::clicked, this, &TForm1::RascetClick);
-    connect(ui.scetch, &QPushButton::clicked, this, &TForm1::scetchClick);
-    connect(ui.Stop, &QPushButton::clicked, this, &TForm1::StopClick);
-    connect(ui.SpeedButton1, &QToolButton::clicked, this, &TForm1::SpeedButton1Click);
-    connect(ui.SpeedButton2, &QToolButton::clicked, this, &TForm1::SpeedButton2Click);
-    connect(ui.SpeedButton3, &QToolButton::clicked, this, &TForm1::SpeedButton3Click);
-    connect(ui.SpeedButton4, &QToolButton::clicked, this, &TForm1::SpeedButton4Click);
-    connect(ui.SpeedButton5, &QToolButton::clicked, this, &TForm1::SpeedButton5Click);
-    connect(ui.rbh, &QRadioButton::clicked, this, &TForm1::rbhClick);
-    connect(ui.rbl0, &QRadioButton::clicked, this, &TForm1::rbl0Click);
+    connect(ui->Rascet, &QPushButton::clicked, this, &TForm1::RascetClick);
+    connect(ui->scetch, &QPushButton::clicked, this, &TForm1::scetchClick);
+    connect(ui->Stop, &QPushButton::clicked, this, &TForm1::StopClick);
+    connect(ui->SpeedButton1, &QToolButton::clicked, this, &TForm1::SpeedButton1Click);
+    connect(ui->SpeedButton2, &QToolButton::clicked, this, &TForm1::SpeedButton2Click);
+    connect(ui->SpeedButton3, &QToolButton::clicked, this, &TForm1::SpeedButton3Click);
+    connect(ui->SpeedButton4, &QToolButton::clicked, this, &TForm1::SpeedButton4Click);
+    connect(ui->SpeedButton5, &QToolButton::clicked, this, &TForm1::SpeedButton5Click);
+    connect(ui->rbh, &QRadioButton::clicked, this, &TForm1::rbhClick);
+    connect(ui->rbl0, &QRadioButton::clicked, this, &TForm1::rbl0Click);
     // activated: picked by the user; selecting from code runs neither.
-    connect(ui.material, &QComboBox::activated, this, &TForm1::materialChange);
-    connect(ui.grup, &QComboBox::activated, this, &TForm1::grupChange);
+    connect(ui->material, &QComboBox::activated, this, &TForm1::materialChange);
+    connect(ui->grup, &QComboBox::activated, this, &TForm1::grupChange);
     // After the handlers above, so the mode is already set.
-    for (QLineEdit* edit : { ui.f1, ui.f2, ui.d1, ui.h, ui.l0, ui.n, ui.vmax, ui.ni, ui.stepni })
+    for (QLineEdit* edit : { ui->f1, ui->f2, ui->d1, ui->h, ui->l0, ui->n, ui->vmax, ui->ni, ui->stepni })
         connect(edit, &QLineEdit::textChanged, this, &TForm1::inputsEdited);
-    for (QRadioButton* mode : { ui.rbh, ui.rbl0 })
+    for (QRadioButton* mode : { ui->rbh, ui->rbl0 })
         connect(mode, &QRadioButton::clicked, this, &TForm1::inputsEdited);
-    for (QComboBox* choice : { ui.material, ui.grup })
+    for (QComboBox* choice : { ui->material, ui->grup })
         connect(choice, &QComboBox::currentIndexChanged, this, &TForm1::inputsEdited);
     connect(this, &TForm1::inputsEdited, this, &TForm1::markStaleResults);
     // The winding is printed with the results, though it is no input of
     // the calculation.
-    for (QRadioButton* winding : { ui.navivkaLeft, ui.navivkaRight })
+    for (QRadioButton* winding : { ui->navivkaLeft, ui->navivkaRight })
         connect(winding, &QRadioButton::toggled, this, &TForm1::markStaleResults);
 }
 
@@ -221,51 +226,52 @@ TForm1::~TForm1() = default;
 void TForm1::setUpKeyboard()
 {
     // The order Tab walks; Enter walks the edit fields in the same order.
-    const QList<QWidget*> tabOrder { ui.f1, ui.f2, ui.d1, ui.h, ui.rbh, ui.rbl0, ui.l0, ui.n, ui.navivkaLeft,
-        ui.navivkaRight, ui.ni, ui.stepni, ui.vmax, ui.material, ui.grup, ui.comm, ui.Rascet, ui.scetch,
-        ui.Stop, ui.SpeedButton1, ui.SpeedButton3, ui.SpeedButton2, ui.SpeedButton4, ui.SpeedButton5 };
+    const QList<QWidget*> tabOrder { ui->f1, ui->f2, ui->d1, ui->h, ui->rbh, ui->rbl0, ui->l0, ui->n,
+        ui->navivkaLeft, ui->navivkaRight, ui->ni, ui->stepni, ui->vmax, ui->material, ui->grup, ui->comm,
+        ui->Rascet, ui->scetch, ui->Stop, ui->SpeedButton1, ui->SpeedButton3, ui->SpeedButton2,
+        ui->SpeedButton4, ui->SpeedButton5 };
     // The toolbar is reached with Tab; a click on it leaves the focus in
     // the field being edited, so that it is saved as typed.
     for (QToolButton* tool :
-        { ui.SpeedButton1, ui.SpeedButton3, ui.SpeedButton2, ui.SpeedButton4, ui.SpeedButton5 })
+        { ui->SpeedButton1, ui->SpeedButton3, ui->SpeedButton2, ui->SpeedButton4, ui->SpeedButton5 })
         tool->setFocusPolicy(Qt::TabFocus);
     for (qsizetype k = 1; k < tabOrder.size(); ++k)
         setTabOrder(tabOrder[k - 1], tabOrder[k]);
     // Reached with Tab, the diameter list scrolls with the arrow keys.
-    ui.comm->setTabChangesFocus(true);
-    ui.comm->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    keepTabOnCheckedButton(ui.rbh, ui.rbl0);
-    keepTabOnCheckedButton(ui.navivkaLeft, ui.navivkaRight);
+    ui->comm->setTabChangesFocus(true);
+    ui->comm->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    keepTabOnCheckedButton(ui->rbh, ui->rbl0);
+    keepTabOnCheckedButton(ui->navivkaLeft, ui->navivkaRight);
 
-    bindShortcut(ui.SpeedButton1, QKeySequence(Qt::CTRL | Qt::Key_N));
-    bindShortcut(ui.SpeedButton3, QKeySequence(Qt::CTRL | Qt::Key_O));
-    bindShortcut(ui.SpeedButton2, QKeySequence(Qt::CTRL | Qt::Key_S));
-    bindShortcut(ui.Rascet, QKeySequence(Qt::Key_F9));
-    bindShortcut(ui.scetch, QKeySequence(Qt::CTRL | Qt::Key_E));
-    bindShortcut(ui.SpeedButton4, QKeySequence(Qt::CTRL | Qt::Key_Comma));
-    bindShortcut(ui.SpeedButton5, QKeySequence(Qt::Key_F1));
+    bindShortcut(ui->SpeedButton1, QKeySequence(Qt::CTRL | Qt::Key_N));
+    bindShortcut(ui->SpeedButton3, QKeySequence(Qt::CTRL | Qt::Key_O));
+    bindShortcut(ui->SpeedButton2, QKeySequence(Qt::CTRL | Qt::Key_S));
+    bindShortcut(ui->Rascet, QKeySequence(Qt::Key_F9));
+    bindShortcut(ui->scetch, QKeySequence(Qt::CTRL | Qt::Key_E));
+    bindShortcut(ui->SpeedButton4, QKeySequence(Qt::CTRL | Qt::Key_Comma));
+    bindShortcut(ui->SpeedButton5, QKeySequence(Qt::Key_F1));
 
     const QKeySequence saveAsKey(Qt::CTRL | Qt::SHIFT | Qt::Key_S);
     connect(new QShortcut(saveAsKey, this), &QShortcut::activated, this, [this] { saveAs(); });
-    ui.SpeedButton2->setToolTip(ui.SpeedButton2->toolTip() + QStringLiteral("\nСохранить как… (")
+    ui->SpeedButton2->setToolTip(ui->SpeedButton2->toolTip() + QStringLiteral("\nСохранить как… (")
         + saveAsKey.toString(QKeySequence::NativeText) + QStringLiteral(", правая кнопка мыши)"));
-    ui.SpeedButton2->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(ui.SpeedButton2, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
+    ui->SpeedButton2->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(ui->SpeedButton2, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
         auto* menu = new QMenu(this);
         menu->setAttribute(Qt::WA_DeleteOnClose);
         connect(menu->addAction(QStringLiteral("Сохранить как…")), &QAction::triggered, this,
             [this] { saveAs(); });
-        menu->popup(ui.SpeedButton2->mapToGlobal(pos));
+        menu->popup(ui->SpeedButton2->mapToGlobal(pos));
     });
 
     const QKeySequence recentKey(Qt::CTRL | Qt::Key_R);
     connect(new QShortcut(recentKey, this), &QShortcut::activated, this,
-        [this] { showRecentFiles(ui.SpeedButton3->mapToGlobal(ui.SpeedButton3->rect().bottomLeft())); });
-    ui.SpeedButton3->setToolTip(ui.SpeedButton3->toolTip() + QStringLiteral("\nпоследние файлы: ")
+        [this] { showRecentFiles(ui->SpeedButton3->mapToGlobal(ui->SpeedButton3->rect().bottomLeft())); });
+    ui->SpeedButton3->setToolTip(ui->SpeedButton3->toolTip() + QStringLiteral("\nпоследние файлы: ")
         + recentKey.toString(QKeySequence::NativeText) + QStringLiteral(" или правая кнопка мыши"));
-    ui.SpeedButton3->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(ui.SpeedButton3, &QWidget::customContextMenuRequested, this,
-        [this](const QPoint& pos) { showRecentFiles(ui.SpeedButton3->mapToGlobal(pos)); });
+    ui->SpeedButton3->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(ui->SpeedButton3, &QWidget::customContextMenuRequested, this,
+        [this](const QPoint& pos) { showRecentFiles(ui->SpeedButton3->mapToGlobal(pos)); });
 
     // Alt and a letter: each field through its label, each choice and
     // button through its own text.
@@ -273,16 +279,16 @@ void TForm1::setUpKeyboard()
         QLabel* label;
         QWidget* field;
         const char* letter;
-    } labelled[] { { ui.Label1, ui.f1, "С" }, { ui.Label2, ui.f2, "ч" }, { ui.Label3, ui.d1, "Н" },
-        { ui.ln, ui.n, "в" }, { ui.Label9, ui.ni, "Т" }, { ui.Label12, ui.vmax, "ж" },
-        { ui.Label7, ui.material, "М" }, { ui.Label8, ui.grup, "Г" } };
+    } labelled[] { { ui->Label1, ui->f1, "С" }, { ui->Label2, ui->f2, "ч" }, { ui->Label3, ui->d1, "Н" },
+        { ui->ln, ui->n, "в" }, { ui->Label9, ui->ni, "Т" }, { ui->Label12, ui->vmax, "ж" },
+        { ui->Label7, ui->material, "М" }, { ui->Label8, ui->grup, "Г" } };
     for (const auto& [label, field, letter] : labelled) {
         addMnemonic(label, QString::fromUtf8(letter));
         label->setBuddy(field);
     }
-    const std::pair<QAbstractButton*, const char*> buttons[] { { ui.rbh, "х" }, { ui.rbl0, "Д" },
-        { ui.navivkaLeft, "Л" }, { ui.navivkaRight, "П" }, { ui.Rascet, "Р" }, { ui.scetch, "Э" },
-        { ui.Stop, "З" } };
+    const std::pair<QAbstractButton*, const char*> buttons[] { { ui->rbh, "х" }, { ui->rbl0, "Д" },
+        { ui->navivkaLeft, "Л" }, { ui->navivkaRight, "П" }, { ui->Rascet, "Р" }, { ui->scetch, "Э" },
+        { ui->Stop, "З" } };
     for (const auto& [button, letter] : buttons)
         addMnemonic(button, QString::fromUtf8(letter));
 }
@@ -308,6 +314,14 @@ QPrinter& TForm1::printer()
     return *printer_;
 }
 
+QStringList TForm1::materialNames() const
+{
+    QStringList names;
+    for (int k = 0; k < ui->material->count(); ++k)
+        names << ui->material->itemText(k);
+    return names;
+}
+
 void TForm1::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
@@ -317,11 +331,6 @@ void TForm1::showEvent(QShowEvent* event)
         cleanUpStaleWrites(dataFolder_);
         markUnchanged();
     }
-}
-
-std::string TForm1::dataDir() const
-{
-    return dataDir_.empty() ? ss(QDir::currentPath()) + "/" : dataDir_;
 }
 
 void TForm1::closeEvent(QCloseEvent* event)
@@ -359,16 +368,15 @@ bool TForm1::mayDropInput()
 
 void TForm1::FormShow()
 {
-    ui.Label21->setText(QStringLiteral("имеющимся на складе"));
-    ui.Label22->setText(QStringLiteral("все обозначения и термины по ОСТ 5.9539-80"));
-    ui.Label23->setText(QStringLiteral("Внимание! Диаметр проволоки подбирается ПРОГРАММОЙ!"));
-    dataFolder_ = dataDir();
+    ui->Label21->setText(QStringLiteral("имеющимся на складе"));
+    ui->Label22->setText(QStringLiteral("все обозначения и термины по ОСТ 5.9539-80"));
+    ui->Label23->setText(QStringLiteral("Внимание! Диаметр проволоки подбирается ПРОГРАММОЙ!"));
     if (!fillMaterialList())
         return;
-    ui.material->setCurrentIndex(0);
-    ui.grup->setCurrentIndex(0);
+    ui->material->setCurrentIndex(0);
+    ui->grup->setCurrentIndex(0);
     setModeH();
-    fillDiameterMemo(ui.material->currentText());
+    fillDiameterMemo(ui->material->currentText());
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event)
@@ -407,7 +415,7 @@ bool TForm1::fillMaterialList()
     // Rows of one height let the popup of a long list open at once; asking
     // for the popup makes it, so a short list leaves that to the first click.
     if (lines && lines->size() > kLongList)
-        if (auto* view = qobject_cast<QListView*>(ui.material->view()))
+        if (auto* view = qobject_cast<QListView*>(ui->material->view()))
             view->setUniformItemSizes(true);
     materials_->setLines(lines);
     return lines != nullptr;
@@ -417,7 +425,7 @@ bool TForm1::fillMaterialList()
 // sign; an unreadable file leaves the column empty.
 void TForm1::fillDiameterMemo(const QString& material)
 {
-    ui.comm->clear();
+    ui->comm->clear();
     const std::string file = diameterFileName(ss(material));
     std::shared_ptr<const TextLines> lines;
     if (!guarded(messages_, [&] { lines = FolderFiles(dataFolder_).text(file); }))
@@ -436,49 +444,49 @@ void TForm1::fillDiameterMemo(const QString& material)
         shown += kDiameterPrefix;
         shown += QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size()));
     }
-    ui.comm->setPlainText(shown);
+    ui->comm->setPlainText(shown);
 }
 
 void TForm1::setModeH()
 {
-    ui.rbh->setChecked(true);
-    ui.rbl0->setChecked(false);
+    ui->rbh->setChecked(true);
+    ui->rbl0->setChecked(false);
     rbhClick();
 }
 
 void TForm1::rbhClick()
 {
     mode_ = 1;
-    ui.rbl0->setChecked(false);
-    ui.l0->setEnabled(false);
-    ui.n->setEnabled(false);
-    ui.h->setEnabled(true);
+    ui->rbl0->setChecked(false);
+    ui->l0->setEnabled(false);
+    ui->n->setEnabled(false);
+    ui->h->setEnabled(true);
 }
 
 void TForm1::rbl0Click()
 {
     mode_ = 2;
-    ui.rbh->setChecked(false);
-    ui.l0->setEnabled(true);
-    ui.n->setEnabled(true);
-    ui.h->setEnabled(false);
+    ui->rbh->setChecked(false);
+    ui->l0->setEnabled(true);
+    ui->n->setEnabled(true);
+    ui->h->setEnabled(false);
 }
 
 void TForm1::materialChange()
 {
-    fillDiameterMemo(ui.material->currentText());
+    fillDiameterMemo(ui->material->currentText());
 }
 
 void TForm1::calculateIn(const QString& material)
 {
-    const int index = ui.material->findText(material, Qt::MatchExactly);
+    const int index = ui->material->findText(material, Qt::MatchExactly);
     if (index < 0) { // the catalogue was changed behind the program's back
         messages_.message(
             QStringLiteral("Материала ") + material + QStringLiteral(" нет в списке материалов"));
         return;
     }
-    if (index != ui.material->currentIndex()) {
-        ui.material->setCurrentIndex(index);
+    if (index != ui->material->currentIndex()) {
+        ui->material->setCurrentIndex(index);
         materialChange();
     }
     RascetClick();
@@ -486,63 +494,63 @@ void TForm1::calculateIn(const QString& material)
 
 void TForm1::grupChange()
 {
-    const int index = ui.grup->currentIndex();
+    const int index = ui->grup->currentIndex();
     const bool endurance = index == 0 || index == 2;
-    ui.ni->setEnabled(endurance);
-    ui.stepni->setEnabled(endurance);
-    ui.vmax->setEnabled(endurance);
+    ui->ni->setEnabled(endurance);
+    ui->stepni->setEnabled(endurance);
+    ui->vmax->setEnabled(endurance);
 }
 
 InputForm TForm1::formState() const
 {
     InputForm f;
-    f.rbh = ui.rbh->isChecked();
-    f.rbl0 = ui.rbl0->isChecked();
+    f.rbh = ui->rbh->isChecked();
+    f.rbl0 = ui->rbl0->isChecked();
     f.mode = mode_;
-    f.l0Enabled = ui.l0->isEnabled();
-    f.nEnabled = ui.n->isEnabled();
-    f.hEnabled = ui.h->isEnabled();
-    f.materialIndex = ui.material->currentIndex();
-    f.f1 = ss(ui.f1->text());
-    f.f2 = ss(ui.f2->text());
-    f.d1 = ss(ui.d1->text());
-    f.h = ss(ui.h->text());
-    f.vmax = ss(ui.vmax->text());
-    f.ni = ss(ui.ni->text());
-    f.stepni = ss(ui.stepni->text());
-    f.l0 = ss(ui.l0->text());
-    f.n = ss(ui.n->text());
-    f.grupIndex = ui.grup->currentIndex();
-    f.navivkaIndex = ui.navivkaLeft->isChecked() ? 0 : ui.navivkaRight->isChecked() ? 1 : -1;
-    f.niEnabled = ui.ni->isEnabled();
-    f.stepniEnabled = ui.stepni->isEnabled();
-    f.vmaxEnabled = ui.vmax->isEnabled();
-    f.materialName = ss(ui.material->currentText());
+    f.l0Enabled = ui->l0->isEnabled();
+    f.nEnabled = ui->n->isEnabled();
+    f.hEnabled = ui->h->isEnabled();
+    f.materialIndex = ui->material->currentIndex();
+    f.f1 = ss(ui->f1->text());
+    f.f2 = ss(ui->f2->text());
+    f.d1 = ss(ui->d1->text());
+    f.h = ss(ui->h->text());
+    f.vmax = ss(ui->vmax->text());
+    f.ni = ss(ui->ni->text());
+    f.stepni = ss(ui->stepni->text());
+    f.l0 = ss(ui->l0->text());
+    f.n = ss(ui->n->text());
+    f.grupIndex = ui->grup->currentIndex();
+    f.navivkaIndex = ui->navivkaLeft->isChecked() ? 0 : ui->navivkaRight->isChecked() ? 1 : -1;
+    f.niEnabled = ui->ni->isEnabled();
+    f.stepniEnabled = ui->stepni->isEnabled();
+    f.vmaxEnabled = ui->vmax->isEnabled();
+    f.materialName = ss(ui->material->currentText());
     return f;
 }
 
 void TForm1::applyFormState(const InputForm& f)
 {
-    setRadioPair(ui.rbh, f.rbh, ui.rbl0, f.rbl0);
+    setRadioPair(ui->rbh, f.rbh, ui->rbl0, f.rbl0);
     mode_ = f.mode;
-    ui.l0->setEnabled(f.l0Enabled);
-    ui.n->setEnabled(f.nEnabled);
-    ui.h->setEnabled(f.hEnabled);
-    selectIndex(ui.material, f.materialIndex);
-    ui.f1->setText(qs(f.f1));
-    ui.f2->setText(qs(f.f2));
-    ui.d1->setText(qs(f.d1));
-    ui.h->setText(qs(f.h));
-    ui.vmax->setText(qs(f.vmax));
-    ui.ni->setText(qs(f.ni));
-    ui.stepni->setText(qs(f.stepni));
-    ui.l0->setText(qs(f.l0));
-    ui.n->setText(qs(f.n));
-    selectIndex(ui.grup, f.grupIndex);
-    setRadioPair(ui.navivkaLeft, f.navivkaIndex == 0, ui.navivkaRight, f.navivkaIndex == 1);
-    ui.ni->setEnabled(f.niEnabled);
-    ui.stepni->setEnabled(f.stepniEnabled);
-    ui.vmax->setEnabled(f.vmaxEnabled);
+    ui->l0->setEnabled(f.l0Enabled);
+    ui->n->setEnabled(f.nEnabled);
+    ui->h->setEnabled(f.hEnabled);
+    selectIndex(ui->material, f.materialIndex);
+    ui->f1->setText(qs(f.f1));
+    ui->f2->setText(qs(f.f2));
+    ui->d1->setText(qs(f.d1));
+    ui->h->setText(qs(f.h));
+    ui->vmax->setText(qs(f.vmax));
+    ui->ni->setText(qs(f.ni));
+    ui->stepni->setText(qs(f.stepni));
+    ui->l0->setText(qs(f.l0));
+    ui->n->setText(qs(f.n));
+    selectIndex(ui->grup, f.grupIndex);
+    setRadioPair(ui->navivkaLeft, f.navivkaIndex == 0, ui->navivkaRight, f.navivkaIndex == 1);
+    ui->ni->setEnabled(f.niEnabled);
+    ui->stepni->setEnabled(f.stepniEnabled);
+    ui->vmax->setEnabled(f.vmaxEnabled);
 }
 
 void TForm1::RascetClick()
@@ -575,10 +583,10 @@ void TForm1::calculate(std::optional<double> wire)
         formState(), given, host, FolderFiles(dataFolder_), { .trace = true, .carried = &last_.values });
     // "0" in vmax and ni is replaced for good, even when a later field
     // stops the command.
-    if (ui.vmax->text() != qs(r.form.vmax))
-        ui.vmax->setText(qs(r.form.vmax));
-    if (ui.ni->text() != qs(r.form.ni))
-        ui.ni->setText(qs(r.form.ni));
+    if (ui->vmax->text() != qs(r.form.vmax))
+        ui->vmax->setText(qs(r.form.vmax));
+    if (ui->ni->text() != qs(r.form.ni))
+        ui->ni->setText(qs(r.form.ni));
     if (unchanged)
         markUnchanged();
     if (!r.error.empty())
@@ -597,16 +605,13 @@ void TForm1::calculate(std::optional<double> wire)
     calculatedForm_ = ridLines(formState());
     showLastFailure();
     if (!report_) {
-        report_ = new TForm3(messages_, printer(), this);
-        report_->setFileChooser(files_);
+        report_ = new TForm3(messages_, printer(), files_, appSettings_, this);
         report_->setLiveInputs([this] { return calcInputs(); }, [this](double d) { calculate(d); },
             [this](const QString& material) { calculateIn(material); });
         connect(this, &TForm1::inputsEdited, report_, &TForm3::inputsEdited);
         placeBesideWindow(*report_, *this);
-        if (appSettings_) {
+        if (appSettings_)
             new WindowPlace(report_, *appSettings_, QStringLiteral("report"));
-            report_->setSettings(*appSettings_);
-        }
     }
     // After a failed check the messages have said it all: no report window,
     // and the user is back where the calculation was started.
@@ -633,8 +638,7 @@ void TForm1::showLastFailure()
 void TForm1::scetchClick()
 {
     if (!sketch_) {
-        sketch_ = new TForm2(last_, messages_, printer(), this);
-        sketch_->setFileChooser(files_);
+        sketch_ = new TForm2(last_, messages_, printer(), files_, this);
         if (appSettings_)
             new WindowPlace(sketch_, *appSettings_, QStringLiteral("sketch"));
     }
@@ -656,7 +660,7 @@ void TForm1::SpeedButton1Click()
     inputFile_.clear();
     // A new design starts as the program does.
     applyFormState(InputForm {});
-    fillDiameterMemo(ui.material->currentText());
+    fillDiameterMemo(ui->material->currentText());
     markUnchanged();
 }
 
@@ -725,7 +729,7 @@ void TForm1::loadFrom(const QString& name)
         if (missing.empty())
             fillDiameterMemo(qs(form.materialName));
         else
-            ui.comm->clear();
+            ui->comm->clear();
         markUnchanged();
         rememberFile(name);
         if (!missing.empty())
@@ -785,20 +789,17 @@ void TForm1::SpeedButton4Click()
             newMaterial_ = new TForm9(messages_, this);
             diameters_ = new TForm10(dataFolder_, messages_, *new TForm11(this), this);
         }
-        auto* settings = new TForm4(dataFolder_, messages_, *newMaterial_, *diameters_, this);
-        settings->setFileChooser(files_);
-        settings_ = settings;
+        settings_ = new TForm4(dataFolder_, messages_, *newMaterial_, *diameters_, files_, this);
     }
     settings_->exec();
     // The settings may have changed the catalogue: read it again and show
     // the diameters of the material now selected.
-    dataFolder_ = dataDir();
-    const QString chosen = ui.material->currentText();
+    const QString chosen = ui->material->currentText();
     if (!fillMaterialList())
         return;
     // The material chosen before, while the catalogue still has it.
-    ui.material->setCurrentIndex(std::max(0, ui.material->findText(chosen, Qt::MatchExactly)));
-    fillDiameterMemo(ui.material->currentText());
+    ui->material->setCurrentIndex(std::max(0, ui->material->findText(chosen, Qt::MatchExactly)));
+    fillDiameterMemo(ui->material->currentText());
 }
 
 void TForm1::SpeedButton5Click()

@@ -13,28 +13,29 @@
 // last calculation that stopped, with a link to its trace ("Подробно").
 // Load and Save go through a FileChooser and the engine's ".rid" reader and
 // writer; New, Load and closing ask first when the form was changed since
-// the last Save or Load. With AppSettings handed in, the last folder, the
-// recent input files (a menu on the Load button's right click) and the
-// places of the report and sketch windows are remembered between runs. The
-// report, sketch and settings windows are made on first use and kept;
-// closing this window ends the program. inputsEdited tells of every change
-// of the inputs, and calcInputs gives them as "Расчет" would, without
-// touching the form.
+// the last Save or Load. With AppSettings, the last folder, the recent
+// input files (a menu on the Load button's right click) and the places of
+// the report and sketch windows are remembered between runs. The diameter
+// choice, report, sketch, settings and about windows are made on first use
+// and kept; closing this window ends the program. inputsEdited tells of
+// every change of the inputs, and calcInputs gives them as "Расчет" would,
+// without touching the form.
 
 #include "engine/features/design.h"
 #include "engine/features/reportheader.h"
 #include "engine/method/inputform.h"
-#include "ui_pruzform.h"
-
+#include <QStringList>
 #include <QWidget>
 #include <memory>
 #include <optional>
 
 class AppSettings;
 class FileChooser;
-class Messages;
-class QDialog;
 class LinesModel;
+class Messages;
+class QAbstractButton;
+class QDialog;
+class QKeyEvent;
 class QLabel;
 class QPrinter;
 class TForm2;
@@ -42,23 +43,19 @@ class TForm3;
 class TForm8;
 class TForm9;
 class TForm10;
+namespace Ui {
+class TForm1;
+}
 
 class TForm1 : public QWidget {
     Q_OBJECT
 public:
-    TForm1(Messages& messages, FileChooser& files, QWidget* parent = nullptr);
+    // `dataDir`, ending with "/", is the catalogue the window lists and the
+    // calculation reads; `settings` what is remembered between runs (without
+    // them nothing is).
+    TForm1(Messages& messages, FileChooser& files, std::string dataDir, AppSettings* settings = nullptr,
+        QWidget* parent = nullptr);
     ~TForm1() override;
-
-    // The diameter choice dialog the calculation asks in; without one, the
-    // first question makes it. The about box and the catalogue dialogs are
-    // made when first needed.
-    void setDiameterChoice(TForm8& dialog) { diameterChoice_ = &dialog; }
-    // What is remembered between runs; without it nothing is.
-    void setSettings(AppSettings& settings) { appSettings_ = &settings; }
-
-    // The data directory (ending with "/") read at start-up and again after
-    // the settings window closes; without one, the working directory.
-    void setDataDir(std::string dir) { dataDir_ = std::move(dir); }
 
     // Loads an input data file as "Загрузить" does, with its messages (a
     // file named on the command line or opened from the file manager).
@@ -87,8 +84,8 @@ public:
     // The printer the report (and the sketch) print on: the last one chosen
     // in a print dialog.
     QPrinter& printer();
-
-    Ui::TForm1 ui;
+    // The materials of the catalogue, as listed in the window.
+    QStringList materialNames() const;
 
 signals:
     // A field, the length mode, the material or the group was changed, by
@@ -106,7 +103,6 @@ private:
     bool fillMaterialList();
     void fillDiameterMemo(const QString& material);
     void setModeH();
-    std::string dataDir() const;
     void setUpKeyboard();
     void keepTabOnCheckedButton(QAbstractButton* a, QAbstractButton* b);
     void markUnchanged();
@@ -148,6 +144,7 @@ private:
 
     Messages& messages_;
     FileChooser& files_;
+    std::unique_ptr<Ui::TForm1> ui; // the Designer form
     TForm8* diameterChoice_ = nullptr;
     std::unique_ptr<QPrinter> printer_;
     TForm3* report_ = nullptr;
@@ -156,14 +153,13 @@ private:
     TForm9* newMaterial_ = nullptr;
     TForm10* diameters_ = nullptr;
     QDialog* about_ = nullptr;
-    std::string dataDir_;
-    std::string dataFolder_; // read at start-up and after the settings close
+    std::string dataFolder_;
     int mode_ = 0; // 1 working stroke given, 2 free length and coils
     DesignResult last_;
     LinesModel* materials_ = nullptr; // the lines of the material list, as read
     QLabel* lastFailure_ = nullptr;
     QLabel* lastFailureTrace_ = nullptr;
-    AppSettings* appSettings_ = nullptr;
+    AppSettings* appSettings_;
     bool settingsWriteReported_ = false;
     bool started_ = false;
     QString inputFile_;

@@ -1,5 +1,7 @@
 #include "forms/windows/rascet.h"
 
+#include "ui_rascet.h"
+
 #include "engine/catalogue/catalogue.h"
 #include "engine/features/verificationtext.h"
 #include "engine/method/tracetext.h"
@@ -22,61 +24,66 @@
 #include <QPrinter>
 #include <QStyle>
 
-TForm3::TForm3(Messages& messages, QPrinter& printer, QWidget* parent)
+TForm3::TForm3(
+    Messages& messages, QPrinter& printer, FileChooser& files, AppSettings* settings, QWidget* parent)
     : QWidget(parent, Qt::Window)
+    , ui(std::make_unique<Ui::TForm3>())
     , messages_(messages)
     , printer_(printer)
-    , checkTab_(new CheckTab)
+    , files_(files)
+    , checkTab_(new CheckTab(settings))
     , checkWarning_(new QLabel)
 {
-    ui.setupUi(this);
+    ui->setupUi(this);
     addCheckTab();
     resizableWindow(this, QSize(536, 344));
     // The bar's frame counts into its margins: the buttons stand at y 8,
     // "Печать" at x 50 and "Закрыть" 19 pixels from the right edge.
-    const int frame = ui.Panel1->frameWidth();
-    ui.buttonBar->setContentsMargins(50 - frame, 8 - frame, 19 - frame, 8 - frame);
-    ui.otcet->setUndoRedoEnabled(false); // nothing to undo; it would only grow
-    ui.podrobno->setUndoRedoEnabled(false);
-    ui.podrobno->setFont(ui.otcet->font());
-    connect(ui.views, &QTabWidget::currentChanged, this, [this] {
-        if (ui.views->currentWidget() == ui.podrobnoTab)
+    const int frame = ui->Panel1->frameWidth();
+    ui->buttonBar->setContentsMargins(50 - frame, 8 - frame, 19 - frame, 8 - frame);
+    ui->otcet->setUndoRedoEnabled(false); // nothing to undo; it would only grow
+    ui->podrobno->setUndoRedoEnabled(false);
+    ui->podrobno->setFont(ui->otcet->font());
+    connect(ui->views, &QTabWidget::currentChanged, this, [this] {
+        if (ui->views->currentWidget() == ui->podrobnoTab)
             showTrace();
     });
     // Beside the tabs, which leave the rest of their row free.
-    ui.views->setCornerWidget(makeStaleLine(this, ui.views), Qt::BottomRightCorner);
-    ui.BitBtn2->setIcon(glyph("print"));
-    ui.BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
-    ui.pdf->setToolTip(QStringLiteral("Сохранить отчет в PDF"));
-    ui.neighboursButton->setToolTip(
+    ui->views->setCornerWidget(makeStaleLine(this, ui->views), Qt::BottomRightCorner);
+    ui->BitBtn2->setIcon(glyph("print"));
+    ui->BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
+    ui->pdf->setToolTip(QStringLiteral("Сохранить отчет в PDF"));
+    ui->neighboursButton->setToolTip(
         QStringLiteral("Окно «Варианты»: соседние диаметры проволоки и тот же расчет во всех материалах"));
-    bindShortcut(ui.BitBtn2, QKeySequence(Qt::CTRL | Qt::Key_P));
+    bindShortcut(ui->BitBtn2, QKeySequence(Qt::CTRL | Qt::Key_P));
     closeOnEscape(this);
-    connect(ui.BitBtn2, &QPushButton::clicked, this, &TForm3::BitBtn2Click);
-    connect(ui.pdf, &QPushButton::clicked, this, &TForm3::pdfClick);
-    connect(ui.BitBtn1, &QPushButton::clicked, this, &QWidget::close);
-    connect(ui.chartButton, &QPushButton::clicked, this,
+    connect(ui->BitBtn2, &QPushButton::clicked, this, &TForm3::BitBtn2Click);
+    connect(ui->pdf, &QPushButton::clicked, this, &TForm3::pdfClick);
+    connect(ui->BitBtn1, &QPushButton::clicked, this, &QWidget::close);
+    connect(ui->chartButton, &QPushButton::clicked, this,
         [this] { setStale(TForm12::showFor(this, result_.values, messages_, printer_), isStale(this)); });
-    connect(ui.neighboursButton, &QPushButton::clicked, this, &TForm3::neighboursClick);
+    connect(ui->neighboursButton, &QPushButton::clicked, this, &TForm3::neighboursClick);
     liveTimer_.setSingleShot(true);
     liveTimer_.setInterval(0);
     connect(&liveTimer_, &QTimer::timeout, this, &TForm3::followInputs);
 }
 
+TForm3::~TForm3() = default;
+
 // The check's tab after the others, and its warning line above the report,
 // as plain as a warning must be to be seen.
 void TForm3::addCheckTab()
 {
-    ui.views->addTab(checkTab_, QStringLiteral("Проверка"));
-    ui.views->setTabToolTip(
-        ui.views->indexOf(checkTab_), QStringLiteral("Изготовленная пружина, проверенная по EN 13906-1"));
+    ui->views->addTab(checkTab_, QStringLiteral("Проверка"));
+    ui->views->setTabToolTip(
+        ui->views->indexOf(checkTab_), QStringLiteral("Изготовленная пружина, проверенная по EN 13906-1"));
     checkWarning_->setObjectName(QStringLiteral("checkWarning"));
     checkWarning_->setWordWrap(true);
     checkWarning_->setStyleSheet(
         QStringLiteral("QLabel { background: #c00000; color: white; font-weight: bold; padding: 4px; }"));
     checkWarning_->hide();
-    ui.otcetTabLayout->insertWidget(0, checkWarning_);
-    connect(checkWarning_, &QLabel::linkActivated, this, [this] { ui.views->setCurrentWidget(checkTab_); });
+    ui->otcetTabLayout->insertWidget(0, checkWarning_);
+    connect(checkWarning_, &QLabel::linkActivated, this, [this] { ui->views->setCurrentWidget(checkTab_); });
     connect(checkTab_, &CheckTab::checked, this, &TForm3::checkChanged);
 }
 
@@ -86,18 +93,13 @@ void TForm3::checkChanged()
     const bool failed = v.available && !v.passed;
     // Its steps are part of "Подробно".
     traceShown_ = false;
-    if (ui.views->currentWidget() == ui.podrobnoTab)
+    if (ui->views->currentWidget() == ui->podrobnoTab)
         showTrace();
     checkWarning_->setVisible(failed);
     if (failed)
         checkWarning_->setText(qs(verificationWarning(v)).toHtmlEscaped()
             + QStringLiteral(
                 " <a href=\"#check\" style=\"color: white;\">Подробнее на вкладке «Проверка»</a>"));
-}
-
-void TForm3::setSettings(AppSettings& settings)
-{
-    checkTab_->setSettings(&settings);
 }
 
 void TForm3::setLiveInputs(std::function<std::optional<CalcInputs>()> inputs,
@@ -112,13 +114,13 @@ void TForm3::setResult(const CalcResult& result, const ReportHeader& header)
 {
     result_ = result;
     header_ = header;
-    ui.otcet->setPlainText(qsList(result_.report).join(QLatin1Char('\n')));
+    ui->otcet->setPlainText(qsList(result_.report).join(QLatin1Char('\n')));
     traceShown_ = false;
-    if (ui.views->currentWidget() == ui.podrobnoTab)
+    if (ui->views->currentWidget() == ui->podrobnoTab)
         showTrace();
-    ui.BitBtn2->setEnabled(true);
-    ui.pdf->setEnabled(files_ != nullptr);
-    ui.neighboursButton->setEnabled(result_.wireChosen);
+    ui->BitBtn2->setEnabled(true);
+    ui->pdf->setEnabled(true);
+    ui->neighboursButton->setEnabled(result_.wireChosen);
     checkTab_->check(result_.values, qs(header_.inputFile));
     if (neighbours_ && neighbours_->isVisible())
         neighbours_->showRows(neighbourInputs(result_.inputs));
@@ -128,7 +130,7 @@ void TForm3::showResult(const CalcResult& result, const ReportHeader& header, bo
 {
     setResult(result, header);
     if (trace)
-        ui.views->setCurrentWidget(ui.podrobnoTab);
+        ui->views->setCurrentWidget(ui->podrobnoTab);
     show();
 }
 
@@ -172,21 +174,15 @@ void TForm3::followInputs()
         neighbours_->showRows(neighbourInputs(*live), true);
 }
 
-void TForm3::setFileChooser(FileChooser& files)
-{
-    files_ = &files;
-    ui.pdf->setEnabled(ui.BitBtn2->isEnabled());
-}
-
 QStringList TForm3::reportLines() const
 {
-    return ui.otcet->toPlainText().split(QLatin1Char('\n'));
+    return ui->otcet->toPlainText().split(QLatin1Char('\n'));
 }
 
 QStringList TForm3::traceViewLines()
 {
     showTrace();
-    return ui.podrobno->toPlainText().split(QLatin1Char('\n'));
+    return ui->podrobno->toPlainText().split(QLatin1Char('\n'));
 }
 
 // The calculation's trace, then the check's steps, as pruzcalc --verify
@@ -207,7 +203,7 @@ void TForm3::showTrace()
 {
     if (traceShown_)
         return;
-    ui.podrobno->setPlainText(traceText().join(QLatin1Char('\n')));
+    ui->podrobno->setPlainText(traceText().join(QLatin1Char('\n')));
     traceShown_ = true;
 }
 
@@ -218,14 +214,14 @@ QStringList TForm3::headerLines() const
 
 QFont TForm3::printFont() const
 {
-    QFont font = ui.otcet->font();
+    QFont font = ui->otcet->font();
     font.setPointSize(10);
     return font;
 }
 
 int TForm3::printTo(QPagedPaintDevice& device)
 {
-    if (ui.views->currentWidget() == ui.podrobnoTab)
+    if (ui->views->currentWidget() == ui->podrobnoTab)
         return printReport(headerLines(), traceText(), device, printFont());
     QStringList lines = qsList(result_.report);
     if (checkTab_->verification().available)
@@ -244,9 +240,7 @@ void TForm3::BitBtn2Click()
 
 void TForm3::pdfClick()
 {
-    if (!files_)
-        return;
-    const QString name = files_->savePdfFile(this, pdfNameFor(qs(header_.inputFile), QString()));
+    const QString name = files_.savePdfFile(this, pdfNameFor(qs(header_.inputFile), QString()));
     if (name.isEmpty() || !askReplace(messages_, name))
         return;
     setUpPage(printer_, QPageLayout::Portrait);

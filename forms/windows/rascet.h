@@ -22,13 +22,13 @@
 
 #include "engine/features/reportheader.h"
 #include "engine/method/calc.h"
-#include "ui_rascet.h"
 
 #include <QStringList>
 #include <QTimer>
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 #include <optional>
 
 class AppSettings;
@@ -39,16 +39,19 @@ class Messages;
 class QPagedPaintDevice;
 class QPrinter;
 class TForm13;
+namespace Ui {
+class TForm3;
+}
 
 class TForm3 : public QWidget {
     Q_OBJECT
 public:
-    TForm3(Messages& messages, QPrinter& printer, QWidget* parent = nullptr);
+    // "PDF…" asks for its file in `files`; the check keeps its seating
+    // coefficient per design in `settings`, when there are any.
+    TForm3(Messages& messages, QPrinter& printer, FileChooser& files, AppSettings* settings,
+        QWidget* parent = nullptr);
+    ~TForm3() override;
 
-    // Where "PDF…" asks for the file; without it "PDF…" stays disabled.
-    void setFileChooser(FileChooser& files);
-    // Where the check keeps its seating coefficient per design.
-    void setSettings(AppSettings& settings);
     CheckTab* checkTab() const { return checkTab_; }
     // The warning above the report; hidden while the check passes.
     QLabel* checkWarning() const { return checkWarning_; }
@@ -98,10 +101,10 @@ private:
     CalcInputs neighbourInputs(const CalcInputs& inputs) const;
     void checkChanged();
 
-    Ui::TForm3 ui;
+    std::unique_ptr<Ui::TForm3> ui; // the Designer form
     Messages& messages_;
     QPrinter& printer_;
-    FileChooser* files_ = nullptr;
+    FileChooser& files_;
     ReportHeader header_;
     CalcResult result_;
     bool traceShown_ = false; // the view holds the result's trace

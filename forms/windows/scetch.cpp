@@ -55,11 +55,13 @@ QLineEdit* makeField(const SketchField& field, const QFont& font, QWidget* paren
 
 } // namespace
 
-TForm2::TForm2(const CalcResult& result, Messages& messages, QPrinter& printer, QWidget* parent)
+TForm2::TForm2(
+    const CalcResult& result, Messages& messages, QPrinter& printer, FileChooser& files, QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
     , result_(result)
     , messages_(messages)
     , printer_(printer)
+    , files_(files)
 {
     initSketchResources();
     setWindowTitle(QStringLiteral("Эскиз пружины"));
@@ -160,17 +162,11 @@ void TForm2::showEvent(QShowEvent* event)
     fillFields();
 }
 
-void TForm2::setFileChooser(FileChooser& files)
-{
-    files_ = &files;
-    pdf->setEnabled(pr->isEnabled());
-}
-
 void TForm2::fillFields()
 {
     const bool results = result_.complete;
     pr->setEnabled(results);
-    pdf->setEnabled(results && files_ != nullptr);
+    pdf->setEnabled(results);
     noResults_->setVisible(!results);
     for (size_t k = 0; k < kSketchFields.size(); ++k) {
         const QString text = results ? qs(numText(kSketchFields[k].value(result_.values))) : QString();
@@ -203,10 +199,10 @@ void TForm2::prClick()
 
 void TForm2::pdfClick()
 {
-    if (!files_ || !result_.complete)
+    if (!result_.complete)
         return;
     const QString name
-        = files_->savePdfFile(this, pdfNameFor(qs(header_.inputFile), QStringLiteral("-эскиз")));
+        = files_.savePdfFile(this, pdfNameFor(qs(header_.inputFile), QStringLiteral("-эскиз")));
     if (name.isEmpty() || !askReplace(messages_, name))
         return;
     setUpPage(printer_, QPageLayout::Portrait);

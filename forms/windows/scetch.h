@@ -30,11 +30,10 @@ class TForm2 : public QWidget {
     Q_OBJECT
 public:
     // Shows `result`, which lives as long as the window and is replaced by
-    // each calculation.
-    TForm2(const CalcResult& result, Messages& messages, QPrinter& printer, QWidget* parent = nullptr);
+    // each calculation; "PDF…" asks for its file in `files`.
+    TForm2(const CalcResult& result, Messages& messages, QPrinter& printer, FileChooser& files,
+        QWidget* parent = nullptr);
 
-    // Where "PDF…" asks for the file; without it "PDF…" stays disabled.
-    void setFileChooser(FileChooser& files);
     // The inputs of the calculation shown: the printout's title block and
     // the PDF's name.
     void setHeader(const ReportHeader& header) { header_ = header; }
@@ -57,7 +56,7 @@ private:
     const CalcResult& result_;
     Messages& messages_;
     QPrinter& printer_;
-    FileChooser* files_ = nullptr;
+    FileChooser& files_;
     ReportHeader header_;
     QLabel* noResults_ = nullptr;
     std::array<QLineEdit*, 18> fields_ {};

@@ -33,8 +33,8 @@ void setRowQuietly(QListWidget& list, int row)
     list.setCurrentRow(row);
 }
 
-TForm4::TForm4(
-    const std::string& dataDir, Messages& messages, TForm9& newMat, TForm10& diameters, QWidget* parent)
+TForm4::TForm4(const std::string& dataDir, Messages& messages, TForm9& newMat, TForm10& diameters,
+    FileChooser& files, QWidget* parent)
     : QDialog(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
     , ui(std::make_unique<Ui::TForm4>())
     , dataDir_(dataDir)
@@ -42,6 +42,7 @@ TForm4::TForm4(
     , newMat_(newMat)
     , diameters_(diameters)
     , groups_(new QButtonGroup(this))
+    , files_(files)
 {
     ui->setupUi(this);
     setFixedSize(size());
@@ -70,7 +71,6 @@ TForm4::TForm4(
     connect(ui->editButton, &QPushButton::clicked, this, &TForm4::editClick);
     connect(ui->closeButton, &QPushButton::clicked, this, &TForm4::closeClick);
     connect(ui->checkDesigns, &QPushButton::clicked, this, &TForm4::checkDesignsClick);
-    ui->checkDesigns->setEnabled(false);
 
     connect(ui->Mlist, &QListWidget::currentRowChanged, this, &TForm4::entrySelected);
     for (QLineEdit* field : { ui->ro, ui->EE, ui->ge }) {

@@ -56,8 +56,9 @@ public:
     enum class SettingsState { Browsing, Adding, DiametersEdited };
 
     // Keeps the catalogue of `dataDir`, which lives as long as the window.
+    // "Проверить расчёты…" asks for the folder of saved designs in `files`.
     TForm4(const std::string& dataDir, Messages& messages, TForm9& newMat, TForm10& diameters,
-        QWidget* parent = nullptr);
+        FileChooser& files, QWidget* parent = nullptr);
     ~TForm4() override;
 
     // How the modal dialogs are shown; tests replace it.
@@ -75,10 +76,6 @@ public:
 
     // True while another program holds the catalogue lock.
     bool readOnly() const { return readOnly_; }
-
-    // Where "Проверить расчёты…" asks for the folder of saved designs;
-    // without one the button is disabled.
-    void setFileChooser(FileChooser& files);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -147,7 +144,7 @@ private:
     CatalogueLock lock_;
     bool readOnly_ = false;
     std::string describedMaterial_; // whose description the box shows
-    FileChooser* files_ = nullptr;
+    FileChooser& files_;
     std::optional<MemoryFiles> opened_; // the catalogue as the window found it when opened
     QString checkedFolder_;
     DesignCheckWindow* designCheck_ = nullptr;

@@ -14,17 +14,11 @@
 #include <QApplication>
 #include <QScopeGuard>
 
-void TForm4::setFileChooser(FileChooser& files)
-{
-    files_ = &files;
-    ui->checkDesigns->setEnabled(true);
-}
-
 void TForm4::checkDesignsClick()
 {
-    if (!files_ || !opened_)
+    if (!opened_)
         return;
-    const QString folder = files_->openFolder(this, checkedFolder_);
+    const QString folder = files_.openFolder(this, checkedFolder_);
     if (folder.isEmpty())
         return;
     checkedFolder_ = folder;

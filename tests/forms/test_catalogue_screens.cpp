@@ -92,9 +92,8 @@ private slots:
         TForm9 newMat(messages);
         TForm11 input;
         TForm10 diameters(dataDir, messages, input);
-        TForm4 settings(dataDir, messages, newMat, diameters);
-        ScriptedFiles files; // as in the program, where "Проверить расчёты…" can ask for a folder
-        settings.setFileChooser(files);
+        ScriptedFiles files;
+        TForm4 settings(dataDir, messages, newMat, diameters, files);
         settings.show();
         look(settings, QStringLiteral("settings-materials"));
         auto* tabs = settings.findChild<QTabWidget*>(QStringLiteral("PageControl1"));

@@ -2,6 +2,7 @@
 // directory: at start-up and again when the settings window closes.
 #include "forms/widgets/filechooser.h"
 #include "forms/windows/pruzform.h"
+#include "helpers/child.h"
 #include "helpers/datacopy.h"
 #include "helpers/formtest.h"
 #include "helpers/onmodal.h"
@@ -10,18 +11,7 @@
 
 #include <QDialog>
 #include <QTemporaryDir>
-
-namespace {
-
-QStringList materials(const TForm1& form)
-{
-    QStringList out;
-    for (int k = 0; k < form.ui.material->count(); ++k)
-        out << form.ui.material->itemText(k);
-    return out;
-}
-
-} // namespace
+#include <QToolButton>
 
 class TestDataDir : public QObject {
     Q_OBJECT
@@ -35,19 +25,18 @@ private slots:
         QDir::setCurrent(elsewhere.path());
         MessageRecorder messages;
         ScriptedFiles files; // every dialog cancelled
-        TForm1 form(messages, files);
-        form.setDataDir(data.dataDir());
+        TForm1 form(messages, files, data.dataDir());
 
         form.show();
         QCOMPARE(form.dataFolder(), data.dataDir());
-        QCOMPARE(materials(form), QStringList({ "60С2А", "БрБ2" }));
+        QCOMPARE(form.materialNames(), QStringList({ "60С2А", "БрБ2" }));
 
         data.write("material.dat", { "БрБ2" });
         OnModal close([](QWidget* modal) { qobject_cast<QDialog*>(modal)->accept(); });
-        form.ui.SpeedButton4->click();
+        child<QToolButton>(form, "SpeedButton4")->click();
         QVERIFY(close.fired());
         QCOMPARE(form.dataFolder(), data.dataDir());
-        QCOMPARE(materials(form), QStringList({ "БрБ2" }));
+        QCOMPARE(form.materialNames(), QStringList({ "БрБ2" }));
         QCOMPARE(messages.messages, QStringList());
         QDir::setCurrent(QDir::tempPath());
     }

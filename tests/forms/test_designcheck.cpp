@@ -3,7 +3,6 @@
 // found it when it was opened; the button's place beside the read-only
 // note and "Закрыть".
 #include "helpers/scetch_testing.h"
-#include "helpers/scriptedfiles.h"
 #include "helpers/setup_fixture.h"
 #include "helpers/textfit.h"
 
@@ -66,9 +65,7 @@ private slots:
     void listsTheDesignADiameterRemovalChanges()
     {
         SetupWindow w;
-        ScriptedFiles files;
-        files.toOpenFolder = kExamples;
-        w.form->setFileChooser(files);
+        w.chooser.toOpenFolder = kExamples;
         w.form->show();
         w.button("checkDesigns")->click();
         DesignCheckWindow* check = checkWindow(w);
@@ -86,7 +83,7 @@ private slots:
         QCOMPARE(rows(check),
             QList<QStringList>({ { "wire-class2.rid", "4 → 4,2", "26 → 27",
                 "138,201147611001 → 147,591244890001", "расчет выполнен" } }));
-        QCOMPARE(files.folders, QStringList({ QString(), kExamples })); // opens where it read last
+        QCOMPARE(w.chooser.folders, QStringList({ QString(), kExamples })); // opens where it read last
         // Only the edited diameter file was written.
         auto after = w.files();
         after.remove(QStringLiteral("Проволока II класса.dat"));
@@ -117,9 +114,7 @@ private slots:
         SetupWindow editor; // holds the lock when the second one must only look
         SetupWindow w;
         w.dataDir = editor.dataDir;
-        ScriptedFiles files;
-        files.toOpenFolder = kExamples;
-        w.form->setFileChooser(files);
+        w.chooser.toOpenFolder = kExamples;
         if (readOnly)
             editor.form->show();
         w.form->show();

@@ -14,6 +14,7 @@
 #include "helpers/recorder.h"
 #include "helpers/replacing.h"
 #include "helpers/scetch_testing.h"
+#include "helpers/scriptedfiles.h"
 #include "helpers/textfit.h"
 
 #include <QImage>
@@ -271,11 +272,11 @@ private slots:
         QVERIFY(scetchtest::calculateExample(r, "wire-class2.rid"));
         std::unique_ptr<QWidget> opener;
         if (fromReport) {
-            auto report = std::make_unique<TForm3>(messages, printer);
+            auto report = std::make_unique<TForm3>(messages, printer, files, nullptr);
             report->setResult(r, {});
             opener = std::move(report);
         } else {
-            opener = std::make_unique<TForm2>(r, messages, printer);
+            opener = std::make_unique<TForm2>(r, messages, printer, files);
         }
         opener->show();
         auto* button = opener->findChild<QPushButton*>(QStringLiteral("chartButton"));
@@ -301,7 +302,7 @@ private slots:
         QPainter painter(&paper);
         drawing.render(&painter, QRectF(0, 0, 435, 416));
         painter.end();
-        TForm2 sketch(r, messages, printer);
+        TForm2 sketch(r, messages, printer, files);
         const QRect button = sketch.findChild<QPushButton*>(QStringLiteral("chartButton"))->geometry();
         for (int y = button.top() - 1; y <= button.bottom() + 1; ++y)
             for (int x = button.left() - 1; x <= button.right() + 1; ++x)
@@ -325,6 +326,7 @@ private:
     QTemporaryDir dir;
     CalcResult r;
     MessageRecorder messages;
+    ScriptedFiles files;
     ScriptedExports exports;
     QPrinter printer { QPrinter::HighResolution };
     std::unique_ptr<TForm12> window;

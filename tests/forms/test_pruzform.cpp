@@ -10,11 +10,11 @@
 #include "forms/widgets/appsettings.h"
 #include "forms/widgets/filechooser.h"
 #include "forms/windows/autor.h"
-#include "forms/windows/dopvvod.h"
 #include "forms/windows/harakter.h"
 #include "forms/windows/pruzform.h"
 #include "forms/windows/rascet.h"
 #include "forms/windows/scetch.h"
+#include "helpers/child.h"
 #include "helpers/datacopy.h"
 #include "helpers/formtest.h"
 #include "helpers/onmodal.h"
@@ -27,6 +27,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QDialog>
+#include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -77,24 +78,18 @@ class TestPruzform : public QObject {
         MessageRecorder messages;
         ScriptedFiles files;
         std::unique_ptr<AppSettings> settings;
-        TForm1 form { messages, files };
-        TForm8 choice { messages, &form };
+        TForm1 form;
         // The inputs the last "Расчет" stored, up to where it stopped.
         const CalcInputs& inputs() const { return form.lastResult().inputs; }
 
         // With `ini`, the settings are kept in that file.
         explicit Rig(bool show = true, const QString& ini = QString())
+            : settings(ini.isEmpty() ? nullptr : std::make_unique<AppSettings>(ini))
+            , form(messages, files, data.dataDir(), settings.get())
         {
-            QDir::setCurrent(data.dir());
-            form.setDiameterChoice(choice);
-            if (!ini.isEmpty()) {
-                settings = std::make_unique<AppSettings>(ini);
-                form.setSettings(*settings);
-            }
             if (show)
                 start();
         }
-        ~Rig() { QDir::setCurrent(QDir::tempPath()); }
         void start()
         {
             form.show();
@@ -102,21 +97,24 @@ class TestPruzform : public QObject {
             QVERIFY(QTest::qWaitForWindowActive(&form));
         }
         QString ridPath(const QString& name) const { return data.dir() + name; }
-        QStringList memo() const { return form.ui.comm->toPlainText().split('\n', Qt::SkipEmptyParts); }
+        QStringList memo() const
+        {
+            return child<QPlainTextEdit>(form, "comm")->toPlainText().split('\n', Qt::SkipEmptyParts);
+        }
         void pickGroup(int index)
         {
-            form.ui.grup->setCurrentIndex(index);
-            emit form.ui.grup->activated(index);
+            child<QComboBox>(form, "grup")->setCurrentIndex(index);
+            emit child<QComboBox>(form, "grup")->activated(index);
         }
         void pickMaterial(int index)
         {
-            form.ui.material->setCurrentIndex(index);
-            emit form.ui.material->activated(index);
+            child<QComboBox>(form, "material")->setCurrentIndex(index);
+            emit child<QComboBox>(form, "material")->activated(index);
         }
         void load(const QString& path)
         {
             files.toOpen = path;
-            form.ui.SpeedButton3->click();
+            child<QToolButton>(form, "SpeedButton3")->click();
         }
     };
 
@@ -137,11 +135,11 @@ private slots:
         QCOMPARE(rig.form.windowTitle(), kCaption);
         rig.start();
         QCOMPARE(cutTexts(&rig.form), QStringList());
-        for (auto* button : rig.form.ui.Toolbar->findChildren<QToolButton*>()) {
+        for (auto* button : child<QFrame>(rig.form, "Toolbar")->findChildren<QToolButton*>()) {
             QCOMPARE(button->focusPolicy(), Qt::TabFocus); // reached with Tab, not taken by a click
             QCOMPARE(button->icon().isNull(), false);
         }
-        QCOMPARE(rig.form.ui.SpeedButton3->toolTip(),
+        QCOMPARE(child<QToolButton>(rig.form, "SpeedButton3")->toolTip(),
             QStringLiteral(
                 "Загрузить исходные данные (Ctrl+O)\nпоследние файлы: Ctrl+R или правая кнопка мыши"));
     }
@@ -149,23 +147,20 @@ private slots:
     void startUp()
     {
         Rig rig;
-        QCOMPARE(QString::fromStdString(rig.form.dataFolder()), QDir::currentPath() + "/");
-        QStringList materials;
-        for (int k = 0; k < rig.form.ui.material->count(); ++k)
-            materials << rig.form.ui.material->itemText(k);
-        QCOMPARE(materials, fileLines(rig.data.dir() + "material.dat"));
-        QCOMPARE(rig.form.ui.material->currentText(), kWire1);
-        QCOMPARE(rig.form.ui.grup->currentText(), QStringLiteral("I"));
+        QCOMPARE(rig.form.materialNames(), fileLines(rig.data.dir() + "material.dat"));
+        QCOMPARE(child<QComboBox>(rig.form, "material")->currentText(), kWire1);
+        QCOMPARE(child<QComboBox>(rig.form, "grup")->currentText(), QStringLiteral("I"));
         QCOMPARE(rig.form.formState().mode, 1);
-        QVERIFY(!rig.form.ui.l0->isEnabled() && !rig.form.ui.n->isEnabled() && rig.form.ui.h->isEnabled());
-        QCOMPARE(rig.form.ui.Label21->text(), QStringLiteral("имеющимся на складе"));
+        QVERIFY(!child<QLineEdit>(rig.form, "l0")->isEnabled()
+            && !child<QLineEdit>(rig.form, "n")->isEnabled() && child<QLineEdit>(rig.form, "h")->isEnabled());
+        QCOMPARE(child<QLabel>(rig.form, "Label21")->text(), QStringLiteral("имеющимся на складе"));
         // Every stocked diameter, the last one too.
         QCOMPARE(rig.memo(), diameterMemo(rig.data, kWire1));
         QCOMPARE(rig.memo().last(), QStringLiteral("  \u2205 8"));
         QCOMPARE(rig.messages.messages, QStringList());
         // Saved at once: the form's start state.
         rig.files.toSave = rig.ridPath("start.rid");
-        rig.form.ui.SpeedButton2->click();
+        child<QToolButton>(rig.form, "SpeedButton2")->click();
         QStringList expected { "1", "0", "1", "0", "0", "1", "0", "0", "0", "0", "0", "0", "0", "5", "0", "0",
             "0", "1", "1", "1", "1", kWire1 };
         QCOMPARE(fileLines(rig.files.toSave), expected);
@@ -398,7 +393,7 @@ private slots:
         QFETCH(QString, after);
         QFETCH(QString, clipboard);
         Rig rig;
-        QLineEdit* edit = rig.form.ui.f1;
+        QLineEdit* edit = child<QLineEdit>(rig.form, "f1");
         edit->setFocus();
         edit->setText(QStringLiteral("12,5"));
         QApplication::clipboard()->setText(QStringLiteral("x"));
@@ -449,7 +444,7 @@ private slots:
         QFETCH(QString, text);
         QFETCH(QString, after);
         Rig rig;
-        QLineEdit* edit = rig.form.ui.f1;
+        QLineEdit* edit = child<QLineEdit>(rig.form, "f1");
         edit->setFocus();
         edit->setText(QStringLiteral("1"));
         QKeyEvent press(QEvent::KeyPress, key, Qt::KeyboardModifiers(modifiers), scanCode, 0, 0, text);
@@ -475,7 +470,7 @@ private slots:
         QFETCH(int, reason);
         QFETCH(QString, after);
         Rig rig;
-        for (QLineEdit* edit : { rig.form.ui.vmax, rig.form.ui.ni }) {
+        for (QLineEdit* edit : { child<QLineEdit>(rig.form, "vmax"), child<QLineEdit>(rig.form, "ni") }) {
             edit->setText(before);
             QFocusEvent out(QEvent::FocusOut, Qt::FocusReason(reason));
             QApplication::sendEvent(edit, &out);
@@ -487,13 +482,13 @@ private slots:
     void clickingRascetTidiesTheField()
     {
         Rig rig;
-        rig.form.ui.f1->setFocus();
-        QTRY_VERIFY(rig.form.ui.f1->hasFocus());
-        rig.form.ui.f1->clear();
-        QTest::keyClicks(rig.form.ui.f1, QStringLiteral("0."));
-        QCOMPARE(rig.form.ui.f1->text(), QStringLiteral("0,"));
-        QTest::mouseClick(rig.form.ui.Rascet, Qt::LeftButton);
-        QCOMPARE(rig.form.ui.f1->text(), QStringLiteral("0"));
+        child<QLineEdit>(rig.form, "f1")->setFocus();
+        QTRY_VERIFY(child<QLineEdit>(rig.form, "f1")->hasFocus());
+        child<QLineEdit>(rig.form, "f1")->clear();
+        QTest::keyClicks(child<QLineEdit>(rig.form, "f1"), QStringLiteral("0."));
+        QCOMPARE(child<QLineEdit>(rig.form, "f1")->text(), QStringLiteral("0,"));
+        QTest::mouseClick(child<QPushButton>(rig.form, "Rascet"), Qt::LeftButton);
+        QCOMPARE(child<QLineEdit>(rig.form, "f1")->text(), QStringLiteral("0"));
         QCOMPARE(rig.form.reportWindow(), nullptr);
     }
 
@@ -541,7 +536,7 @@ private slots:
         QFETCH(QString, from);
         QFETCH(QString, to);
         Rig rig;
-        (mode == 1 ? rig.form.ui.rbh : rig.form.ui.rbl0)->click();
+        (mode == 1 ? child<QRadioButton>(rig.form, "rbh") : child<QRadioButton>(rig.form, "rbl0"))->click();
         rig.pickGroup(group);
         auto* start = rig.form.findChild<QWidget*>(from);
         auto* target = rig.form.findChild<QWidget*>(to);
@@ -549,10 +544,12 @@ private slots:
         for (Qt::Key key : { Qt::Key_Return, Qt::Key_Enter }) {
             start->setFocus();
             QTRY_COMPARE(QApplication::focusWidget(), start);
-            const QString textBefore = rig.form.ui.f1->text() + rig.form.ui.ni->text();
+            const QString textBefore
+                = child<QLineEdit>(rig.form, "f1")->text() + child<QLineEdit>(rig.form, "ni")->text();
             QTest::keyClick(start, key, key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
             QCOMPARE(QApplication::focusWidget(), target);
-            QCOMPARE(rig.form.ui.f1->text() + rig.form.ui.ni->text(), textBefore);
+            QCOMPARE(child<QLineEdit>(rig.form, "f1")->text() + child<QLineEdit>(rig.form, "ni")->text(),
+                textBefore);
         }
     }
 
@@ -589,8 +586,8 @@ private slots:
         QFETCH(QString, to);
         Rig rig;
         if (newForm)
-            rig.form.ui.SpeedButton1->click();
-        (mode == 1 ? rig.form.ui.rbh : rig.form.ui.rbl0)->click();
+            child<QToolButton>(rig.form, "SpeedButton1")->click();
+        (mode == 1 ? child<QRadioButton>(rig.form, "rbh") : child<QRadioButton>(rig.form, "rbl0"))->click();
         auto* start = rig.form.findChild<QWidget*>(from);
         start->setFocus();
         QTRY_COMPARE(QApplication::focusWidget(), start);
@@ -630,14 +627,14 @@ private slots:
         rig.files.toOpen = rig.ridPath("again.rid");
         QFile::copy(QStringLiteral(EXAMPLES_DIR "wire-class2.rid"), rig.files.toOpen);
         rig.files.toSave = rig.ridPath("saved.rid");
-        rig.form.ui.d1->setFocus();
-        QTRY_VERIFY(rig.form.ui.d1->hasFocus());
-        rig.form.ui.d1->setText(QStringLiteral("20,")); // tidied before "Расчет" reads it
+        child<QLineEdit>(rig.form, "d1")->setFocus();
+        QTRY_VERIFY(child<QLineEdit>(rig.form, "d1")->hasFocus());
+        child<QLineEdit>(rig.form, "d1")->setText(QStringLiteral("20,")); // tidied before "Расчет" reads it
         rig.messages.saveAnswers = { Messages::SaveAnswer::DontSave };
-        QTest::keyClick(rig.form.ui.d1, key.key(), key.keyboardModifiers());
+        QTest::keyClick(child<QLineEdit>(rig.form, "d1"), key.key(), key.keyboardModifiers());
         // What the command leaves behind.
         if (button == "SpeedButton1")
-            QCOMPARE(rig.form.ui.f1->text(), QStringLiteral("0"));
+            QCOMPARE(child<QLineEdit>(rig.form, "f1")->text(), QStringLiteral("0"));
         else if (button == "SpeedButton3")
             QCOMPARE(rig.form.windowTitle(), "Расчет пружины " + rig.files.toOpen);
         else if (button == "SpeedButton2")
@@ -648,13 +645,14 @@ private slots:
             QVERIFY(rig.form.sketchWindow() && rig.form.sketchWindow()->isVisible());
         // The field was tidied as a click on "Расчет" tidies it.
         if (button == "Rascet")
-            QCOMPARE(rig.form.ui.d1->text(), QStringLiteral("20"));
+            QCOMPARE(child<QLineEdit>(rig.form, "d1")->text(), QStringLiteral("20"));
     }
 
     void groupChoiceEnablesEndurance()
     {
         Rig rig;
-        const QList<QLineEdit*> endurance { rig.form.ui.ni, rig.form.ui.stepni, rig.form.ui.vmax };
+        const QList<QLineEdit*> endurance { child<QLineEdit>(rig.form, "ni"),
+            child<QLineEdit>(rig.form, "stepni"), child<QLineEdit>(rig.form, "vmax") };
         for (int group : { 1, 2, 3, 0 }) {
             rig.pickGroup(group);
             for (QLineEdit* edit : endurance)
@@ -666,7 +664,7 @@ private slots:
     {
         Rig rig;
         rig.pickMaterial(2);
-        QCOMPARE(rig.memo(), diameterMemo(rig.data, rig.form.ui.material->itemText(2)));
+        QCOMPARE(rig.memo(), diameterMemo(rig.data, child<QComboBox>(rig.form, "material")->itemText(2)));
     }
 
     // What "Расчет" stores before it stops or goes on.
@@ -713,18 +711,23 @@ private slots:
         QFETCH(QList<double>, stored);
         QFETCH(QStringList, after);
         Rig rig;
-        const QList<QLineEdit*> fields { rig.form.ui.f1, rig.form.ui.f2, rig.form.ui.d1, rig.form.ui.h,
-            rig.form.ui.vmax, rig.form.ui.ni, rig.form.ui.stepni, rig.form.ui.l0, rig.form.ui.n };
+        const QList<QLineEdit*> fields { child<QLineEdit>(rig.form, "f1"), child<QLineEdit>(rig.form, "f2"),
+            child<QLineEdit>(rig.form, "d1"), child<QLineEdit>(rig.form, "h"),
+            child<QLineEdit>(rig.form, "vmax"), child<QLineEdit>(rig.form, "ni"),
+            child<QLineEdit>(rig.form, "stepni"), child<QLineEdit>(rig.form, "l0"),
+            child<QLineEdit>(rig.form, "n") };
         for (int k = 0; k < fields.size(); ++k)
             fields[k]->setText(texts[k]);
-        (mode == 1 ? rig.form.ui.rbh : rig.form.ui.rbl0)->click();
+        (mode == 1 ? child<QRadioButton>(rig.form, "rbh") : child<QRadioButton>(rig.form, "rbl0"))->click();
         rig.pickGroup(group);
-        rig.form.ui.navivkaLeft->click();
-        rig.form.ui.Rascet->click();
+        child<QRadioButton>(rig.form, "navivkaLeft")->click();
+        child<QPushButton>(rig.form, "Rascet")->click();
         const CalcInputs& in = rig.inputs();
         QCOMPARE(QList<double>({ in.F1, in.F2, in.D1, in.H, in.Vmax, in.L0, in.n }), stored);
         QCOMPARE(QString::fromStdString(in.materialName), kWire1);
-        QCOMPARE(QStringList({ rig.form.ui.vmax->text(), rig.form.ui.ni->text() }), after);
+        QCOMPARE(QStringList({ child<QLineEdit>(rig.form, "vmax")->text(),
+                     child<QLineEdit>(rig.form, "ni")->text() }),
+            after);
         QCOMPARE(rig.form.reportWindow() != nullptr, proceeds);
         if (proceeds) {
             QVERIFY(rig.form.reportWindow()->isVisible());
@@ -732,7 +735,7 @@ private slots:
             QVERIFY(!values.userChoice || values.k3 > 59.43);
             QCOMPARE(in.group, group + 1);
             QCOMPARE(in.winding, 1);
-            QCOMPARE(in.NiExp, rig.form.ui.stepni->text().toInt());
+            QCOMPARE(in.NiExp, child<QLineEdit>(rig.form, "stepni")->text().toInt());
         }
     }
 
@@ -740,23 +743,23 @@ private slots:
     {
         Rig rig;
         rig.load(QStringLiteral(EXAMPLES_DIR "wire-class2.rid"));
-        rig.form.ui.Rascet->click();
+        child<QPushButton>(rig.form, "Rascet")->click();
         TForm3* report = rig.form.reportWindow();
         QVERIFY(report && report->isVisible());
-        rig.form.ui.scetch->click();
+        child<QPushButton>(rig.form, "scetch")->click();
         QWidget* sketch = rig.form.sketchWindow();
         QVERIFY(sketch && sketch->isVisible());
         // The sketch shows this calculation's force F3 = 1,25 × 300 Н.
         auto* f3 = sketch->findChild<QLineEdit*>(QStringLiteral("Edit3"));
         QVERIFY(f3);
         QCOMPARE(f3->text(), QStringLiteral("375"));
-        rig.form.ui.f1->setText("0");
-        rig.form.ui.Rascet->click();
+        child<QLineEdit>(rig.form, "f1")->setText("0");
+        child<QPushButton>(rig.form, "Rascet")->click();
         QVERIFY(!report->isVisible() && !sketch->isVisible());
         // The same windows come back.
-        rig.form.ui.f1->setText("3");
-        rig.form.ui.Rascet->click();
-        rig.form.ui.scetch->click();
+        child<QLineEdit>(rig.form, "f1")->setText("3");
+        child<QPushButton>(rig.form, "Rascet")->click();
+        child<QPushButton>(rig.form, "scetch")->click();
         QCOMPARE(rig.form.reportWindow(), report);
         QCOMPARE(rig.form.sketchWindow(), sketch);
         QVERIFY(report->isVisible() && sketch->isVisible());
@@ -787,11 +790,11 @@ private slots:
         QFETCH(QString, message);
         Rig rig;
         rig.load(QStringLiteral(EXAMPLES_DIR "wire-class2.rid"));
-        rig.form.ui.Rascet->click();
-        rig.form.ui.scetch->click();
+        child<QPushButton>(rig.form, "Rascet")->click();
+        child<QPushButton>(rig.form, "scetch")->click();
         QVERIFY(rig.form.reportWindow()->isVisible() && rig.form.sketchWindow()->isVisible());
         rig.form.findChild<QLineEdit*>(field)->setText(text); // as pasted
-        rig.form.ui.Rascet->click();
+        child<QPushButton>(rig.form, "Rascet")->click();
         QCOMPARE(rig.messages.messages, QStringList { message });
         QVERIFY(!rig.form.reportWindow()->isVisible());
         QVERIFY(!rig.form.sketchWindow()->isVisible());
@@ -814,7 +817,7 @@ private slots:
         calc.start(pruzcalc, { "--data", rig.data.dir(), rid });
         QVERIFY(calc.waitForFinished(30000));
         rig.load(rid);
-        rig.form.ui.Rascet->click();
+        child<QPushButton>(rig.form, "Rascet")->click();
         QVERIFY(rig.form.reportWindow());
         QCOMPARE(rig.form.reportWindow()->reportLines().join('\n') + '\n',
             QString::fromUtf8(calc.readAllStandardOutput()));
@@ -847,8 +850,8 @@ private slots:
             rig.load(own);
         rig.files.folders.clear();
         rig.files.toSave = rig.ridPath("other.rid");
-        rig.form.ui.f1->setText(QStringLiteral("12"));
-        QTest::keyClick(rig.form.ui.f1, key.key(), key.keyboardModifiers());
+        child<QLineEdit>(rig.form, "f1")->setText(QStringLiteral("12"));
+        QTest::keyClick(child<QLineEdit>(rig.form, "f1"), key.key(), key.keyboardModifiers());
         QCOMPARE(rig.files.folders.size(), asked ? 1 : 0);
         const QString written = asked ? rig.files.toSave : own;
         QCOMPARE(fileLines(written).value(7), QStringLiteral("12"));
@@ -862,8 +865,8 @@ private slots:
     {
         Rig rig;
         rig.load(QStringLiteral(EXAMPLES_DIR "wire-class2.rid"));
-        rig.form.ui.Rascet->click();
-        rig.form.ui.scetch->click();
+        child<QPushButton>(rig.form, "Rascet")->click();
+        child<QPushButton>(rig.form, "scetch")->click();
         QList<QWidget*> windows { rig.form.reportWindow(), rig.form.sketchWindow() };
         auto marked = [&](QWidget* w) {
             auto* line = w->property("staleLine").value<QLabel*>();
@@ -872,7 +875,7 @@ private slots:
         };
         for (QWidget* w : windows)
             QVERIFY(!marked(w));
-        rig.form.ui.f2->setText(QStringLiteral("31"));
+        child<QLineEdit>(rig.form, "f2")->setText(QStringLiteral("31"));
         for (QWidget* w : windows)
             QVERIFY2(marked(w), qPrintable(w->windowTitle()));
         scetchtest::saveScreenshot(*rig.form.reportWindow(), QStringLiteral("report-stale"));
@@ -882,11 +885,11 @@ private slots:
         rig.form.reportWindow()->findChild<QPushButton*>(QStringLiteral("chartButton"))->click();
         auto* chart = rig.form.reportWindow()->findChild<TForm12*>();
         QVERIFY(chart && marked(chart));
-        rig.form.ui.f2->setText(QStringLiteral("30")); // back as calculated
+        child<QLineEdit>(rig.form, "f2")->setText(QStringLiteral("30")); // back as calculated
         QVERIFY(!marked(rig.form.reportWindow()) && !marked(chart));
-        rig.form.ui.f2->setText(QStringLiteral("31"));
-        rig.form.ui.Rascet->click();
-        rig.form.ui.scetch->click();
+        child<QLineEdit>(rig.form, "f2")->setText(QStringLiteral("31"));
+        child<QPushButton>(rig.form, "Rascet")->click();
+        child<QPushButton>(rig.form, "scetch")->click();
         for (QWidget* w : windows)
             QVERIFY(!marked(w));
         QCOMPARE(rig.form.reportWindow()->windowTitle(), QStringLiteral("Результат расчета"));
@@ -908,10 +911,11 @@ private slots:
         QFETCH(QKeyCombination, key);
         QFETCH(QString, focused);
         Rig rig;
-        rig.form.ui.f1->setFocus();
-        QTRY_COMPARE(QApplication::focusWidget(), rig.form.ui.f1);
+        child<QLineEdit>(rig.form, "f1")->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), child<QLineEdit>(rig.form, "f1"));
         const QString letter = QString(QChar(char16_t(key.key()))).toLower();
-        QTest::sendKeyEvent(QTest::Click, rig.form.ui.f1, key.key(), letter, key.keyboardModifiers());
+        QTest::sendKeyEvent(
+            QTest::Click, child<QLineEdit>(rig.form, "f1"), key.key(), letter, key.keyboardModifiers());
         QCOMPARE(QApplication::focusWidget()->objectName(), focused);
     }
 
@@ -919,7 +923,7 @@ private slots:
     {
         QTemporaryDir config;
         Rig rig(true, config.filePath("pruz.ini"));
-        QTest::keyClick(rig.form.ui.f1, Qt::Key_R, Qt::ControlModifier);
+        QTest::keyClick(child<QLineEdit>(rig.form, "f1"), Qt::Key_R, Qt::ControlModifier);
         auto* recent = rig.form.findChild<QMenu*>(QStringLiteral("recentFiles"));
         QVERIFY(recent);
         recent->close();
@@ -928,10 +932,11 @@ private slots:
             opened = qobject_cast<TAboutBox*>(modal) ? QStringLiteral("about") : modal->objectName();
             static_cast<QDialog*>(modal)->reject();
         });
-        QTest::keyClick(rig.form.ui.f1, Qt::Key_F1);
+        QTest::keyClick(child<QLineEdit>(rig.form, "f1"), Qt::Key_F1);
         QCOMPARE(opened, QStringLiteral("about"));
-        QVERIFY(rig.form.ui.SpeedButton4->toolTip().contains(
-            QKeySequence(Qt::CTRL | Qt::Key_Comma).toString(QKeySequence::NativeText)));
+        QVERIFY(child<QToolButton>(rig.form, "SpeedButton4")
+                    ->toolTip()
+                    .contains(QKeySequence(Qt::CTRL | Qt::Key_Comma).toString(QKeySequence::NativeText)));
     }
 
     // Two programs at once: a file the other one added is kept when this
@@ -957,33 +962,36 @@ private slots:
     void saveThenLoadRestoresTheForm()
     {
         Rig rig;
-        rig.form.ui.rbl0->click();
+        child<QRadioButton>(rig.form, "rbl0")->click();
         rig.pickMaterial(4);
         rig.pickGroup(3);
-        rig.form.ui.navivkaLeft->click();
-        const QList<QLineEdit*> fields { rig.form.ui.f1, rig.form.ui.f2, rig.form.ui.d1, rig.form.ui.h,
-            rig.form.ui.vmax, rig.form.ui.ni, rig.form.ui.stepni, rig.form.ui.l0, rig.form.ui.n };
+        child<QRadioButton>(rig.form, "navivkaLeft")->click();
+        const QList<QLineEdit*> fields { child<QLineEdit>(rig.form, "f1"), child<QLineEdit>(rig.form, "f2"),
+            child<QLineEdit>(rig.form, "d1"), child<QLineEdit>(rig.form, "h"),
+            child<QLineEdit>(rig.form, "vmax"), child<QLineEdit>(rig.form, "ni"),
+            child<QLineEdit>(rig.form, "stepni"), child<QLineEdit>(rig.form, "l0"),
+            child<QLineEdit>(rig.form, "n") };
         const QStringList texts { "1,5", "12,", "", "0", "3", "7", "9", "45,25", "6,5" };
         for (int k = 0; k < fields.size(); ++k)
             fields[k]->setText(texts[k]);
-        rig.form.ui.vmax->setEnabled(true); // not what the group says: saved as it is
+        child<QLineEdit>(rig.form, "vmax")->setEnabled(true); // not what the group says: saved as it is
         const QStringList saved = ridText(rig.form.formState());
         rig.files.toSave = rig.ridPath("проба.rid");
-        rig.form.ui.SpeedButton2->click();
+        child<QToolButton>(rig.form, "SpeedButton2")->click();
         QCOMPARE(fileLines(rig.files.toSave), saved);
         QFile raw(rig.files.toSave);
         QVERIFY(raw.open(QIODevice::ReadOnly));
         QCOMPARE(raw.readAll(),
             QByteArray::fromStdString(utf8ToCp1251(saved.join("\r\n").toStdString() + "\r\n")));
 
-        rig.form.ui.SpeedButton1->click();
+        child<QToolButton>(rig.form, "SpeedButton1")->click();
         QCOMPARE(rig.form.windowTitle(), kCaption);
         QVERIFY(ridText(rig.form.formState()) != saved);
         rig.load(rig.files.toSave);
         QCOMPARE(ridText(rig.form.formState()), saved);
         QCOMPARE(rig.form.formState().mode, 2);
         QCOMPARE(rig.form.windowTitle(), "Расчет пружины " + rig.files.toSave);
-        QCOMPARE(rig.memo(), diameterMemo(rig.data, rig.form.ui.material->itemText(4)));
+        QCOMPARE(rig.memo(), diameterMemo(rig.data, child<QComboBox>(rig.form, "material")->itemText(4)));
         QCOMPARE(rig.messages.messages, QStringList());
     }
 
@@ -1009,7 +1017,7 @@ private slots:
         const QString path = rig.ridPath("bad.rid");
         if (!lines.isEmpty())
             rig.data.write("bad.rid", lines);
-        rig.form.ui.f1->setText("4");
+        child<QLineEdit>(rig.form, "f1")->setText("4");
         const QStringList before = ridText(rig.form.formState());
         const QStringList memoBefore = rig.memo();
         rig.messages.saveAnswers = { Messages::SaveAnswer::DontSave };
@@ -1048,10 +1056,11 @@ private slots:
         lines[line - 1] = value;
         rig.data.write("case.rid", lines);
         rig.load(rig.ridPath("case.rid"));
-        QCOMPARE(rig.form.ui.material->currentText(), material);
+        QCOMPARE(child<QComboBox>(rig.form, "material")->currentText(), material);
         QCOMPARE(rig.form.formState().navivkaIndex, winding);
-        QCOMPARE(rig.form.ui.f1->text(), lines[7]); // the other inputs are loaded in any case
-        rig.form.ui.Rascet->click();
+        QCOMPARE(
+            child<QLineEdit>(rig.form, "f1")->text(), lines[7]); // the other inputs are loaded in any case
+        child<QPushButton>(rig.form, "Rascet")->click();
         QCOMPARE(rig.messages.messages, messages);
         QCOMPARE(QString::fromStdString(rig.inputs().materialName), material);
         if (!material.isEmpty()) // "Расчет" went on past the material
@@ -1066,8 +1075,9 @@ private slots:
         lines[20] = "0"; // vmax too
         rig.data.write("states.rid", lines);
         rig.load(rig.ridPath("states.rid"));
-        QVERIFY(!rig.form.ui.ni->isEnabled() && rig.form.ui.stepni->isEnabled()
-            && !rig.form.ui.vmax->isEnabled());
+        QVERIFY(!child<QLineEdit>(rig.form, "ni")->isEnabled()
+            && child<QLineEdit>(rig.form, "stepni")->isEnabled()
+            && !child<QLineEdit>(rig.form, "vmax")->isEnabled());
         QCOMPARE(ridText(rig.form.formState()), lines);
     }
 
@@ -1078,7 +1088,8 @@ private slots:
         lines[0] = "0";
         rig.data.write("none.rid", lines);
         rig.load(rig.ridPath("none.rid"));
-        QVERIFY(!rig.form.ui.rbh->isChecked() && !rig.form.ui.rbl0->isChecked());
+        QVERIFY(!child<QRadioButton>(rig.form, "rbh")->isChecked()
+            && !child<QRadioButton>(rig.form, "rbl0")->isChecked());
         QCOMPARE(ridText(rig.form.formState()), lines);
     }
 
@@ -1086,7 +1097,7 @@ private slots:
     {
         Rig rig;
         rig.files.toSave = rig.data.dir() + "no-such-folder/x.rid";
-        rig.form.ui.SpeedButton2->click();
+        child<QToolButton>(rig.form, "SpeedButton2")->click();
         QCOMPARE(rig.messages.messages, QStringList { "Ошибка при записи в " + rig.files.toSave });
         QCOMPARE(rig.form.windowTitle(), kCaption);
         // A write that fails late leaves the old file as it was.
@@ -1094,7 +1105,7 @@ private slots:
         rig.data.write("keep.rid", { "old" });
         rig.messages.answers = { true }; // replace it
         setWriteFaultInjector([](WriteStage stage) { return stage == WriteStage::Rename; });
-        rig.form.ui.SpeedButton2->click();
+        child<QToolButton>(rig.form, "SpeedButton2")->click();
         setWriteFaultInjector({});
         QCOMPARE(rig.messages.messages.value(1), "Ошибка при записи в " + rig.files.toSave);
         QCOMPARE(fileLines(rig.files.toSave), QStringList { "old" });
@@ -1137,26 +1148,26 @@ private slots:
         QFile::setPermissions(own, QFile::ReadOwner | QFile::WriteOwner);
         rig.load(own);
         QVERIFY(!rig.form.inputChanged());
-        const QString original = rig.form.ui.f2->text();
+        const QString original = child<QLineEdit>(rig.form, "f2")->text();
         if (touched) {
-            rig.form.ui.f2->setFocus();
-            QTest::keyClick(rig.form.ui.f2, Qt::Key_5);
+            child<QLineEdit>(rig.form, "f2")->setFocus();
+            QTest::keyClick(child<QLineEdit>(rig.form, "f2"), Qt::Key_5);
         }
         rig.files.toSave = rig.ridPath("changes.rid"); // never asked for
         rig.files.toOpen = QStringLiteral(EXAMPLES_DIR "wire-class2.rid");
         rig.messages.saveAnswers = { Messages::SaveAnswer(answer) };
         const QString title = rig.form.windowTitle();
-        const QString typed = rig.form.ui.f2->text();
+        const QString typed = child<QLineEdit>(rig.form, "f2")->text();
         if (command.startsWith("rascet")) {
-            rig.form.ui.Rascet->click();
-            QCOMPARE(rig.form.ui.ni->text(), QStringLiteral("1"));
+            child<QPushButton>(rig.form, "Rascet")->click();
+            QCOMPARE(child<QLineEdit>(rig.form, "ni")->text(), QStringLiteral("1"));
         }
         if (command.endsWith("new"))
-            rig.form.ui.SpeedButton1->click();
+            child<QToolButton>(rig.form, "SpeedButton1")->click();
         else if (command == "load")
-            rig.form.ui.SpeedButton3->click();
+            child<QToolButton>(rig.form, "SpeedButton3")->click();
         else
-            rig.form.ui.Stop->click();
+            child<QPushButton>(rig.form, "Stop")->click();
         QCOMPARE(rig.messages.saveQuestions.size(), touched ? 1 : 0);
         QVERIFY(!QFile::exists(rig.files.toSave));
         QCOMPARE(fileLines(own).value(8), saved ? typed : original);
@@ -1171,16 +1182,18 @@ private slots:
         Rig rig;
         rig.files.toSave = rig.ridPath("there.rid");
         // "Сохранить как…": Save itself asks only while the design has no file.
-        checkReplacing(rig.messages, rig.files.toSave,
-            [&] { QTest::keyClick(rig.form.ui.f1, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier); });
+        checkReplacing(rig.messages, rig.files.toSave, [&] {
+            QTest::keyClick(
+                child<QLineEdit>(rig.form, "f1"), Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+        });
     }
 
     void cancelledDialogsChangeNothing()
     {
         Rig rig;
         const QStringList before = ridText(rig.form.formState());
-        rig.form.ui.SpeedButton2->click();
-        rig.form.ui.SpeedButton3->click();
+        child<QToolButton>(rig.form, "SpeedButton2")->click();
+        child<QToolButton>(rig.form, "SpeedButton3")->click();
         QCOMPARE(ridText(rig.form.formState()), before);
         QCOMPARE(rig.form.windowTitle(), kCaption);
         QCOMPARE(rig.messages.messages, QStringList());
@@ -1192,7 +1205,7 @@ private slots:
         rig.load(QStringLiteral(EXAMPLES_DIR "stainless-free-length.rid"));
         rig.pickGroup(1);
         rig.messages.saveAnswers = { Messages::SaveAnswer::DontSave };
-        rig.form.ui.SpeedButton1->click();
+        child<QToolButton>(rig.form, "SpeedButton1")->click();
         QCOMPARE(rig.form.windowTitle(), kCaption);
         InputForm expected; // as at start-up
         expected.materialName = kWire1.toStdString();
@@ -1217,20 +1230,18 @@ private slots:
         QFETCH(QString, selected);
         Rig rig;
         rig.pickMaterial(picked);
-        rig.form.ui.f1->setText("4");
-        rig.form.ui.rbl0->click();
+        child<QLineEdit>(rig.form, "f1")->setText("4");
+        child<QRadioButton>(rig.form, "rbl0")->click();
         OnModal close([&](QWidget* modal) {
             rig.data.write("material.dat", { kWire2, "60С2А" });
-            QDir::setCurrent(rig.data.dir());
             qobject_cast<QDialog*>(modal)->accept();
         });
-        rig.form.ui.SpeedButton4->click();
+        child<QToolButton>(rig.form, "SpeedButton4")->click();
         QVERIFY(close.fired());
-        QCOMPARE(QString::fromStdString(rig.form.dataFolder()), QDir::currentPath() + "/");
-        QCOMPARE(rig.form.ui.material->count(), 2);
-        QCOMPARE(rig.form.ui.material->currentText(), selected);
+        QCOMPARE(child<QComboBox>(rig.form, "material")->count(), 2);
+        QCOMPARE(child<QComboBox>(rig.form, "material")->currentText(), selected);
         QCOMPARE(rig.memo(), diameterMemo(rig.data, selected));
-        QCOMPARE(rig.form.ui.f1->text(), QStringLiteral("4"));
+        QCOMPARE(child<QLineEdit>(rig.form, "f1")->text(), QStringLiteral("4"));
         QCOMPARE(rig.form.formState().mode, 2);
     }
 
@@ -1249,7 +1260,7 @@ private slots:
         }
         rig.files.toSave = rig.ridPath("f3.rid"); // saved again: first once more
         rig.messages.answers = { true };
-        QTest::keyClick(rig.form.ui.f1, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+        QTest::keyClick(child<QLineEdit>(rig.form, "f1"), Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
         names.removeAll(rig.files.toSave);
         names.prepend(rig.files.toSave);
         QCOMPARE(rig.settings->recentFiles(), names.mid(0, 8));
@@ -1259,7 +1270,7 @@ private slots:
         Rig next(true, config.filePath("pruz.ini"));
         QCOMPARE(next.settings->recentFiles(), names.mid(0, 8));
         QFile::remove(names[1]);
-        emit next.form.ui.SpeedButton3->customContextMenuRequested(QPoint(2, 2));
+        emit child<QToolButton>(next.form, "SpeedButton3")->customContextMenuRequested(QPoint(2, 2));
         auto* menu = next.form.findChild<QMenu*>(QStringLiteral("recentFiles"));
         QVERIFY(menu);
         QStringList shown;
@@ -1300,7 +1311,7 @@ private slots:
         QCOMPARE(rig.settings->lastFolder(), QString());
         QVERIFY(!rig.settings->windowPosition("report"));
         rig.load(QStringLiteral(EXAMPLES_DIR "wire-class2.rid"));
-        rig.form.ui.Rascet->click();
+        child<QPushButton>(rig.form, "Rascet")->click();
         QVERIFY(rig.form.reportWindow()->isVisible());
         QCOMPARE(rig.messages.messages.size(), content.isEmpty() ? 1 : 0); // said once: not written
     }
@@ -1313,8 +1324,8 @@ private slots:
         {
             Rig rig(true, config.filePath("pruz.ini"));
             rig.load(QStringLiteral(EXAMPLES_DIR "wire-class2.rid"));
-            rig.form.ui.Rascet->click();
-            rig.form.ui.scetch->click();
+            child<QPushButton>(rig.form, "Rascet")->click();
+            child<QPushButton>(rig.form, "scetch")->click();
             rig.form.reportWindow()->move(reportAt);
             rig.form.sketchWindow()->move(sketchAt);
             rig.form.reportWindow()->close();
@@ -1322,8 +1333,8 @@ private slots:
         }
         Rig rig(true, config.filePath("pruz.ini"));
         rig.load(QStringLiteral(EXAMPLES_DIR "wire-class2.rid"));
-        rig.form.ui.Rascet->click();
-        rig.form.ui.scetch->click();
+        child<QPushButton>(rig.form, "Rascet")->click();
+        child<QPushButton>(rig.form, "scetch")->click();
         QCOMPARE(rig.form.reportWindow()->pos(), reportAt);
         QCOMPARE(rig.form.sketchWindow()->pos(), sketchAt);
     }
@@ -1334,14 +1345,14 @@ private slots:
     {
         Rig rig;
         rig.load(QStringLiteral(EXAMPLES_DIR "wire-class2.rid"));
-        rig.form.ui.Rascet->click();
-        rig.form.ui.f1->setText(QStringLiteral("99"));
+        child<QPushButton>(rig.form, "Rascet")->click();
+        child<QLineEdit>(rig.form, "f1")->setText(QStringLiteral("99"));
         const QStringList header = rig.form.reportWindow()->headerLines();
         QCOMPARE(header.value(2), QStringLiteral("Исходные данные: " EXAMPLES_DIR "wire-class2.rid"));
         QVERIFY(header.contains(QStringLiteral("Сила при предварительном сжатии F1 = 10 кг")));
         rig.messages.saveAnswers = { Messages::SaveAnswer::DontSave };
-        rig.form.ui.SpeedButton1->click();
-        rig.form.ui.Rascet->click(); // stops at F1 = 0: the header stays
+        child<QToolButton>(rig.form, "SpeedButton1")->click();
+        child<QPushButton>(rig.form, "Rascet")->click(); // stops at F1 = 0: the header stays
         QCOMPARE(rig.form.reportWindow()->headerLines(), header);
     }
 
@@ -1369,23 +1380,24 @@ private slots:
         QFETCH(QStringList, messages);
         Rig rig;
         rig.load(QStringLiteral(EXAMPLES_DIR "wire-class2.rid"));
-        const QList<QLineEdit*> fields { rig.form.ui.f1, rig.form.ui.f2, rig.form.ui.d1, rig.form.ui.h };
+        const QList<QLineEdit*> fields { child<QLineEdit>(rig.form, "f1"), child<QLineEdit>(rig.form, "f2"),
+            child<QLineEdit>(rig.form, "d1"), child<QLineEdit>(rig.form, "h") };
         for (int k = 0; k < fields.size(); ++k)
             fields[k]->setText(inputs[k]);
         std::unique_ptr<OnModal> answer;
         if (!pick.isEmpty())
-            answer = std::make_unique<OnModal>([&](QWidget*) {
-                rig.choice.findChild<QComboBox*>(QStringLiteral("dBox"))->setCurrentText(pick);
-                rig.choice.findChild<QPushButton*>(QStringLiteral("BitBtn1"))->click();
+            answer = std::make_unique<OnModal>([&](QWidget* choice) {
+                child<QComboBox>(*choice, "dBox")->setCurrentText(pick);
+                child<QPushButton>(*choice, "BitBtn1")->click();
             });
-        QTest::mouseClick(rig.form.ui.Rascet, Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(rig.form, "Rascet"), Qt::LeftButton);
         QCOMPARE(rig.messages.messages, messages);
         QVERIFY(rig.form.lastResult().failed);
         TForm3* report = rig.form.reportWindow();
         QVERIFY(!report->isVisible());
         QVERIFY(!report->windowHandle() || !report->windowHandle()->isVisible()); // not left mapped either
         QTRY_COMPARE(QApplication::activeWindow(), &rig.form);
-        QCOMPARE(QApplication::focusWidget(), rig.form.ui.Rascet);
+        QCOMPARE(QApplication::focusWidget(), child<QPushButton>(rig.form, "Rascet"));
 
         // The main window names the failure and opens its trace.
         auto* failure = rig.form.findChild<QLabel*>(QStringLiteral("lastFailure"));
@@ -1401,7 +1413,7 @@ private slots:
         // A calculation that runs to its end takes the line away.
         for (int k = 0; k < fields.size(); ++k)
             fields[k]->setText(QStringList { "10", "30", "20", "15" }[k]);
-        rig.form.ui.Rascet->click();
+        child<QPushButton>(rig.form, "Rascet")->click();
         QVERIFY(!failure->isVisible());
     }
 
@@ -1411,11 +1423,10 @@ private slots:
     void fieldDestroyedWithTheFocus()
     {
         Rig rig;
-        rig.form.ui.d1->setFocus();
-        QTRY_VERIFY(rig.form.ui.d1->hasFocus());
-        rig.form.ui.d1->setText("12,");
-        delete rig.form.ui.d1;
-        rig.form.ui.d1 = nullptr;
+        child<QLineEdit>(rig.form, "d1")->setFocus();
+        QTRY_VERIFY(child<QLineEdit>(rig.form, "d1")->hasFocus());
+        child<QLineEdit>(rig.form, "d1")->setText("12,");
+        delete child<QLineEdit>(rig.form, "d1");
         QVERIFY(rig.form.isVisible());
     }
 
@@ -1423,9 +1434,9 @@ private slots:
     {
         Rig rig;
         OnModal close([](QWidget* modal) { qobject_cast<QDialog*>(modal)->accept(); });
-        rig.form.ui.SpeedButton5->click();
+        child<QToolButton>(rig.form, "SpeedButton5")->click();
         QVERIFY(close.fired());
-        rig.form.ui.Stop->click();
+        child<QPushButton>(rig.form, "Stop")->click();
         QVERIFY(!rig.form.isVisible());
     }
 };

@@ -11,9 +11,9 @@
 #include "forms/widgets/filechooser.h"
 #include "forms/widgets/qtext.h"
 #include "forms/windows/checktab.h"
-#include "forms/windows/dopvvod.h"
 #include "forms/windows/pruzform.h"
 #include "forms/windows/rascet.h"
+#include "helpers/child.h"
 #include "helpers/datacopy.h"
 #include "helpers/formtest.h"
 #include "helpers/onmodal.h"
@@ -26,6 +26,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPdfWriter>
 #include <QPlainTextEdit>
 #include <QPrintDialog>
@@ -149,28 +150,23 @@ class TestRascet : public QObject {
         MessageRecorder messages;
         QPrinter printer;
         ScriptedFiles files;
-        TForm3 window { messages, printer };
-        TForm1 form { messages, files };
-        TForm8 choice { messages, &form };
-        Rig()
-        {
-            window.setFileChooser(files);
-            form.setDataDir(data.dataDir());
-            form.setDiameterChoice(choice);
-            form.show();
-        }
+        QTemporaryDir settingsDir;
+        AppSettings settings { settingsDir.filePath("pruz.ini") };
+        TForm3 window { messages, printer, files, &settings };
+        TForm1 form { messages, files, data.dataDir() };
+        Rig() { form.show(); }
         // "Расчет" with these inputs, in working-stroke mode.
         TForm3& calculate(const QString& material, int group, const QString& f1, const QString& f2,
             const QString& d1, const QString& h, const QString& vmax = QStringLiteral("2"))
         {
-            form.ui.material->setCurrentText(material);
-            form.ui.grup->setCurrentIndex(group - 1);
-            form.ui.f1->setText(f1);
-            form.ui.f2->setText(f2);
-            form.ui.d1->setText(d1);
-            form.ui.h->setText(h);
-            form.ui.vmax->setText(vmax);
-            form.ui.Rascet->click();
+            child<QComboBox>(form, "material")->setCurrentText(material);
+            child<QComboBox>(form, "grup")->setCurrentIndex(group - 1);
+            child<QLineEdit>(form, "f1")->setText(f1);
+            child<QLineEdit>(form, "f2")->setText(f2);
+            child<QLineEdit>(form, "d1")->setText(d1);
+            child<QLineEdit>(form, "h")->setText(h);
+            child<QLineEdit>(form, "vmax")->setText(vmax);
+            child<QPushButton>(form, "Rascet")->click();
             return *form.reportWindow();
         }
     };
@@ -252,14 +248,14 @@ private slots:
         QFETCH(bool, failed);
         Rig rig;
         QStringList messagesBeforeAsking;
-        OnModal answer([&](QWidget*) {
+        OnModal answer([&](QWidget* choice) {
             messagesBeforeAsking = rig.messages.messages;
             if (pick.isEmpty()) {
-                rig.choice.findChild<QPushButton*>(QStringLiteral("BitBtn2"))->click();
+                child<QPushButton>(*choice, "BitBtn2")->click();
                 return;
             }
-            rig.choice.findChild<QComboBox*>(QStringLiteral("dBox"))->setCurrentText(pick);
-            rig.choice.findChild<QPushButton*>(QStringLiteral("BitBtn1"))->click();
+            child<QComboBox>(*choice, "dBox")->setCurrentText(pick);
+            child<QPushButton>(*choice, "BitBtn1")->click();
         });
         TForm3& report = rig.calculate(kWire2, 1, "1", "2", "35", "10");
         QVERIFY(answer.fired());
@@ -519,9 +515,6 @@ private slots:
         QFETCH(double, wire);
         QFETCH(QString, warning);
         Rig rig;
-        QTemporaryDir dir;
-        AppSettings settings(dir.filePath("pruz.ini"));
-        rig.window.setSettings(settings);
         ReportHeader header;
         header.inputFile = "/home/u/design.rid";
         InputForm form;
@@ -569,7 +562,7 @@ private slots:
         seating->setCurrentIndex(seating->findData(2.0));
         emit seating->activated(seating->currentIndex());
         QCOMPARE(tab->verification().row("sK")->verdict, CheckVerdict::Failed);
-        QCOMPARE(settings.seating(QStringLiteral("/home/u/design.rid")), std::optional<double>(2.0));
+        QCOMPARE(rig.settings.seating(QStringLiteral("/home/u/design.rid")), std::optional<double>(2.0));
         rig.window.showResult(result, header); // the design calculated again
         QCOMPARE(seating->currentData().toDouble(), 2.0);
     }

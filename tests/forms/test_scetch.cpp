@@ -84,9 +84,8 @@ private slots:
         printer->setOutputFormat(QPrinter::PdfFormat);
         printer->setOutputFileName(pdfPath());
         QFile::remove(pdfPath());
-        window = std::make_unique<TForm2>(r, messages, *printer);
         files = ScriptedFiles();
-        window->setFileChooser(files);
+        window = std::make_unique<TForm2>(r, messages, *printer, files);
     }
 
     void cleanup() { window.reset(); }
@@ -401,7 +400,7 @@ private slots:
         QFETCH(bool, toFile);
         if (!toFile)
             printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        window = std::make_unique<TForm2>(r, messages, *printer);
+        window = std::make_unique<TForm2>(r, messages, *printer, files);
         r.complete = true;
         QFile old(pdfPath());
         QVERIFY(old.open(QIODevice::WriteOnly));

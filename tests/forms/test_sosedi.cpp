@@ -13,10 +13,10 @@
 #include "forms/widgets/materialmodel.h"
 #include "forms/widgets/neighbourmodel.h"
 #include "forms/widgets/qtext.h"
-#include "forms/windows/dopvvod.h"
 #include "forms/windows/pruzform.h"
 #include "forms/windows/rascet.h"
 #include "forms/windows/sosedi.h"
+#include "helpers/child.h"
 #include "helpers/datacopy.h"
 #include "helpers/formtest.h"
 #include "helpers/onmodal.h"
@@ -32,6 +32,7 @@
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTableView>
+#include <QToolButton>
 
 namespace {
 
@@ -90,28 +91,22 @@ class TestSosedi : public QObject {
         DataCopy data;
         MessageRecorder messages;
         ScriptedFiles files;
-        TForm1 form { messages, files };
-        TForm8 choice { messages, &form };
+        TForm1 form { messages, files, data.dataDir() };
 
-        Rig()
-        {
-            form.setDataDir(data.dataDir());
-            form.setDiameterChoice(choice);
-            form.show();
-        }
+        Rig() { form.show(); }
         void load(const QString& rid)
         {
             files.toOpen = rid;
-            form.ui.SpeedButton3->click();
+            child<QToolButton>(form, "SpeedButton3")->click();
         }
         // "Расчет"; `answer` picks the diameter when the calculation asks.
         TForm3& calculate(const QString& answer = QString())
         {
-            OnModal pick([&](QWidget*) {
-                choice.findChild<QComboBox*>(QStringLiteral("dBox"))->setCurrentText(answer);
-                choice.findChild<QPushButton*>(QStringLiteral("BitBtn1"))->click();
+            OnModal pick([&](QWidget* choice) {
+                child<QComboBox>(*choice, "dBox")->setCurrentText(answer);
+                child<QPushButton>(*choice, "BitBtn1")->click();
             });
-            form.ui.Rascet->click();
+            child<QPushButton>(form, "Rascet")->click();
             return *form.reportWindow();
         }
         TForm13& openPanel()
@@ -130,10 +125,10 @@ class TestSosedi : public QObject {
         void typeLightSteel()
         {
             load(kSteel);
-            form.ui.f1->setText(QStringLiteral("10"));
-            form.ui.f2->setText(QStringLiteral("25"));
-            form.ui.h->setText(QStringLiteral("10"));
-            form.ui.vmax->setText(QStringLiteral("0,5"));
+            child<QLineEdit>(form, "f1")->setText(QStringLiteral("10"));
+            child<QLineEdit>(form, "f2")->setText(QStringLiteral("25"));
+            child<QLineEdit>(form, "h")->setText(QStringLiteral("10"));
+            child<QLineEdit>(form, "vmax")->setText(QStringLiteral("0,5"));
         }
     };
 
@@ -273,7 +268,7 @@ private slots:
             QStringLiteral("Диаметр проволоки по нормали d=3,2 мм"));
 
         // The next "Расчет" asks the calculation again.
-        rig.form.ui.Rascet->click();
+        child<QPushButton>(rig.form, "Rascet")->click();
         QCOMPARE(reportLineWith(report, QStringLiteral("Диаметр проволоки по нормали")), chosenLine);
     }
 
@@ -290,17 +285,17 @@ private slots:
         TForm13& panel = rig.openPanel();
         QVERIFY(!panel.captionText().contains(QStringLiteral("главного окна")));
 
-        rig.form.ui.f2->setText(QStringLiteral("30"));
+        child<QLineEdit>(rig.form, "f2")->setText(QStringLiteral("30"));
         QTRY_VERIFY(panel.captionText().contains(QStringLiteral("По исходным данным главного окна")));
         QCOMPARE(panel.table().rows.front().record.F3, 375.0);
         QCOMPARE(report.reportLines().first().simplified(), firstLine);
 
         // A field that stops "Расчет" leaves the rows as they were.
-        rig.form.ui.d1->setText(QStringLiteral("0"));
-        rig.form.ui.f2->setText(QStringLiteral("35"));
+        child<QLineEdit>(rig.form, "d1")->setText(QStringLiteral("0"));
+        child<QLineEdit>(rig.form, "f2")->setText(QStringLiteral("35"));
         QTest::qWait(50);
         QCOMPARE(panel.table().rows.front().record.F3, 375.0);
-        rig.form.ui.d1->setText(QStringLiteral("30"));
+        child<QLineEdit>(rig.form, "d1")->setText(QStringLiteral("30"));
         QTRY_COMPARE(panel.table().rows.front().record.F3, 437.5);
 
         const int marked = 2;
@@ -320,7 +315,7 @@ private slots:
         rig.load(kWideSteel);
         rig.calculate(QStringLiteral("2,8"));
         TForm13& panel = rig.openPanel();
-        rig.form.ui.vmax->setText(QStringLiteral("0,4"));
+        child<QLineEdit>(rig.form, "vmax")->setText(QStringLiteral("0,4"));
         QTRY_VERIFY(panel.captionText().contains(QStringLiteral("По исходным данным главного окна")));
         QVERIFY(panel.captionText().contains(QStringLiteral("Выбран в окне «Выбор диаметра»: d = 2,8 мм")));
         QCOMPARE(panel.table().refusal, std::string());
@@ -339,8 +334,9 @@ private slots:
         QVERIFY(refusal->isVisible());
         QCOMPARE(refusal->text(), QStringLiteral("Нет списка диаметров материала 60С2А: no 60С2А.dat"));
 
-        rig.form.ui.grup->setCurrentIndex(3);
-        rig.form.ui.material->setCurrentIndex(0); // "Проволока I класса", not used for group IV
+        child<QComboBox>(rig.form, "grup")->setCurrentIndex(3);
+        child<QComboBox>(rig.form, "material")
+            ->setCurrentIndex(0); // "Проволока I класса", not used for group IV
         TForm3& report = rig.calculate();
         QVERIFY(!rig.form.lastResult().wireChosen);
         QVERIFY(!report.findChild<QPushButton*>(QStringLiteral("neighboursButton"))->isEnabled());
@@ -357,7 +353,7 @@ private slots:
         QVERIFY(panel.materialsView()->isVisible());
         const QAbstractItemModel& model = *panel.materialsView()->model();
         const QStringList shown = materialsShown(panel);
-        QCOMPARE(shown.size(), rig.form.ui.material->count());
+        QCOMPARE(shown.size(), child<QComboBox>(rig.form, "material")->count());
         QCOMPARE(shown.first(), QStringLiteral("Проволока I класса"));
         QCOMPARE(panel.materialsView()->horizontalHeader()->sortIndicatorSection(), materialColumn("M"));
         const int own = static_cast<int>(shown.indexOf(QStringLiteral("Проволока II класса")));
@@ -371,7 +367,8 @@ private slots:
         scetchtest::saveScreenshot(panel, QStringLiteral("materials"));
 
         // It follows the main window: another material there moves the mark.
-        rig.form.ui.material->setCurrentIndex(rig.form.ui.material->findText(QStringLiteral("40Х13")));
+        child<QComboBox>(rig.form, "material")
+            ->setCurrentIndex(child<QComboBox>(rig.form, "material")->findText(QStringLiteral("40Х13")));
         QTRY_VERIFY(std::any_of(panel.materials().rows.begin(), panel.materials().rows.end(),
             [](const MaterialRow& r) { return r.selected && r.material == "40Х13"; }));
         QVERIFY(panel.findChild<QLabel*>(QStringLiteral("materialsCaption"))
@@ -421,13 +418,13 @@ private slots:
             QStringLiteral("нужен выбор диаметра"));
 
         panel.materialsView()->setCurrentIndex(model.index(steel, 0));
-        OnModal pick([&](QWidget*) {
-            rig.choice.findChild<QComboBox*>(QStringLiteral("dBox"))->setCurrentText(QStringLiteral("3,5"));
-            rig.choice.findChild<QPushButton*>(QStringLiteral("BitBtn1"))->click();
+        OnModal pick([&](QWidget* choice) {
+            child<QComboBox>(*choice, "dBox")->setCurrentText(QStringLiteral("3,5"));
+            child<QPushButton>(*choice, "BitBtn1")->click();
         });
         QTest::keyClick(panel.materialsView(), Qt::Key_Return);
         QVERIFY(pick.fired());
-        QCOMPARE(rig.form.ui.material->currentText(), QStringLiteral("60С2А"));
+        QCOMPARE(child<QComboBox>(rig.form, "material")->currentText(), QStringLiteral("60С2А"));
         QVERIFY(report.isVisible());
         QCOMPARE(reportLineWith(report, QStringLiteral("Допускаемое напряжение")),
             QStringLiteral("Допускаемое напряжение при кручении tau=471 МПа"));
@@ -442,7 +439,7 @@ private slots:
         const QString name = materialsShown(panel)[first];
         const QPoint at = panel.materialsView()->visualRect(model.index(first, 0)).center();
         QTest::mouseDClick(panel.materialsView()->viewport(), Qt::LeftButton, {}, at);
-        QCOMPARE(rig.form.ui.material->currentText(), name);
+        QCOMPARE(child<QComboBox>(rig.form, "material")->currentText(), name);
         QCOMPARE(qs(report.result().inputs.materialName), name);
 
         // A material whose calculation fails closes the report, not the tab.
@@ -453,7 +450,7 @@ private slots:
             QStringLiteral("Не выполнено условие отсутствия соударения витков"));
         QTRY_VERIFY(!report.isVisible());
         QVERIFY(panel.isVisible());
-        QCOMPARE(rig.form.ui.material->currentText(), QStringLiteral("БрБ2"));
+        QCOMPARE(child<QComboBox>(rig.form, "material")->currentText(), QStringLiteral("БрБ2"));
     }
 };
 

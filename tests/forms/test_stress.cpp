@@ -11,6 +11,7 @@
 // (seeds as a range or a list "4,9,12"; PRUZ_STRESS_SECONDS bounds each seed,
 // 150 by default, and the whole run is allowed that much for each seed)
 
+#include "helpers/child.h"
 #include "helpers/datacopy.h"
 #include "helpers/stress_driver.h"
 #include "helpers/stress_inputs.h"
@@ -26,6 +27,7 @@
 #include <QDir>
 #include <QPrinter>
 #include <QTemporaryDir>
+#include <QToolButton>
 #include <QtTest>
 
 #include <algorithm>
@@ -194,7 +196,7 @@ private slots:
         StressInputs inputs(random, data.dataDir(), folder.path() + QLatin1Char('/'));
         StressMessages messages(random);
         StressFiles files(random, inputs);
-        ProgramWindows windows(messages, files);
+        ProgramWindows windows(messages, files, data.dataDir());
         // Printing goes to a file, never to a printer of the machine.
         windows.form1.printer().setOutputFormat(QPrinter::PdfFormat);
         windows.form1.printer().setOutputFileName(folder.filePath(QStringLiteral("print.pdf")));
@@ -229,15 +231,15 @@ private slots:
 
         // The program goes on: New, Save and Load work as on the first day.
         messages.queueSaveAnswer(Messages::SaveAnswer::DontSave);
-        windows.form1.ui.SpeedButton1->click();
+        child<QToolButton>(windows.form1, "SpeedButton1")->click();
         QCOMPARE(windows.form1.windowTitle(), QStringLiteral("Расчет пружин сжатия по ОСТ 5.9539-80"));
         const QString saved = folder.filePath(QStringLiteral("after.rid"));
         files.queueSave(saved);
-        windows.form1.ui.SpeedButton2->click();
+        child<QToolButton>(windows.form1, "SpeedButton2")->click();
         const auto lines = readTextLines(saved.toStdString());
         QVERIFY(lines && lines->size() == 22);
         files.queueOpen(saved);
-        windows.form1.ui.SpeedButton3->click();
+        child<QToolButton>(windows.form1, "SpeedButton3")->click();
         QCOMPARE(windows.form1.windowTitle(), QStringLiteral("Расчет пружины ") + saved);
         QDir::setCurrent(QDir::tempPath());
     }

@@ -3,9 +3,11 @@
 // written: the message names the file, the old file stays byte for byte,
 // no temporary file is left beside it, and the window goes on working.
 
+#include "helpers/child.h"
 #include "helpers/childjob.h"
 #include "helpers/datacopy.h"
 #include "helpers/recorder.h"
+#include "helpers/scriptedfiles.h"
 #include "helpers/setup_fixture.h"
 
 #include "engine/catalogue/textfile.h"
@@ -26,6 +28,7 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolButton>
 
 #include <csignal>
 #include <fcntl.h>
@@ -88,14 +91,6 @@ QByteArray ridBytes(const InputForm& form)
         bytes += QByteArray::fromStdString(utf8ToCp1251(line)) + "\r\n";
     return bytes;
 }
-
-struct ScriptedFiles : FileChooser {
-    QString toSave;
-    QString openFile(QWidget*, const QString&) override { return {}; }
-    QString saveFile(QWidget*, const QString&) override { return toSave; }
-    QString savePdfFile(QWidget*, const QString&) override { return {}; }
-    QString openFolder(QWidget*, const QString&) override { return {}; }
-};
 
 QPushButton* okButton(QDialog& d)
 {
@@ -345,10 +340,10 @@ private slots:
         QDir::setCurrent(data.dir());
         MessageRecorder messages;
         ScriptedFiles files;
-        TForm1 form(messages, files);
+        TForm1 form(messages, files, data.dataDir());
         form.show();
         const QString caption = form.windowTitle();
-        form.ui.f1->setText(QStringLiteral("12"));
+        child<QLineEdit>(form, "f1")->setText(QStringLiteral("12"));
         messages.answers = { true, true }; // replace the file, both times
 
         QTemporaryDir folder;
@@ -368,7 +363,7 @@ private slots:
                 failing = std::make_unique<FaultOnWrite>(static_cast<Fault>(fault), 1);
             if (place == "read-only")
                 QVERIFY(QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::ExeOwner));
-            form.ui.SpeedButton2->click();
+            child<QToolButton>(form, "SpeedButton2")->click();
             QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         }
         QCOMPARE(messages.messages, QStringList { "Ошибка при записи в " + files.toSave });
@@ -379,7 +374,7 @@ private slots:
 
         // Saved again where it can be: the file and the caption follow.
         files.toSave = kept;
-        form.ui.SpeedButton2->click();
+        child<QToolButton>(form, "SpeedButton2")->click();
         QCOMPARE(messages.messages.size(), 1);
         QCOMPARE(fileBytes(kept), ridBytes(form.formState()));
         QCOMPARE(form.windowTitle(), QStringLiteral("Расчет пружины ") + kept);
@@ -406,7 +401,7 @@ private:
         QDir::setCurrent(data.dir());
         MessageRecorder messages;
         ScriptedFiles files;
-        TForm1 form(messages, files);
+        TForm1 form(messages, files, data.dataDir());
         form.show();
         QVERIFY(messages.messages.isEmpty());
         QDir::setCurrent(QDir::tempPath());

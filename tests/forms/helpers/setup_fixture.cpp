@@ -19,7 +19,7 @@ SetupWindow::SetupWindow()
     newMat = std::make_unique<TForm9>(messages);
     input = std::make_unique<TForm11>();
     diameters = std::make_unique<TForm10>(dataDir, messages, *input);
-    form = std::make_unique<TForm4>(dataDir, messages, *newMat, *diameters);
+    form = std::make_unique<TForm4>(dataDir, messages, *newMat, *diameters, chooser);
     form->runDialog = player.runner();
     diameters->runDialog = player.runner();
 }

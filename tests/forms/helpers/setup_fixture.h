@@ -3,6 +3,7 @@
 // dialogs played by a DialogPlayer and its messages recorded; accessors for
 // the widgets the tests reach, and steps for the dialogs.
 
+#include "scriptedfiles.h"
 #include "setup_recorder.h"
 
 #include <QMap>
@@ -28,6 +29,7 @@ public:
     std::string dataDir;
     SetupRecorder messages;
     DialogPlayer player;
+    ScriptedFiles chooser; // "Проверить расчёты…" asks here for the folder
     std::unique_ptr<TForm9> newMat;
     std::unique_ptr<TForm11> input;
     std::unique_ptr<TForm10> diameters;

@@ -1,5 +1,6 @@
 #include "stress_driver.h"
 
+#include "child.h"
 #include "stress_events.h"
 #include "stress_inputs.h"
 
@@ -19,9 +20,11 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPrintDialog>
+#include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
+#include <QToolButton>
 
 #include <algorithm>
 #include <cstdio>
@@ -229,7 +232,7 @@ void StressDriver::pressKey(QWidget* window)
     // Closing the main window ends the program; the mail button starts a
     // mail program. The user does neither here.
     const bool pressesButton = k.code == Qt::Key_Space || k.code == Qt::Key_Return || k.code == Qt::Key_Enter;
-    if (pressesButton && (target == main_.ui.Stop || target->objectName() == "send"))
+    if (pressesButton && (target == child<QPushButton>(main_, "Stop") || target->objectName() == "send"))
         k = { Qt::Key_Tab, Qt::NoModifier, "\t" };
     key(target, k.code, k.modifiers, k.text);
 }
@@ -238,7 +241,7 @@ void StressDriver::clickButton(QWidget* window)
 {
     QList<QAbstractButton*> buttons;
     for (QAbstractButton* b : shown<QAbstractButton>(window))
-        if (b != main_.ui.Stop && b->objectName() != "send")
+        if (b != child<QPushButton>(main_, "Stop") && b->objectName() != "send")
             buttons << b;
     if (buttons.isEmpty())
         return pressKey(window);
@@ -342,7 +345,7 @@ void StressDriver::clickAnywhere(QWidget* window)
     for (QWidget* w : shown<QWidget>(window)) {
         bool allowed = true;
         for (QWidget* p = w; p && allowed; p = p->parentWidget())
-            allowed = p != main_.ui.Stop && p->objectName() != "send";
+            allowed = p != child<QPushButton>(main_, "Stop") && p->objectName() != "send";
         if (allowed)
             widgets << w;
     }
@@ -370,15 +373,15 @@ void StressDriver::command(QWidget* window)
     switch (random_.below(3)) {
     case 0:
         count(QStringLiteral("Load"), &main_);
-        return click(main_.ui.SpeedButton3);
+        return click(child<QToolButton>(main_, "SpeedButton3"));
     case 1:
         count(QStringLiteral("Save"), &main_);
-        return click(main_.ui.SpeedButton2);
+        return click(child<QToolButton>(main_, "SpeedButton2"));
     default:
         count(QStringLiteral("calculation on generated inputs"), &main_);
         files_.queueOpen(inputs_.ridFile(true));
-        click(main_.ui.SpeedButton3);
-        click(main_.ui.Rascet);
+        click(child<QToolButton>(main_, "SpeedButton3"));
+        click(child<QPushButton>(main_, "Rascet"));
     }
 }
 
