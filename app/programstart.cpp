@@ -2,6 +2,7 @@
 
 #include "engine/catalogue/cataloguesync.h"
 #include "engine/catalogue/datafolder.h"
+#include "engine/catalogue/textlines.h"
 #include "forms/widgets/appstyle.h"
 #include "forms/widgets/glyphs.h"
 #include "forms/widgets/messages.h"
@@ -146,9 +147,11 @@ std::optional<std::string> openProgramCatalogue(const std::optional<std::string>
 
 void printMaterialList(const TForm1& form)
 {
-    for (const QString& material : form.materialNames()) {
-        const QByteArray name = material.toUtf8() + '\n';
-        std::fwrite(name.constData(), 1, static_cast<size_t>(name.size()), stdout);
+    const TextLines& list = form.materialList();
+    for (size_t at = 0; at < list.end();) {
+        const std::string_view name = list.next(at);
+        std::fwrite(name.data(), 1, name.size(), stdout);
+        std::fputc('\n', stdout);
     }
     std::fflush(stdout);
 }

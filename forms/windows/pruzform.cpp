@@ -314,6 +314,11 @@ QPrinter& TForm1::printer()
     return *printer_;
 }
 
+const TextLines& TForm1::materialList() const
+{
+    return materials_->lines();
+}
+
 QStringList TForm1::materialNames() const
 {
     QStringList names;

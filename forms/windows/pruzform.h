@@ -32,6 +32,7 @@
 class AppSettings;
 class FileChooser;
 class LinesModel;
+class TextLines;
 class Messages;
 class QAbstractButton;
 class QDialog;
@@ -84,7 +85,9 @@ public:
     // The printer the report (and the sketch) print on: the last one chosen
     // in a print dialog.
     QPrinter& printer();
-    // The materials of the catalogue, as listed in the window.
+    // The lines of the material list, as the window lists them (empty lines
+    // too: a design names its material by line).
+    const TextLines& materialList() const;
     QStringList materialNames() const;
 
 signals:

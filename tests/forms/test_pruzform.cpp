@@ -190,6 +190,43 @@ private slots:
         QCOMPARE(rig.memo(), QStringList());
     }
 
+    // A material list followed by four million empty lines: every line is
+    // listed, Load finds a design's material by its name, and the window
+    // holds about the file's size rather than an item per line.
+    void longMaterialListHeldCompactly()
+    {
+#if defined(__SANITIZE_ADDRESS__)
+        QSKIP("the sanitizer keeps freed memory");
+#endif
+        const auto residentBytes = [] {
+            QFile status(QStringLiteral("/proc/self/status"));
+            status.open(QIODevice::ReadOnly);
+            for (const QByteArray& line : status.readAll().split('\n'))
+                if (line.startsWith("VmRSS:"))
+                    return line.mid(6).trimmed().split(' ').front().toLongLong() * 1024;
+            return -1LL;
+        };
+        Rig shortList; // the window's own cost, not counted below
+        const long long before = residentBytes();
+
+        constexpr int kEmptyLines = 1 << 22;
+        Rig rig(false);
+        const QStringList names = fileLines(rig.data.dir() + "material.dat");
+        QFile list(rig.data.dir() + "material.dat");
+        QVERIFY(list.open(QIODevice::Append));
+        QVERIFY(list.write(QByteArray("\r\n").repeated(kEmptyLines)) == 2 * kEmptyLines);
+        list.close();
+        rig.start();
+        const long long grown = residentBytes() - before;
+
+        QCOMPARE(child<QComboBox>(rig.form, "material")->count(), names.size() + kEmptyLines);
+        QCOMPARE(rig.memo(), diameterMemo(rig.data, kWire1));
+        rig.load(QStringLiteral(EXAMPLES_DIR "steel-60s2a.rid"));
+        QCOMPARE(child<QComboBox>(rig.form, "material")->currentText(), QStringLiteral("60С2А"));
+        QCOMPARE(rig.messages.messages, QStringList());
+        QVERIFY2(before > 0 && grown < 3 * 2 * kEmptyLines, qPrintable(QString::number(grown)));
+    }
+
     // QTest keys carry no native scan code: the Qt key and the keypad flag count.
     void keyFilter_data()
     {
