@@ -195,7 +195,7 @@ private slots:
     // holds about the file's size rather than an item per line.
     void longMaterialListHeldCompactly()
     {
-#if defined(__SANITIZE_ADDRESS__)
+#if defined(PRUZ_SANITIZED)
         QSKIP("the sanitizer keeps freed memory");
 #endif
         const auto residentBytes = [] {

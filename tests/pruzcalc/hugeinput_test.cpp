@@ -55,7 +55,7 @@ class HugeInputs : public testing::TestWithParam<HugeInput> { };
 
 TEST_P(HugeInputs, KeepMemoryWithinThreeTimesTheFile)
 {
-#if defined(__SANITIZE_ADDRESS__)
+#if defined(PRUZ_SANITIZED)
     GTEST_SKIP() << "the sanitizer keeps freed memory";
 #endif
     const fs::path dir = fs::path(testing::TempDir()) / ("pruz-huge-" + std::to_string(::getpid()));
