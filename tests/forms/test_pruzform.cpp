@@ -97,6 +97,14 @@ class TestPruzform : public QObject {
             QVERIFY(QTest::qWaitForWindowActive(&form));
         }
         QString ridPath(const QString& name) const { return data.dir() + name; }
+        // A writable copy of an example beside the data, named `name`.
+        QString ownCopy(const char* example, const QString& name) const
+        {
+            const QString own = ridPath(name);
+            QFile::copy(QLatin1String(EXAMPLES_DIR) + QLatin1String(example), own);
+            QFile::setPermissions(own, QFile::ReadOwner | QFile::WriteOwner);
+            return own;
+        }
         QStringList memo() const
         {
             return child<QPlainTextEdit>(form, "comm")->toPlainText().split('\n', Qt::SkipEmptyParts);
@@ -657,9 +665,7 @@ private slots:
         QFETCH(QString, tooltip);
         Rig rig;
         QVERIFY(rig.form.findChild<QAbstractButton*>(button)->toolTip().startsWith(tooltip));
-        const QString loaded = rig.ridPath("loaded.rid"); // Save writes into it
-        QFile::copy(QStringLiteral(EXAMPLES_DIR "wire-class2.rid"), loaded);
-        QFile::setPermissions(loaded, QFile::ReadOwner | QFile::WriteOwner);
+        const QString loaded = rig.ownCopy("wire-class2.rid", "loaded.rid"); // Save writes into it
         rig.load(loaded);
         rig.files.toOpen = rig.ridPath("again.rid");
         QFile::copy(QStringLiteral(EXAMPLES_DIR "wire-class2.rid"), rig.files.toOpen);
@@ -880,9 +886,7 @@ private slots:
         QFETCH(QKeyCombination, key);
         QFETCH(bool, asked);
         Rig rig;
-        const QString own = rig.ridPath("own.rid");
-        QFile::copy(QStringLiteral(EXAMPLES_DIR "wire-class2.rid"), own);
-        QFile::setPermissions(own, QFile::ReadOwner | QFile::WriteOwner);
+        const QString own = rig.ownCopy("wire-class2.rid", "own.rid");
         if (loaded)
             rig.load(own);
         rig.files.folders.clear();
@@ -1180,9 +1184,7 @@ private slots:
         QFETCH(bool, done);
         Rig rig;
         // "Сохранить" writes into the loaded file: a copy of the example.
-        const QString own = rig.ridPath("steel.rid");
-        QFile::copy(QStringLiteral(EXAMPLES_DIR "steel-60s2a.rid"), own);
-        QFile::setPermissions(own, QFile::ReadOwner | QFile::WriteOwner);
+        const QString own = rig.ownCopy("steel-60s2a.rid", "steel.rid");
         rig.load(own);
         QVERIFY(!rig.form.inputChanged());
         const QString original = child<QLineEdit>(rig.form, "f2")->text();
