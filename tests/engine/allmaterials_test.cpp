@@ -7,7 +7,7 @@
 #include "engine/features/allmaterials.h"
 #include "engine/method/calc.h"
 #include "engine/method/inputform.h"
-#include "engine/method/quantities.h"
+#include "samerun.h"
 #include "testdir.h"
 
 #include <gtest/gtest.h>
@@ -98,12 +98,7 @@ TEST_P(EveryRowIsItsCalculation, ReportMessagesAndEveryValue)
         if (row.material == inputs.materialName)
             host.pick = c.answer;
         const CalcResult r = calculate(in, host, FolderFiles(dir.path()));
-        EXPECT_EQ(row.report, r.report);
-        EXPECT_EQ(row.messages, host.messages);
-        EXPECT_EQ(row.error, r.error);
-        EXPECT_EQ(row.record.calcComplete, r.complete);
-        for (const Quantity& q : kQuantities)
-            EXPECT_EQ(row.record.*q.field, r.values.*q.field) << q.name;
+        expectSameRun(row, r, host);
         EXPECT_EQ(row.selected, row.material == inputs.materialName);
         EXPECT_EQ(row.needsDiameter(), host.asked == 1 && !host.pick);
         EXPECT_EQ(row.outcome() == kNeedsDiameterWords, row.needsDiameter());
