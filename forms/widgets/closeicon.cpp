@@ -1,11 +1,10 @@
 #include "forms/widgets/closeicon.h"
+#include "forms/widgets/glyphs.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QEvent>
 #include <QIcon>
-#include <QImageReader>
-#include <QPixmap>
 #include <QPointer>
 #include <QStyle>
 
@@ -24,15 +23,12 @@ QIcon qtIcon(const QAbstractButton* button)
 {
     QIcon icon;
     for (int size : { 16, 32 }) {
-        QImageReader reader(
-            QStringLiteral(":/qt-project.org/styles/commonstyle/images/standardbutton-close-%1.png")
-                .arg(size),
-            "png");
-        reader.setAutoDetectImageFormat(false);
-        const QImage image = reader.read();
-        if (image.isNull()) // a Qt that keeps its pictures elsewhere
+        const QPixmap picture
+            = readPng(QStringLiteral(":/qt-project.org/styles/commonstyle/images/standardbutton-close-%1.png")
+                          .arg(size));
+        if (picture.isNull()) // a Qt that keeps its pictures elsewhere
             return styleIcon(button);
-        icon.addPixmap(QPixmap::fromImage(image));
+        icon.addPixmap(picture);
     }
     return icon;
 }

@@ -1,5 +1,8 @@
 #include "forms/widgets/glyphs.h"
 
+#include <QGuiApplication>
+#include <QImageReader>
+
 // The resources live in a static library; registering them here makes the
 // linker keep them wherever a glyph is used.
 static void registerGlyphs()
@@ -13,11 +16,26 @@ static void ensureRegistered()
     Q_UNUSED(registered);
 }
 
+QPixmap readPng(const QString& path)
+{
+    QImageReader reader(path, "png");
+    reader.setAutoDetectImageFormat(false);
+    return QPixmap::fromImage(reader.read());
+}
+
 QIcon glyph(const char* name)
 {
     ensureRegistered();
-    // QIcon finds "<name>@2x.png" beside the file by itself.
-    return QIcon(QStringLiteral(":/glyphs/") + QLatin1String(name) + QStringLiteral(".png"));
+    const QString base = QStringLiteral(":/glyphs/") + QLatin1String(name);
+    QIcon icon;
+    icon.addPixmap(readPng(base + QStringLiteral(".png")));
+    // As QIcon(file) would: the larger picture only on a dense screen.
+    if (qRound(qApp->devicePixelRatio()) >= 2) {
+        QPixmap dense = readPng(base + QStringLiteral("@2x.png"));
+        dense.setDevicePixelRatio(2);
+        icon.addPixmap(dense);
+    }
+    return icon;
 }
 
 QIcon programIcon()
@@ -25,6 +43,6 @@ QIcon programIcon()
     ensureRegistered();
     QIcon icon;
     for (int size : { 16, 32, 48, 64 })
-        icon.addFile(QStringLiteral(":/icon/%1.png").arg(size), QSize(size, size));
+        icon.addPixmap(readPng(QStringLiteral(":/icon/%1.png").arg(size)));
     return icon;
 }

@@ -5,6 +5,11 @@
 // icon would load the SVG icon engine before the main window could show.
 
 #include <QIcon>
+#include <QPixmap>
+
+// Reads a PNG as PNG: left to guess the format, Qt's image reader loads
+// every image format plugin there is before it reads the file.
+QPixmap readPng(const QString& path);
 
 // ":/glyphs/<name>.png", with its twice-as-large picture for dense screens.
 QIcon glyph(const char* name);
