@@ -3,7 +3,11 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDateTime>
+#include <QDirIterator>
 #include <QEvent>
+#include <QFile>
+#include <QFileInfo>
 #include <QIcon>
 #include <QPointer>
 #include <QStyle>
@@ -33,6 +37,38 @@ QIcon qtIcon(const QAbstractButton* button)
     return icon;
 }
 
+// False when the theme surely lacks the icon: each of its folders has an
+// icon cache no older than any folder beneath it, and no cache names the
+// icon. Qt's own answer parses the theme's whole index and keeps it (for
+// hicolor, thousands of lines and some 800 KB) to find, mostly, nothing.
+bool themeMayHave(const QString& theme, const QString& icon)
+{
+    const QByteArray name = icon.toUtf8() + '\0';
+    for (const QString& root : QIcon::themeSearchPaths()) {
+        const QString folder = root + QLatin1Char('/') + theme;
+        if (!QFileInfo(folder).isDir())
+            continue;
+        QFile cache(folder + QStringLiteral("/icon-theme.cache"));
+        if (!cache.open(QIODevice::ReadOnly))
+            return true;
+        const QDateTime built = QFileInfo(cache).lastModified();
+        if (QFileInfo(folder).lastModified() > built)
+            return true;
+        QDirIterator below(folder, QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+        while (below.hasNext())
+            if (below.nextFileInfo().lastModified() > built)
+                return true;
+        if (cache.readAll().contains(name))
+            return true;
+    }
+    // Unthemed icons, which Qt finds too.
+    for (const QString& root : QIcon::fallbackSearchPaths())
+        for (const char* suffix : { ".png", ".svg", ".xpm" })
+            if (QFileInfo::exists(root + QLatin1Char('/') + icon + QLatin1String(suffix)))
+                return true;
+    return false;
+}
+
 // After the window's first drawing, gives the button the theme's icon if
 // the theme has one.
 class ThemeLookAfterPaint : public QObject {
@@ -51,7 +87,8 @@ public:
             QMetaObject::invokeMethod(
                 this,
                 [this] {
-                    if (button_ && QIcon::hasThemeIcon(kThemeName))
+                    if (button_ && themeMayHave(QIcon::themeName(), kThemeName)
+                        && QIcon::hasThemeIcon(kThemeName))
                         button_->setIcon(styleIcon(button_));
                     deleteLater();
                 },

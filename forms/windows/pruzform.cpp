@@ -157,7 +157,9 @@ TForm1::TForm1(
     lastFailure_ = new QLabel(ui->Bottom);
     lastFailure_->setObjectName(QStringLiteral("lastFailure"));
     lastFailure_->setGeometry(208, 6, 228, 18);
-    lastFailureTrace_ = new QLabel(QStringLiteral("<a href=\"trace\">Подробно</a>"), ui->Bottom);
+    // Its link is set when first shown: a rich-text label costs the start
+    // a text document and the HTML parser.
+    lastFailureTrace_ = new QLabel(ui->Bottom);
     lastFailureTrace_->setObjectName(QStringLiteral("lastFailureTrace"));
     lastFailureTrace_->setGeometry(208, 24, 228, 18);
     lastFailureTrace_->setToolTip(QStringLiteral("Ход остановленного расчета"));
@@ -637,6 +639,8 @@ void TForm1::showLastFailure()
         lastFailure_->fontMetrics().elidedText(text, Qt::ElideRight, lastFailure_->width()));
     lastFailure_->setToolTip(text);
     lastFailure_->setVisible(stopped);
+    if (stopped && lastFailureTrace_->text().isEmpty())
+        lastFailureTrace_->setText(QStringLiteral("<a href=\"trace\">Подробно</a>"));
     lastFailureTrace_->setVisible(stopped);
 }
 

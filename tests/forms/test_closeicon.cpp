@@ -13,8 +13,11 @@
 
 namespace {
 
-// An icon theme `name` in `dir`, with a red "window-close" when `withIcon`.
-void makeTheme(const QString& dir, const QString& name, bool withIcon)
+enum class IconCache { None, Fresh, Stale };
+
+// An icon theme `name` in `dir`, with a red "window-close" when `withIcon`,
+// and an icon cache that does not name it.
+void makeTheme(const QString& dir, const QString& name, bool withIcon, IconCache cache)
 {
     const QString folder = dir + QLatin1Char('/') + name;
     QDir().mkpath(folder + QStringLiteral("/16x16/actions"));
@@ -28,6 +31,15 @@ void makeTheme(const QString& dir, const QString& name, bool withIcon)
         red.fill(Qt::red);
         QVERIFY(red.save(folder + QStringLiteral("/16x16/actions/window-close.png")));
     }
+    if (cache == IconCache::None)
+        return;
+    QFile file(folder + QStringLiteral("/icon-theme.cache"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray("edit-copy\0", 10));
+    file.flush(); // else closing would set the time again
+    const QDateTime folderTime = QFileInfo(folder + QStringLiteral("/16x16/actions")).lastModified();
+    QVERIFY(file.setFileTime(
+        folderTime.addSecs(cache == IconCache::Fresh ? 60 : -60), QFileDevice::FileModificationTime));
 }
 
 QImage shown(const QIcon& icon)
@@ -46,20 +58,26 @@ private slots:
         QTest::addColumn<QString>("theme");
         QTest::addColumn<QString>("fallback");
         QTest::addColumn<bool>("withIcon");
+        QTest::addColumn<IconCache>("cache");
         QTest::newRow("fallback theme without the icon") << "fallback1"
-                                                         << "fallback1" << false;
+                                                         << "fallback1" << false << IconCache::None;
         QTest::newRow("fallback theme with the icon") << "fallback2"
-                                                      << "fallback2" << true;
+                                                      << "fallback2" << true << IconCache::None;
         QTest::newRow("desktop theme with the icon") << "desktop"
-                                                     << "fallback3" << true;
+                                                     << "fallback3" << true << IconCache::None;
+        QTest::newRow("cache without the icon") << "fallback4"
+                                                << "fallback4" << false << IconCache::Fresh;
+        QTest::newRow("stale cache, icon added") << "fallback5"
+                                                 << "fallback5" << true << IconCache::Stale;
     }
     void isTheStylesIcon()
     {
         QFETCH(QString, theme);
         QFETCH(QString, fallback);
         QFETCH(bool, withIcon);
+        QFETCH(IconCache, cache);
         QTemporaryDir themes;
-        makeTheme(themes.path(), theme, withIcon);
+        makeTheme(themes.path(), theme, withIcon, cache);
         QIcon::setThemeSearchPaths({ themes.path() });
         QIcon::setFallbackThemeName(fallback);
         QIcon::setThemeName(theme);
