@@ -4,7 +4,6 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDateTime>
-#include <QDirIterator>
 #include <QEvent>
 #include <QFile>
 #include <QFileInfo>
@@ -37,10 +36,38 @@ QIcon qtIcon(const QAbstractButton* button)
     return icon;
 }
 
+quint32 bigEndian32(const QByteArray& bytes, qsizetype at)
+{
+    if (at < 0 || at + 4 > bytes.size())
+        return 0;
+    const auto* b = reinterpret_cast<const uchar*>(bytes.constData() + at);
+    return quint32(b[0]) << 24 | quint32(b[1]) << 16 | quint32(b[2]) << 8 | b[3];
+}
+
+// Whether an icon cache (GTK's icon-theme.cache) is one Qt trusts: no older
+// than any folder it lists. Qt then looks for icons in it alone.
+bool cacheIsCurrent(const QString& folder, const QByteArray& cache, const QDateTime& built)
+{
+    const quint32 list = bigEndian32(cache, 8);
+    const quint32 count = bigEndian32(cache, list);
+    if (list == 0 || count == 0 || list + 4 + 4 * qsizetype(count) > cache.size())
+        return false;
+    for (quint32 i = 0; i < count; ++i) {
+        const quint32 at = bigEndian32(cache, list + 4 + 4 * i);
+        const qsizetype end = at > 0 ? cache.indexOf('\0', at) : -1;
+        if (end < 0)
+            return false;
+        const QString dir = QString::fromUtf8(cache.constData() + at, end - at);
+        if (QFileInfo(folder + QLatin1Char('/') + dir).lastModified() > built)
+            return false;
+    }
+    return true;
+}
+
 // False when the theme surely lacks the icon: each of its folders has an
-// icon cache no older than any folder beneath it, and no cache names the
-// icon. Qt's own answer parses the theme's whole index and keeps it (for
-// hicolor, thousands of lines and some 800 KB) to find, mostly, nothing.
+// icon cache that Qt would trust and that does not name the icon. Qt's own
+// answer parses the theme's whole index and keeps it (for hicolor,
+// thousands of lines and some 800 KB) to find, mostly, nothing.
 bool themeMayHave(const QString& theme, const QString& icon)
 {
     const QByteArray name = icon.toUtf8() + '\0';
@@ -48,17 +75,11 @@ bool themeMayHave(const QString& theme, const QString& icon)
         const QString folder = root + QLatin1Char('/') + theme;
         if (!QFileInfo(folder).isDir())
             continue;
-        QFile cache(folder + QStringLiteral("/icon-theme.cache"));
-        if (!cache.open(QIODevice::ReadOnly))
+        QFile file(folder + QStringLiteral("/icon-theme.cache"));
+        if (!file.open(QIODevice::ReadOnly))
             return true;
-        const QDateTime built = QFileInfo(cache).lastModified();
-        if (QFileInfo(folder).lastModified() > built)
-            return true;
-        QDirIterator below(folder, QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
-        while (below.hasNext())
-            if (below.nextFileInfo().lastModified() > built)
-                return true;
-        if (cache.readAll().contains(name))
+        const QByteArray cache = file.readAll();
+        if (!cacheIsCurrent(folder, cache, QFileInfo(file).lastModified()) || cache.contains(name))
             return true;
     }
     // Unthemed icons, which Qt finds too.

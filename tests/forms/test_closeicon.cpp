@@ -33,9 +33,14 @@ void makeTheme(const QString& dir, const QString& name, bool withIcon, IconCache
     }
     if (cache == IconCache::None)
         return;
+    // A cache in GTK's format that lists the theme's one folder and no icon.
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly); // big-endian
+    out << quint16(1) << quint16(0) << quint32(12) << quint32(16) << quint32(0) << quint32(1) << quint32(24);
+    bytes += QByteArray("16x16/actions", 14);
     QFile file(folder + QStringLiteral("/icon-theme.cache"));
     QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(QByteArray("edit-copy\0", 10));
+    file.write(bytes);
     file.flush(); // else closing would set the time again
     const QDateTime folderTime = QFileInfo(folder + QStringLiteral("/16x16/actions")).lastModified();
     QVERIFY(file.setFileTime(
