@@ -1,4 +1,5 @@
 #include "forms/print/pdfexport.h"
+#include "forms/print/printsupport.h"
 
 #include "engine/catalogue/textfile.h"
 #include "forms/widgets/appstyle.h"
@@ -8,7 +9,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QPdfWriter>
-#include <QPrinter>
 
 QString pdfNameFor(const QString& inputFile, const QString& tail)
 {
@@ -36,9 +36,10 @@ QByteArray pdfBytes(const QString& title, const QPageLayout& layout, int resolut
     return buffer.data();
 }
 
-bool writePdf(const QString& path, const QPrinter& page, const std::function<bool(QPdfWriter&)>& paint)
+bool writePdf(
+    const QString& path, const QPagedPaintDevice& page, const std::function<bool(QPdfWriter&)>& paint)
 {
-    const QByteArray bytes
-        = pdfBytes(QFileInfo(path).completeBaseName(), page.pageLayout(), page.resolution(), paint);
+    const QByteArray bytes = pdfBytes(
+        QFileInfo(path).completeBaseName(), page.pageLayout(), printSupport().resolution(page), paint);
     return !bytes.isEmpty() && writeFileBytes(ss(path), bytes.toStdString());
 }

@@ -12,7 +12,7 @@
 
 class QPageLayout;
 class QPdfWriter;
-class QPrinter;
+class QPagedPaintDevice;
 
 // The name offered for the PDF of an input file: its folder and base name,
 // `tail` and ".pdf" ("/a/пружина.rid", "-эскиз" -> "/a/пружина-эскиз.pdf").
@@ -26,4 +26,5 @@ QByteArray pdfBytes(const QString& title, const QPageLayout& layout, int resolut
 
 // Paints the pages with `paint` (false: failed) and writes the file. False
 // when painting or writing failed; an existing file is then left as it was.
-bool writePdf(const QString& path, const QPrinter& page, const std::function<bool(QPdfWriter&)>& paint);
+bool writePdf(
+    const QString& path, const QPagedPaintDevice& page, const std::function<bool(QPdfWriter&)>& paint);

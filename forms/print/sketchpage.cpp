@@ -4,6 +4,7 @@
 #include "engine/features/characteristic.h"
 #include "engine/features/reportheader.h"
 #include "engine/method/peremenn.h"
+#include "forms/print/printsupport.h"
 #include "forms/widgets/qtext.h"
 #include "forms/widgets/sketchfields.h"
 #include "forms/widgets/sketchresources.h"
@@ -11,7 +12,6 @@
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
 #include <QPainter>
-#include <QSvgRenderer>
 
 #include <algorithm>
 #include <cmath>
@@ -94,8 +94,9 @@ bool paintSketchPage(QPagedPaintDevice& device, const Peremenn& p, const ReportH
     painter.scale(scale, scale);
 
     initSketchResources();
-    QSvgRenderer drawing(QStringLiteral(":/sketch/sketch.svg"));
-    drawing.render(&painter, QRectF(QPointF(), QSizeF(kDrawing)));
+    printSupport()
+        .readSvg(QStringLiteral(":/sketch/sketch.svg"))
+        ->render(painter, QRectF(QPointF(), QSizeF(kDrawing)));
 
     painter.setFont(textFont());
     painter.setPen(Qt::black);

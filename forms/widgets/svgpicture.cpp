@@ -1,16 +1,21 @@
 #include "forms/widgets/svgpicture.h"
+#include "forms/print/printsupport.h"
 
 #include <QPainter>
 
 SvgPicture::SvgPicture(const QString& fileName, QWidget* parent)
     : QWidget(parent)
-    , renderer_(fileName)
+    , fileName_(fileName)
 {
 }
 
+SvgPicture::~SvgPicture() = default;
+
 void SvgPicture::paintEvent(QPaintEvent*)
 {
+    if (!drawing_)
+        drawing_ = printSupport().readSvg(fileName_);
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    renderer_.render(&painter, QRectF(rect()));
+    drawing_->render(painter, QRectF(rect()));
 }

@@ -1,20 +1,23 @@
 #pragma once
 // A vector picture that fills its widget, stretched to the widget's size.
-// Painting through QSvgRenderer keeps it sharp at any resolution, printing
-// included.
+// Painting an SVG keeps it sharp at any resolution, printing included; the
+// picture is read when first drawn.
 
-#include <QSvgRenderer>
 #include <QWidget>
+#include <memory>
+
+class SvgDrawing;
 
 class SvgPicture : public QWidget {
     Q_OBJECT
 public:
     explicit SvgPicture(const QString& fileName, QWidget* parent = nullptr);
-    QSvgRenderer& renderer() { return renderer_; }
+    ~SvgPicture() override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QSvgRenderer renderer_;
+    QString fileName_;
+    std::unique_ptr<SvgDrawing> drawing_;
 };

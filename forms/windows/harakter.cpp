@@ -4,7 +4,7 @@
 #include "engine/catalogue/textfile.h"
 #include "forms/print/chartoutput.h"
 #include "forms/print/exportchooser.h"
-#include "forms/print/printerchoice.h"
+#include "forms/print/printsupport.h"
 #include "forms/widgets/chartpaint.h"
 #include "forms/widgets/filechooser.h"
 #include "forms/widgets/glyphs.h"
@@ -16,8 +16,8 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPagedPaintDevice>
 #include <QPainter>
-#include <QPrinter>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QStyle>
@@ -60,7 +60,7 @@ QPushButton* barButton(const QString& text, const char* name, QWidget* parent)
 } // namespace
 
 TForm12::TForm12(
-    const Peremenn& p, Messages& messages, QPrinter& printer, QWidget* opener, ExportChooser* files)
+    const Peremenn& p, Messages& messages, QPagedPaintDevice& printer, QWidget* opener, ExportChooser* files)
     : QWidget(opener, Qt::Window)
     , p_(p)
     , messages_(messages)
@@ -119,7 +119,7 @@ TForm12::TForm12(
 
 TForm12::~TForm12() = default;
 
-TForm12* TForm12::showFor(QWidget* opener, const Peremenn& p, Messages& messages, QPrinter& printer)
+TForm12* TForm12::showFor(QWidget* opener, const Peremenn& p, Messages& messages, QPagedPaintDevice& printer)
 {
     auto* window = opener->findChild<TForm12*>(QString(), Qt::FindDirectChildrenOnly);
     if (!window)
@@ -172,8 +172,8 @@ void TForm12::BitBtn2Click()
 {
     if (!chart_.refusal.empty())
         return;
-    setUpPage(printer_, QPageLayout::Landscape); // as its PDF
-    if (!askPrinter(printer_, this))
+    printSupport().setUpPage(printer_, QPageLayout::Landscape); // as its PDF
+    if (!printSupport().askPrinter(printer_, this))
         return;
     if (!paintChartPage(printer_, chart_))
         messages_.message(QStringLiteral("Ошибка печати"));

@@ -20,7 +20,7 @@
 class ExportChooser;
 class Messages;
 class QLabel;
-class QPrinter;
+class QPagedPaintDevice;
 class QPushButton;
 struct Peremenn;
 
@@ -28,13 +28,14 @@ class TForm12 : public QWidget {
     Q_OBJECT
 public:
     // `files` answers the save dialogs; null: Qt's own dialog.
-    TForm12(const Peremenn& p, Messages& messages, QPrinter& printer, QWidget* opener,
+    TForm12(const Peremenn& p, Messages& messages, QPagedPaintDevice& printer, QWidget* opener,
         ExportChooser* files = nullptr);
     ~TForm12() override;
 
     // The chart window of `opener`, made on its first use and kept as its
     // child, shown and brought to the front.
-    static TForm12* showFor(QWidget* opener, const Peremenn& p, Messages& messages, QPrinter& printer);
+    static TForm12* showFor(
+        QWidget* opener, const Peremenn& p, Messages& messages, QPagedPaintDevice& printer);
 
     // What the window shows (or why it shows no chart).
     const Characteristic& chart() const { return chart_; }
@@ -56,7 +57,7 @@ private:
 
     const Peremenn& p_;
     Messages& messages_;
-    QPrinter& printer_;
+    QPagedPaintDevice& printer_;
     std::unique_ptr<ExportChooser> ownFiles_;
     ExportChooser& files_;
     Characteristic chart_;

@@ -8,6 +8,7 @@
 #include "engine/common/errors.h"
 #include "engine/method/calchost.h"
 #include "engine/method/peremenn.h"
+#include "forms/print/printsupport.h"
 #include "forms/widgets/appsettings.h"
 #include "forms/widgets/cataloguelock.h"
 #include "forms/widgets/closeicon.h"
@@ -41,7 +42,7 @@
 #include <QLabel>
 #include <QListView>
 #include <QMenu>
-#include <QPrinter>
+#include <QPagedPaintDevice>
 #include <QScopeGuard>
 #include <QShortcut>
 #include <algorithm>
@@ -309,10 +310,10 @@ void TForm1::keepTabOnCheckedButton(QAbstractButton* a, QAbstractButton* b)
     update();
 }
 
-QPrinter& TForm1::printer()
+QPagedPaintDevice& TForm1::printer()
 {
     if (!printer_)
-        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        printer_ = printSupport().makePrinter();
     return *printer_;
 }
 

@@ -38,7 +38,7 @@ class QAbstractButton;
 class QDialog;
 class QKeyEvent;
 class QLabel;
-class QPrinter;
+class QPagedPaintDevice;
 class TForm2;
 class TForm3;
 class TForm8;
@@ -84,7 +84,7 @@ public:
 
     // The printer the report (and the sketch) print on: the last one chosen
     // in a print dialog.
-    QPrinter& printer();
+    QPagedPaintDevice& printer();
     // The lines of the material list, as the window lists them (empty lines
     // too: a design names its material by line).
     const TextLines& materialList() const;
@@ -149,7 +149,7 @@ private:
     FileChooser& files_;
     std::unique_ptr<Ui::TForm1> ui; // the Designer form
     TForm8* diameterChoice_ = nullptr;
-    std::unique_ptr<QPrinter> printer_;
+    std::unique_ptr<QPagedPaintDevice> printer_;
     TForm3* report_ = nullptr;
     TForm2* sketch_ = nullptr;
     QDialog* settings_ = nullptr;

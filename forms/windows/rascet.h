@@ -37,7 +37,6 @@ class FileChooser;
 class QLabel;
 class Messages;
 class QPagedPaintDevice;
-class QPrinter;
 class TForm13;
 namespace Ui {
 class TForm3;
@@ -48,7 +47,7 @@ class TForm3 : public QWidget {
 public:
     // "PDF…" asks for its file in `files`; the check keeps its seating
     // coefficient per design in `settings`, when there are any.
-    TForm3(Messages& messages, QPrinter& printer, FileChooser& files, AppSettings* settings,
+    TForm3(Messages& messages, QPagedPaintDevice& printer, FileChooser& files, AppSettings* settings,
         QWidget* parent = nullptr);
     ~TForm3() override;
 
@@ -103,7 +102,7 @@ private:
 
     std::unique_ptr<Ui::TForm3> ui; // the Designer form
     Messages& messages_;
-    QPrinter& printer_;
+    QPagedPaintDevice& printer_;
     FileChooser& files_;
     ReportHeader header_;
     CalcResult result_;

@@ -6,7 +6,7 @@
 #include "engine/common/numtext.h"
 #include "engine/method/peremenn.h"
 #include "forms/print/pdfexport.h"
-#include "forms/print/printerchoice.h"
+#include "forms/print/printsupport.h"
 #include "forms/print/sketchpage.h"
 #include "forms/widgets/filechooser.h"
 #include "forms/widgets/messages.h"
@@ -22,8 +22,8 @@
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPagedPaintDevice>
 #include <QPdfWriter>
-#include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
 #include <QShowEvent>
@@ -55,8 +55,8 @@ QLineEdit* makeField(const SketchField& field, const QFont& font, QWidget* paren
 
 } // namespace
 
-TForm2::TForm2(
-    const CalcResult& result, Messages& messages, QPrinter& printer, FileChooser& files, QWidget* parent)
+TForm2::TForm2(const CalcResult& result, Messages& messages, QPagedPaintDevice& printer, FileChooser& files,
+    QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
     , result_(result)
     , messages_(messages)
@@ -187,11 +187,11 @@ void TForm2::prClick()
 {
     if (!result_.complete)
         return;
-    setUpPage(printer_, QPageLayout::Portrait);
+    printSupport().setUpPage(printer_, QPageLayout::Portrait);
     // Straight to a real printer; a file or no printer at all goes through
     // the dialog, where a printer or a file (asked before it is replaced)
     // can be chosen.
-    if (!isRealPrinter(printer_) && !askPrinter(printer_, this))
+    if (!printSupport().isRealPrinter(printer_) && !printSupport().askPrinter(printer_, this))
         return;
     if (!paintPage(printer_))
         messages_.message(QStringLiteral("Ошибка печати"));
@@ -205,7 +205,7 @@ void TForm2::pdfClick()
         = files_.savePdfFile(this, pdfNameFor(qs(header_.inputFile), QStringLiteral("-эскиз")));
     if (name.isEmpty() || !askReplace(messages_, name))
         return;
-    setUpPage(printer_, QPageLayout::Portrait);
+    printSupport().setUpPage(printer_, QPageLayout::Portrait);
     if (!writePdf(name, printer_, [this](QPdfWriter& writer) { return paintPage(writer); }))
         messages_.message(qs(writeErrorMessage(ss(name))));
 }

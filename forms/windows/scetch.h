@@ -21,7 +21,6 @@ class Messages;
 class QLabel;
 class QLineEdit;
 class QPagedPaintDevice;
-class QPrinter;
 class QPushButton;
 class QToolButton;
 struct CalcResult;
@@ -31,7 +30,7 @@ class TForm2 : public QWidget {
 public:
     // Shows `result`, which lives as long as the window and is replaced by
     // each calculation; "PDF…" asks for its file in `files`.
-    TForm2(const CalcResult& result, Messages& messages, QPrinter& printer, FileChooser& files,
+    TForm2(const CalcResult& result, Messages& messages, QPagedPaintDevice& printer, FileChooser& files,
         QWidget* parent = nullptr);
 
     // The inputs of the calculation shown: the printout's title block and
@@ -55,7 +54,7 @@ private:
 
     const CalcResult& result_;
     Messages& messages_;
-    QPrinter& printer_;
+    QPagedPaintDevice& printer_;
     FileChooser& files_;
     ReportHeader header_;
     QLabel* noResults_ = nullptr;

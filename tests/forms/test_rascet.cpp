@@ -377,7 +377,7 @@ private slots:
         QFETCH(bool, byKey);
         QFETCH(bool, afterAnotherPrintout);
         Rig rig;
-        QPrinter& printer = rig.form.printer();
+        auto& printer = static_cast<QPrinter&>(rig.form.printer());
         if (afterAnotherPrintout) {
             printer.setPageOrientation(QPageLayout::Landscape);
             printer.setPageMargins(QMarginsF(3.5, 3.5, 3.5, 3.5), QPageLayout::Millimeter);
@@ -430,7 +430,7 @@ private slots:
         window.findChild<QPlainTextEdit*>(QStringLiteral("podrobno"))->verticalScrollBar()->setValue(from);
         scetchtest::saveScreenshot(window, QStringLiteral("report-detailed"));
 
-        Printed printed = printWithTheButton(window, rig.form.printer());
+        Printed printed = printWithTheButton(window, static_cast<QPrinter&>(rig.form.printer()));
         printed.lines.removeIf([](const QString& line) { return line.startsWith(QStringLiteral("стр. ")); });
         // Long lines of the check's steps break where the page ends.
         QCOMPARE(joinedText(printed.lines),

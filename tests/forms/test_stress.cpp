@@ -198,8 +198,9 @@ private slots:
         StressFiles files(random, inputs);
         ProgramWindows windows(messages, files, data.dataDir());
         // Printing goes to a file, never to a printer of the machine.
-        windows.form1.printer().setOutputFormat(QPrinter::PdfFormat);
-        windows.form1.printer().setOutputFileName(folder.filePath(QStringLiteral("print.pdf")));
+        auto& printer = static_cast<QPrinter&>(windows.form1.printer());
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(folder.filePath(QStringLiteral("print.pdf")));
         windows.form1.show();
         QVERIFY(QTest::qWaitForWindowExposed(&windows.form1));
 

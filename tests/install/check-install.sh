@@ -6,7 +6,8 @@
 #   - the user's catalogue it made equals data/ byte for byte with its
 #     manifest beside it, and nothing else was made;
 #   - a file changed there is kept on the next run;
-#   - the installed pruz comes up with that catalogue's materials.
+#   - the installed pruz comes up with that catalogue's materials, and its
+#     printing module is where it looks.
 # Usage: check-install.sh BUILD_DIR SOURCE_DIR [gui]
 set -euo pipefail
 build=$1 src=$2 gui=${3:-}
@@ -57,5 +58,10 @@ if [ "$gui" = gui ]; then
   iconv -f CP1251 -t UTF-8 "$catalogue/material.dat" | tr -d '\r' >"$scratch/want-materials"
   cmp -s "$scratch/want-materials" "$scratch/materials" \
     || fail "pruz materials: $(diff "$scratch/want-materials" "$scratch/materials" | head -5)"
+  # Printing is a module loaded on first use: pruz itself needs neither
+  # QtPrintSupport nor QtSvg, and the module lies where pruz looks for it.
+  ! readelf -d "$bin/pruz" | grep -qE 'NEEDED.*(PrintSupport|Svg)' || fail "pruz links printing at start"
+  module=$(strings -el "$bin/pruz" | grep -m1 'libpruzprint\.so$') || fail "pruz names no printing module"
+  [ -f "$bin$module" ] || fail "no printing module at $bin$module"
 fi
 echo "installed programs work from $scratch/root/opt/pruz"
