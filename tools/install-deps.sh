@@ -8,7 +8,7 @@ set -euo pipefail
 # What tools/make-deb.sh needs: the compiler, Qt, the header libraries
 # and dpkg's packaging tools.
 packages=(
-  cmake g++ ninja-build
+  cmake g++ ninja-build lld
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev
   nlohmann-json3-dev libcli11-dev
   dpkg-dev file git
