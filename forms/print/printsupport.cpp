@@ -6,6 +6,7 @@
 #include <QMessageBox>
 #include <QPdfWriter>
 #include <cstdio>
+#include <vector>
 
 namespace {
 
@@ -51,24 +52,27 @@ private:
     QString why_;
 };
 
-PrintSupport* load()
+} // namespace
+
+PrintSupport& loadPrintSupport(const QString& path)
 {
-    // Where the build puts the module, beside the program's folder as the
-    // installed program has it.
-    QLibrary module(QCoreApplication::applicationDirPath() + QStringLiteral("/" PRUZ_PRINT_MODULE));
+    QLibrary module(path);
     using Entry = PrintSupport* (*)();
     if (const auto entry = reinterpret_cast<Entry>(module.resolve(PRUZ_PRINT_SUPPORT_ENTRY)))
-        return entry();
+        return *entry();
     const QString why = module.errorString();
     std::fprintf(stderr, "pruz: %s\n", qPrintable(why));
-    static Unavailable unavailable(why);
-    return &unavailable;
+    // One for each failed load: a program loads its module once.
+    static std::vector<std::unique_ptr<Unavailable>> failed;
+    failed.push_back(std::make_unique<Unavailable>(why));
+    return *failed.back();
 }
-
-} // namespace
 
 PrintSupport& printSupport()
 {
-    static PrintSupport* const loaded = load();
-    return *loaded;
+    // Where the build puts the module, relative to the program's folder as
+    // the installed program has it.
+    static PrintSupport& loaded
+        = loadPrintSupport(QCoreApplication::applicationDirPath() + QStringLiteral("/" PRUZ_PRINT_MODULE));
+    return loaded;
 }

@@ -55,10 +55,15 @@ public:
         = 0;
 };
 
-// The module's functions, loaded on the first call. When the module cannot
-// be loaded, printing says so and is cancelled, pictures stay empty and the
-// SVG export fails; nothing else changes, so no work is lost.
+// The module's functions, loaded on the first call from where the build and
+// the install put the module.
 PrintSupport& printSupport();
+
+// The functions of the module at `path`. When it cannot be loaded (the
+// reason goes to stderr), printing says why and is cancelled, pictures stay
+// empty and the SVG export fails; pages are still set up and PDFs written,
+// and nothing else changes, so no work is lost.
+PrintSupport& loadPrintSupport(const QString& path);
 
 // The name of the one function the module exports: it returns the module's
 // PrintSupport, which lives as long as the program.
