@@ -40,7 +40,8 @@ public:
     bool isRealPrinter(const QPagedPaintDevice&) const override { return false; }
     int resolution(const QPagedPaintDevice& page) const override
     {
-        return static_cast<const QPdfWriter&>(page).resolution();
+        const auto* pdf = dynamic_cast<const QPdfWriter*>(&page);
+        return pdf ? pdf->resolution() : page.logicalDpiX();
     }
     std::unique_ptr<SvgDrawing> readSvg(const QString&) override { return std::make_unique<NoDrawing>(); }
     QByteArray makeSvg(const QSize&, const QString&, const std::function<void(QPainter&)>&) override

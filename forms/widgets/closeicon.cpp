@@ -50,10 +50,10 @@ bool cacheIsCurrent(const QString& folder, const QByteArray& cache, const QDateT
 {
     const quint32 list = bigEndian32(cache, 8);
     const quint32 count = bigEndian32(cache, list);
-    if (list == 0 || count == 0 || list + 4 + 4 * qsizetype(count) > cache.size())
+    if (list == 0 || count == 0 || qsizetype(list) + 4 + 4 * qsizetype(count) > cache.size())
         return false;
     for (quint32 i = 0; i < count; ++i) {
-        const quint32 at = bigEndian32(cache, list + 4 + 4 * i);
+        const quint32 at = bigEndian32(cache, qsizetype(list) + 4 + 4 * qsizetype(i));
         const qsizetype end = at > 0 ? cache.indexOf('\0', at) : -1;
         if (end < 0)
             return false;
