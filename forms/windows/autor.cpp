@@ -1,8 +1,8 @@
 #include "forms/windows/autor.h"
 
+#include "forms/print/svgpicture.h"
 #include "forms/widgets/messages.h"
 #include "forms/widgets/sketchresources.h"
-#include "forms/widgets/svgpicture.h"
 #include "forms/widgets/urlopener.h"
 
 #include <QClipboard>

@@ -8,6 +8,7 @@
 #include "forms/print/pdfexport.h"
 #include "forms/print/printsupport.h"
 #include "forms/print/sketchpage.h"
+#include "forms/print/svgpicture.h"
 #include "forms/widgets/filechooser.h"
 #include "forms/widgets/messages.h"
 #include "forms/widgets/qtext.h"
@@ -15,7 +16,6 @@
 #include "forms/widgets/sketchfields.h"
 #include "forms/widgets/sketchresources.h"
 #include "forms/widgets/stalemark.h"
-#include "forms/widgets/svgpicture.h"
 #include "forms/windows/harakter.h"
 
 #include <QGuiApplication>

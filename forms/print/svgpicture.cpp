@@ -1,4 +1,4 @@
-#include "forms/widgets/svgpicture.h"
+#include "forms/print/svgpicture.h"
 #include "forms/print/printsupport.h"
 
 #include <QPainter>
