@@ -90,10 +90,31 @@ bool readableFolder(const std::string& dir)
     return true;
 }
 
-// No catalogue file at all (only the program's own dot files, if any).
+// No catalogue file at all (only the program's own dot files, if any): no
+// regular file that can be opened. Asked at every start, so it stops at the
+// first such file and reads none.
 bool holdsNoFiles(const std::string& dir)
 {
-    return hashCatalogue(withSlash(dir)).empty();
+    const std::string folder = withSlash(dir);
+    DIR* d = ::opendir(folder.c_str());
+    if (!d)
+        return true;
+    bool found = false;
+    while (!found) {
+        const dirent* e = ::readdir(d);
+        if (!e)
+            break;
+        const std::string path = folder + e->d_name;
+        struct stat st { };
+        if (e->d_name[0] == '.' || ::lstat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
+            continue;
+        const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+        found = fd >= 0;
+        if (found)
+            ::close(fd);
+    }
+    ::closedir(d);
+    return !found;
 }
 
 // "a" + ".tmp-" + six letters or digits, as mkdtemp makes it.
