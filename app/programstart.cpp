@@ -7,15 +7,13 @@
 #include "forms/widgets/glyphs.h"
 #include "forms/widgets/messages.h"
 #include "forms/widgets/qtext.h"
+#include "forms/widgets/qttranslations.h"
 #include "forms/widgets/screenfit.h"
 #include "forms/widgets/sketchresources.h"
 #include "forms/windows/pruzform.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QHash>
-#include <QLibraryInfo>
-#include <QTranslator>
 
 #include <cstdio>
 #include <cstdlib>
@@ -47,35 +45,6 @@ void setIdentity()
 {
     QCoreApplication::setApplicationName(QStringLiteral("pruz"));
     QCoreApplication::setApplicationVersion(QStringLiteral(PRUZ_VERSION));
-}
-
-// The file dialog's names of folders and drives, which Qt's Russian
-// catalogue does not have under the context Qt 6 asks for.
-class FileTypeNames : public QTranslator {
-public:
-    using QTranslator::QTranslator;
-    bool isEmpty() const override { return false; }
-    QString translate(const char* context, const char* source, const char*, int) const override
-    {
-        static const QHash<QByteArray, QString> names {
-            { "Folder", QStringLiteral("Папка") },
-            { "Drive", QStringLiteral("Диск") },
-            { "Unknown", QStringLiteral("Неизвестный") },
-        };
-        return qstrcmp(context, "QAbstractFileIconProvider") == 0 ? names.value(source) : QString();
-    }
-};
-
-// Qt's own texts (file and print dialogs, standard buttons, the context
-// menu of text fields) in Russian whatever the desktop's language, as the
-// rest of the program is. Without Debian's qt6-translations-l10n they stay
-// English.
-void loadQtTranslations(QApplication& app)
-{
-    auto* qt = new QTranslator(&app);
-    if (qt->load(QStringLiteral("qtbase_ru"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(qt);
-    QCoreApplication::installTranslator(new FileTypeNames(&app));
 }
 
 } // namespace
@@ -122,7 +91,7 @@ void prepareApplication(QApplication& app)
     QGuiApplication::setDesktopFileName(QStringLiteral(PRUZ_APP_ID));
     initSketchResources();
     QApplication::setWindowIcon(programIcon());
-    loadQtTranslations(app);
+    installQtTranslations(app);
     app.installEventFilter(new KeepOnScreen(&app));
 }
 

@@ -16,12 +16,16 @@ void bindShortcut(QAbstractButton* button, const QKeySequence& key)
         button->click();
     });
     const QString hint = button->toolTip().isEmpty() ? button->text() : button->toolTip();
-    button->setToolTip(
-        hint + QStringLiteral(" (") + key.toString(QKeySequence::NativeText) + QLatin1Char(')'));
+    button->setToolTip(hint + QStringLiteral(" (") + keyName(key) + QLatin1Char(')'));
 }
 
 void closeOnEscape(QWidget* window)
 {
     auto* shortcut = new QShortcut(QKeySequence(Qt::Key_Escape), window);
     QObject::connect(shortcut, &QShortcut::activated, window, &QWidget::close);
+}
+
+QString keyName(const QKeySequence& key)
+{
+    return key.toString(QKeySequence::PortableText);
 }

@@ -257,7 +257,7 @@ void TForm1::setUpKeyboard()
     const QKeySequence saveAsKey(Qt::CTRL | Qt::SHIFT | Qt::Key_S);
     connect(new QShortcut(saveAsKey, this), &QShortcut::activated, this, [this] { saveAs(); });
     ui->SpeedButton2->setToolTip(ui->SpeedButton2->toolTip() + QStringLiteral("\nСохранить как… (")
-        + saveAsKey.toString(QKeySequence::NativeText) + QStringLiteral(", правая кнопка мыши)"));
+        + keyName(saveAsKey) + QStringLiteral(", правая кнопка мыши)"));
     ui->SpeedButton2->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(ui->SpeedButton2, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
         auto* menu = new QMenu(this);
@@ -271,7 +271,7 @@ void TForm1::setUpKeyboard()
     connect(new QShortcut(recentKey, this), &QShortcut::activated, this,
         [this] { showRecentFiles(ui->SpeedButton3->mapToGlobal(ui->SpeedButton3->rect().bottomLeft())); });
     ui->SpeedButton3->setToolTip(ui->SpeedButton3->toolTip() + QStringLiteral("\nпоследние файлы: ")
-        + recentKey.toString(QKeySequence::NativeText) + QStringLiteral(" или правая кнопка мыши"));
+        + keyName(recentKey) + QStringLiteral(" или правая кнопка мыши"));
     ui->SpeedButton3->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(ui->SpeedButton3, &QWidget::customContextMenuRequested, this,
         [this](const QPoint& pos) { showRecentFiles(ui->SpeedButton3->mapToGlobal(pos)); });
