@@ -1,5 +1,5 @@
 #include "forms/widgets/appstyle.h"
-#include "forms/widgets/glyphs.h"
+#include "forms/widgets/storedpictures.h"
 
 #include <QApplication>
 #include <QFont>
@@ -16,8 +16,8 @@ constexpr int kGroupBoxTopMargin = 3;
 // Fusion draws a group box's frame from a picture in Qt's resources that it
 // reads with QPixmap's format guessing, and the guessing loads every image
 // format plugin there is (JPEG's library with them) before the main window
-// can show. This draws the same picture where Fusion would, read as the PNG
-// it is; everything else is the desktop's style.
+// can show. This draws the same picture where Fusion would, stored in the
+// program as pixels; everything else is the desktop's style.
 class GroupFrameStyle : public QProxyStyle {
 public:
     void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
@@ -38,8 +38,7 @@ public:
 private:
     static const QPixmap& frame()
     {
-        static const QPixmap picture
-            = readPng(QStringLiteral(":/qt-project.org/styles/commonstyle/images/fusion_groupbox.png"));
+        static const QPixmap picture = QPixmap::fromImage(storedPicture("fusion_groupbox"));
         return picture;
     }
 };

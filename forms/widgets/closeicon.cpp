@@ -1,5 +1,5 @@
 #include "forms/widgets/closeicon.h"
-#include "forms/widgets/glyphs.h"
+#include "forms/widgets/storedpictures.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -20,18 +20,16 @@ QIcon styleIcon(const QAbstractButton* button)
     return button->style()->standardIcon(QStyle::SP_DialogCloseButton);
 }
 
-// Qt's own pictures, read as the PNG files they are: the button's size and
-// twice it (Qt's larger picture would only cost start-up time).
+// Qt's own pictures, stored in the program: the button's size and twice it
+// (Qt's larger picture would only cost start-up time).
 QIcon qtIcon(const QAbstractButton* button)
 {
     QIcon icon;
-    for (int size : { 16, 32 }) {
-        const QPixmap picture
-            = readPng(QStringLiteral(":/qt-project.org/styles/commonstyle/images/standardbutton-close-%1.png")
-                          .arg(size));
-        if (picture.isNull()) // a Qt that keeps its pictures elsewhere
+    for (const char* name : { "close16", "close32" }) {
+        const QImage picture = storedPicture(name);
+        if (picture.isNull())
             return styleIcon(button);
-        icon.addPixmap(picture);
+        icon.addPixmap(QPixmap::fromImage(picture));
     }
     return icon;
 }

@@ -1,37 +1,17 @@
 #include "forms/widgets/glyphs.h"
+#include "forms/widgets/storedpictures.h"
 
 #include <QGuiApplication>
-#include <QImageReader>
 
-// The resources live in a static library; registering them here makes the
-// linker keep them wherever a glyph is used.
-static void registerGlyphs()
-{
-    Q_INIT_RESOURCE(glyphs);
-}
-
-static void ensureRegistered()
-{
-    static const bool registered = (registerGlyphs(), true);
-    Q_UNUSED(registered);
-}
-
-QPixmap readPng(const QString& path)
-{
-    QImageReader reader(path, "png");
-    reader.setAutoDetectImageFormat(false);
-    return QPixmap::fromImage(reader.read());
-}
+#include <string>
 
 QIcon glyph(const char* name)
 {
-    ensureRegistered();
-    const QString base = QStringLiteral(":/glyphs/") + QLatin1String(name);
     QIcon icon;
-    icon.addPixmap(readPng(base + QStringLiteral(".png")));
+    icon.addPixmap(QPixmap::fromImage(storedPicture(name)));
     // As QIcon(file) would: the larger picture only on a dense screen.
     if (qRound(qApp->devicePixelRatio()) >= 2) {
-        QPixmap dense = readPng(base + QStringLiteral("@2x.png"));
+        QPixmap dense = QPixmap::fromImage(storedPicture(std::string(name) + "@2x"));
         dense.setDevicePixelRatio(2);
         icon.addPixmap(dense);
     }
@@ -40,9 +20,8 @@ QIcon glyph(const char* name)
 
 QIcon programIcon()
 {
-    ensureRegistered();
     QIcon icon;
-    for (int size : { 16, 32, 48, 64 })
-        icon.addPixmap(readPng(QStringLiteral(":/icon/%1.png").arg(size)));
+    for (const char* size : { "icon16", "icon32", "icon48", "icon64" })
+        icon.addPixmap(QPixmap::fromImage(storedPicture(size)));
     return icon;
 }
