@@ -61,7 +61,10 @@ if [ "$gui" = gui ]; then
   # Printing is a module loaded on first use: pruz itself needs neither
   # QtPrintSupport nor QtSvg, and the module lies where pruz looks for it.
   ! readelf -d "$bin/pruz" | grep -qE 'NEEDED.*(PrintSupport|Svg)' || fail "pruz links printing at start"
-  module=$(strings -el "$bin/pruz" | grep -m1 'libpruzprint\.so$') || fail "pruz names no printing module"
+  # grep reads to the end: stopping at the first match would end strings
+  # with SIGPIPE, which pipefail counts as a failure.
+  module=$(strings -el "$bin/pruz" | grep 'libpruzprint\.so$') || fail "pruz names no printing module"
+  module=${module%%$'\n'*}
   [ -f "$bin$module" ] || fail "no printing module at $bin$module"
 fi
 echo "installed programs work from $scratch/root/opt/pruz"
