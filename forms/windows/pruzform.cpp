@@ -12,6 +12,7 @@
 #include "forms/widgets/appsettings.h"
 #include "forms/widgets/cataloguelock.h"
 #include "forms/widgets/closeicon.h"
+#include "forms/widgets/diametersign.h"
 #include "forms/widgets/filechooser.h"
 #include "forms/widgets/glyphs.h"
 #include "forms/widgets/guarded.h"
@@ -141,7 +142,7 @@ TForm1::TForm1(
     materials_ = new LinesModel(this);
     ui->material->setModel(materials_);
 
-    QFont memoFont = font();
+    QFont memoFont = withDiameterSign(font());
     memoFont.setPixelSize(13);
     ui->comm->setFont(memoFont);
     QPalette white = ui->stepni->palette();
