@@ -91,8 +91,8 @@ std::optional<std::string> findCaseInsensitive(const std::string& dir, const std
     return found;
 }
 
-struct FileCloser {
-    void operator()(FILE* f) const { std::fclose(f); }
+struct FdCloser {
+    void operator()(const int* fd) const { ::close(*fd); }
 };
 
 std::string tooBigMessage(const std::string& path)
@@ -256,25 +256,39 @@ std::optional<std::string> dataFileForWrite(const std::string& dir, const std::s
 
 std::optional<std::string> readFileBytes(const std::string& path)
 {
-    if (!isRegularFile(path))
+    // Opened without waiting (a FIFO would block) and checked once open, so
+    // what is read is what was checked; plain reads, as every start reads
+    // some thirty small files.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0)
         return std::nullopt;
-    std::unique_ptr<FILE, FileCloser> f(std::fopen(path.c_str(), "rb"));
-    if (!f)
-        return std::nullopt;
+    const std::unique_ptr<const int, FdCloser> closer(&fd);
     struct stat st { };
-    if (::fstat(::fileno(f.get()), &st) == 0 && static_cast<unsigned long long>(st.st_size) > kMaxFileBytes)
-        throw IoError(tooBigMessage(path));
-    std::string bytes;
-    bytes.reserve(static_cast<size_t>(st.st_size)); // read into place, not grown by copies
-    char buf[8192];
-    size_t got;
-    while ((got = std::fread(buf, 1, sizeof buf, f.get())) > 0) {
-        bytes.append(buf, got);
-        if (bytes.size() > kMaxFileBytes) // grew while being read
-            throw IoError(tooBigMessage(path));
-    }
-    if (std::ferror(f.get()))
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))
         return std::nullopt;
+    if (static_cast<unsigned long long>(st.st_size) > kMaxFileBytes)
+        throw IoError(tooBigMessage(path));
+    // Read into place; one byte more, so that the end is seen by a short read.
+    std::string bytes(static_cast<size_t>(st.st_size) + 1, '\0');
+    size_t got = 0;
+    for (;;) {
+        if (got == bytes.size()) { // grew while being read
+            if (got > kMaxFileBytes)
+                throw IoError(tooBigMessage(path));
+            bytes.resize(got + 8192);
+        }
+        const ssize_t n = ::read(fd, bytes.data() + got, bytes.size() - got);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return std::nullopt;
+        if (n == 0)
+            break;
+        got += static_cast<size_t>(n);
+    }
+    bytes.resize(got);
+    if (got > kMaxFileBytes)
+        throw IoError(tooBigMessage(path));
     if (!linesFit(bytes))
         throw IoError(longLineMessage(path));
     return bytes;
