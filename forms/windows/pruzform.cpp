@@ -12,7 +12,7 @@
 #include "forms/widgets/appsettings.h"
 #include "forms/widgets/cataloguelock.h"
 #include "forms/widgets/closeicon.h"
-#include "forms/widgets/diametersign.h"
+#include "forms/widgets/diameterfont.h"
 #include "forms/widgets/filechooser.h"
 #include "forms/widgets/glyphs.h"
 #include "forms/widgets/guarded.h"
@@ -142,9 +142,7 @@ TForm1::TForm1(
     materials_ = new LinesModel(this);
     ui->material->setModel(materials_);
 
-    QFont memoFont = withDiameterSign(font());
-    memoFont.setPixelSize(13);
-    ui->comm->setFont(memoFont);
+    ui->comm->setFont(diameterListFont(font(), 13));
     QPalette white = ui->stepni->palette();
     white.setColor(QPalette::Base, Qt::white);
     ui->stepni->setPalette(white);

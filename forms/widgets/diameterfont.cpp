@@ -1,4 +1,4 @@
-#include "forms/widgets/diametersign.h"
+#include "forms/widgets/diameterfont.h"
 
 #include <QFontDatabase>
 #include <QResource>
@@ -10,26 +10,16 @@ static void registerFonts()
     Q_INIT_RESOURCE(fonts);
 }
 
-namespace {
-
-QString signFamily()
+QFont diameterListFont(const QFont& window, int pixelSize)
 {
     static const QString family = [] {
         registerFonts();
-        const QResource file(QStringLiteral(":/fonts/diameter-sign.ttf"));
+        const QResource file(QStringLiteral(":/fonts/diameters.ttf"));
         const QStringList families = QFontDatabase::applicationFontFamilies(
             QFontDatabase::addApplicationFontFromData(file.uncompressedData()));
         return families.isEmpty() ? QString() : families.front();
     }();
-    return family;
-}
-
-} // namespace
-
-QFont withDiameterSign(QFont font)
-{
-    const QString sign = signFamily();
-    if (!sign.isEmpty())
-        font.setFamilies({ font.family(), sign });
+    QFont font = family.isEmpty() ? window : QFont(family);
+    font.setPixelSize(pixelSize);
     return font;
 }
