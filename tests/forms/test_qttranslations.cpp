@@ -6,9 +6,6 @@
 #include <QLibraryInfo>
 #include <QtTest>
 
-#include <thread>
-#include <vector>
-
 class TestQtTranslations : public QObject {
     Q_OBJECT
 private slots:
@@ -39,23 +36,6 @@ private slots:
         const LazyQtCatalogue catalogue;
         QCOMPARE(catalogue.translate(context, source), answer);
         QCOMPARE(catalogue.loaded(), reads);
-    }
-
-    // The file dialog reads folders in a thread of its own, which asks for
-    // the names of file types while the window asks for its buttons'.
-    void answersSeveralThreadsAtOnce()
-    {
-        if (!QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + "/qtbase_ru.qm"))
-            QSKIP("Qt's Russian catalogue is not installed");
-        const LazyQtCatalogue catalogue;
-        std::vector<QString> answers(8);
-        std::vector<std::thread> threads;
-        for (QString& answer : answers)
-            threads.emplace_back([&] { answer = catalogue.translate("QPlatformTheme", "Cancel"); });
-        for (std::thread& t : threads)
-            t.join();
-        for (const QString& answer : answers)
-            QCOMPARE(answer, QStringLiteral("Отмена"));
     }
 
     void installedBesideTheFileTypeNames()

@@ -1,6 +1,4 @@
-// The pictures stored in the program are their PNG files' pixels, and the
-// glyphs and the icon are made of them.
-#include "forms/widgets/glyphs.h"
+// The pictures stored in the program are their PNG files' pixels.
 #include "forms/widgets/storedpictures.h"
 
 #include <QApplication>
@@ -21,16 +19,6 @@ private slots:
             QCOMPARE(storedPicture(picture.name), png);
         }
         QVERIFY(storedPicture("no such picture").isNull());
-    }
-
-    void makeTheGlyphsAndTheIcon()
-    {
-        QCOMPARE(glyph("save").pixmap(16, 16).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied),
-            storedPicture("save"));
-        const QIcon icon = programIcon();
-        QCOMPARE(icon.availableSizes(), (QList<QSize> { { 16, 16 }, { 32, 32 }, { 48, 48 }, { 64, 64 } }));
-        QCOMPARE(icon.pixmap(48, 48).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied),
-            storedPicture("icon48"));
     }
 };
 
