@@ -12,8 +12,8 @@
 // build on a shared machine moves them little: program_ms, minimal_ms,
 // ratio = program / minimal (aim: at most 1.3), program_rss_mib,
 // minimal_rss_mib, ratio_rss (aim: at most 1.1), first_ms, ratio_first, and
-// ratio_cpu, the processor time the two took (which a busy machine moves
-// less than the time on the clock).
+// ratio_cpu, the processor time the two took up to that moment, every
+// thread's (which a busy machine moves less than the time on the clock).
 // Needs an X display: xvfb-run -a build/bench/bench_gui_startup.
 #include <benchmark/benchmark.h>
 #include <xcb/damage.h>
@@ -33,6 +33,7 @@
 #include <spawn.h>
 #include <stdexcept>
 #include <string>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
@@ -152,22 +153,6 @@ double peakRssMib(pid_t pid)
     return 0;
 }
 
-// The processor time of all the process's threads so far: less moved by
-// other work on the machine than the time on the clock.
-double cpuMillis(pid_t pid)
-{
-    double ns = 0;
-    const std::string tasks = "/proc/" + std::to_string(pid) + "/task";
-    std::error_code error;
-    for (const auto& task : std::filesystem::directory_iterator(tasks, error)) {
-        std::ifstream stat(task.path() / "schedstat");
-        double onCpu = 0;
-        if (stat >> onCpu)
-            ns += onCpu;
-    }
-    return ns / 1e6;
-}
-
 // The environment with HOME and the XDG folders in `home`; the data folder
 // may be another one.
 std::vector<std::string> environment(const std::string& home, const std::string& dataHome)
@@ -206,10 +191,15 @@ Start start(
     const bool shown = screen.waitForWindow(pid, caption);
     Start s;
     s.ms = std::chrono::duration<double, std::milli>(Clock::now() - begin).count();
+    // Stopped where it was seen, so that the processor time the kernel
+    // reports when it is reaped (every thread's, ended ones too) ends there.
+    kill(pid, SIGSTOP);
     s.rssMib = peakRssMib(pid);
-    s.cpuMs = cpuMillis(pid);
     kill(pid, SIGKILL);
-    waitpid(pid, nullptr, 0);
+    rusage usage {};
+    wait4(pid, nullptr, 0, &usage);
+    auto millis = [](const timeval& t) { return t.tv_sec * 1e3 + t.tv_usec / 1e3; };
+    s.cpuMs = millis(usage.ru_utime) + millis(usage.ru_stime);
     if (!shown)
         throw std::runtime_error(std::string(program) + " did not show its window " + caption);
     return s;
