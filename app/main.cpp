@@ -21,6 +21,7 @@ int main(int argc, char** argv)
 {
     if (auto status = answerInfoOptions(argc, argv))
         return *status;
+    const std::jthread fonts = prepareFontsAside();
     QApplication app(argc, argv);
     const StartOptions options = readStartOptions(app);
     prepareApplication(app);

@@ -17,6 +17,8 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <fontconfig/fontconfig.h>
+#include <malloc.h>
 
 namespace {
 
@@ -63,6 +65,16 @@ std::optional<int> answerInfoOptions(int argc, char** argv)
     defineOptions(parser);
     parser.process(core); // prints the answer and ends the program
     return 0;
+}
+
+std::jthread prepareFontsAside()
+{
+    // One heap for every thread: an arena of its own for this one would keep
+    // pages of its own.
+    mallopt(M_ARENA_MAX, 1);
+    // Fontconfig is thread-safe: should Qt ask before this is done, each
+    // loads the configuration and one is kept.
+    return std::jthread([] { FcInit(); });
 }
 
 StartOptions readStartOptions(const QApplication& app)

@@ -6,6 +6,7 @@
 
 #include <optional>
 #include <string>
+#include <thread>
 
 class QApplication;
 class Messages;
@@ -25,6 +26,13 @@ struct StartOptions {
 // Answers --help and --version, which need no window system, and returns
 // the exit status; nullopt for any other command line.
 std::optional<int> answerInfoOptions(int argc, char** argv);
+
+// Fontconfig reads its configuration (some thirty XML files) and its font
+// caches when a font is first needed, which is in the middle of building
+// the main window. Started before QApplication, on another processor while
+// Qt connects to the display, it is done when the window needs it. The
+// thread is joined when the returned object goes.
+std::jthread prepareFontsAside();
 
 // The options, read after QApplication has taken its own; a wrong one ends
 // the program with a message.

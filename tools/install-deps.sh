@@ -12,7 +12,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev
   nlohmann-json3-dev libcli11-dev
   dpkg-dev file git
-  libgl-dev libxkbcommon-dev
+  libgl-dev libxkbcommon-dev libfontconfig-dev
 )
 if [ "${1:-}" != build ]; then
   packages+=(
