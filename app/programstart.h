@@ -1,8 +1,8 @@
 #pragma once
-// The steps of the program's start before its windows: the command line,
-// the application's identity with Qt's own texts in Russian, and the
-// catalogue (engine/catalogue/datafolder.h). app/main.cpp runs them in this order;
-// the start-up benchmark runs the same.
+// The steps of the program's start before its windows: fontconfig set
+// going aside, the command line, the application's identity with Qt's own
+// texts in Russian, and the catalogue (engine/catalogue/datafolder.h).
+// app/main.cpp runs them in this order.
 
 #include <optional>
 #include <string>

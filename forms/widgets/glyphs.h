@@ -5,7 +5,6 @@
 // icon engine before the main window could show.
 
 #include <QIcon>
-#include <QPixmap>
 
 // The glyph resources/glyphs/<name>.png, with its twice-as-large picture
 // for dense screens.
