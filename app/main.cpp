@@ -21,7 +21,6 @@ int main(int argc, char** argv)
 {
     if (auto status = answerInfoOptions(argc, argv))
         return *status;
-    const std::jthread fonts = prepareFontsAside();
     QApplication app(argc, argv);
     const StartOptions options = readStartOptions(app);
     prepareApplication(app);

@@ -17,8 +17,6 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <fontconfig/fontconfig.h>
-#include <malloc.h>
 
 namespace {
 
@@ -67,16 +65,6 @@ std::optional<int> answerInfoOptions(int argc, char** argv)
     return 0;
 }
 
-std::jthread prepareFontsAside()
-{
-    // One heap for every thread: an arena of its own for this one would keep
-    // pages of its own.
-    mallopt(M_ARENA_MAX, 1);
-    // Fontconfig is thread-safe: should Qt ask before this is done, each
-    // loads the configuration and one is kept.
-    return std::jthread([] { FcInit(); });
-}
-
 StartOptions readStartOptions(const QApplication& app)
 {
     QCommandLineParser parser;
@@ -114,7 +102,7 @@ std::optional<std::string> openProgramCatalogue(const std::optional<std::string>
         if (catalogue.update.any()) {
             const std::string report = updateReport(catalogue.update, catalogue.dir, catalogue.upstream);
             std::fputs(report.c_str(), stderr);
-            // With files replaced, the offer after start-up shows it (the
+            // With files replaced, the offer once the main window shows says it (the
             // previous copy's note); else this is the one time it is said.
             if (!catalogue.update.touched())
                 messages.message(qs(report).trimmed());

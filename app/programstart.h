@@ -1,12 +1,11 @@
 #pragma once
-// The steps of the program's start before its windows: fontconfig set
-// going aside, the command line, the application's identity with Qt's own
-// texts in Russian, and the catalogue (engine/catalogue/datafolder.h).
-// app/main.cpp runs them in this order.
+// The steps the program takes before its main window: the command line,
+// the application's identity with Qt's own texts in Russian, and the
+// catalogue (engine/catalogue/datafolder.h). app/main.cpp runs them in this
+// order.
 
 #include <optional>
 #include <string>
-#include <thread>
 
 class QApplication;
 class Messages;
@@ -16,23 +15,16 @@ class TForm1;
 
 struct StartOptions {
     std::optional<std::string> dataDir; // --data DIR
-    QString file; // FILE: an input data file to load after start-up
+    QString file; // FILE: an input data file to load once the main window shows
     // Hidden --list-materials: print the material list the main window
-    // shows after start-up, one per line, and quit. Lets a test see that an
-    // installed program comes up with its catalogue.
+    // shows, one per line, and quit. Lets a test see that an installed
+    // program comes up with its catalogue.
     bool listMaterials = false;
 };
 
 // Answers --help and --version, which need no window system, and returns
 // the exit status; nullopt for any other command line.
 std::optional<int> answerInfoOptions(int argc, char** argv);
-
-// Fontconfig reads its configuration (some thirty XML files) and its font
-// caches when a font is first needed, which is in the middle of building
-// the main window. Started before QApplication, on another processor while
-// Qt connects to the display, it is done when the window needs it. The
-// thread is joined when the returned object goes.
-std::jthread prepareFontsAside();
 
 // The options, read after QApplication has taken its own; a wrong one ends
 // the program with a message.

@@ -8,11 +8,11 @@ set -euo pipefail
 # What tools/make-deb.sh needs: the compiler, Qt, the header libraries
 # and dpkg's packaging tools.
 packages=(
-  cmake g++ ninja-build lld
+  cmake g++ ninja-build
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev
   nlohmann-json3-dev libcli11-dev
   dpkg-dev file git
-  libgl-dev libxkbcommon-dev libfontconfig-dev
+  libgl-dev libxkbcommon-dev
 )
 if [ "${1:-}" != build ]; then
   packages+=(

@@ -1,12 +1,13 @@
 #include "forms/print/chartoutput.h"
 
 #include "forms/print/pdfexport.h"
-#include "forms/print/printsupport.h"
 #include "forms/widgets/chartpaint.h"
 
+#include <QBuffer>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QSvgGenerator>
 
 namespace {
 
@@ -36,6 +37,19 @@ QByteArray chartPdf(const Characteristic& chart)
 
 QByteArray chartSvg(const Characteristic& chart, const QSize& size)
 {
-    return printSupport().makeSvg(
-        size, kTitle, [&](QPainter& painter) { paintCharacteristic(painter, QSizeF(size), chart); });
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QSvgGenerator svg;
+    svg.setOutputDevice(&buffer);
+    svg.setSize(size);
+    svg.setViewBox(QRect(QPoint(), size));
+    svg.setResolution(96);
+    svg.setTitle(kTitle);
+    QPainter painter;
+    if (!painter.begin(&svg))
+        return {};
+    paintCharacteristic(painter, QSizeF(size), chart);
+    if (!painter.end())
+        return {};
+    return buffer.data();
 }

@@ -1,5 +1,5 @@
 #include "forms/print/pdfexport.h"
-#include "forms/print/printsupport.h"
+#include "forms/print/printer.h"
 
 #include "engine/catalogue/textfile.h"
 #include "forms/widgets/appstyle.h"
@@ -39,7 +39,7 @@ QByteArray pdfBytes(const QString& title, const QPageLayout& layout, int resolut
 bool writePdf(
     const QString& path, const QPagedPaintDevice& page, const std::function<bool(QPdfWriter&)>& paint)
 {
-    const QByteArray bytes = pdfBytes(
-        QFileInfo(path).completeBaseName(), page.pageLayout(), printSupport().resolution(page), paint);
+    const QByteArray bytes
+        = pdfBytes(QFileInfo(path).completeBaseName(), page.pageLayout(), printerResolution(page), paint);
     return !bytes.isEmpty() && writeFileBytes(ss(path), bytes.toStdString());
 }

@@ -4,7 +4,6 @@
 #include "engine/features/characteristic.h"
 #include "engine/features/reportheader.h"
 #include "engine/method/peremenn.h"
-#include "forms/print/printsupport.h"
 #include "forms/widgets/qtext.h"
 #include "forms/widgets/sketchfields.h"
 #include "forms/widgets/sketchresources.h"
@@ -12,6 +11,7 @@
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
 #include <QPainter>
+#include <QSvgRenderer>
 
 #include <algorithm>
 #include <cmath>
@@ -94,9 +94,7 @@ bool paintSketchPage(QPagedPaintDevice& device, const Peremenn& p, const ReportH
     painter.scale(scale, scale);
 
     initSketchResources();
-    printSupport()
-        .readSvg(QStringLiteral(":/sketch/sketch.svg"))
-        ->render(painter, QRectF(QPointF(), QSizeF(kDrawing)));
+    QSvgRenderer(QStringLiteral(":/sketch/sketch.svg")).render(&painter, QRectF(QPointF(), QSizeF(kDrawing)));
 
     painter.setFont(textFont());
     painter.setPen(Qt::black);

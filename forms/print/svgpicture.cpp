@@ -1,7 +1,7 @@
 #include "forms/print/svgpicture.h"
-#include "forms/print/printsupport.h"
 
 #include <QPainter>
+#include <QSvgRenderer>
 
 SvgPicture::SvgPicture(const QString& fileName, QWidget* parent)
     : QWidget(parent)
@@ -14,8 +14,8 @@ SvgPicture::~SvgPicture() = default;
 void SvgPicture::paintEvent(QPaintEvent*)
 {
     if (!drawing_)
-        drawing_ = printSupport().readSvg(fileName_);
+        drawing_ = std::make_unique<QSvgRenderer>(fileName_);
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    drawing_->render(painter, QRectF(rect()));
+    drawing_->render(&painter, QRectF(rect()));
 }

@@ -6,7 +6,7 @@
 #include <QWidget>
 #include <memory>
 
-class SvgDrawing;
+class QSvgRenderer;
 
 class SvgPicture : public QWidget {
     Q_OBJECT
@@ -19,5 +19,5 @@ protected:
 
 private:
     QString fileName_;
-    std::unique_ptr<SvgDrawing> drawing_;
+    std::unique_ptr<QSvgRenderer> drawing_;
 };

@@ -5,13 +5,8 @@
 #include <QString>
 
 class QApplication;
-class QStyle;
 
 void applyAppStyle(QApplication& app);
-
-// The desktop's style, with Fusion's group box frame drawn without loading
-// the image format plugins.
-QStyle* makeAppStyle();
 
 // The caption of message boxes. Not set as Qt's application display name,
 // which the platform would append to every window caption.

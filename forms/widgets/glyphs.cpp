@@ -1,17 +1,34 @@
 #include "forms/widgets/glyphs.h"
-#include "forms/widgets/storedpictures.h"
 
 #include <QGuiApplication>
 
-#include <string>
+// The resources live in a static library, whose resources must be
+// registered explicitly; Q_INIT_RESOURCE must be used outside any namespace.
+static void registerGlyphs()
+{
+    Q_INIT_RESOURCE(glyphs);
+}
+
+namespace {
+
+// Read with the format named, Qt's own PNG reader reads it; left to guess
+// the format, Qt would load every image format plugin there is first.
+QPixmap png(const QString& path)
+{
+    static const bool registered = (registerGlyphs(), true);
+    (void)registered;
+    return QPixmap(path, "PNG");
+}
+
+} // namespace
 
 QIcon glyph(const char* name)
 {
-    QIcon icon;
-    icon.addPixmap(QPixmap::fromImage(storedPicture(name)));
-    // As QIcon(file) would: the larger picture only on a dense screen.
+    const QString path = QStringLiteral(":/glyphs/") + QLatin1String(name);
+    QIcon icon(png(path + QStringLiteral(".png")));
+    // As QIcon(file) would: the larger image only on a dense screen.
     if (qRound(qApp->devicePixelRatio()) >= 2) {
-        QPixmap dense = QPixmap::fromImage(storedPicture(std::string(name) + "@2x"));
+        QPixmap dense = png(path + QStringLiteral("@2x.png"));
         dense.setDevicePixelRatio(2);
         icon.addPixmap(dense);
     }
@@ -21,7 +38,7 @@ QIcon glyph(const char* name)
 QIcon programIcon()
 {
     QIcon icon;
-    for (const char* size : { "icon16", "icon32", "icon48", "icon64" })
-        icon.addPixmap(QPixmap::fromImage(storedPicture(size)));
+    for (int size : { 16, 32, 48, 64 })
+        icon.addPixmap(png(QStringLiteral(":/icons/%1x%1.png").arg(size)));
     return icon;
 }

@@ -1,12 +1,12 @@
 #pragma once
-// The 16 x 16 button glyphs and the program's window icon, stored in the
-// program as pixels (storedpictures.h). Their sources are PNG pictures
-// rendered from SVG by tools/make-icons.sh: an SVG icon would load the SVG
-// icon engine before the main window could show.
+// The 16 x 16 button glyphs and the program's window icon, PNG images in
+// the Qt resource file resources/glyphs.qrc, rendered from SVG by
+// tools/make-icons.sh: an SVG icon would load the SVG icon engine before
+// the main window could show.
 
 #include <QIcon>
 
-// The glyph resources/glyphs/<name>.png, with its twice-as-large picture
+// The glyph resources/glyphs/<name>.png, with its twice-as-large image
 // for dense screens.
 QIcon glyph(const char* name);
 

@@ -4,7 +4,7 @@
 #include "engine/catalogue/textfile.h"
 #include "forms/print/chartoutput.h"
 #include "forms/print/exportchooser.h"
-#include "forms/print/printsupport.h"
+#include "forms/print/printer.h"
 #include "forms/widgets/chartpaint.h"
 #include "forms/widgets/filechooser.h"
 #include "forms/widgets/glyphs.h"
@@ -172,8 +172,8 @@ void TForm12::BitBtn2Click()
 {
     if (!chart_.refusal.empty())
         return;
-    printSupport().setUpPage(printer_, QPageLayout::Landscape); // as its PDF
-    if (!printSupport().askPrinter(printer_, this))
+    setUpPrinterPage(printer_, QPageLayout::Landscape); // as its PDF
+    if (!askPrinter(printer_, this))
         return;
     if (!paintChartPage(printer_, chart_))
         messages_.message(QStringLiteral("Ошибка печати"));

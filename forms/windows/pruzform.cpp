@@ -8,11 +8,9 @@
 #include "engine/common/errors.h"
 #include "engine/method/calchost.h"
 #include "engine/method/peremenn.h"
-#include "forms/print/printsupport.h"
+#include "forms/print/printer.h"
 #include "forms/widgets/appsettings.h"
 #include "forms/widgets/cataloguelock.h"
-#include "forms/widgets/closeicon.h"
-#include "forms/widgets/diameterfont.h"
 #include "forms/widgets/filechooser.h"
 #include "forms/widgets/glyphs.h"
 #include "forms/widgets/guarded.h"
@@ -46,6 +44,7 @@
 #include <QPagedPaintDevice>
 #include <QScopeGuard>
 #include <QShortcut>
+#include <QStyle>
 #include <algorithm>
 
 namespace {
@@ -54,7 +53,9 @@ const QString kCaption = QStringLiteral("Расчет пружин сжатия 
 const QString kFileCaption = QStringLiteral("Расчет пружины ");
 // More materials than anyone lists by hand.
 constexpr size_t kLongList = 1000;
-const QString kDiameterPrefix = QStringLiteral("  \u2205 ");
+// The diameter sign: Ø, which the window's font has; a sign it lacks (⌀)
+// would have Qt look for another font to draw it with.
+const QString kDiameterPrefix = QStringLiteral("  \u00D8 ");
 
 // Sets both buttons of a radio choice as given, none or both included,
 // which an exclusive pair would not allow.
@@ -137,12 +138,14 @@ TForm1::TForm1(
     ui->SpeedButton2->setIcon(glyph("save"));
     ui->SpeedButton4->setIcon(glyph("setup"));
     ui->SpeedButton5->setIcon(glyph("about"));
-    setCloseButtonIcon(ui->Stop);
+    ui->Stop->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
 
     materials_ = new LinesModel(this);
     ui->material->setModel(materials_);
 
-    ui->comm->setFont(diameterListFont(font(), 13));
+    QFont listFont = font();
+    listFont.setPixelSize(13);
+    ui->comm->setFont(listFont);
     QPalette white = ui->stepni->palette();
     white.setColor(QPalette::Base, Qt::white);
     ui->stepni->setPalette(white);
@@ -157,8 +160,8 @@ TForm1::TForm1(
     lastFailure_ = new QLabel(ui->Bottom);
     lastFailure_->setObjectName(QStringLiteral("lastFailure"));
     lastFailure_->setGeometry(208, 6, 228, 18);
-    // Its link is set when first shown: a rich-text label costs the start
-    // a text document and the HTML parser.
+    // Its link is set when first shown: a rich-text label would build a
+    // text document and load the HTML parser before the window first shows.
     lastFailureTrace_ = new QLabel(ui->Bottom);
     lastFailureTrace_->setObjectName(QStringLiteral("lastFailureTrace"));
     lastFailureTrace_->setGeometry(208, 24, 228, 18);
@@ -312,7 +315,7 @@ void TForm1::keepTabOnCheckedButton(QAbstractButton* a, QAbstractButton* b)
 QPagedPaintDevice& TForm1::printer()
 {
     if (!printer_)
-        printer_ = printSupport().makePrinter();
+        printer_ = makePrinter();
     return *printer_;
 }
 

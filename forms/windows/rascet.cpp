@@ -6,7 +6,7 @@
 #include "engine/features/verificationtext.h"
 #include "engine/method/tracetext.h"
 #include "forms/print/pdfexport.h"
-#include "forms/print/printsupport.h"
+#include "forms/print/printer.h"
 #include "forms/print/reportprint.h"
 #include "forms/widgets/filechooser.h"
 #include "forms/widgets/glyphs.h"
@@ -231,8 +231,8 @@ int TForm3::printTo(QPagedPaintDevice& device)
 
 void TForm3::BitBtn2Click()
 {
-    printSupport().setUpPage(printer_, QPageLayout::Portrait);
-    if (!printSupport().askPrinter(printer_, this))
+    setUpPrinterPage(printer_, QPageLayout::Portrait);
+    if (!askPrinter(printer_, this))
         return;
     if (printTo(printer_) == 0)
         messages_.message(QStringLiteral("Ошибка печати"));
@@ -243,7 +243,7 @@ void TForm3::pdfClick()
     const QString name = files_.savePdfFile(this, pdfNameFor(qs(header_.inputFile), QString()));
     if (name.isEmpty() || !askReplace(messages_, name))
         return;
-    printSupport().setUpPage(printer_, QPageLayout::Portrait);
+    setUpPrinterPage(printer_, QPageLayout::Portrait);
     const bool written = writePdf(name, printer_, [this](QPdfWriter& pdf) { return printTo(pdf) > 0; });
     if (!written)
         messages_.message(qs(writeErrorMessage(ss(name))));

@@ -6,7 +6,7 @@
 #include "engine/common/numtext.h"
 #include "engine/method/peremenn.h"
 #include "forms/print/pdfexport.h"
-#include "forms/print/printsupport.h"
+#include "forms/print/printer.h"
 #include "forms/print/sketchpage.h"
 #include "forms/print/svgpicture.h"
 #include "forms/widgets/filechooser.h"
@@ -33,7 +33,7 @@ namespace {
 
 QFont fieldFont(const QFont& windowFont)
 {
-    // Figures in a fixed-pitch face line up from field to field.
+    // Figures in a fixed-pitch font line up from field to field.
     QFont font(QStringLiteral("Liberation Mono"));
     font.setStyleHint(QFont::Monospace);
     font.setFixedPitch(true);
@@ -187,11 +187,11 @@ void TForm2::prClick()
 {
     if (!result_.complete)
         return;
-    printSupport().setUpPage(printer_, QPageLayout::Portrait);
+    setUpPrinterPage(printer_, QPageLayout::Portrait);
     // Straight to a real printer; a file or no printer at all goes through
     // the dialog, where a printer or a file (asked before it is replaced)
     // can be chosen.
-    if (!printSupport().isRealPrinter(printer_) && !printSupport().askPrinter(printer_, this))
+    if (!isRealPrinter(printer_) && !askPrinter(printer_, this))
         return;
     if (!paintPage(printer_))
         messages_.message(QStringLiteral("Ошибка печати"));
@@ -205,7 +205,7 @@ void TForm2::pdfClick()
         = files_.savePdfFile(this, pdfNameFor(qs(header_.inputFile), QStringLiteral("-эскиз")));
     if (name.isEmpty() || !askReplace(messages_, name))
         return;
-    printSupport().setUpPage(printer_, QPageLayout::Portrait);
+    setUpPrinterPage(printer_, QPageLayout::Portrait);
     if (!writePdf(name, printer_, [this](QPdfWriter& writer) { return paintPage(writer); }))
         messages_.message(qs(writeErrorMessage(ss(name))));
 }

@@ -1,5 +1,4 @@
-// Qt's own texts are Russian, while the start reads Qt's catalogue only
-// when one of them is first asked for.
+// Qt's own texts are Russian, the file dialog's names of folders included.
 #include "forms/widgets/qttranslations.h"
 
 #include <QCoreApplication>
@@ -9,39 +8,31 @@
 class TestQtTranslations : public QObject {
     Q_OBJECT
 private slots:
-    void readOnFirstQtText_data()
+    void initTestCase() { installQtTranslations(*QCoreApplication::instance()); }
+
+    void qtTextsInRussian_data()
     {
         QTest::addColumn<QByteArray>("context");
         QTest::addColumn<QByteArray>("source");
         QTest::addColumn<QString>("answer");
-        QTest::addColumn<bool>("reads");
-        // What the start asks: the program's own window texts and the
-        // direction of writing.
-        QTest::newRow("own window") << QByteArray("TForm1") << QByteArray("Расчет") << QString() << false;
-        QTest::newRow("direction") << QByteArray("QGuiApplication") << QByteArray("QT_LAYOUT_DIRECTION")
-                                   << QString() << false;
+        QTest::addColumn<bool>("fromCatalogue");
         QTest::newRow("button") << QByteArray("QPlatformTheme") << QByteArray("Cancel")
                                 << QStringLiteral("Отмена") << true;
         QTest::newRow("print slot") << QByteArray("Print Device Input Slot") << QByteArray("Automatic")
                                     << QStringLiteral("Автоматически") << true;
+        QTest::newRow("folder") << QByteArray("QAbstractFileIconProvider") << QByteArray("Folder")
+                                << QStringLiteral("Папка") << false;
     }
-    void readOnFirstQtText()
+    void qtTextsInRussian()
     {
         QFETCH(QByteArray, context);
         QFETCH(QByteArray, source);
         QFETCH(QString, answer);
-        QFETCH(bool, reads);
-        if (reads && !QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + "/qtbase_ru.qm"))
+        QFETCH(bool, fromCatalogue);
+        if (fromCatalogue
+            && !QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + "/qtbase_ru.qm"))
             QSKIP("Qt's Russian catalogue is not installed");
-        const LazyQtCatalogue catalogue;
-        QCOMPARE(catalogue.translate(context, source), answer);
-        QCOMPARE(catalogue.loaded(), reads);
-    }
-
-    void installedBesideTheFileTypeNames()
-    {
-        installQtTranslations(*QCoreApplication::instance());
-        QCOMPARE(QCoreApplication::translate("QAbstractFileIconProvider", "Folder"), QStringLiteral("Папка"));
+        QCOMPARE(QCoreApplication::translate(context, source), answer);
     }
 };
 

@@ -1,0 +1,32 @@
+#pragma once
+// The printer the windows share and what printing asks of it. The windows
+// hold the printer as the paged paint device they draw on, as they draw
+// their PDFs; the functions here take the one makePrinter() made.
+
+#include <QPageLayout>
+
+#include <memory>
+
+class QPagedPaintDevice;
+class QWidget;
+
+// A printer at high resolution, on the system's default printer.
+std::unique_ptr<QPagedPaintDevice> makePrinter();
+
+// Runs the print dialog for `printer`. Printing always gives every page, so
+// no page range, selection or current page is offered. The dialog asks
+// before a file named for "Print to file" is replaced. False: cancelled.
+bool askPrinter(QPagedPaintDevice& printer, QWidget* parent);
+
+// The page of one printout, set before each: the windows share the
+// printer, and one printout must not inherit another's page. The paper size
+// stays the one last chosen (A4 when none is); orientation as given,
+// margins of 15 mm, which every printer can print within, and one
+// resolution for all.
+void setUpPrinterPage(QPagedPaintDevice& printer, QPageLayout::Orientation orientation);
+
+// Whether the printer is a real one (not a file, and there is a printer).
+bool isRealPrinter(const QPagedPaintDevice& printer);
+
+// The printer's resolution in dots per inch.
+int printerResolution(const QPagedPaintDevice& printer);
