@@ -37,7 +37,7 @@
 namespace {
 
 const QString kSteel = QStringLiteral(EXAMPLES_DIR "steel-60s2a.rid");
-const QString kWideSteel = QStringLiteral(CLI_CASES_DIR "dialog-chosen/input.rid");
+const QString kWideSteel = QStringLiteral(CLI_CASES_DIR "inputs/wide-steel.rid");
 const QString kWireClass2 = QStringLiteral(EXAMPLES_DIR "wire-class2.rid");
 const QString kChosenDiameter = QStringLiteral(EXAMPLES_DIR "chosen-diameter.rid");
 const QString kStop = QStringLiteral("Индекс пружины i>15. Измените исходные данные и повторите расчет.");
