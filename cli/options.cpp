@@ -139,7 +139,12 @@ ParsedArgs parseArgs(int argc, const char* const* argv)
         return parsed;
     } catch (const CLI::ParseError& e) {
         parsed.kind = ParsedArgs::WrongUsage;
-        parsed.problem = e.what();
+        // An unknown option is named even when a FILE.rid is missing too:
+        // "--bogus" alone is a mistyped option more likely than a
+        // forgotten file.
+        const std::vector<std::string> unknown = app.remaining();
+        parsed.problem
+            = unknown.empty() ? std::string(e.what()) : std::string(CLI::ExtrasError(unknown).what());
         return parsed;
     }
     if (data->count() > 0)
