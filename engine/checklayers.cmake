@@ -1,4 +1,5 @@
 # Fails when a file of an engine layer includes a layer above it (or Qt).
+# It looks at every file in a layer's folder, listed in the build or not.
 # LAYERS lists the layers from the bottom up, separated by commas;
 # ENGINE_DIR is engine/.
 string(REPLACE "," ";" LAYERS "${LAYERS}")
