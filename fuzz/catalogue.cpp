@@ -6,9 +6,9 @@
 #include "engine/common/errors.h"
 #include "engine/method/calccontext.h"
 #include "engine/method/calchost.h"
+#include "engine/method/calcinputs.h"
 #include "engine/method/diameterchoice.h"
 #include "engine/method/lookups.h"
-#include "engine/method/calcinputs.h"
 #include "fuzzdir.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)

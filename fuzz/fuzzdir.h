@@ -4,8 +4,8 @@
 // run the real readers on them.
 
 #include "engine/method/calchost.h"
-#include "engine/method/diameterchoice.h"
 #include "engine/method/calcinputs.h"
+#include "engine/method/diameterchoice.h"
 
 #include <cstdint>
 #include <cstdlib>
