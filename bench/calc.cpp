@@ -10,17 +10,13 @@
 #include "engine/catalogue/textfile.h"
 #include "engine/features/neighbours.h"
 #include "engine/features/verification.h"
-#include "engine/method/peremenn.h"
 #include "engine/method/quiethost.h"
 #include "engine/method/trace.h"
 #include "tests/engine/example_design.h"
 
 namespace {
 
-Peremenn example()
-{
-    return wireClass2Inputs(SHIPPED_DATA_DIR);
-}
+const CalcInputs kExample = wireClass2CalcInputs(SHIPPED_DATA_DIR);
 
 void BareRead(benchmark::State& state)
 {
@@ -36,21 +32,20 @@ BENCHMARK(BareRead);
 void Calculation(benchmark::State& state)
 {
     QuietHost host;
-    for (auto _ : state) {
-        Peremenn p = example();
-        if (!runCalculation(p, host) || host.report.size() != 35)
+    const FolderFiles files(kExample.dataDir);
+    for (auto _ : state)
+        if (!calculate(kExample, host, files).complete() || host.report.size() != 35)
             state.SkipWithError("the example did not run to its end");
-    }
 }
 BENCHMARK(Calculation);
 
 void TracedCalculation(benchmark::State& state)
 {
     QuietHost host;
-    Trace trace;
+    const FolderFiles files(kExample.dataDir);
     for (auto _ : state) {
-        Peremenn p = example();
-        if (!runCalculation(p, host, &trace) || host.report.size() != 35 || trace.steps.empty())
+        const CalcResult r = calculate(kExample, host, files, { .trace = true });
+        if (!r.complete() || host.report.size() != 35 || r.trace.steps.empty())
             state.SkipWithError("the example did not run to its end");
     }
 }
@@ -59,11 +54,10 @@ BENCHMARK(TracedCalculation);
 void VerifiedCalculation(benchmark::State& state)
 {
     QuietHost host;
-    for (auto _ : state) {
-        Peremenn p = example();
-        if (!runCalculation(p, host) || !verifySpring(p, FolderFiles(p.dataDir)).available)
+    const FolderFiles files(kExample.dataDir);
+    for (auto _ : state)
+        if (!verifySpring(calculate(kExample, host, files), files).available)
             state.SkipWithError("the example was not checked");
-    }
 }
 BENCHMARK(VerifiedCalculation);
 

@@ -15,7 +15,6 @@
 #include "engine/features/neighbours.h"
 #include "engine/method/calc.h"
 #include "engine/method/inputform.h"
-#include "engine/method/peremenn.h"
 #include "engine/method/quiethost.h"
 #include "forms/widgets/appstyle.h"
 #include "forms/widgets/filechooser.h"

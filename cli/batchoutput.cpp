@@ -69,7 +69,7 @@ CsvWriter::CsvWriter(std::ostream& out)
     : out_(out)
 {
     std::vector<std::string> header { "file", "status", "message" };
-    for (double Peremenn::*field : kSummaryFields)
+    for (double CalcValues::*field : kSummaryFields)
         header.emplace_back(quantityOf(field)->symbol);
     header.insert(header.end(),
         { "impact check", "stability", "R", "ΔF1, %", "ΔF2, %", "τk2/τzul", "buckling", "EN 13906-1 check" });

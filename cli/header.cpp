@@ -40,11 +40,11 @@ std::optional<std::string> headerDateTime(const char* sourceDateEpoch, std::time
 
 void writeHeader(const DesignResult& result, const std::string& dateTime, std::ostream& out)
 {
-    if (!result.formRead)
+    if (!result.form)
         return;
     const std::vector<std::string> lines = reportHeaderLines({ .dateTime = dateTime,
         .inputFile = result.ridFile,
-        .form = result.form,
+        .form = *result.form,
         .catalogue = result.inputs.dataDir.empty() ? "" : catalogueLabel(result.inputs.dataDir) });
     size_t width = 0;
     for (const std::string& line : lines) {

@@ -28,9 +28,9 @@ const char* statusMeaning(ExitStatus status)
 
 void writeInputs(JsonWriter& json, const DesignResult& r)
 {
-    if (!r.formRead)
+    if (!r.form)
         return json.value(nullptr);
-    const InputForm& f = r.form;
+    const InputForm& f = *r.form;
     json.beginObject();
     json.member("mode", f.mode);
     json.member("material", f.materialName);

@@ -39,7 +39,7 @@ void writeCsvLine(std::ostream& out, const std::vector<std::string>& cells)
 
 std::optional<AllMaterials> designMaterials(const DesignResult& result, const DataFiles& files)
 {
-    if (result.calculated)
+    if (result.ran())
         return allMaterialRows(result.sameAnswer(result.inputs), files);
     return std::nullopt;
 }

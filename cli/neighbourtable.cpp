@@ -60,6 +60,6 @@ void writeNeighbourTable(const Neighbours& table, std::ostream& out)
 
 void writeDesignNeighbours(const DesignResult& result, const DataFiles& files, int each, std::ostream& out)
 {
-    if (result.calculated)
+    if (result.ran())
         writeNeighbourTable(neighbourRows(result.sameAnswer(result.inputs), files, each), out);
 }

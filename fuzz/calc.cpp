@@ -7,7 +7,6 @@
 #include "engine/common/errors.h"
 #include "engine/features/neighbours.h"
 #include "engine/method/inputform.h"
-#include "engine/method/peremenn.h"
 #include "engine/method/trace.h"
 #include "engine/method/tracetext.h"
 #include "fuzzdir.h"
@@ -46,8 +45,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         const CalcResult r = calculate(in, host, FolderFiles(in.dataDir), { .trace = true });
         traceLines(r.trace);
         neighbourRows(in, FolderFiles(in.dataDir), 1);
-        const Peremenn& p = r.values;
-        if (r.complete)
+        const CalcValues& p = r.values;
+        if (r.complete())
             for (double v : { p.F3, p.tau, p.i, p.k1, p.d, p.k2, p.C1, p.Dcp, p.S3coil, p.t, p.nCalc, p.c,
                      p.Vkr, p.S1, p.S2, p.S3, p.N1, p.L3, p.L0calc, p.L1, p.L2, p.L, p.M, p.tau3, p.tau2 })
                 if (!std::isfinite(v))

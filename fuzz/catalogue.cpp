@@ -6,9 +6,9 @@
 #include "engine/common/errors.h"
 #include "engine/method/calccontext.h"
 #include "engine/method/calchost.h"
+#include "engine/method/calcinputs.h"
 #include "engine/method/diameterchoice.h"
 #include "engine/method/lookups.h"
-#include "engine/method/peremenn.h"
 #include "fuzzdir.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
@@ -17,7 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     placeFile("Mmat.dat", parts[0]);
     placeFile("M.dat", parts[1]);
     placeFile("material.dat", parts[2]);
-    Peremenn p;
+    CalcInputs p;
     p.dataDir = scratchDir();
     p.materialName = "M";
     CheckingHost host;
@@ -30,7 +30,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             if (item.empty())
                 std::abort();
     try {
-        CalcContext c(p, host);
+        const FolderFiles files(p.dataDir);
+        CalcContext c(p, host, files);
         podbor(c, 1.0);
     } catch (const ConversionError&) {
     }

@@ -4,8 +4,8 @@
 // run the real readers on them.
 
 #include "engine/method/calchost.h"
+#include "engine/method/calcinputs.h"
 #include "engine/method/diameterchoice.h"
-#include "engine/method/peremenn.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -74,12 +74,15 @@ public:
     void appendLine(const std::string& line) override { checkLine(line); }
     void showMessage(const std::string& text) override { checkLine(text); }
     void enablePrint() override { }
-    bool chooseDiameter(Peremenn& p) override
+    std::optional<double> chooseDiameter(const CalcInputs& inputs) override
     {
         if (!answerDialog_)
-            return false;
-        auto items = diameterChoices(p);
-        return items && !items->empty() && takeChosenDiameter(p.chosenD, items->front()).empty();
+            return std::nullopt;
+        auto items = diameterChoices(inputs);
+        double d = 0;
+        if (items && !items->empty() && takeChosenDiameter(d, items->front()).empty())
+            return d;
+        return std::nullopt;
     }
 
 private:

@@ -4,7 +4,6 @@
 #include "engine/method/calccontext.h"
 #include "engine/method/calchost.h"
 #include "engine/method/lookups.h"
-#include "engine/method/peremenn.h"
 #include "fuzzdir.h"
 
 #include <cmath>
@@ -18,16 +17,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     std::memcpy(&arg, data, sizeof arg);
     if (!std::isfinite(arg))
         return 0;
-    Peremenn p;
-    p.materialClass = data[8] % 12;
+    CalcInputs in;
+    in.materialName = "M";
     auto parts = splitParts(data + 9, size - 9, 3);
     placeFile("k3.dat", parts[0]);
     placeFile("sigmdiam.dat", parts[1]);
     placeFile("sigmab.dat", parts[2]);
-    p.dataDir = scratchDir();
-    p.materialName = "M";
+    const FolderFiles files(scratchDir());
     CheckingHost host;
-    CalcContext c(p, host);
+    CalcContext c(in, host, files);
+    c.values().materialClass = data[8] % 12;
     try {
         if (auto i = FindIpoK3(c, arg); i && (*i < 3.0 || !std::isfinite(*i)))
             std::abort();

@@ -7,6 +7,7 @@
 #include "engine/common/numtext.h"
 #include "engine/features/neighbours.h"
 #include "engine/method/diameterchoice.h"
+#include "engine/method/quantities.h"
 
 #include <algorithm>
 #include <cmath>
@@ -41,12 +42,10 @@ MaterialRow tryMaterial(const CalcInputs& inputs, const DataFiles& files, const 
     CalcInputs in = inputs;
     in.materialName = material;
     // The class is known once the calculation has read the properties file.
-    Peremenn start;
-    start.materialClass = -1;
     const bool selected = material == inputs.materialName;
     MaterialRow row;
     static_cast<QuietRun&>(row)
-        = runQuietly(in, files, selected ? listedAnswer(inputs, files) : std::nullopt, false, &start);
+        = runQuietly(in, files, selected ? listedAnswer(inputs, files) : std::nullopt, false);
     row.material = material;
     row.materialClass = row.record.materialClass;
     row.selected = selected;
@@ -105,17 +104,15 @@ const std::vector<MaterialColumn>& materialColumns()
         { "класс", "class", "Группа материала (класс) из файла его свойств", MaterialCell::Class },
         { "d, мм", "d", "Диаметр проволоки по нормали", MaterialCell::Number,
             [](R r) { return r.record.d; } },
-        { "[τ], МПа", "tau", "Допускаемое напряжение при кручении", MaterialCell::Number,
+        { "[τ], МПа", "tau", captionOf(&CalcValues::tau), MaterialCell::Number,
             [](R r) { return r.record.tau; } },
-        { "i", "i", "Индекс пружины", MaterialCell::Number, [](R r) { return r.record.i; } },
-        { "n", "n", "Число рабочих витков расчетное", MaterialCell::Number,
-            [](R r) { return r.record.nCalc; } },
-        { "N1", "N1", "Полное число витков", MaterialCell::Number, [](R r) { return r.record.N1; } },
-        { "L0, мм", "L0", "Длина пружины в свободном состоянии", MaterialCell::Number,
+        { "i", "i", captionOf(&CalcValues::i), MaterialCell::Number, [](R r) { return r.record.i; } },
+        { "n", "n", captionOf(&CalcValues::nCalc), MaterialCell::Number, [](R r) { return r.record.nCalc; } },
+        { "N1", "N1", captionOf(&CalcValues::N1), MaterialCell::Number, [](R r) { return r.record.N1; } },
+        { "L0, мм", "L0", captionOf(&CalcValues::L0calc), MaterialCell::Number,
             [](R r) { return r.record.L0calc; } },
-        { "L3, мм", "L3", "Длина пружины при максимальной деформации", MaterialCell::Number,
-            [](R r) { return r.record.L3; } },
-        { "M, кг", "M", "Масса пружины", MaterialCell::Number, [](R r) { return r.record.M; } },
+        { "L3, мм", "L3", captionOf(&CalcValues::L3), MaterialCell::Number, [](R r) { return r.record.L3; } },
+        { "M, кг", "M", captionOf(&CalcValues::M), MaterialCell::Number, [](R r) { return r.record.M; } },
         // The check of the spring as made, before the method's verdict.
         { "R, Н/мм", "R", "Жесткость изготовленной пружины по EN 13906-1", MaterialCell::CheckFigure,
             [](R r) { return r.check.spring.R; } },

@@ -20,7 +20,7 @@ struct MaterialRow : QuietRun {
     bool selected = false; // the material of the inputs
 
     // k3 beyond the tables and no answer to the question.
-    bool needsDiameter() const { return asked && record.calcFailed && !record.wireChosen; }
+    bool needsDiameter() const { return asked && ended == Outcome::Stopped && !wire; }
     // The method's verdict, or the message the run ended with.
     std::string outcome() const;
 };

@@ -3,7 +3,7 @@
 #include "engine/features/verification.h"
 
 #include "engine/common/numtext.h"
-#include "engine/method/peremenn.h"
+#include "engine/method/calc.h"
 
 #include <algorithm>
 #include <charconv>
@@ -27,7 +27,7 @@ constexpr double kSolidReach = 1.5;
 constexpr double kAllowableReach = 1.6;
 constexpr int kMostSteps = 8;
 
-bool drawable(const Peremenn& p)
+bool drawable(const CalcValues& p)
 {
     for (double v : { p.F1, p.F2, p.F3, p.S1, p.S2, p.S3, p.tau2, p.tau3, p.tau, p.L0calc, p.N1, p.d })
         if (!std::isfinite(v))
@@ -50,7 +50,7 @@ LoadPoint loadPoint(const char* index, double deflection, double force, double s
     return point;
 }
 
-void placeSolidLength(const Peremenn& p, double largestDeflection, Characteristic& chart)
+void placeSolidLength(const CalcValues& p, double largestDeflection, Characteristic& chart)
 {
     const double length = (p.N1 - 0.5) * p.d;
     chart.solid.deflection = p.L0calc - length;
@@ -69,7 +69,7 @@ void placeSolidLength(const Peremenn& p, double largestDeflection, Characteristi
         chart.solid.label += " мм при S = " + chartNumber(chart.solid.deflection) + " мм";
 }
 
-void placeScales(const Peremenn& p, double largestDeflection, double largestForce, Characteristic& chart)
+void placeScales(const CalcValues& p, double largestDeflection, double largestForce, Characteristic& chart)
 {
     double deflectionNeed = 1.05 * largestDeflection;
     if (chart.solidOnScale)
@@ -119,25 +119,26 @@ std::string chartNumber(double value)
     return numText(rounded);
 }
 
-Characteristic characteristic(const Peremenn& p)
+Characteristic characteristic(const CalcResult& result)
 {
     Characteristic chart;
-    if (!p.calcComplete) {
+    if (!result.complete()) {
         chart.refusal = kNoResults;
         return chart;
     }
+    const CalcValues& p = result.values;
     if (!drawable(p)) {
         chart.refusal = kNotDrawable;
         return chart;
     }
-    chart.title = p.materialName + ";  d = " + chartNumber(p.d) + " мм;  D1 = " + chartNumber(p.D1)
-        + " мм;  n = " + chartNumber(p.nCalc) + ";  c = " + chartNumber(p.c) + " Н/мм";
+    chart.title = result.inputs.materialName + ";  d = " + chartNumber(p.d) + " мм;  D1 = "
+        + chartNumber(p.D1) + " мм;  n = " + chartNumber(p.nCalc) + ";  c = " + chartNumber(p.c) + " Н/мм";
     chart.points = { loadPoint("1", p.S1, p.F1, 0, false), loadPoint("2", p.S2, p.F2, p.tau2, true),
         loadPoint("3", p.S3, p.F3, p.tau3, true) };
     chart.lengths = { { 0, "L0 = " + chartNumber(p.L0calc) }, { p.S1, "L1 = " + chartNumber(p.L1) },
         { p.S2, "L2 = " + chartNumber(p.L2) }, { p.S3, "L3 = " + chartNumber(p.L3) } };
 
-    if (const double rate = madeSpringRate(p); rate > 0) {
+    if (const double rate = madeSpringRate(result); rate > 0) {
         chart.made = { { p.S1, rate * p.S1, "F(L1) = " + chartNumber(rate * p.S1) + " Н", "", "" },
             { p.S2, rate * p.S2, "F(L2) = " + chartNumber(rate * p.S2) + " Н", "", "" } };
         chart.madeLabel = "изготовленная пружина: R = " + chartNumber(rate) + " Н/мм";

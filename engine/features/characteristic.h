@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-struct Peremenn;
+struct CalcResult;
 
 // A scale from 0 to `top` with a tick every `step`.
 struct ChartScale {
@@ -61,7 +61,8 @@ struct Characteristic {
     std::string footnote; // what the marks mean
 };
 
-Characteristic characteristic(const Peremenn& p);
+// The chart of a complete calculation; its refusal says why there is none.
+Characteristic characteristic(const CalcResult& result);
 
 // The smallest step of 1, 2 or 5 times a power of ten that cuts [0, largest]
 // into at most `mostSteps` parts, and the first multiple of it at or above

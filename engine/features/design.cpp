@@ -16,11 +16,19 @@ namespace {
 
 ExitStatus statusOf(const DesignResult& r)
 {
-    if (!r.calculated)
+    if (r.refused())
         return r.error.empty() ? Stopped : Ended;
-    if (r.complete)
+    if (r.complete())
         return Completed;
-    return r.failed ? Failed : Ended;
+    return r.stopped() ? Failed : Ended;
+}
+
+// Ended before the calculation, on an error or a message.
+void refuse(DesignResult& r, std::string reason, ExitStatus status)
+{
+    r.outcome = Outcome::Refused;
+    r.reason = std::move(reason);
+    r.status = status;
 }
 
 void readDesign(DesignRun& run, DesignResult& r)
@@ -28,13 +36,13 @@ void readDesign(DesignRun& run, DesignResult& r)
     auto rid = readTextLines(r.ridFile, kRidLines);
     if (!rid) {
         r.messages.push_back(noFileMessage(r.ridFile));
-        r.status = NoInput;
+        refuse(r, r.messages.back(), NoInput);
         return;
     }
     const Catalogue& catalogue = run.catalogue();
     if (catalogue.dir.empty()) {
         r.error = catalogue.failure;
-        r.status = NoInput;
+        refuse(r, r.error, NoInput);
         return;
     }
     const DataFiles& files = run.files();
@@ -49,11 +57,9 @@ void readDesign(DesignRun& run, DesignResult& r)
     // A design is never worked through with a material other than its own.
     if (const std::string missing = missingMaterial(form, index); !missing.empty()) {
         r.form = std::move(form);
-        r.formRead = true;
         r.messages = std::move(messages);
         r.error = missing;
-        r.materialMissing = true;
-        r.status = Ended;
+        refuse(r, missing, Ended);
         return;
     }
     form.materialName = index >= 0 ? std::string(materials[static_cast<size_t>(index)]) : std::string();
@@ -64,7 +70,6 @@ void readDesign(DesignRun& run, DesignResult& r)
     // The host heard every message in order, the diameter question's too.
     messages.insert(messages.end(), host.messages.begin(), host.messages.end());
     r.messages = std::move(messages);
-    r.formRead = true;
 }
 
 // "*.rid" in any letter case, as files saved on Windows may be named.
@@ -110,15 +115,14 @@ DesignResult DesignRun::run(const std::string& ridFile)
         readDesign(*this, r);
     } catch (...) {
         r.error = errorText(std::current_exception());
-        r.status = Ended;
+        refuse(r, r.error, Ended);
         if (settings_.trace)
             r.trace.addError(r.error);
     }
     r.ridFile = ridFile;
     if (settings_.verify)
-        r.verification = r.values.calcComplete
-            ? verifySpring(r.values, files(), settings_.seating, settings_.trace)
-            : verifySpring(r.values, FolderFiles({}), settings_.seating); // says why not
+        r.verification = r.complete() ? verifySpring(r, files(), settings_.seating, settings_.trace)
+                                      : verifySpring(r, FolderFiles({}), settings_.seating); // says why not
     return r;
 }
 
@@ -130,6 +134,7 @@ DesignResult runForm(
     try {
         const InputCheck check = applyCalcInputs(r.inputs, form);
         r.form = form;
+        r.reason = check.message;
         if (check.outcome == InputOutcome::Refused) {
             r.messages.push_back(check.message);
             host.showMessage(check.message);
@@ -139,13 +144,12 @@ DesignResult runForm(
             r.trace.steps.back().kind = StepKind::Input;
             r.trace.steps.back().text = check.message;
         }
-        if (check.outcome == InputOutcome::Proceed) {
+        if (check.outcome == InputOutcome::Proceed)
             static_cast<CalcResult&>(r) = calculate(r.inputs, host, files, options);
-            r.calculated = true;
-        }
     } catch (...) {
         r.form = form;
         r.error = errorText(std::current_exception());
+        r.reason = r.error;
         if (options.trace)
             r.trace.addError(r.error);
     }
@@ -158,12 +162,9 @@ DesignResult runDesign(const std::string& ridFile, const DesignSettings& setting
     return DesignRun(settings).run(ridFile);
 }
 
-void keepStoppedInputs(CalcResult& last, const DesignResult& stopped)
+bool materialMissing(const DesignResult& r)
 {
-    last.inputs = stopped.inputs;
-    putInputs(last.values, stopped.inputs);
-    last.values.calcComplete = false;
-    last.complete = false;
+    return r.form && r.refused() && !r.error.empty() && r.error == missingMaterial(*r.form, -1);
 }
 
 bool isFolder(const std::string& path)

@@ -27,16 +27,21 @@ struct DesignSettings {
 };
 
 // The calculation's result (inputs, values, report, messages, error,
-// trace) with what came before it.
+// trace) with what came before it. When the calculation did not run, its
+// outcome is Refused and its reason says why: an input zero or refused,
+// the material gone from the catalogue, the design unreadable.
 struct DesignResult : CalcResult {
     std::string ridFile; // as named on the command line; empty for a form
     ExitStatus status = Ended;
-    bool formRead = false; // the input data file was read and understood
-    InputForm form; // as read, with the replacements of "Расчет"
-    bool calculated = false; // the inputs passed their checks: the calculation ran
-    bool materialMissing = false; // the catalogue does not list the file's material
+    // As read, with the replacements of "Расчет"; none when the input data
+    // file could not be read or understood.
+    std::optional<InputForm> form;
     Verification verification; // when asked for; its refusal says why it is not available
 };
+
+// The design names a material the catalogue does not list: it cannot be
+// worked through with this catalogue at all.
+bool materialMissing(const DesignResult& r);
 
 // A design from its form, as "Расчет" runs it: the inputs applied and
 // checked (a refusal is shown through the host), then the calculation.
@@ -46,11 +51,6 @@ struct DesignResult : CalcResult {
 // "Расчет" ("0" in vmax and ni).
 DesignResult runForm(
     InputForm form, CalcInputs given, CalcHost& host, const DataFiles& files, CalcOptions options = {});
-
-// "Расчет" stopped before the calculation (a zero, a refusal, a text that
-// is not a number): the inputs stored up to the stop go into `last`, whose
-// values then no longer belong to a complete calculation.
-void keepStoppedInputs(CalcResult& last, const DesignResult& stopped);
 
 // Designs worked through one after another with the same settings. The
 // catalogue is found when the first design needs it, and its files are

@@ -9,7 +9,7 @@ std::string faultOf(const DesignResult& r, const char* run)
 {
     // A material gone from one catalogue is no change of the design's
     // result: it cannot be worked through there at all.
-    if (r.materialMissing)
+    if (materialMissing(r))
         return r.ridFile + ": " + run + ": " + r.error;
     if (r.status != NoInput)
         return {};

@@ -44,7 +44,7 @@ std::string ending(const DesignResult& r)
 
 // As the report wrote it last: a value worked out but not written (an
 // estimate, a value of a step the report never reached) is not shown.
-std::optional<double> reachedValue(const DesignResult& r, double Peremenn::*field)
+std::optional<double> reachedValue(const DesignResult& r, double CalcValues::*field)
 {
     for (auto it = r.reported.rbegin(); it != r.reported.rend(); ++it)
         if (it->first == field)
@@ -56,7 +56,7 @@ DesignSummary summarize(const DesignResult& r)
 {
     DesignSummary s;
     s.ending = ending(r);
-    for (double Peremenn::*field : kSummaryFields)
+    for (double CalcValues::*field : kSummaryFields)
         s.values.push_back(reachedValue(r, field));
     if (contains(r.report, kImpactPassed))
         s.impact = kVerdictPassed;

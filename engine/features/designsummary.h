@@ -3,7 +3,7 @@
 // the check of saved designs after a catalogue change): what ended it, a
 // few of its results, and the verdicts of the checks on the finished spring.
 
-#include "engine/method/peremenn.h"
+#include "engine/method/calcvalues.h"
 
 #include <optional>
 #include <string>
@@ -12,9 +12,9 @@
 struct DesignResult;
 
 // The results a list shows, in its order.
-inline constexpr double Peremenn::*kSummaryFields[]
-    = { &Peremenn::d, &Peremenn::i, &Peremenn::nCalc, &Peremenn::N1, &Peremenn::c, &Peremenn::L0calc,
-          &Peremenn::L3, &Peremenn::L, &Peremenn::M, &Peremenn::Vkr };
+inline constexpr double CalcValues::*kSummaryFields[]
+    = { &CalcValues::d, &CalcValues::i, &CalcValues::nCalc, &CalcValues::N1, &CalcValues::c,
+          &CalcValues::L0calc, &CalcValues::L3, &CalcValues::L, &CalcValues::M, &CalcValues::Vkr };
 
 inline constexpr const char* kVerdictPassed = "выполнено";
 inline constexpr const char* kVerdictFailed = "не выполнено";
@@ -29,4 +29,4 @@ struct DesignSummary {
 DesignSummary summarize(const DesignResult& r);
 
 // A result of kSummaryFields, or nullopt when the design did not reach it.
-std::optional<double> reachedValue(const DesignResult& r, double Peremenn::*field);
+std::optional<double> reachedValue(const DesignResult& r, double CalcValues::*field);

@@ -5,6 +5,7 @@
 #include "engine/common/numtext.h"
 #include "engine/method/calc.h"
 #include "engine/method/diameterchoice.h"
+#include "engine/method/quantities.h"
 #include "engine/method/quiethost.h"
 #include "engine/method/reportchecks.h"
 
@@ -55,8 +56,9 @@ bool sameSpring(const NeighbourRow& a, const NeighbourRow& b)
 {
     if (a.complete() != b.complete())
         return false;
-    for (double Peremenn::*f : { &Peremenn::i, &Peremenn::k1, &Peremenn::tau, &Peremenn::nCalc, &Peremenn::N1,
-             &Peremenn::c, &Peremenn::tau3, &Peremenn::L0calc, &Peremenn::L1, &Peremenn::L2, &Peremenn::L3 })
+    using V = CalcValues;
+    for (double V::*f :
+        { &V::i, &V::k1, &V::tau, &V::nCalc, &V::N1, &V::c, &V::tau3, &V::L0calc, &V::L1, &V::L2, &V::L3 })
         if (a.record.*f != b.record.*f)
             return false;
     return true;
@@ -69,12 +71,7 @@ NeighbourRow tryDiameter(CalcInputs inputs, const DataFiles& files, const Stocke
     row.d = wire.value;
     inputs.chosenD = wire.value;
     inputs.askAlways = true;
-    CalcResult r = run(inputs, files);
-    row.record = std::move(r.values);
-    row.report = std::move(r.report);
-    row.messages = std::move(r.messages);
-    row.error = std::move(r.error);
-    judgeRun(row, files);
+    judgeRun(row, run(inputs, files), files);
     return row;
 }
 
@@ -107,7 +104,7 @@ Neighbours rowsAround(const CalcInputs& inputs, const DataFiles& files, int each
         }))
         ownInputs.chosenD.reset();
     const CalcResult own = run(ownInputs, files, &out.asked);
-    if (!own.wireChosen) {
+    if (!own.wire) {
         out.refusal = out.asked && !ownInputs.chosenD
             ? "Расчет запрашивает диаметр проволоки (k3 больше 59,43), а он не выбран"
             : "Расчет не дошел до диаметра проволоки: " + stopReason(own.messages, own.error);
@@ -136,11 +133,7 @@ Neighbours rowsAround(const CalcInputs& inputs, const DataFiles& files, int each
         mine.listed = chosen->text;
         mine.d = chosen->value;
         mine.methodChoice = true;
-        mine.record = own.values;
-        mine.report = own.report;
-        mine.messages = own.messages;
-        mine.error = own.error;
-        judgeRun(mine, files);
+        judgeRun(mine, own, files);
         const bool differs = !sameSpring(forced, mine);
         out.rows.push_back(std::move(mine));
         if (differs) {
@@ -179,22 +172,20 @@ const std::vector<NeighbourColumn>& neighbourColumns()
             [](R r) {
                 return r.check.available ? 100 * (r.check.spring.R - r.record.c) / r.record.c : 0.0;
             } },
-        { "i", "Индекс пружины", NeighbourCell::Number, [](R r) { return r.record.i; } },
+        { "i", captionOf(&CalcValues::i), NeighbourCell::Number, [](R r) { return r.record.i; } },
         { "k1", "Коэффициент k1", NeighbourCell::Number, [](R r) { return r.record.k1; } },
-        { "[τ], МПа", "Допускаемое напряжение при кручении", NeighbourCell::Number,
-            [](R r) { return r.record.tau; } },
+        { "[τ], МПа", captionOf(&CalcValues::tau), NeighbourCell::Number, [](R r) { return r.record.tau; } },
         { "τ3*, МПа", "Напряжение при силе F3", NeighbourCell::Number, [](R r) { return r.record.tau3; } },
         { "τ3*/[τ], %", "Напряжение при F3 в процентах от допускаемого", NeighbourCell::Number,
             [](R r) { return 100 * r.record.tau3 / r.record.tau; } },
-        { "n", "Число рабочих витков расчетное", NeighbourCell::Number, [](R r) { return r.record.nCalc; } },
-        { "N1", "Полное число витков", NeighbourCell::Number, [](R r) { return r.record.N1; } },
-        { "c, Н/мм", "Жесткость пружины", NeighbourCell::Number, [](R r) { return r.record.c; } },
-        { "L0, мм", "Длина пружины в свободном состоянии", NeighbourCell::Number,
+        { "n", captionOf(&CalcValues::nCalc), NeighbourCell::Number, [](R r) { return r.record.nCalc; } },
+        { "N1", captionOf(&CalcValues::N1), NeighbourCell::Number, [](R r) { return r.record.N1; } },
+        { "c, Н/мм", captionOf(&CalcValues::c), NeighbourCell::Number, [](R r) { return r.record.c; } },
+        { "L0, мм", captionOf(&CalcValues::L0calc), NeighbourCell::Number,
             [](R r) { return r.record.L0calc; } },
-        { "L3, мм", "Длина пружины при максимальной деформации", NeighbourCell::Number,
-            [](R r) { return r.record.L3; } },
-        { "L, мм", "Длина развернутой пружины", NeighbourCell::Number, [](R r) { return r.record.L; } },
-        { "M, кг", "Масса пружины", NeighbourCell::Number, [](R r) { return r.record.M; } },
+        { "L3, мм", captionOf(&CalcValues::L3), NeighbourCell::Number, [](R r) { return r.record.L3; } },
+        { "L, мм", captionOf(&CalcValues::L), NeighbourCell::Number, [](R r) { return r.record.L; } },
+        { "M, кг", captionOf(&CalcValues::M), NeighbourCell::Number, [](R r) { return r.record.M; } },
         { "Vmax/Vкр", "Проверка соударения витков: не больше 1", NeighbourCell::Number,
             [](R r) { return r.record.Vmax / r.record.Vkr; } },
         { "замечания", "Замечания проверок и устойчивости, или почему расчет остановлен",

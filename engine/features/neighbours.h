@@ -13,7 +13,6 @@
 
 #include "engine/features/quietrun.h"
 #include "engine/method/calcinputs.h"
-#include "engine/method/peremenn.h"
 
 #include <string>
 #include <vector>

@@ -27,17 +27,22 @@ std::string withoutTrailingBlanks(std::string text)
 
 // What the run says besides its figures, which of it fails a check, and
 // the check of its made spring.
-void judgeRun(QuietRun& run, const DataFiles& files)
+void judgeRun(QuietRun& run, const CalcResult& r, const DataFiles& files)
 {
-    const Peremenn& r = run.record;
+    run.record = r.values;
+    run.report = r.report;
+    run.messages = r.messages;
+    run.error = r.error;
+    run.ended = r.outcome;
+    run.wire = r.wire;
     // Stopped on the stress of the chosen wire: the figures stand, the
     // stability remarks were not reached.
-    if (!r.calcComplete && run.error.empty() && !run.messages.empty()
+    if (!r.complete() && run.error.empty() && !run.messages.empty()
         && run.messages.back().starts_with(kOverstressStart)) {
         run.notes = run.faults = { run.messages.back() };
         return;
     }
-    if (!r.calcComplete) {
+    if (!r.complete()) {
         run.stop = stopReason(run.messages, run.error);
         run.notes = run.faults = { run.stop };
         return;
@@ -68,21 +73,14 @@ std::string QuietRun::notesText() const
     return text;
 }
 
-QuietRun runQuietly(CalcInputs inputs, const DataFiles& files, std::optional<double> answer, bool forced,
-    const Peremenn* carried)
+QuietRun runQuietly(CalcInputs inputs, const DataFiles& files, std::optional<double> answer, bool forced)
 {
     inputs.chosenD = answer;
     inputs.askAlways = forced;
     QuietHost host;
-    CalcOptions options;
-    options.carried = carried;
-    CalcResult r = calculate(inputs, host, files, options);
+    const CalcResult r = calculate(inputs, host, files);
     QuietRun run;
-    run.record = std::move(r.values);
-    run.report = std::move(r.report);
-    run.messages = std::move(r.messages);
-    run.error = std::move(r.error);
     run.asked = host.asked > 0 || r.chosenD.has_value();
-    judgeRun(run, files);
+    judgeRun(run, r, files);
     return run;
 }

@@ -6,8 +6,7 @@
 // runs.
 
 #include "engine/features/verification.h"
-#include "engine/method/calcinputs.h"
-#include "engine/method/peremenn.h"
+#include "engine/method/calc.h"
 
 #include <optional>
 #include <string>
@@ -16,10 +15,12 @@
 class DataFiles;
 
 struct QuietRun {
-    Peremenn record; // every value the run reached
+    CalcValues record; // every value the run reached
     std::vector<std::string> report; // its report lines
     std::vector<std::string> messages; // the messages it would have shown, in order
     std::string error; // what ended it with an error; empty otherwise
+    Outcome ended = Outcome::Refused; // how the calculation ended
+    std::optional<double> wire; // the listed wire diameter, when the run got that far
     bool asked = false; // the diameter question came up
     std::string stop; // why it stopped early; empty when it ran to its end
     // Its messages (the diameter question's preface left out), the stress at
@@ -36,14 +37,12 @@ struct QuietRun {
 
 // The diameter question gets `answer` (the inputs' own answer left out),
 // or is cancelled without one; `forced`: it is asked whatever k3 is, and
-// the answer taken as from the dialog. `carried`: the values the run starts
-// from.
-QuietRun runQuietly(CalcInputs inputs, const DataFiles& files, std::optional<double> answer, bool forced,
-    const Peremenn* carried = nullptr);
+// the answer taken as from the dialog.
+QuietRun runQuietly(CalcInputs inputs, const DataFiles& files, std::optional<double> answer, bool forced);
 
-// The notes, faults and check of a run whose record, report, messages and
-// error are filled.
-void judgeRun(QuietRun& run, const DataFiles& files);
+// `run` filled from the calculation's result `r`, with its notes, faults
+// and check.
+void judgeRun(QuietRun& run, const CalcResult& r, const DataFiles& files);
 
 // Why a run stopped, in one line: its error, else the last message.
 std::string stopReason(const std::vector<std::string>& messages, const std::string& error);

@@ -1,6 +1,7 @@
 #include "engine/features/reportheader.h"
 
 #include "engine/catalogue/cataloguesync.h"
+#include "engine/method/quantities.h"
 
 #include <array>
 
@@ -83,7 +84,7 @@ std::vector<std::pair<std::string, std::string>> sketchTitleBlock(
     return {
         { "Материал", header.form.materialName },
         { "Число рабочих витков n", n },
-        { "Полное число витков N1", N1 },
+        { captionWithSymbol(&CalcValues::N1), N1 },
         { "Навивка", choice(kWindings, header.form.navivkaIndex) },
         { "Исходные данные", header.inputFile.empty() ? std::string("не сохранено") : header.inputFile },
         { "Дата расчета", header.dateTime },

@@ -6,7 +6,7 @@
 #include "engine/common/errortext.h"
 #include "engine/common/numtext.h"
 #include "engine/features/verificationtext.h"
-#include "engine/method/peremenn.h"
+#include "engine/method/calc.h"
 
 #include <algorithm>
 #include <cmath>
@@ -88,10 +88,11 @@ const std::vector<SpringSymbol>& springSymbols()
     return symbols;
 }
 
-double madeSpringRate(const Peremenn& done)
+double madeSpringRate(const CalcResult& result)
 {
+    const CalcValues& done = result.values;
     const double D = done.D1 - done.d;
-    if (!done.calcComplete || done.d <= 0 || D <= 0 || done.nCalc <= 0)
+    if (!result.complete() || done.d <= 0 || D <= 0 || done.nCalc <= 0)
         return 0;
     return 1000 * done.G * std::pow(done.d, 4) / (8 * std::pow(D, 3) * done.nCalc);
 }
@@ -181,7 +182,7 @@ const StrengthFiles& strengthFiles(const DataFiles& files)
     return kept;
 }
 
-Strength strengthOf(const Peremenn& p, const DataFiles& files)
+Strength strengthOf(const CalcValues& p, const DataFiles& files)
 {
     Strength s;
     const MaterialClass* cls = findMaterialClass(p.materialClass);
@@ -306,7 +307,7 @@ private:
 };
 
 // The spring's geometry, loads and material as the report gives them.
-void takeSpring(MadeSpring& s, const Peremenn& p, Steps& steps)
+void takeSpring(MadeSpring& s, const CalcValues& p, Steps& steps)
 {
     s.d = p.d;
     s.D = p.D1 - p.d;
@@ -336,7 +337,7 @@ void takeSpring(MadeSpring& s, const Peremenn& p, Steps& steps)
     steps.input(&S::nu, seatingCase(s.nu) ? seatingCase(s.nu)->caption : "");
 }
 
-void work(MadeSpring& s, const Peremenn& p, Steps& steps)
+void work(MadeSpring& s, const CalcValues& p, Steps& steps)
 {
     s.w = s.D / s.d;
     steps.value(&S::w, kIndexFormula);
@@ -454,7 +455,7 @@ CheckRow bucklingRow(const MadeSpring& s)
     return row;
 }
 
-std::vector<CheckRow> rowsOf(const MadeSpring& s, const Peremenn& p)
+std::vector<CheckRow> rowsOf(const MadeSpring& s, const CalcValues& p)
 {
     const bool ownStrength = s.Rm > 0;
     const char* const zul = ownStrength ? "≤ 0,5·Rm" : "≤ [τ] расчета";
@@ -503,13 +504,14 @@ int worstRowOf(const std::vector<CheckRow>& rows)
 
 } // namespace
 
-Verification verifySpring(const Peremenn& done, const DataFiles& files, double nu, bool trace)
+Verification verifySpring(const CalcResult& result, const DataFiles& files, double nu, bool trace)
 {
     Verification v;
-    if (!done.calcComplete) {
+    if (!result.complete()) {
         v.refusal = "Расчет не выполнен до конца: проверять нечего";
         return v;
     }
+    const CalcValues& done = result.values;
     MadeSpring& s = v.spring;
     s.nu = nu;
     Steps steps(trace ? &v.trace : nullptr, s);

@@ -19,7 +19,7 @@
 #include <vector>
 
 class DataFiles;
-struct Peremenn;
+struct CalcResult;
 
 // How the spring's ends are held: the seating coefficient ν of the buckling
 // formula, the four cases of the standard.
@@ -99,17 +99,17 @@ struct Verification {
     const CheckRow* row(const char* key) const;
 };
 
-// The check of a completed calculation (done.calcComplete); the tensile
+// The check of a completed calculation (its refusal says so otherwise); the tensile
 // strength of the final wire comes from "sigmdiam.dat"/"sigmab.dat" read
 // through `files` (not read when the method looked it up for that wire).
 // `trace` asks for the check's steps as the calculation's trace has them.
 Verification verifySpring(
-    const Peremenn& done, const DataFiles& files, double nu = kDefaultSeating, bool trace = false);
+    const CalcResult& done, const DataFiles& files, double nu = kDefaultSeating, bool trace = false);
 
 // The rate of the spring the report specifies as it will be made,
 // G·d⁴/(8·D³·n) with D = D1 − d and n the design coils, N/mm; 0 when the
-// record has no such spring.
-double madeSpringRate(const Peremenn& done);
+// result is not complete or has no such spring.
+double madeSpringRate(const CalcResult& done);
 
 // The symbols of MadeSpring as formulas and the machine-readable output
 // name them, with unit and words.

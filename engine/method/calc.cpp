@@ -16,7 +16,7 @@
 
 namespace {
 
-using P = Peremenn;
+using P = CalcValues;
 
 constexpr double kLargestK3 = 59.43; // k3 of the index 10, the last tabulated
 constexpr double kLargestIndex = 15;
@@ -25,39 +25,38 @@ const char* const kMm = " мм";
 const char* const kMpa = " МПа";
 const char* const kNPerMm = " Н/мм";
 
-const ReportValue kF3("Сила пружины при максимальной деформации", 28, "F3=", &P::F3, " H");
-const ReportValue kTaupr(
-    "Наибольшее допустимое напряжение в первом приближении", 4, "taupr=", &P::taupr, kMpa);
-const ReportValue kK3("Коэффициент", 85, "k3=", &P::k3);
-const ReportValue kIpr("Индекс пружины в первом приближении", 40, "ipr=", &P::ipr);
-const ReportValue kK1pr("Коэффициент", 85, "k1=", &P::k1pr);
-const ReportValue kDpr("Диаметр проволоки в первом приближении", 34, "d=", &P::dpr, kMm);
+const ReportValue kF3(&P::F3, 28, "F3=", " H");
+const ReportValue kTaupr(&P::taupr, 4, "taupr=", kMpa);
+const ReportValue kK3(&P::k3, 85, "k3=");
+const ReportValue kIpr(&P::ipr, 40, "ipr=");
+const ReportValue kK1pr(&P::k1pr, 85, "k1=");
+const ReportValue kDpr(&P::dpr, 34, "d=", kMm);
 const ReportValue kDprListed("Диаметр проволоки по нормали", 54, "d=", &P::dpr, kMm);
-const ReportValue kSigmaB("Предел прочности при растяжении", 49, "SIGMА_B=", &P::SIGMA_B, kMpa); // Cyrillic А
-const ReportValue kTau("Допускаемое напряжение при кручении", 40, "tau=", &P::tau, kMpa);
-const ReportValue kI("Индекс пружины", 80, "i=", &P::i);
-const ReportValue kK1("Коэффициент", 85, "k1=", &P::k1);
-const ReportValue kD("Диаметр проволоки", 74, "d=", &P::d, kMm);
+const ReportValue kSigmaB(&P::SIGMA_B, 49, "SIGMА_B=", kMpa); // Cyrillic А
+const ReportValue kTau(&P::tau, 40, "tau=", kMpa);
+const ReportValue kI(&P::i, 80, "i=");
+const ReportValue kK1(&P::k1, 85, "k1=");
+const ReportValue kD(&P::d, 74, "d=", kMm);
 const ReportValue kDListed("Диаметр проволоки по нормали", 53, "d=", &P::d, kMm);
-const ReportValue kK2("Коэффициент", 85, "k2=", &P::k2);
-const ReportValue kC1("Жесткость одного витка", 66, "С1=", &P::C1, kNPerMm); // Cyrillic С
-const ReportValue kDcp("Средний диаметр пружины", 63, "Dср=", &P::Dcp, kMm);
-const ReportValue kS3coil("Деформация одного витка при максимальной силе", 20, "S3=", &P::S3coil);
-const ReportValue kNCalc("Число рабочих витков расчетное", 52, "n=", &P::nCalc);
-const ReportValue kC("Жесткость пружины", 73, "c=", &P::c, kNPerMm);
-const ReportValue kVkr("Критическая скорость", 70, "Vкр=", &P::Vkr, " м/с");
-const ReportValue kS1("Деформация предварительная", 55, "S1=", &P::S1, kMm);
-const ReportValue kS2("Деформация рабочая", 71, "S2=", &P::S2, kMm);
-const ReportValue kS3("Деформация максимальная", 59, "S3=", &P::S3, kMm);
-const ReportValue kN1("Полное число витков", 72, "N1=", &P::N1);
-const ReportValue kT("Шаг пружины", 86, "t=", &P::t, kMm);
-const ReportValue kL3("Длина пружины при максимальной деформации", 26, "L3=", &P::L3, kMm);
-const ReportValue kL0("Длина пружины в свободном состоянии", 40, "L0=", &P::L0calc, kMm);
+const ReportValue kK2(&P::k2, 85, "k2=");
+const ReportValue kC1(&P::C1, 66, "С1=", kNPerMm); // Cyrillic С
+const ReportValue kDcp(&P::Dcp, 63, "Dср=", kMm);
+const ReportValue kS3coil(&P::S3coil, 20, "S3=");
+const ReportValue kNCalc(&P::nCalc, 52, "n=");
+const ReportValue kC(&P::c, 73, "c=", kNPerMm);
+const ReportValue kVkr(&P::Vkr, 70, "Vкр=", " м/с");
+const ReportValue kS1(&P::S1, 55, "S1=", kMm);
+const ReportValue kS2(&P::S2, 71, "S2=", kMm);
+const ReportValue kS3(&P::S3, 59, "S3=", kMm);
+const ReportValue kN1(&P::N1, 72, "N1=");
+const ReportValue kT(&P::t, 86, "t=", kMm);
+const ReportValue kL3(&P::L3, 26, "L3=", kMm);
+const ReportValue kL0(&P::L0calc, 40, "L0=", kMm);
 const ReportValue kL0New("Новая длина пружины в свободном состоянии", 40, "L0=", &P::L0calc, kMm);
-const ReportValue kL1("Длина пружины при предварительной деформации", 21, "L1=", &P::L1, kMm);
-const ReportValue kL2("Длина пружины при рабочей деформации", 37, "L2=", &P::L2, kMm);
-const ReportValue kL("Длина развернутой пружины", 59, "L=", &P::L, kMm);
-const ReportValue kM("Масса пружины", 81, "M=", &P::M, " кг");
+const ReportValue kL1(&P::L1, 21, "L1=", kMm);
+const ReportValue kL2(&P::L2, 37, "L2=", kMm);
+const ReportValue kL(&P::L, 59, "L=", kMm);
+const ReportValue kM(&P::M, 81, "M=", " кг");
 
 // Formulas used in more than one place; operands in braces (engine/method/trace.h).
 const char* const kWahlOfIpr = "(4 · {i'} − 1) / (4 · {i'} − 4) + 0,615 / {i'}";
@@ -108,13 +107,13 @@ private:
     // A value the diameter choice has set already is only reported.
     const char* unlessChosen(const char* formula) const { return p.userChoice ? nullptr : formula; }
 
-    // A failed check: message, the same report line where asked, the flag.
+    // A failed check: message, the same report line where asked, the stop.
     bool fail(const std::string& text, bool reportIt)
     {
         c.message(text);
         if (reportIt)
             c.text(text);
-        p.calcFailed = true;
+        p.stop(text);
         return false;
     }
 
@@ -127,7 +126,7 @@ private:
         if (beyondTables)
             c.message(kK3BeyondTablesMessage);
         if (!c.chooseDiameter()) {
-            p.calcFailed = true;
+            p.stop("диаметр проволоки не выбран");
             return false;
         }
         return true;
@@ -144,11 +143,11 @@ private:
 
     void traceInputs()
     {
-        c.inputNote("Материал " + p.materialName + ", группа " + groupNumeral(p.group)
-            + (p.mode == 2 ? ", заданы длина свободной пружины и число витков" : ", задан рабочий ход"));
+        c.inputNote("Материал " + p.in.materialName + ", группа " + groupNumeral(p.in.group)
+            + (p.in.mode == 2 ? ", заданы длина свободной пружины и число витков" : ", задан рабочий ход"));
         for (double P::*field : { &P::F1, &P::F2, &P::D1 })
             c.input(field);
-        if (p.mode == 2) {
+        if (p.in.mode == 2) {
             c.input(&P::L0);
             c.input(&P::n);
         } else {
@@ -159,7 +158,7 @@ private:
 
     bool readMaterial()
     {
-        const std::string file = propertiesFileName(p.materialName);
+        const std::string file = propertiesFileName(p.in.materialName);
         TextReader reader;
         if (!c.files().open(reader, file)) {
             c.message(noFileMessage(file));
@@ -169,7 +168,7 @@ private:
         std::vector<std::string> lines;
         while (!reader.eof() && lines.size() < 4)
             lines.push_back(reader.readLine());
-        const MaterialProperties props = parseProperties(lines, p.materialName);
+        const MaterialProperties props = parseProperties(lines, p.in.materialName);
         p.ro = props.ro;
         p.E = props.E;
         p.G = props.G;
@@ -190,13 +189,7 @@ private:
     bool start()
     {
         c.enablePrint();
-        p.calcFailed = false;
         c.clearReport();
-        // Values that only some paths set: cleared so that a group or mode
-        // out of range cannot reuse the previous calculation's.
-        p.tauTable = 0;
-        p.tauFactor = 0;
-        p.nCalc = 0;
         if (c.tracing())
             traceInputs();
         p.F3 = checked(1.25 * p.F2);
@@ -211,20 +204,20 @@ private:
             c.message(noFileMessage(file));
             return false;
         }
-        if (p.group >= 1 && p.group <= 4) {
-            const int line = cls->tableSkip + p.group;
+        if (p.in.group >= 1 && p.in.group <= 4) {
+            const int line = cls->tableSkip + p.in.group;
             for (int skip = line - 1; skip > 0; --skip)
                 r.readLine();
             const std::string value = r.readLine();
             if (c.tracing()) {
                 TraceStep& step = c.lookup(
-                    file, line, value, std::string(cls->caption) + ", группа " + groupNumeral(p.group));
+                    file, line, value, std::string(cls->caption) + ", группа " + groupNumeral(p.in.group));
                 if (value != "-1")
                     c.nameStep(step, table == StressTable::FirstApproximation ? &P::taupr : &P::tau,
                         strToFloat(value));
             }
             if (value == "-1")
-                return fail("Материал " + p.materialName + groupText(p.group), true);
+                return fail("Материал " + p.in.materialName + groupText(p.in.group), true);
             p.tauTable = strToFloat(value);
         }
         c.line(kF3);
@@ -275,19 +268,19 @@ private:
         }
         c.line(kDprListed);
         auto sigma = loadSigma(c, p.dpr);
-        if (!sigma || p.calcFailed)
+        if (!sigma || p.stopped())
             return false;
         p.SIGMA_B = *sigma;
         c.line(kSigmaB);
 
-        p.tauFactor = allowableShare(p.materialClass, p.group);
+        p.tauFactor = allowableShare(p.materialClass, p.in.group);
         if (c.tracing())
-            c.nameStep(
-                c.lookup({}, 0, {},
-                    std::string("таблица долей σB: ") + cls->caption + ", группа " + groupNumeral(p.group)),
+            c.nameStep(c.lookup({}, 0, {},
+                           std::string("таблица долей σB: ") + cls->caption + ", группа "
+                               + groupNumeral(p.in.group)),
                 &P::tauFactor, p.tauFactor);
         if (p.tauFactor == -1.0)
-            return fail("Материал " + p.materialName + groupText(p.group), true);
+            return fail("Материал " + p.in.materialName + groupText(p.in.group), true);
         p.tau = checked(p.tauFactor * p.SIGMA_B);
         c.line(kTau.label + numText(p.tauFactor) + " * SIGMA_B=", kTau, "{kτ} · {σB}");
 
@@ -367,7 +360,7 @@ private:
                 return false;
             p.d = *listed;
         }
-        if (p.calcFailed)
+        if (p.stopped())
             return false;
         c.line(kDListed);
         p.wireChosen = true;
@@ -428,12 +421,12 @@ private:
             c.recaption("Число рабочих витков по рабочему ходу (не задано)");
         }
         pitch();
-        if (p.mode == 1)
+        if (p.in.mode == 1)
             p.nCalc = coilsFromStroke();
-        else if (p.mode == 2)
+        else if (p.in.mode == 2)
             p.nCalc = p.n;
-        c.line(kNCalc, p.mode == 1 ? kCoilsFromStroke : p.mode == 2 ? "{nзад}" : nullptr);
-        if (p.mode == 1)
+        c.line(kNCalc, p.in.mode == 1 ? kCoilsFromStroke : p.in.mode == 2 ? "{nзад}" : nullptr);
+        if (p.in.mode == 1)
             c.note(roundingNote_);
         p.c = dv(p.C1, p.nCalc);
         c.line(kC, "{C1} / {n}");
@@ -523,9 +516,9 @@ private:
 
     void lengths()
     {
-        if (p.mode == 1) {
+        if (p.in.mode == 1) {
             solidLengths();
-        } else if (p.mode == 2) {
+        } else if (p.in.mode == 2) {
             p.L0calc = p.L0;
             c.value(&P::L0calc, "{L0зад}");
             p.L3 = checked(p.L0calc - p.S3);
@@ -548,20 +541,16 @@ private:
 
 } // namespace
 
-bool runCalculation(Peremenn& p, CalcHost& host, Trace* trace)
+Peremenn::Peremenn(const CalcInputs& inputs)
+    : in(inputs)
 {
-    return runCalculation(p, host, FolderFiles(p.dataDir), trace);
-}
-
-bool runCalculation(Peremenn& p, CalcHost& host, const DataFiles& files, Trace* trace)
-{
-    if (trace)
-        trace->steps.clear();
-    CalcContext context(p, host, files, trace);
-    p.calcComplete = false; // stays so when a step throws
-    p.wireChosen = false;
-    p.calcComplete = Calculation(context).run();
-    return p.calcComplete;
+    F1 = in.F1;
+    F2 = in.F2;
+    D1 = in.D1;
+    H = in.H;
+    Vmax = in.Vmax;
+    L0 = in.L0;
+    n = in.n;
 }
 
 namespace {
@@ -583,7 +572,7 @@ public:
         result_.reported.clear();
         host_.clearReport();
     }
-    void reportedValue(double Peremenn::*field, double value) override
+    void reportedValue(double CalcValues::*field, double value) override
     {
         result_.reported.push_back({ field, value });
         host_.reportedValue(field, value);
@@ -598,14 +587,11 @@ public:
         result_.messages.push_back(text);
         host_.showMessage(text);
     }
-    bool chooseDiameter(Peremenn& p) override
+    std::optional<double> chooseDiameter(const CalcInputs& inputs) override
     {
         const std::optional<double> given = result_.inputs.chosenD;
-        const bool chosen = given ? true : host_.chooseDiameter(p);
-        if (given)
-            p.chosenD = *given;
-        result_.chosenD = chosen ? std::optional<double>(p.chosenD) : std::nullopt;
-        return chosen;
+        result_.chosenD = given ? given : host_.chooseDiameter(inputs);
+        return result_.chosenD;
     }
     bool choiceForced() const override { return result_.inputs.askAlways || host_.choiceForced(); }
     void enablePrint() override { host_.enablePrint(); }
@@ -615,25 +601,16 @@ private:
     CalcHost& host_;
 };
 
-} // namespace
-
-void putInputs(Peremenn& p, const CalcInputs& in)
+// Why a calculation that was not stopped by a rule ended early: the
+// message that said so (a missing file), or its error.
+std::string lastWord(const CalcResult& r)
 {
-    p.materialName = in.materialName;
-    p.dataDir = in.dataDir;
-    p.F1 = in.F1;
-    p.F2 = in.F2;
-    p.D1 = in.D1;
-    p.H = in.H;
-    p.Vmax = in.Vmax;
-    p.L0 = in.L0;
-    p.n = in.n;
-    p.group = in.group;
-    p.winding = in.winding;
-    p.Ni = in.Ni;
-    p.NiExp = in.NiExp;
-    p.mode = in.mode;
+    if (!r.error.empty())
+        return r.error;
+    return r.messages.empty() ? std::string() : r.messages.back();
 }
+
+} // namespace
 
 CalcInputs CalcResult::sameAnswer(CalcInputs other) const
 {
@@ -646,21 +623,22 @@ CalcResult calculate(const CalcInputs& inputs, CalcHost& host, const DataFiles& 
 {
     CalcResult r;
     r.inputs = inputs;
-    if (options.carried)
-        r.values = *options.carried;
-    putInputs(r.values, inputs);
-    r.values.userChoice = false;
     ResultHost collecting(r, host);
     Trace* trace = options.trace ? &r.trace : nullptr;
+    CalcContext context(inputs, collecting, files, trace);
+    const Peremenn& p = context.p;
     try {
-        runCalculation(r.values, collecting, files, trace);
+        const bool complete = Calculation(context).run();
+        r.outcome = complete ? Outcome::Complete : p.stopped() ? Outcome::Stopped : Outcome::Error;
     } catch (...) {
         r.error = errorText(std::current_exception());
+        r.outcome = Outcome::Error;
         if (trace)
             trace->addError(r.error);
     }
-    r.complete = r.values.calcComplete;
-    r.failed = r.values.calcFailed;
-    r.wireChosen = r.values.wireChosen;
+    r.values = p;
+    if (p.wireChosen)
+        r.wire = p.d;
+    r.reason = r.stopped() ? p.stopReason : r.complete() ? std::string() : lastWord(r);
     return r;
 }

@@ -8,7 +8,7 @@
 #include <string_view>
 
 ReportValue::ReportValue(
-    const char* caption, int blanks, const char* key, double Peremenn::*field, const char* unit)
+    const char* caption, int blanks, const char* key, double CalcValues::*field, const char* unit)
     : caption(caption)
     , label(caption + std::string(static_cast<size_t>(blanks), ' ') + key)
     , field(field)
@@ -16,22 +16,30 @@ ReportValue::ReportValue(
 {
 }
 
-CalcContext::CalcContext(Peremenn& p, CalcHost& host, const DataFiles& files, Trace* trace)
-    : p(p)
-    , ownFiles_({})
+ReportValue::ReportValue(double CalcValues::*field, int blanks, const char* key, const char* unit)
+    : ReportValue(captionOf(field), blanks, key, field, unit)
+{
+}
+
+CalcContext::CalcContext(const CalcInputs& inputs, CalcHost& host, const DataFiles& files, Trace* trace)
+    : record_(std::make_unique<Peremenn>(inputs))
+    , p(*record_)
     , files_(files)
     , host_(host)
     , trace_(trace)
 {
 }
 
-CalcContext::CalcContext(Peremenn& p, CalcHost& host, Trace* trace)
-    : p(p)
-    , ownFiles_(p.dataDir)
-    , files_(ownFiles_)
-    , host_(host)
-    , trace_(trace)
+CalcContext::~CalcContext() = default;
+
+bool CalcContext::stopped() const
 {
+    return p.stopped();
+}
+
+CalcValues& CalcContext::values()
+{
+    return p;
 }
 
 void CalcContext::clearReport()
@@ -69,7 +77,7 @@ TraceStep& CalcContext::lookup(
     return step;
 }
 
-void CalcContext::nameStep(TraceStep& step, double Peremenn::*field, double value) const
+void CalcContext::nameStep(TraceStep& step, double CalcValues::*field, double value) const
 {
     if (const Quantity* q = quantityOf(field)) {
         step.name = q->name;
@@ -81,7 +89,7 @@ void CalcContext::nameStep(TraceStep& step, double Peremenn::*field, double valu
     step.valueText = numText(value);
 }
 
-void CalcContext::value(double Peremenn::*field, const char* formula)
+void CalcContext::value(double CalcValues::*field, const char* formula)
 {
     if (!trace_)
         return;
@@ -93,7 +101,7 @@ void CalcContext::value(double Peremenn::*field, const char* formula)
     }
 }
 
-void CalcContext::input(double Peremenn::*field)
+void CalcContext::input(double CalcValues::*field)
 {
     value(field, nullptr);
 }
@@ -170,7 +178,10 @@ void CalcContext::message(const std::string& text)
 
 bool CalcContext::chooseDiameter()
 {
-    const bool chosen = host_.chooseDiameter(p);
+    const std::optional<double> answer = host_.chooseDiameter(p.in);
+    const bool chosen = answer.has_value();
+    if (chosen)
+        p.chosenD = *answer;
     if (trace_) {
         TraceStep& step = addStep(StepKind::Choice);
         if (chosen) {
@@ -193,7 +204,7 @@ namespace {
 // "59,43" for a plain number, "k3 = 25,67" for a lone symbol,
 // "Vmax / Vкр = 2 / 2,67 = 0,75" for a formula. `exact`: the value with
 // every digit it needs to read back.
-std::string sideText(CheckSide side, const Peremenn& p, bool exact)
+std::string sideText(CheckSide side, const CalcValues& p, bool exact)
 {
     const std::string_view formula = side.formula;
     if (formula.find('{') == std::string_view::npos)

@@ -1,5 +1,6 @@
 #pragma once
-// What one calculation reaches beyond the record: the data files it reads,
+// One calculation's working record (private to the method) and what it
+// reaches beyond the record: the data files it reads,
 // the host that shows its report lines, messages and the diameter choice,
 // and, when asked for, the trace. Every report line, message and choice
 // goes through here, so each is written once and, when tracing, becomes its
@@ -14,19 +15,25 @@
 #include "engine/catalogue/datafiles.h"
 #include "engine/method/trace.h"
 
+#include "engine/method/calcvalues.h"
+
+#include <memory>
 #include <string>
 
 class CalcHost;
+struct CalcInputs;
 struct Peremenn;
 
 // A report line of one value: the caption, a run of blanks, the key, then
 // the value's number text and the unit as the report writes it.
 struct ReportValue {
+    // The caption of the value's quantity (engine/method/quantities.h).
+    ReportValue(double CalcValues::*field, int blanks, const char* key, const char* unit = "");
     ReportValue(
-        const char* caption, int blanks, const char* key, double Peremenn::*field, const char* unit = "");
+        const char* caption, int blanks, const char* key, double CalcValues::*field, const char* unit = "");
     std::string caption;
     std::string label; // caption, blanks and key
-    double Peremenn::*field;
+    double CalcValues::*field;
     const char* unit;
 };
 
@@ -39,14 +46,22 @@ struct CheckSide {
 
 class CalcContext {
 public:
-    // Reads the files through `files`; `trace` may be null (no tracing).
-    CalcContext(Peremenn& p, CalcHost& host, const DataFiles& files, Trace* trace = nullptr);
-    // Reads the files of p.dataDir.
-    CalcContext(Peremenn& p, CalcHost& host, Trace* trace = nullptr);
+    // A record of `inputs`; reads the files through `files`; `trace` may be
+    // null (no tracing).
+    CalcContext(const CalcInputs& inputs, CalcHost& host, const DataFiles& files, Trace* trace = nullptr);
+    ~CalcContext();
     CalcContext(const CalcContext&) = delete;
     CalcContext& operator=(const CalcContext&) = delete;
 
+private:
+    std::unique_ptr<Peremenn> record_;
+
+public:
     Peremenn& p;
+    // A rule has stopped the calculation (see Peremenn::stop).
+    bool stopped() const;
+    // The record's values, for those who work with a look-up on its own.
+    CalcValues& values();
     const DataFiles& files() const { return files_; }
     bool tracing() const { return trace_ != nullptr; }
 
@@ -55,9 +70,9 @@ public:
 
     // The value of a field worked out by `formula` (see trace.h), without
     // its report line.
-    void value(double Peremenn::*field, const char* formula);
+    void value(double CalcValues::*field, const char* formula);
     // A value as given: an input, or a value read with no formula.
-    void input(double Peremenn::*field);
+    void input(double CalcValues::*field);
     // A plain note among the inputs (the material, the group).
     void inputNote(const std::string& text);
     // A remark on the step just traced (how it was rounded, a divisor
@@ -85,13 +100,12 @@ public:
     TraceStep& lookup(const std::string& file, int line, const std::string& lineText, std::string why);
     // Names a step by the field it sets (nothing for a null field) and
     // gives it the value.
-    void nameStep(TraceStep& step, double Peremenn::*field, double value) const;
+    void nameStep(TraceStep& step, double CalcValues::*field, double value) const;
 
 private:
     void appendLine(const std::string& line);
     void attachLine(const ReportValue& v);
 
-    FolderFiles ownFiles_;
     const DataFiles& files_;
     CalcHost& host_;
     Trace* trace_;

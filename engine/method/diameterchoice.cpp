@@ -4,11 +4,11 @@
 #include "engine/catalogue/datafiles.h"
 #include "engine/common/errors.h"
 #include "engine/common/numtext.h"
-#include "engine/method/peremenn.h"
+#include "engine/method/calcinputs.h"
 
-std::optional<std::vector<std::string>> diameterChoices(const Peremenn& p)
+std::optional<std::vector<std::string>> diameterChoices(const CalcInputs& inputs)
 {
-    return diameterChoices(FolderFiles(p.dataDir), p.materialName);
+    return diameterChoices(FolderFiles(inputs.dataDir), inputs.materialName);
 }
 
 std::optional<std::vector<std::string>> diameterChoices(const DataFiles& files, const std::string& material)

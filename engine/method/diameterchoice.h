@@ -8,10 +8,10 @@
 #include <vector>
 
 class DataFiles;
-struct Peremenn;
+struct CalcInputs;
 
 // nullopt when the diameter file cannot be opened.
-std::optional<std::vector<std::string>> diameterChoices(const Peremenn& p);
+std::optional<std::vector<std::string>> diameterChoices(const CalcInputs& inputs); // in their data directory
 std::optional<std::vector<std::string>> diameterChoices(const DataFiles& files, const std::string& material);
 
 // Shown when the file holds no diameter at all; the choice then ends as cancel.

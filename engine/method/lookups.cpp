@@ -6,6 +6,7 @@
 #include "engine/common/errors.h"
 #include "engine/common/numtext.h"
 #include "engine/method/calccontext.h"
+#include "engine/method/peremenn.h"
 #include "engine/method/quantities.h"
 
 #include <cmath>
@@ -39,7 +40,7 @@ const char* sigmaBlockCaption(int materialClass)
 }
 
 // "d' = 3,2" for the argument of a look-up, by the field it was worked out in.
-std::string argumentText(double Peremenn::*field, const char* fallback, double v)
+std::string argumentText(double CalcValues::*field, const char* fallback, double v)
 {
     const Quantity* q = field ? quantityOf(field) : nullptr;
     return std::string(q ? q->symbol : fallback) + " = " + numText(v);
@@ -47,7 +48,7 @@ std::string argumentText(double Peremenn::*field, const char* fallback, double v
 
 } // namespace
 
-std::optional<double> FindIpoK3(CalcContext& c, double k3, double Peremenn::*result)
+std::optional<double> FindIpoK3(CalcContext& c, double k3, double CalcValues::*result)
 {
     TextReader r;
     if (!openData(r, c, "k3.dat"))
@@ -78,10 +79,10 @@ std::optional<double> FindIpoK3(CalcContext& c, double k3, double Peremenn::*res
     return index;
 }
 
-std::optional<double> podbor(CalcContext& c, double d, double Peremenn::*result)
+std::optional<double> podbor(CalcContext& c, double d, double CalcValues::*result)
 {
     Peremenn& p = c.p;
-    const std::string file = diameterFileName(p.materialName);
+    const std::string file = diameterFileName(p.in.materialName);
     TextReader r;
     if (!openData(r, c, file))
         return std::nullopt;
@@ -109,9 +110,10 @@ std::optional<double> podbor(CalcContext& c, double d, double Peremenn::*result)
         c.nameStep(step, result, bestD);
     }
     if (bestLine == 0) {
-        if (!p.calcFailed)
-            c.message("Нет подходящего диаметра по нормали");
-        p.calcFailed = true;
+        const char* const text = "Нет подходящего диаметра по нормали";
+        if (!p.stopped())
+            c.message(text);
+        p.stop(text);
     }
     return bestD;
 }
@@ -137,7 +139,7 @@ std::optional<double> loadSigma(CalcContext& c, double d)
         }
     }
     if (c.tracing()) {
-        const std::string argument = argumentText(&Peremenn::dpr, "d", d);
+        const std::string argument = argumentText(&CalcValues::dpr, "d", d);
         c.lookup("sigmdiam.dat", bestRow, bestText,
             bestRow > 0 ? "ближайший не меньший " + argument : "нет диаметра не меньше " + argument);
     }
@@ -156,13 +158,13 @@ std::optional<double> loadSigma(CalcContext& c, double d)
                 std::string(sigmaBlockCaption(p.materialClass)) + ", строка " + std::to_string(bestRow)
                     + " в sigmdiam.dat");
             if (value != "-1")
-                c.nameStep(step, &Peremenn::SIGMA_B, strToFloat(value));
+                c.nameStep(step, &CalcValues::SIGMA_B, strToFloat(value));
         }
     }
     if (value == "-1") {
-        std::string text = "Материал " + p.materialName + " не применяется для D=" + numText(d);
+        std::string text = "Материал " + p.in.materialName + " не применяется для D=" + numText(d);
         c.message(text);
-        p.calcFailed = true;
+        p.stop(text);
         c.text(text);
         return 0.0;
     }

@@ -1,70 +1,30 @@
 #pragma once
-// The working record of one calculation: its inputs (engine/method/calcinputs.h)
-// put in, every intermediate value and result worked out into it. The
-// calculation (engine/method/calc.h) makes one for each run and hands back a copy
-// in its result; no window holds or shares one. A calculation overwrites
-// what it computes; a run may start from the previous result's values, so
-// that what it does not reach keeps their values.
-//
-// Texts are held as UTF-8; files store them in Windows-1251.
+// The working record of one calculation, private to the method: its values
+// (engine/method/calcvalues.h), which become the result's, the inputs it
+// was given and the state of the run. The calculation makes one for each
+// run; nothing outside engine/method sees it.
+
+#include "engine/method/calcinputs.h"
+#include "engine/method/calcvalues.h"
 
 #include <string>
 
-struct Peremenn {
-    std::string materialName; // material chosen in the main window
-    std::string dataDir; // data directory, ends with "/"
-    double F1 = 0; // N, force at preliminary deflection
-    double F2 = 0; // N, force at working deflection
-    double D1 = 0; // mm, outer diameter
-    double H = 0; // mm, working stroke (mode 1)
-    double Vmax = 0; // m/s, largest compression speed
-    double L0 = 0; // mm, free length given by the user
-    int group = 0; // spring group 1..4
-    int winding = 0; // 1 left, 2 right
-    int Ni = 0; // endurance mantissa
-    int NiExp = 0; // endurance power of ten
-    double chosenD = 0; // mm, diameter picked in the diameter choice dialog
-    double F3 = 0; // N, force at maximum deflection
-    double taupr = 0; // MPa, allowable stress, first approximation
-    double tau = 0; // MPa, allowable torsion stress
-    double tau3 = 0; // MPa, stress at F3
-    double tau2 = 0; // MPa, stress at F2
-    double nCalc = 0; // design number of active coils
-    double n = 0; // active coils given by the user
-    double k3 = 0;
-    double ipr = 0; // spring index, first approximation
-    double k1pr = 0; // factor k1, first approximation
-    double dpr = 0; // mm, wire diameter, first approximation
-    double SIGMA_B = 0; // MPa, tensile strength for dpr
-    double tauFactor = 0; // share of SIGMA_B allowed as torsion stress
+struct Peremenn : CalcValues {
+    // The numeric inputs are copied into the values here and nowhere else.
+    explicit Peremenn(const CalcInputs& inputs);
+
+    const CalcInputs in; // as given; never changed by the calculation
     double tauTable = 0; // MPa, value read from the torsion-stress table
-    double i = 0; // spring index
-    double k1 = 0; // stress correction factor
-    double d = 0; // mm, wire diameter (a listed one)
-    double Dcp = 0; // mm, mean diameter
-    double k2 = 0;
-    double C1 = 0; // N/mm, stiffness of one coil
-    double ro = 0; // g/cm3, density
-    double G = 0; // 10^3 MPa, shear modulus
-    double E = 0; // 10^4 MPa, Young's modulus
-    double S3coil = 0; // mm, deflection of one coil at F3
-    double t = 0; // mm, pitch
-    double c = 0; // N/mm, spring stiffness
-    double Vkr = 0; // m/s, critical speed
-    double S1 = 0; // mm, preliminary deflection
-    double S2 = 0; // mm, working deflection
-    double S3 = 0; // mm, maximum deflection
-    double N1 = 0; // total number of coils
-    double L3 = 0; // mm, length at maximum deflection
-    double L0calc = 0; // mm, free length, result
-    double L1 = 0; // mm, length at preliminary deflection
-    double L2 = 0; // mm, length at working deflection
-    double L = 0; // mm, developed length of the wire
-    double M = 0; // kg, mass
-    int materialClass = 0; // 0..9, selects tables and their rows
-    int mode = 0; // 1 working stroke given, 2 free length and coils
-    bool calcFailed = false; // the calculation stopped on an error or failed check
+    std::string stopReason; // the rule that stopped the calculation; empty while none has
     bool userChoice = false; // the wire diameter came from the choice dialog
-    bool calcComplete = false; // the results belong to the inputs: the last calculation ran to its end
-    bool wireChosen = false; // the last calculation reached its listed wire diameter d
+    bool wireChosen = false; // the calculation reached its listed wire diameter d
+
+    // A rule stopped the calculation: a failed check, a cancelled choice,
+    // a wire not listed or not made.
+    bool stopped() const { return !stopReason.empty(); }
+    void stop(const std::string& reason)
+    {
+        if (stopReason.empty())
+            stopReason = reason;
+    }
 };

@@ -2,24 +2,24 @@
 
 #include "engine/catalogue/catalogue.h"
 #include "engine/method/diameterchoice.h"
-#include "engine/method/peremenn.h"
 
 #include <algorithm>
 
 QuietHost::Answer pickListedDiameter(const DataFiles& files, std::optional<std::string> wire)
 {
-    return [&files, wire = std::move(wire)](Peremenn& p, CalcHost& host) {
+    return [&files, wire = std::move(wire)](const CalcInputs& p, CalcHost& host) -> std::optional<double> {
         auto items = diameterChoices(files, p.materialName);
         if (!items) {
             host.showMessage(noFileMessage(diameterFileName(p.materialName)));
-            return false;
+            return std::nullopt;
         }
         if (items->empty()) {
             host.showMessage(noDiametersMessage(p.materialName));
-            return false;
+            return std::nullopt;
         }
         // The dialog preselects the first item as it opens.
-        std::string error = takeChosenDiameter(p.chosenD, items->front());
+        double chosenD = 0;
+        std::string error = takeChosenDiameter(chosenD, items->front());
         if (error.empty() && wire) {
             auto it = std::find(items->begin(), items->end(), *wire);
             if (it == items->end()) {
@@ -29,22 +29,19 @@ QuietHost::Answer pickListedDiameter(const DataFiles& files, std::optional<std::
                     listed += (listed.empty() ? "" : "; ") + item;
                 host.showMessage("Диаметра " + *wire + " нет в списке материала " + p.materialName
                     + "; в списке: " + listed);
-                return false;
+                return std::nullopt;
             }
-            error = takeChosenDiameter(p.chosenD, *it);
+            error = takeChosenDiameter(chosenD, *it);
             if (error.empty())
-                return true;
+                return chosenD;
         }
         if (!error.empty())
             host.showMessage(error);
-        return false;
+        return std::nullopt;
     };
 }
 
 QuietHost::Answer takeDiameter(double d)
 {
-    return [d](Peremenn& p, CalcHost&) {
-        p.chosenD = d;
-        return true;
-    };
+    return [d](const CalcInputs&, CalcHost&) { return std::optional<double>(d); };
 }

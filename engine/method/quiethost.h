@@ -15,10 +15,9 @@ class DataFiles;
 
 class QuietHost : public CalcHost {
 public:
-    // Answers the diameter question as the dialog would: sets p.chosenD and
-    // says OK (true), or says cancel (false); may show messages through
-    // `host` as the dialog does.
-    using Answer = std::function<bool(Peremenn& p, CalcHost& host)>;
+    // Answers the diameter question as the dialog would: a diameter (OK)
+    // or none (cancel); may show messages through `host` as the dialog does.
+    using Answer = std::function<std::optional<double>(const CalcInputs& inputs, CalcHost& host)>;
 
     explicit QuietHost(Answer answer = {}, bool forced = false)
         : answer(std::move(answer))
@@ -39,7 +38,7 @@ public:
         report.clear();
         reported.clear();
     }
-    void reportedValue(double Peremenn::*field, double value) override
+    void reportedValue(double CalcValues::*field, double value) override
     {
         reported.push_back({ field, value });
     }
@@ -47,10 +46,10 @@ public:
     void showMessage(const std::string& text) override { messages.push_back(text); }
     void enablePrint() override { printEnabled = true; }
     bool choiceForced() const override { return forced; }
-    bool chooseDiameter(Peremenn& p) override
+    std::optional<double> chooseDiameter(const CalcInputs& inputs) override
     {
         ++asked;
-        return answer && answer(p, *this);
+        return answer ? answer(inputs, *this) : std::nullopt;
     }
 };
 

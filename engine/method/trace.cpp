@@ -52,7 +52,7 @@ std::string formulaText(const char* formula)
     return out;
 }
 
-std::string substituted(const char* formula, const Peremenn& p)
+std::string substituted(const char* formula, const CalcValues& p)
 {
     return substituted(formula, [&](std::string_view s) -> std::optional<double> {
         const Quantity* q = quantityBySymbol(s);

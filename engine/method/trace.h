@@ -13,7 +13,7 @@
 #include <string_view>
 #include <vector>
 
-struct Peremenn;
+struct CalcValues;
 
 enum class StepKind {
     Input, // a value as given (inputs, the material)
@@ -56,10 +56,10 @@ struct Trace {
 
 // A formula is written once, with its operands' symbols in braces:
 // "{D1} / √({F3} / {τ'})". Without the braces it is the formula as shown;
-// with each symbol replaced by its value in the record (a negative one in
+// with each symbol replaced by its value (a negative one in
 // parentheses) it is the substitution.
 std::string formulaText(const char* formula);
-std::string substituted(const char* formula, const Peremenn& p);
+std::string substituted(const char* formula, const CalcValues& values);
 // The same with the symbols' values from `valueOf` (nullopt: unknown symbol).
 std::string substituted(
     const char* formula, const std::function<std::optional<double>(std::string_view)>& valueOf);

@@ -3,7 +3,7 @@
 #include "engine/common/numtext.h"
 #include "engine/features/characteristic.h"
 #include "engine/features/reportheader.h"
-#include "engine/method/peremenn.h"
+#include "engine/method/calcvalues.h"
 #include "forms/widgets/qtext.h"
 #include "forms/widgets/sketchfields.h"
 #include "forms/widgets/sketchresources.h"
@@ -39,7 +39,7 @@ QFont textFont()
     return font;
 }
 
-void paintTitleBlock(QPainter& painter, const QRectF& area, const Peremenn& p, const ReportHeader& header)
+void paintTitleBlock(QPainter& painter, const QRectF& area, const CalcValues& p, const ReportHeader& header)
 {
     const auto rows = sketchTitleBlock(header, numText(p.nCalc), numText(p.N1));
     painter.setFont(textFont());
@@ -65,7 +65,7 @@ void paintTitleBlock(QPainter& painter, const QRectF& area, const Peremenn& p, c
 
 } // namespace
 
-std::vector<SketchValue> sketchPageValues(const Peremenn& p, const QFontMetricsF& metrics)
+std::vector<SketchValue> sketchPageValues(const CalcValues& p, const QFontMetricsF& metrics)
 {
     std::vector<SketchValue> values;
     for (const SketchField& field : kSketchFields) {
@@ -82,7 +82,7 @@ std::vector<SketchValue> sketchPageValues(const Peremenn& p, const QFontMetricsF
     return values;
 }
 
-bool paintSketchPage(QPagedPaintDevice& device, const Peremenn& p, const ReportHeader& header)
+bool paintSketchPage(QPagedPaintDevice& device, const CalcValues& p, const ReportHeader& header)
 {
     QPainter painter;
     if (!painter.begin(&device))

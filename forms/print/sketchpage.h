@@ -11,7 +11,7 @@
 
 class QFontMetricsF;
 class QPagedPaintDevice;
-struct Peremenn;
+struct CalcValues;
 struct ReportHeader;
 
 struct SketchValue {
@@ -20,7 +20,7 @@ struct SketchValue {
 };
 
 // The 18 values as printed with `metrics` (the print font's).
-std::vector<SketchValue> sketchPageValues(const Peremenn& p, const QFontMetricsF& metrics);
+std::vector<SketchValue> sketchPageValues(const CalcValues& p, const QFontMetricsF& metrics);
 
 // One page; false when the device could not be opened.
-bool paintSketchPage(QPagedPaintDevice& device, const Peremenn& p, const ReportHeader& header);
+bool paintSketchPage(QPagedPaintDevice& device, const CalcValues& p, const ReportHeader& header);

@@ -8,12 +8,12 @@
 
 #include <array>
 
-struct Peremenn;
+struct CalcValues;
 
 struct SketchField {
     const char* name; // object name of the field, also the id suffix in the drawing
     QRect rect;
-    double (*value)(const Peremenn& p);
+    double (*value)(const CalcValues& p);
 };
 
 extern const std::array<SketchField, 18> kSketchFields;

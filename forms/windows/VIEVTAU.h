@@ -5,18 +5,21 @@
 
 #include "forms/windows/tableviewer.h"
 
+#include <functional>
 #include <string>
 
 class TForm6 : public TableViewer {
     Q_OBJECT
 public:
-    TForm6(const std::string& dataDir, const std::string& tableKind, Messages& messages,
+    // `tableKind` asks the settings window for the table its chosen class
+    // uses: "PREDVARIT" or "OKONCAT".
+    TForm6(const std::string& dataDir, std::function<std::string()> tableKind, Messages& messages,
         QWidget* parent = nullptr);
 
 protected:
     TableGrid loadGrid() const override;
 
 private:
-    const std::string& dataDir_;
-    const std::string& tableKind_; // "PREDVARIT" or "OKONCAT"
+    const std::string dataDir_;
+    std::function<std::string()> tableKind_;
 };

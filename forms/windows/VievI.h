@@ -14,5 +14,5 @@ protected:
     TableGrid loadGrid() const override;
 
 private:
-    const std::string& dataDir_;
+    const std::string dataDir_;
 };

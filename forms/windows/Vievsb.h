@@ -15,5 +15,5 @@ protected:
     TableGrid loadGrid() const override;
 
 private:
-    const std::string& dataDir_;
+    const std::string dataDir_;
 };

@@ -90,9 +90,9 @@ CheckTab::CheckTab(AppSettings* settings, QWidget* parent)
     fill();
 }
 
-void CheckTab::check(const Peremenn& done, const QString& design)
+void CheckTab::check(std::shared_ptr<const CalcResult> done, const QString& design)
 {
-    done_ = done;
+    done_ = std::move(done);
     design_ = design;
     const double nu = settings_ ? settings_->seating(design).value_or(kDefaultSeating) : kDefaultSeating;
     const int index = seating_->findData(nu);
@@ -104,7 +104,7 @@ void CheckTab::recheck()
 {
     // With its steps: the report window's "Подробно" shows them after the
     // calculation's.
-    v_ = verifySpring(done_, FolderFiles(done_.dataDir), seating_->currentData().toDouble(), true);
+    v_ = verifySpring(*done_, FolderFiles(done_->inputs.dataDir), seating_->currentData().toDouble(), true);
     fill();
     emit checked();
 }

@@ -8,10 +8,12 @@
 // file the design came from (and as the choice for designs without one).
 
 #include "engine/features/verification.h"
-#include "engine/method/peremenn.h"
+#include "engine/method/calc.h"
 
 #include <QStringList>
 #include <QWidget>
+
+#include <memory>
 
 class AppSettings;
 class QComboBox;
@@ -27,7 +29,7 @@ public:
     // Checks a completed calculation, reading its data folder; `design`
     // names its input file (empty when it has none). An incomplete one
     // leaves the tab saying why there is no check.
-    void check(const Peremenn& done, const QString& design);
+    void check(std::shared_ptr<const CalcResult> done, const QString& design);
 
     const Verification& verification() const { return v_; }
     // The check as printed after the report.
@@ -45,7 +47,7 @@ private:
     QComboBox* seating_;
     QTableWidget* table_;
     QLabel* verdict_;
-    Peremenn done_;
+    std::shared_ptr<const CalcResult> done_ = std::make_shared<const CalcResult>();
     QString design_;
     Verification v_;
 };

@@ -26,14 +26,15 @@ constexpr QSize kClient { 700, 280 };
 struct Column {
     const char* caption;
     int width;
-    double Peremenn::*field; // nullptr: the status
+    double CalcValues::*field; // nullptr: the status
 };
 
-constexpr std::array kColumns { Column { "d, мм", 90, &Peremenn::d }, Column { "n", 70, &Peremenn::nCalc },
-    Column { "L0, мм", 240, &Peremenn::L0calc }, Column { "Статус", 0, nullptr } };
+constexpr std::array kColumns { Column { "d, мм", 90, &CalcValues::d },
+    Column { "n", 70, &CalcValues::nCalc }, Column { "L0, мм", 240, &CalcValues::L0calc },
+    Column { "Статус", 0, nullptr } };
 constexpr int kFileWidth = 140;
 
-QString valueText(const DesignResult& r, double Peremenn::*field)
+QString valueText(const DesignResult& r, double CalcValues::*field)
 {
     if (!field) {
         const ExitStatusMeaning* s = exitStatusMeaning(r.status);

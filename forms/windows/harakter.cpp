@@ -2,6 +2,7 @@
 
 #include "engine/catalogue/catalogue.h"
 #include "engine/catalogue/textfile.h"
+#include "engine/method/calc.h"
 #include "forms/print/chartoutput.h"
 #include "forms/print/exportchooser.h"
 #include "forms/print/printer.h"
@@ -59,10 +60,10 @@ QPushButton* barButton(const QString& text, const char* name, QWidget* parent)
 
 } // namespace
 
-TForm12::TForm12(
-    const Peremenn& p, Messages& messages, QPagedPaintDevice& printer, QWidget* opener, ExportChooser* files)
+TForm12::TForm12(std::shared_ptr<const CalcResult> result, Messages& messages, QPagedPaintDevice& printer,
+    QWidget* opener, ExportChooser* files)
     : QWidget(opener, Qt::Window)
-    , p_(p)
+    , result_(std::move(result))
     , messages_(messages)
     , printer_(printer)
     , ownFiles_(files ? nullptr : std::make_unique<QtExportChooser>())
@@ -119,11 +120,13 @@ TForm12::TForm12(
 
 TForm12::~TForm12() = default;
 
-TForm12* TForm12::showFor(QWidget* opener, const Peremenn& p, Messages& messages, QPagedPaintDevice& printer)
+TForm12* TForm12::showFor(
+    QWidget* opener, std::shared_ptr<const CalcResult> result, Messages& messages, QPagedPaintDevice& printer)
 {
     auto* window = opener->findChild<TForm12*>(QString(), Qt::FindDirectChildrenOnly);
     if (!window)
-        window = new TForm12(p, messages, printer, opener);
+        window = new TForm12(result, messages, printer, opener);
+    window->setResult(std::move(result));
     window->show();
     window->raise();
     window->activateWindow();
@@ -140,7 +143,7 @@ void TForm12::showEvent(QShowEvent* event)
 
 void TForm12::refresh()
 {
-    chart_ = characteristic(p_);
+    chart_ = characteristic(*result_);
     const bool drawn = chart_.refusal.empty();
     refusal_->setText(qs(chart_.refusal));
     refusal_->setVisible(!drawn);

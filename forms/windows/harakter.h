@@ -22,20 +22,23 @@ class Messages;
 class QLabel;
 class QPagedPaintDevice;
 class QPushButton;
-struct Peremenn;
+struct CalcResult;
 
 class TForm12 : public QWidget {
     Q_OBJECT
 public:
     // `files` answers the save dialogs; null: Qt's own dialog.
-    TForm12(const Peremenn& p, Messages& messages, QPagedPaintDevice& printer, QWidget* opener,
-        ExportChooser* files = nullptr);
+    TForm12(std::shared_ptr<const CalcResult> result, Messages& messages, QPagedPaintDevice& printer,
+        QWidget* opener, ExportChooser* files = nullptr);
     ~TForm12() override;
 
     // The chart window of `opener`, made on its first use and kept as its
-    // child, shown and brought to the front.
-    static TForm12* showFor(
-        QWidget* opener, const Peremenn& p, Messages& messages, QPagedPaintDevice& printer);
+    // child, shown with `result` and brought to the front.
+    static TForm12* showFor(QWidget* opener, std::shared_ptr<const CalcResult> result, Messages& messages,
+        QPagedPaintDevice& printer);
+
+    // The result charted from the next showing on.
+    void setResult(std::shared_ptr<const CalcResult> result) { result_ = std::move(result); }
 
     // What the window shows (or why it shows no chart).
     const Characteristic& chart() const { return chart_; }
@@ -55,7 +58,7 @@ private:
     void save(const QString& caption, const QString& filter, const QString& suffix,
         const std::function<QByteArray()>& make);
 
-    const Peremenn& p_;
+    std::shared_ptr<const CalcResult> result_;
     Messages& messages_;
     QPagedPaintDevice& printer_;
     std::unique_ptr<ExportChooser> ownFiles_;

@@ -49,7 +49,7 @@ private:
     void setEntries(const std::vector<std::string>& diameters);
 
     std::unique_ptr<Ui::TForm10> ui;
-    const std::string& dataDir_;
+    const std::string dataDir_;
     Messages& messages_;
     std::string material_;
     bool loadFile_ = false;

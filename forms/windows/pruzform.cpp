@@ -7,7 +7,6 @@
 #include "engine/catalogue/textfile.h"
 #include "engine/common/errors.h"
 #include "engine/method/calchost.h"
-#include "engine/method/peremenn.h"
 #include "forms/print/printer.h"
 #include "forms/widgets/appsettings.h"
 #include "forms/widgets/cataloguelock.h"
@@ -96,12 +95,9 @@ public:
     }
 
     void showMessage(const std::string& text) override { messages_.message(qs(text)); }
-    bool chooseDiameter(Peremenn& p) override
+    std::optional<double> chooseDiameter(const CalcInputs& inputs) override
     {
-        const std::optional<double> d = dialog_.choose(p.dataDir, p.materialName);
-        if (d)
-            p.chosenD = *d;
-        return d.has_value();
+        return dialog_.choose(inputs.dataDir, inputs.materialName);
     }
 
 private:
@@ -580,7 +576,7 @@ void TForm1::calculate(std::optional<double> wire)
     // the user's input.
     const bool unchanged = !inputChanged();
     // Stored in order over the last inputs: a stop keeps what it reached.
-    CalcInputs given = last_.inputs;
+    CalcInputs given = last_->inputs;
     given.dataDir = dataFolder_;
     given.chosenD = wire;
     given.askAlways = wire.has_value();
@@ -588,29 +584,27 @@ void TForm1::calculate(std::optional<double> wire)
     const ReportHeader header { .dateTime
         = ss(QDateTime::currentDateTime().toString(QStringLiteral("dd.MM.yyyy HH:mm"))),
         .inputFile = ss(inputFile_) };
-    // Unreached values keep the last calculation's.
-    DesignResult r = runForm(
-        formState(), given, host, FolderFiles(dataFolder_), { .trace = true, .carried = &last_.values });
+    auto r = std::make_shared<const DesignResult>(
+        runForm(formState(), given, host, FolderFiles(dataFolder_), { .trace = true }));
     // "0" in vmax and ni is replaced for good, even when a later field
     // stops the command.
-    if (ui->vmax->text() != qs(r.form.vmax))
-        ui->vmax->setText(qs(r.form.vmax));
-    if (ui->ni->text() != qs(r.form.ni))
-        ui->ni->setText(qs(r.form.ni));
+    const InputForm& applied = *r->form;
+    if (ui->vmax->text() != qs(applied.vmax))
+        ui->vmax->setText(qs(applied.vmax));
+    if (ui->ni->text() != qs(applied.ni))
+        ui->ni->setText(qs(applied.ni));
     if (unchanged)
         markUnchanged();
-    if (!r.error.empty())
-        messages_.message(qs(r.error)); // the application's error box
-    if (!r.calculated) {
-        // The sketch and the chart no longer show a complete calculation.
-        keepStoppedInputs(last_, r);
-        return;
-    }
+    if (!r->error.empty())
+        messages_.message(qs(r->error)); // the application's error box
+    // A refusal too: the sketch then no longer shows a complete calculation.
     last_ = std::move(r);
+    if (last_->refused())
+        return;
     // The inputs as this calculation was given them, for the printed
     // report; later edits of the form do not change it.
     lastHeader_ = header;
-    lastHeader_.form = last_.form;
+    lastHeader_.form = applied;
     lastHeader_.catalogue = catalogueLabel(dataFolder_);
     calculatedForm_ = ridLines(formState());
     showLastFailure();
@@ -625,7 +619,7 @@ void TForm1::calculate(std::optional<double> wire)
     }
     // After a failed check the messages have said it all: no report window,
     // and the user is back where the calculation was started.
-    if (last_.failed) {
+    if (last_->stopped()) {
         report_->setResult(last_, lastHeader_);
         activateWindow();
     } else {
@@ -636,8 +630,8 @@ void TForm1::calculate(std::optional<double> wire)
 
 void TForm1::showLastFailure()
 {
-    const bool stopped = last_.calculated && last_.stopped();
-    const QString text = stopped ? stopText(last_) : QString();
+    const bool stopped = last_->ran() && !last_->complete();
+    const QString text = stopped ? stopText(*last_) : QString();
     lastFailure_->setText(
         lastFailure_->fontMetrics().elidedText(text, Qt::ElideRight, lastFailure_->width()));
     lastFailure_->setToolTip(text);
@@ -650,11 +644,11 @@ void TForm1::showLastFailure()
 void TForm1::scetchClick()
 {
     if (!sketch_) {
-        sketch_ = new TForm2(last_, messages_, printer(), files_, this);
+        sketch_ = new TForm2(messages_, printer(), files_, this);
         if (appSettings_)
             new WindowPlace(sketch_, *appSettings_, QStringLiteral("sketch"));
     }
-    sketch_->setHeader(lastHeader_);
+    sketch_->setResult(last_, lastHeader_);
     markStaleResults();
     sketch_->show();
 }

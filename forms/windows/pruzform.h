@@ -77,7 +77,7 @@ public:
     // while a field is not a number, or "Расчет" would stop or refuse.
     std::optional<CalcInputs> calcInputs() const;
     // The design the last "Расчет" that passed the checks of the inputs ran.
-    const DesignResult& lastResult() const { return last_; }
+    const DesignResult& lastResult() const { return *last_; }
     // The data directory the catalogue and the calculation read, ending
     // with "/".
     const std::string& dataFolder() const { return dataFolder_; }
@@ -158,7 +158,9 @@ private:
     QDialog* about_ = nullptr;
     std::string dataFolder_;
     int mode_ = 0; // 1 working stroke given, 2 free length and coils
-    DesignResult last_;
+    // The result of the last "Расчет", also when it refused its inputs;
+    // shared with the windows that show it.
+    std::shared_ptr<const DesignResult> last_ = std::make_shared<const DesignResult>();
     LinesModel* materials_ = nullptr; // the lines of the material list, as read
     QLabel* lastFailure_ = nullptr;
     QLabel* lastFailureTrace_ = nullptr;

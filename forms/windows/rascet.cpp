@@ -61,7 +61,7 @@ TForm3::TForm3(Messages& messages, QPagedPaintDevice& printer, FileChooser& file
     connect(ui->pdf, &QPushButton::clicked, this, &TForm3::pdfClick);
     connect(ui->BitBtn1, &QPushButton::clicked, this, &QWidget::close);
     connect(ui->chartButton, &QPushButton::clicked, this,
-        [this] { setStale(TForm12::showFor(this, result_.values, messages_, printer_), isStale(this)); });
+        [this] { setStale(TForm12::showFor(this, result_, messages_, printer_), isStale(this)); });
     connect(ui->neighboursButton, &QPushButton::clicked, this, &TForm3::neighboursClick);
     liveTimer_.setSingleShot(true);
     liveTimer_.setInterval(0);
@@ -110,25 +110,25 @@ void TForm3::setLiveInputs(std::function<std::optional<CalcInputs>()> inputs,
     calculateIn_ = std::move(calculateIn);
 }
 
-void TForm3::setResult(const CalcResult& result, const ReportHeader& header)
+void TForm3::setResult(std::shared_ptr<const CalcResult> result, const ReportHeader& header)
 {
-    result_ = result;
+    result_ = std::move(result);
     header_ = header;
-    ui->otcet->setPlainText(qsList(result_.report).join(QLatin1Char('\n')));
+    ui->otcet->setPlainText(qsList(result_->report).join(QLatin1Char('\n')));
     traceShown_ = false;
     if (ui->views->currentWidget() == ui->podrobnoTab)
         showTrace();
     ui->BitBtn2->setEnabled(true);
     ui->pdf->setEnabled(true);
-    ui->neighboursButton->setEnabled(result_.wireChosen);
-    checkTab_->check(result_.values, qs(header_.inputFile));
+    ui->neighboursButton->setEnabled(result_->wire.has_value());
+    checkTab_->check(result_, qs(header_.inputFile));
     if (neighbours_ && neighbours_->isVisible())
-        neighbours_->showRows(neighbourInputs(result_.inputs));
+        neighbours_->showRows(neighbourInputs(result_->inputs));
 }
 
-void TForm3::showResult(const CalcResult& result, const ReportHeader& header, bool trace)
+void TForm3::showResult(std::shared_ptr<const CalcResult> result, const ReportHeader& header, bool trace)
 {
-    setResult(result, header);
+    setResult(std::move(result), header);
     if (trace)
         ui->views->setCurrentWidget(ui->podrobnoTab);
     show();
@@ -138,7 +138,7 @@ void TForm3::showResult(const CalcResult& result, const ReportHeader& header, bo
 // result's calculation got it answered.
 CalcInputs TForm3::neighbourInputs(const CalcInputs& inputs) const
 {
-    return result_.sameAnswer(inputs);
+    return result_->sameAnswer(inputs);
 }
 
 void TForm3::neighboursClick()
@@ -154,7 +154,7 @@ void TForm3::neighboursClick()
                 calculateIn_(material);
         });
     }
-    neighbours_->showRows(neighbourInputs(result_.inputs));
+    neighbours_->showRows(neighbourInputs(result_->inputs));
     neighbours_->show();
     neighbours_->raise();
     neighbours_->activateWindow();
@@ -189,7 +189,7 @@ QStringList TForm3::traceViewLines()
 // --explain prints them.
 QStringList TForm3::traceText() const
 {
-    QStringList lines = qsList(traceLines(result_.trace));
+    QStringList lines = qsList(traceLines(result_->trace));
     if (const Verification& v = checkTab_->verification(); v.available) {
         lines << QString();
         lines += qsList(traceLines(v.trace));
@@ -223,7 +223,7 @@ int TForm3::printTo(QPagedPaintDevice& device)
 {
     if (ui->views->currentWidget() == ui->podrobnoTab)
         return printReport(headerLines(), traceText(), device, printFont());
-    QStringList lines = qsList(result_.report);
+    QStringList lines = qsList(result_->report);
     if (checkTab_->verification().available)
         lines << QString() << checkTab_->lines();
     return printReport(headerLines(), lines, device, printFont());

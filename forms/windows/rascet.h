@@ -57,11 +57,11 @@ public:
 
     // Takes `result`, calculated from the inputs in `header`, into the
     // window without showing it.
-    void setResult(const CalcResult& result, const ReportHeader& header);
+    void setResult(std::shared_ptr<const CalcResult> result, const ReportHeader& header);
     // Shows `result`: the report tab, or with `trace` the "Подробно" tab,
     // on view.
-    void showResult(const CalcResult& result, const ReportHeader& header, bool trace = false);
-    const CalcResult& result() const { return result_; }
+    void showResult(std::shared_ptr<const CalcResult> result, const ReportHeader& header, bool trace = false);
+    const CalcResult& result() const { return *result_; }
 
     // The main window's inputs as "Расчет" would give them (nullopt while a
     // field is not valid), the way to ask for the report with a wire
@@ -105,7 +105,7 @@ private:
     QPagedPaintDevice& printer_;
     FileChooser& files_;
     ReportHeader header_;
-    CalcResult result_;
+    std::shared_ptr<const CalcResult> result_ = std::make_shared<const CalcResult>();
     bool traceShown_ = false; // the view holds the result's trace
     std::function<std::optional<CalcInputs>()> liveInputs_;
     std::function<void(double)> calculateWith_;

@@ -4,7 +4,6 @@
 
 #include "engine/catalogue/catalogue.h"
 #include "engine/common/numtext.h"
-#include "engine/method/peremenn.h"
 #include "forms/print/pdfexport.h"
 #include "forms/print/printer.h"
 #include "forms/print/sketchpage.h"
@@ -55,10 +54,9 @@ QLineEdit* makeField(const SketchField& field, const QFont& font, QWidget* paren
 
 } // namespace
 
-TForm2::TForm2(const CalcResult& result, Messages& messages, QPagedPaintDevice& printer, FileChooser& files,
-    QWidget* parent)
+TForm2::TForm2(Messages& messages, QPagedPaintDevice& printer, FileChooser& files, QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
-    , result_(result)
+    , result_(std::make_shared<const CalcResult>())
     , messages_(messages)
     , printer_(printer)
     , files_(files)
@@ -118,7 +116,7 @@ TForm2::TForm2(const CalcResult& result, Messages& messages, QPagedPaintDevice& 
     chartButton->setObjectName(QStringLiteral("chartButton"));
     chartButton->setGeometry(175, 228, 110, 25);
     connect(chartButton, &QPushButton::clicked, this,
-        [this] { setStale(TForm12::showFor(this, result_.values, messages_, printer_), isStale(this)); });
+        [this] { setStale(TForm12::showFor(this, result_, messages_, printer_), isStale(this)); });
 
     // On the blank paper left of the force diagram, over no value.
     QLabel* stale = makeStaleLine(this, this);
@@ -153,6 +151,12 @@ TForm2::TForm2(const CalcResult& result, Messages& messages, QPagedPaintDevice& 
         move(screen->availableGeometry().center() - rect().center());
 }
 
+void TForm2::setResult(std::shared_ptr<const CalcResult> result, const ReportHeader& header)
+{
+    result_ = std::move(result);
+    header_ = header;
+}
+
 void TForm2::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
@@ -164,12 +168,12 @@ void TForm2::showEvent(QShowEvent* event)
 
 void TForm2::fillFields()
 {
-    const bool results = result_.complete;
+    const bool results = result_->complete();
     pr->setEnabled(results);
     pdf->setEnabled(results);
     noResults_->setVisible(!results);
     for (size_t k = 0; k < kSketchFields.size(); ++k) {
-        const QString text = results ? qs(numText(kSketchFields[k].value(result_.values))) : QString();
+        const QString text = results ? qs(numText(kSketchFields[k].value(result_->values))) : QString();
         fields_[k]->setText(text);
         // A value longer than its field shows its leading digits, and the
         // whole of it when the mouse rests on it.
@@ -180,12 +184,12 @@ void TForm2::fillFields()
 
 bool TForm2::paintPage(QPagedPaintDevice& device)
 {
-    return paintSketchPage(device, result_.values, header_);
+    return paintSketchPage(device, result_->values, header_);
 }
 
 void TForm2::prClick()
 {
-    if (!result_.complete)
+    if (!result_->complete())
         return;
     setUpPrinterPage(printer_, QPageLayout::Portrait);
     // Straight to a real printer; a file or no printer at all goes through
@@ -199,7 +203,7 @@ void TForm2::prClick()
 
 void TForm2::pdfClick()
 {
-    if (!result_.complete)
+    if (!result_->complete())
         return;
     const QString name
         = files_.savePdfFile(this, pdfNameFor(qs(header_.inputFile), QStringLiteral("-эскиз")));

@@ -1,8 +1,8 @@
 #pragma once
 // The spring sketch window: a dimensioned drawing of a compression spring
 // with the results of the last calculation written into 18 read-only fields
-// over its value boxes. It refills the fields from the main window's last
-// result every time it is shown; while that holds no complete calculation
+// over its value boxes. It refills the fields from the result it was last
+// given every time it is shown; while that is no complete calculation
 // (none yet, or the last one stopped) the fields stay empty and the window
 // says so. A field too narrow for its value shows the whole value in its
 // tooltip. It prints one page drawn from the results (forms/print/sketchpage.h)
@@ -15,6 +15,7 @@
 #include <QWidget>
 
 #include <array>
+#include <memory>
 
 class FileChooser;
 class Messages;
@@ -28,14 +29,12 @@ struct CalcResult;
 class TForm2 : public QWidget {
     Q_OBJECT
 public:
-    // Shows `result`, which lives as long as the window and is replaced by
-    // each calculation; "PDF…" asks for its file in `files`.
-    TForm2(const CalcResult& result, Messages& messages, QPagedPaintDevice& printer, FileChooser& files,
-        QWidget* parent = nullptr);
+    // "PDF…" asks for its file in `files`.
+    TForm2(Messages& messages, QPagedPaintDevice& printer, FileChooser& files, QWidget* parent = nullptr);
 
-    // The inputs of the calculation shown: the printout's title block and
-    // the PDF's name.
-    void setHeader(const ReportHeader& header) { header_ = header; }
+    // The result shown from the next showing on, and the inputs of its
+    // calculation: the printout's title block and the PDF's name.
+    void setResult(std::shared_ptr<const CalcResult> result, const ReportHeader& header);
 
     // "Печать": the window without its action buttons, on the current
     // printer.
@@ -52,7 +51,7 @@ private:
     void fillFields();
     bool paintPage(QPagedPaintDevice& device);
 
-    const CalcResult& result_;
+    std::shared_ptr<const CalcResult> result_; // never null
     Messages& messages_;
     QPagedPaintDevice& printer_;
     FileChooser& files_;

@@ -127,7 +127,7 @@ private:
     void checkDesignsClick();
 
     std::unique_ptr<Ui::TForm4> ui;
-    const std::string& dataDir_;
+    const std::string dataDir_;
     SettingsState state_ = SettingsState::Browsing;
     std::string editMaterial_;
     bool diamFileFound_ = false; // the material being added had a diameter file already

@@ -192,7 +192,10 @@ void TForm4::takeBackAddition()
 
 void TForm4::tauClick()
 {
-    showViewer(tauViewer_, [this] { return new TForm6(dataDir_, tauTableKind_, messages_, this); });
+    showViewer(tauViewer_, [this] {
+        return new TForm6(
+            dataDir_, [this] { return tauTableKind_; }, messages_, this);
+    });
 }
 void TForm4::sigmaClick()
 {

@@ -1,3 +1,4 @@
+#include "engine/catalogue/datafiles.h"
 #include "engine/common/errors.h"
 #include "engine/common/numtext.h"
 #include "engine/method/calc.h"
@@ -18,8 +19,10 @@ using Lines = std::vector<std::string>;
 class Calc : public testing::Test {
 protected:
     TempDataDir dir;
-    Peremenn p;
+    CalcInputs p;
     RecordingHost host;
+    CalcResult r;
+    const CalcValues& v = r.values;
 
     void SetUp() override
     {
@@ -50,7 +53,11 @@ protected:
         dir.writeLines("tau2.dat", lines);
     }
 
-    bool run() { return runCalculation(p, host); }
+    bool run()
+    {
+        r = calculate(p, host, FolderFiles(p.dataDir));
+        return r.complete();
+    }
 
     bool reportHas(const std::string& text) const
     {
@@ -81,7 +88,7 @@ protected:
 TEST_F(Steel, SecondTablePathRunsToTheEnd)
 {
     ASSERT_TRUE(run());
-    EXPECT_FALSE(p.calcFailed);
+    EXPECT_FALSE(r.stopped());
     EXPECT_TRUE(host.printEnabled);
     EXPECT_TRUE(host.messages.empty());
     ASSERT_EQ(host.report.size(), 29u);
@@ -89,17 +96,17 @@ TEST_F(Steel, SecondTablePathRunsToTheEnd)
     EXPECT_EQ(host.report[1], "Допускаемое напряжение при кручении" + std::string(40, ' ') + "tau=471 МПа");
     EXPECT_EQ(host.report[6], "Диаметр проволоки по нормали" + std::string(53, ' ') + "d=5 мм");
     EXPECT_EQ(host.report.back(), "Пружина теряет устойчивость L0/Dср > 3 ");
-    EXPECT_EQ(p.d, 5);
-    EXPECT_EQ(p.i, 5);
-    EXPECT_EQ(p.nCalc, 24);
-    EXPECT_EQ(p.N1, 26);
-    EXPECT_EQ(p.L3, 127.5);
-    EXPECT_DOUBLE_EQ(p.L, 3.2 * 26 * 25);
+    EXPECT_EQ(v.d, 5);
+    EXPECT_EQ(v.i, 5);
+    EXPECT_EQ(v.nCalc, 24);
+    EXPECT_EQ(v.N1, 26);
+    EXPECT_EQ(v.L3, 127.5);
+    EXPECT_DOUBLE_EQ(v.L, 3.2 * 26 * 25);
 }
 
 TEST_F(Calc, FirstTablePathReportsTheFirstApproximation)
 {
-    p = wireClass2Inputs(dir.path());
+    p = wireClass2CalcInputs(dir.path());
     ASSERT_TRUE(run());
     const std::string expected[]
         = { "F3=375 H", "taupr=618 МПа", "k3=", "ipr=5,2", "k1=", "d=3,23025247206578 мм", "d=3,5 мм",
@@ -108,8 +115,8 @@ TEST_F(Calc, FirstTablePathReportsTheFirstApproximation)
     for (size_t k = 0; k < std::size(expected); ++k)
         EXPECT_NE(host.report[k].find(expected[k]), std::string::npos) << host.report[k];
     EXPECT_EQ(host.report[6], "Диаметр проволоки по нормали" + std::string(54, ' ') + "d=3,5 мм");
-    EXPECT_EQ(p.tauFactor, 0.3);
-    EXPECT_EQ(p.d, 4);
+    EXPECT_EQ(v.tauFactor, 0.3);
+    EXPECT_EQ(v.d, 4);
 }
 
 TEST_F(Calc, TableValueStandsAtTheClassBlockAndGroup)
@@ -121,11 +128,8 @@ TEST_F(Calc, TableValueStandsAtTheClassBlockAndGroup)
     material(3, { "100" });
     p.group = 2;
     p.D1 = 1;
-    try {
-        run();
-    } catch (const PruzError&) {
-    }
-    EXPECT_EQ(p.tauTable, 800); // line 8
+    run();
+    EXPECT_EQ(v.tau, 800); // line 8
 
     Lines tau1;
     for (int line = 1; line <= 35; ++line)
@@ -133,26 +137,22 @@ TEST_F(Calc, TableValueStandsAtTheClassBlockAndGroup)
     dir.writeLines("tau1.dat", tau1);
     material(0, { "100" });
     p.group = 1;
-    try {
-        run();
-    } catch (const PruzError&) {
-    }
-    EXPECT_EQ(p.taupr, 200); // line 2
+    run();
+    EXPECT_EQ(v.taupr, 200); // line 2
 }
 
 TEST_F(Calc, GroupMarkedNotApplicableStopsWithOneReportLine)
 {
     material(0, { "1" }); // wire class I has no group IV
     p.group = 4;
-    p.S1 = 123;
     p.F2 = 400;
     EXPECT_FALSE(run());
     const std::string text = "Материал M не применяется для группы-IV";
     EXPECT_EQ(host.messages, Lines { text });
     EXPECT_EQ(host.report, Lines { text });
-    EXPECT_TRUE(p.calcFailed);
-    EXPECT_EQ(p.F3, 500);
-    EXPECT_EQ(p.S1, 123);
+    EXPECT_TRUE(r.stopped());
+    EXPECT_EQ(v.F3, 500);
+    EXPECT_EQ(v.S1, 0); // not reached
 }
 
 TEST_F(Calc, ShareOfMinusOneStopsInsteadOfANegativeStress)
@@ -170,7 +170,7 @@ TEST_F(Calc, ShareOfMinusOneStopsInsteadOfANegativeStress)
     EXPECT_EQ(host.report.back(), text);
     EXPECT_TRUE(reportHasKey("SIGMА_B="));
     EXPECT_FALSE(reportHasKey("tau="));
-    EXPECT_TRUE(p.calcFailed);
+    EXPECT_TRUE(r.stopped());
 }
 
 TEST_F(Calc, K3AtTheLimitNeedsNoDialog)
@@ -178,12 +178,9 @@ TEST_F(Calc, K3AtTheLimitNeedsNoDialog)
     secondTable("1000");
     p.F2 = 800; // F3 = 1000 = tau, so k3 = D1
     p.D1 = 59.43;
-    try {
-        run();
-    } catch (const PruzError&) {
-    }
+    run();
     EXPECT_EQ(host.asked, 0);
-    EXPECT_EQ(p.k3, 59.43);
+    EXPECT_EQ(v.k3, 59.43);
 
     p.D1 = 59.44;
     EXPECT_FALSE(run());
@@ -197,7 +194,7 @@ TEST_F(Calc, CancelledDialogEndsAfterTheK3Line)
     p.F2 = 800;
     p.D1 = 70;
     EXPECT_FALSE(run());
-    EXPECT_TRUE(p.calcFailed);
+    EXPECT_TRUE(r.stopped());
     ASSERT_EQ(host.report.size(), 3u);
     EXPECT_EQ(host.report[2], "Коэффициент" + std::string(85, ' ') + "k3=70");
 
@@ -206,7 +203,7 @@ TEST_F(Calc, CancelledDialogEndsAfterTheK3Line)
     dir.writeLines("tau1.dat", tau1);
     material(0, { "5" });
     EXPECT_FALSE(run());
-    EXPECT_TRUE(p.calcFailed);
+    EXPECT_TRUE(r.stopped());
     ASSERT_EQ(host.report.size(), 2u); // first table: up to "taupr="
     EXPECT_NE(host.report[1].find("taupr=1000"), std::string::npos);
 }
@@ -253,8 +250,8 @@ TEST_P(ChosenDiameter, ReportKeepsEveryLineWithTheChosenValues)
     ASSERT_GT(host.report.size(), expected.size());
     EXPECT_EQ(Lines(host.report.begin(), host.report.begin() + static_cast<long>(expected.size())), expected);
     EXPECT_EQ(host.report[expected.size()], line("Коэффициент", 85, "k2=1,06944444444444"));
-    EXPECT_EQ(p.d, 5);
-    EXPECT_EQ(p.i, 6);
+    EXPECT_EQ(v.d, 5);
+    EXPECT_EQ(v.i, 6);
 }
 
 const Lines kCommonChosenLines = {
@@ -306,13 +303,13 @@ TEST_P(ChosenDiameter, IndexOfFifteenPassesAboveStops)
     p.D1 = 40;
     p.F2 = 20; // a force the thin wire carries within [τ]
     ASSERT_TRUE(run());
-    EXPECT_EQ(p.i, 15);
+    EXPECT_EQ(v.i, 15);
     EXPECT_TRUE(reportHas(line("Индекс пружины", 80, "i=15")));
     EXPECT_TRUE(reportHas(line("Диаметр проволоки по нормали", 53, "d=2,5 мм")));
 
     p.D1 = 40.1;
     EXPECT_FALSE(run());
-    EXPECT_TRUE(p.calcFailed);
+    EXPECT_TRUE(r.stopped());
     EXPECT_EQ(host.messages.back(), "Индекс пружины i>15.\rИзмените исходные данные и повторите расчет.");
 }
 
@@ -328,7 +325,7 @@ TEST_F(Calc, PitchFromTheGivenFreeLengthAfterADialogChoice)
     p.n = 10;
     host.pick = "2";
     ASSERT_TRUE(run());
-    EXPECT_EQ(p.t, 5.7);
+    EXPECT_EQ(v.t, 5.7);
     EXPECT_TRUE(reportHas("Шаг пружины" + std::string(86, ' ') + "t=5,7 мм"));
 }
 
@@ -352,7 +349,7 @@ TEST_P(ChosenWireStress, OverstressedWireFailsAfterTheMassLine)
     host.pick = GetParam().pick;
     const std::string failure = GetParam().failure;
     EXPECT_EQ(run(), failure.empty());
-    EXPECT_EQ(p.calcFailed, !failure.empty());
+    EXPECT_EQ(r.stopped(), !failure.empty());
     EXPECT_EQ(reportHas(kStabilityHeading), failure.empty());
     if (!failure.empty()) {
         EXPECT_EQ(host.report.back(), failure);
@@ -376,7 +373,7 @@ TEST_F(Calc, IndexOfThreeGetsNoRemarkBelowThreeDoes)
     p.D1 = 20;
     host.pick = "5";
     ASSERT_TRUE(run());
-    EXPECT_EQ(p.i, 3);
+    EXPECT_EQ(v.i, 3);
     EXPECT_FALSE(reportHasKey("i<3"));
     p.D1 = 19;
     ASSERT_TRUE(run());
@@ -386,15 +383,14 @@ TEST_F(Calc, IndexOfThreeGetsNoRemarkBelowThreeDoes)
 TEST_F(Steel, SpeedEqualToTheCriticalPassesAboveStops)
 {
     ASSERT_TRUE(run());
-    p.Vmax = p.Vkr;
+    p.Vmax = v.Vkr;
     EXPECT_TRUE(run());
-    p.Vmax = p.Vkr * 1.000001;
-    p.S1 = -5;
+    p.Vmax = v.Vkr * 1.000001;
     EXPECT_FALSE(run());
-    EXPECT_TRUE(p.calcFailed);
+    EXPECT_TRUE(r.stopped());
     EXPECT_EQ(host.messages, Lines { "Не выполнено условие отсутствия соударения витков" });
     EXPECT_NE(host.report.back().find("Vкр="), std::string::npos);
-    EXPECT_EQ(p.S1, -5);
+    EXPECT_EQ(v.S1, 0); // not reached
 }
 
 TEST_F(Steel, ShortFreeLengthIsCorrectedWithTwoMessages)
@@ -409,12 +405,12 @@ TEST_F(Steel, ShortFreeLengthIsCorrectedWithTwoMessages)
         "Длина пружины при максимальной деформации" + std::string(26, ' ')
             + "L3=127,5 мм.\rНовая длина пружины в свободном состоянии" + std::string(40, ' ')
             + "L0=169 мм.");
-    EXPECT_EQ(p.L3, 127.5);
+    EXPECT_EQ(v.L3, 127.5);
     EXPECT_TRUE(reportHas(
-        "Длина пружины в свободном состоянии" + std::string(40, ' ') + "L0=" + numText(p.L0calc) + " мм"));
-    EXPECT_NE(p.L0calc, 169);
+        "Длина пружины в свободном состоянии" + std::string(40, ' ') + "L0=" + numText(v.L0calc) + " мм"));
+    EXPECT_NE(v.L0calc, 169);
     EXPECT_FALSE(reportHasKey("витки пружины садятся"));
-    EXPECT_FALSE(p.calcFailed);
+    EXPECT_FALSE(r.stopped());
 }
 
 TEST_F(Steel, SlendernessOfExactlyThreeLosesStability)
@@ -431,7 +427,7 @@ TEST_F(Steel, SlendernessOfExactlyThreeLosesStability)
 
 struct FaultCase {
     const char* name;
-    void (*setup)(Peremenn&);
+    void (*setup)(CalcInputs&);
 };
 
 class ArithmeticFaults : public Steel, public testing::WithParamInterface<FaultCase> { };
@@ -439,7 +435,9 @@ class ArithmeticFaults : public Steel, public testing::WithParamInterface<FaultC
 TEST_P(ArithmeticFaults, EndTheCalculationWithAnError)
 {
     GetParam().setup(p);
-    EXPECT_THROW(run(), ArithmeticError);
+    EXPECT_FALSE(run());
+    EXPECT_EQ(r.outcome, Outcome::Error);
+    EXPECT_FALSE(r.error.empty());
     for (const auto& line : host.report) {
         EXPECT_EQ(line.find("nan"), std::string::npos) << line;
         EXPECT_EQ(line.find("inf"), std::string::npos) << line;
@@ -447,22 +445,23 @@ TEST_P(ArithmeticFaults, EndTheCalculationWithAnError)
 }
 
 INSTANTIATE_TEST_SUITE_P(Inputs, ArithmeticFaults,
-    testing::Values(FaultCase { "EqualForces", [](Peremenn& p) { p.F1 = p.F2; } },
-        FaultCase { "GroupOutOfRange", [](Peremenn& p) { p.group = 7; } },
-        FaultCase { "ModeOutOfRange", [](Peremenn& p) { p.mode = 0; } },
-        FaultCase { "NegativeForce", [](Peremenn& p) { p.F2 = -500; } },
-        FaultCase { "HugeForce", [](Peremenn& p) { p.F2 = 1e308; } }),
+    testing::Values(FaultCase { "EqualForces", [](CalcInputs& p) { p.F1 = p.F2; } },
+        FaultCase { "GroupOutOfRange", [](CalcInputs& p) { p.group = 7; } },
+        FaultCase { "ModeOutOfRange", [](CalcInputs& p) { p.mode = 0; } },
+        FaultCase { "NegativeForce", [](CalcInputs& p) { p.F2 = -500; } },
+        FaultCase { "HugeForce", [](CalcInputs& p) { p.F2 = 1e308; } }),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Steel, ValuesOutOfRangeDoNotReuseThePreviousCalculation)
 {
     ASSERT_TRUE(run());
     p.group = 0;
-    EXPECT_THROW(run(), ArithmeticError);
-    EXPECT_EQ(p.tauTable, 0);
+    EXPECT_FALSE(run());
+    EXPECT_EQ(r.outcome, Outcome::Error);
+    EXPECT_EQ(v.tau, 0);
 }
 
-TEST_F(Calc, MissingFilesEndWithoutTheFlag)
+TEST_F(Calc, MissingFilesEndAsAnError)
 {
     struct {
         const char* remove;
@@ -489,7 +488,7 @@ TEST_F(Calc, MissingFilesEndWithoutTheFlag)
         host.messages.clear();
         EXPECT_FALSE(run()) << c.message;
         EXPECT_EQ(host.messages, Lines { c.message });
-        EXPECT_FALSE(p.calcFailed) << c.message;
+        EXPECT_EQ(r.outcome, Outcome::Error) << c.message;
         EXPECT_EQ(host.report.size(), c.reportLines) << c.message;
     }
 }
@@ -507,7 +506,7 @@ TEST_F(Calc, NoListedDiameterAboveStopsOnce)
     p.D1 = 300; // the wire would be thicker than anything stocked
     p.F2 = 50000;
     EXPECT_FALSE(run());
-    EXPECT_TRUE(p.calcFailed);
+    EXPECT_TRUE(r.stopped());
     EXPECT_EQ(host.messages, Lines { "Нет подходящего диаметра по нормали" });
     EXPECT_FALSE(reportHasKey("Диаметр проволоки по нормали"));
 }
@@ -516,15 +515,12 @@ TEST_F(Calc, BrokenPropertiesFileNamesItself)
 {
     for (const Lines& props : { Lines { "7,85", "20,5", "78,5" }, Lines { "7,85", "20,5", "78,5", "2,0" } }) {
         dir.writeLines("Mmat.dat", props);
-        try {
-            run();
-            ADD_FAILURE();
-        } catch (const ConversionError& e) {
-            EXPECT_NE(std::string(e.what()).find("Mmat.dat"), std::string::npos);
-        }
+        EXPECT_FALSE(run());
+        EXPECT_NE(r.error.find("Mmat.dat"), std::string::npos) << r.error;
     }
     dir.writeLines("Mmat.dat", { "7.85", "20,5", "78,5", "2" });
-    EXPECT_THROW(run(), ConversionError);
+    EXPECT_FALSE(run());
+    EXPECT_EQ(r.outcome, Outcome::Error);
 }
 
 } // namespace

@@ -1,5 +1,4 @@
 #include "engine/features/characteristic.h"
-#include "engine/method/peremenn.h"
 #include "example_design.h"
 
 #include <gtest/gtest.h>
@@ -9,11 +8,17 @@
 
 namespace {
 
-// The record after the complete calculation of examples/wire-class2.rid
+// The result of the complete calculation of examples/wire-class2.rid
 // (working stroke given: pressed to F3 the coils just touch).
-Peremenn wireClass2()
+CalcResult wireClass2()
 {
-    Peremenn p = wireClass2Inputs("");
+    CalcResult r;
+    r.inputs = wireClass2CalcInputs("");
+    r.outcome = Outcome::Complete;
+    CalcValues& p = r.values;
+    p.F1 = r.inputs.F1;
+    p.F2 = r.inputs.F2;
+    p.D1 = r.inputs.D1;
     p.F3 = 375;
     p.tau = 456;
     p.tau3 = 375.400369162088;
@@ -29,8 +34,7 @@ Peremenn wireClass2()
     p.L0calc = 138.201147611001;
     p.L1 = 130.680841581401;
     p.L2 = 115.6402295222;
-    p.calcComplete = true;
-    return p;
+    return r;
 }
 
 std::vector<std::string> labels(const Characteristic& chart)
@@ -67,10 +71,11 @@ TEST(Characteristic, LabelsAndScalesOfAKnownSpring)
 // forces at L1 and L2 set the force scale.
 TEST(Characteristic, MadeSpringLineBesideTheMethods)
 {
-    Peremenn p = wireClass2();
-    EXPECT_TRUE(characteristic(p).made.empty()); // no modulus: no made spring
+    CalcResult r = wireClass2();
+    CalcValues& p = r.values;
+    EXPECT_TRUE(characteristic(r).made.empty()); // no modulus: no made spring
     p.G = 78.5;
-    const Characteristic chart = characteristic(p);
+    const Characteristic chart = characteristic(r);
     ASSERT_EQ(chart.made.size(), 2u);
     EXPECT_EQ(chart.made[0].forceLabel, "F(L1) = 177,4 Н");
     EXPECT_EQ(chart.made[1].forceLabel, "F(L2) = 532,2 Н");
@@ -81,14 +86,15 @@ TEST(Characteristic, MadeSpringLineBesideTheMethods)
 
 TEST(Characteristic, RefusesValuesItCannotDraw)
 {
-    const std::pair<const char*, std::function<void(Peremenn&)>> cases[]
-        = { { "no deflection", [](Peremenn& p) { p.S3 = 0; } },
-              { "negative force", [](Peremenn& p) { p.F1 = -100; } },
-              { "not a number", [](Peremenn& p) { p.L0calc = std::nan(""); } } };
+    const std::pair<const char*, std::function<void(CalcValues&)>> cases[]
+        = { { "no deflection", [](CalcValues& p) { p.S3 = 0; } },
+              { "negative force", [](CalcValues& p) { p.F1 = -100; } },
+              { "not a number", [](CalcValues& p) { p.L0calc = std::nan(""); } } };
     for (const auto& [name, change] : cases) {
-        Peremenn p = wireClass2();
+        CalcResult r = wireClass2();
+        CalcValues& p = r.values;
         change(p);
-        const Characteristic chart = characteristic(p);
+        const Characteristic chart = characteristic(r);
         EXPECT_EQ(chart.refusal.rfind("Результаты расчета не позволяют построить характеристику", 0), 0u)
             << name;
         EXPECT_TRUE(chart.points.empty()) << name;
@@ -108,10 +114,11 @@ TEST(Characteristic, MarksTheSolidLengthWhereItFalls)
         // solid at 70 mm, far past S3: noted, the scale stays with the loads
         { 180, "L3 = 151,8", "Lсж = 110 мм при S = 70 мм", false, 30 } };
     for (const auto& c : cases) {
-        Peremenn p = wireClass2();
+        CalcResult r = wireClass2();
+        CalcValues& p = r.values;
         p.L0calc = c.freeLength;
         p.L3 = p.L0calc - p.S3;
-        const Characteristic chart = characteristic(p);
+        const Characteristic chart = characteristic(r);
         EXPECT_EQ(chart.lengths.back().label, c.l3Label);
         EXPECT_EQ(chart.solid.label, c.solidLabel);
         EXPECT_EQ(chart.solidOnScale, c.onScale) << c.freeLength;
@@ -122,9 +129,10 @@ TEST(Characteristic, MarksTheSolidLengthWhereItFalls)
 
 TEST(Characteristic, AllowableStressFarAboveTheLoadsIsNotedOffTheScale)
 {
-    Peremenn p = wireClass2();
+    CalcResult r = wireClass2();
+    CalcValues& p = r.values;
     p.tau = 1200; // 1199 N on the force scale, past 1,6 × F3
-    const Characteristic chart = characteristic(p);
+    const Characteristic chart = characteristic(r);
     EXPECT_FALSE(chart.allowableOnScale);
     EXPECT_DOUBLE_EQ(chart.forceScale.top, 500); // from 1,2 × F3, the room for F3's label
 }

@@ -5,12 +5,12 @@
 
 namespace {
 
-using P = Peremenn;
+using P = CalcValues;
 
 struct ReachedCase {
     const char* name;
     std::vector<ReportedValue> reported;
-    double Peremenn::*field;
+    double CalcValues::*field;
     std::optional<double> expected;
 };
 

@@ -21,11 +21,3 @@ inline CalcInputs wireClass2CalcInputs(const std::string& dataDir)
     p.mode = 1;
     return p;
 }
-
-// The same inputs in a working record, for the calculation on its own.
-inline Peremenn wireClass2Inputs(const std::string& dataDir)
-{
-    Peremenn p;
-    putInputs(p, wireClass2CalcInputs(dataDir));
-    return p;
-}

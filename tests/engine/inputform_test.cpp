@@ -1,6 +1,5 @@
 #include "engine/common/errors.h"
 #include "engine/method/inputform.h"
-#include "engine/method/peremenn.h"
 
 #include <gtest/gtest.h>
 

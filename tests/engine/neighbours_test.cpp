@@ -90,7 +90,7 @@ TEST_P(RowIsTheDialogsCalculation, ReportMessagesAndEveryValue)
         const CalcResult r = calculate(asked, host, FolderFiles(dir.path()));
         EXPECT_EQ(host.asked, own ? 0 : 1);
         expectSameRun(row, r, host);
-        EXPECT_EQ(row.check.available, r.complete);
+        EXPECT_EQ(row.check.available, r.complete());
         const bool k3Asked = !host.messages.empty() && host.messages.front() == kK3BeyondTablesMessage;
         EXPECT_EQ(k3Asked, design.answer != nullptr);
     }

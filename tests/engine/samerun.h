@@ -15,7 +15,7 @@ inline void expectSameRun(const QuietRun& row, const CalcResult& r, const Record
     EXPECT_EQ(row.report, r.report);
     EXPECT_EQ(row.messages, host.messages);
     EXPECT_EQ(row.error, r.error);
-    EXPECT_EQ(row.record.calcComplete, r.complete);
+    EXPECT_EQ(row.ended, r.outcome);
     for (const Quantity& q : kQuantities)
         EXPECT_EQ(row.record.*q.field, r.values.*q.field) << q.name;
 }

@@ -3,7 +3,6 @@
 // afterwards; and a calculation host that records what the calculation did.
 
 #include "engine/method/diameterchoice.h"
-#include "engine/method/peremenn.h"
 #include "engine/method/quiethost.h"
 
 #include <filesystem>
@@ -64,7 +63,7 @@ private:
 // `pick` in the dialog, and nullopt cancels it.
 struct RecordingHost : QuietHost {
     RecordingHost()
-        : QuietHost([this](Peremenn& p, CalcHost&) { return pickListed(p); })
+        : QuietHost([this](const CalcInputs& in, CalcHost&) { return pickListed(in); })
     {
         report = { "" }; // one empty line before the first calculation
     }
@@ -72,14 +71,15 @@ struct RecordingHost : QuietHost {
     std::optional<std::string> pick;
 
 private:
-    bool pickListed(Peremenn& p) const
+    std::optional<double> pickListed(const CalcInputs& in) const
     {
-        auto items = diameterChoices(p);
+        auto items = diameterChoices(in);
         if (!pick || !items)
-            return false;
+            return std::nullopt;
+        double d = 0;
         for (const auto& item : *items)
-            if (item == *pick)
-                return takeChosenDiameter(p.chosenD, item).empty();
-        return false;
+            if (item == *pick && takeChosenDiameter(d, item).empty())
+                return d;
+        return std::nullopt;
     }
 };

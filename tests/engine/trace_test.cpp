@@ -180,8 +180,9 @@ void checkTrace(const Trace& trace, const RecordingHost& host, const std::string
 class Traced : public testing::Test {
 protected:
     TempDataDir dir;
-    Peremenn p;
+    CalcInputs p;
     RecordingHost host;
+    CalcResult r;
     Trace trace;
 
     void SetUp() override
@@ -195,18 +196,15 @@ protected:
     {
         host.messages.clear();
         host.asked = 0;
-        p.userChoice = false;
-        try {
-            runCalculation(p, host, &trace);
-        } catch (const PruzError&) {
-        }
+        r = calculate(p, host, FolderFiles(p.dataDir), { .trace = true });
+        trace = r.trace;
         checkTrace(trace, host, p.dataDir);
     }
 };
 
 // The inputs of "Расчет" (forces in newtons) for a material: the working
 // stroke `h`, or with `l0` the free length and `n` coils.
-void spring(Peremenn& p, const std::string& material, double f1, double f2, double d1, double h,
+void spring(CalcInputs& p, const std::string& material, double f1, double f2, double d1, double h,
     double l0 = 0, double n = 0, double vmax = 2)
 {
     p.materialName = material;
@@ -221,7 +219,7 @@ void spring(Peremenn& p, const std::string& material, double f1, double f2, doub
     p.n = n;
 }
 
-using Setup = std::function<void(TempDataDir&, Peremenn&, RecordingHost&)>;
+using Setup = std::function<void(TempDataDir&, CalcInputs&, RecordingHost&)>;
 
 struct TraceCase {
     const char* name;
@@ -249,7 +247,7 @@ Setup of(const char* material, double f1, double f2, double d1, double h, double
     double vmax = 2)
 {
     return
-        [=](TempDataDir&, Peremenn& p, RecordingHost&) { spring(p, material, f1, f2, d1, h, l0, n, vmax); };
+        [=](TempDataDir&, CalcInputs& p, RecordingHost&) { spring(p, material, f1, f2, d1, h, l0, n, vmax); };
 }
 
 // A material "M" of class `cls` whose stress tables say 1000 everywhere, so
@@ -258,7 +256,7 @@ Setup of(const char* material, double f1, double f2, double d1, double h, double
 Setup materialM(int cls, const Lines& diameters, const char* pick, double f1 = 100, double f2 = 200,
     double d1 = 35, double h = 10, double l0 = 0, double n = 0)
 {
-    return [=](TempDataDir& dir, Peremenn& p, RecordingHost& host) {
+    return [=](TempDataDir& dir, CalcInputs& p, RecordingHost& host) {
         dir.writeLines("Mmat.dat", { "7,85", "20,5", "78,5", std::to_string(cls) });
         dir.writeLines("M.dat", diameters);
         dir.writeLines("tau1.dat", Lines(36, "1000"));
@@ -274,7 +272,7 @@ Setup materialM(int cls, const Lines& diameters, const char* pick, double f1 = 1
 // `setup` in `group`, a data file rewritten with `lines` (removed without).
 Setup with(Setup setup, int group, const char* file = nullptr, const std::optional<Lines>& lines = {})
 {
-    return [=](TempDataDir& dir, Peremenn& p, RecordingHost& host) {
+    return [=](TempDataDir& dir, CalcInputs& p, RecordingHost& host) {
         setup(dir, p, host);
         p.group = group;
         if (file && lines)
@@ -355,7 +353,7 @@ struct RemarkCase {
     Setup setup;
     StepKind kind;
     const char* step; // the step's field name; empty: any step of the kind
-    std::function<std::string(const Peremenn&)> expected; // found in the step's text or file
+    std::function<std::string(const CalcValues&)> expected; // found in the step's text or file
 };
 
 void PrintTo(const RemarkCase& c, std::ostream* os)
@@ -373,7 +371,7 @@ TEST_P(Remarks, SayWhatTheNumbersWouldHide)
 {
     GetParam().setup(dir, p, host);
     runAndCheck();
-    const std::string expected = GetParam().expected(p);
+    const std::string expected = GetParam().expected(r.values);
     bool found = false;
     for (const TraceStep& s : trace.steps)
         if (s.kind == GetParam().kind && (!*GetParam().step || s.name == GetParam().step))
@@ -384,35 +382,36 @@ TEST_P(Remarks, SayWhatTheNumbersWouldHide)
 INSTANTIATE_TEST_SUITE_P(Trace, Remarks,
     testing::Values(RemarkCase { "RoundingShowsTheValueAndTheRule", of(kSteel, 200, 500, 30, 20),
                         StepKind::Value, "nCalc",
-                        [](const Peremenn& p) {
+                        [](const CalcValues& p) {
                             return "до округления " + numText(p.C1 * p.H / (p.F2 - p.F1))
                                 + "; округляется до ближайшего целого, ровно половина — до четного";
                         } },
         // i' = (D1 − 4) / 4 a hair above 0,75: 4 · i' − 3 prints as 0.
         RemarkCase { "DivisorThatPrintsAsZero", materialM(0, { "4" }, "4", 1, 2, 7.000000000000001),
             StepKind::Value, "k1pr",
-            [](const Peremenn& p) {
+            [](const CalcValues& p) {
                 return "знаменатель 4 · i' − 3 = 4 · " + exactText(p.ipr)
                     + " − 3 = " + numText(4 * p.ipr - 3);
             } },
         RemarkCase { "FileNamedAsOnDisk",
-            [](TempDataDir& dir, Peremenn& p, RecordingHost& host) {
+            [](TempDataDir& dir, CalcInputs& p, RecordingHost& host) {
                 of(kSteel, 200, 500, 30, 20)(dir, p, host);
                 std::filesystem::rename(dir.path() + "tau2.dat", dir.path() + "TAU2.DAT");
             },
-            StepKind::Lookup, "", [](const Peremenn&) { return std::string("|TAU2.DAT"); } },
+            StepKind::Lookup, "", [](const CalcValues&) { return std::string("|TAU2.DAT"); } },
         RemarkCase { "BronzesNamedApart", of("БрОЦ4-3", 20, 50, 12, 10), StepKind::Lookup, "",
-            [](const Peremenn&) { return std::string("БрКМц3-1 и БрОЦ4-3"); } }),
+            [](const CalcValues&) { return std::string("БрКМц3-1 и БрОЦ4-3"); } }),
     [](const auto& info) { return std::string(info.param.name); });
 
 // A check whose two sides print alike in 15 digits shows them in full, so
 // the verdict agrees with the numbers.
 TEST(CheckText, SidesThatDifferBeyondFifteenDigitsAreShownInFull)
 {
-    Peremenn p;
     RecordingHost host;
     Trace trace;
-    CalcContext c(p, host, &trace);
+    const FolderFiles files({});
+    CalcContext c(CalcInputs {}, host, files, &trace);
+    CalcValues& p = c.values();
     p.k3 = 59.43000000000001;
     c.check({ "{k3}", p.k3 }, "≤", { "59,43", 59.43 }, false);
     p.L0calc = 3 - 4.440892098500626e-16;

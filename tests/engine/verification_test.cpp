@@ -4,7 +4,7 @@
 #include "engine/features/design.h"
 #include "engine/features/verification.h"
 #include "engine/features/verificationtext.h"
-#include "engine/method/peremenn.h"
+#include "engine/method/calc.h"
 
 #include <gtest/gtest.h>
 
@@ -120,14 +120,15 @@ INSTANTIATE_TEST_SUITE_P(Examples, VerifyExample,
         return name;
     });
 
-// A completed record made by hand: the spring of wire d, mean diameter D,
+// A completed calculation made by hand: the spring of wire d, mean diameter D,
 // n active and N1 total coils, free length L0, whose lengths L1, L2, L3
 // give exactly F1, F2, F3 at the rate G·d⁴/(8·D³·n). Spring steel, class II
 // wire with σB looked up for this very wire.
-Peremenn record(double d, double D, double n, double N1, double L0, double F1, double F2, double sigmaB)
+CalcResult record(double d, double D, double n, double N1, double L0, double F1, double F2, double sigmaB)
 {
-    Peremenn p;
-    p.calcComplete = true;
+    CalcResult r;
+    r.outcome = Outcome::Complete;
+    CalcValues& p = r.values;
     p.materialClass = 1;
     p.G = 78.5;
     p.E = 20.5;
@@ -146,7 +147,7 @@ Peremenn record(double d, double D, double n, double N1, double L0, double F1, d
     p.L1 = L0 - F1 / rate;
     p.L2 = L0 - F2 / rate;
     p.L3 = L0 - p.F3 / rate;
-    return p;
+    return r;
 }
 
 const FolderFiles kNoFiles({}); // σB comes from the record: nothing is read
@@ -165,9 +166,10 @@ TEST(VerifyPublished, RateAndSolidLengthOfTextbookExamples)
     };
     for (const Case c :
         { Case { 7, 42, 8, 10, 1250, 30.337611, 70 }, Case { 21, 150, 7.814775, 9.814775, 75, 1, 0 } }) {
-        Peremenn p = record(c.d, c.D, c.n, c.N1, 400, 10, 20, 2000);
+        CalcResult r = record(c.d, c.D, c.n, c.N1, 400, 10, 20, 2000);
+        CalcValues& p = r.values;
         p.G = 81.37;
-        const Verification v = verifySpring(p, kNoFiles);
+        const Verification v = verifySpring(r, kNoFiles);
         EXPECT_NEAR(c.force / v.spring.R, c.deflection, 1e-5) << c.d;
         if (c.solid > 0)
             EXPECT_DOUBLE_EQ(v.spring.Lc, c.solid);
@@ -212,7 +214,7 @@ INSTANTIATE_TEST_SUITE_P(Seating, VerifyBuckling,
 // and one change a case that fails a rule.
 struct RuleCase {
     const char* name;
-    void (*change)(Peremenn&);
+    void (*change)(CalcValues&);
     Keys failed;
     const char* worstStarts; // the finding named first
 };
@@ -222,9 +224,10 @@ class VerifyRules : public testing::TestWithParam<RuleCase> { };
 TEST_P(VerifyRules, FailsByItsRule)
 {
     const RuleCase& c = GetParam();
-    Peremenn p = record(2, 20, 10, 12, 60, 10, 30, 2000);
+    CalcResult r = record(2, 20, 10, 12, 60, 10, 30, 2000);
+    CalcValues& p = r.values;
     c.change(p);
-    const Verification v = verifySpring(p, kNoFiles);
+    const Verification v = verifySpring(r, kNoFiles);
     ASSERT_TRUE(v.available);
     EXPECT_EQ(keysWith(v, CheckVerdict::Failed), c.failed);
     EXPECT_EQ(v.passed, c.failed.empty());
@@ -233,19 +236,19 @@ TEST_P(VerifyRules, FailsByItsRule)
 }
 
 INSTANTIATE_TEST_SUITE_P(Rules, VerifyRules,
-    testing::Values(RuleCase { "passes", [](Peremenn&) {}, {}, "" },
-        RuleCase { "forceAtL1", [](Peremenn& p) { p.L1 -= 0.3; }, { "F1" }, "жесткость пружины R = " },
-        RuleCase { "forceAtL2", [](Peremenn& p) { p.L2 += 0.8; }, { "F2" }, "жесткость" },
-        RuleCase {
-            "stressAtF3", [](Peremenn& p) { p.F3 = 150; }, { "tauk3" }, "Напряжение τk3 при F3 = 1084 МПа" },
-        RuleCase { "stressesAtF2AndF3", [](Peremenn& p) { p.SIGMA_B = 420; }, { "tauk2", "tauk3", "tauc" },
+    testing::Values(RuleCase { "passes", [](CalcValues&) {}, {}, "" },
+        RuleCase { "forceAtL1", [](CalcValues& p) { p.L1 -= 0.3; }, { "F1" }, "жесткость пружины R = " },
+        RuleCase { "forceAtL2", [](CalcValues& p) { p.L2 += 0.8; }, { "F2" }, "жесткость" },
+        RuleCase { "stressAtF3", [](CalcValues& p) { p.F3 = 150; }, { "tauk3" },
+            "Напряжение τk3 при F3 = 1084 МПа" },
+        RuleCase { "stressesAtF2AndF3", [](CalcValues& p) { p.SIGMA_B = 420; }, { "tauk2", "tauk3", "tauc" },
             "Напряжение τc" },
-        RuleCase { "stressAtSolidLength", [](Peremenn& p) { p.SIGMA_B = 800; }, { "tauc" },
+        RuleCase { "stressAtSolidLength", [](CalcValues& p) { p.SIGMA_B = 800; }, { "tauc" },
             "Напряжение τc при длине Lc = 449,8 МПа" },
-        RuleCase { "workingLengthBelowLn", [](Peremenn& p) { p.N1 = 20; }, { "L2" },
+        RuleCase { "workingLengthBelowLn", [](CalcValues& p) { p.N1 = 20; }, { "L2" },
             "рабочая длина L2 = 44,71 мм меньше Ln = 45 мм" },
         RuleCase { "buckles",
-            [](Peremenn& p) { // four times as long as wide: sK = 11,38 mm below s2 = 15,29 mm
+            [](CalcValues& p) { // four times as long as wide: sK = 11,38 mm below s2 = 15,29 mm
                 p.L0calc = 400;
                 p.L1 = 400 - p.F1 / p.c;
                 p.L2 = 400 - p.F2 / p.c;
@@ -257,9 +260,9 @@ INSTANTIATE_TEST_SUITE_P(Rules, VerifyRules,
 
 TEST(Verify, NothingToCheckBeforeTheCalculationEnds)
 {
-    Peremenn p = record(2, 20, 10, 12, 60, 10, 30, 2000);
-    p.calcComplete = false;
-    const Verification v = verifySpring(p, kNoFiles);
+    CalcResult r = record(2, 20, 10, 12, 60, 10, 30, 2000);
+    r.outcome = Outcome::Stopped;
+    const Verification v = verifySpring(r, kNoFiles);
     EXPECT_FALSE(v.available);
     EXPECT_FALSE(v.refusal.empty());
     EXPECT_TRUE(v.rows.empty());
@@ -284,7 +287,8 @@ TEST(Verify, StrengthOfTheFinalWireReadAfresh)
 {
     ScratchDataDir dir;
     dir.copyShipped();
-    Peremenn p = record(4, 16, 26, 28, 138, 100, 300, 1520);
+    CalcResult r = record(4, 16, 26, 28, 138, 100, 300, 1520);
+    CalcValues& p = r.values;
     p.dpr = 3.5; // the method's σB belongs to the first listed wire
     const FolderFiles files(dir.path());
     for (const char* strength : { "1480", "1234,5" }) {
@@ -292,7 +296,7 @@ TEST(Verify, StrengthOfTheFinalWireReadAfresh)
         for (int line = 1; line <= 132; ++line) // class II, d = 4: block 2, row 19
             bytes += (line == 22 + 19 ? std::string(strength) : "1000") + "\r\n";
         dir.writeBytes("sigmab.dat", bytes);
-        EXPECT_EQ(verifySpring(p, files).spring.Rm, strToFloat(strength));
+        EXPECT_EQ(verifySpring(r, files).spring.Rm, strToFloat(strength));
     }
 }
 

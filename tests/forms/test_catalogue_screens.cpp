@@ -131,7 +131,8 @@ private slots:
         k3.show();
         look(k3, QStringLiteral("viewer-k3"));
         std::string tableKind = "PREDVARIT";
-        TForm6 tau(dataDir, tableKind, messages);
+        TForm6 tau(
+            dataDir, [&] { return tableKind; }, messages);
         tau.show();
         look(tau, QStringLiteral("viewer-tau1"));
         tau.hide();

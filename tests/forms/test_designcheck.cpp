@@ -112,8 +112,7 @@ private slots:
     {
         QFETCH(bool, readOnly);
         SetupWindow editor; // holds the lock when the second one must only look
-        SetupWindow w;
-        w.dataDir = editor.dataDir;
+        SetupWindow w(editor.dataDir);
         w.chooser.toOpenFolder = kExamples;
         if (readOnly)
             editor.form->show();

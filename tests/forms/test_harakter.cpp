@@ -2,7 +2,6 @@
 // back from its PDF, the SVG picture, printing, replacing and failed writes,
 // and the buttons that open it from the report and sketch windows.
 
-#include "engine/method/peremenn.h"
 #include "forms/print/exportchooser.h"
 #include "forms/widgets/qtext.h"
 #include "forms/widgets/sketchresources.h"
@@ -113,7 +112,8 @@ private slots:
         QVERIFY(dir.isValid());
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(dir.filePath(QStringLiteral("printed.pdf")));
-        window = std::make_unique<TForm12>(r.values, messages, printer, nullptr, &exports);
+        window = std::make_unique<TForm12>(
+            std::make_shared<const CalcResult>(r), messages, printer, nullptr, &exports);
     }
 
     void cleanup() { window.reset(); }
@@ -140,7 +140,7 @@ private slots:
                     f.f1 = "0";
             }));
         }
-        window->show();
+        showResult();
         auto* refusal = window->findChild<QLabel*>(QStringLiteral("refusal"));
         QVERIFY(refusal->isVisible());
         QVERIFY(refusal->text().startsWith(
@@ -273,10 +273,12 @@ private slots:
         std::unique_ptr<QWidget> opener;
         if (fromReport) {
             auto report = std::make_unique<TForm3>(messages, printer, files, nullptr);
-            report->setResult(r, {});
+            report->setResult(std::make_shared<const CalcResult>(r), {});
             opener = std::move(report);
         } else {
-            opener = std::make_unique<TForm2>(r, messages, printer, files);
+            auto sketch = std::make_unique<TForm2>(messages, printer, files);
+            sketch->setResult(std::make_shared<const CalcResult>(r), {});
+            opener = std::move(sketch);
         }
         opener->show();
         auto* button = opener->findChild<QPushButton*>(QStringLiteral("chartButton"));
@@ -302,7 +304,7 @@ private slots:
         QPainter painter(&paper);
         drawing.render(&painter, QRectF(0, 0, 435, 416));
         painter.end();
-        TForm2 sketch(r, messages, printer, files);
+        TForm2 sketch(messages, printer, files);
         const QRect button = sketch.findChild<QPushButton*>(QStringLiteral("chartButton"))->geometry();
         for (int y = button.top() - 1; y <= button.bottom() + 1; ++y)
             for (int x = button.left() - 1; x <= button.right() + 1; ++x)
@@ -314,6 +316,13 @@ private:
     void showCalculated()
     {
         QVERIFY(scetchtest::calculateExample(r, "wire-class2.rid"));
+        showResult();
+    }
+
+    // Shows the window with what `r` holds now.
+    void showResult()
+    {
+        window->setResult(std::make_shared<const CalcResult>(r));
         window->show();
     }
 

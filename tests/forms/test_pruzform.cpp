@@ -6,7 +6,6 @@
 #include "engine/catalogue/textfile.h"
 #include "engine/common/encoding.h"
 #include "engine/method/inputform.h"
-#include "engine/method/peremenn.h"
 #include "forms/widgets/appsettings.h"
 #include "forms/widgets/filechooser.h"
 #include "forms/windows/autor.h"
@@ -774,8 +773,8 @@ private slots:
         QCOMPARE(rig.form.reportWindow() != nullptr, proceeds);
         if (proceeds) {
             QVERIFY(rig.form.reportWindow()->isVisible());
-            const Peremenn& values = rig.form.lastResult().values;
-            QVERIFY(!values.userChoice || values.k3 > 59.43);
+            const CalcResult& result = rig.form.lastResult();
+            QVERIFY(!result.chosenD || result.values.k3 > 59.43);
             QCOMPARE(in.group, group + 1);
             QCOMPARE(in.winding, 1);
             QCOMPARE(in.NiExp, child<QLineEdit>(rig.form, "stepni")->text().toInt());
@@ -1424,7 +1423,7 @@ private slots:
             });
         QTest::mouseClick(child<QPushButton>(rig.form, "Rascet"), Qt::LeftButton);
         QCOMPARE(rig.messages.messages, messages);
-        QVERIFY(rig.form.lastResult().failed);
+        QVERIFY(rig.form.lastResult().stopped());
         TForm3* report = rig.form.reportWindow();
         QVERIFY(!report->isVisible());
         QVERIFY(!report->windowHandle() || !report->windowHandle()->isVisible()); // not left mapped either

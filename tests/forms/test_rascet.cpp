@@ -262,7 +262,7 @@ private slots:
         // Asked in the middle: after the message that says why.
         QCOMPARE(messagesBeforeAsking, QStringList { "Не выполнено условие устойчивости i>10" });
         const CalcResult& result = rig.form.lastResult();
-        QCOMPARE(result.failed, failed);
+        QCOMPARE(result.stopped(), failed);
         const QStringList lines = report.reportLines();
         if (failed) {
             QVERIFY(lines.last().startsWith(QStringLiteral("Наибольшее допустимое напряжение")));
@@ -461,7 +461,7 @@ private slots:
         ReportHeader header;
         header.dateTime = "01.02.2025 10:00";
         header.inputFile = "/home/u/пружина.rid";
-        rig.window.showResult(rig.form.lastResult(), header);
+        rig.window.showResult(std::make_shared<const CalcResult>(rig.form.lastResult()), header);
         QTemporaryDir dir;
         rig.files.toSavePdf = dir.filePath("отчет.pdf");
         rig.window.findChild<QPushButton*>(QStringLiteral("pdf"))->click();
@@ -483,7 +483,7 @@ private slots:
     {
         Rig rig;
         rig.calculate(kWire2, 1, "10", "30", "20", "15");
-        rig.window.showResult(rig.form.lastResult(), {});
+        rig.window.showResult(std::make_shared<const CalcResult>(rig.form.lastResult()), {});
         QTemporaryDir dir;
         rig.files.toSavePdf = dir.filePath("old.pdf");
         checkReplacing(rig.messages, rig.files.toSavePdf,
@@ -531,7 +531,8 @@ private slots:
             given.askAlways = true;
         }
         QuietHost host;
-        const DesignResult result = runForm(form, given, host, FolderFiles(given.dataDir));
+        const auto result
+            = std::make_shared<const DesignResult>(runForm(form, given, host, FolderFiles(given.dataDir)));
         rig.window.showResult(result, header);
         QVERIFY(QTest::qWaitForWindowExposed(&rig.window));
         auto* views = rig.window.findChild<QTabWidget*>(QStringLiteral("views"));

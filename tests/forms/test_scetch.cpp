@@ -2,7 +2,6 @@
 // PDF.
 
 #include "engine/method/inputform.h"
-#include "engine/method/peremenn.h"
 #include "forms/print/sketchpage.h"
 #include "forms/widgets/appstyle.h"
 #include "forms/widgets/filechooser.h"
@@ -78,6 +77,7 @@ private slots:
     void init()
     {
         r = CalcResult();
+        header_ = ReportHeader();
         messages = RecordedMessages();
         QVERIFY(dir.isValid());
         printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
@@ -85,7 +85,7 @@ private slots:
         printer->setOutputFileName(pdfPath());
         QFile::remove(pdfPath());
         files = ScriptedFiles();
-        window = std::make_unique<TForm2>(r, messages, *printer, files);
+        window = std::make_unique<TForm2>(messages, *printer, files);
     }
 
     void cleanup() { window.reset(); }
@@ -123,7 +123,7 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QString, expected);
         QVERIFY(scetchtest::calculateExample(r, "wire-class2.rid"));
-        window->show();
+        show();
         auto* edit = field(*window, qPrintable(name));
         QVERIFY(edit);
         QCOMPARE(edit->text(), expected);
@@ -138,7 +138,7 @@ private slots:
     // to show or print: the window says so instead of showing zeros.
     void saysSoWithoutResults()
     {
-        window->show();
+        show();
         const auto edits = window->findChildren<QLineEdit*>();
         QCOMPARE(edits.size(), 18);
         for (QLineEdit* edit : edits) {
@@ -173,8 +173,8 @@ private slots:
         QFETCH(QString, groundEnd);
         p.D1 = D1;
         p.d = d;
-        r.complete = true;
-        window->show();
+        r.outcome = Outcome::Complete;
+        show();
         QCOMPARE(field(*window, "Edit7")->text(), meanDiameter);
         QCOMPARE(field(*window, "Edit8")->text(), groundEnd);
     }
@@ -186,8 +186,8 @@ private slots:
             QVERIFY(button);
             QVERIFY(!button->isEnabled());
         }
-        r.complete = true;
-        window->show();
+        r.outcome = Outcome::Complete;
+        show();
         for (const char* name : { "pr", "pdf" })
             QVERIFY(window->findChild<QToolButton*>(QLatin1String(name))->isEnabled());
         QCOMPARE(window->findChild<QToolButton*>(QStringLiteral("pdf"))->geometry(), QRect(110, 386, 60, 25));
@@ -196,15 +196,15 @@ private slots:
     void refilledOnEveryShowingOnly()
     {
         QVERIFY(scetchtest::calculateExample(r, "wire-class2.rid"));
-        window->show();
+        show();
         // A later calculation that stops at the coil impact check sets the
         // force, stress and wire again and leaves the deflections and
         // lengths of the one before.
         QVERIFY(!scetchtest::calculateExample(r, "steel-60s2a.rid", [](InputForm& f) { f.vmax = "100"; }));
-        QVERIFY(p.calcFailed);
+        QVERIFY(r.stopped());
         QCOMPARE(field(*window, "Edit3")->text(), QStringLiteral("375")); // open: not followed
         window->hide();
-        window->show();
+        show();
         // no mix of the two calculations' values
         QCOMPARE(field(*window, "Edit3")->text(), QString());
         QCOMPARE(field(*window, "Edit17")->text(), QString());
@@ -220,7 +220,7 @@ private slots:
     void closeHides()
     {
         QFETCH(bool, byEscape);
-        window->show();
+        show();
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
         if (byEscape)
             QTest::keyClick(window.get(), Qt::Key_Escape);
@@ -248,10 +248,10 @@ private slots:
         QFETCH(QString, printed);
         const SketchField& f = kSketchFields[static_cast<size_t>(field)];
         // The record's field that this box shows.
-        Peremenn values;
-        for (double Peremenn::*member : { &Peremenn::tau3, &Peremenn::tau, &Peremenn::F3, &Peremenn::F2,
-                 &Peremenn::F1, &Peremenn::D1, &Peremenn::L0calc, &Peremenn::t, &Peremenn::S2, &Peremenn::S3,
-                 &Peremenn::L2, &Peremenn::L3, &Peremenn::L1, &Peremenn::S1, &Peremenn::tau2 }) {
+        CalcValues values;
+        using V = CalcValues;
+        for (double V::*member : { &V::tau3, &V::tau, &V::F3, &V::F2, &V::F1, &V::D1, &V::L0calc, &V::t,
+                 &V::S2, &V::S3, &V::L2, &V::L3, &V::L1, &V::S1, &V::tau2 }) {
             values.*member = value;
             if (f.value(values) == value)
                 break;
@@ -277,8 +277,8 @@ private slots:
         header.form.navivkaIndex = 0;
         header.inputFile = "/home/u/пружина.rid";
         header.dateTime = "07.12.2026 10:00";
-        window->setHeader(header);
-        window->show();
+        header_ = header;
+        show();
         AcceptPrintDialog dialog;
         QTest::mouseClick(window->findChild<QToolButton*>(QStringLiteral("pr")), Qt::LeftButton);
         QVERIFY(dialog.shown);
@@ -298,9 +298,9 @@ private slots:
 
     void printFailureIsReported()
     {
-        r.complete = true;
+        r.outcome = Outcome::Complete;
         printer->setOutputFileName(dir.filePath(QStringLiteral("missing/folder/sketch.pdf")));
-        window->show();
+        show();
         AcceptPrintDialog dialog;
         window->findChild<QToolButton*>(QStringLiteral("pr"))->click();
         QVERIFY(dialog.shown);
@@ -315,7 +315,7 @@ private slots:
         QVERIFY(drawing.isValid());
         QCOMPARE(drawing.viewBox(), QRect(0, 0, 435, 416));
         QList<QRect> covered { QRect(30, 386, 75, 25), QRect(110, 386, 60, 25), QRect(346, 386, 75, 25) };
-        window->show();
+        show();
         for (auto* label : window->findChildren<QLabel*>()) // the drawing's own, not the notes over it
             if (label->objectName().startsWith(QLatin1String("tau")))
                 covered << label->geometry();
@@ -358,9 +358,9 @@ private slots:
         p.L1 = 165.5;
         p.S1 = 11.5;
         p.tau2 = 499;
-        r.complete = true;
+        r.outcome = Outcome::Complete;
         printer->setPageMargins(QMarginsF(3.5, 3.5, 3.5, 3.5), QPageLayout::Millimeter);
-        window->show();
+        show();
         AcceptPrintDialog dialog;
         window->findChild<QToolButton*>(QStringLiteral("pr"))->click();
         QVERIFY(dialog.shown);
@@ -400,13 +400,13 @@ private slots:
         QFETCH(bool, toFile);
         if (!toFile)
             printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        window = std::make_unique<TForm2>(r, messages, *printer, files);
-        r.complete = true;
+        window = std::make_unique<TForm2>(messages, *printer, files);
+        r.outcome = Outcome::Complete;
         QFile old(pdfPath());
         QVERIFY(old.open(QIODevice::WriteOnly));
         old.write("old");
         old.close();
-        window->show();
+        show();
         QString asked;
         bool printPressed = false;
         QTimer answer;
@@ -443,8 +443,8 @@ private slots:
         QVERIFY(scetchtest::calculateExample(r, "wire-class2.rid"));
         ReportHeader header;
         header.inputFile = "/home/u/пружина.rid";
-        window->setHeader(header);
-        window->show();
+        header_ = header;
+        show();
         files.toSavePdf = dir.filePath(QStringLiteral("эскиз.pdf"));
         window->findChild<QToolButton*>(QStringLiteral("pdf"))->click();
         QCOMPARE(files.suggested, QStringList { QStringLiteral("/home/u/пружина-эскиз.pdf") });
@@ -461,8 +461,8 @@ private slots:
 
     void ctrlPPrints()
     {
-        r.complete = true;
-        window->show();
+        r.outcome = Outcome::Complete;
+        show();
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
         AcceptPrintDialog dialog;
         QTest::keyClick(window.get(), Qt::Key_P, Qt::ControlModifier);
@@ -475,7 +475,15 @@ private:
 
     QTemporaryDir dir;
     CalcResult r;
-    Peremenn& p = r.values; // what the window shows
+    CalcValues& p = r.values; // what the window shows
+    ReportHeader header_;
+
+    // Shows the window with what `r` and `header_` hold now.
+    void show()
+    {
+        window->setResult(std::make_shared<const CalcResult>(r), header_);
+        window->show();
+    }
     RecordedMessages messages;
     std::unique_ptr<QPrinter> printer;
     std::unique_ptr<TForm2> window;

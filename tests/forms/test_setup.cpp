@@ -174,7 +174,7 @@ private slots:
         given.dataDir = w->dataDir;
         QuietHost host;
         const DesignResult calc = runForm(input, given, host, FolderFiles(w->dataDir));
-        QVERIFY(calc.complete);
+        QVERIFY(calc.complete());
         QCOMPARE(calc.values.materialClass, 2);
         QCOMPARE(calc.values.d, 5.0);
         QVERIFY(host.messages.empty());

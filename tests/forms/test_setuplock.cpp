@@ -68,8 +68,7 @@ private slots:
     void secondWindowOnTheFolderOnlyLooks()
     {
         SetupWindow first;
-        SetupWindow second;
-        second.dataDir = first.dataDir;
+        SetupWindow second(first.dataDir);
         first.form->show();
         QVERIFY(!first.form->readOnly());
         second.form->show();

@@ -8,7 +8,6 @@
 // its report through the main window.
 #include "engine/features/characteristic.h"
 #include "engine/features/neighbours.h"
-#include "engine/method/peremenn.h"
 #include "engine/method/quantities.h"
 #include "forms/widgets/materialmodel.h"
 #include "forms/widgets/neighbourmodel.h"
@@ -250,7 +249,7 @@ private slots:
         QVERIFY(report.isVisible());
         QCOMPARE(reportLineWith(report, QStringLiteral("Диаметр проволоки по нормали")),
             QStringLiteral("Диаметр проволоки по нормали d=4,5 мм"));
-        QVERIFY(rig.form.lastResult().values.userChoice);
+        QVERIFY(rig.form.lastResult().chosenD);
         QCOMPARE(rig.messages.messages, QStringList());
         // The panel shows the new report's inputs; the row looked at stays,
         // the mark stays on the calculation's own wire.
@@ -338,7 +337,7 @@ private slots:
         child<QComboBox>(rig.form, "material")
             ->setCurrentIndex(0); // "Проволока I класса", not used for group IV
         TForm3& report = rig.calculate();
-        QVERIFY(!rig.form.lastResult().wireChosen);
+        QVERIFY(!rig.form.lastResult().wire);
         QVERIFY(!report.findChild<QPushButton*>(QStringLiteral("neighboursButton"))->isEnabled());
     }
 

@@ -44,7 +44,8 @@ std::unique_ptr<TableViewer> makeViewer(
     if (kind == QLatin1String("k3"))
         return std::make_unique<TForm5>(dataDir, messages);
     if (kind == QLatin1String("tau"))
-        return std::make_unique<TForm6>(dataDir, tableKind, messages);
+        return std::make_unique<TForm6>(
+            dataDir, [table = &tableKind] { return *table; }, messages);
     return std::make_unique<TForm7>(dataDir, messages);
 }
 
@@ -80,7 +81,8 @@ private slots:
 
     void torsionStressViewer()
     {
-        TForm6 viewer(dataDir, tableKind, messages);
+        TForm6 viewer(
+            dataDir, [this] { return tableKind; }, messages);
         viewer.show();
         QCOMPARE(viewer.size(), QSize(401, 261));
         QCOMPARE(header(grid(viewer, "zag")), QStringList({ "Класс(марка)|", "", "Группа", "пружин", "" }));

@@ -464,8 +464,7 @@ int addKilledBeforeWrite(const QString& arg)
     char name[] = "child";
     char* argv[] = { name, nullptr };
     QApplication app(argc, argv);
-    SetupWindow w;
-    w.dataDir = ss(parts[0]);
+    SetupWindow w(ss(parts[0]));
     const int killAt = parts[1].toInt();
     int started = 0;
     setWriteFaultInjector([&](WriteStage stage) {

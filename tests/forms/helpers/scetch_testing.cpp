@@ -27,14 +27,8 @@ bool calculateExample(CalcResult& r, const char* ridName, const std::function<vo
     given.chosenD.reset();
     given.askAlways = false;
     QuietHost host; // the diameter question is cancelled
-    const DesignResult design
-        = runForm(form, given, host, FolderFiles(SHIPPED_DATA_DIR), { .carried = &r.values });
-    if (!design.calculated) {
-        keepStoppedInputs(r, design);
-        return false;
-    }
-    r = design;
-    return r.complete;
+    r = runForm(form, given, host, FolderFiles(SHIPPED_DATA_DIR));
+    return r.complete();
 }
 
 void saveScreenshot(QWidget& widget, const QString& name)

@@ -31,9 +31,9 @@ public:
 };
 
 // Loads an example input file as the main window does, lets `edit` change
-// the form and runs it as "Расчет" does with the shipped data, starting
-// from the values of `r`, into `r`. True when the calculation ran to its
-// end.
+// the form and runs it as "Расчет" does with the shipped data, with the
+// inputs of `r` to start from, into `r`. True when the calculation ran to
+// its end.
 bool calculateExample(CalcResult& r, const char* ridName, const std::function<void(InputForm&)>& edit = {});
 
 // With PRUZ_SCREENSHOT_DIR set, saves the widget's picture there as

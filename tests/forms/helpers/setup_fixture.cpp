@@ -13,9 +13,9 @@
 #include <QTabWidget>
 #include <QTest>
 
-SetupWindow::SetupWindow()
+SetupWindow::SetupWindow(const std::string& dir)
 {
-    dataDir = data.dataDir();
+    dataDir = dir.empty() ? data.dataDir() : dir;
     newMat = std::make_unique<TForm9>(messages);
     input = std::make_unique<TForm11>();
     diameters = std::make_unique<TForm10>(dataDir, messages, *input);

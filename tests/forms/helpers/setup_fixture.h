@@ -22,7 +22,8 @@ class TForm11;
 
 class SetupWindow {
 public:
-    SetupWindow();
+    // On its own scratch catalogue, or on the folder `dataDir`.
+    explicit SetupWindow(const std::string& dataDir = {});
     ~SetupWindow();
 
     CatalogueScratch data;
