@@ -115,10 +115,13 @@ DesignResult DesignRun::run(const std::string& ridFile)
             r.trace.addError(r.error);
     }
     r.ridFile = ridFile;
-    if (settings_.verify)
+    if (settings_.verify) {
+        if (r.values.calcComplete && !checkData_)
+            checkData_.emplace(files());
         r.verification = r.values.calcComplete
-            ? verifySpring(r.values, files(), settings_.seating, settings_.trace)
-            : verifySpring(r.values, FolderFiles({}), settings_.seating); // says why not
+            ? verifySpring(r.values, *checkData_, settings_.check, settings_.trace)
+            : verifySpring(r.values, FolderFiles({}), settings_.check); // says why not
+    }
     return r;
 }
 
