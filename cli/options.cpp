@@ -100,10 +100,11 @@ ParsedArgs parseArgs(int argc, const char* const* argv)
                  "its first differing line, old and new, then \"N designs, M changed\"")
               ->type_name("OLD_DIR");
     app.add_flag("--verify", o.verify,
-        "after the report, the check of the spring as it will be made by EN 13906-1 (rate, forces at L1 "
-        "and L2, stresses, solid length and coil gaps, buckling, natural frequency, wire length, mass), "
-        "one line a row, and the exit status 1 when the check fails; with --explain its steps follow "
-        "the calculation's");
+        "after the report, the check of the spring as it will be made by EN 13906-1 (its assumptions, "
+        "then rate, forces at L1 and L2 within the tolerance band, free length, stresses, solid length and "
+        "coil gaps, buckling, natural frequency, wire length, mass), one line a row, then the spring to "
+        "order; the exit status 1 when the check fails or the spring cannot be checked; with --explain "
+        "its steps follow the calculation's");
     std::string seating;
     auto* nu
         = app.add_option("--seating", seating,

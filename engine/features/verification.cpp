@@ -218,6 +218,16 @@ public:
         step.passed = row.verdict != CheckVerdict::Failed;
     }
 
+    // A force of the form in newtons: the kilograms-force times kGravity.
+    void newtons(double MadeSpring::*field, double kgf)
+    {
+        if (!on())
+            return;
+        TraceStep& step = add(StepKind::Value, field);
+        step.formula = step.symbol + " = " + step.symbol + " формы (кгс) · " + numText(kGravity);
+        step.substitution = step.symbol + " = " + numText(kgf) + " · " + numText(kGravity);
+    }
+
     void note(const std::string& text)
     {
         if (on())
@@ -634,8 +644,9 @@ void takeSpring(MadeSpring& s, const Peremenn& p, Steps& steps)
     steps.input(&S::n, "число рабочих витков расчетное");
     for (double S::*f : { &S::nt, &S::L0, &S::L1, &S::L2, &S::L3 })
         steps.input(f, "из отчета");
-    for (double S::*f : { &S::F1, &S::F2, &S::F3 })
-        steps.input(f, "F расчета / 10 кгс · " + numText(kGravity) + " Н/кгс");
+    steps.newtons(&S::F1, p.F1 / 10);
+    steps.newtons(&S::F2, p.F2 / 10);
+    steps.newtons(&S::F3, p.F3 / 10);
     steps.input(&S::s2, "L0 − L2");
     steps.input(&S::G, "1000 · G каталога (10³ МПа)");
     steps.input(&S::E, "10000 · E каталога (10⁴ МПа)");
