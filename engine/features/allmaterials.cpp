@@ -36,7 +36,8 @@ std::optional<double> listedAnswer(const CalcInputs& inputs, const DataFiles& fi
     return std::nullopt;
 }
 
-MaterialRow tryMaterial(const CalcInputs& inputs, const DataFiles& files, const std::string& material)
+MaterialRow tryMaterial(
+    const CalcInputs& inputs, const DataFiles& files, const std::string& material, const CheckSettings& check)
 {
     CalcInputs in = inputs;
     in.materialName = material;
@@ -46,7 +47,7 @@ MaterialRow tryMaterial(const CalcInputs& inputs, const DataFiles& files, const 
     const bool selected = material == inputs.materialName;
     MaterialRow row;
     static_cast<QuietRun&>(row)
-        = runQuietly(in, files, selected ? listedAnswer(inputs, files) : std::nullopt, false, &start);
+        = runQuietly(in, files, selected ? listedAnswer(inputs, files) : std::nullopt, false, &start, check);
     row.material = material;
     row.materialClass = row.record.materialClass;
     row.selected = selected;
@@ -75,7 +76,7 @@ std::string MaterialRow::outcome() const
     return text;
 }
 
-AllMaterials allMaterialRows(const CalcInputs& inputs, const DataFiles& files)
+AllMaterials allMaterialRows(const CalcInputs& inputs, const DataFiles& files, const CheckSettings& check)
 {
     AllMaterials out;
     std::optional<std::vector<std::string>> names;
@@ -92,7 +93,7 @@ AllMaterials allMaterialRows(const CalcInputs& inputs, const DataFiles& files)
     std::set<std::string> seen;
     for (const auto& name : *names)
         if (!name.empty() && seen.insert(name).second)
-            out.rows.push_back(tryMaterial(inputs, files, name));
+            out.rows.push_back(tryMaterial(inputs, files, name, check));
     sortMaterialRows(out.rows, materialOrder());
     return out;
 }
@@ -103,19 +104,20 @@ const std::vector<MaterialColumn>& materialColumns()
     static const std::vector<MaterialColumn> columns {
         { "материал", "material", "Материал из каталога", MaterialCell::Material },
         { "класс", "class", "Группа материала (класс) из файла его свойств", MaterialCell::Class },
-        { "d, мм", "d", "Диаметр проволоки по нормали", MaterialCell::Number,
-            [](R r) { return r.record.d; } },
+        { "d, мм", "d", "Диаметр проволоки по нормали", MaterialCell::Number, [](R r) { return r.record.d; },
+            &Peremenn::d },
         { "[τ], МПа", "tau", "Допускаемое напряжение при кручении", MaterialCell::Number,
-            [](R r) { return r.record.tau; } },
-        { "i", "i", "Индекс пружины", MaterialCell::Number, [](R r) { return r.record.i; } },
+            [](R r) { return r.record.tau; }, &Peremenn::tau },
+        { "i", "i", "Индекс пружины", MaterialCell::Number, [](R r) { return r.record.i; }, &Peremenn::i },
         { "n", "n", "Число рабочих витков расчетное", MaterialCell::Number,
-            [](R r) { return r.record.nCalc; } },
-        { "N1", "N1", "Полное число витков", MaterialCell::Number, [](R r) { return r.record.N1; } },
+            [](R r) { return r.record.nCalc; }, &Peremenn::nCalc },
+        { "N1", "N1", "Полное число витков", MaterialCell::Number, [](R r) { return r.record.N1; },
+            &Peremenn::N1 },
         { "L0, мм", "L0", "Длина пружины в свободном состоянии", MaterialCell::Number,
-            [](R r) { return r.record.L0calc; } },
+            [](R r) { return r.record.L0calc; }, &Peremenn::L0calc },
         { "L3, мм", "L3", "Длина пружины при максимальной деформации", MaterialCell::Number,
-            [](R r) { return r.record.L3; } },
-        { "M, кг", "M", "Масса пружины", MaterialCell::Number, [](R r) { return r.record.M; } },
+            [](R r) { return r.record.L3; }, &Peremenn::L3 },
+        { "M, кг", "M", "Масса пружины", MaterialCell::Number, [](R r) { return r.record.M; }, &Peremenn::M },
         // The check of the spring as made, before the method's verdict.
         { "R, Н/мм", "R", "Жесткость изготовленной пружины по EN 13906-1", MaterialCell::CheckFigure,
             [](R r) { return r.check.spring.R; } },
@@ -147,7 +149,7 @@ bool MaterialColumn::reached(const MaterialRow& row) const
     case MaterialCell::Class:
         return findMaterialClass(row.materialClass) != nullptr;
     case MaterialCell::Number:
-        return row.complete();
+        return row.complete() || (reported && row.wrote(reported));
     case MaterialCell::CheckFigure:
     case MaterialCell::Check:
         return row.complete() && row.check.available;

@@ -1,6 +1,7 @@
 #include "engine/features/quietrun.h"
 
 #include "engine/common/errortext.h"
+#include "engine/features/verificationtext.h"
 #include "engine/method/calc.h"
 #include "engine/method/quiethost.h"
 #include "engine/method/reportchecks.h"
@@ -27,7 +28,7 @@ std::string withoutTrailingBlanks(std::string text)
 
 // What the run says besides its figures, which of it fails a check, and
 // the check of its made spring.
-void judgeRun(QuietRun& run, const DataFiles& files)
+void judgeRun(QuietRun& run, const DataFiles& files, const CheckSettings& check)
 {
     const Peremenn& r = run.record;
     // Stopped on the stress of the chosen wire: the figures stand, the
@@ -50,7 +51,10 @@ void judgeRun(QuietRun& run, const DataFiles& files)
         std::transform(heading + 1, run.report.end(), std::back_inserter(run.notes), withoutTrailingBlanks);
     std::copy_if(run.notes.begin(), run.notes.end(), std::back_inserter(run.faults),
         [](const std::string& note) { return note != kStableRemark; });
-    run.check = verifySpring(r, files);
+    run.check = verifySpring(r, files, check);
+    if (!run.check.passed) // its verdict is the check's too
+        run.faults.push_back(
+            "EN 13906-1: " + (run.check.available ? worstFinding(run.check) : run.check.refusal));
 }
 
 std::string stopReason(const std::vector<std::string>& messages, const std::string& error)
@@ -58,6 +62,12 @@ std::string stopReason(const std::vector<std::string>& messages, const std::stri
     if (!error.empty())
         return "ошибка: " + error;
     return messages.empty() ? "расчет остановлен" : oneLine(messages.back());
+}
+
+bool QuietRun::wrote(double Peremenn::*field) const
+{
+    return std::any_of(
+        reported.begin(), reported.end(), [&](const ReportedValue& v) { return v.first == field; });
 }
 
 std::string QuietRun::notesText() const
@@ -69,7 +79,7 @@ std::string QuietRun::notesText() const
 }
 
 QuietRun runQuietly(CalcInputs inputs, const DataFiles& files, std::optional<double> answer, bool forced,
-    const Peremenn* carried)
+    const Peremenn* carried, const CheckSettings& check)
 {
     inputs.chosenD = answer;
     inputs.askAlways = forced;
@@ -80,9 +90,10 @@ QuietRun runQuietly(CalcInputs inputs, const DataFiles& files, std::optional<dou
     QuietRun run;
     run.record = std::move(r.values);
     run.report = std::move(r.report);
+    run.reported = std::move(r.reported);
     run.messages = std::move(r.messages);
     run.error = std::move(r.error);
     run.asked = host.asked > 0 || r.chosenD.has_value();
-    judgeRun(run, files);
+    judgeRun(run, files, check);
     return run;
 }

@@ -6,6 +6,7 @@
 // runs.
 
 #include "engine/features/verification.h"
+#include "engine/method/calchost.h"
 #include "engine/method/calcinputs.h"
 #include "engine/method/peremenn.h"
 
@@ -18,6 +19,7 @@ class DataFiles;
 struct QuietRun {
     Peremenn record; // every value the run reached
     std::vector<std::string> report; // its report lines
+    std::vector<ReportedValue> reported; // the values its report lines wrote
     std::vector<std::string> messages; // the messages it would have shown, in order
     std::string error; // what ended it with an error; empty otherwise
     bool asked = false; // the diameter question came up
@@ -30,8 +32,11 @@ struct QuietRun {
     Verification check; // of the made spring by EN 13906-1, when the run ran to its end
 
     bool complete() const { return stop.empty(); }
+    // The report wrote this value (a run that stopped wrote those before its stop).
+    bool wrote(double Peremenn::*field) const;
     std::string notesText() const; // the notes joined by "; "
-    bool passes() const { return complete() && faults.empty(); }
+    // Ran to its end, passes the method's checks and the check of its made spring.
+    bool passes() const { return complete() && faults.empty() && check.passed; }
 };
 
 // The diameter question gets `answer` (the inputs' own answer left out),
@@ -39,11 +44,11 @@ struct QuietRun {
 // the answer taken as from the dialog. `carried`: the values the run starts
 // from.
 QuietRun runQuietly(CalcInputs inputs, const DataFiles& files, std::optional<double> answer, bool forced,
-    const Peremenn* carried = nullptr);
+    const Peremenn* carried = nullptr, const CheckSettings& check = {});
 
 // The notes, faults and check of a run whose record, report, messages and
 // error are filled.
-void judgeRun(QuietRun& run, const DataFiles& files);
+void judgeRun(QuietRun& run, const DataFiles& files, const CheckSettings& check = {});
 
 // Why a run stopped, in one line: its error, else the last message.
 std::string stopReason(const std::vector<std::string>& messages, const std::string& error);

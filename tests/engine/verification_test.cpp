@@ -309,8 +309,8 @@ TEST(Verify, StrengthFromOwnFileOrTable)
     EXPECT_EQ(verifySpring(p, files).spring.Rm, 1234.5);
     dir.writeLines("Проволокаrm.dat", { "1600" });
     EXPECT_EQ(verifySpring(p, files).spring.Rm, 1600);
-    p.materialClass = 2;
-    p.materialName = "60С2А";
+    p.materialClass = 4;
+    p.materialName = "40Х13";
     const Verification none = verifySpring(p, files);
     EXPECT_FALSE(none.spring.hasRm);
     EXPECT_EQ(none.row(CheckKey::Rm)->verdict, CheckVerdict::Remark);

@@ -58,7 +58,9 @@ INSTANTIATE_TEST_SUITE_P(Examples, VerifyLines,
     testing::Values(
         VerifyCase { "steel", "--verify steel-60s2a.rid", 1,
             { "  нагрузка циклическая: N = 100000 циклов (больше 10000)",
-                "  Rm: нет Rm: в каталоге нет предела прочности материала 60С2А",
+                "  Rm: 60С2Аrm.dat: предел прочности материала",
+                "Напряжение τk2 при F(L2), МПа: пружина 355,9; предел ≤ 0,5·Rm = 785; использование 0,4534 — "
+                "выполнено",
                 "Итог проверки: не выполнено — Наименьшая длина Ln = Lc + Sa = 154,8 мм, допускается ≤ L2 = "
                 "135,8 (использование 1,14)" } },
         VerifyCase { "stainlessSolidStress", "--verify stainless-free-length.rid", 1,
