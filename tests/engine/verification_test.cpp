@@ -258,6 +258,27 @@ INSTANTIATE_TEST_SUITE_P(Boundaries, VerifyRules,
             CheckKey::Buckling, CheckVerdict::Failed }),
     [](const auto& info) { return std::string(info.param.name); });
 
+// Cyclic load with the material's fatigue table: τkH at τkU = τk1, on the
+// line from (0, τkO) to (τkOmax, τkOmax), interpolated between two wires.
+TEST(Verify, FatigueRowFromTheMaterialsTable)
+{
+    const FatigueTable table = *parseFatigue({ "1", "1", "400", "800", "3", "300", "700" });
+    EXPECT_DOUBLE_EQ(*table.strokeStrength(2, 0), 350);
+    EXPECT_DOUBLE_EQ(*table.strokeStrength(2, 375), 350 + 375 * 400.0 / 750 - 375);
+    EXPECT_EQ(*table.strokeStrength(2, 750), 0);
+    EXPECT_FALSE(table.strokeStrength(4, 0));
+    ScratchDataDir dir;
+    Peremenn p = passing();
+    p.Ni = 1;
+    p.NiExp = 7;
+    for (const auto& [tauO, verdict] :
+        { std::pair { "400", CheckVerdict::Passed }, { "10", CheckVerdict::Failed } }) {
+        dir.writeLines("Проволокаustal.dat", { "0", "1", tauO, "800", "3", tauO, "800" });
+        const Verification v = verifySpring(p, FolderFiles(dir.path()));
+        EXPECT_EQ(v.row(CheckKey::Fatigue)->verdict, verdict) << checkRowText(*v.row(CheckKey::Fatigue));
+    }
+}
+
 // Beyond its solid length a spring gives no more force: F(Lc) is clamped at 0.
 TEST(Verify, ForceAtSolidLengthClampedAtZero)
 {
