@@ -7,6 +7,7 @@
 #include "engine/common/numtext.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -62,7 +63,13 @@ std::optional<double> FatigueTable::strokeStrength(double d, double tauU) const
 CheckData::CheckData(const DataFiles& files)
     : files_(files)
 {
-    diameters_ = linesOf(files, "sigmdiam.dat");
+    if (const auto lines = linesOf(files, "sigmdiam.dat")) {
+        diameters_.emplace();
+        for (const std::string& line : *lines) {
+            double v = 0;
+            diameters_->push_back(tryStrToFloat(line, v) ? v : std::nan(""));
+        }
+    }
     strengths_ = diameters_ ? linesOf(files, "sigmab.dat") : std::nullopt;
     if (!strengths_)
         tableError_ = "нет файла " + std::string(diameters_ ? "sigmab.dat" : "sigmdiam.dat");
@@ -101,8 +108,8 @@ StrengthOfWire CheckData::strength(const std::string& material, int materialClas
     int best = -1;
     double bestD = 0;
     for (size_t row = 0; row < diameters_->size(); ++row) {
-        double v = 0;
-        if (tryStrToFloat((*diameters_)[row], v) && v >= d && (best < 0 || v < bestD)) {
+        const double v = (*diameters_)[row];
+        if (v >= d && (best < 0 || v < bestD)) { // NaN is never at or above d
             best = static_cast<int>(row);
             bestD = v;
         }

@@ -58,7 +58,8 @@ public:
 
 private:
     const DataFiles& files_;
-    std::optional<std::vector<std::string>> diameters_, strengths_;
+    std::optional<std::vector<std::string>> strengths_;
+    std::optional<std::vector<double>> diameters_; // NaN where a line is not a number
     std::string tableError_;
     mutable std::map<std::string, std::optional<std::string>> ownStrength_;
     mutable std::map<std::string, std::optional<FatigueTable>> fatigue_;

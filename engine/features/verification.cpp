@@ -385,11 +385,11 @@ CheckRow info(CheckKey key, const char* name, const char* caption, const char* u
 
 // Judges a row whose value must stay at or below `limit` (at or above it
 // when !atMost); the text says the rule and the limit.
-void atMost(CheckRow& row, double value, double limit, std::string rule, bool below = true,
+void atMost(CheckRow& row, double value, double limit, const std::string& rule, bool below = true,
     CheckVerdict beyond = CheckVerdict::Failed)
 {
     row.limit = limit;
-    row.limitText = std::move(rule) + " = " + n4(limit);
+    row.limitText = rule + " = " + n4(limit);
     row.utilisation = below ? value / limit : limit / value;
     row.verdict = withinLimit(*row.utilisation) ? CheckVerdict::Passed : beyond;
 }
@@ -413,7 +413,8 @@ CheckRow forceRow(const RowContext& c, CheckKey key, const char* name, const cha
     row.limitText = n4(asked) + " ± " + n4(band);
     row.utilisation = off / band;
     row.verdict = withinLimit(*row.utilisation) ? CheckVerdict::Passed : CheckVerdict::Failed;
-    row.note = std::string(name) + " = " + n4(kgf) + " кгс = " + n4(asked) + " Н; " + signedPercent(dev);
+    if (c.method) // the spring to order gives the asked force by its making
+        row.note = std::string(name) + " = " + n4(kgf) + " кгс = " + n4(asked) + " Н; " + signedPercent(dev);
     if (!c.tolerances.outOfRange.empty())
         row.note += "; " + c.tolerances.outOfRange;
     return row;
@@ -430,6 +431,10 @@ std::string bucklingNote(const RowContext& c)
     }
     return "sK " + all;
 }
+
+// The limits' rules, made once from their constants.
+const std::string kStaticRule = "≤ " + numText(kStaticShare) + "·Rm";
+const std::string kSolidRule = "≤ " + numText(kSolidShare) + "·Rm";
 
 std::vector<CheckRow> rowsOf(const RowContext& c)
 {
@@ -449,7 +454,8 @@ std::vector<CheckRow> rowsOf(const RowContext& c)
     rows.push_back(rm);
 
     CheckRow index = info(CheckKey::Index, "w", "Индекс пружины w = D/d", "", method(&Peremenn::i), s.w);
-    index.limitText = numText(kLeastIndex) + "…" + numText(kLargestIndex);
+    static const std::string indexRange = numText(kLeastIndex) + "…" + numText(kLargestIndex);
+    index.limitText = indexRange;
     index.utilisation = std::max(s.w / kLargestIndex, kLeastIndex / s.w);
     index.verdict = s.w >= kLeastIndex && s.w <= kLargestIndex ? CheckVerdict::Passed : CheckVerdict::Remark;
     rows.push_back(index);
@@ -458,7 +464,8 @@ std::vector<CheckRow> rowsOf(const RowContext& c)
         method(&Peremenn::k1), s.k));
 
     CheckRow rate = info(CheckKey::Rate, "R", "Жесткость пружины R", "Н/мм", s.Rasked, s.R);
-    rate.note = signedPercent(100 * (s.R - s.Rasked) / s.Rasked) + " к требуемой (F2 − F1)/(L1 − L2)";
+    if (p)
+        rate.note = signedPercent(100 * (s.R - s.Rasked) / s.Rasked) + " к требуемой (F2 − F1)/(L1 − L2)";
     rows.push_back(rate);
 
     rows.push_back(forceRow(
@@ -483,7 +490,7 @@ std::vector<CheckRow> rowsOf(const RowContext& c)
         ? info(CheckKey::Stress, "tauk2", "Напряжение τk2 при F(L2)", "МПа", std::nullopt, s.tauk2)
         : info(CheckKey::Stress, "tau2", "Напряжение τ2 при F(L2)", "МПа", std::nullopt, s.tau2);
     if (s.hasRm)
-        atMost(stress, cyclic ? s.tauk2 : s.tau2, s.tauzul, "≤ " + numText(kStaticShare) + "·Rm");
+        atMost(stress, cyclic ? s.tauk2 : s.tau2, s.tauzul, kStaticRule);
     else
         noStrength(stress, c);
     rows.push_back(stress);
@@ -534,7 +541,7 @@ std::vector<CheckRow> rowsOf(const RowContext& c)
     CheckRow solid
         = info(CheckKey::SolidStress, "tauc", "Напряжение τc при длине Lc", "МПа", std::nullopt, s.tauc);
     if (s.hasRm)
-        atMost(solid, s.tauc, s.taucZul, "≤ " + numText(kSolidShare) + "·Rm");
+        atMost(solid, s.tauc, s.taucZul, kSolidRule);
     else
         noStrength(solid, c);
     rows.push_back(solid);
@@ -548,14 +555,17 @@ std::vector<CheckRow> rowsOf(const RowContext& c)
         buckling.made.reset();
         buckling.utilisation = 0;
         buckling.verdict = CheckVerdict::Passed;
-        buckling.note = "не теряет устойчивости при любом сжатии; " + bucklingNote(c);
+        buckling.note = "не теряет устойчивости при любом сжатии";
+        if (p)
+            buckling.note += "; " + bucklingNote(c);
     } else {
         buckling.limit = s.sK;
         buckling.utilisation = s.s2 / s.sK;
         // s2 < sK: a spring compressed to its critical deflection buckles.
         buckling.verdict = withinLimit(*buckling.utilisation + 2 * kRounding) ? CheckVerdict::Passed
                                                                               : CheckVerdict::Failed;
-        buckling.note = bucklingNote(c);
+        if (p) // all four seating cases for the made spring; the order's column has the chosen one
+            buckling.note = bucklingNote(c);
     }
     if (p && p->Dcp > 0 && p->L0calc / p->Dcp >= 3 && buckling.verdict == CheckVerdict::Passed)
         buckling.note += "; расчет: L0/Dср ≥ 3 — метод судит по отношению длины к диаметру, EN 13906-1 по sK "
