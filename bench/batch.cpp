@@ -82,6 +82,7 @@ void runBatch(benchmark::State& state, bool verify)
     state.SetItemsProcessed(state.iterations() * kDesigns);
 }
 
+// With the check of the made spring and its spring to order, as pruzcalc's CSV and JSON.
 void BatchRun(benchmark::State& state)
 {
     runBatch(state, true);

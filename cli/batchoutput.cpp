@@ -23,15 +23,50 @@ void writeRow(std::ostream& out, const std::vector<std::string>& fields)
     out << '\n';
 }
 
-// The check's main columns; empty when there is no check.
+// The rows whose utilisation the CSV carries, with their column names.
+struct UtilisationColumn {
+    CheckKey key;
+    const char* header;
+};
+constexpr UtilisationColumn kUtilisationColumns[] = {
+    { CheckKey::Index, "w/лимит" },
+    { CheckKey::ForceL1, "F1/допуск" },
+    { CheckKey::ForceL2, "F2/допуск" },
+    { CheckKey::FreeLength, "L0/допуск" },
+    { CheckKey::Stress, "τ/τzul" },
+    { CheckKey::Fatigue, "τkh/τkH" },
+    { CheckKey::LeastLength, "Ln/L2" },
+    { CheckKey::SolidStress, "τc/τczul" },
+    { CheckKey::Buckling, "s2/sK" },
+};
+
+std::vector<std::string> checkHeader()
+{
+    std::vector<std::string> header { "R, Н/мм", "ΔF1, %", "ΔF2, %" };
+    for (const UtilisationColumn& c : kUtilisationColumns)
+        header.emplace_back(c.header);
+    header.insert(header.end(), { "worst", "EN 13906-1 check", "n′", "L0′, мм", "к заказу" });
+    return header;
+}
+
+// The check's columns; empty when there is no check.
 std::vector<std::string> checkColumns(const Verification& v)
 {
     if (!v.available)
-        return std::vector<std::string>(6);
+        return std::vector<std::string>(checkHeader().size());
     const MadeSpring& s = v.spring;
-    const CheckRow* buckling = v.row("sK");
-    return { numText(s.R), numText(s.dev1), numText(s.dev2), numText(s.tauk2 / s.tauzul),
-        buckling ? checkVerdictWords(buckling->verdict) : "", v.passed ? kVerdictPassed : kVerdictFailed };
+    std::vector<std::string> row { numText(s.R), numText(s.dev1), numText(s.dev2) };
+    for (const UtilisationColumn& c : kUtilisationColumns) {
+        const CheckRow* r = v.row(c.key);
+        row.push_back(r && r->utilisation ? numText(*r->utilisation) : std::string());
+    }
+    row.push_back(v.worstRow >= 0 ? v.rows[static_cast<size_t>(v.worstRow)].name : "");
+    row.push_back(v.passed ? kVerdictPassed : kVerdictFailed);
+    const bool order = v.order && !v.order->rows.empty();
+    row.push_back(order ? numText(v.order->spring.n) : std::string());
+    row.push_back(order ? numText(v.order->spring.L0) : std::string());
+    row.push_back(v.order ? (v.order->passed ? kVerdictPassed : kVerdictFailed) : "");
+    return row;
 }
 
 } // namespace
@@ -71,8 +106,9 @@ CsvWriter::CsvWriter(std::ostream& out)
     std::vector<std::string> header { "file", "status", "message" };
     for (double CalcValues::*field : kSummaryFields)
         header.emplace_back(quantityOf(field)->symbol);
-    header.insert(header.end(),
-        { "impact check", "stability", "R", "ΔF1, %", "ΔF2, %", "τk2/τzul", "buckling", "EN 13906-1 check" });
+    header.insert(header.end(), { "impact check", "stability" });
+    const std::vector<std::string> check = checkHeader();
+    header.insert(header.end(), check.begin(), check.end());
     writeRow(out_, header);
 }
 

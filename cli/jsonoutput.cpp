@@ -95,16 +95,61 @@ void writeSteps(JsonWriter& json, const Trace& trace)
 void writeCheckRow(JsonWriter& json, const Verification& v, const CheckRow& r)
 {
     json.beginObject();
-    json.member("key", r.key);
+    json.member("key", r.name);
     json.member("caption", checkRowCaption(v, r));
     json.member("unit", r.unit);
     json.member("method", r.method);
     json.member("made", r.made);
     json.member("limit", r.limit);
-    json.member("limit_text", checkRowLimit(r));
+    json.member("limit_text", r.limitText);
+    json.member("utilisation", r.utilisation);
     json.member("verdict", checkVerdictName(r.verdict));
     json.member("verdict_text", checkVerdictWords(r.verdict));
-    json.member("note", checkRowNote(v, r));
+    json.member("note", r.note);
+    json.endObject();
+}
+
+// A spring's values by name (null where it has none), then their units.
+void writeSpringValues(JsonWriter& json, const MadeSpring& spring)
+{
+    json.key("values").beginObject();
+    for (const SpringSymbol& s : springSymbols()) {
+        json.keyText(s.name);
+        const auto field = s.field;
+        const bool none = (field == &MadeSpring::sK && spring.bucklingFree)
+            || (!spring.hasRm
+                && (field == &MadeSpring::Rm || field == &MadeSpring::tauzul
+                    || field == &MadeSpring::taucZul))
+            || ((field == &MadeSpring::tauKH || field == &MadeSpring::AL0) && spring.*field == 0);
+        if (none)
+            json.value(nullptr);
+        else
+            json.value(spring.*s.field);
+    }
+    json.endObject();
+    json.key("units").beginObject();
+    for (const SpringSymbol& s : springSymbols())
+        json.keyText(s.name).value(s.unit);
+    json.endObject();
+}
+
+void writeOrder(JsonWriter& json, const Verification& v)
+{
+    const OrderSpring& o = *v.order;
+    json.beginObject();
+    json.member("passed", o.passed);
+    json.key("stop");
+    if (o.stop.empty())
+        json.value(nullptr);
+    else
+        json.value(o.stop);
+    if (!o.rows.empty()) {
+        writeSpringValues(json, o.spring);
+        json.key("rows").beginArray();
+        for (const CheckRow& r : o.rows)
+            writeCheckRow(json, v, r);
+        json.endArray();
+    }
     json.endObject();
 }
 
@@ -119,30 +164,35 @@ void writeVerification(JsonWriter& json, const Verification& v)
         json.value(v.refusal);
     json.member("standard", "EN 13906-1");
     if (v.available) {
-        const SeatingCase* seating = seatingCase(v.spring.nu);
-        json.member("seating_coefficient", v.spring.nu);
+        const SeatingCase* seating = seatingCase(v.settings.nu);
+        json.member("seating_coefficient", v.settings.nu);
         json.member("seating_case", seating ? seating->caption : "");
+        json.member("tolerance", toleranceName(v.settings.standard, v.settings.grade));
+        json.member("tolerance_text", toleranceCaption(v.settings.standard, v.settings.grade));
+        json.member("ends", endTypeName(v.settings.ends));
+        json.member("ends_text", endTypeCaption(v.settings.ends));
+        json.member("load", v.cyclic ? "cyclic" : "static");
+        json.member("force_unit", "Н (кгс · 9,80665); величины расчета — в его единицах (10·кгс)");
         json.member("strength_source", v.rmSource);
         json.member("passed", v.passed);
         json.key("worst");
+        if (v.worstRow < 0)
+            json.value(nullptr);
+        else
+            json.value(v.rows[static_cast<size_t>(v.worstRow)].name);
+        json.key("worst_text");
         if (v.passed)
             json.value(nullptr);
         else
             json.value(worstFinding(v));
         json.member("buckling_free", v.spring.bucklingFree);
-        json.key("values").beginObject();
-        for (const SpringSymbol& s : springSymbols()) {
-            json.keyText(s.name);
-            if (s.field == &MadeSpring::sK && v.spring.bucklingFree)
-                json.value(nullptr);
-            else
-                json.value(v.spring.*s.field);
-        }
-        json.endObject();
+        writeSpringValues(json, v.spring);
         json.key("rows").beginArray();
         for (const CheckRow& r : v.rows)
             writeCheckRow(json, v, r);
         json.endArray();
+        json.key("order");
+        writeOrder(json, v);
         json.key("trace");
         writeSteps(json, v.trace);
     }

@@ -15,7 +15,7 @@ struct DesignResult;
 
 // "schema_version" of every object: raised when a key is removed or
 // changes its meaning, so that a reader can tell which layout it has.
-inline constexpr int kJsonSchemaVersion = 1;
+inline constexpr int kJsonSchemaVersion = 2;
 
 // The keys and values of one design's object, for a writer of one design
 // or of many; the caller begins and ends the object.

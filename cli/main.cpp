@@ -79,9 +79,9 @@ int runOne(const Options& o)
         writeDesignNeighbours(result, files, *o.neighbours, std::cout);
     if (materials && o.format == OutputFormat::Text)
         writeMaterialTable(*materials, std::cout);
-    // A design that ran to its end fails when its made spring fails the check.
-    if (o.verify && result.status == Completed && result.verification.available
-        && !result.verification.passed)
+    // A design that ran to its end fails when its made spring fails the
+    // check, or cannot be checked at all (a value that is not finite).
+    if (o.verify && result.status == Completed && !result.verification.passed)
         return Failed;
     return result.status;
 }

@@ -4,6 +4,7 @@
 #include "engine/features/design.h"
 #include "engine/features/neighbours.h"
 
+#include <cmath>
 #include <ostream>
 
 namespace {
@@ -20,7 +21,7 @@ std::string cellText(const NeighbourColumn& column, const NeighbourRow& row)
     case NeighbourCell::Verdict:
         return row.passes() ? kPassesMark : kFailsMark;
     case NeighbourCell::Number:
-        return row.complete() ? numText(column.value(row)) : "";
+        return row.complete() && std::isfinite(column.value(row)) ? numText(column.value(row)) : "";
     case NeighbourCell::Remarks:
         return row.notesText();
     }

@@ -100,16 +100,46 @@ ParsedArgs parseArgs(int argc, const char* const* argv)
                  "its first differing line, old and new, then \"N designs, M changed\"")
               ->type_name("OLD_DIR");
     app.add_flag("--verify", o.verify,
-        "after the report, the check of the spring as it will be made by EN 13906-1 (rate, forces at L1 "
-        "and L2, stresses, solid length and coil gaps, buckling, natural frequency, wire length, mass), "
-        "one line a row, and the exit status 1 when the check fails; with --explain its steps follow "
-        "the calculation's");
+        "after the report, the check of the spring as it will be made by EN 13906-1 (its assumptions, "
+        "then rate, forces at L1 and L2 within the tolerance band, free length, stresses, solid length and "
+        "coil gaps, buckling, natural frequency, wire length, mass), one line a row, then the spring to "
+        "order; the exit status 1 when the check fails or the spring cannot be checked; with --explain "
+        "its steps follow the calculation's");
     std::string seating;
-    auto* nu = app.add_option("--seating", seating,
-                      "seating coefficient ν of the check's buckling: 2 (one end free), 1 (both hinged), "
-                      "0,7 (one fixed, one hinged) or 0,5 (both fixed and guided parallel, the default)")
-                   ->check(CLI::IsMember({ "2", "1", "0,7", "0.7", "0,5", "0.5" }).description(""))
-                   ->type_name("NU");
+    auto* nu
+        = app.add_option("--seating", seating,
+                 "seating coefficient ν of the check's buckling: 2 (one end free), 1 (both hinged), "
+                 "0,7 (one fixed, one hinged) or 0,5 (both fixed and guided parallel, the default)")
+              ->check(CLI::Validator(
+                  [](std::string& v) {
+                      const std::string comma = v == "0.7" ? "0,7" : v == "0.5" ? "0,5" : v;
+                      double nu = 0;
+                      return tryStrToFloat(comma, nu) && seatingCase(nu)
+                              && comma.find('.') == std::string::npos
+                          ? std::string()
+                          : "ν is one of " + seatingChoices() + " (0.7 and 0.5 also with a point), not " + v;
+                  },
+                  "", ""))
+              ->type_name("NU");
+    std::string tolerance;
+    auto* tol = app.add_option("--tolerance", tolerance,
+                       "the tolerance of the check's forces: en15800-1, en15800-2 (the default), en15800-3 "
+                       "(EN 15800 grades) or gost16118-1, gost16118-2, gost16118-3 (ГОСТ 16118-70 groups)")
+                    ->check(CLI::Validator(
+                        [](std::string& v) {
+                            return withTolerance({}, v)
+                                ? std::string()
+                                : "the tolerance is en15800-1..3 or gost16118-1..3, not " + v;
+                        },
+                        "", ""))
+                    ->type_name("STD-GRADE");
+    std::string ends;
+    auto* endType
+        = app.add_option("--ends", ends,
+                 "the spring's ends for the check's solid length: ground (\"поджаты и сошлифованы\", "
+                 "the default) or not-ground (\"поджаты, не шлифованы\")")
+              ->check(CLI::IsMember({ "ground", "not-ground" }).description(""))
+              ->type_name("ENDS");
     int neighbours = 0;
     auto* nbr = app.add_option("--neighbours", neighbours,
                        "after the report, the stocked wire diameters from N below to N above the one the "
@@ -123,7 +153,7 @@ ParsedArgs parseArgs(int argc, const char* const* argv)
         "with --format csv the table alone, with json the key all_materials (one FILE.rid only)");
     app.set_version_flag("--version", std::string("pruzcalc ") + PRUZ_VERSION, "print the version and exit");
     app.add_option("FILE.rid", o.inputs)->required()->expected(1, -1);
-    for (CLI::Option* opt : { data, wire, fmt, compare, nbr, nu })
+    for (CLI::Option* opt : { data, wire, fmt, compare, nbr, nu, tol, endType })
         opt->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
 
     parsed.help = app.help();
@@ -156,7 +186,11 @@ ParsedArgs parseArgs(int argc, const char* const* argv)
     if (nbr->count() > 0)
         o.neighbours = neighbours;
     if (nu->count() > 0)
-        o.design.seating = strToFloat(seating == "0.7" ? "0,7" : seating == "0.5" ? "0,5" : seating);
+        o.design.check.nu = strToFloat(seating == "0.7" ? "0,7" : seating == "0.5" ? "0,5" : seating);
+    if (tol->count() > 0)
+        o.design.check = *withTolerance(o.design.check, tolerance);
+    if (endType->count() > 0)
+        o.design.check = *withEnds(o.design.check, ends);
     o.several = o.inputs.size() > 1 || std::any_of(o.inputs.begin(), o.inputs.end(), isFolder);
     o.format = format == "json" ? OutputFormat::Json
         : format == "csv"       ? OutputFormat::Csv

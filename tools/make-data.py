@@ -42,6 +42,11 @@ MATERIALS = [
     ("БрБ2", 9, "8.2", "13.1", "50", ALLOY),
 ]
 
+# A material's own tensile strength, MPa, read by the check of the made
+# spring only: the minimum after the standard heat treatment, ГОСТ 14959-79
+# table 5 (60С2А 160 kgf/mm², 50ХФА 130 kgf/mm²).
+OWN_STRENGTH = {"60С2А": 1570, "50ХФА": 1270}
+
 # Allowable torsion stress, MPa, groups I..IV; -1: not used in that group.
 TAU1 = [(0, [735, 1470, 1225, -1]), (1, [618, 1236, 1030, 1236]),
         (5, [380, 570, 665, 760]), (6, [279, 558, 651, -1]),
@@ -74,6 +79,8 @@ def main():
     for name, code, ro, e, g, diameters in MATERIALS:
         write(name + ".dat", [comma(d) for d in diameters.split()])
         write(name + "mat.dat", [comma(ro), comma(e), comma(g), code])
+    for name, strength in OWN_STRENGTH.items():
+        write(name + "rm.dat", [strength])
     write("k3.dat", [k3_line(k) for k in range(1, 72)])
     for fname, blocks in (("tau1.dat", TAU1), ("tau2.dat", TAU2)):
         write(fname, [x for code, vals in blocks for x in [code] + vals])

@@ -2,7 +2,9 @@
 // The material catalogue in the data directory: "material.dat" lists the
 // names; each material N has a diameter file N + ".dat" and a properties
 // file N + "mat.dat" (density, E, G, material class code), and may have a
-// description N + "opis.dat" (free text typed in the settings window).
+// description N + "opis.dat" (free text typed in the settings window), a
+// tensile strength of its own N + "rm.dat" and a fatigue table N + "ustal.dat"
+// (both read by the check of the made spring only, never by the method).
 
 #include <optional>
 #include <string>
@@ -26,6 +28,16 @@ inline std::string propertiesFileName(const std::string& material)
 inline std::string descriptionFileName(const std::string& material)
 {
     return material + "opis.dat";
+}
+
+inline std::string strengthFileName(const std::string& material)
+{
+    return material + "rm.dat";
+}
+
+inline std::string fatigueFileName(const std::string& material)
+{
+    return material + "ustal.dat";
 }
 
 inline std::string noFileMessage(const std::string& name)

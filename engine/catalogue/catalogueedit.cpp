@@ -31,7 +31,8 @@ std::optional<std::vector<std::string>> nonEmptyLines(const std::string& dataDir
 
 std::vector<std::string> filesOf(const std::string& material)
 {
-    return { diameterFileName(material), propertiesFileName(material), descriptionFileName(material) };
+    return { diameterFileName(material), propertiesFileName(material), descriptionFileName(material),
+        strengthFileName(material), fatigueFileName(material) };
 }
 
 // The file names (case folded) taken by the tables and by the materials listed.
@@ -72,6 +73,21 @@ std::optional<std::vector<std::string>> readDiameters(const std::string& dataDir
 std::vector<std::string> readDescription(const std::string& dataDir, const std::string& material)
 {
     return readDataLines(dataDir, descriptionFileName(material)).value_or(std::vector<std::string> {});
+}
+
+std::vector<std::string> readMaterialLines(const std::string& dataDir, const std::string& fileName)
+{
+    return readDataLines(dataDir, fileName).value_or(std::vector<std::string> {});
+}
+
+bool writeMaterialLines(
+    const std::string& dataDir, const std::string& fileName, const std::vector<std::string>& lines)
+{
+    if (!lines.empty())
+        return writeDataLines(dataDir, fileName, lines);
+    if (auto path = findDataFile(dataDir, fileName))
+        return std::remove(path->c_str()) == 0;
+    return true;
 }
 
 bool writeDescription(

@@ -24,6 +24,13 @@ std::vector<std::string> readDescription(const std::string& dataDir, const std::
 bool writeDescription(
     const std::string& dataDir, const std::string& material, const std::vector<std::string>& lines);
 
+// A material's own tensile strength and fatigue table (the check's data),
+// a line each as typed; none when it has no file. Writing no lines removes
+// the file, so the material has none again.
+std::vector<std::string> readMaterialLines(const std::string& dataDir, const std::string& fileName);
+bool writeMaterialLines(
+    const std::string& dataDir, const std::string& fileName, const std::vector<std::string>& lines);
+
 bool hasDiameterFile(const std::string& dataDir, const std::string& material);
 
 bool writeMaterialNames(const std::string& dataDir, const std::vector<std::string>& names);

@@ -37,7 +37,8 @@ std::optional<double> listedAnswer(const CalcInputs& inputs, const DataFiles& fi
     return std::nullopt;
 }
 
-MaterialRow tryMaterial(const CalcInputs& inputs, const DataFiles& files, const std::string& material)
+MaterialRow tryMaterial(
+    const CalcInputs& inputs, const DataFiles& files, const std::string& material, const CheckSettings& check)
 {
     CalcInputs in = inputs;
     in.materialName = material;
@@ -45,7 +46,7 @@ MaterialRow tryMaterial(const CalcInputs& inputs, const DataFiles& files, const 
     const bool selected = material == inputs.materialName;
     MaterialRow row;
     static_cast<QuietRun&>(row)
-        = runQuietly(in, files, selected ? listedAnswer(inputs, files) : std::nullopt, false);
+        = runQuietly(in, files, selected ? listedAnswer(inputs, files) : std::nullopt, false, check);
     row.material = material;
     row.materialClass = row.record.materialClass;
     row.selected = selected;
@@ -74,7 +75,7 @@ std::string MaterialRow::outcome() const
     return text;
 }
 
-AllMaterials allMaterialRows(const CalcInputs& inputs, const DataFiles& files)
+AllMaterials allMaterialRows(const CalcInputs& inputs, const DataFiles& files, const CheckSettings& check)
 {
     AllMaterials out;
     std::optional<std::vector<std::string>> names;
@@ -91,7 +92,7 @@ AllMaterials allMaterialRows(const CalcInputs& inputs, const DataFiles& files)
     std::set<std::string> seen;
     for (const auto& name : *names)
         if (!name.empty() && seen.insert(name).second)
-            out.rows.push_back(tryMaterial(inputs, files, name));
+            out.rows.push_back(tryMaterial(inputs, files, name, check));
     sortMaterialRows(out.rows, materialOrder());
     return out;
 }
@@ -102,17 +103,22 @@ const std::vector<MaterialColumn>& materialColumns()
     static const std::vector<MaterialColumn> columns {
         { "материал", "material", "Материал из каталога", MaterialCell::Material },
         { "класс", "class", "Группа материала (класс) из файла его свойств", MaterialCell::Class },
-        { "d, мм", "d", "Диаметр проволоки по нормали", MaterialCell::Number,
-            [](R r) { return r.record.d; } },
+        { "d, мм", "d", "Диаметр проволоки по нормали", MaterialCell::Number, [](R r) { return r.record.d; },
+            &CalcValues::d },
         { "[τ], МПа", "tau", captionOf(&CalcValues::tau), MaterialCell::Number,
-            [](R r) { return r.record.tau; } },
-        { "i", "i", captionOf(&CalcValues::i), MaterialCell::Number, [](R r) { return r.record.i; } },
-        { "n", "n", captionOf(&CalcValues::nCalc), MaterialCell::Number, [](R r) { return r.record.nCalc; } },
-        { "N1", "N1", captionOf(&CalcValues::N1), MaterialCell::Number, [](R r) { return r.record.N1; } },
+            [](R r) { return r.record.tau; }, &CalcValues::tau },
+        { "i", "i", captionOf(&CalcValues::i), MaterialCell::Number, [](R r) { return r.record.i; },
+            &CalcValues::i },
+        { "n", "n", captionOf(&CalcValues::nCalc), MaterialCell::Number, [](R r) { return r.record.nCalc; },
+            &CalcValues::nCalc },
+        { "N1", "N1", captionOf(&CalcValues::N1), MaterialCell::Number, [](R r) { return r.record.N1; },
+            &CalcValues::N1 },
         { "L0, мм", "L0", captionOf(&CalcValues::L0calc), MaterialCell::Number,
-            [](R r) { return r.record.L0calc; } },
-        { "L3, мм", "L3", captionOf(&CalcValues::L3), MaterialCell::Number, [](R r) { return r.record.L3; } },
-        { "M, кг", "M", captionOf(&CalcValues::M), MaterialCell::Number, [](R r) { return r.record.M; } },
+            [](R r) { return r.record.L0calc; }, &CalcValues::L0calc },
+        { "L3, мм", "L3", captionOf(&CalcValues::L3), MaterialCell::Number, [](R r) { return r.record.L3; },
+            &CalcValues::L3 },
+        { "M, кг", "M", captionOf(&CalcValues::M), MaterialCell::Number, [](R r) { return r.record.M; },
+            &CalcValues::M },
         // The check of the spring as made, before the method's verdict.
         { "R, Н/мм", "R", "Жесткость изготовленной пружины по EN 13906-1", MaterialCell::CheckFigure,
             [](R r) { return r.check.spring.R; } },
@@ -144,7 +150,7 @@ bool MaterialColumn::reached(const MaterialRow& row) const
     case MaterialCell::Class:
         return findMaterialClass(row.materialClass) != nullptr;
     case MaterialCell::Number:
-        return row.complete();
+        return row.complete() || (reported && row.wrote(reported));
     case MaterialCell::CheckFigure:
     case MaterialCell::Check:
         return row.complete() && row.check.available;

@@ -33,7 +33,8 @@ struct AllMaterials {
 // `inputs` as "Расчет" reads them; their chosenD, when set, answers the
 // question for their own material while it lists that diameter. Each name
 // of "material.dat" once; empty lines skipped.
-AllMaterials allMaterialRows(const CalcInputs& inputs, const DataFiles& files);
+AllMaterials allMaterialRows(
+    const CalcInputs& inputs, const DataFiles& files, const CheckSettings& check = {});
 
 // The columns of the table, shared by every view of it: the header (with
 // its unit), its name in machine-read output, in words, and for the figures
@@ -49,6 +50,7 @@ struct MaterialColumn {
     const char* what; // in words
     MaterialCell cell;
     double (*value)(const MaterialRow&) = nullptr;
+    double CalcValues::*reported = nullptr; // the value's field, shown too where a run that stopped wrote it
 
     // The row has a figure (or a check) for this column.
     bool reached(const MaterialRow& row) const;

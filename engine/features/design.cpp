@@ -120,9 +120,12 @@ DesignResult DesignRun::run(const std::string& ridFile)
             r.trace.addError(r.error);
     }
     r.ridFile = ridFile;
-    if (settings_.verify)
-        r.verification = r.complete() ? verifySpring(r, files(), settings_.seating, settings_.trace)
-                                      : verifySpring(r, FolderFiles({}), settings_.seating); // says why not
+    if (settings_.verify) {
+        if (r.complete() && !checkData_)
+            checkData_.emplace(files());
+        r.verification = r.complete() ? verifySpring(r, *checkData_, settings_.check, settings_.trace)
+                                      : verifySpring(r, FolderFiles({}), settings_.check); // says why not
+    }
     return r;
 }
 

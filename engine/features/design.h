@@ -23,7 +23,7 @@ struct DesignSettings {
     bool trace = false; // record the calculation's trace
     const DataFiles* files = nullptr; // read instead of the catalogue's files when set
     bool verify = false; // check the made spring by EN 13906-1 after the calculation
-    double seating = kDefaultSeating; // ν of that check
+    CheckSettings check; // tolerance, ends and ν of that check
 };
 
 // The calculation's result (inputs, values, report, messages, error,
@@ -71,6 +71,7 @@ private:
     DesignSettings settings_;
     std::optional<Catalogue> catalogue_;
     std::optional<MemoryFiles> kept_;
+    std::optional<CheckData> checkData_; // the check's catalogue data, read at the first check
 };
 
 // One design on its own.

@@ -10,6 +10,7 @@
 #include "engine/method/reportchecks.h"
 
 #include <algorithm>
+#include <cmath>
 #include <iterator>
 #include <optional>
 
@@ -64,14 +65,15 @@ bool sameSpring(const NeighbourRow& a, const NeighbourRow& b)
     return true;
 }
 
-NeighbourRow tryDiameter(CalcInputs inputs, const DataFiles& files, const Stocked& wire)
+NeighbourRow tryDiameter(
+    CalcInputs inputs, const DataFiles& files, const Stocked& wire, const CheckSettings& check)
 {
     NeighbourRow row;
     row.listed = wire.text;
     row.d = wire.value;
     inputs.chosenD = wire.value;
     inputs.askAlways = true;
-    judgeRun(row, run(inputs, files), files);
+    judgeRun(row, run(inputs, files), files, check);
     return row;
 }
 
@@ -79,7 +81,7 @@ NeighbourRow tryDiameter(CalcInputs inputs, const DataFiles& files, const Stocke
 
 namespace {
 
-Neighbours rowsAround(const CalcInputs& inputs, const DataFiles& files, int each)
+Neighbours rowsAround(const CalcInputs& inputs, const DataFiles& files, int each, const CheckSettings& check)
 {
     Neighbours out;
     out.material = inputs.materialName;
@@ -123,7 +125,7 @@ Neighbours rowsAround(const CalcInputs& inputs, const DataFiles& files, int each
     const auto first = std::max<std::ptrdiff_t>(0, at - reach);
     const auto last = std::min<std::ptrdiff_t>(std::ssize(stocked) - 1, at + reach);
     for (auto k = first; k <= last; ++k) {
-        NeighbourRow forced = tryDiameter(inputs, files, stocked[static_cast<size_t>(k)]);
+        NeighbourRow forced = tryDiameter(inputs, files, stocked[static_cast<size_t>(k)], check);
         if (k != at) {
             out.rows.push_back(std::move(forced));
             continue;
@@ -133,7 +135,7 @@ Neighbours rowsAround(const CalcInputs& inputs, const DataFiles& files, int each
         mine.listed = chosen->text;
         mine.d = chosen->value;
         mine.methodChoice = true;
-        judgeRun(mine, own, files);
+        judgeRun(mine, own, files, check);
         const bool differs = !sameSpring(forced, mine);
         out.rows.push_back(std::move(mine));
         if (differs) {
@@ -146,12 +148,13 @@ Neighbours rowsAround(const CalcInputs& inputs, const DataFiles& files, int each
 
 } // namespace
 
-Neighbours neighbourRows(const CalcInputs& inputs, const DataFiles& files, int each)
+Neighbours neighbourRows(
+    const CalcInputs& inputs, const DataFiles& files, int each, const CheckSettings& check)
 {
     // A list that cannot be read (too large, say) is said in words; the
     // rows' own errors are kept in their rows.
     try {
-        return rowsAround(inputs, files, each);
+        return rowsAround(inputs, files, each, check);
     } catch (...) {
         Neighbours out;
         out.material = inputs.materialName;
@@ -168,9 +171,11 @@ const std::vector<NeighbourColumn>& neighbourColumns()
         { "выбор", "Диаметр, выбранный расчетом", NeighbourCell::Choice },
         { "итог", "Проходит ли все проверки", NeighbourCell::Verdict },
         { "EN 13906-1", "Проверка изготовленной пружины по EN 13906-1", NeighbourCell::Check },
-        { "ΔR, %", "Жесткость изготовленной пружины R против c расчета, %", NeighbourCell::Number,
+        { "ΔR, %", "Жесткость изготовленной пружины R против требуемой (F2 − F1)/(L1 − L2), %",
+            NeighbourCell::Number,
             [](R r) {
-                return r.check.available ? 100 * (r.check.spring.R - r.record.c) / r.record.c : 0.0;
+                const MadeSpring& s = r.check.spring;
+                return r.check.available ? 100 * (s.R - s.Rasked) / s.Rasked : std::nan("");
             } },
         { "i", captionOf(&CalcValues::i), NeighbourCell::Number, [](R r) { return r.record.i; } },
         { "k1", "Коэффициент k1", NeighbourCell::Number, [](R r) { return r.record.k1; } },

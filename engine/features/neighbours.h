@@ -38,7 +38,8 @@ struct Neighbours {
 // "Расчет" gives them; their chosenD, while the material lists it, answers
 // the calculation's diameter question, as the dialog did
 // (CalcResult::sameAnswer).
-Neighbours neighbourRows(const CalcInputs& inputs, const DataFiles& files, int each);
+Neighbours neighbourRows(
+    const CalcInputs& inputs, const DataFiles& files, int each, const CheckSettings& check = {});
 
 // The columns of the table of rows, shared by every view of it: the header
 // (with its unit) and, for the figures, the value of a row that ran to its

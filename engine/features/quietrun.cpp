@@ -1,6 +1,7 @@
 #include "engine/features/quietrun.h"
 
 #include "engine/common/errortext.h"
+#include "engine/features/verificationtext.h"
 #include "engine/method/calc.h"
 #include "engine/method/quiethost.h"
 #include "engine/method/reportchecks.h"
@@ -27,10 +28,11 @@ std::string withoutTrailingBlanks(std::string text)
 
 // What the run says besides its figures, which of it fails a check, and
 // the check of its made spring.
-void judgeRun(QuietRun& run, const CalcResult& r, const DataFiles& files)
+void judgeRun(QuietRun& run, const CalcResult& r, const DataFiles& files, const CheckSettings& check)
 {
     run.record = r.values;
     run.report = r.report;
+    run.reported = r.reported;
     run.messages = r.messages;
     run.error = r.error;
     run.ended = r.outcome;
@@ -55,7 +57,10 @@ void judgeRun(QuietRun& run, const CalcResult& r, const DataFiles& files)
         std::transform(heading + 1, run.report.end(), std::back_inserter(run.notes), withoutTrailingBlanks);
     std::copy_if(run.notes.begin(), run.notes.end(), std::back_inserter(run.faults),
         [](const std::string& note) { return note != kStableRemark; });
-    run.check = verifySpring(r, files);
+    run.check = verifySpring(r, files, check);
+    if (!run.check.passed) // its verdict is the check's too
+        run.faults.push_back(
+            "EN 13906-1: " + (run.check.available ? worstFinding(run.check) : run.check.refusal));
 }
 
 std::string stopReason(const std::vector<std::string>& messages, const std::string& error)
@@ -63,6 +68,12 @@ std::string stopReason(const std::vector<std::string>& messages, const std::stri
     if (!error.empty())
         return "ошибка: " + error;
     return messages.empty() ? "расчет остановлен" : oneLine(messages.back());
+}
+
+bool QuietRun::wrote(double CalcValues::*field) const
+{
+    return std::any_of(
+        reported.begin(), reported.end(), [&](const ReportedValue& v) { return v.first == field; });
 }
 
 std::string QuietRun::notesText() const
@@ -73,7 +84,8 @@ std::string QuietRun::notesText() const
     return text;
 }
 
-QuietRun runQuietly(CalcInputs inputs, const DataFiles& files, std::optional<double> answer, bool forced)
+QuietRun runQuietly(CalcInputs inputs, const DataFiles& files, std::optional<double> answer, bool forced,
+    const CheckSettings& check)
 {
     inputs.chosenD = answer;
     inputs.askAlways = forced;
@@ -81,6 +93,6 @@ QuietRun runQuietly(CalcInputs inputs, const DataFiles& files, std::optional<dou
     const CalcResult r = calculate(inputs, host, files);
     QuietRun run;
     run.asked = host.asked > 0 || r.chosenD.has_value();
-    judgeRun(run, r, files);
+    judgeRun(run, r, files, check);
     return run;
 }

@@ -1,5 +1,7 @@
 #include "forms/widgets/appsettings.h"
 
+#include "engine/common/numtext.h"
+
 #include <QFileInfo>
 #include <QSettings>
 
@@ -7,8 +9,8 @@ namespace {
 
 const QString kLastFolder = QStringLiteral("files/lastFolder");
 const QString kRecent = QStringLiteral("files/recent");
-const QString kSeating = QStringLiteral("check/seating"); // the last ν chosen
-const QString kSeatingByDesign = QStringLiteral("check/seatingByDesign"); // input file → ν
+const QString kSeatingByDesign = QStringLiteral("check/seatingByDesign"); // input file → ν, as kept before
+const QString kCheckByDesign = QStringLiteral("check/settingsByDesign"); // input file → check settings
 
 std::optional<double> number(const QVariant& v)
 {
@@ -101,20 +103,39 @@ QString AppSettings::fileName() const
     return store_->fileName();
 }
 
-std::optional<double> AppSettings::seating(const QString& design) const
+// Kept as "ν tolerance ends" ("0,5 en15800-2 ground") beside the ν alone
+// that earlier versions kept for the same files.
+std::optional<CheckSettings> AppSettings::checkSettings(const QString& design) const
 {
-    if (!design.isEmpty())
-        if (auto own = number(store_->value(kSeatingByDesign).toMap().value(design)))
-            return own;
-    return number(store_->value(kSeating));
+    if (design.isEmpty())
+        return std::nullopt;
+    CheckSettings settings;
+    const QStringList parts
+        = store_->value(kCheckByDesign).toMap().value(design).toString().split(QLatin1Char(' '));
+    if (parts.size() == 3) {
+        double nu = 0;
+        if (!tryStrToFloat(parts[0].toStdString(), nu) || !seatingCase(nu))
+            return std::nullopt;
+        settings.nu = nu;
+        auto withBoth = withTolerance(settings, parts[1].toStdString());
+        if (withBoth)
+            withBoth = withEnds(*withBoth, parts[2].toStdString());
+        return withBoth;
+    }
+    if (auto nu = number(store_->value(kSeatingByDesign).toMap().value(design)); nu && seatingCase(*nu)) {
+        settings.nu = *nu;
+        return settings;
+    }
+    return std::nullopt;
 }
 
-void AppSettings::setSeating(const QString& design, double nu)
+void AppSettings::setCheckSettings(const QString& design, const CheckSettings& settings)
 {
-    store_->setValue(kSeating, nu);
     if (design.isEmpty())
         return;
-    QVariantMap byDesign = store_->value(kSeatingByDesign).toMap();
-    byDesign.insert(design, nu);
-    store_->setValue(kSeatingByDesign, byDesign);
+    QVariantMap byDesign = store_->value(kCheckByDesign).toMap();
+    byDesign.insert(design,
+        QString::fromStdString(numText(settings.nu) + ' ' + toleranceName(settings.standard, settings.grade)
+            + ' ' + endTypeName(settings.ends)));
+    store_->setValue(kCheckByDesign, byDesign);
 }

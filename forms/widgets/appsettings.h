@@ -6,6 +6,8 @@
 // A broken or unreadable file reads as the defaults; a value of the wrong
 // kind reads as not set.
 
+#include "engine/features/checksettings.h"
+
 #include <QPoint>
 #include <QStringList>
 
@@ -35,11 +37,12 @@ public:
     std::optional<QPoint> windowPosition(const QString& window) const;
     void setWindowPosition(const QString& window, QPoint position);
 
-    // The seating coefficient ν of the check of the made spring chosen for
-    // the design of input file `design`; for an empty name or a design
-    // without its own, the last one chosen. nullopt before any choice.
-    std::optional<double> seating(const QString& design) const;
-    void setSeating(const QString& design, double nu);
+    // The settings of the check of the made spring chosen for the design
+    // of input file `design`; nullopt for an empty name or a design
+    // without its own (it starts from the defaults: another design's
+    // choice is never carried over).
+    std::optional<CheckSettings> checkSettings(const QString& design) const;
+    void setCheckSettings(const QString& design, const CheckSettings& settings);
 
     // Writes what changed (a damaged file is replaced); false when the
     // file could not be written.

@@ -6,6 +6,8 @@
 #include "forms/widgets/columnheader.h"
 #include "forms/widgets/qtext.h"
 
+#include <cmath>
+
 #include <QBrush>
 #include <QColor>
 #include <QFont>
@@ -68,7 +70,8 @@ QString NeighbourModel::text(const NeighbourRow& row, int column) const
     case NeighbourCell::Number:
         if (!row.complete())
             return column == stopColumn() ? qs(row.stop) : QString();
-        return qs(chartNumber(c.value(row)));
+        // A value the row has none of (the check of a spring that cannot be checked) stays empty.
+        return std::isfinite(c.value(row)) ? qs(chartNumber(c.value(row))) : QString();
     case NeighbourCell::Remarks:
         return row.complete() ? qs(row.notesText()) : QString();
     }
@@ -86,7 +89,7 @@ QString NeighbourModel::toolTip(const NeighbourRow& row, int column) const
     case NeighbourCell::Number:
         if (!row.complete())
             return column == stopColumn() ? qs(row.stop) : QString();
-        return qs(numText(c.value(row)));
+        return std::isfinite(c.value(row)) ? qs(numText(c.value(row))) : QString();
     case NeighbourCell::Remarks:
         return qsList(row.notes).join(QLatin1Char('\n'));
     case NeighbourCell::Check:

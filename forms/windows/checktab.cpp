@@ -8,7 +8,7 @@
 #include "forms/widgets/qtext.h"
 
 #include <QComboBox>
-#include <QHBoxLayout>
+#include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QTableWidget>
@@ -16,8 +16,10 @@
 
 namespace {
 
+enum Column { Caption, Method, Made, Order, Limit, Use, Verdict, Note };
 const QStringList kHeaders { QStringLiteral("Величина"), QStringLiteral("Расчет"), QStringLiteral("Пружина"),
-    QStringLiteral("Предел"), QStringLiteral("Итог"), QStringLiteral("Примечание") };
+    QStringLiteral("К заказу"), QStringLiteral("Предел"), QStringLiteral("Исп."), QStringLiteral("Итог"),
+    QStringLiteral("Примечание") };
 
 QColor verdictColour(CheckVerdict verdict)
 {
@@ -47,56 +49,113 @@ QString figure(const std::optional<double>& v)
     return v ? qs(chartNumber(*v)) : QString();
 }
 
+// A figure cell tinted by the verdict of the row it belongs to.
+QTableWidgetItem* judged(const std::optional<double>& v, CheckVerdict verdict)
+{
+    QTableWidgetItem* item = cell(figure(v), Qt::AlignRight | Qt::AlignVCenter);
+    if (const QColor colour = verdictColour(verdict); colour.isValid() && verdict != CheckVerdict::Passed)
+        item->setBackground(colour);
+    return item;
+}
+
+QComboBox* combo(QWidget* parent, const char* name, const QString& tip)
+{
+    auto* box = new QComboBox(parent);
+    box->setObjectName(QLatin1String(name));
+    box->setToolTip(tip);
+    box->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    return box;
+}
+
 } // namespace
 
 CheckTab::CheckTab(AppSettings* settings, QWidget* parent)
     : QWidget(parent)
     , settings_(settings)
-    , seating_(new QComboBox(this))
+    , tolerance_(
+          combo(this, "tolerance", QStringLiteral("По какому стандарту судить отклонения сил и длины L0")))
+    , ends_(combo(this, "ends", QStringLiteral("Как обработаны концы пружины: длина Lc")))
+    , seating_(combo(this, "seating",
+          QStringLiteral("Как опираются концы пружины: коэффициент ν проверки на устойчивость")))
+    , assumptions_(new QLabel(this))
     , table_(new QTableWidget(this))
     , verdict_(new QLabel(this))
+    , orderVerdict_(new QLabel(this))
 {
     setObjectName(QStringLiteral("checkTab"));
-    seating_->setObjectName(QStringLiteral("seating"));
     table_->setObjectName(QStringLiteral("checkTable"));
     verdict_->setObjectName(QStringLiteral("checkVerdict"));
+    orderVerdict_->setObjectName(QStringLiteral("orderVerdict"));
+    assumptions_->setObjectName(QStringLiteral("assumptions"));
+    for (ToleranceStandard standard : { ToleranceStandard::En15800, ToleranceStandard::Gost16118 })
+        for (int grade = 1; grade <= kToleranceGrades; ++grade)
+            tolerance_->addItem(qs(toleranceCaption(standard, grade)), qs(toleranceName(standard, grade)));
+    for (EndType ends : { EndType::Ground, EndType::NotGround })
+        ends_->addItem(qs(endTypeCaption(ends)), qs(endTypeName(ends)));
     for (const SeatingCase& c : kSeatingCases)
         seating_->addItem(QStringLiteral("ν = %1: %2").arg(qs(numText(c.nu)), qs(c.caption)), c.nu);
-    seating_->setCurrentIndex(seating_->findData(kDefaultSeating));
-    seating_->setToolTip(
-        QStringLiteral("Как опираются концы пружины: коэффициент ν проверки на устойчивость"));
-    auto* top = new QHBoxLayout;
-    top->addWidget(new QLabel(QStringLiteral("Опирание концов:"), this));
-    top->addWidget(seating_, 1);
+    auto* top = new QGridLayout;
+    top->addWidget(new QLabel(QStringLiteral("Допуски:"), this), 0, 0);
+    top->addWidget(tolerance_, 0, 1);
+    top->addWidget(new QLabel(QStringLiteral("Концы:"), this), 0, 2);
+    top->addWidget(ends_, 0, 3);
+    top->addWidget(new QLabel(QStringLiteral("Опирание:"), this), 1, 0);
+    top->addWidget(seating_, 1, 1, 1, 3);
+    top->setColumnStretch(4, 1);
     table_->setColumnCount(static_cast<int>(kHeaders.size()));
     table_->setHorizontalHeaderLabels(kHeaders);
     table_->verticalHeader()->hide();
-    table_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    table_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setWordWrap(false);
     table_->horizontalHeader()->setStretchLastSection(true);
-    verdict_->setWordWrap(true);
-    verdict_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    assumptions_->setWordWrap(true);
+    assumptions_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    for (QLabel* label : { verdict_, orderVerdict_ }) {
+        label->setWordWrap(true);
+        label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    }
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
+    layout->setSpacing(3);
     layout->addLayout(top);
+    layout->addWidget(assumptions_);
     layout->addWidget(table_, 1);
     layout->addWidget(verdict_);
-    connect(seating_, &QComboBox::activated, this, [this] {
-        if (settings_)
-            settings_->setSeating(design_, seating_->currentData().toDouble());
-        recheck();
-    });
+    layout->addWidget(orderVerdict_);
+    for (QComboBox* box : { tolerance_, ends_, seating_ })
+        connect(box, &QComboBox::activated, this, &CheckTab::choose);
+    showSettings();
     fill();
+}
+
+void CheckTab::showSettings()
+{
+    tolerance_->setCurrentIndex(
+        tolerance_->findData(qs(toleranceName(settingsNow_.standard, settingsNow_.grade))));
+    ends_->setCurrentIndex(ends_->findData(qs(endTypeName(settingsNow_.ends))));
+    const int seat = seating_->findData(settingsNow_.nu);
+    seating_->setCurrentIndex(seat >= 0 ? seat : seating_->findData(kDefaultSeating));
+}
+
+void CheckTab::choose()
+{
+    CheckSettings chosen = settingsNow_;
+    chosen = withTolerance(chosen, tolerance_->currentData().toString().toStdString()).value_or(chosen);
+    chosen = withEnds(chosen, ends_->currentData().toString().toStdString()).value_or(chosen);
+    chosen.nu = seating_->currentData().toDouble();
+    settingsNow_ = chosen;
+    if (settings_)
+        settings_->setCheckSettings(design_, chosen);
+    recheck();
 }
 
 void CheckTab::check(std::shared_ptr<const CalcResult> done, const QString& design)
 {
     done_ = std::move(done);
     design_ = design;
-    const double nu = settings_ ? settings_->seating(design).value_or(kDefaultSeating) : kDefaultSeating;
-    const int index = seating_->findData(nu);
-    seating_->setCurrentIndex(index >= 0 ? index : seating_->findData(kDefaultSeating));
+    settingsNow_ = settings_ ? settings_->checkSettings(design).value_or(CheckSettings {}) : CheckSettings {};
+    showSettings();
     recheck();
 }
 
@@ -104,7 +163,7 @@ void CheckTab::recheck()
 {
     // With its steps: the report window's "Подробно" shows them after the
     // calculation's.
-    v_ = verifySpring(*done_, FolderFiles(done_->inputs.dataDir), seating_->currentData().toDouble(), true);
+    v_ = verifySpring(*done_, FolderFiles(done_->inputs.dataDir), settingsNow_, true);
     fill();
     emit checked();
 }
@@ -112,30 +171,52 @@ void CheckTab::recheck()
 void CheckTab::fill()
 {
     table_->setRowCount(0);
+    orderVerdict_->clear();
     if (!v_.available) {
+        assumptions_->clear();
         verdict_->setText(qs(v_.refusal.empty() ? "Проверка появится после расчета" : v_.refusal));
         verdict_->setStyleSheet(QString());
         return;
     }
+    QStringList assumptions = qsList(assumptionLines(v_));
+    assumptions.removeFirst();
+    for (QString& line : assumptions)
+        line = line.trimmed();
+    assumptions_->setText(
+        QStringLiteral("<b>Допущения:</b> ") + assumptions.join(QStringLiteral("; ")).toHtmlEscaped());
     table_->setRowCount(static_cast<int>(v_.rows.size()));
     const Qt::Alignment right = Qt::AlignRight | Qt::AlignVCenter;
     for (int k = 0; k < table_->rowCount(); ++k) {
         const CheckRow& row = v_.rows[static_cast<size_t>(k)];
         const std::string unit = *row.unit ? std::string(", ") + row.unit : std::string();
-        table_->setItem(k, 0, cell(qs(checkRowCaption(v_, row) + unit)));
-        table_->setItem(k, 1, cell(figure(row.method), right));
-        table_->setItem(k, 2, cell(figure(row.made), right));
-        table_->setItem(k, 3, cell(qs(checkRowLimit(row))));
+        table_->setItem(k, Caption, cell(qs(checkRowCaption(v_, row) + unit)));
+        table_->setItem(k, Method, cell(figure(row.method), right));
+        table_->setItem(k, Made, cell(figure(row.made), right));
+        const CheckRow* order = v_.order ? v_.order->row(row.key) : nullptr;
+        table_->setItem(k, Order, order ? judged(order->made, order->verdict) : cell(QString()));
+        table_->setItem(k, Limit, cell(qs(row.limitText)));
+        table_->setItem(k, Use, cell(qs(checkRowUtilisation(row)), right));
         QTableWidgetItem* verdict = cell(qs(checkVerdictWords(row.verdict)));
         if (const QColor colour = verdictColour(row.verdict); colour.isValid())
             verdict->setBackground(colour);
-        table_->setItem(k, 4, verdict);
-        table_->setItem(k, 5, cell(qs(checkRowNote(v_, row))));
+        table_->setItem(k, Verdict, verdict);
+        table_->setItem(k, Note, cell(qs(row.note)));
     }
     table_->resizeColumnsToContents();
+    table_->setColumnWidth(
+        Caption, std::min(table_->columnWidth(Caption), fontMetrics().averageCharWidth() * 34));
     verdict_->setText(qs("Итог проверки: " + verificationVerdictText(v_)));
     verdict_->setStyleSheet(v_.passed ? QStringLiteral("color: #006000; font-weight: bold;")
                                       : QStringLiteral("color: #b00000; font-weight: bold;"));
+    if (v_.order) {
+        const OrderSpring& o = *v_.order;
+        const std::string what = o.rows.empty()
+            ? std::string()
+            : "n′ = " + numText(o.spring.n) + ", L0′ = " + chartNumber(o.spring.L0) + " мм: ";
+        orderVerdict_->setText(qs("К заказу: " + what + orderVerdictText(v_)));
+        orderVerdict_->setStyleSheet(
+            o.passed ? QStringLiteral("color: #006000;") : QStringLiteral("color: #b00000;"));
+    }
 }
 
 QStringList CheckTab::lines() const

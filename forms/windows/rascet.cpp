@@ -96,6 +96,8 @@ void TForm3::checkChanged()
     if (ui->views->currentWidget() == ui->podrobnoTab)
         showTrace();
     checkWarning_->setVisible(failed);
+    if (neighbours_) // "Варианты" checks as the report does
+        neighbours_->setCheckSettings(checkTab_->checkSettings());
     if (failed)
         checkWarning_->setText(qs(verificationWarning(v)).toHtmlEscaped()
             + QStringLiteral(
@@ -154,6 +156,7 @@ void TForm3::neighboursClick()
                 calculateIn_(material);
         });
     }
+    neighbours_->setCheckSettings(checkTab_->checkSettings());
     neighbours_->showRows(neighbourInputs(result_->inputs));
     neighbours_->show();
     neighbours_->raise();

@@ -10,6 +10,7 @@
 #include "forms/widgets/qtext.h"
 #include "forms/widgets/screencentre.h"
 #include "forms/windows/NewMat.h"
+#include "forms/windows/checkdata.h"
 #include "forms/windows/newdiam.h"
 
 #include <QApplication>
@@ -71,6 +72,19 @@ TForm4::TForm4(const std::string& dataDir, Messages& messages, TForm9& newMat, T
     connect(ui->editButton, &QPushButton::clicked, this, &TForm4::editClick);
     connect(ui->closeButton, &QPushButton::clicked, this, &TForm4::closeClick);
     connect(ui->checkDesigns, &QPushButton::clicked, this, &TForm4::checkDesignsClick);
+    // In the free space between "Изменить" and "Применить".
+    checkDataButton_ = new QPushButton(QStringLiteral("Проверка…"), ui->materialsTab);
+    checkDataButton_->setObjectName(QStringLiteral("checkDataButton"));
+    checkDataButton_->setGeometry(256, 240, 104, 25);
+    checkDataButton_->setAutoDefault(false);
+    checkDataButton_->setToolTip(QStringLiteral("Предел прочности и выносливость материала для проверки "
+                                                "изготовленной пружины (расчет их не читает)"));
+    connect(checkDataButton_, &QPushButton::clicked, this, [this] {
+        if (!ui->mat->currentItem())
+            return;
+        CheckDataDialog dialog(dataDir_, ui->mat->currentItem()->text().toStdString(), messages_, this);
+        dialog.exec();
+    });
 
     connect(ui->Mlist, &QListWidget::currentRowChanged, this, &TForm4::entrySelected);
     for (QLineEdit* field : { ui->ro, ui->EE, ui->ge }) {
@@ -137,8 +151,8 @@ void TForm4::hideEvent(QHideEvent* event)
 void TForm4::setReadOnly(bool readOnly)
 {
     readOnly_ = readOnly;
-    for (QWidget* writes :
-        std::initializer_list<QWidget*> { ui->addButton, ui->deleteButton, ui->editButton, ui->grupMat })
+    for (QWidget* writes : std::initializer_list<QWidget*> {
+             ui->addButton, ui->deleteButton, ui->editButton, ui->grupMat, checkDataButton_ })
         writes->setEnabled(!readOnly);
     for (QLineEdit* field : { ui->ro, ui->EE, ui->ge })
         field->setReadOnly(readOnly);

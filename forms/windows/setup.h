@@ -44,6 +44,7 @@ class TForm9;
 class TForm10;
 class QButtonGroup;
 class QListWidget;
+class QPushButton;
 namespace Ui {
 class TForm4;
 }
@@ -125,6 +126,7 @@ private:
 
     // "Проверить расчёты…" (setupcheck.cpp)
     void checkDesignsClick();
+    QPushButton* checkDataButton_ = nullptr;
 
     std::unique_ptr<Ui::TForm4> ui;
     const std::string dataDir_;

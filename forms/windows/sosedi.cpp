@@ -130,6 +130,16 @@ void TForm13::showRows(const CalcInputs& inputs, bool followed)
     workOutTabOnView();
 }
 
+void TForm13::setCheckSettings(const CheckSettings& check)
+{
+    if (check == check_)
+        return;
+    check_ = check;
+    neighboursStale_ = materialsStale_ = true;
+    if (isVisible())
+        workOutTabOnView();
+}
+
 void TForm13::showMaterials()
 {
     tabs_->setCurrentIndex(1);
@@ -160,7 +170,7 @@ void TForm13::showNeighbours()
         current = model_->rows()[static_cast<size_t>(at.row())].d;
     const bool selected = view_->selectionModel()->hasSelection();
 
-    table_ = neighbourRows(inputs_, FolderFiles(inputs_.dataDir), kEachSide);
+    table_ = neighbourRows(inputs_, FolderFiles(inputs_.dataDir), kEachSide, check_);
     model_->setRows(table_.rows);
     view_->clearSpans();
     int select = -1;
@@ -202,7 +212,7 @@ void TForm13::showAllMaterials()
         current = materialModel_->rows()[static_cast<size_t>(at.row())].material;
     const bool selected = materialsView_->selectionModel()->hasSelection();
 
-    materials_ = allMaterialRows(inputs_, FolderFiles(inputs_.dataDir));
+    materials_ = allMaterialRows(inputs_, FolderFiles(inputs_.dataDir), check_);
     materialModel_->setRows(materials_.rows);
     int select = -1;
     for (int r = 0; r < materialModel_->rowCount(); ++r) {

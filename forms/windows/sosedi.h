@@ -38,6 +38,9 @@ public:
     // diameter question in chosenD). `followed`: they are the main window's,
     // not yet calculated in the report.
     void showRows(const CalcInputs& inputs, bool followed = false);
+    // The check of the made spring in both tabs uses these, the report's own
+    // settings; a change works the rows out again.
+    void setCheckSettings(const CheckSettings& check);
     // Brings the "Материалы" tab to view.
     void showMaterials();
 
@@ -65,6 +68,7 @@ private:
     QString followedWords() const;
 
     CalcInputs inputs_;
+    CheckSettings check_;
     bool followed_ = false;
     bool neighboursStale_ = true;
     bool materialsStale_ = true;

@@ -165,6 +165,8 @@ TEST_P(OneMaterialCatalogue, OneRowSaysHowItEnded)
     form.h = c.h;
     form.grupIndex = c.group;
     form.vmax = "0,5";
+    form.ni = "1";
+    form.stepni = "4"; // static: the coil gaps of the check without the 1,5
     form.materialName = "60С2А";
     ASSERT_EQ(applyCalcInputs(inputs, form), InputOutcome::Proceed);
     const AllMaterials table = allMaterialRows(inputs, FolderFiles(dir.path()));
@@ -179,8 +181,14 @@ INSTANTIATE_TEST_SUITE_P(Outcomes, OneMaterialCatalogue,
                         "Материал Проволока I класса не применяется для группы-IV", 0 },
         OutcomeCase { "needsTheChoice", "60С2А", 0, "80", "30", "15", "нужен выбор диаметра", 2 },
         OutcomeCase { "failsACheck", "Проволока II класса", 0, "20", "30", "15",
-            "✗ Пружина теряет устойчивость L0/Dср > 3", 1 },
-        OutcomeCase { "passes", "60С2А", 0, "30", "25", "10", "✓ проходит все проверки", 2 }),
+            "✗ Пружина теряет устойчивость L0/Dср > 3; EN 13906-1: Сила при длине L2 = 532,2 Н, допускается "
+            "294,2 ± 78,27 (использование 3,04)",
+            1 },
+        // The method's own checks pass; the made spring's coils close below Ln.
+        OutcomeCase { "failsOnlyTheCheck", "60С2А", 0, "30", "25", "10",
+            "✗ EN 13906-1: Наименьшая длина Ln = Lc + Sa = 49,88 мм, допускается ≤ L2 = 46,19 (использование "
+            "1,08)",
+            2 }),
     [](const testing::TestParamInfo<OutcomeCase>& info) { return std::string(info.param.name); });
 
 TEST(MaterialTable, NoListSaysSo)
