@@ -21,6 +21,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
 #include <iostream>
 #include <memory>
 
@@ -42,8 +43,26 @@ bool outputFailed()
     return true;
 }
 
+// Why the input file cannot be read, in words ("no such file"); nullopt
+// when it can.
+std::optional<std::string> unreadable(const std::string& file)
+{
+    std::ifstream in(file, std::ios::binary);
+    if (in)
+        return std::nullopt;
+    const int error = errno;
+    if (error == ENOENT)
+        return file + ": no such file";
+    return file + ": cannot be read"
+        + (error != 0 ? std::string(": ") + std::strerror(error) : std::string());
+}
+
 int runOne(const Options& o)
 {
+    if (const auto problem = unreadable(o.inputs.front())) {
+        std::cerr << "error: " << *problem << '\n';
+        return NoInput;
+    }
     std::string dateTime;
     if (o.header) {
         const auto when = headerDateTime(std::getenv("SOURCE_DATE_EPOCH"), std::time(nullptr));

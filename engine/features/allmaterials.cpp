@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <new>
 #include <optional>
 #include <set>
 
@@ -81,6 +82,8 @@ AllMaterials allMaterialRows(const CalcInputs& inputs, const DataFiles& files)
     std::optional<std::vector<std::string>> names;
     try {
         names = files.lines(kMaterialList);
+    } catch (const std::bad_alloc&) {
+        throw; // no table can be made: the run ends as an error
     } catch (...) { // a list that cannot be read (too large, say)
         out.refusal = "Ошибка: " + errorText(std::current_exception());
         return out;

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <new>
 #include <optional>
 
 namespace {
@@ -159,6 +160,8 @@ Neighbours neighbourRows(const CalcInputs& inputs, const DataFiles& files, int e
     // rows' own errors are kept in their rows.
     try {
         return rowsAround(inputs, files, each);
+    } catch (const std::bad_alloc&) {
+        throw; // no table can be made: the run ends as an error
     } catch (...) {
         Neighbours out;
         out.material = inputs.materialName;
