@@ -12,9 +12,10 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    double Peremenn::*const fields[] = { &Peremenn::d, &Peremenn::D1, &Peremenn::nCalc, &Peremenn::N1,
-        &Peremenn::L0calc, &Peremenn::L1, &Peremenn::L2, &Peremenn::L3, &Peremenn::F1, &Peremenn::F2,
-        &Peremenn::F3, &Peremenn::G, &Peremenn::E, &Peremenn::ro, &Peremenn::tau, &Peremenn::SIGMA };
+    double Peremenn::*const fields[]
+        = { &Peremenn::d, &Peremenn::D1, &Peremenn::nCalc, &Peremenn::N1, &Peremenn::L0calc, &Peremenn::L1,
+              &Peremenn::L2, &Peremenn::L3, &Peremenn::F1, &Peremenn::F2, &Peremenn::F3, &Peremenn::G,
+              &Peremenn::E, &Peremenn::ro, &Peremenn::tau, &Peremenn::SIGMA_B, &Peremenn::dpr };
     constexpr size_t kCount = sizeof fields / sizeof fields[0];
     if (size < kCount * sizeof(double) + 2)
         return 0;

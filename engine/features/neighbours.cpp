@@ -83,10 +83,16 @@ NeighbourRow tryDiameter(CalcInputs inputs, const DataFiles& files, const Stocke
 
 namespace {
 
-Neighbours rowsAround(const CalcInputs& inputs, const DataFiles& files, int each)
+Neighbours rowsAround(const CalcInputs& inputs, const DataFiles& files, int each, const NeighbourSink& sink)
 {
     Neighbours out;
     out.material = inputs.materialName;
+    auto emit = [&](NeighbourRow&& row) {
+        if (sink)
+            sink(std::move(row));
+        else
+            out.rows.push_back(std::move(row));
+    };
     auto items = diameterChoices(files, inputs.materialName);
     if (!items) {
         out.refusal = "Нет списка диаметров материала " + inputs.materialName + ": "
@@ -94,6 +100,7 @@ Neighbours rowsAround(const CalcInputs& inputs, const DataFiles& files, int each
         return out;
     }
     const std::vector<Stocked> stocked = stockedDiameters(*items);
+    items.reset(); // the list's lines are not needed beside their numbers
     if (stocked.empty()) {
         out.refusal = noDiametersMessage(inputs.materialName);
         return out;
@@ -129,7 +136,7 @@ Neighbours rowsAround(const CalcInputs& inputs, const DataFiles& files, int each
     for (auto k = first; k <= last; ++k) {
         NeighbourRow forced = tryDiameter(inputs, files, stocked[static_cast<size_t>(k)]);
         if (k != at) {
-            out.rows.push_back(std::move(forced));
+            emit(std::move(forced));
             continue;
         }
         // The report's own spring, and the dialog's where it differs.
@@ -143,10 +150,10 @@ Neighbours rowsAround(const CalcInputs& inputs, const DataFiles& files, int each
         mine.error = own.error;
         judgeRun(mine, files);
         const bool differs = !sameSpring(forced, mine);
-        out.rows.push_back(std::move(mine));
+        emit(std::move(mine));
         if (differs) {
             forced.forcedTwin = true;
-            out.rows.push_back(std::move(forced));
+            emit(std::move(forced));
         }
     }
     return out;
@@ -154,12 +161,13 @@ Neighbours rowsAround(const CalcInputs& inputs, const DataFiles& files, int each
 
 } // namespace
 
-Neighbours neighbourRows(const CalcInputs& inputs, const DataFiles& files, int each)
+Neighbours neighbourRows(
+    const CalcInputs& inputs, const DataFiles& files, int each, const NeighbourSink& sink)
 {
     // A list that cannot be read (too large, say) is said in words; the
     // rows' own errors are kept in their rows.
     try {
-        return rowsAround(inputs, files, each);
+        return rowsAround(inputs, files, each, sink);
     } catch (const std::bad_alloc&) {
         throw; // no table can be made: the run ends as an error
     } catch (...) {

@@ -15,6 +15,7 @@
 #include "engine/method/calcinputs.h"
 #include "engine/method/peremenn.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -39,7 +40,11 @@ struct Neighbours {
 // "Расчет" gives them; their chosenD, while the material lists it, answers
 // the calculation's diameter question, as the dialog did
 // (CalcResult::sameAnswer).
-Neighbours neighbourRows(const CalcInputs& inputs, const DataFiles& files, int each);
+// With a sink, each row goes to it as soon as it is worked out, and none is
+// kept: a table of a long list then takes the memory of one row.
+using NeighbourSink = std::function<void(NeighbourRow&&)>;
+Neighbours neighbourRows(
+    const CalcInputs& inputs, const DataFiles& files, int each, const NeighbourSink& sink = {});
 
 // The columns of the table of rows, shared by every view of it: the header
 // (with its unit) and, for the figures, the value of a row that ran to its

@@ -202,6 +202,16 @@ TEST(Follow, FirstReleaseCatalogueKeepsWhatTheUserDeleted)
     EXPECT_EQ(updateReport(opened.update, opened.dir, opened.upstream).find("ХН77ТЮР"), std::string::npos);
 }
 
+// An update killed while copying the catalogue as it was leaves its
+// temporary copy; the next start of either program removes it.
+TEST(Follow, TemporaryPreviousCopyOfAKilledUpdateGoes)
+{
+    Installed t;
+    fs::create_directory(t.user + kPreviousName + ".tmp-AbC123");
+    t.open();
+    EXPECT_FALSE(fs::exists(t.user + kPreviousName + ".tmp-AbC123"));
+}
+
 // An office switches its site catalogue's list by a link: the first copy
 // and the updates follow it alike.
 TEST(Follow, UpstreamListThatIsALinkIsFollowed)
