@@ -303,7 +303,7 @@ TEST_P(StaleLock, ManyProgramsAtOnceOneTakesItOver)
     TempDataDir dir;
     const std::string lock = dir.path() + kCatalogueLockName;
     constexpr int kPrograms = 10;
-    for (int round = 0; round < 20; ++round) {
+    for (int round = 0; round < 100; ++round) {
         std::filesystem::remove_all(lock);
         GetParam().leave(lock);
         int start[2], told[2], finish[2];
