@@ -221,10 +221,18 @@ std::string workOutFingerprint(const std::string& dir, FolderIndex& folder)
     if (list) {
         TextReader reader;
         reader.openBytes(std::move(*list));
+        std::string last;
+        std::string lastSteps; // what the last name added, for a run of equal lines
         while (!reader.eof()) {
             const std::string material = reader.readLine();
-            add(diameterFileName(material));
-            add(propertiesFileName(material));
+            if (material != last || lastSteps.empty()) {
+                last = material;
+                const std::string diameters = diameterFileName(material),
+                                  properties = propertiesFileName(material);
+                lastSteps = diameters + '\0' + folder.hashOf(diameters) + '\0' + properties + '\0'
+                    + folder.hashOf(properties) + '\0';
+            }
+            hash = fnv1a(lastSteps, hash);
         }
     }
     return hexHash(hash).substr(0, 8);
