@@ -48,10 +48,6 @@ MaterialRow tryMaterial(const CalcInputs& inputs, const DataFiles& files, const 
     MaterialRow row;
     static_cast<QuietRun&>(row)
         = runQuietly(in, files, selected ? listedAnswer(inputs, files) : std::nullopt, false, &start);
-    // The table shows the figures, notes and check: a catalogue of many
-    // materials keeps no report of each.
-    row.report = {};
-    row.messages = {};
     row.material = material;
     row.materialClass = row.record.materialClass;
     row.selected = selected;
