@@ -74,19 +74,16 @@ int runOne(const Options& o)
     }
     const DesignResult result = runDesign(o.inputs.front(), o.design);
     const FolderFiles files(result.inputs.dataDir);
-    std::optional<AllMaterials> materials;
-    if (o.allMaterials)
-        materials = designMaterials(result, files);
     if (o.format == OutputFormat::Json) {
-        std::optional<nlohmann::ordered_json> all;
+        JsonPart all;
         if (o.allMaterials)
-            all = materials ? materialsJson(*materials) : nullptr;
+            all = [&](JsonWriter& json, std::ostream& out) { writeMaterialsJson(result, files, json, out); };
         writeJson(result, std::cout, all);
     } else if (o.format == OutputFormat::Csv) { // the table alone; the design's messages as ever
         std::ostream nowhere(nullptr);
         writeText(result, nowhere, std::cerr, false);
-        if (materials)
-            writeMaterialCsv(*materials, std::cout);
+        if (o.allMaterials)
+            writeMaterialCsv(result, files, std::cout);
     } else {
         if (o.header)
             writeHeader(result, dateTime, std::cout);
@@ -96,8 +93,8 @@ int runOne(const Options& o)
     }
     if (o.neighbours)
         writeDesignNeighbours(result, files, *o.neighbours, std::cout);
-    if (materials && o.format == OutputFormat::Text)
-        writeMaterialTable(*materials, std::cout);
+    if (o.allMaterials && o.format == OutputFormat::Text)
+        writeMaterialTable(result, files, std::cout);
     // A design that ran to its end fails when its made spring fails the check.
     if (o.verify && result.status == Completed && result.verification.available
         && !result.verification.passed)
