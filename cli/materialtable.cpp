@@ -37,8 +37,6 @@ void writeCsvLine(std::ostream& out, const std::vector<std::string>& cells)
     out << '\n';
 }
 
-} // namespace
-
 // The design's rows, each to `row` as it is worked out; the list's refusal
 // (empty when there is none) to `list` first. False when the inputs never
 // reached the calculation.
@@ -52,6 +50,8 @@ bool eachDesignRow(const DesignResult& result, const DataFiles& files,
     eachMaterialRow(result.sameAnswer(result.inputs), files, names, row);
     return true;
 }
+
+} // namespace
 
 void writeMaterialTable(const DesignResult& result, const DataFiles& files, std::ostream& out)
 {
