@@ -21,6 +21,8 @@ int main(int argc, char** argv)
 {
     if (auto status = answerInfoOptions(argc, argv))
         return *status;
+    if (auto status = refuseWithoutDisplay())
+        return *status;
     QApplication app(argc, argv);
     const StartOptions options = readStartOptions(app);
     prepareApplication(app);
@@ -37,7 +39,11 @@ int main(int argc, char** argv)
         QTimer::singleShot(0, &app, [&] {
             offerDesignCheck(&windows.form1, *dataDir, files, messages,
                 [&](const QString& text) { return askInMessageBox(&windows.form1, text); });
-            if (!options.file.isEmpty())
+            if (options.file.isEmpty())
+                return;
+            if (const auto problem = startFileProblem(options.file))
+                messages.message(*problem);
+            else
                 windows.form1.loadInputFile(options.file);
         });
     if (options.listMaterials)

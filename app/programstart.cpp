@@ -14,6 +14,8 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QFile>
+#include <QFileInfo>
 
 #include <cstdio>
 #include <cstdlib>
@@ -63,6 +65,32 @@ std::optional<int> answerInfoOptions(int argc, char** argv)
     defineOptions(parser);
     parser.process(core); // prints the answer and ends the program
     return 0;
+}
+
+std::optional<int> refuseWithoutDisplay()
+{
+    const char* platform = std::getenv("QT_QPA_PLATFORM");
+    const std::string wanted = platform ? platform : "";
+    const bool needsDisplay = wanted.empty() || wanted.starts_with("xcb") || wanted.starts_with("wayland");
+    auto set = [](const char* name) { return std::getenv(name) && *std::getenv(name); };
+    if (!needsDisplay || set("DISPLAY") || set("WAYLAND_DISPLAY"))
+        return std::nullopt;
+    std::fputs("pruz: нет дисплея. Программе нужен дисплей (DISPLAY или WAYLAND_DISPLAY); "
+               "расчет без окон: pruzcalc ФАЙЛ.rid\n",
+        stderr);
+    return 1;
+}
+
+std::optional<QString> startFileProblem(const QString& file)
+{
+    const QFileInfo info(file);
+    if (!info.exists())
+        return QStringLiteral("Файл %1 не найден").arg(file);
+    if (info.isDir())
+        return QStringLiteral("%1 — папка, а не файл исходных данных").arg(file);
+    if (!QFile(file).open(QIODevice::ReadOnly))
+        return QStringLiteral("Файл %1 не открывается для чтения: нет прав на чтение").arg(file);
+    return std::nullopt;
 }
 
 StartOptions readStartOptions(const QApplication& app)

@@ -26,6 +26,15 @@ struct StartOptions {
 // the exit status; nullopt for any other command line.
 std::optional<int> answerInfoOptions(int argc, char** argv);
 
+// Without a display for the window system Qt would use, says so in Russian
+// on stderr and returns the exit status 1 (Qt itself would abort).
+// nullopt when there is one, or another platform (offscreen) is asked for.
+std::optional<int> refuseWithoutDisplay();
+
+// Why a FILE given on the command line cannot be loaded, in words for a
+// message box ("Файл a.rid не найден"); nullopt when it can be read.
+std::optional<QString> startFileProblem(const QString& file);
+
 // The options, read after QApplication has taken its own; a wrong one ends
 // the program with a message.
 StartOptions readStartOptions(const QApplication& app);

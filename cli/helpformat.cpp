@@ -60,8 +60,8 @@ std::string withValue(const CLI::Option* opt)
 {
     const std::string value = opt->get_type_name();
     if (opt->get_items_expected_max() == 0 || value.empty())
-        return opt->get_name();
-    return opt->get_name() + " " + value;
+        return opt->get_name(false, true);
+    return opt->get_name(false, true) + " " + value;
 }
 
 } // namespace

@@ -253,15 +253,14 @@ void writeDesignMembers(JsonWriter& json, const DesignResult& r)
     writeVerification(json, r.verification);
 }
 
-void writeJson(
-    const DesignResult& result, std::ostream& out, const std::optional<nlohmann::ordered_json>& allMaterials)
+void writeJson(const DesignResult& result, std::ostream& out, const JsonPart& allMaterials)
 {
     JsonWriter json;
     json.beginObject();
     writeDesignMembers(json, result);
     if (allMaterials) {
         json.key("all_materials");
-        json.tree(*allMaterials);
+        allMaterials(json, out);
     }
     json.endObject();
     json.flushTo(out);

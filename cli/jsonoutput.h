@@ -5,10 +5,8 @@
 // name, and the trace steps. Numbers are JSON numbers in the shortest text
 // that reads back to the same double.
 
-#include <nlohmann/json.hpp>
-
+#include <functional>
 #include <iosfwd>
-#include <optional>
 
 class JsonWriter;
 struct DesignResult;
@@ -21,7 +19,7 @@ inline constexpr int kJsonSchemaVersion = 2;
 // or of many; the caller begins and ends the object.
 void writeDesignMembers(JsonWriter& json, const DesignResult& result);
 
-// The object, indented, and a line end; `allMaterials`, when given, goes
-// in under "all_materials".
-void writeJson(const DesignResult& result, std::ostream& out,
-    const std::optional<nlohmann::ordered_json>& allMaterials = std::nullopt);
+// The object, indented, and a line end; `allMaterials`, when given, writes
+// the value of "all_materials" (and may flush what is written so far).
+using JsonPart = std::function<void(JsonWriter& json, std::ostream& out)>;
+void writeJson(const DesignResult& result, std::ostream& out, const JsonPart& allMaterials = {});

@@ -21,6 +21,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
 #include <iostream>
 #include <memory>
 
@@ -42,8 +43,26 @@ bool outputFailed()
     return true;
 }
 
+// Why the input file cannot be read, in words ("no such file"); nullopt
+// when it can.
+std::optional<std::string> unreadable(const std::string& file)
+{
+    std::ifstream in(file, std::ios::binary);
+    if (in)
+        return std::nullopt;
+    const int error = errno;
+    if (error == ENOENT)
+        return file + ": no such file";
+    return file + ": cannot be read"
+        + (error != 0 ? std::string(": ") + std::strerror(error) : std::string());
+}
+
 int runOne(const Options& o)
 {
+    if (const auto problem = unreadable(o.inputs.front())) {
+        std::cerr << "error: " << *problem << '\n';
+        return NoInput;
+    }
     std::string dateTime;
     if (o.header) {
         const auto when = headerDateTime(std::getenv("SOURCE_DATE_EPOCH"), std::time(nullptr));
@@ -55,19 +74,16 @@ int runOne(const Options& o)
     }
     const DesignResult result = runDesign(o.inputs.front(), o.design);
     const FolderFiles files(result.inputs.dataDir);
-    std::optional<AllMaterials> materials;
-    if (o.allMaterials)
-        materials = designMaterials(result, files);
     if (o.format == OutputFormat::Json) {
-        std::optional<nlohmann::ordered_json> all;
+        JsonPart all;
         if (o.allMaterials)
-            all = materials ? materialsJson(*materials) : nullptr;
+            all = [&](JsonWriter& json, std::ostream& out) { writeMaterialsJson(result, files, json, out); };
         writeJson(result, std::cout, all);
     } else if (o.format == OutputFormat::Csv) { // the table alone; the design's messages as ever
         std::ostream nowhere(nullptr);
         writeText(result, nowhere, std::cerr, false);
-        if (materials)
-            writeMaterialCsv(*materials, std::cout);
+        if (o.allMaterials)
+            writeMaterialCsv(result, files, std::cout);
     } else {
         if (o.header)
             writeHeader(result, dateTime, std::cout);
@@ -77,8 +93,8 @@ int runOne(const Options& o)
     }
     if (o.neighbours)
         writeDesignNeighbours(result, files, *o.neighbours, std::cout);
-    if (materials && o.format == OutputFormat::Text)
-        writeMaterialTable(*materials, std::cout);
+    if (o.allMaterials && o.format == OutputFormat::Text)
+        writeMaterialTable(result, files, std::cout);
     // A design that ran to its end fails when its made spring fails the
     // check, or cannot be checked at all (a value that is not finite).
     if (o.verify && result.status == Completed && !result.verification.passed)

@@ -1,10 +1,12 @@
 #include "cli/materialtable.h"
 
 #include "cli/batchoutput.h"
+#include "cli/jsonwriter.h"
 #include "cli/neighbourtable.h"
 #include "engine/features/allmaterials.h"
 #include "engine/features/design.h"
 
+#include <functional>
 #include <ostream>
 
 namespace {
@@ -35,55 +37,79 @@ void writeCsvLine(std::ostream& out, const std::vector<std::string>& cells)
     out << '\n';
 }
 
+// The design's rows, each to `row` as it is worked out; the list's refusal
+// (empty when there is none) to `list` first. False when the inputs never
+// reached the calculation.
+bool eachDesignRow(const DesignResult& result, const DataFiles& files,
+    const std::function<void(const MaterialList&)>& list, const MaterialSink& row)
+{
+    if (!result.ran())
+        return false;
+    const MaterialList names = materialList(files);
+    list(names);
+    eachMaterialRow(result.sameAnswer(result.inputs), files, names, row, result.verification.settings);
+    return true;
+}
+
 } // namespace
 
-std::optional<AllMaterials> designMaterials(const DesignResult& result, const DataFiles& files)
+void writeMaterialTable(const DesignResult& result, const DataFiles& files, std::ostream& out)
 {
-    if (result.ran())
-        return allMaterialRows(result.sameAnswer(result.inputs), files);
-    return std::nullopt;
+    eachDesignRow(
+        result, files,
+        [&](const MaterialList& list) {
+            out << '\n';
+            if (!list.refusal.empty())
+                out << list.refusal << '\n';
+            else
+                writeTabbedLine(out, headerCells());
+        },
+        [&](MaterialRow&& row) { writeTabbedLine(out, rowCells(row)); });
 }
 
-void writeMaterialTable(const AllMaterials& table, std::ostream& out)
+void writeMaterialCsv(const DesignResult& result, const DataFiles& files, std::ostream& out)
 {
-    out << '\n';
-    if (!table.refusal.empty()) {
-        out << table.refusal << '\n';
+    eachDesignRow(
+        result, files, [&](const MaterialList&) { writeCsvLine(out, headerCells()); },
+        [&](MaterialRow&& row) { writeCsvLine(out, rowCells(row)); });
+}
+
+void writeMaterialsJson(
+    const DesignResult& result, const DataFiles& files, JsonWriter& json, std::ostream& out)
+{
+    const bool reached = eachDesignRow(
+        result, files,
+        [&](const MaterialList& list) {
+            json.beginObject();
+            json.key("refusal");
+            if (list.refusal.empty())
+                json.value(nullptr);
+            else
+                json.value(list.refusal);
+            json.key("rows");
+            json.beginArray();
+        },
+        [&](MaterialRow&& row) {
+            json.beginObject();
+            for (const auto& column : materialColumns()) {
+                json.keyText(column.key);
+                const bool figure
+                    = column.cell == MaterialCell::Number || column.cell == MaterialCell::CheckFigure;
+                if (!figure)
+                    json.value(materialCellText(column, row));
+                else if (column.reached(row))
+                    json.value(column.value(row));
+                else
+                    json.value(nullptr);
+            }
+            json.member("selected", row.selected);
+            json.endObject();
+            json.flushTo(out);
+        });
+    if (!reached) {
+        json.value(nullptr);
         return;
     }
-    writeTabbedLine(out, headerCells());
-    for (const auto& row : table.rows)
-        writeTabbedLine(out, rowCells(row));
-}
-
-void writeMaterialCsv(const AllMaterials& table, std::ostream& out)
-{
-    writeCsvLine(out, headerCells());
-    for (const auto& row : table.rows)
-        writeCsvLine(out, rowCells(row));
-}
-
-nlohmann::ordered_json materialsJson(const AllMaterials& table)
-{
-    using Json = nlohmann::ordered_json;
-    Json rows = Json::array();
-    for (const auto& row : table.rows) {
-        Json cells = Json::object();
-        for (const auto& column : materialColumns()) {
-            const bool figure
-                = column.cell == MaterialCell::Number || column.cell == MaterialCell::CheckFigure;
-            if (!figure)
-                cells[column.key] = materialCellText(column, row);
-            else if (column.reached(row))
-                cells[column.key] = column.value(row);
-            else
-                cells[column.key] = nullptr;
-        }
-        cells["selected"] = row.selected;
-        rows.push_back(cells);
-    }
-    return Json {
-        { "refusal", table.refusal.empty() ? Json(nullptr) : Json(table.refusal) },
-        { "rows", rows },
-    };
+    json.endArray();
+    json.endObject();
 }

@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <ostream>
+#include <utility>
 
 namespace {
 
@@ -40,6 +41,26 @@ void writeTabbedLine(std::ostream& out, const std::vector<std::string>& cells)
     out << '\n';
 }
 
+namespace {
+
+void writeHeader(std::ostream& out)
+{
+    std::vector<std::string> cells;
+    for (const auto& column : neighbourColumns())
+        cells.push_back(column.header);
+    writeTabbedLine(out, cells);
+}
+
+void writeRow(const NeighbourRow& row, std::ostream& out)
+{
+    std::vector<std::string> cells;
+    for (const auto& column : neighbourColumns())
+        cells.push_back(cellText(column, row));
+    writeTabbedLine(out, cells);
+}
+
+} // namespace
+
 void writeNeighbourTable(const Neighbours& table, std::ostream& out)
 {
     out << '\n';
@@ -47,20 +68,24 @@ void writeNeighbourTable(const Neighbours& table, std::ostream& out)
         out << table.refusal << '\n';
         return;
     }
-    std::vector<std::string> cells;
-    for (const auto& column : neighbourColumns())
-        cells.push_back(column.header);
-    writeTabbedLine(out, cells);
-    for (const auto& row : table.rows) {
-        cells.clear();
-        for (const auto& column : neighbourColumns())
-            cells.push_back(cellText(column, row));
-        writeTabbedLine(out, cells);
-    }
+    writeHeader(out);
+    for (const auto& row : table.rows)
+        writeRow(row, out);
 }
 
 void writeDesignNeighbours(const DesignResult& result, const DataFiles& files, int each, std::ostream& out)
 {
-    if (result.ran())
-        writeNeighbourTable(neighbourRows(result.sameAnswer(result.inputs), files, each), out);
+    if (!result.ran())
+        return;
+    // Each row printed as it is worked out: a long list is never held.
+    out << '\n';
+    bool headed = false;
+    const Neighbours table = neighbourRows(
+        result.sameAnswer(result.inputs), files, each, result.verification.settings, [&](NeighbourRow&& row) {
+            if (!std::exchange(headed, true))
+                writeHeader(out);
+            writeRow(row, out);
+        });
+    if (!table.refusal.empty())
+        out << table.refusal << '\n';
 }

@@ -8,6 +8,8 @@
 #include <CLI/CLI.hpp>
 
 #include <algorithm>
+#include <charconv>
+#include <climits>
 #include <memory>
 
 namespace {
@@ -54,6 +56,16 @@ std::string conflict(const Options& o, bool formatGiven)
     if (o.verify && o.several)
         return "--verify checks one FILE.rid; several files carry the check in their columns";
     return {};
+}
+
+// A count given as digits; more than any list holds counts as all of it.
+std::optional<int> wholeCount(const std::string& text)
+{
+    if (text.empty() || text.find_first_not_of("0123456789") != std::string::npos)
+        return std::nullopt;
+    long long value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return error == std::errc() ? static_cast<int>(std::min<long long>(value, INT_MAX)) : INT_MAX;
 }
 
 } // namespace
@@ -140,18 +152,18 @@ ParsedArgs parseArgs(int argc, const char* const* argv)
                  "the default) or not-ground (\"поджаты, не шлифованы\")")
               ->check(CLI::IsMember({ "ground", "not-ground" }).description(""))
               ->type_name("ENDS");
-    int neighbours = 0;
+    std::string neighbours;
     auto* nbr = app.add_option("--neighbours", neighbours,
                        "after the report, the stocked wire diameters from N below to N above the one the "
                        "calculation chose, each worked through as if picked in the diameter question: a "
                        "header line, then one row a line, tab-separated (the text report of one file only)")
-                    ->check(CLI::NonNegativeNumber.description(""))
                     ->type_name("N");
     app.add_flag("--all-materials", o.allMaterials,
         "after the report, the design worked out in every material of the catalogue as \"Расчет\" would "
         "with that material selected, lightest first: a header line, then one row a line, tab-separated; "
         "with --format csv the table alone, with json the key all_materials (one FILE.rid only)");
-    app.set_version_flag("--version", std::string("pruzcalc ") + PRUZ_VERSION, "print the version and exit");
+    app.set_version_flag(
+        "-v,--version", std::string("pruzcalc ") + PRUZ_VERSION, "print the version and exit");
     app.add_option("FILE.rid", o.inputs)->required()->expected(1, -1);
     for (CLI::Option* opt : { data, wire, fmt, compare, nbr, nu, tol, endType })
         opt->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
@@ -183,8 +195,13 @@ ParsedArgs parseArgs(int argc, const char* const* argv)
         o.design.wireDiameter = wireDiameter;
     if (compare->count() > 0)
         o.compareData = compareData;
-    if (nbr->count() > 0)
-        o.neighbours = neighbours;
+    if (nbr->count() > 0) {
+        o.neighbours = wholeCount(neighbours);
+        if (!o.neighbours) {
+            parsed.problem = "--neighbours: " + neighbours + " is not a whole number of 0 or more";
+            return parsed;
+        }
+    }
     if (nu->count() > 0)
         o.design.check.nu = strToFloat(seating == "0.7" ? "0,7" : seating == "0.5" ? "0,5" : seating);
     if (tol->count() > 0)

@@ -140,15 +140,42 @@ ListRewrite commitAddition(
     return result;
 }
 
+namespace {
+
+// The note holds the material and at most its two files: more lines are
+// no note of the program's, and are not read.
+constexpr size_t kAdditionNoteLines = 3;
+
+std::optional<std::vector<std::string>> readAdditionNote(const std::string& dataDir)
+{
+    const auto path = findDataFile(dataDir, kAdditionNote);
+    return path ? readTextLines(*path, kAdditionNoteLines) : std::nullopt;
+}
+
+bool isListed(const std::vector<std::string>& names, const std::string& material)
+{
+    const std::string folded = foldCase(material);
+    return std::any_of(
+        names.begin(), names.end(), [&](const std::string& name) { return foldCase(name) == folded; });
+}
+
+} // namespace
+
 void abandonAddition(const std::string& dataDir)
 {
-    const auto note = readDataLines(dataDir, kAdditionNote);
+    const auto note = readAdditionNote(dataDir);
     if (!note || note->empty())
         return;
-    // Only the material's own two files, whatever else the note may say.
+    // Only the material's own two files, whatever else the note may say, and
+    // never the list, a table or a file of a listed material (as the file
+    // search matches names: without regard to case).
+    const auto listed = readMaterialNames(dataDir);
+    if (!listed || isListed(*listed, note->front()))
+        return;
     const auto own = filesOf(note->front());
+    const auto taken = takenFiles(*listed);
     for (auto file = note->begin() + 1; file != note->end(); ++file)
-        if (std::find(own.begin(), own.end(), *file) != own.end())
+        if (std::find(own.begin(), own.end(), *file) != own.end() && !isTaken(taken, *file))
             if (auto path = findDataFile(dataDir, *file))
                 std::remove(path->c_str());
     if (auto path = findDataFile(dataDir, kAdditionNote))
@@ -160,7 +187,7 @@ void removeUncommittedAddition(const std::string& dataDir)
     std::optional<std::vector<std::string>> note;
     std::optional<std::vector<std::string>> listed;
     try {
-        note = readDataLines(dataDir, kAdditionNote);
+        note = readAdditionNote(dataDir);
         if (note) // the list only matters when an addition was begun
             listed = readMaterialNames(dataDir);
     } catch (const IoError&) { // a file too big to be ours: leave everything
@@ -168,7 +195,7 @@ void removeUncommittedAddition(const std::string& dataDir)
     }
     if (!note || !listed) // without the list nobody can tell what was committed
         return;
-    if (!note->empty() && std::find(listed->begin(), listed->end(), note->front()) == listed->end())
+    if (!note->empty() && !isListed(*listed, note->front()))
         abandonAddition(dataDir);
     else if (auto path = findDataFile(dataDir, kAdditionNote))
         std::remove(path->c_str());

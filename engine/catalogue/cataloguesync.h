@@ -31,10 +31,14 @@
 std::uint64_t fnv1a(std::string_view bytes, std::uint64_t seed = 0xcbf29ce484222325ULL);
 std::string hexHash(std::uint64_t hash);
 
-// Name -> hash (hexHash of fnv1a) of a catalogue's files: the regular files
-// of `dir` (ending with "/") whose names do not begin with ".".
+// Name -> hash (hexHash of fnv1a) of a catalogue's files: the files of
+// `dir` (ending with "/") whose names do not begin with ".", as the readers
+// find them (a link out of the folder is none). An upstream catalogue's
+// links are followed wherever they lead, by its first copy and its updates
+// alike: an office may switch its lists by a link.
+enum class UpstreamLinks { Inside, Followed };
 using FileHashes = std::map<std::string, std::string>;
-FileHashes hashCatalogue(const std::string& dir);
+FileHashes hashCatalogue(const std::string& dir, UpstreamLinks links = UpstreamLinks::Inside);
 
 // A short hash of the files a calculation reads (material.dat, each listed
 // material's two files, the standard's tables: names and bytes), so that
@@ -42,8 +46,15 @@ FileHashes hashCatalogue(const std::string& dir);
 std::string catalogueFingerprint(const std::string& dir);
 
 // The manifest in `dir`; nullopt when there is none (a catalogue made by an
-// older version) or it cannot be read.
+// older version), it is no file of its own (a link) or it cannot be read.
 std::optional<FileHashes> readManifest(const std::string& dir);
+// A manifest's text; nullopt when a line is not "<16 hex> <name>".
+std::optional<FileHashes> parseManifest(std::string_view text);
+// What the first release shipped, which a catalogue without a manifest
+// was made as a copy of.
+FileHashes firstReleaseManifest();
+// The upstream differs from what the user's catalogue last took.
+bool upstreamChanged(const std::string& user, const std::string& upstream);
 bool writeManifest(const std::string& dir, const FileHashes& hashes);
 
 struct KeptFile {
@@ -55,11 +66,12 @@ struct CatalogueUpdate {
     std::vector<std::string> replaced; // took the new upstream version
     std::vector<std::string> added; // new in the upstream
     std::vector<KeptFile> kept; // changed by the user, kept
+    std::vector<std::string> unlinked; // links in the folder that files of the program replaced
     std::string previous; // the copy as it was (ending with "/"); empty when none was made
     std::string error; // why the update stopped; the files done so far are whole
 
     bool touched() const { return !replaced.empty() || !added.empty(); }
-    bool any() const { return touched() || !kept.empty() || !error.empty(); }
+    bool any() const { return touched() || !kept.empty() || !unlinked.empty() || !error.empty(); }
 };
 
 // Writes one file whole, atomically; false when it could not. A parameter

@@ -150,25 +150,29 @@ void removeFolders(const std::vector<std::string>& made)
         ::rmdir(k->c_str());
 }
 
-// Copies every regular file of `from` into `to`; the error text, or empty.
-std::string copyFiles(const std::string& from, const std::string& to, const FileCopier& copy)
+// Copies the catalogue files of `from` into `to`, the ones its hashes name
+// (links followed as the updates follow them); the error text, or empty.
+std::string copyFiles(
+    const std::string& from, const FileHashes& files, const std::string& to, const FileCopier& copy)
 {
-    DIR* d = ::opendir(from.c_str());
+    for (const auto& entry : files)
+        if (!copy(withSlash(from) + entry.first, withSlash(to) + entry.first))
+            return "не скопирован " + entry.first;
+    return {};
+}
+
+// The temporary previous copies an update left when it was killed.
+void removeStalePreviousCopies(const std::string& dataDir)
+{
+    DIR* d = ::opendir(dataDir.c_str());
     if (!d)
-        return lastError();
-    std::string error;
-    while (dirent* e = ::readdir(d)) {
-        const std::string name = e->d_name;
-        const std::string source = withSlash(from) + name;
-        if (!statIs(source, S_IFREG))
-            continue;
-        if (!copy(source, withSlash(to) + name)) {
-            error = "не скопирован " + name;
-            break;
+        return;
+    while (dirent* e = ::readdir(d))
+        if (isTempName(e->d_name, kPreviousName)) {
+            std::error_code ignored;
+            fs::remove_all(dataDir + e->d_name, ignored);
         }
-    }
     ::closedir(d);
-    return error;
 }
 
 // Makes `target` as a copy of `shipped` through a temporary folder beside
@@ -188,8 +192,9 @@ std::string makeCopy(const std::string& shipped, const std::string& target, cons
         removeFolders(made);
         return error;
     }
-    std::string error = copyFiles(shipped, temp, copy);
-    if (error.empty() && !writeManifest(withSlash(temp), hashCatalogue(withSlash(shipped))))
+    const FileHashes files = hashCatalogue(withSlash(shipped), UpstreamLinks::Followed);
+    std::string error = copyFiles(shipped, files, temp, copy);
+    if (error.empty() && !writeManifest(withSlash(temp), files))
         error = std::string("не записан ") + kManifestName;
     // The files reach the disk (each synced by its copy) before the folder
     // gets its name, so a crash cannot leave a catalogue of empty files.
@@ -327,10 +332,16 @@ Catalogue openCatalogue(const CataloguePlaces& places, const FileCopier& copy)
             FolderLock lock;
             if (lock.take(found.dir)) {
                 removeStaleTemporaryFiles(found.dir);
-                if (empty) // made again whole: what the manifest says was deleted comes back
-                    ::unlink((found.dir + kManifestName).c_str());
-                found.update = followUpstream(found.dir, found.upstream);
+                removeStalePreviousCopies(found.dir);
+                // Made again whole: what the manifest says was deleted comes back.
+                if (empty && !writeManifest(found.dir, {}))
+                    found.update.error = std::string("не записан ") + found.dir + kManifestName;
+                else
+                    found.update = followUpstream(found.dir, found.upstream);
                 found.created = empty && found.update.error.empty();
+            } else if (upstreamChanged(found.dir, found.upstream)) {
+                found.update.error = "каталог не обновлен, он заблокирован: "
+                    + (lock.holder().empty() ? lock.problem() : lock.holder());
             }
         }
         if (holdsNoFiles(user))
@@ -364,15 +375,7 @@ void cleanUpStaleWrites(const std::string& dataDir)
         return;
     removeStaleTemporaryFiles(dataDir);
     removeUncommittedAddition(dataDir);
-    DIR* d = ::opendir(dataDir.c_str());
-    if (!d)
-        return;
-    while (dirent* e = ::readdir(d))
-        if (isTempName(e->d_name, kPreviousName)) {
-            std::error_code ignored;
-            fs::remove_all(dataDir + e->d_name, ignored);
-        }
-    ::closedir(d);
+    removeStalePreviousCopies(dataDir);
 }
 
 int removeStaleCopies(const std::string& user)

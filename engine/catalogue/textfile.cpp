@@ -54,10 +54,7 @@ std::string realPath(const std::string& path)
     return resolved;
 }
 
-// A regular file of the folder, or a link to one inside it. A link that
-// leads out of the folder is not followed: a catalogue shows and uses only
-// what was put into it.
-bool isFolderFile(const std::string& dir, const std::string& path)
+bool folderFile(const std::string& dir, const std::string& path)
 {
     struct stat st { };
     if (::lstat(path.c_str(), &st) != 0)
@@ -82,7 +79,7 @@ std::optional<std::string> findCaseInsensitive(const std::string& dir, const std
     std::optional<std::string> found;
     while (dirent* e = ::readdir(d)) {
         std::string entry = e->d_name;
-        if (foldCase(entry) == want && isFolderFile(dir, dir + entry)) {
+        if (foldCase(entry) == want && folderFile(dir, dir + entry)) {
             found = dir + entry;
             break;
         }
@@ -208,6 +205,11 @@ bool writeAll(int fd, const std::string& data)
 }
 
 } // namespace
+
+bool isFolderFile(const std::string& dir, const std::string& path)
+{
+    return folderFile(dir, path);
+}
 
 bool fileNameFits(const std::string& name)
 {
@@ -367,12 +369,16 @@ std::optional<std::vector<std::string>> readDataLines(const std::string& dir, co
     return readTextLines(*path);
 }
 
-bool writeFileBytes(const std::string& target, const std::string& data)
+namespace {
+
+bool writeReplacing(const std::string& target, const std::string& data, bool followLink)
 {
     std::string path = target;
     struct stat existing { };
-    const bool replacing = ::lstat(path.c_str(), &existing) == 0;
-    if (replacing) {
+    bool replacing = ::lstat(path.c_str(), &existing) == 0;
+    if (replacing && S_ISLNK(existing.st_mode) && !followLink) {
+        replacing = false; // the link goes, a file of its own takes its name
+    } else if (replacing) {
         if (S_ISLNK(existing.st_mode)) {
             char* real = ::realpath(path.c_str(), nullptr);
             if (!real)
@@ -417,6 +423,30 @@ bool writeFileBytes(const std::string& target, const std::string& data)
     // change (a listed material's files erased), so it counts as written.
     syncFolder(folderOf(path));
     return true;
+}
+
+} // namespace
+
+bool writeFileBytes(const std::string& path, const std::string& bytes)
+{
+    return writeReplacing(path, bytes, true);
+}
+
+bool writeOwnFile(const std::string& path, const std::string& bytes)
+{
+    return writeReplacing(path, bytes, false);
+}
+
+std::optional<std::string> readOwnFile(const std::string& path)
+{
+    struct stat st { };
+    if (::lstat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
+        return std::nullopt;
+    try {
+        return readFileBytes(path);
+    } catch (const IoError&) {
+        return std::nullopt;
+    }
 }
 
 bool writeTextLines(const std::string& path, const std::vector<std::string>& lines)

@@ -31,6 +31,11 @@ std::optional<std::string> findDataFile(const std::string& dir, const std::strin
 // of the directory, a folder).
 std::optional<std::string> dataFileForWrite(const std::string& dir, const std::string& name);
 
+// A regular file of the folder `dir`, or a link to one inside it. A link
+// that leads out of the folder is not followed: a catalogue shows and uses
+// only what was put into it.
+bool isFolderFile(const std::string& dir, const std::string& path);
+
 // True when a name can be joined to a directory without leaving it.
 bool isPlainFileName(const std::string& name);
 
@@ -102,6 +107,14 @@ bool writeTextLines(const std::string& path, const std::vector<std::string>& lin
 // Writes the bytes as they are (a PDF, a picture) to path, replacing it the
 // same atomic way.
 bool writeFileBytes(const std::string& path, const std::string& bytes);
+
+// The same for the program's own files in a catalogue (its notes, copies
+// and the files an update writes): a link at `path` is never followed; the
+// file replaces the link itself, whatever it led to.
+bool writeOwnFile(const std::string& path, const std::string& bytes);
+// The bytes of such a file: nullopt for anything but a regular file (a
+// link), one that cannot be read, or one too large to be the program's.
+std::optional<std::string> readOwnFile(const std::string& path);
 
 bool writeDataLines(const std::string& dir, const std::string& name, const std::vector<std::string>& lines);
 

@@ -11,8 +11,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <new>
+#include <numeric>
 #include <optional>
-#include <set>
 
 namespace {
 
@@ -37,6 +38,16 @@ std::optional<double> listedAnswer(const CalcInputs& inputs, const DataFiles& fi
     return std::nullopt;
 }
 
+// Every view of the table shows the figures, notes, check and outcome: a
+// catalogue of many names keeps no report, messages or paths of each row.
+// Swapped out, since a cleared container keeps its room.
+void keepShownOnly(MaterialRow& row)
+{
+    std::vector<std::string>().swap(row.report);
+    std::vector<std::string>().swap(row.messages);
+    std::string().swap(row.error);
+}
+
 MaterialRow tryMaterial(
     const CalcInputs& inputs, const DataFiles& files, const std::string& material, const CheckSettings& check)
 {
@@ -50,6 +61,7 @@ MaterialRow tryMaterial(
     row.material = material;
     row.materialClass = row.record.materialClass;
     row.selected = selected;
+    keepShownOnly(row);
     return row;
 }
 
@@ -75,24 +87,75 @@ std::string MaterialRow::outcome() const
     return text;
 }
 
-AllMaterials allMaterialRows(const CalcInputs& inputs, const DataFiles& files, const CheckSettings& check)
+MaterialList materialList(const DataFiles& files)
 {
-    AllMaterials out;
-    std::optional<std::vector<std::string>> names;
+    MaterialList out;
+    std::optional<std::vector<std::string>> lines;
     try {
-        names = files.lines(kMaterialList);
+        lines = files.lines(kMaterialList);
+    } catch (const std::bad_alloc&) {
+        throw; // no table can be made: the run ends as an error
     } catch (...) { // a list that cannot be read (too large, say)
         out.refusal = "Ошибка: " + errorText(std::current_exception());
         return out;
     }
-    if (!names) {
+    if (!lines) {
         out.refusal = noFileMessage(kMaterialList);
         return out;
     }
-    std::set<std::string> seen;
-    for (const auto& name : *names)
-        if (!name.empty() && seen.insert(name).second)
-            out.rows.push_back(tryMaterial(inputs, files, name, check));
+    // Each name at its first line, found on indices sorted by name: a set of
+    // the names would hold every one a second time.
+    std::vector<size_t> byName;
+    for (size_t k = 0; k < lines->size(); ++k)
+        if (!(*lines)[k].empty())
+            byName.push_back(k);
+    std::stable_sort(
+        byName.begin(), byName.end(), [&](size_t a, size_t b) { return (*lines)[a] < (*lines)[b]; });
+    std::vector<size_t> first;
+    for (size_t k = 0; k < byName.size(); ++k)
+        if (k == 0 || (*lines)[byName[k]] != (*lines)[byName[k - 1]])
+            first.push_back(byName[k]);
+    std::vector<size_t>().swap(byName);
+    std::sort(first.begin(), first.end());
+    out.names.reserve(first.size());
+    for (size_t k : first)
+        out.names.push_back(std::move((*lines)[k]));
+    return out;
+}
+
+void eachMaterialRow(const CalcInputs& inputs, const DataFiles& files, const MaterialList& list,
+    const MaterialSink& sink, const CheckSettings& check)
+{
+    // The place of each name in the table's first order, from the column
+    // that order is by; then each row worked out again at its place.
+    struct Place {
+        size_t name;
+        bool reached;
+        double value;
+    };
+    const MaterialColumn& order = materialColumns()[materialOrder()];
+    std::vector<Place> places;
+    places.reserve(list.names.size());
+    for (size_t k = 0; k < list.names.size(); ++k) {
+        const MaterialRow row = tryMaterial(inputs, files, list.names[k], check);
+        const bool reached = order.reached(row);
+        places.push_back({ k, reached, reached ? order.value(row) : 0.0 });
+    }
+    std::stable_sort(places.begin(), places.end(), [](const Place& a, const Place& b) {
+        return a.reached != b.reached ? a.reached : a.value < b.value;
+    });
+    for (const Place& place : places)
+        sink(tryMaterial(inputs, files, list.names[place.name], check));
+}
+
+AllMaterials allMaterialRows(const CalcInputs& inputs, const DataFiles& files, const CheckSettings& check)
+{
+    AllMaterials out;
+    const MaterialList list = materialList(files);
+    out.refusal = list.refusal;
+    out.rows.reserve(list.names.size());
+    for (const auto& name : list.names)
+        out.rows.push_back(tryMaterial(inputs, files, name, check));
     sortMaterialRows(out.rows, materialOrder());
     return out;
 }
@@ -201,11 +264,28 @@ void sortMaterialRows(std::vector<MaterialRow>& rows, size_t column, bool descen
         }
         return false;
     };
-    std::stable_sort(rows.begin(), rows.end(), [&](const MaterialRow& a, const MaterialRow& b) {
+    // The order is found on indices and the rows swapped into it in place:
+    // sorting the rows themselves would want a buffer of them all.
+    std::vector<size_t> order(rows.size());
+    std::iota(order.begin(), order.end(), size_t { 0 });
+    std::stable_sort(order.begin(), order.end(), [&](size_t i, size_t j) {
+        const MaterialRow& a = rows[i];
+        const MaterialRow& b = rows[j];
         if (has(a) != has(b))
             return has(a);
         if (!has(a))
             return false;
         return descending ? less(b, a) : less(a, b);
     });
+    // Row order[k] goes to place k; each cycle of the permutation once.
+    for (size_t start = 0; start < order.size(); ++start) {
+        size_t place = start;
+        while (order[place] != start) {
+            std::swap(rows[place], rows[order[place]]);
+            const size_t next = order[place];
+            order[place] = place;
+            place = next;
+        }
+        order[place] = place;
+    }
 }

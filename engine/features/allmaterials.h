@@ -5,10 +5,12 @@
 // allowed for says so, as the calculation does). The diameter question is
 // never asked: a material whose k3 lies beyond the tables says it needs the
 // choice, except the selected material when the last calculation's answer
-// is handed in. Nothing is shown; each row keeps what its run would have.
+// is handed in. Nothing is shown; each row keeps what the table shows of
+// its run (values, notes, check, outcome), not its report or messages.
 
 #include "engine/features/quietrun.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -35,6 +37,22 @@ struct AllMaterials {
 // of "material.dat" once; empty lines skipped.
 AllMaterials allMaterialRows(
     const CalcInputs& inputs, const DataFiles& files, const CheckSettings& check = {});
+
+// The names of "material.dat", each once in the order of their first
+// lines, empty lines skipped; or why there are none.
+struct MaterialList {
+    std::string refusal;
+    std::vector<std::string> names;
+};
+MaterialList materialList(const DataFiles& files);
+
+// The rows of allMaterialRows, in its order, each handed to `sink` and none
+// kept: a first pass keeps only each row's place in the order, a second
+// works the rows out again in that order. A long catalogue then takes the
+// memory of its names, not of its rows, in twice the time.
+using MaterialSink = std::function<void(MaterialRow&&)>;
+void eachMaterialRow(const CalcInputs& inputs, const DataFiles& files, const MaterialList& list,
+    const MaterialSink& sink, const CheckSettings& check = {});
 
 // The columns of the table, shared by every view of it: the header (with
 // its unit), its name in machine-read output, in words, and for the figures

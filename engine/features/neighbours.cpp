@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <cmath>
 #include <iterator>
+#include <new>
 #include <optional>
 
 namespace {
@@ -81,10 +82,17 @@ NeighbourRow tryDiameter(
 
 namespace {
 
-Neighbours rowsAround(const CalcInputs& inputs, const DataFiles& files, int each, const CheckSettings& check)
+Neighbours rowsAround(const CalcInputs& inputs, const DataFiles& files, int each, const CheckSettings& check,
+    const NeighbourSink& sink)
 {
     Neighbours out;
     out.material = inputs.materialName;
+    auto emit = [&](NeighbourRow&& row) {
+        if (sink)
+            sink(std::move(row));
+        else
+            out.rows.push_back(std::move(row));
+    };
     auto items = diameterChoices(files, inputs.materialName);
     if (!items) {
         out.refusal = "Нет списка диаметров материала " + inputs.materialName + ": "
@@ -92,6 +100,7 @@ Neighbours rowsAround(const CalcInputs& inputs, const DataFiles& files, int each
         return out;
     }
     const std::vector<Stocked> stocked = stockedDiameters(*items);
+    items.reset(); // the list's lines are not needed beside their numbers
     if (stocked.empty()) {
         out.refusal = noDiametersMessage(inputs.materialName);
         return out;
@@ -127,7 +136,7 @@ Neighbours rowsAround(const CalcInputs& inputs, const DataFiles& files, int each
     for (auto k = first; k <= last; ++k) {
         NeighbourRow forced = tryDiameter(inputs, files, stocked[static_cast<size_t>(k)], check);
         if (k != at) {
-            out.rows.push_back(std::move(forced));
+            emit(std::move(forced));
             continue;
         }
         // The report's own spring, and the dialog's where it differs.
@@ -137,10 +146,10 @@ Neighbours rowsAround(const CalcInputs& inputs, const DataFiles& files, int each
         mine.methodChoice = true;
         judgeRun(mine, own, files, check);
         const bool differs = !sameSpring(forced, mine);
-        out.rows.push_back(std::move(mine));
+        emit(std::move(mine));
         if (differs) {
             forced.forcedTwin = true;
-            out.rows.push_back(std::move(forced));
+            emit(std::move(forced));
         }
     }
     return out;
@@ -148,13 +157,15 @@ Neighbours rowsAround(const CalcInputs& inputs, const DataFiles& files, int each
 
 } // namespace
 
-Neighbours neighbourRows(
-    const CalcInputs& inputs, const DataFiles& files, int each, const CheckSettings& check)
+Neighbours neighbourRows(const CalcInputs& inputs, const DataFiles& files, int each,
+    const CheckSettings& check, const NeighbourSink& sink)
 {
     // A list that cannot be read (too large, say) is said in words; the
     // rows' own errors are kept in their rows.
     try {
-        return rowsAround(inputs, files, each, check);
+        return rowsAround(inputs, files, each, check, sink);
+    } catch (const std::bad_alloc&) {
+        throw; // no table can be made: the run ends as an error
     } catch (...) {
         Neighbours out;
         out.material = inputs.materialName;

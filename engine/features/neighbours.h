@@ -14,6 +14,7 @@
 #include "engine/features/quietrun.h"
 #include "engine/method/calcinputs.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -38,8 +39,11 @@ struct Neighbours {
 // "Расчет" gives them; their chosenD, while the material lists it, answers
 // the calculation's diameter question, as the dialog did
 // (CalcResult::sameAnswer).
-Neighbours neighbourRows(
-    const CalcInputs& inputs, const DataFiles& files, int each, const CheckSettings& check = {});
+// With a sink, each row goes to it as soon as it is worked out, and none is
+// kept: a table of a long list then takes the memory of one row.
+using NeighbourSink = std::function<void(NeighbourRow&&)>;
+Neighbours neighbourRows(const CalcInputs& inputs, const DataFiles& files, int each,
+    const CheckSettings& check = {}, const NeighbourSink& sink = {});
 
 // The columns of the table of rows, shared by every view of it: the header
 // (with its unit) and, for the figures, the value of a row that ran to its

@@ -64,6 +64,8 @@ TAboutBox::TAboutBox(Messages& messages, UrlOpener& opener, QWidget* parent, con
     auto* name
         = twoLineText(QStringLiteral("Программа расчета пружин сжатия по ОСТ 5.9539-80"), 84, 8, 145, panel);
     name->setObjectName(QStringLiteral("ProductName"));
+    panel->setToolTip(QStringLiteral("Руководство пользователя: " PRUZ_DOC_DIR
+                                     "/README.md\nПримеры исходных данных: " PRUZ_DOC_DIR "/examples/"));
 
     auto* version = new QLabel(QStringLiteral("Версия 1.0 "), panel);
     version->setObjectName(QStringLiteral("Version"));

@@ -372,7 +372,7 @@ TEST_P(UncommittedAddition, LeavesOnlyWhatWasCommittedOrNotItsOwn)
     dir.writeBytes(kAdditionNote, note);
     removeUncommittedAddition(dir.path());
     std::vector<std::string> left;
-    for (const char* file : { "A.dat", "Amat.dat", "k3.dat" })
+    for (const char* file : { "material.dat", "A.dat", "Amat.dat", "k3.dat" })
         if (dir.exists(file))
             left.emplace_back(file);
     EXPECT_EQ(left, GetParam().left);
@@ -381,11 +381,19 @@ TEST_P(UncommittedAddition, LeavesOnlyWhatWasCommittedOrNotItsOwn)
 
 INSTANTIATE_TEST_SUITE_P(Notes, UncommittedAddition,
     testing::Values(LeftAddition { "listed_keeps_its_files", true, { "A", "A.dat", "Amat.dat" },
-                        { "A.dat", "Amat.dat", "k3.dat" } },
-        LeftAddition { "unlisted_loses_its_own_files", false, { "A", "A.dat", "Amat.dat" }, { "k3.dat" } },
-        LeftAddition { "a_file_there_before_stays", false, { "A", "Amat.dat" }, { "A.dat", "k3.dat" } },
+                        { "material.dat", "A.dat", "Amat.dat", "k3.dat" } },
+        LeftAddition { "unlisted_loses_its_own_files", false, { "A", "A.dat", "Amat.dat" },
+            { "material.dat", "k3.dat" } },
         LeftAddition {
-            "never_a_file_of_another", false, { "A", "k3.dat", "Amat.dat" }, { "A.dat", "k3.dat" } }),
+            "a_file_there_before_stays", false, { "A", "Amat.dat" }, { "material.dat", "A.dat", "k3.dat" } },
+        LeftAddition { "never_a_file_of_another", false, { "A", "k3.dat", "Amat.dat" },
+            { "material.dat", "A.dat", "k3.dat" } },
+        LeftAddition { "listed_in_another_letter_case", true, { "a", "a.dat", "amat.dat" },
+            { "material.dat", "A.dat", "Amat.dat", "k3.dat" } },
+        LeftAddition { "never_the_list", false, { "material", "material.dat" },
+            { "material.dat", "A.dat", "Amat.dat", "k3.dat" } },
+        LeftAddition {
+            "never_a_table", false, { "k3", "k3.dat" }, { "material.dat", "A.dat", "Amat.dat", "k3.dat" } }),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

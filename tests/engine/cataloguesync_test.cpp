@@ -5,7 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <fstream>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -181,6 +183,181 @@ TEST(Follow, ADeadHoldersLockIsTakenOverALivingOnesStopsTheUpdate)
     EXPECT_EQ(t.open().update.replaced, (std::vector<std::string> { "A.dat" }));
 }
 
+// A catalogue made by the first release has no manifest: what that release
+// shipped and the user deleted stays deleted, and only newer files come.
+TEST(Follow, FirstReleaseCatalogueKeepsWhatTheUserDeleted)
+{
+    TempDataDir root;
+    const std::string shipped = root.path() + "shipped/", user = root.path() + "pruz/";
+    fs::create_directory(shipped);
+    fs::create_directory(user);
+    fs::copy(SHIPPED_DATA_DIR, shipped);
+    fs::copy(SHIPPED_DATA_DIR, user);
+    for (const char* gone : { "ХН77ТЮР.dat", "ХН77ТЮРmat.dat", "README.md" })
+        fs::remove(user + gone);
+    root.writeBytes("shipped/Новый.dat", "1\r\n");
+    const Catalogue opened = openCatalogue({ std::nullopt, user, shipped, {} });
+    EXPECT_EQ(opened.update.added, (std::vector<std::string> { "Новый.dat" }));
+    EXPECT_FALSE(fs::exists(user + "ХН77ТЮР.dat"));
+    EXPECT_EQ(updateReport(opened.update, opened.dir, opened.upstream).find("ХН77ТЮР"), std::string::npos);
+}
+
+// An update killed while copying the catalogue as it was leaves its
+// temporary copy; the next start of either program removes it.
+TEST(Follow, TemporaryPreviousCopyOfAKilledUpdateGoes)
+{
+    Installed t;
+    fs::create_directory(t.user + kPreviousName + ".tmp-AbC123");
+    t.open();
+    EXPECT_FALSE(fs::exists(t.user + kPreviousName + ".tmp-AbC123"));
+}
+
+// An office switches its site catalogue's list by a link: the first copy
+// and the updates follow it alike.
+TEST(Follow, UpstreamListThatIsALinkIsFollowed)
+{
+    Installed t;
+    t.root.writeBytes("lists-1", "A\r\nB\r\n");
+    t.root.writeBytes("lists-2", "A\r\nB\r\nC\r\n");
+    fs::remove(t.shipped + "material.dat");
+    fs::create_symlink(t.root.path() + "lists-1", t.shipped + "material.dat");
+    EXPECT_FALSE(t.open().update.any());
+    fs::remove(t.shipped + "material.dat");
+    fs::create_symlink(t.root.path() + "lists-2", t.shipped + "material.dat");
+    t.ship("C.dat", "7\r\n");
+    const Catalogue opened = t.open();
+    EXPECT_EQ(opened.update.replaced, (std::vector<std::string> { "material.dat" }));
+    EXPECT_EQ(opened.update.added, (std::vector<std::string> { "C.dat" }));
+    EXPECT_EQ(t.mine("material.dat"), "A\r\nB\r\nC\r\n");
+}
+
+struct LinkCase {
+    const char* name;
+    std::function<void(Installed&, const std::string& outside)> arrange;
+    std::vector<std::string> unlinked; // links the update replaced, and says so
+};
+
+class Links : public testing::TestWithParam<LinkCase> { };
+
+// A link among the catalogue's own notes or files is never written (nor read)
+// through: what lies outside the folder stays as it is.
+TEST_P(Links, AnUpdateNeverWritesThroughALink)
+{
+    Installed t;
+    const std::string outside = t.root.path() + "outside/";
+    fs::create_directory(outside);
+    t.root.writeBytes("outside/file", "keep\n");
+    GetParam().arrange(t, outside);
+    t.ship("A.dat", "new\r\n");
+    t.ship("C.dat", "7\r\n");
+    const Catalogue opened = t.open();
+    EXPECT_EQ(t.root.readBytes("outside/file"), "keep\n");
+    EXPECT_EQ(std::distance(fs::directory_iterator(outside), fs::directory_iterator()), 1);
+    EXPECT_EQ(opened.update.unlinked, GetParam().unlinked);
+    for (const auto& name : GetParam().unlinked)
+        EXPECT_FALSE(fs::is_symlink(t.user + name)) << name;
+    if (!GetParam().unlinked.empty())
+        EXPECT_NE(updateReport(opened.update, opened.dir, opened.upstream).find("ссылки заменены"),
+            std::string::npos);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, Links,
+    testing::Values(LinkCase { "Manifest",
+                        [](Installed& t, const std::string& out) {
+                            fs::remove(t.user + kManifestName);
+                            fs::create_symlink(out + "file", t.user + kManifestName);
+                        },
+                        { kManifestName } },
+        LinkCase { "TableWithoutManifest",
+            [](Installed& t, const std::string& out) {
+                fs::remove(t.user + kManifestName);
+                fs::remove(t.user + "k3.dat");
+                fs::create_symlink(out + "file", t.user + "k3.dat");
+            },
+            {} },
+        LinkCase { "NewFile",
+            [](Installed& t, const std::string& out) { fs::create_symlink(out + "file", t.user + "C.dat"); },
+            { "C.dat" } },
+        LinkCase { "PreviousCopy",
+            [](Installed& t, const std::string& out) { fs::create_symlink(out, t.user + kPreviousName); },
+            { kPreviousName } },
+        LinkCase { "UpdateNote",
+            [](Installed& t, const std::string& out) {
+                fs::create_directory(t.user + kPreviousName);
+                fs::create_symlink(out + "file", t.user + kPreviousName + "/" + kUpdateNoteName);
+            },
+            {} }),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct StaleLockCase {
+    const char* name;
+    std::function<void(const std::string& lock)> leave; // what a dead program left as the lock
+};
+
+class StaleLock : public testing::TestWithParam<StaleLockCase> { };
+
+// Many programs find the same stale lock at once: exactly one takes it
+// over, each time.
+TEST_P(StaleLock, ManyProgramsAtOnceOneTakesItOver)
+{
+    TempDataDir dir;
+    const std::string lock = dir.path() + kCatalogueLockName;
+    constexpr int kPrograms = 10;
+    for (int round = 0; round < 100; ++round) {
+        std::filesystem::remove_all(lock);
+        GetParam().leave(lock);
+        int start[2], told[2], finish[2];
+        ASSERT_EQ(::pipe(start) | ::pipe(told) | ::pipe(finish), 0);
+        std::vector<pid_t> children;
+        for (int k = 0; k < kPrograms; ++k) {
+            const pid_t child = ::fork();
+            if (child == 0) {
+                for (int fd : { start[1], told[0], finish[1] })
+                    ::close(fd);
+                char c;
+                (void)!::read(start[0], &c, 1); // all wait here until the pipe closes
+                FolderLock mine;
+                const char got = mine.take(dir.path()) ? '1' : '0';
+                (void)!::write(told[1], &got, 1);
+                (void)!::read(finish[0], &c, 1); // hold it until all have tried
+                ::_exit(0);
+            }
+            children.push_back(child);
+        }
+        ::close(start[0]);
+        ::close(start[1]);
+        ::close(told[1]);
+        std::string results;
+        char got;
+        while (results.size() < kPrograms && ::read(told[0], &got, 1) == 1)
+            results += got;
+        ::close(finish[1]);
+        for (pid_t child : children)
+            ::waitpid(child, nullptr, 0);
+        for (int fd : { told[0], finish[0] })
+            ::close(fd);
+        ASSERT_EQ(std::count(results.begin(), results.end(), '1'), 1) << "round " << round << ": " << results;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Kinds, StaleLock,
+    testing::Values(StaleLockCase { "DeadHolder",
+                        [](const std::string& lock) {
+                            const pid_t dead = ::fork();
+                            if (dead == 0)
+                                ::_exit(0);
+                            ::waitpid(dead, nullptr, 0);
+                            char host[256] = {};
+                            ::gethostname(host, sizeof host - 1);
+                            std::ofstream(lock) << dead << "\npruz\n" << host << "\n";
+                        } },
+        StaleLockCase { "PidThatDoesNotFit",
+            [](const std::string& lock) { std::ofstream(lock) << "4294967296\npruz\nhost\n"; } },
+        StaleLockCase {
+            "DanglingLink", [](const std::string& lock) { fs::create_symlink(lock + "-nowhere", lock); } },
+        StaleLockCase { "Folder", [](const std::string& lock) { fs::create_directory(lock); } }),
+    [](const auto& info) { return std::string(info.param.name); });
+
 struct UserFolderCase {
     const char* name;
     std::function<void(Installed&)> arrange;
@@ -223,6 +400,7 @@ TEST_P(UserFolder, EmptyIsRefilledUnreadableOrAFileIsAnErrorNamingIt)
     ::chmod(t.user.c_str(), 0755);
     if (c.opens) {
         EXPECT_EQ(got, c.created ? "C" : "O");
+        EXPECT_FALSE(fs::exists(t.user + kPreviousName)) << "nothing was there to keep";
         EXPECT_EQ(t.mine("k3.dat"), "1,5\r\n");
     } else {
         EXPECT_NE(got.find("«" + t.root.path() + "xdg/pruz»"), std::string::npos) << got;
