@@ -31,6 +31,8 @@ public:
 
     // Its lines as read the first time, shared, not converted again.
     std::shared_ptr<const TextLines> text(const std::string& name) const override;
+    // Converted once, when the file was first read.
+    std::shared_ptr<const LineValues> values(const std::string& name) const override;
     std::string nameOnDisk(const std::string& name) const override { return folder_.nameOnDisk(name); }
     // A file, once kept, reads the same for the life of this object.
     std::optional<std::string> stamp(const std::string& name) const override;
@@ -38,6 +40,7 @@ public:
 private:
     struct Kept {
         std::shared_ptr<const TextLines> lines; // nullptr: could not be read
+        std::shared_ptr<const LineValues> values; // of the lines
         std::string refusal; // the read error's text; empty when none
     };
     const Kept& found(const std::string& name) const;
