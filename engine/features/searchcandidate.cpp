@@ -84,7 +84,8 @@ const char* rejectionName(Rejection r)
 
 double rowUtilisation(const CheckRow& row)
 {
-    if (row.verdict == CheckVerdict::Info || !row.limit || *row.limit == 0)
+    if (row.verdict == CheckVerdict::Info || row.verdict == CheckVerdict::Remark || !row.limit
+        || *row.limit == 0)
         return 0;
     const char* key = row.key;
     if ((!std::strcmp(key, "F1") || !std::strcmp(key, "F2")) && row.method && row.made && *row.method != 0)

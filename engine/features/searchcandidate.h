@@ -78,5 +78,6 @@ CandidateOutcome evaluateCandidate(
     const CalcInputs& inputs, const SearchSpace& space, const DataFiles& files);
 
 // How near its limit a row of the check lies: 1 at the limit, above 1
-// beyond it; 0 for a row without a limit.
+// beyond it; 0 for a row without a limit, or beyond one that only earns a
+// remark.
 double rowUtilisation(const CheckRow& row);

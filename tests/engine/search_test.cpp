@@ -45,28 +45,16 @@ SearchRequest smallRequest(const std::string& dataDir)
 std::vector<SearchRow> bruteForce(const SearchRequest& request, const DataFiles& files)
 {
     std::vector<SearchRow> kept;
-    const auto consider = [&](const CalcInputs& in) {
-        QuietHost host;
-        const CalcResult r = calculate(in, host, files);
-        if (host.asked && !in.chosenD) {
-            const auto stocked = diameterChoices(files, in.materialName);
-            for (const auto& item : *stocked) {
-                CalcInputs answered = in;
-                answered.chosenD = strToFloat(item);
-                const CalcResult a = calculate(answered, host, files);
-                const Verification v = a.complete ? verifySpring(a.values, files) : Verification {};
-                if (v.passed && in.D1 - 2 * a.values.d >= request.space.innerMin
-                    && a.values.L0calc <= request.space.lengthMax)
-                    kept.push_back({ in.materialName, in.group, in.D1, 0, 0, answered.chosenD, a.values.d, 0,
-                        0, a.values.L0calc, 0, v.spring.mass });
-            }
-            return;
-        }
+    const auto keep = [&](const CalcInputs& in, const CalcResult& r) {
         const Verification v = r.complete ? verifySpring(r.values, files) : Verification {};
-        if (v.passed && in.D1 - 2 * r.values.d >= request.space.innerMin
-            && r.values.L0calc <= request.space.lengthMax)
-            kept.push_back({ in.materialName, in.group, in.D1, 0, 0, std::nullopt, r.values.d, 0, 0,
-                r.values.L0calc, 0, v.spring.mass });
+        if (!v.passed || in.D1 - 2 * r.values.d < request.space.innerMin
+            || r.values.L0calc > request.space.lengthMax)
+            return;
+        double utilisation = 0;
+        for (const CheckRow& row : v.rows)
+            utilisation = std::max(utilisation, rowUtilisation(row));
+        kept.push_back({ in.materialName, in.group, in.D1, 0, 0, in.chosenD, r.values.d, r.values.nCalc, 0,
+            r.values.L0calc, 0, v.spring.mass, utilisation });
     };
     for (const char* material : { "Проволока II класса", "60С2А", "БрБ2" })
         for (int group = 1; group <= 4; ++group)
@@ -75,10 +63,21 @@ std::vector<SearchRow> bruteForce(const SearchRequest& request, const DataFiles&
                 in.materialName = material;
                 in.group = group;
                 in.D1 = D1;
-                consider(in);
+                QuietHost host;
+                const CalcResult r = calculate(in, host, files);
+                if (!host.asked) {
+                    keep(in, r);
+                    continue;
+                }
+                const auto stocked = diameterChoices(files, in.materialName);
+                for (const auto& item : *stocked) {
+                    in.chosenD = strToFloat(item);
+                    keep(in, calculate(in, host, files));
+                }
             }
     std::stable_sort(kept.begin(), kept.end(), [](const SearchRow& a, const SearchRow& b) {
-        return std::tie(a.mass, a.L0, a.D1) < std::tie(b.mass, b.L0, b.D1);
+        return std::tie(a.mass, a.L0, a.D1, a.utilisation, a.n)
+            < std::tie(b.mass, b.L0, b.D1, b.utilisation, b.n);
     });
     return kept;
 }
