@@ -23,6 +23,7 @@
 #include <algorithm>
 #include <climits>
 #include <mutex>
+#include <tuple>
 
 // The kept rows, as the table shows them.
 class SearchModel : public QAbstractTableModel {
@@ -172,7 +173,15 @@ void SearchTab::setInputs(const CalcInputs& inputs)
 {
     if (running())
         return;
+    // A row taken into the main window changes its material, group and D1
+    // only: the requirement and the range the user set stay.
+    const auto requirement = [](const CalcInputs& in) {
+        return std::tie(in.F1, in.F2, in.H, in.L0, in.n, in.Vmax, in.mode, in.dataDir);
+    };
+    const bool same = requirement(inputs) == requirement(base_);
     base_ = inputs;
+    if (same)
+        return;
     const double values[] = { inputs.F1 / 10, inputs.F2 / 10, inputs.H, inputs.L0, inputs.n, inputs.Vmax,
         inputs.D1 * 0.5, inputs.D1 * 1.5, 0.5 };
     for (size_t k = 0; k < std::size(values); ++k)

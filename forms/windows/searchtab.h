@@ -33,7 +33,7 @@ public:
     ~SearchTab() override; // a search still running is stopped
 
     // Fills the requirement from these inputs (as "Расчет" gives them),
-    // unless a search is running.
+    // unless a search is running or the requirement is the same.
     void setInputs(const CalcInputs& inputs);
     void find();
     void stop();
