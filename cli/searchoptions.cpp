@@ -72,6 +72,8 @@ std::string finishSearchArgs(SearchArgs& args)
         args.step = values[6];
     if (given(6) && args.step <= 0)
         return "--step must be more than 0";
+    if (args.outerMin && args.outerMax && *args.outerMin > *args.outerMax)
+        return "--outer-min must not be more than --outer-max";
     for (int k = 0; k < kSearchKeyCount; ++k)
         if (args.rankText == searchKeyName(static_cast<SearchKey>(k)))
             args.rank = static_cast<SearchKey>(k);

@@ -80,7 +80,7 @@ MemoryFiles::Kept MemoryFiles::read(const FolderFiles& folder, const std::string
     try {
         k.lines = folder.text(name);
         if (k.lines)
-            k.values = std::make_shared<const LineValues>(k.lines);
+            k.values = std::make_shared<Values>();
     } catch (const IoError& e) {
         k.refusal = e.what();
     }
@@ -113,5 +113,8 @@ std::shared_ptr<const LineValues> MemoryFiles::values(const std::string& name) c
     const Kept& k = found(name);
     if (!k.refusal.empty())
         throw IoError(k.refusal);
-    return k.values;
+    if (!k.lines)
+        return nullptr;
+    std::call_once(k.values->made, [&] { k.values->values = std::make_shared<const LineValues>(k.lines); });
+    return k.values->values;
 }
