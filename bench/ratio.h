@@ -37,6 +37,14 @@ public:
         std::printf("rate %s = %.0f %s a second\n", measured.c_str(), count / m->second, what);
     }
 
+    // Seconds of processor time one iteration of `name` took; 0 when it
+    // was not measured.
+    double seconds(const std::string& name) const
+    {
+        auto m = times_.find(name);
+        return m == times_.end() ? 0 : m->second;
+    }
+
 private:
     std::map<std::string, double> times_; // seconds of CPU time per iteration
 };

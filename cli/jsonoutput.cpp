@@ -153,6 +153,27 @@ void writeOrder(JsonWriter& json, const Verification& v)
     json.endObject();
 }
 
+// The values the report wrote, each as its last line wrote it, in the
+// order of their first lines.
+std::vector<std::pair<std::string_view, double>> reportedValues(const DesignResult& r)
+{
+    std::vector<std::pair<std::string_view, double>> values;
+    for (const auto& [field, value] : r.reported) {
+        const Quantity* q = quantityOf(field);
+        if (!q)
+            continue;
+        auto same
+            = std::find_if(values.begin(), values.end(), [&](const auto& v) { return v.first == q->name; });
+        if (same == values.end())
+            values.emplace_back(q->name, value);
+        else
+            same->second = value;
+    }
+    return values;
+}
+
+} // namespace
+
 void writeVerification(JsonWriter& json, const Verification& v)
 {
     json.beginObject();
@@ -198,27 +219,6 @@ void writeVerification(JsonWriter& json, const Verification& v)
     }
     json.endObject();
 }
-
-// The values the report wrote, each as its last line wrote it, in the
-// order of their first lines.
-std::vector<std::pair<std::string_view, double>> reportedValues(const DesignResult& r)
-{
-    std::vector<std::pair<std::string_view, double>> values;
-    for (const auto& [field, value] : r.reported) {
-        const Quantity* q = quantityOf(field);
-        if (!q)
-            continue;
-        auto same
-            = std::find_if(values.begin(), values.end(), [&](const auto& v) { return v.first == q->name; });
-        if (same == values.end())
-            values.emplace_back(q->name, value);
-        else
-            same->second = value;
-    }
-    return values;
-}
-
-} // namespace
 
 void writeDesignMembers(JsonWriter& json, const DesignResult& r)
 {

@@ -10,6 +10,7 @@
 
 class JsonWriter;
 struct DesignResult;
+struct Verification;
 
 // "schema_version" of every object: raised when a key is removed or
 // changes its meaning, so that a reader can tell which layout it has.
@@ -18,6 +19,9 @@ inline constexpr int kJsonSchemaVersion = 2;
 // The keys and values of one design's object, for a writer of one design
 // or of many; the caller begins and ends the object.
 void writeDesignMembers(JsonWriter& json, const DesignResult& result);
+
+// The check of a spring as the design's object has it under "verification".
+void writeVerification(JsonWriter& json, const Verification& v);
 
 // The object, indented, and a line end; `allMaterials`, when given, writes
 // the value of "all_materials" (and may flush what is written so far).

@@ -7,6 +7,7 @@
 #include "cli/materialtable.h"
 #include "cli/neighbourtable.h"
 #include "cli/options.h"
+#include "cli/searchoutput.h"
 #include "cli/textoutput.h"
 #include "engine/catalogue/cataloguesync.h"
 #include "engine/catalogue/datafiles.h"
@@ -167,6 +168,8 @@ int run(int argc, char** argv)
     reportCatalogueUpdate(o.design);
     if (o.compareData)
         return compareData(o);
+    if (o.search.on)
+        return runSearchCommand(o, std::cout, std::cerr);
     // One file prints as before unless csv is asked for (without --all-materials).
     return o.several || (o.format == OutputFormat::Csv && !o.allMaterials) ? runSeveral(o) : runOne(o);
 }

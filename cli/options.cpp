@@ -162,6 +162,7 @@ ParsedArgs parseArgs(int argc, const char* const* argv)
         "after the report, the design worked out in every material of the catalogue as \"Расчет\" would "
         "with that material selected, lightest first: a header line, then one row a line, tab-separated; "
         "with --format csv the table alone, with json the key all_materials (one FILE.rid only)");
+    addSearchOptions(app, o.search);
     app.set_version_flag(
         "-v,--version", std::string("pruzcalc ") + PRUZ_VERSION, "print the version and exit");
     app.add_option("FILE.rid", o.inputs)->required()->expected(1, -1);
@@ -214,7 +215,11 @@ ParsedArgs parseArgs(int argc, const char* const* argv)
         : format == "text"      ? OutputFormat::Text
         : o.several             ? OutputFormat::Csv
                                 : OutputFormat::Text;
-    parsed.problem = conflict(o, fmt->count() > 0);
+    parsed.problem = finishSearchArgs(o.search);
+    if (o.search.on && (o.several || o.compareData || o.allMaterials || o.neighbours || o.verify || o.header))
+        parsed.problem = "--search works out one FILE.rid with its own table";
+    if (parsed.problem.empty())
+        parsed.problem = conflict(o, fmt->count() > 0);
     if (!parsed.problem.empty())
         return parsed;
     // The trace is most of a design's JSON: in a list of many it is left

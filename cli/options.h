@@ -3,6 +3,7 @@
 // field of Options, and the help text is made from the options themselves,
 // so a new option is one add_option and one field.
 
+#include "cli/searchoptions.h"
 #include "engine/features/design.h"
 
 #include <optional>
@@ -22,6 +23,7 @@ struct Options {
     std::optional<std::string> compareData; // --compare-data OLD_DIR
     std::optional<int> neighbours; // diameters each side in the table after the report
     bool allMaterials = false; // the design in every material of the catalogue, after the report
+    SearchArgs search; // --search and its options
 };
 
 struct ParsedArgs {

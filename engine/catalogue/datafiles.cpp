@@ -15,6 +15,12 @@ bool DataFiles::open(TextReader& reader, const std::string& name) const
     return true;
 }
 
+std::shared_ptr<const LineValues> DataFiles::values(const std::string& name) const
+{
+    auto lines = text(name);
+    return lines ? std::make_shared<const LineValues>(std::move(lines)) : nullptr;
+}
+
 std::optional<std::vector<std::string>> DataFiles::lines(const std::string& name) const
 {
     auto lines = text(name);

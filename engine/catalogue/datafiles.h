@@ -6,6 +6,7 @@
 // effect at the next calculation; another source (a catalogue held in
 // memory) can stand in for it.
 
+#include "engine/catalogue/linevalues.h"
 #include "engine/catalogue/textlines.h"
 
 #include <memory>
@@ -21,6 +22,10 @@ public:
     // The file's lines, shared and never copied; nullptr when it cannot be
     // read. IoError naming a file too big to read (readFileBytes).
     virtual std::shared_ptr<const TextLines> text(const std::string& name) const = 0;
+
+    // Its lines read as numbers; nullptr when it cannot be read. Made
+    // afresh from text() unless the source keeps them.
+    virtual std::shared_ptr<const LineValues> values(const std::string& name) const;
 
     // The file ready to be read line by line; false when it cannot be read.
     bool open(TextReader& reader, const std::string& name) const;

@@ -79,6 +79,8 @@ MemoryFiles::Kept MemoryFiles::read(const FolderFiles& folder, const std::string
     Kept k;
     try {
         k.lines = folder.text(name);
+        if (k.lines)
+            k.values = std::make_shared<Values>();
     } catch (const IoError& e) {
         k.refusal = e.what();
     }
@@ -104,4 +106,15 @@ std::shared_ptr<const TextLines> MemoryFiles::text(const std::string& name) cons
     if (!k.refusal.empty())
         throw IoError(k.refusal);
     return k.lines;
+}
+
+std::shared_ptr<const LineValues> MemoryFiles::values(const std::string& name) const
+{
+    const Kept& k = found(name);
+    if (!k.refusal.empty())
+        throw IoError(k.refusal);
+    if (!k.lines)
+        return nullptr;
+    std::call_once(k.values->made, [&] { k.values->values = std::make_shared<const LineValues>(k.lines); });
+    return k.values->values;
 }

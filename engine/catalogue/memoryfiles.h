@@ -15,6 +15,7 @@
 
 #include <map>
 #include <memory>
+#include <mutex>
 #include <string>
 
 class MemoryFiles : public DataFiles {
@@ -31,13 +32,21 @@ public:
 
     // Its lines as read the first time, shared, not converted again.
     std::shared_ptr<const TextLines> text(const std::string& name) const override;
+    // Converted once, at the first look-up in the file (a list of names,
+    // never looked up, is never converted); safe from several threads.
+    std::shared_ptr<const LineValues> values(const std::string& name) const override;
     std::string nameOnDisk(const std::string& name) const override { return folder_.nameOnDisk(name); }
     // A file, once kept, reads the same for the life of this object.
     std::optional<std::string> stamp(const std::string& name) const override;
 
 private:
+    struct Values {
+        std::once_flag made;
+        std::shared_ptr<const LineValues> values;
+    };
     struct Kept {
         std::shared_ptr<const TextLines> lines; // nullptr: could not be read
+        std::shared_ptr<Values> values; // of the lines, when they were read
         std::string refusal; // the read error's text; empty when none
     };
     const Kept& found(const std::string& name) const;

@@ -133,6 +133,8 @@ void CalcContext::line(const std::string& label, const ReportValue& v, const cha
 {
     if (formula)
         value(v.field, formula);
+    if (!trace_ && !host_.wantsReport())
+        return;
     if (trace_)
         attachLine(v);
     appendLine(label + numText(p.*v.field) + v.unit);
@@ -161,6 +163,8 @@ void CalcContext::attachLine(const ReportValue& v)
 
 void CalcContext::text(const std::string& line)
 {
+    if (!trace_ && !host_.wantsReport())
+        return;
     if (trace_) {
         TraceStep& step = addStep(StepKind::Line);
         step.text = line;

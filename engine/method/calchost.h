@@ -32,4 +32,8 @@ public:
     // calculation then takes the choice as from the dialog.
     virtual bool choiceForced() const { return false; }
     virtual void enablePrint() { }
+    // False when nobody reads the report (a search over many springs keeps
+    // only the values): no report line is then made, nor its value handed
+    // on; every value, message and check stays as it is.
+    virtual bool wantsReport() const { return true; }
 };

@@ -1,8 +1,8 @@
 #include "engine/method/lookups.h"
 
 #include "engine/catalogue/catalogue.h"
+#include "engine/catalogue/linevalues.h"
 #include "engine/catalogue/materialclass.h"
-#include "engine/catalogue/textfile.h"
 #include "engine/common/errors.h"
 #include "engine/common/numtext.h"
 #include "engine/method/calccontext.h"
@@ -17,12 +17,14 @@ namespace {
 // value 1000 or more away is never taken and the first of equals wins.
 constexpr double kFarAway = 1000.0;
 
-bool openData(TextReader& r, CalcContext& c, const std::string& name)
+// The file's lines as numbers (each line converted once where the source
+// keeps them); nullptr, said, when it cannot be read.
+std::shared_ptr<const LineValues> openData(CalcContext& c, const std::string& name)
 {
-    if (c.files().open(r, name))
-        return true;
-    c.message(noFileMessage(name));
-    return false;
+    auto values = c.files().values(name);
+    if (!values)
+        c.message(noFileMessage(name));
+    return values;
 }
 
 // Lines of "sigmab.dat" before the class's block; a class without a block
@@ -50,27 +52,24 @@ std::string argumentText(double CalcValues::*field, const char* fallback, double
 
 std::optional<double> FindIpoK3(CalcContext& c, double k3, double CalcValues::*result)
 {
-    TextReader r;
-    if (!openData(r, c, "k3.dat"))
+    const auto table = openData(c, "k3.dat");
+    if (!table)
         return std::nullopt;
     double best = kFarAway;
     int bestLine = -1;
-    std::string bestText; // kept for the trace only
-    for (int n = 0; !r.eof(); ++n) {
-        std::string line = r.readLine();
-        double dist = std::fabs(strToFloat(line) - k3);
+    for (size_t n = 0; n < table->size(); ++n) {
+        double dist = std::fabs(table->number(n) - k3);
         if (dist < best) {
             best = dist;
-            bestLine = n;
-            if (c.tracing())
-                bestText = std::move(line);
+            bestLine = static_cast<int>(n);
         }
     }
     if (bestLine < 0)
         throw ConversionError("В файле k3.dat нет значения, близкого к k3=" + numText(k3));
     const double index = (30.0 + bestLine) / 10.0;
     if (c.tracing()) {
-        TraceStep& step = c.lookup("k3.dat", bestLine + 1, bestText, "ближайшее к k3 = " + numText(k3));
+        TraceStep& step = c.lookup("k3.dat", bestLine + 1, table->text(static_cast<size_t>(bestLine)),
+            "ближайшее к k3 = " + numText(k3));
         c.nameStep(step, result, index);
         const std::string symbol = step.symbol.empty() ? "i" : step.symbol;
         step.formula = symbol + " = 3 + 0,1 · (строка − 1)";
@@ -83,27 +82,24 @@ std::optional<double> podbor(CalcContext& c, double d, double CalcValues::*resul
 {
     Peremenn& p = c.p;
     const std::string file = diameterFileName(p.in.materialName);
-    TextReader r;
-    if (!openData(r, c, file))
+    const auto listed = openData(c, file);
+    if (!listed)
         return std::nullopt;
     double best = kFarAway;
     double bestD = d;
-    int bestLine = 0;
-    std::string bestText; // kept for the trace only
-    for (int n = 1; !r.eof(); ++n) {
-        std::string line = r.readLine();
-        double v = strToFloat(line.empty() ? "0" : line);
+    int bestLine = 0; // from 1; 0 for none
+    for (size_t n = 0; n < listed->size(); ++n) {
+        double v = listed->number(n, 0.0); // an empty line reads as 0
         double dist = std::fabs(v - d);
         if (dist < best && v > d) {
             best = dist;
             bestD = v;
-            bestLine = n;
-            if (c.tracing())
-                bestText = std::move(line);
+            bestLine = static_cast<int>(n) + 1;
         }
     }
     if (c.tracing()) {
         const std::string argument = argumentText(result, "d", d);
+        const std::string bestText = bestLine > 0 ? listed->text(static_cast<size_t>(bestLine) - 1) : "";
         TraceStep& step = c.lookup(file, bestLine, bestText,
             bestLine > 0 ? "ближайший больший " + argument + " из списка"
                          : "в списке нет диаметра больше " + argument);
@@ -121,44 +117,42 @@ std::optional<double> podbor(CalcContext& c, double d, double CalcValues::*resul
 std::optional<double> loadSigma(CalcContext& c, double d)
 {
     Peremenn& p = c.p;
-    TextReader diameters;
-    if (!openData(diameters, c, "sigmdiam.dat"))
+    const auto diameters = openData(c, "sigmdiam.dat");
+    if (!diameters)
         return std::nullopt;
     double best = kFarAway;
-    int bestRow = 0;
-    std::string bestText; // kept for the trace only
-    for (int row = 1; !diameters.eof(); ++row) {
-        std::string line = diameters.readLine();
-        double v = strToFloat(line);
+    int bestRow = 0; // from 1; 0 for none
+    for (size_t row = 0; row < diameters->size(); ++row) {
+        double v = diameters->number(row);
         double dist = std::fabs(v - d);
         if (dist < best && v >= d) {
             best = dist;
-            bestRow = row;
-            if (c.tracing())
-                bestText = std::move(line);
+            bestRow = static_cast<int>(row) + 1;
         }
     }
     if (c.tracing()) {
         const std::string argument = argumentText(&CalcValues::dpr, "d", d);
-        c.lookup("sigmdiam.dat", bestRow, bestText,
+        c.lookup("sigmdiam.dat", bestRow,
+            bestRow > 0 ? diameters->text(static_cast<size_t>(bestRow) - 1) : "",
             bestRow > 0 ? "ближайший не меньший " + argument : "нет диаметра не меньше " + argument);
     }
 
     std::string value = "-1"; // no tabulated diameter: not made in that size
+    std::shared_ptr<const LineValues> strengths;
+    size_t at = 0; // the line of value in strengths, from 0
     if (bestRow > 0) {
-        TextReader strengths;
-        if (!openData(strengths, c, "sigmab.dat"))
+        strengths = openData(c, "sigmab.dat");
+        if (!strengths)
             return std::nullopt;
         const int line = bestRow + sigmaBlockOffset(p.materialClass);
-        for (int skip = line - 1; skip > 0; --skip)
-            strengths.readLine();
-        value = strengths.readLine();
+        at = static_cast<size_t>(line) - 1;
+        value = strengths->text(at);
         if (c.tracing()) {
             TraceStep& step = c.lookup("sigmab.dat", line, value,
                 std::string(sigmaBlockCaption(p.materialClass)) + ", строка " + std::to_string(bestRow)
                     + " в sigmdiam.dat");
             if (value != "-1")
-                c.nameStep(step, &CalcValues::SIGMA_B, strToFloat(value));
+                c.nameStep(step, &CalcValues::SIGMA_B, strengths->number(at));
         }
     }
     if (value == "-1") {
@@ -168,5 +162,5 @@ std::optional<double> loadSigma(CalcContext& c, double d)
         c.text(text);
         return 0.0;
     }
-    return strToFloat(value);
+    return strengths->number(at);
 }

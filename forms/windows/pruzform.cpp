@@ -6,6 +6,7 @@
 #include "engine/catalogue/datafiles.h"
 #include "engine/catalogue/textfile.h"
 #include "engine/common/errors.h"
+#include "engine/common/numtext.h"
 #include "engine/method/calchost.h"
 #include "forms/print/printer.h"
 #include "forms/widgets/appsettings.h"
@@ -483,19 +484,44 @@ void TForm1::materialChange()
     fillDiameterMemo(ui->material->currentText());
 }
 
-void TForm1::calculateIn(const QString& material)
+bool TForm1::selectMaterial(const QString& material)
 {
     const int index = ui->material->findText(material, Qt::MatchExactly);
     if (index < 0) { // the catalogue was changed behind the program's back
         messages_.message(
             QStringLiteral("Материала ") + material + QStringLiteral(" нет в списке материалов"));
-        return;
+        return false;
     }
     if (index != ui->material->currentIndex()) {
         ui->material->setCurrentIndex(index);
         materialChange();
     }
-    RascetClick();
+    return true;
+}
+
+void TForm1::calculateIn(const QString& material)
+{
+    if (selectMaterial(material))
+        RascetClick();
+}
+
+void TForm1::calculateDesign(const CalcInputs& in)
+{
+    if (!selectMaterial(qs(in.materialName)))
+        return;
+    ui->grup->setCurrentIndex(in.group - 1);
+    grupChange();
+    const std::pair<QLineEdit*, double> fields[]
+        = { { ui->f1, in.F1 / 10 }, { ui->f2, in.F2 / 10 }, { ui->d1, in.D1 }, { ui->vmax, in.Vmax } };
+    for (const auto& [edit, value] : fields)
+        edit->setText(qs(numText(value)));
+    if (in.mode == 2) {
+        ui->l0->setText(qs(numText(in.L0)));
+        ui->n->setText(qs(numText(in.n)));
+    } else {
+        ui->h->setText(qs(numText(in.H)));
+    }
+    calculate(in.chosenD);
 }
 
 void TForm1::grupChange()
@@ -611,7 +637,8 @@ void TForm1::calculate(std::optional<double> wire)
     if (!report_) {
         report_ = new TForm3(messages_, printer(), files_, appSettings_, this);
         report_->setLiveInputs([this] { return calcInputs(); }, [this](double d) { calculate(d); },
-            [this](const QString& material) { calculateIn(material); });
+            [this](const QString& material) { calculateIn(material); },
+            [this](const CalcInputs& inputs) { calculateDesign(inputs); });
         connect(this, &TForm1::inputsEdited, report_, &TForm3::inputsEdited);
         placeBesideWindow(*report_, *this);
         if (appSettings_)

@@ -141,6 +141,11 @@ private:
     // "Расчет" with the material of this name selected first; a message
     // when the list has no such material.
     void calculateIn(const QString& material);
+    // "Расчет" for a spring the search found: its material, group and
+    // requirement put into the fields, its wire (if it answered the
+    // diameter question) answering it again.
+    void calculateDesign(const CalcInputs& inputs);
+    bool selectMaterial(const QString& material);
 
     // The windows that other parts of the program provide, each made here
     // on first use.

@@ -105,8 +105,10 @@ void TForm3::checkChanged()
 }
 
 void TForm3::setLiveInputs(std::function<std::optional<CalcInputs>()> inputs,
-    std::function<void(double)> calculateWith, std::function<void(const QString&)> calculateIn)
+    std::function<void(double)> calculateWith, std::function<void(const QString&)> calculateIn,
+    std::function<void(const CalcInputs&)> calculateDesign)
 {
+    calculateDesign_ = std::move(calculateDesign);
     liveInputs_ = std::move(inputs);
     calculateWith_ = std::move(calculateWith);
     calculateIn_ = std::move(calculateIn);
@@ -154,6 +156,10 @@ void TForm3::neighboursClick()
         connect(neighbours_, &TForm13::materialPicked, this, [this](const QString& material) {
             if (calculateIn_)
                 calculateIn_(material);
+        });
+        connect(neighbours_, &TForm13::candidatePicked, this, [this](const CalcInputs& inputs) {
+            if (calculateDesign_)
+                calculateDesign_(inputs);
         });
     }
     neighbours_->setCheckSettings(checkTab_->checkSettings());

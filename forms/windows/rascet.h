@@ -68,7 +68,8 @@ public:
     // diameter taken as if chosen in the diameter choice dialog, and the way
     // to ask for it in another material (selected in the main window).
     void setLiveInputs(std::function<std::optional<CalcInputs>()> inputs,
-        std::function<void(double)> calculateWith, std::function<void(const QString&)> calculateIn = {});
+        std::function<void(double)> calculateWith, std::function<void(const QString&)> calculateIn = {},
+        std::function<void(const CalcInputs&)> calculateDesign = {});
     // The main window's inputs were edited: an open neighbours window
     // follows them.
     void inputsEdited();
@@ -110,6 +111,7 @@ private:
     std::function<std::optional<CalcInputs>()> liveInputs_;
     std::function<void(double)> calculateWith_;
     std::function<void(const QString&)> calculateIn_;
+    std::function<void(const CalcInputs&)> calculateDesign_; // a spring of the search
     QTimer liveTimer_; // one recalculation of the neighbours for a burst of edits
     TForm13* neighbours_ = nullptr;
     CheckTab* checkTab_;

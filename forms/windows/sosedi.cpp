@@ -7,6 +7,7 @@
 #include "forms/widgets/qtext.h"
 #include "forms/widgets/screencentre.h"
 #include "forms/widgets/shortcuts.h"
+#include "forms/windows/searchtab.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -101,6 +102,9 @@ TForm13::TForm13(QWidget* opener)
     tabs_->setObjectName(QStringLiteral("tabs"));
     tabs_->addTab(neighbours, QStringLiteral("Соседние диаметры"));
     tabs_->addTab(materials, QStringLiteral("Материалы"));
+    search_ = new SearchTab;
+    tabs_->addTab(search_, QStringLiteral("Подбор"));
+    connect(search_, &SearchTab::candidatePicked, this, &TForm13::candidatePicked);
     connect(tabs_, &QTabWidget::currentChanged, this, &TForm13::workOutTabOnView);
 
     BitBtn1 = new QPushButton(QStringLiteral("Закрыть"), this);
@@ -127,6 +131,7 @@ void TForm13::showRows(const CalcInputs& inputs, bool followed)
     inputs_ = inputs;
     followed_ = followed;
     neighboursStale_ = materialsStale_ = true;
+    search_->setInputs(inputs);
     workOutTabOnView();
 }
 

@@ -8,7 +8,10 @@
 // material of the catalogue as "Расчет" would with it selected
 // (engine/features/allmaterials.h), lightest first, any column sorted by its header,
 // the main window's material marked; Enter or a double click asks for that
-// material in the main window and its report (materialPicked).
+// material in the main window and its report (materialPicked). "Подбор":
+// the search for the lightest spring that does the job
+// (forms/windows/searchtab.h); a row picked there asks for that spring in
+// the main window and its report (candidatePicked).
 //
 // Opened from the report window, which hands it the inputs of its
 // calculation; while it is open the report window hands it the main
@@ -28,6 +31,7 @@ class QLabel;
 class QPushButton;
 class QTabWidget;
 class QTableView;
+class SearchTab;
 
 class TForm13 : public QWidget {
     Q_OBJECT
@@ -49,12 +53,15 @@ public:
     QString captionText() const;
     const AllMaterials& materials() const { return materials_; }
     QTableView* materialsView() const { return materialsView_; }
+    SearchTab* searchTab() const { return search_; }
 
 signals:
     // The user wants the report with this diameter.
     void diameterPicked(double d);
     // The user wants this material selected in the main window and its report.
     void materialPicked(const QString& material);
+    // The user wants this spring (material, group, D1, wire) in the main window and its report.
+    void candidatePicked(const CalcInputs& inputs);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -82,5 +89,6 @@ private:
     MaterialModel* materialModel_ = nullptr;
     QLabel* materialsCaption_ = nullptr;
     QTableView* materialsView_ = nullptr;
+    SearchTab* search_ = nullptr;
     QPushButton* BitBtn1 = nullptr; // "Закрыть"
 };

@@ -14,6 +14,7 @@
 #include "forms/widgets/qtext.h"
 #include "forms/windows/pruzform.h"
 #include "forms/windows/rascet.h"
+#include "forms/windows/searchtab.h"
 #include "forms/windows/sosedi.h"
 #include "helpers/child.h"
 #include "helpers/datacopy.h"
@@ -454,6 +455,40 @@ private slots:
         QTRY_VERIFY(!report.isVisible());
         QVERIFY(panel.isVisible());
         QCOMPARE(child<QComboBox>(rig.form, "material")->currentText(), QStringLiteral("БрБ2"));
+    }
+    // "Подбор": the search over the outer diameters of its fields, the
+    // table following it; Enter puts the first (lightest) row into the
+    // main window and its report is that spring's. A space nothing fits
+    // says which rule rejected the candidates.
+    void searchRowIsCalculated()
+    {
+        Rig rig;
+        rig.load(QStringLiteral(EXAMPLES_DIR "wire-class2.rid"));
+        TForm3& report = rig.calculate();
+        TForm13& panel = rig.openPanel();
+        panel.findChild<QTabWidget*>(QStringLiteral("tabs"))->setCurrentIndex(2);
+        SearchTab& tab = *panel.searchTab();
+        const auto search = [&](const char* field, const QString& text) {
+            child<QLineEdit>(tab, field)->setText(text);
+            child<QPushButton>(tab, "find")->click();
+            QTRY_VERIFY_WITH_TIMEOUT(!tab.running(), 30000);
+        };
+        child<QLineEdit>(tab, "outerMin")->setText(QStringLiteral("38"));
+        search("outerMax", QStringLiteral("40"));
+        QVERIFY(tab.statusText().startsWith(QStringLiteral("Готово")));
+        QVERIFY(!tab.rows().empty());
+        const SearchRow best = tab.rows().front();
+        tab.view()->setCurrentIndex(tab.view()->model()->index(0, 0));
+        QTest::keyClick(tab.view(), Qt::Key_Return);
+        QCOMPARE(child<QComboBox>(rig.form, "material")->currentText(), qs(best.material));
+        QCOMPARE(report.result().inputs.D1, best.D1);
+        QCOMPARE(report.result().values.d, best.d);
+        QCOMPARE(report.result().inputs.group, best.group);
+        QCOMPARE(child<QLineEdit>(tab, "outerMax")->text(), QStringLiteral("40")); // the range stays
+
+        search("massMax", QStringLiteral("0,000001"));
+        QVERIFY(tab.rows().empty());
+        QVERIFY(tab.statusText().contains(QStringLiteral("масса больше допустимой")));
     }
 };
 
