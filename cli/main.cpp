@@ -2,6 +2,7 @@
 // for several files one line each, or what a catalogue change does to them.
 #include "cli/batchoutput.h"
 #include "cli/compareoutput.h"
+#include "cli/drawingoutput.h"
 #include "cli/header.h"
 #include "cli/jsonoutput.h"
 #include "cli/materialtable.h"
@@ -151,6 +152,8 @@ int run(int argc, char** argv)
     reportCatalogueUpdate(o.design);
     if (o.compareData)
         return compareData(o);
+    if (!o.drawing.empty())
+        return writeDrawings(o, dxfSheet, "pruzcalc");
     // One file prints as before unless csv is asked for (without --all-materials).
     return o.several || (o.format == OutputFormat::Csv && !o.allMaterials) ? runSeveral(o) : runOne(o);
 }

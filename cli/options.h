@@ -4,6 +4,7 @@
 // so a new option is one add_option and one field.
 
 #include "engine/features/design.h"
+#include "engine/features/springdrawing.h"
 
 #include <optional>
 #include <string>
@@ -22,6 +23,9 @@ struct Options {
     std::optional<std::string> compareData; // --compare-data OLD_DIR
     std::optional<int> neighbours; // diameters each side in the table after the report
     bool allMaterials = false; // the design in every material of the catalogue, after the report
+    std::string drawing; // --drawing FILE or folder; empty: the report
+    std::string drawingType = "dxf"; // the drawings' format in a folder
+    SheetRequest sheet; // the drawing's sheet and title block
 };
 
 struct ParsedArgs {

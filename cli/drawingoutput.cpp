@@ -1,0 +1,86 @@
+#include "cli/drawingoutput.h"
+
+#include "cli/options.h"
+#include "engine/catalogue/catalogue.h"
+#include "engine/catalogue/textfile.h"
+#include "engine/features/design.h"
+#include "engine/features/drawingspring.h"
+#include "engine/features/sheetdxf.h"
+
+#include <CLI/CLI.hpp>
+
+#include <algorithm>
+#include <filesystem>
+#include <iostream>
+
+namespace fs = std::filesystem;
+
+void addDrawingOptions(CLI::App& app, Options& o)
+{
+    TitleFields& t = o.sheet.title;
+    app.add_option("--drawing", o.drawing,
+           "instead of the report, the working drawing of the spring (ГОСТ 2.401-68, title block of "
+           "ГОСТ 2.104 form 1) as FILE.dxf, .pdf or .svg; for several files a folder that gets one per "
+           "design, named as its input. pruzcalc writes DXF, pruzsheet (same options) PDF and SVG as well")
+        ->type_name("FILE");
+    app.add_option("--drawing-type", o.drawingType,
+           "the drawings' format when --drawing names a folder for several files: dxf (the default), pdf "
+           "or svg")
+        ->check(CLI::IsMember({ "dxf", "pdf", "svg" }).description(""))
+        ->type_name("TYPE");
+    app.add_flag_function(
+        "--a3", [&o](int64_t) { o.sheet.format = SheetFormat::A3; },
+        "the drawing on an A3 sheet (A4 otherwise)");
+    const std::pair<const char*, std::string*> fields[] = { { "--designation", &t.designation },
+        { "--material-text", &t.material }, { "--designer", &t.designer }, { "--checker", &t.checker },
+        { "--tech-control", &t.techControl }, { "--norm-control", &t.normControl },
+        { "--approver", &t.approver }, { "--company", &t.company },
+        { "--requirement", &o.sheet.extraRequirement } };
+    for (const auto& [name, field] : fields)
+        app.add_option(name, *field, "the drawing's title block field or free requirement line")
+            ->type_name("TEXT");
+}
+
+std::optional<std::string> dxfSheet(const SpringSheet& sheet, const std::string& extension)
+{
+    if (extension != "dxf")
+        return std::nullopt;
+    return sheetDxf(sheet.shapes);
+}
+
+int writeDrawings(const Options& o, const SheetWriter& write, const char* program)
+{
+    const fs::path target = fs::path(o.drawing);
+    std::string extension = o.several ? o.drawingType : target.extension().string();
+    if (!o.several && !extension.empty())
+        extension.erase(0, 1);
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+        [](unsigned char c) { return std::tolower(c); });
+    std::error_code made;
+    if (o.several)
+        fs::create_directories(target, made);
+    DesignRun run(o.design);
+    int status = Completed;
+    for (const std::string& file : designFiles(o.inputs)) {
+        const DesignResult result = run.run(file);
+        status = std::max(status, int(result.status));
+        const DrawingSource source = drawingSpring(result, result.verification);
+        if (!source.spring) {
+            std::cerr << file << ": " << source.refusal << '\n';
+            status = std::max(status, int(Failed));
+            continue;
+        }
+        const std::optional<std::string> bytes = write(springSheet(*source.spring, o.sheet), extension);
+        if (!bytes) {
+            std::cerr << "error: " << program << " writes no ." << extension << " drawing\n";
+            return Usage;
+        }
+        const fs::path out = o.several ? target / fs::path(file).stem().concat("." + extension) : target;
+        if (bytes->empty() || !writeFileBytes(out.string(), *bytes)) {
+            std::cerr << "error: " << writeErrorMessage(out.string()) << '\n';
+            return NoInput;
+        }
+        std::cout << file << " -> " << out.string() << '\n';
+    }
+    return status;
+}

@@ -1,0 +1,55 @@
+#include "engine/features/drawingspring.h"
+
+#include "engine/features/verification.h"
+#include "engine/method/calc.h"
+
+namespace {
+
+// A drawing needs every one of these; a check that lacks one gives none.
+bool complete(const MadeSpring& s)
+{
+    for (double v :
+        { s.d, s.D, s.n, s.N1, s.L0, s.L1, s.L2, s.L3, s.F1, s.F2, s.F3, s.Lc, s.wireLength, s.mass })
+        if (!(v > 0))
+            return false;
+    return s.L3 < s.L2 && s.L2 < s.L1 && s.L1 <= s.L0 && s.N1 >= s.n;
+}
+
+} // namespace
+
+DrawingSource drawingSpring(const CalcResult& result, const Verification& check)
+{
+    DrawingSource out;
+    if (!result.complete) {
+        out.refusal = "Расчет не выполнен до конца: чертить нечего.";
+        return out;
+    }
+    if (!check.available) {
+        out.refusal = "Нет проверки изготовленной пружины: " + check.refusal + ".";
+        return out;
+    }
+    const MadeSpring& s = check.spring;
+    if (!complete(s)) {
+        out.refusal = "В проверке нет всех размеров и сил пружины: чертеж не строится.";
+        return out;
+    }
+    DrawingSpring& w = out.spring.emplace();
+    w.d = s.d;
+    w.D = s.D;
+    w.D1.value = s.D + s.d;
+    w.Dinner.value = s.D - s.d;
+    w.n = s.n;
+    w.n1 = s.N1;
+    w.L0.value = s.L0;
+    w.Lc = s.Lc;
+    w.F1.value = s.F1;
+    w.F2.value = s.F2;
+    w.F3.value = s.F3;
+    w.L1 = s.L1;
+    w.L2 = s.L2;
+    w.L3 = s.L3;
+    w.leftHand = result.inputs.winding == 1;
+    w.wireLength = s.wireLength;
+    w.mass = s.mass;
+    return out;
+}
