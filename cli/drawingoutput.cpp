@@ -31,14 +31,22 @@ void addDrawingOptions(CLI::App& app, Options& o)
     app.add_flag_function(
         "--a3", [&o](int64_t) { o.sheet.format = SheetFormat::A3; },
         "the drawing on an A3 sheet (A4 otherwise)");
-    const std::pair<const char*, std::string*> fields[] = { { "--designation", &t.designation },
-        { "--material-text", &t.material }, { "--designer", &t.designer }, { "--checker", &t.checker },
-        { "--tech-control", &t.techControl }, { "--norm-control", &t.normControl },
-        { "--approver", &t.approver }, { "--company", &t.company },
-        { "--requirement", &o.sheet.extraRequirement } };
-    for (const auto& [name, field] : fields)
-        app.add_option(name, *field, "the drawing's title block field or free requirement line")
-            ->type_name("TEXT");
+    struct Field {
+        const char* name;
+        std::string* text;
+        const char* help;
+    };
+    const Field fields[]
+        = { { "--designation", &t.designation, "the drawing's designation (graphs 2 and 26)" },
+              { "--material-text", &t.material, "the material with its standard (graph 3)" },
+              { "--designer", &t.designer, "who drew it (\"Разраб.\")" },
+              { "--checker", &t.checker, "\"Пров.\"" }, { "--tech-control", &t.techControl, "\"Т.контр.\"" },
+              { "--norm-control", &t.normControl, "\"Н.контр.\"" }, { "--approver", &t.approver, "\"Утв.\"" },
+              { "--company", &t.company, "the company (graph 9)" },
+              { "--requirement", &o.sheet.extraRequirement,
+                  "the last technical requirement (hardness, coating, ...)" } };
+    for (const Field& f : fields)
+        app.add_option(f.name, *f.text, f.help)->type_name("TEXT");
 }
 
 std::optional<std::string> dxfSheet(const SpringSheet& sheet, const std::string& extension)
@@ -72,7 +80,8 @@ int writeDrawings(const Options& o, const SheetWriter& write, const char* progra
         }
         const std::optional<std::string> bytes = write(springSheet(*source.spring, o.sheet), extension);
         if (!bytes) {
-            std::cerr << "error: " << program << " writes no ." << extension << " drawing\n";
+            std::cerr << "error: " << program << " writes no ." << extension
+                      << " drawing (pruzcalc: .dxf; pruzsheet: .dxf, .pdf, .svg)\n";
             return Usage;
         }
         const fs::path out = o.several ? target / fs::path(file).stem().concat("." + extension) : target;
