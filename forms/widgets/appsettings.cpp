@@ -101,6 +101,19 @@ QString AppSettings::fileName() const
     return store_->fileName();
 }
 
+QString AppSettings::drawingField(const QString& field, const QString& scope) const
+{
+    return store_->value(QStringLiteral("drawing/") + field).toMap().value(scope).toString();
+}
+
+void AppSettings::setDrawingField(const QString& field, const QString& scope, const QString& value)
+{
+    const QString key = QStringLiteral("drawing/") + field;
+    QVariantMap byScope = store_->value(key).toMap();
+    byScope.insert(scope, value);
+    store_->setValue(key, byScope);
+}
+
 std::optional<double> AppSettings::seating(const QString& design) const
 {
     if (!design.isEmpty())

@@ -6,6 +6,7 @@
 #include "engine/catalogue/datafiles.h"
 #include "engine/catalogue/textfile.h"
 #include "engine/common/errors.h"
+#include "engine/features/verification.h"
 #include "engine/method/calchost.h"
 #include "engine/method/peremenn.h"
 #include "forms/print/printsupport.h"
@@ -29,6 +30,7 @@
 #include "forms/windows/Inputdiam.h"
 #include "forms/windows/NewMat.h"
 #include "forms/windows/autor.h"
+#include "forms/windows/chertezh.h"
 #include "forms/windows/dopvvod.h"
 #include "forms/windows/newdiam.h"
 #include "forms/windows/rascet.h"
@@ -648,6 +650,16 @@ void TForm1::scetchClick()
 {
     if (!sketch_) {
         sketch_ = new TForm2(last_, messages_, printer(), files_, this);
+        // Its drawing, with the check worked out when the drawing is shown.
+        TForm14::addButton(
+            sketch_, sketch_,
+            [this] {
+                const Verification check = verifySpring(last_.values, FolderFiles(last_.values.dataDir));
+                return DrawingInput { drawingSpring(last_, check), qs(lastHeader_.inputFile),
+                    qs(last_.values.materialName) };
+            },
+            messages_, appSettings_)
+            ->setGeometry(290, 228, 80, 25);
         if (appSettings_)
             new WindowPlace(sketch_, *appSettings_, QStringLiteral("sketch"));
     }
