@@ -28,6 +28,11 @@ void addDrawingOptions(CLI::App& app, Options& o)
            "or svg")
         ->check(CLI::IsMember({ "dxf", "pdf", "svg" }).description(""))
         ->type_name("TYPE");
+    app.add_option_function<std::string>(
+           "--ends", [&o](const std::string& ends) { o.sheet.groundEnds = ends == "ground"; },
+           "the end coils on the drawing: ground (the default) or plain (closed, not ground)")
+        ->check(CLI::IsMember({ "ground", "plain" }).description(""))
+        ->type_name("ENDS");
     app.add_flag_function(
         "--a3", [&o](int64_t) { o.sheet.format = SheetFormat::A3; },
         "the drawing on an A3 sheet (A4 otherwise)");

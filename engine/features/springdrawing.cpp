@@ -472,5 +472,8 @@ std::string sheetNumber(double v, int decimals)
 
 SpringSheet springSheet(const DrawingSpring& spring, const SheetRequest& request)
 {
-    return SheetBuilder(spring, request).build();
+    DrawingSpring s = spring;
+    if (request.groundEnds)
+        s.groundEnds = *request.groundEnds;
+    return SheetBuilder(s, request).build();
 }

@@ -12,6 +12,7 @@
 #include "engine/features/drawingspring.h"
 #include "engine/features/titleblock.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,9 @@ struct SheetRequest {
     SheetFormat format = SheetFormat::A4;
     TitleFields title; // the scale and mass are filled in from the spring
     std::string extraRequirement; // the free line of the requirements; empty: none
+    // The end type when the designer sets it on the sheet; none: the
+    // spring's own.
+    std::optional<bool> groundEnds;
 };
 
 // What one dimension on the sheet says: which quantity, its value as the

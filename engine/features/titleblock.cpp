@@ -123,6 +123,6 @@ Pt drawFrame(SheetShapes& sheet, const TitleFields& fields)
         { g26.x + g26.w, g26.y }, { g26.x + g26.w, g26.y + g26.h }, SheetLayer::Frame, LineKind::Thick);
     if (!fields.designation.empty())
         sheet.text(
-            { g26.x + g26.w / 2, g26.y + g26.h / 2 - 3.5 }, 7, fields.designation, TextAnchor::Centre, 180);
+            { g26.x + g26.w / 2, g26.y + g26.h / 2 - 2.5 }, 5, fields.designation, TextAnchor::Centre, 180);
     return o;
 }
