@@ -650,7 +650,8 @@ void TForm1::scetchClick()
 {
     if (!sketch_) {
         sketch_ = new TForm2(last_, messages_, printer(), files_, this);
-        // Its drawing, with the check worked out when the drawing is shown.
+        // Its drawing, with the check worked out when the drawing is shown;
+        // the button on the blank paper right of the force diagram.
         TForm14::addButton(
             sketch_, sketch_,
             [this] {
@@ -659,7 +660,7 @@ void TForm1::scetchClick()
                     qs(last_.values.materialName) };
             },
             messages_, appSettings_)
-            ->setGeometry(290, 228, 80, 25);
+            ->setGeometry(345, 100, 80, 25);
         if (appSettings_)
             new WindowPlace(sketch_, *appSettings_, QStringLiteral("sketch"));
     }
