@@ -145,7 +145,7 @@ TForm14::TForm14(
     exportButton_->setObjectName(QStringLiteral("exportButton"));
     exportButton_->setToolTip(QStringLiteral("Сохранить чертеж в PDF, SVG или DXF"));
     auto* close = new QPushButton(QStringLiteral("Закрыть"), this);
-    close->setObjectName(QStringLiteral("closeButton"));
+    close->setObjectName(QStringLiteral("BitBtn1")); // "Закрыть", as in every window
     close->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
     bindShortcut(printButton_, QKeySequence(Qt::CTRL | Qt::Key_P));
     closeOnEscape(this);
