@@ -2,6 +2,7 @@
 // for several files one line each, or what a catalogue change does to them.
 #include "cli/batchoutput.h"
 #include "cli/compareoutput.h"
+#include "cli/drawingoutput.h"
 #include "cli/header.h"
 #include "cli/jsonoutput.h"
 #include "cli/materialtable.h"
@@ -170,6 +171,15 @@ int run(int argc, char** argv)
         return compareData(o);
     if (o.search.on)
         return runSearchCommand(o, std::cout, std::cerr);
+    if (!o.drawing.empty()) {
+        if (const std::string format = drawingExtension(o); format == "pdf" || format == "svg") {
+            const std::string tried = handOverToSheetWriter(argv);
+            std::cerr << "error: ." << format << " drawings are written by " << tried
+                      << ", which cannot be run\n";
+            return Usage;
+        }
+        return writeDrawings(o, dxfSheet, "pruzcalc");
+    }
     // One file prints as before unless csv is asked for (without --all-materials).
     return o.several || (o.format == OutputFormat::Csv && !o.allMaterials) ? runSeveral(o) : runOne(o);
 }

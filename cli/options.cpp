@@ -1,5 +1,6 @@
 #include "cli/options.h"
 
+#include "cli/drawingoutput.h"
 #include "cli/helpformat.h"
 #include "engine/catalogue/datafolder.h"
 #include "engine/common/exitstatus.h"
@@ -163,6 +164,7 @@ ParsedArgs parseArgs(int argc, const char* const* argv)
         "with that material selected, lightest first: a header line, then one row a line, tab-separated; "
         "with --format csv the table alone, with json the key all_materials (one FILE.rid only)");
     addSearchOptions(app, o.search);
+    addDrawingOptions(app, o);
     app.set_version_flag(
         "-v,--version", std::string("pruzcalc ") + PRUZ_VERSION, "print the version and exit");
     app.add_option("FILE.rid", o.inputs)->required()->expected(1, -1);
@@ -226,7 +228,7 @@ ParsedArgs parseArgs(int argc, const char* const* argv)
     // out unless asked for.
     o.design.trace = o.explain || (o.format == OutputFormat::Json && !o.several);
     // JSON and CSV always carry the check.
-    o.design.verify = o.verify || o.format != OutputFormat::Text;
+    o.design.verify = o.verify || o.format != OutputFormat::Text || !o.drawing.empty();
     parsed.kind = ParsedArgs::Run;
     return parsed;
 }

@@ -5,6 +5,7 @@
 
 #include "cli/searchoptions.h"
 #include "engine/features/design.h"
+#include "engine/features/springdrawing.h"
 
 #include <optional>
 #include <string>
@@ -24,6 +25,9 @@ struct Options {
     std::optional<int> neighbours; // diameters each side in the table after the report
     bool allMaterials = false; // the design in every material of the catalogue, after the report
     SearchArgs search; // --search and its options
+    std::string drawing; // --drawing FILE or folder; empty: the report
+    std::string drawingType = "dxf"; // the drawings' format in a folder
+    SheetRequest sheet; // the drawing's sheet and title block
 };
 
 struct ParsedArgs {

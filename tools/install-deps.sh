@@ -25,6 +25,7 @@ if [ "${1:-}" != build ]; then
     devscripts xdg-utils libfile-mimeinfo-perl shared-mime-info
     xvfb xauth x11-utils xdotool imagemagick poppler-utils openbox
     fonts-dejavu-core fonts-liberation
+    fonts-osifont python3-ezdxf
     python3
   )
 fi

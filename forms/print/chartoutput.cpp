@@ -3,11 +3,9 @@
 #include "forms/print/pdfexport.h"
 #include "forms/widgets/chartpaint.h"
 
-#include <QBuffer>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSvgGenerator>
 
 namespace {
 
@@ -37,19 +35,6 @@ QByteArray chartPdf(const Characteristic& chart)
 
 QByteArray chartSvg(const Characteristic& chart, const QSize& size)
 {
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    QSvgGenerator svg;
-    svg.setOutputDevice(&buffer);
-    svg.setSize(size);
-    svg.setViewBox(QRect(QPoint(), size));
-    svg.setResolution(96);
-    svg.setTitle(kTitle);
-    QPainter painter;
-    if (!painter.begin(&svg))
-        return {};
-    paintCharacteristic(painter, QSizeF(size), chart);
-    if (!painter.end())
-        return {};
-    return buffer.data();
+    return svgBytes(
+        size, kTitle, [&](QPainter& painter) { paintCharacteristic(painter, QSizeF(size), chart); });
 }

@@ -8,7 +8,9 @@
 #include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
+#include <QPainter>
 #include <QPdfWriter>
+#include <QSvgGenerator>
 
 QString pdfNameFor(const QString& inputFile, const QString& tail)
 {
@@ -42,4 +44,23 @@ bool writePdf(
     const QByteArray bytes
         = pdfBytes(QFileInfo(path).completeBaseName(), page.pageLayout(), printerResolution(page), paint);
     return !bytes.isEmpty() && writeFileBytes(ss(path), bytes.toStdString());
+}
+
+QByteArray svgBytes(const QSize& size, const QString& title, const std::function<void(QPainter&)>& paint)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QSvgGenerator svg;
+    svg.setOutputDevice(&buffer);
+    svg.setSize(size);
+    svg.setViewBox(QRect(QPoint(), size));
+    svg.setResolution(96);
+    svg.setTitle(title);
+    QPainter painter;
+    if (!painter.begin(&svg))
+        return {};
+    paint(painter);
+    if (!painter.end())
+        return {};
+    return buffer.data();
 }

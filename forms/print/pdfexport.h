@@ -10,6 +10,9 @@
 
 #include <functional>
 
+class QPainter;
+class QSize;
+
 class QPageLayout;
 class QPdfWriter;
 class QPagedPaintDevice;
@@ -23,6 +26,10 @@ QString pdfNameFor(const QString& inputFile, const QString& tail);
 // page layout and, when not 0, the resolution. Empty when painting failed.
 QByteArray pdfBytes(const QString& title, const QPageLayout& layout, int resolution,
     const std::function<bool(QPdfWriter&)>& paint);
+
+// An SVG picture in memory of `size` pixels at 96 per inch, painted by
+// `paint`; empty when painting failed.
+QByteArray svgBytes(const QSize& size, const QString& title, const std::function<void(QPainter&)>& paint);
 
 // Paints the pages with `paint` (false: failed) and writes the file. False
 // when painting or writing failed; an existing file is then left as it was.

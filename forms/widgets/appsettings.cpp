@@ -103,6 +103,19 @@ QString AppSettings::fileName() const
     return store_->fileName();
 }
 
+QString AppSettings::drawingField(const QString& field, const QString& scope) const
+{
+    return store_->value(QStringLiteral("drawing/") + field).toMap().value(scope).toString();
+}
+
+void AppSettings::setDrawingField(const QString& field, const QString& scope, const QString& value)
+{
+    const QString key = QStringLiteral("drawing/") + field;
+    QVariantMap byScope = store_->value(key).toMap();
+    byScope.insert(scope, value);
+    store_->setValue(key, byScope);
+}
+
 // Kept as "ν tolerance ends" ("0,5 en15800-2 ground") beside the ν alone
 // that earlier versions kept for the same files.
 std::optional<CheckSettings> AppSettings::checkSettings(const QString& design) const

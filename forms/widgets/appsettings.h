@@ -44,6 +44,12 @@ public:
     std::optional<CheckSettings> checkSettings(const QString& design) const;
     void setCheckSettings(const QString& design, const CheckSettings& settings);
 
+    // A field of the drawing's title block or requirements (`field`:
+    // "designation", "designer", ...) kept for `scope`: the input file, the
+    // material's name, or empty for one value over all designs.
+    QString drawingField(const QString& field, const QString& scope) const;
+    void setDrawingField(const QString& field, const QString& scope, const QString& value);
+
     // Writes what changed (a damaged file is replaced); false when the
     // file could not be written.
     bool save();

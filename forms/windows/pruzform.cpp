@@ -7,6 +7,7 @@
 #include "engine/catalogue/textfile.h"
 #include "engine/common/errors.h"
 #include "engine/common/numtext.h"
+#include "engine/features/verification.h"
 #include "engine/method/calchost.h"
 #include "forms/print/printer.h"
 #include "forms/widgets/appsettings.h"
@@ -27,6 +28,7 @@
 #include "forms/windows/Inputdiam.h"
 #include "forms/windows/NewMat.h"
 #include "forms/windows/autor.h"
+#include "forms/windows/chertezh.h"
 #include "forms/windows/dopvvod.h"
 #include "forms/windows/newdiam.h"
 #include "forms/windows/rascet.h"
@@ -672,6 +674,21 @@ void TForm1::scetchClick()
 {
     if (!sketch_) {
         sketch_ = new TForm2(messages_, printer(), files_, this);
+        // Its drawing, with the check worked out when the drawing is shown;
+        // the button on the blank paper right of the force diagram.
+        TForm14::addButton(
+            sketch_, sketch_,
+            [this] {
+                const DesignResult& last = *last_;
+                const Verification check = verifySpring(last, FolderFiles(last.inputs.dataDir),
+                    appSettings_
+                        ? appSettings_->checkSettings(qs(lastHeader_.inputFile)).value_or(CheckSettings {})
+                        : CheckSettings {});
+                return DrawingInput { drawingSpring(last, check), qs(lastHeader_.inputFile),
+                    qs(last.inputs.materialName) };
+            },
+            messages_, appSettings_)
+            ->setGeometry(345, 100, 80, 25);
         if (appSettings_)
             new WindowPlace(sketch_, *appSettings_, QStringLiteral("sketch"));
     }

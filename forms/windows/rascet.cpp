@@ -16,6 +16,7 @@
 #include "forms/widgets/stalemark.h"
 #include "forms/widgets/windowframe.h"
 #include "forms/windows/checktab.h"
+#include "forms/windows/chertezh.h"
 #include "forms/windows/harakter.h"
 #include "forms/windows/sosedi.h"
 
@@ -63,6 +64,16 @@ TForm3::TForm3(Messages& messages, QPagedPaintDevice& printer, FileChooser& file
     connect(ui->chartButton, &QPushButton::clicked, this,
         [this] { setStale(TForm12::showFor(this, result_, messages_, printer_), isStale(this)); });
     connect(ui->neighboursButton, &QPushButton::clicked, this, &TForm3::neighboursClick);
+    // The drawing of the spring this report and its check give, beside the tabs.
+    ui->views->setCornerWidget(
+        TForm14::addButton(
+            this, this,
+            [this] {
+                return DrawingInput { drawingSpring(*result_, checkTab_->verification()),
+                    qs(header_.inputFile), qs(result_->inputs.materialName) };
+            },
+            messages_, settings),
+        Qt::TopRightCorner);
     liveTimer_.setSingleShot(true);
     liveTimer_.setInterval(0);
     connect(&liveTimer_, &QTimer::timeout, this, &TForm3::followInputs);
