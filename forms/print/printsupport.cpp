@@ -37,6 +37,7 @@ public:
         page.setPageLayout(QPageLayout(
             QPageSize(QPageSize::A4), orientation, QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
     }
+    std::unique_ptr<QPagedPaintDevice> printerFor(const QPagedPaintDevice&) override { return makePrinter(); }
     bool isRealPrinter(const QPagedPaintDevice&) const override { return false; }
     int resolution(const QPagedPaintDevice& page) const override
     {

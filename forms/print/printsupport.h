@@ -41,6 +41,9 @@ public:
     // given, margins of 15 mm, which every printer can print within, and
     // one resolution for all.
     virtual void setUpPage(QPagedPaintDevice& printer, QPageLayout::Orientation orientation) = 0;
+    // A new printer for one printout, with the choices made in the print
+    // dialog for `chosen` and nothing else that printouts before left on it.
+    virtual std::unique_ptr<QPagedPaintDevice> printerFor(const QPagedPaintDevice& chosen) = 0;
     // Whether the printer is a real one (not a file, and there is a printer).
     virtual bool isRealPrinter(const QPagedPaintDevice& printer) const = 0;
     // The printer's resolution in dots per inch.

@@ -4,6 +4,7 @@
 #include "engine/catalogue/textfile.h"
 #include "forms/print/chartoutput.h"
 #include "forms/print/exportchooser.h"
+#include "forms/print/printjob.h"
 #include "forms/print/printsupport.h"
 #include "forms/widgets/chartpaint.h"
 #include "forms/widgets/filechooser.h"
@@ -172,10 +173,9 @@ void TForm12::BitBtn2Click()
 {
     if (!chart_.refusal.empty())
         return;
-    printSupport().setUpPage(printer_, QPageLayout::Landscape); // as its PDF
-    if (!printSupport().askPrinter(printer_, this))
-        return;
-    if (!paintChartPage(printer_, chart_))
+    const auto paint = [this](QPagedPaintDevice& printer) { return paintChartPage(printer, chart_); };
+    // Landscape, as its PDF.
+    if (printOnce(printer_, QPageLayout::Landscape, this, true, paint) == PrintOutcome::Failed)
         messages_.message(QStringLiteral("Ошибка печати"));
 }
 

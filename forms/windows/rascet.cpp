@@ -6,6 +6,7 @@
 #include "engine/features/verificationtext.h"
 #include "engine/method/tracetext.h"
 #include "forms/print/pdfexport.h"
+#include "forms/print/printjob.h"
 #include "forms/print/printsupport.h"
 #include "forms/print/reportprint.h"
 #include "forms/widgets/filechooser.h"
@@ -231,10 +232,8 @@ int TForm3::printTo(QPagedPaintDevice& device)
 
 void TForm3::BitBtn2Click()
 {
-    printSupport().setUpPage(printer_, QPageLayout::Portrait);
-    if (!printSupport().askPrinter(printer_, this))
-        return;
-    if (printTo(printer_) == 0)
+    const auto paint = [this](QPagedPaintDevice& printer) { return printTo(printer) > 0; };
+    if (printOnce(printer_, QPageLayout::Portrait, this, true, paint) == PrintOutcome::Failed)
         messages_.message(QStringLiteral("Ошибка печати"));
 }
 

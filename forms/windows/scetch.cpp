@@ -6,6 +6,7 @@
 #include "engine/common/numtext.h"
 #include "engine/method/peremenn.h"
 #include "forms/print/pdfexport.h"
+#include "forms/print/printjob.h"
 #include "forms/print/printsupport.h"
 #include "forms/print/sketchpage.h"
 #include "forms/print/svgpicture.h"
@@ -187,13 +188,11 @@ void TForm2::prClick()
 {
     if (!result_.complete)
         return;
-    printSupport().setUpPage(printer_, QPageLayout::Portrait);
     // Straight to a real printer; a file or no printer at all goes through
     // the dialog, where a printer or a file (asked before it is replaced)
     // can be chosen.
-    if (!printSupport().isRealPrinter(printer_) && !printSupport().askPrinter(printer_, this))
-        return;
-    if (!paintPage(printer_))
+    const auto paint = [this](QPagedPaintDevice& printer) { return paintPage(printer); };
+    if (printOnce(printer_, QPageLayout::Portrait, this, false, paint) == PrintOutcome::Failed)
         messages_.message(QStringLiteral("Ошибка печати"));
 }
 

@@ -1,4 +1,5 @@
 // The printing module: everything that needs QtPrintSupport or QtSvg.
+#include "forms/print/module/printerchoice.h"
 #include "forms/print/printsupport.h"
 
 #include <QBuffer>
@@ -57,6 +58,11 @@ public:
         printer.setPageMargins(
             QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm), QPageLayout::Millimeter);
         printer.setResolution(kPrintResolution);
+    }
+
+    std::unique_ptr<QPagedPaintDevice> printerFor(const QPagedPaintDevice& chosen) override
+    {
+        return printerLike(static_cast<const QPrinter&>(chosen));
     }
 
     bool isRealPrinter(const QPagedPaintDevice& device) const override
