@@ -1,5 +1,6 @@
 #include "forms/widgets/screenfit.h"
 
+#include <QDialog>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
@@ -69,9 +70,15 @@ void placeBesideWindow(QWidget& window, const QWidget& main)
 
 bool KeepOnScreen::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() != QEvent::Show || !watched->isWidgetType())
+    if (!watched->isWidgetType())
         return false;
     auto* window = static_cast<QWidget*>(watched);
+    // A dialog that no one placed is centred over its window by Qt in its
+    // show event: it is fitted after that (ShowToParent follows the show
+    // event), or moving it first would keep Qt from placing it.
+    const bool qtPlaces = qobject_cast<QDialog*>(window) && !window->testAttribute(Qt::WA_Moved);
+    if (event->type() != (qtPlaces ? QEvent::ShowToParent : QEvent::Show))
+        return false;
     const Qt::WindowType type = window->windowType();
     if (!window->isWindow() || type == Qt::Popup || type == Qt::ToolTip || type == Qt::Desktop)
         return false;

@@ -24,7 +24,7 @@ std::optional<QPoint> placeBeside(QRect mainFrame, QSize size, QRect available);
 void placeBesideWindow(QWidget& window, const QWidget& main);
 
 // Installed on the application: each top-level window, as it is shown, is
-// fitted onto its screen.
+// fitted onto its screen; a dialog after Qt has centred it over its window.
 class KeepOnScreen : public QObject {
 public:
     using QObject::QObject;

@@ -4,6 +4,7 @@
 #include "forms/widgets/screenfit.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QScreen>
 #include <QTest>
 
@@ -54,6 +55,35 @@ private slots:
         window.setGeometry(available.left() - 46, available.top() + 10, available.width() + 96, 200);
         window.show();
         QVERIFY(available.contains(window.frameGeometry()));
+        qApp->removeEventFilter(&keep);
+    }
+
+    // A dialog opens over its window, as Qt places it, and is moved only as
+    // far as the screen's edge asks.
+    void dialogOverItsWindow_data()
+    {
+        QTest::addColumn<QPoint>("corner"); // of the window, from the screen's bottom right
+        QTest::addColumn<bool>("centred");
+        QTest::newRow("window in the middle") << QPoint(-600, -500) << true;
+        QTest::newRow("window at the bottom right") << QPoint(-399, -299) << false;
+    }
+    void dialogOverItsWindow()
+    {
+        QFETCH(QPoint, corner);
+        QFETCH(bool, centred);
+        KeepOnScreen keep;
+        qApp->installEventFilter(&keep);
+        QWidget window;
+        const QRect available = window.screen()->availableGeometry();
+        window.setGeometry(QRect(available.bottomRight() + corner, QSize(400, 300)));
+        window.show();
+        QDialog dialog(&window);
+        dialog.resize(600, 400);
+        dialog.show();
+        const QRect frame = dialog.frameGeometry();
+        QVERIFY(available.contains(frame));
+        QCOMPARE(frame.center() == window.frameGeometry().center(), centred);
+        QVERIFY(frame.intersects(window.frameGeometry()));
         qApp->removeEventFilter(&keep);
     }
 };
