@@ -213,7 +213,7 @@ std::optional<CalcInputs> TForm1::calcInputs() const
 {
     CalcInputs in;
     in.dataDir = dataFolder_;
-    InputForm form = formState();
+    InputForm form = calcForm();
     try {
         if (applyCalcInputs(in, form) == InputOutcome::Proceed)
             return in;
@@ -481,6 +481,7 @@ void TForm1::rbl0Click()
 
 void TForm1::materialChange()
 {
+    setAbsentMaterial({}, -1);
     fillDiameterMemo(ui->material->currentText());
 }
 
@@ -533,7 +534,31 @@ InputForm TForm1::formState() const
     f.stepniEnabled = ui->stepni->isEnabled();
     f.vmaxEnabled = ui->vmax->isEnabled();
     f.materialName = ss(ui->material->currentText());
+    if (f.materialIndex < 0 && !absentMaterial_.empty()) {
+        f.materialIndex = absentMaterialIndex_;
+        f.materialName = absentMaterial_;
+    }
     return f;
+}
+
+InputForm TForm1::calcForm() const
+{
+    InputForm f = formState();
+    if (ui->material->currentIndex() < 0)
+        f.materialName.clear();
+    return f;
+}
+
+void TForm1::setAbsentMaterial(std::string name, int index)
+{
+    absentMaterial_ = std::move(name);
+    absentMaterialIndex_ = index;
+    ui->material->setPlaceholderText(
+        absentMaterial_.empty() ? QString() : qs(absentMaterial_) + QStringLiteral(" (нет в каталоге)"));
+    if (!absentMaterial_.empty()) {
+        ui->material->setCurrentIndex(-1);
+        ui->comm->clear();
+    }
 }
 
 void TForm1::applyFormState(const InputForm& f)
@@ -587,7 +612,7 @@ void TForm1::calculate(std::optional<double> wire)
         .inputFile = ss(inputFile_) };
     // Unreached values keep the last calculation's.
     DesignResult r = runForm(
-        formState(), given, host, FolderFiles(dataFolder_), { .trace = true, .carried = &last_.values });
+        calcForm(), given, host, FolderFiles(dataFolder_), { .trace = true, .carried = &last_.values });
     // "0" in vmax and ni is replaced for good, even when a later field
     // stops the command.
     if (ui->vmax->text() != qs(r.form.vmax))
@@ -668,6 +693,7 @@ void TForm1::SpeedButton1Click()
     setWindowTitle(kCaption);
     inputFile_.clear();
     // A new design starts as the program does.
+    setAbsentMaterial({}, -1);
     applyFormState(InputForm {});
     fillDiameterMemo(ui->material->currentText());
     markUnchanged();
@@ -726,6 +752,7 @@ void TForm1::loadFrom(const QString& name)
         // The whole file is checked before the form changes.
         InputForm form = parseRid(*lines);
         const TextLines& materials = materials_->lines();
+        const int savedIndex = form.materialIndex;
         form.materialIndex = ridMaterialIndex(form, materials);
         if (form.materialIndex >= 0) // a file without a name: the diameters of the one chosen
             form.materialName = std::string(materials[static_cast<size_t>(form.materialIndex)]);
@@ -735,10 +762,9 @@ void TForm1::loadFrom(const QString& name)
         setWindowTitle(kFileCaption + name);
         inputFile_ = name;
         applyFormState(form);
+        setAbsentMaterial(missing.empty() ? std::string() : form.materialName, savedIndex);
         if (missing.empty())
             fillDiameterMemo(qs(form.materialName));
-        else
-            ui->comm->clear();
         markUnchanged();
         rememberFile(name);
         if (!missing.empty())
@@ -803,11 +829,21 @@ void TForm1::SpeedButton4Click()
     settings_->exec();
     // The settings may have changed the catalogue: read it again and show
     // the diameters of the material now selected.
-    const QString chosen = ui->material->currentText();
+    const InputForm before = formState();
+    const bool wasListed = absentMaterial_.empty();
     if (!fillMaterialList())
         return;
-    // The material chosen before, while the catalogue still has it.
-    ui->material->setCurrentIndex(std::max(0, ui->material->findText(chosen, Qt::MatchExactly)));
+    // The material chosen before, while the catalogue still has it; one
+    // deleted there is said to be missing, as Load does, never replaced.
+    const int index = ui->material->findText(qs(before.materialName), Qt::MatchExactly);
+    if (index < 0 && !before.materialName.empty()) {
+        setAbsentMaterial(before.materialName, before.materialIndex);
+        if (wasListed)
+            messages_.message(qs(missingMaterial(before, index)));
+        return;
+    }
+    setAbsentMaterial({}, -1);
+    ui->material->setCurrentIndex(std::max(0, index));
     fillDiameterMemo(ui->material->currentText());
 }
 

@@ -121,6 +121,13 @@ private:
     void rememberFile(const QString& name);
     void showRecentFiles(const QPoint& at);
     QString lastFolder() const;
+    // The form as "Расчет" takes it: no material while none is selected.
+    InputForm calcForm() const;
+    // The design's material that the catalogue does not list (loaded, or
+    // deleted in the settings): no material is selected, the list says
+    // which is missing, and saving keeps its name and index until the user
+    // picks another. Empty `name`: none is missing.
+    void setAbsentMaterial(std::string name, int index);
 
     void RascetClick();
     // "Расчет", with the diameter question answered beforehand by `wire`
@@ -157,6 +164,8 @@ private:
     TForm10* diameters_ = nullptr;
     QDialog* about_ = nullptr;
     std::string dataFolder_;
+    std::string absentMaterial_; // see setAbsentMaterial
+    int absentMaterialIndex_ = -1;
     int mode_ = 0; // 1 working stroke given, 2 free length and coils
     DesignResult last_;
     LinesModel* materials_ = nullptr; // the lines of the material list, as read

@@ -1101,6 +1101,11 @@ private slots:
         QCOMPARE(rig.form.formState().navivkaIndex, winding);
         QCOMPARE(
             child<QLineEdit>(rig.form, "f1")->text(), lines[7]); // the other inputs are loaded in any case
+        if (material.isEmpty()) { // saved as the file had it, and shown as missing
+            QCOMPARE(ridText(rig.form.formState()).mid(6, 1), lines.mid(6, 1));
+            QCOMPARE(ridText(rig.form.formState()).last(), value);
+            QCOMPARE(child<QComboBox>(rig.form, "material")->placeholderText(), value + " (нет в каталоге)");
+        }
         child<QPushButton>(rig.form, "Rascet")->click();
         QCOMPARE(rig.messages.messages, messages);
         QCOMPARE(QString::fromStdString(rig.inputs().materialName), material);
@@ -1260,13 +1265,16 @@ private slots:
     {
         QTest::addColumn<int>("picked");
         QTest::addColumn<QString>("selected");
-        QTest::newRow("gone: the first material") << 3 << kWire2;
-        QTest::newRow("still there: kept") << 2 << QStringLiteral("60С2А");
+        QTest::addColumn<QStringList>("messages");
+        QTest::newRow("deleted: none, and said")
+            << 3 << QString() << QStringList { "В каталоге нет материала \"50ХФА\"", "Не выбран материал" };
+        QTest::newRow("still there: kept") << 2 << QStringLiteral("60С2А") << QStringList();
     }
     void returnFromSettings()
     {
         QFETCH(int, picked);
         QFETCH(QString, selected);
+        QFETCH(QStringList, messages);
         Rig rig;
         rig.pickMaterial(picked);
         child<QLineEdit>(rig.form, "f1")->setText("4");
@@ -1279,9 +1287,11 @@ private slots:
         QVERIFY(close.fired());
         QCOMPARE(child<QComboBox>(rig.form, "material")->count(), 2);
         QCOMPARE(child<QComboBox>(rig.form, "material")->currentText(), selected);
-        QCOMPARE(rig.memo(), diameterMemo(rig.data, selected));
+        QCOMPARE(rig.memo(), selected.isEmpty() ? QStringList() : diameterMemo(rig.data, selected));
         QCOMPARE(child<QLineEdit>(rig.form, "f1")->text(), QStringLiteral("4"));
         QCOMPARE(rig.form.formState().mode, 2);
+        child<QPushButton>(rig.form, "Rascet")->click();
+        QCOMPARE(rig.messages.messages.mid(0, 2), messages);
     }
 
     // The last input files, newest first, eight at most, on the Load
