@@ -293,6 +293,7 @@ void TForm1::setUpKeyboard()
         { ui->Stop, "З" } };
     for (const auto& [button, letter] : buttons)
         addMnemonic(button, QString::fromUtf8(letter));
+    addLatinTwins(this);
 }
 
 // Tab reaches a radio choice at its selected button (the first one when
@@ -384,6 +385,8 @@ void TForm1::FormShow()
     ui->grup->setCurrentIndex(0);
     setModeH();
     fillDiameterMemo(ui->material->currentText());
+    // Typing starts in the first field, not on the toolbar.
+    ui->f1->setFocus(Qt::OtherFocusReason);
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event)

@@ -155,6 +155,7 @@ private slots:
     void startUp()
     {
         Rig rig;
+        QCOMPARE(QApplication::focusWidget(), child<QLineEdit>(rig.form, "f1"));
         QCOMPARE(rig.form.materialNames(), fileLines(rig.data.dir() + "material.dat"));
         QCOMPARE(child<QComboBox>(rig.form, "material")->currentText(), kWire1);
         QCOMPARE(child<QComboBox>(rig.form, "grup")->currentText(), QStringLiteral("I"));
@@ -946,6 +947,10 @@ private slots:
         QTest::newRow("Alt+М material") << (Qt::ALT | Qt::Key(0x041C)) << "material";
         QTest::newRow("Alt+Ч F2") << (Qt::ALT | Qt::Key(0x0427)) << "f2";
         QTest::newRow("Alt+Л winding") << (Qt::ALT | Qt::Key(0x041B)) << "navivkaLeft";
+        // The same keys with a Latin layout.
+        QTest::newRow("Alt+V material") << (Qt::ALT | Qt::Key_V) << "material";
+        QTest::newRow("Alt+X F2") << (Qt::ALT | Qt::Key_X) << "f2";
+        QTest::newRow("Alt+K winding") << (Qt::ALT | Qt::Key_K) << "navivkaLeft";
     }
     void keyboardReach()
     {
