@@ -131,6 +131,13 @@ TForm12* TForm12::showFor(QWidget* opener, const Peremenn& p, Messages& messages
     return window;
 }
 
+void TForm12::refreshFor(QWidget* opener)
+{
+    auto* window = opener->findChild<TForm12*>(QString(), Qt::FindDirectChildrenOnly);
+    if (window && window->isVisible())
+        window->refresh();
+}
+
 void TForm12::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);

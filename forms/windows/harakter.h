@@ -37,6 +37,11 @@ public:
     static TForm12* showFor(
         QWidget* opener, const Peremenn& p, Messages& messages, QPagedPaintDevice& printer);
 
+    // Takes the chart anew from the values it was given (a new calculation
+    // was put in their place).
+    void refresh();
+    // Refreshes the chart window of `opener` when it is open.
+    static void refreshFor(QWidget* opener);
     // What the window shows (or why it shows no chart).
     const Characteristic& chart() const { return chart_; }
 
@@ -51,7 +56,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void refresh();
     void save(const QString& caption, const QString& filter, const QString& suffix,
         const std::function<QByteArray()>& make);
 

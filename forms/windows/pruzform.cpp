@@ -595,10 +595,13 @@ void TForm1::RascetClick()
 
 void TForm1::calculate(std::optional<double> wire)
 {
-    if (sketch_)
-        sketch_->close();
-    if (report_)
-        report_->close();
+    // Without a new result the open windows would show one that no longer
+    // belongs to the form: they are closed; a new result is shown in them.
+    const auto closeResults = [this] {
+        for (QWidget* window : { static_cast<QWidget*>(sketch_), static_cast<QWidget*>(report_) })
+            if (window)
+                window->close();
+    };
     if (!diameterChoice_)
         diameterChoice_ = new TForm8(messages_, this);
     // The program's own replacement of "0" in vmax and ni is no change of
@@ -629,6 +632,7 @@ void TForm1::calculate(std::optional<double> wire)
     if (!r.calculated) {
         // The sketch and the chart no longer show a complete calculation.
         keepStoppedInputs(last_, r);
+        closeResults();
         return;
     }
     last_ = std::move(r);
@@ -651,10 +655,15 @@ void TForm1::calculate(std::optional<double> wire)
     // After a failed check the messages have said it all: no report window,
     // and the user is back where the calculation was started.
     if (last_.failed) {
+        closeResults();
         report_->setResult(last_, lastHeader_);
         activateWindow();
     } else {
         report_->showResult(last_, lastHeader_);
+        if (sketch_ && sketch_->isVisible()) {
+            sketch_->setHeader(lastHeader_);
+            sketch_->refresh();
+        }
     }
     markStaleResults();
 }

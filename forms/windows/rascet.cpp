@@ -116,6 +116,7 @@ void TForm3::setResult(const CalcResult& result, const ReportHeader& header)
     result_ = result;
     header_ = header;
     ui->otcet->setPlainText(qsList(result_.report).join(QLatin1Char('\n')));
+    TForm12::refreshFor(this);
     traceShown_ = false;
     if (ui->views->currentWidget() == ui->podrobnoTab)
         showTrace();
@@ -133,6 +134,10 @@ void TForm3::showResult(const CalcResult& result, const ReportHeader& header, bo
     if (trace)
         ui->views->setCurrentWidget(ui->podrobnoTab);
     show();
+    // The keyboard goes with the result: Ctrl+Tab turns its tabs at once.
+    raise();
+    activateWindow();
+    ui->views->currentWidget()->setFocus(Qt::OtherFocusReason);
 }
 
 // Inputs for the neighbours: the diameter question answered as this

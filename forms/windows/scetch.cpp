@@ -154,6 +154,12 @@ TForm2::TForm2(const CalcResult& result, Messages& messages, QPagedPaintDevice& 
         move(screen->availableGeometry().center() - rect().center());
 }
 
+void TForm2::refresh()
+{
+    fillFields();
+    TForm12::refreshFor(this);
+}
+
 void TForm2::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);

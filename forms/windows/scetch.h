@@ -36,6 +36,9 @@ public:
     // The inputs of the calculation shown: the printout's title block and
     // the PDF's name.
     void setHeader(const ReportHeader& header) { header_ = header; }
+    // Shows the result anew (a new calculation was put in its place), and
+    // so does its open chart.
+    void refresh();
 
     // "Печать": the window without its action buttons, on the current
     // printer.

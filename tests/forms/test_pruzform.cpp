@@ -783,20 +783,26 @@ private slots:
         }
     }
 
-    void rascetClosesTheOtherWindowsFirst()
+    // "Расчет" shows its result in the open report, sketch and chart; one
+    // that stops closes them, and they come back.
+    void rascetRefreshesTheOpenWindows()
     {
         Rig rig;
         rig.load(QStringLiteral(EXAMPLES_DIR "wire-class2.rid"));
         child<QPushButton>(rig.form, "Rascet")->click();
         TForm3* report = rig.form.reportWindow();
-        QVERIFY(report && report->isVisible());
+        child<QPushButton>(*report, "chartButton")->click();
+        auto* chart = report->findChild<TForm12*>();
         child<QPushButton>(rig.form, "scetch")->click();
         QWidget* sketch = rig.form.sketchWindow();
-        QVERIFY(sketch && sketch->isVisible());
         // The sketch shows this calculation's force F3 = 1,25 × 300 Н.
-        auto* f3 = sketch->findChild<QLineEdit*>(QStringLiteral("Edit3"));
-        QVERIFY(f3);
+        auto* f3 = child<QLineEdit>(*sketch, "Edit3");
         QCOMPARE(f3->text(), QStringLiteral("375"));
+        child<QLineEdit>(rig.form, "f2")->setText("40");
+        child<QPushButton>(rig.form, "Rascet")->click();
+        QVERIFY(report->isVisible() && sketch->isVisible() && chart->isVisible());
+        QCOMPARE(f3->text(), QStringLiteral("500"));
+        QCOMPARE(chart->chart().points.back().force, 500.0);
         child<QLineEdit>(rig.form, "f1")->setText("0");
         child<QPushButton>(rig.form, "Rascet")->click();
         QVERIFY(!report->isVisible() && !sketch->isVisible());
@@ -807,6 +813,18 @@ private slots:
         QCOMPARE(rig.form.reportWindow(), report);
         QCOMPARE(rig.form.sketchWindow(), sketch);
         QVERIFY(report->isVisible() && sketch->isVisible());
+    }
+
+    // After F9 the report has the keyboard: Ctrl+Tab turns its tabs.
+    void f9GivesTheReportTheKeyboard()
+    {
+        Rig rig;
+        rig.load(QStringLiteral(EXAMPLES_DIR "wire-class2.rid"));
+        QTest::keyClick(child<QLineEdit>(rig.form, "f1"), Qt::Key_F9);
+        TForm3* report = rig.form.reportWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), report);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier);
+        QCOMPARE(child<QTabWidget>(*report, "views")->currentIndex(), 1);
     }
 
     // A pasted text that is no number, or a value that makes no spring (a
