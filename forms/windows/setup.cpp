@@ -79,6 +79,7 @@ TForm4::TForm4(const std::string& dataDir, Messages& messages, TForm9& newMat, T
         field->installEventFilter(this);
     }
     ui->readOnlyNote->hide();
+    ui->diametr->installEventFilter(this);
     connect(groups_, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
         if (checked)
             groupChosen(id);
@@ -364,6 +365,25 @@ void TForm4::deleteClick()
         delete ui->mat->takeItem(row);
     }
     selectFirstMaterial();
+}
+
+void TForm4::deleteDiameter()
+{
+    QListWidgetItem* item = ui->diametr->currentItem();
+    if (readOnly_ || !item || !item->isSelected() || ui->mat->currentRow() < 0)
+        return;
+    if (ui->diametr->count() == 1) {
+        messages_.message(kOneDiameterAtLeast);
+        return;
+    }
+    if (!confirmDiameterDeletion(messages_, item->text()))
+        return;
+    const std::string material = ss(ui->mat->currentItem()->text());
+    std::vector<std::string> kept = listEntries(*ui->diametr);
+    kept.erase(kept.begin() + ui->diametr->row(item));
+    if (!writeDiameters(dataDir_, material, kept))
+        messages_.message(qs(writeErrorMessage(diameterFileName(material))));
+    loadDiameters(material);
 }
 
 void TForm4::editClick()

@@ -105,6 +105,9 @@ private:
     void setReadOnly(bool readOnly);
     bool haveMaterialToActOn(const QString& whenEmpty);
     void deleteClick();
+    // Delete in the diameter list: the selected diameter leaves the
+    // material's file, after the question "Диаметры" asks.
+    void deleteDiameter();
     void editClick();
     void closeClick();
     void setPending(bool pending);
