@@ -130,6 +130,7 @@ TForm1::TForm1(
     , appSettings_(settings)
 {
     ui->setupUi(this);
+    title_ = windowTitle();
     fixWindow(this, QSize(539, 443));
 
     ui->SpeedButton1->setIcon(glyph("new"));
@@ -195,10 +196,13 @@ TForm1::TForm1(
     for (QComboBox* choice : { ui->material, ui->grup })
         connect(choice, &QComboBox::currentIndexChanged, this, &TForm1::inputsEdited);
     connect(this, &TForm1::inputsEdited, this, &TForm1::markStaleResults);
+    connect(this, &TForm1::inputsEdited, this, &TForm1::showChanged);
     // The winding is printed with the results, though it is no input of
     // the calculation.
-    for (QRadioButton* winding : { ui->navivkaLeft, ui->navivkaRight })
+    for (QRadioButton* winding : { ui->navivkaLeft, ui->navivkaRight }) {
         connect(winding, &QRadioButton::toggled, this, &TForm1::markStaleResults);
+        connect(winding, &QRadioButton::toggled, this, &TForm1::showChanged);
+    }
 }
 
 void TForm1::markStaleResults()
@@ -352,6 +356,21 @@ void TForm1::closeEvent(QCloseEvent* event)
 void TForm1::markUnchanged()
 {
     unchangedForm_ = ridLines(formState());
+    showChanged();
+}
+
+void TForm1::setTitle(const QString& title)
+{
+    title_ = title;
+    showChanged();
+}
+
+// Unsaved changes are marked in the title, as desktop programs do.
+void TForm1::showChanged()
+{
+    const QString title = inputChanged() ? title_ + QStringLiteral(" *") : title_;
+    if (windowTitle() != title)
+        setWindowTitle(title);
 }
 
 bool TForm1::inputChanged() const
@@ -702,7 +721,7 @@ void TForm1::SpeedButton1Click()
 {
     if (!mayDropInput())
         return;
-    setWindowTitle(kCaption);
+    setTitle(kCaption);
     inputFile_.clear();
     // A new design starts as the program does.
     setAbsentMaterial({}, -1);
@@ -737,7 +756,7 @@ bool TForm1::saveTo(const QString& name, bool askBeforeReplacing)
         messages_.message(qs(writeErrorMessage(ss(name))));
         return false;
     }
-    setWindowTitle(kFileCaption + name);
+    setTitle(kFileCaption + name);
     inputFile_ = name;
     markUnchanged();
     rememberFile(name);
@@ -771,7 +790,7 @@ void TForm1::loadFrom(const QString& name)
         // A material gone from the catalogue: the other inputs are loaded,
         // no material is selected in its place, and the user is told.
         const std::string missing = missingMaterial(form, form.materialIndex);
-        setWindowTitle(kFileCaption + name);
+        setTitle(kFileCaption + name);
         inputFile_ = name;
         applyFormState(form);
         setAbsentMaterial(missing.empty() ? std::string() : form.materialName, savedIndex);

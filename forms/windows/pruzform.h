@@ -109,6 +109,9 @@ private:
     void setUpKeyboard();
     void keepTabOnCheckedButton(QAbstractButton* a, QAbstractButton* b);
     void markUnchanged();
+    // The window's title, with " *" after it while the form has unsaved changes.
+    void setTitle(const QString& title);
+    void showChanged();
     // Marks the result windows whose calculation the form no longer matches.
     void markStaleResults();
     // True when the form may be dropped: unchanged, saved, or the user
@@ -175,6 +178,7 @@ private:
     bool settingsWriteReported_ = false;
     bool started_ = false;
     QString inputFile_;
+    QString title_;
     std::vector<std::string> unchangedForm_; // the form's ".rid" lines when last saved, loaded or set up
     ReportHeader lastHeader_; // what the last "Расчет" was given
     std::vector<std::string> calculatedForm_; // the form's ".rid" lines at the last calculation

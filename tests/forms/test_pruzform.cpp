@@ -815,6 +815,21 @@ private slots:
         QVERIFY(report->isVisible() && sketch->isVisible());
     }
 
+    // The title marks unsaved changes, until they are saved or undone.
+    void titleMarksUnsavedChanges()
+    {
+        Rig rig;
+        child<QLineEdit>(rig.form, "f1")->setText("5");
+        QCOMPARE(rig.form.windowTitle(), kCaption + " *");
+        child<QLineEdit>(rig.form, "f1")->setText("0");
+        QCOMPARE(rig.form.windowTitle(), kCaption);
+        child<QRadioButton>(rig.form, "navivkaLeft")->click();
+        rig.files.toSave = rig.ridPath("saved.rid");
+        QCOMPARE(rig.form.windowTitle(), kCaption + " *");
+        child<QToolButton>(rig.form, "SpeedButton2")->click();
+        QCOMPARE(rig.form.windowTitle(), "Расчет пружины " + rig.files.toSave);
+    }
+
     // After F9 the report has the keyboard: Ctrl+Tab turns its tabs.
     void f9GivesTheReportTheKeyboard()
     {
@@ -1088,7 +1103,7 @@ private slots:
         rig.load(path);
         QCOMPARE(rig.messages.messages, QStringList { QString(message).replace("%1", path) });
         QCOMPARE(ridText(rig.form.formState()), before);
-        QCOMPARE(rig.form.windowTitle(), kCaption);
+        QCOMPARE(rig.form.windowTitle(), kCaption + " *"); // the changes stay unsaved
         QCOMPARE(rig.memo(), memoBefore);
     }
 
