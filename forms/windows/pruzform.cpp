@@ -781,7 +781,7 @@ void TForm1::loadFrom(const QString& name)
             return;
         }
         // The whole file is checked before the form changes.
-        InputForm form = parseRid(*lines);
+        InputForm form = parseRid(*lines, ss(name));
         const TextLines& materials = materials_->lines();
         const int savedIndex = form.materialIndex;
         form.materialIndex = ridMaterialIndex(form, materials);

@@ -1084,9 +1084,9 @@ private slots:
         QStringList badGroup = kWire2Example;
         badGroup[16] = "II";
         QTest::newRow("missing file") << QStringList() << "no %1";
-        QTest::newRow("mode not an integer") << letters << "'один' is not a valid integer value";
-        QTest::newRow("group not an integer") << badGroup << "'II' is not a valid integer value";
-        QTest::newRow("16 lines") << kWire2Example.mid(0, 16) << "'' is not a valid integer value";
+        QTest::newRow("mode not an integer") << letters << "Файл %1: строка 3 — не целое число «один»";
+        QTest::newRow("group not an integer") << badGroup << "Файл %1: строка 17 — не целое число «II»";
+        QTest::newRow("16 lines") << kWire2Example.mid(0, 16) << "Файл %1: строка 17 — не целое число «»";
     }
     void badFileChangesNothing()
     {
