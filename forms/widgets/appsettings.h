@@ -7,6 +7,7 @@
 // kind reads as not set.
 
 #include <QPoint>
+#include <QSize>
 #include <QStringList>
 
 #include <memory>
@@ -34,6 +35,9 @@ public:
     // `window` names the window ("report", "sketch").
     std::optional<QPoint> windowPosition(const QString& window) const;
     void setWindowPosition(const QString& window, QPoint position);
+    // The size the user gave a window that can be resized.
+    std::optional<QSize> windowSize(const QString& window) const;
+    void setWindowSize(const QString& window, QSize size);
 
     // The seating coefficient ν of the check of the made spring chosen for
     // the design of input file `design`; for an empty name or a design

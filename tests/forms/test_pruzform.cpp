@@ -1404,16 +1404,19 @@ private slots:
     }
 
     // The report and sketch windows open where the user last left them.
+    // The report's size too, which the user may change.
     void windowPlacesRemembered()
     {
         QTemporaryDir config;
         const QPoint reportAt(31, 42), sketchAt(53, 64);
+        const QSize reportSize(700, 420);
         {
             Rig rig(true, config.filePath("pruz.ini"));
             rig.load(QStringLiteral(EXAMPLES_DIR "wire-class2.rid"));
             child<QPushButton>(rig.form, "Rascet")->click();
             child<QPushButton>(rig.form, "scetch")->click();
             rig.form.reportWindow()->move(reportAt);
+            rig.form.reportWindow()->resize(reportSize);
             rig.form.sketchWindow()->move(sketchAt);
             rig.form.reportWindow()->close();
             rig.form.sketchWindow()->close();
@@ -1423,6 +1426,7 @@ private slots:
         child<QPushButton>(rig.form, "Rascet")->click();
         child<QPushButton>(rig.form, "scetch")->click();
         QCOMPARE(rig.form.reportWindow()->pos(), reportAt);
+        QCOMPARE(rig.form.reportWindow()->size(), reportSize);
         QCOMPARE(rig.form.sketchWindow()->pos(), sketchAt);
     }
 
