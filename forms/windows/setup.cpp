@@ -14,6 +14,7 @@
 
 #include <QApplication>
 #include <QButtonGroup>
+#include <QFileInfo>
 #include <QHideEvent>
 #include <QShowEvent>
 #include <QSignalBlocker>
@@ -91,6 +92,19 @@ TForm4::TForm4(const std::string& dataDir, Messages& messages, TForm9& newMat, T
     connect(ui->ik3, &QPushButton::clicked, this, &TForm4::ik3Click);
 }
 
+namespace {
+
+const QString kLockedNote
+    = QStringLiteral("Только просмотр: каталог материалов изменяется в другом окне программы");
+const QString kUnwritableNote = QStringLiteral("Только просмотр: папка каталога недоступна для записи");
+
+} // namespace
+
+bool isWritableFolder(const std::string& dir)
+{
+    return QFileInfo(qs(dir)).isWritable();
+}
+
 TForm4::~TForm4()
 {
     // Hiding on destruction moves the focus; the widgets are gone by then.
@@ -102,7 +116,11 @@ void TForm4::showEvent(QShowEvent* event)
     QDialog::showEvent(event);
     if (event->spontaneous()) // restored from the task bar: nothing starts over
         return;
-    setReadOnly(!lock_.take(dataDir_));
+    // A folder the user may not write is said to be read-only at once,
+    // rather than after a confirmed edit fails.
+    const bool writable = folderWritable(dataDir_);
+    setReadOnly(!writable || !lock_.take(dataDir_));
+    ui->readOnlyNote->setText(writable ? kLockedNote : kUnwritableNote);
     opened_ = MemoryFiles::snapshot(dataDir_);
     state_ = SettingsState::Browsing;
     ui->applybt->setEnabled(false);
@@ -117,7 +135,13 @@ void TForm4::showEvent(QShowEvent* event)
     if (!lock_.takeOverNote().isEmpty())
         messages_.message(lock_.takeOverNote());
     // Said once the window is up, so the user sees what is only shown.
-    if (readOnly_)
+    if (!writable)
+        QTimer::singleShot(0, this, [this] {
+            if (isVisible())
+                messages_.message(QStringLiteral("Папка каталога материалов ") + qs(dataDir_)
+                    + QStringLiteral(" недоступна для записи. Настройки открыты только для просмотра."));
+        });
+    else if (readOnly_)
         QTimer::singleShot(0, this, [this] {
             if (!isVisible() || !readOnly_)
                 return;

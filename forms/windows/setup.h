@@ -48,6 +48,9 @@ namespace Ui {
 class TForm4;
 }
 
+// Whether the folder `dir` may be written by this user.
+bool isWritableFolder(const std::string& dir);
+
 class TForm4 : public QDialog {
     Q_OBJECT
 public:
@@ -63,6 +66,9 @@ public:
 
     // How the modal dialogs are shown; tests replace it.
     DialogRunner runDialog = execDialog;
+    // Whether the user may write in the catalogue's folder (a site
+    // catalogue given with --data may be read-only); tests replace it.
+    std::function<bool(const std::string&)> folderWritable = isWritableFolder;
 
     // Esc closes the window only while it is clean.
     void reject() override;
@@ -74,7 +80,8 @@ public:
     // picked last: "PREDVARIT" ("tau1.dat") or "OKONCAT" ("tau2.dat").
     const std::string& tauTableKind() const { return tauTableKind_; }
 
-    // True while another program holds the catalogue lock.
+    // True while another program holds the catalogue lock, or the folder
+    // cannot be written.
     bool readOnly() const { return readOnly_; }
 
 protected:
