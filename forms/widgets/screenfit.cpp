@@ -54,7 +54,15 @@ std::optional<QPoint> placeBeside(QRect mainFrame, QSize size, QRect available)
         return QPoint(mainFrame.right() + 1, top);
     if (mainFrame.left() - size.width() >= available.left())
         return QPoint(mainFrame.left() - size.width(), top);
-    return std::nullopt;
+    // Else below it, level with its left as far as the screen allows.
+    if (mainFrame.bottom() + size.height() <= available.bottom() && size.width() <= available.width())
+        return QPoint(std::clamp(mainFrame.left(), available.left(), available.right() - size.width() + 1),
+            mainFrame.bottom() + 1);
+    // Else at the screen's edge on the side with more room: over as little
+    // of the main window as may be, never over its left, where the fields are.
+    if (available.right() - mainFrame.right() >= mainFrame.left() - available.left())
+        return QPoint(available.right() - size.width() + 1, top);
+    return QPoint(available.left(), top);
 }
 
 void placeBesideWindow(QWidget& window, const QWidget& main)

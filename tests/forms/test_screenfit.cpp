@@ -32,16 +32,21 @@ private slots:
     void beside_data()
     {
         QTest::addColumn<QRect>("main");
-        QTest::addColumn<QPoint>("at"); // (-1, -1): no room on either side
-        QTest::newRow("room on the right") << QRect(0, 50, 400, 470) << QPoint(400, 50);
-        QTest::newRow("room only on the left") << QRect(600, 50, 424, 470) << QPoint(50, 50);
-        QTest::newRow("no room") << QRect(200, 50, 550, 470) << QPoint(-1, -1);
+        QTest::addColumn<int>("height"); // of the window placed, 550 wide
+        QTest::addColumn<QPoint>("at"); // (-1, -1): none
+        QTest::newRow("room on the right") << QRect(0, 50, 400, 470) << 380 << QPoint(400, 50);
+        QTest::newRow("room only on the left") << QRect(600, 50, 424, 470) << 380 << QPoint(50, 50);
+        QTest::newRow("room only below") << QRect(200, 20, 550, 350) << 380 << QPoint(200, 370);
+        QTest::newRow("no room: at the edge with more room")
+            << QRect(200, 50, 550, 470) << 380 << QPoint(474, 50);
+        QTest::newRow("taller than the screen") << QRect(200, 50, 550, 470) << 800 << QPoint(-1, -1);
     }
     void beside()
     {
         QFETCH(QRect, main);
+        QFETCH(int, height);
         QFETCH(QPoint, at);
-        const auto placed = placeBeside(main, QSize(550, 380), QRect(0, 0, 1024, 768));
+        const auto placed = placeBeside(main, QSize(550, height), QRect(0, 0, 1024, 768));
         QCOMPARE(placed.value_or(QPoint(-1, -1)), at);
     }
 
