@@ -367,7 +367,7 @@ void work(MadeSpring& s, const Peremenn& p, Steps& steps)
         steps.input(&S::tauzul, "[τ] расчета: нет Rm");
         steps.input(&S::taucZul, "[τ] расчета: нет Rm");
     }
-    s.Lc = s.N1 * s.d;
+    s.Lc = madeSolidLength(s.N1, s.d);
     steps.value(&S::Lc, kSolidLength);
     s.Sa = (0.0015 * s.D * s.D / s.d + 0.1 * s.d) * s.n;
     steps.value(&S::Sa, kGaps);

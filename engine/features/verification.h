@@ -106,6 +106,12 @@ struct Verification {
 Verification verifySpring(
     const Peremenn& done, const DataFiles& files, double nu = kDefaultSeating, bool trace = false);
 
+// The solid length of the spring as made, Lc = N1·d (EN 13906-1).
+inline double madeSolidLength(double N1, double d)
+{
+    return N1 * d;
+}
+
 // The rate of the spring the report specifies as it will be made,
 // G·d⁴/(8·D³·n) with D = D1 − d and n the design coils, N/mm; 0 when the
 // record has no such spring.
