@@ -6,6 +6,8 @@
 #include "engine/common/numtext.h"
 #include "engine/method/peremenn.h"
 
+#include <cmath>
+
 std::optional<std::vector<std::string>> diameterChoices(const Peremenn& p)
 {
     return diameterChoices(FolderFiles(p.dataDir), p.materialName);
@@ -36,4 +38,44 @@ std::string takeChosenDiameter(double& chosenD, const std::string& item)
         return e.what();
     }
     return {};
+}
+
+std::optional<double> neededDiameter(const Peremenn& p)
+{
+    if (!(p.D1 > 0 && p.F3 > 0 && p.k3 > 0) || !std::isfinite(p.k3))
+        return std::nullopt;
+    const double tau = p.F3 * (p.k3 / p.D1) * (p.k3 / p.D1);
+    // Rises with d where i ≥ 4: d² grows while i · k1 falls.
+    const auto excess = [&](double d) {
+        const double i = p.D1 / d - 1;
+        return d * d - 2.55 * i * (4 * i + 2) / (4 * i - 3) * p.F3 / tau;
+    };
+    double lo = 0, hi = p.D1 / 5;
+    if (excess(hi) <= 0)
+        return std::nullopt;
+    for (int step = 0; step < 100; ++step) {
+        const double mid = (lo + hi) / 2;
+        (excess(mid) < 0 ? lo : hi) = mid;
+    }
+    return hi;
+}
+
+size_t preselectedChoice(const std::vector<std::string>& items, double needed)
+{
+    std::optional<size_t> best, largest;
+    double bestValue = 0, largestValue = 0;
+    for (size_t k = 0; k < items.size(); ++k) {
+        double v = 0;
+        if (!tryStrToFloat(items[k], v))
+            continue;
+        if (v >= needed && (!best || v < bestValue)) {
+            best = k;
+            bestValue = v;
+        }
+        if (!largest || v > largestValue) {
+            largest = k;
+            largestValue = v;
+        }
+    }
+    return best.value_or(largest.value_or(0));
 }

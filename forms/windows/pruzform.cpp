@@ -7,6 +7,7 @@
 #include "engine/catalogue/textfile.h"
 #include "engine/common/errors.h"
 #include "engine/method/calchost.h"
+#include "engine/method/diameterchoice.h"
 #include "engine/method/peremenn.h"
 #include "forms/print/printsupport.h"
 #include "forms/widgets/appsettings.h"
@@ -97,7 +98,7 @@ public:
     void showMessage(const std::string& text) override { messages_.message(qs(text)); }
     bool chooseDiameter(Peremenn& p) override
     {
-        const std::optional<double> d = dialog_.choose(p.dataDir, p.materialName);
+        const std::optional<double> d = dialog_.choose(p.dataDir, p.materialName, neededDiameter(p));
         if (d)
             p.chosenD = *d;
         return d.has_value();

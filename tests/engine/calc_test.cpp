@@ -1,6 +1,7 @@
 #include "engine/common/errors.h"
 #include "engine/common/numtext.h"
 #include "engine/method/calc.h"
+#include "engine/method/diameterchoice.h"
 #include "engine/method/reportchecks.h"
 #include "example_design.h"
 #include "testdir.h"
@@ -8,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -528,3 +530,21 @@ TEST_F(Calc, BrokenPropertiesFileNamesItself)
 }
 
 } // namespace
+
+// The diameter the dialog shows beside the choice: the d whose index and
+// Wahl factor give the stress k3 was worked out with.
+TEST(NeededDiameter, MeetsTheStressOfK3)
+{
+    Peremenn p {};
+    p.D1 = 100;
+    p.F3 = 100;
+    const double tau = 500;
+    p.k3 = p.D1 / std::sqrt(p.F3 / tau); // 223,6: beyond the tables
+    const std::optional<double> d = neededDiameter(p);
+    ASSERT_TRUE(d);
+    const double i = p.D1 / *d - 1;
+    EXPECT_GE(i, 4);
+    EXPECT_NEAR(*d * *d, 2.55 * i * (4 * i + 2) / (4 * i - 3) * p.F3 / tau, 1e-9);
+    p.k3 = 5; // a stocky spring: no index of 4 or more gives it
+    EXPECT_FALSE(neededDiameter(p));
+}
