@@ -58,11 +58,9 @@ std::optional<QPoint> placeBeside(QRect mainFrame, QSize size, QRect available)
     if (mainFrame.bottom() + size.height() <= available.bottom() && size.width() <= available.width())
         return QPoint(std::clamp(mainFrame.left(), available.left(), available.right() - size.width() + 1),
             mainFrame.bottom() + 1);
-    // Else at the screen's edge on the side with more room: over as little
-    // of the main window as may be, never over its left, where the fields are.
-    if (available.right() - mainFrame.right() >= mainFrame.left() - available.left())
-        return QPoint(available.right() - size.width() + 1, top);
-    return QPoint(available.left(), top);
+    // Else at the screen's right edge: over the main window's right side,
+    // the diameter column, and not over the fields on its left.
+    return QPoint(std::max(available.left(), available.right() - size.width() + 1), top);
 }
 
 void placeBesideWindow(QWidget& window, const QWidget& main)

@@ -17,8 +17,8 @@ QRect fittedOnScreen(QRect frame, QRect available);
 
 // The top left of a frame of `size` beside `mainFrame`, right of it or else
 // left of it, level with its top as far as `available` allows, or else
-// below it, or else at the screen's edge on the side with more room;
-// nullopt when it is taller than the screen.
+// below it, or else at the screen's right edge (over the main window's
+// right side, not its fields); nullopt when it is taller than the screen.
 std::optional<QPoint> placeBeside(QRect mainFrame, QSize size, QRect available);
 
 // Moves `window` (not yet shown) beside `main` when its screen has room.

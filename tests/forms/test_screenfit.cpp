@@ -37,8 +37,7 @@ private slots:
         QTest::newRow("room on the right") << QRect(0, 50, 400, 470) << 380 << QPoint(400, 50);
         QTest::newRow("room only on the left") << QRect(600, 50, 424, 470) << 380 << QPoint(50, 50);
         QTest::newRow("room only below") << QRect(200, 20, 550, 350) << 380 << QPoint(200, 370);
-        QTest::newRow("no room: at the edge with more room")
-            << QRect(200, 50, 550, 470) << 380 << QPoint(474, 50);
+        QTest::newRow("no room: at the right edge") << QRect(200, 50, 550, 470) << 380 << QPoint(474, 50);
         QTest::newRow("taller than the screen") << QRect(200, 50, 550, 470) << 800 << QPoint(-1, -1);
     }
     void beside()
