@@ -587,10 +587,10 @@ public:
         result_.messages.push_back(text);
         host_.showMessage(text);
     }
-    std::optional<double> chooseDiameter(const CalcInputs& inputs) override
+    std::optional<double> chooseDiameter(const CalcInputs& inputs, std::optional<double> needed) override
     {
         const std::optional<double> given = result_.inputs.chosenD;
-        result_.chosenD = given ? given : host_.chooseDiameter(inputs);
+        result_.chosenD = given ? given : host_.chooseDiameter(inputs, needed);
         return result_.chosenD;
     }
     bool choiceForced() const override { return result_.inputs.askAlways || host_.choiceForced(); }

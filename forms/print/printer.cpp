@@ -37,6 +37,25 @@ void setUpPrinterPage(QPagedPaintDevice& device, QPageLayout::Orientation orient
     printer.setResolution(kPrintResolution);
 }
 
+std::unique_ptr<QPagedPaintDevice> printerLike(const QPagedPaintDevice& device)
+{
+    const auto& chosen = static_cast<const QPrinter&>(device);
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer->setOutputFormat(chosen.outputFormat());
+    if (chosen.outputFormat() == QPrinter::NativeFormat)
+        printer->setPrinterName(chosen.printerName());
+    else
+        printer->setOutputFileName(chosen.outputFileName());
+    printer->setPageSize(chosen.pageLayout().pageSize());
+    printer->setCopyCount(chosen.copyCount());
+    printer->setCollateCopies(chosen.collateCopies());
+    printer->setDuplex(chosen.duplex());
+    printer->setColorMode(chosen.colorMode());
+    printer->setPageOrder(chosen.pageOrder());
+    printer->setDocName(chosen.docName());
+    return printer;
+}
+
 bool isRealPrinter(const QPagedPaintDevice& device)
 {
     const auto& printer = static_cast<const QPrinter&>(device);

@@ -25,6 +25,13 @@ bool askPrinter(QPagedPaintDevice& printer, QWidget* parent);
 // resolution for all.
 void setUpPrinterPage(QPagedPaintDevice& printer, QPageLayout::Orientation orientation);
 
+// A new printer for one printout with the choices made in the print dialog
+// for `chosen` (the printer or the file, the paper, copies, sides, colour)
+// and nothing else: a printer that has printed keeps more than its settings
+// show (a job at another page and resolution left the next one's text 6,25
+// times too large).
+std::unique_ptr<QPagedPaintDevice> printerLike(const QPagedPaintDevice& chosen);
+
 // Whether the printer is a real one (not a file, and there is a printer).
 bool isRealPrinter(const QPagedPaintDevice& printer);
 

@@ -1,5 +1,6 @@
 #include "forms/windows/autor.h"
 
+#include "engine/features/reportheader.h"
 #include "forms/print/svgpicture.h"
 #include "forms/widgets/messages.h"
 #include "forms/widgets/sketchresources.h"
@@ -65,7 +66,8 @@ TAboutBox::TAboutBox(Messages& messages, UrlOpener& opener, QWidget* parent, con
         = twoLineText(QStringLiteral("Программа расчета пружин сжатия по ОСТ 5.9539-80"), 84, 8, 145, panel);
     name->setObjectName(QStringLiteral("ProductName"));
 
-    auto* version = new QLabel(QStringLiteral("Версия 1.0 "), panel);
+    auto* version = new QLabel(
+        QStringLiteral("Версия ") + QString::fromStdString(programVersion()) + QLatin1Char(' '), panel);
     version->setObjectName(QStringLiteral("Version"));
     version->move(86, 44);
     version->adjustSize();
@@ -74,8 +76,8 @@ TAboutBox::TAboutBox(Messages& messages, UrlOpener& opener, QWidget* parent, con
     // this text a few pixels wider than the face the layout was drawn for,
     // and the text must stay on two lines above the mail button.
     auto* comments = twoLineText(
-        QStringLiteral("Сообщайте о всех ошибках и недостатках замеченых в программе для их устранения"), 26,
-        100, 229, panel);
+        QStringLiteral("Сообщайте обо всех ошибках и недостатках замеченных в программе для их устранения"),
+        26, 100, 229, panel);
     comments->setObjectName(QStringLiteral("Comments"));
 
     send = new QPushButton(address, panel);

@@ -6,6 +6,7 @@
 #include "engine/common/numtext.h"
 #include "forms/print/pdfexport.h"
 #include "forms/print/printer.h"
+#include "forms/print/printjob.h"
 #include "forms/print/sketchpage.h"
 #include "forms/print/svgpicture.h"
 #include "forms/widgets/filechooser.h"
@@ -155,6 +156,9 @@ void TForm2::setResult(std::shared_ptr<const CalcResult> result, const ReportHea
 {
     result_ = std::move(result);
     header_ = header;
+    if (isVisible())
+        fillFields();
+    TForm12::refreshFor(this, result_);
 }
 
 void TForm2::showEvent(QShowEvent* event)
@@ -191,13 +195,11 @@ void TForm2::prClick()
 {
     if (!result_->complete())
         return;
-    setUpPrinterPage(printer_, QPageLayout::Portrait);
     // Straight to a real printer; a file or no printer at all goes through
     // the dialog, where a printer or a file (asked before it is replaced)
     // can be chosen.
-    if (!isRealPrinter(printer_) && !askPrinter(printer_, this))
-        return;
-    if (!paintPage(printer_))
+    const auto paint = [this](QPagedPaintDevice& printer) { return paintPage(printer); };
+    if (printOnce(printer_, QPageLayout::Portrait, this, false, paint) == PrintOutcome::Failed)
         messages_.message(QStringLiteral("Ошибка печати"));
 }
 

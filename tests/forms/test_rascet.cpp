@@ -358,6 +358,13 @@ private slots:
             QVERIFY(metrics.horizontalAdvance(piece) <= printer.width());
             QVERIFY(metrics.horizontalAdvance(piece + QChar(0x0416)) > printer.width());
         }
+        // Words are never broken.
+        const QString words = QStringList(200, QStringLiteral("пружина")).join(' ');
+        const QStringList lines = breakLine(words, printer.width(), metrics);
+        QVERIFY(lines.size() > 1);
+        QCOMPARE(lines.join(' '), words);
+        for (const QString& line : lines)
+            QCOMPARE(line.split(' ').count(QStringLiteral("пружина")), line.split(' ').size());
     }
 
     // "Печать" (and Ctrl+P): the print dialog offers no page range, and
