@@ -177,12 +177,14 @@ void TForm2::fillFields()
     pdf->setEnabled(results);
     noResults_->setVisible(!results);
     for (size_t k = 0; k < kSketchFields.size(); ++k) {
-        const QString text = results ? qs(numText(kSketchFields[k].value(result_->values))) : QString();
+        const double value = results ? kSketchFields[k].value(result_->values) : 0;
+        const bool noPitch = results && kSketchFields[k].value == pitchOf && !isPitch(value);
+        const QString text = !results ? QString() : noPitch ? QStringLiteral("не шаг") : qs(numText(value));
         fields_[k]->setText(text);
         // A value longer than its field shows its leading digits, and the
         // whole of it when the mouse rests on it.
         fields_[k]->setCursorPosition(0);
-        fields_[k]->setToolTip(text);
+        fields_[k]->setToolTip(noPitch ? qs(kNoPitch) : text);
     }
 }
 

@@ -291,6 +291,20 @@ const Lines kSecondTableChosenLines = concat(
     },
     kCommonChosenLines);
 
+// With the free length not yet given the method's pitch formula gives a
+// negative t: the trace says it is no pitch; the pitch reported is one.
+TEST_P(ChosenDiameter, TraceSaysWhereTheFormulaGivesNoPitch)
+{
+    r = calculate(p, host, FolderFiles(p.dataDir), { .trace = true });
+    ASSERT_TRUE(r.complete());
+    std::vector<std::pair<bool, bool>> pitches; // (negative, said to be no pitch)
+    for (const TraceStep& step : r.trace.steps)
+        if (step.name == "t")
+            pitches.emplace_back(step.value < 0.0, step.text == kNoPitch);
+    EXPECT_EQ(pitches, (std::vector<std::pair<bool, bool>> { { true, true }, { false, false } }));
+    EXPECT_GT(v.t, 0);
+}
+
 INSTANTIATE_TEST_SUITE_P(BothPaths, ChosenDiameter,
     testing::Values(ChosenCase { "FirstTable", 0, kFirstTableChosenLines },
         ChosenCase { "SecondTable", 2, kSecondTableChosenLines }),
