@@ -1,5 +1,6 @@
 #include "forms/print/printer.h"
 
+#include <QFileInfo>
 #include <QPrintDialog>
 #include <QPrinter>
 
@@ -54,6 +55,11 @@ std::unique_ptr<QPagedPaintDevice> printerLike(const QPagedPaintDevice& device)
     printer->setPageOrder(chosen.pageOrder());
     printer->setDocName(chosen.docName());
     return printer;
+}
+
+void nameDocument(QPagedPaintDevice& device, const QString& pdfName)
+{
+    static_cast<QPrinter&>(device).setDocName(QFileInfo(pdfName).fileName());
 }
 
 bool isRealPrinter(const QPagedPaintDevice& device)

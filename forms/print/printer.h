@@ -8,6 +8,7 @@
 #include <memory>
 
 class QPagedPaintDevice;
+class QString;
 class QWidget;
 
 // A printer at high resolution, on the system's default printer.
@@ -31,6 +32,11 @@ void setUpPrinterPage(QPagedPaintDevice& printer, QPageLayout::Orientation orien
 // show (a job at another page and resolution left the next one's text 6,25
 // times too large).
 std::unique_ptr<QPagedPaintDevice> printerLike(const QPagedPaintDevice& chosen);
+
+// Names the printout after the PDF "PDF…" offers for it (its file name
+// without the folder): the print dialog proposes that name for printing to
+// a file.
+void nameDocument(QPagedPaintDevice& printer, const QString& pdfName);
 
 // Whether the printer is a real one (not a file, and there is a printer).
 bool isRealPrinter(const QPagedPaintDevice& printer);

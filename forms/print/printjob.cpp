@@ -5,8 +5,10 @@
 #include <QPagedPaintDevice>
 
 PrintOutcome printOnce(QPagedPaintDevice& chosen, QPageLayout::Orientation orientation, QWidget* parent,
-    bool askAlways, const std::function<bool(QPagedPaintDevice&)>& paint)
+    bool askAlways, const std::function<bool(QPagedPaintDevice&)>& paint, const QString& pdfName)
 {
+    if (!pdfName.isEmpty())
+        nameDocument(chosen, pdfName);
     setUpPrinterPage(chosen, orientation); // the dialog shows this printout's page
     if ((askAlways || !isRealPrinter(chosen)) && !askPrinter(chosen, parent))
         return PrintOutcome::Cancelled;

@@ -5,6 +5,7 @@
 // its own page, so no printout inherits another's state.
 
 #include <QPageLayout>
+#include <QString>
 
 #include <functional>
 
@@ -15,6 +16,7 @@ enum class PrintOutcome { Printed, Cancelled, Failed };
 
 // Shows the print dialog over `parent` for `chosen` (with `askAlways`
 // false only when `chosen` is no real printer), then runs `paint` on the
-// printout's printer; Failed when `paint` returns false.
+// printout's printer; Failed when `paint` returns false. `pdfName`, when
+// given, is the name "PDF…" offers: the dialog proposes it for a file.
 PrintOutcome printOnce(QPagedPaintDevice& chosen, QPageLayout::Orientation orientation, QWidget* parent,
-    bool askAlways, const std::function<bool(QPagedPaintDevice&)>& paint);
+    bool askAlways, const std::function<bool(QPagedPaintDevice&)>& paint, const QString& pdfName = {});

@@ -241,13 +241,14 @@ int TForm3::printTo(QPagedPaintDevice& device)
 void TForm3::BitBtn2Click()
 {
     const auto paint = [this](QPagedPaintDevice& printer) { return printTo(printer) > 0; };
-    if (printOnce(printer_, QPageLayout::Portrait, this, true, paint) == PrintOutcome::Failed)
+    const QString pdfName = pdfNameFor(qs(header_.inputFile), QString());
+    if (printOnce(printer_, QPageLayout::Portrait, this, true, paint, pdfName) == PrintOutcome::Failed)
         messages_.message(QStringLiteral("Ошибка печати"));
 }
 
 void TForm3::pdfClick()
 {
-    const QString name = files_.savePdfFile(this, pdfNameFor(qs(header_.inputFile), QString()));
+    const QString name = askPdfFile(files_, this, qs(header_.inputFile), QString());
     if (name.isEmpty() || !askReplace(messages_, name))
         return;
     setUpPrinterPage(printer_, QPageLayout::Portrait);

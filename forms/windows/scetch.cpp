@@ -193,6 +193,9 @@ bool TForm2::paintPage(QPagedPaintDevice& device)
     return paintSketchPage(device, result_->values, header_);
 }
 
+// The sketch's PDF is named after the input file with this tail.
+const QString kPdfTail = QStringLiteral("-эскиз");
+
 void TForm2::prClick()
 {
     if (!result_->complete())
@@ -201,7 +204,9 @@ void TForm2::prClick()
     // the dialog, where a printer or a file (asked before it is replaced)
     // can be chosen.
     const auto paint = [this](QPagedPaintDevice& printer) { return paintPage(printer); };
-    if (printOnce(printer_, QPageLayout::Portrait, this, false, paint) == PrintOutcome::Failed)
+    if (printOnce(
+            printer_, QPageLayout::Portrait, this, false, paint, pdfNameFor(qs(header_.inputFile), kPdfTail))
+        == PrintOutcome::Failed)
         messages_.message(QStringLiteral("Ошибка печати"));
 }
 
@@ -209,8 +214,7 @@ void TForm2::pdfClick()
 {
     if (!result_->complete())
         return;
-    const QString name
-        = files_.savePdfFile(this, pdfNameFor(qs(header_.inputFile), QStringLiteral("-эскиз")));
+    const QString name = askPdfFile(files_, this, qs(header_.inputFile), kPdfTail);
     if (name.isEmpty() || !askReplace(messages_, name))
         return;
     setUpPrinterPage(printer_, QPageLayout::Portrait);

@@ -112,6 +112,7 @@ QString joinedText(const QStringList& lines)
 struct Printed {
     QStringList rangeShown; // by the names of Qt's dialog widgets
     QStringList lines; // blanks simplified, empty lines left out
+    QString docName; // the printout's name, which the dialog proposes for a file
 };
 
 Printed printWithTheButton(TForm3& window, QPrinter& printer, bool byKey = false)
@@ -127,6 +128,7 @@ Printed printWithTheButton(TForm3& window, QPrinter& printer, bool byKey = false
         for (const char* name : { "printRange", "pagesRadioButton", "printSelection", "printCurrentPage" })
             if (auto* w = dialog->findChild<QWidget*>(QLatin1String(name)); w && w->isVisibleTo(dialog))
                 printed.rangeShown << QLatin1String(name);
+        printed.docName = dialog->printer()->docName();
         dialog->accept();
     });
     if (byKey)
@@ -397,6 +399,7 @@ private slots:
         report.findChild<QPlainTextEdit*>(QStringLiteral("otcet"))->setPlainText(QStringLiteral("не отчет"));
         Printed printed = printWithTheButton(report, printer, byKey);
         QCOMPARE(printed.rangeShown, QStringList());
+        QCOMPARE(printed.docName, QStringLiteral("расчет.pdf")); // as "PDF…" offers it
         QCOMPARE(printed.lines.takeLast(), pageFoot(2, 2));
         printed.lines.removeAll(pageFoot(1, 2));
         // The check of the made spring follows the report (its long lines
@@ -485,6 +488,10 @@ private slots:
         rig.printer.setOutputFileName(printed);
         QCOMPARE(rig.window.printTo(rig.printer), 2);
         QCOMPARE(pdfPageLines(printed), pages);
+        // The next PDF is offered in the folder this one went to.
+        rig.files.toSavePdf.clear();
+        rig.window.findChild<QPushButton*>(QStringLiteral("pdf"))->click();
+        QCOMPARE(rig.files.suggested.last(), dir.filePath("пружина.pdf"));
     }
 
     void pdfReplacesOnlyAfterAsking()
