@@ -291,8 +291,7 @@ const Lines kSecondTableChosenLines = concat(
     },
     kCommonChosenLines);
 
-// With the free length not yet given the method's pitch formula gives a
-// negative t: the trace says it is no pitch; the pitch reported is one.
+// The pitch formula before the free length is known gives t < 0: no pitch.
 TEST_P(ChosenDiameter, TraceSaysWhereTheFormulaGivesNoPitch)
 {
     r = calculate(p, host, FolderFiles(p.dataDir), { .trace = true });
@@ -302,7 +301,6 @@ TEST_P(ChosenDiameter, TraceSaysWhereTheFormulaGivesNoPitch)
         if (step.name == "t")
             pitches.emplace_back(step.value < 0.0, step.text == kNoPitch);
     EXPECT_EQ(pitches, (std::vector<std::pair<bool, bool>> { { true, true }, { false, false } }));
-    EXPECT_GT(v.t, 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(BothPaths, ChosenDiameter,

@@ -140,9 +140,8 @@ private slots:
         QVERIFY(scetchtest::calculateExample(r, "wire-class2.rid"));
         p.t = -0.686;
         show();
-        auto* edit = field(*window, "Edit11");
-        QCOMPARE(edit->text(), QStringLiteral("не шаг"));
-        QCOMPARE(edit->toolTip(), QString::fromUtf8(kNoPitch));
+        QCOMPARE(field(*window, "Edit11")->text(), QStringLiteral("не шаг"));
+        QCOMPARE(field(*window, "Edit11")->toolTip(), QString::fromUtf8(kNoPitch));
     }
 
     // Before any calculation, and after one that stopped, there is nothing
