@@ -74,7 +74,7 @@ public:
     void appendLine(const std::string& line) override { checkLine(line); }
     void showMessage(const std::string& text) override { checkLine(text); }
     void enablePrint() override { }
-    std::optional<double> chooseDiameter(const CalcInputs& inputs) override
+    std::optional<double> chooseDiameter(const CalcInputs& inputs, std::optional<double>) override
     {
         if (!answerDialog_)
             return std::nullopt;

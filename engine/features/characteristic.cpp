@@ -17,7 +17,8 @@ const char* const kNoResults = "Нет результатов расчета д�
                                "Выполните расчет (кнопка «Расчет» главного окна).";
 const char* const kNotDrawable = "Результаты расчета не позволяют построить характеристику: "
                                  "силы и деформации должны быть положительными.";
-const char* const kFootnote = "Lсж = (N1 − 0,5)·d — длина пружины при соприкосновении витков; "
+const char* const kFootnote = "L3 — длина при F3 по методике; Lc = N1·d — длина пружины при соприкосновении "
+                              "витков по EN 13906-1; "
                               "τ2*, τ3* — напряжения кручения при F2 и F3; [τ] — допускаемое напряжение.";
 
 // How far past the largest load the scales may reach to show the solid
@@ -52,19 +53,14 @@ LoadPoint loadPoint(const char* index, double deflection, double force, double s
 
 void placeSolidLength(const CalcValues& p, double largestDeflection, Characteristic& chart)
 {
-    const double length = (p.N1 - 0.5) * p.d;
+    // The check's solid length, its own mark beside the method's L3 (which
+    // the method takes as (N1 − 0,5)·d and is no solid length of the spring
+    // as made).
+    const double length = madeSolidLength(p.N1, p.d, CheckSettings {}.ends);
     chart.solid.deflection = p.L0calc - length;
-    const double tolerance = 1e-9 * std::max(1.0, p.S3);
-    if (std::fabs(chart.solid.deflection - p.S3) <= tolerance) {
-        // Pressed to F3 the coils just touch: L3 is the solid length.
-        chart.solid.deflection = p.S3;
-        chart.lengths.back().label = "L3 = Lсж = " + chartNumber(p.L3);
-        chart.solidOnScale = true;
-        return;
-    }
     chart.solidOnScale
         = chart.solid.deflection >= 0 && chart.solid.deflection <= kSolidReach * largestDeflection;
-    chart.solid.label = "Lсж = " + chartNumber(length);
+    chart.solid.label = "Lc = " + chartNumber(length);
     if (!chart.solidOnScale)
         chart.solid.label += " мм при S = " + chartNumber(chart.solid.deflection) + " мм";
 }

@@ -46,7 +46,7 @@ void readDesign(DesignRun& run, DesignResult& r)
         return;
     }
     const DataFiles& files = run.files();
-    InputForm form = parseRid(*rid);
+    InputForm form = parseRid(*rid, r.ridFile);
     std::vector<std::string> messages;
     static const TextLines kNoMaterials;
     const auto list = files.text(kMaterialList); // shared: never copied per design

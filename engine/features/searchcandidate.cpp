@@ -19,7 +19,7 @@ public:
     bool unanswered = false;
 
     void showMessage(const std::string&) override { }
-    std::optional<double> chooseDiameter(const CalcInputs&) override
+    std::optional<double> chooseDiameter(const CalcInputs&, std::optional<double>) override
     {
         unanswered = !wire_;
         return wire_;

@@ -97,6 +97,11 @@ const std::vector<SpringSymbol>& springSymbols()
     return symbols;
 }
 
+double madeSolidLength(double nt, double d, EndType ends)
+{
+    return (nt + (ends == EndType::NotGround ? kUngroundEnds : 0)) * d;
+}
+
 double madeSpringRate(const CalcResult& result)
 {
     const CalcValues& done = result.values;
@@ -250,7 +255,7 @@ struct Formula {
 
 double solidLength(const MadeSpring& s, const CheckSettings& c)
 {
-    return (s.nt + (c.ends == EndType::NotGround ? kUngroundEnds : 0)) * s.d;
+    return madeSolidLength(s.nt, s.d, c.ends);
 }
 
 double stressPerForce(const MadeSpring& s)

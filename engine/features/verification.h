@@ -154,6 +154,10 @@ Verification verifySpring(
 Verification verifySpring(
     const CalcResult& done, const DataFiles& files, const CheckSettings& settings = {}, bool trace = false);
 
+// The solid length of the spring as made (EN 13906-1): Lc = nt·d with
+// ground ends, (nt + 1,5)·d with ends not ground; nt the total coils.
+double madeSolidLength(double nt, double d, EndType ends);
+
 // The rate of the spring the report specifies as it will be made,
 // G·d⁴/(8·D³·n) with D = D1 − d and n the design coils, N/mm; 0 when the
 // record has no such spring.

@@ -396,11 +396,18 @@ private:
     {
         if (p.userChoice) {
             p.t = dv(p.L0 - 1.5 * p.d, p.n);
-            c.value(&P::t, "({L0зад} − 1,5 · {d}) / {nзад}");
+            pitchValue("({L0зад} − 1,5 · {d}) / {nзад}");
         } else {
             p.t = checked(p.S3coil + p.d);
-            c.value(&P::t, "{s3} + {d}");
+            pitchValue("{s3} + {d}");
         }
+    }
+
+    void pitchValue(const char* formula)
+    {
+        c.value(&P::t, formula);
+        if (!isPitch(p.t))
+            c.note(kNoPitch);
     }
 
     bool secondStage()
@@ -534,7 +541,7 @@ private:
         }
         if (p.userChoice && p.L0 == 0) {
             p.t = dv(p.L3 + p.S3 - 1.5 * p.d, p.n);
-            c.value(&P::t, "({L3} + {S3} − 1,5 · {d}) / {nзад}");
+            pitchValue("({L3} + {S3} − 1,5 · {d}) / {nзад}");
         }
     }
 };
@@ -587,10 +594,10 @@ public:
         result_.messages.push_back(text);
         host_.showMessage(text);
     }
-    std::optional<double> chooseDiameter(const CalcInputs& inputs) override
+    std::optional<double> chooseDiameter(const CalcInputs& inputs, std::optional<double> needed) override
     {
         const std::optional<double> given = result_.inputs.chosenD;
-        result_.chosenD = given ? given : host_.chooseDiameter(inputs);
+        result_.chosenD = given ? given : host_.chooseDiameter(inputs, needed);
         return result_.chosenD;
     }
     bool choiceForced() const override { return result_.inputs.askAlways || host_.choiceForced(); }

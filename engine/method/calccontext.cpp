@@ -2,6 +2,7 @@
 
 #include "engine/common/numtext.h"
 #include "engine/method/calchost.h"
+#include "engine/method/diameterchoice.h"
 #include "engine/method/peremenn.h"
 #include "engine/method/quantities.h"
 
@@ -182,7 +183,7 @@ void CalcContext::message(const std::string& text)
 
 bool CalcContext::chooseDiameter()
 {
-    const std::optional<double> answer = host_.chooseDiameter(p.in);
+    const std::optional<double> answer = host_.chooseDiameter(p.in, neededDiameter(p.D1, p.F3, p.k3));
     const bool chosen = answer.has_value();
     if (chosen)
         p.chosenD = *answer;

@@ -25,8 +25,9 @@ public:
     // A modal message with one OK button. A "\r" inside starts a new line.
     virtual void showMessage(const std::string& text) = 0;
     // Asks the user for a wire diameter of the material of `inputs`: a
-    // listed diameter (OK), or none (cancel).
-    virtual std::optional<double> chooseDiameter(const CalcInputs& inputs) = 0;
+    // listed diameter (OK), or none (cancel). `needed` is the d the stress
+    // asks for, when there is one, to show and preselect by.
+    virtual std::optional<double> chooseDiameter(const CalcInputs& inputs, std::optional<double> needed) = 0;
     // True when the question is to be put whatever k3 is (a diameter tried
     // out instead of the calculation's own, CalcInputs::askAlways): the
     // calculation then takes the choice as from the dialog.

@@ -36,7 +36,7 @@ struct CalcValues {
     double G = 0; // 10^3 MPa, shear modulus
     double E = 0; // 10^4 MPa, Young's modulus
     double S3coil = 0; // mm, deflection of one coil at F3
-    double t = 0; // mm, pitch
+    double t = 0; // mm, pitch (see isPitch)
     double c = 0; // N/mm, spring stiffness
     double Vkr = 0; // m/s, critical speed
     double S1 = 0; // mm, preliminary deflection
@@ -51,3 +51,12 @@ struct CalcValues {
     double M = 0; // kg, mass
     int materialClass = -1; // 0..9 from the properties file, selects tables and their rows
 };
+
+// Whether the method's formula gave a pitch: a coil's pitch is positive; the
+// formula with the free length not yet given gives a negative value.
+inline bool isPitch(double t)
+{
+    return t > 0;
+}
+// Said in the trace and the sketch where t is no pitch.
+inline constexpr const char* kNoPitch = "t ≤ 0 — не шаг: формула методики здесь не дает шага пружины";

@@ -6,6 +6,8 @@
 #include "engine/common/numtext.h"
 #include "engine/method/calcinputs.h"
 
+#include <cmath>
+
 std::optional<std::vector<std::string>> diameterChoices(const CalcInputs& inputs)
 {
     return diameterChoices(FolderFiles(inputs.dataDir), inputs.materialName);
@@ -36,4 +38,44 @@ std::string takeChosenDiameter(double& chosenD, const std::string& item)
         return e.what();
     }
     return {};
+}
+
+std::optional<double> neededDiameter(double D1, double F3, double k3)
+{
+    if (!(D1 > 0 && F3 > 0 && k3 > 0) || !std::isfinite(k3))
+        return std::nullopt;
+    const double tau = F3 * (k3 / D1) * (k3 / D1);
+    // Rises with d where i ≥ 4: d² grows while i · k1 falls.
+    const auto excess = [&](double d) {
+        const double i = D1 / d - 1;
+        return d * d - 2.55 * i * (4 * i + 2) / (4 * i - 3) * F3 / tau;
+    };
+    double lo = 0, hi = D1 / 5;
+    if (excess(hi) <= 0)
+        return std::nullopt;
+    for (int step = 0; step < 100; ++step) {
+        const double mid = (lo + hi) / 2;
+        (excess(mid) < 0 ? lo : hi) = mid;
+    }
+    return hi;
+}
+
+size_t preselectedChoice(const std::vector<std::string>& items, double needed)
+{
+    std::optional<size_t> best, largest;
+    double bestValue = 0, largestValue = 0;
+    for (size_t k = 0; k < items.size(); ++k) {
+        double v = 0;
+        if (!tryStrToFloat(items[k], v))
+            continue;
+        if (v >= needed && (!best || v < bestValue)) {
+            best = k;
+            bestValue = v;
+        }
+        if (!largest || v > largestValue) {
+            largest = k;
+            largestValue = v;
+        }
+    }
+    return best.value_or(largest.value_or(0));
 }

@@ -93,9 +93,16 @@ std::vector<std::string> ridLines(const InputForm& f)
     };
 }
 
-InputForm parseRid(const std::vector<std::string>& lines)
+InputForm parseRid(const std::vector<std::string>& lines, const std::string& name)
 {
     auto at = [&](size_t lineNo) { return lineNo <= lines.size() ? lines[lineNo - 1] : std::string(); };
+    // Every integer line is one before its range is checked.
+    for (size_t lineNo : { 3, 7, 17, 18 }) {
+        int v = 0;
+        if (!tryStrToInt(at(lineNo), v))
+            throw ConversionError("Файл " + name + ": строка " + std::to_string(lineNo)
+                + " — не целое число «" + at(lineNo) + "»");
+    }
     auto isOne = [&](size_t lineNo) { return at(lineNo) == "1"; };
     InputForm f;
     f.rbh = isOne(1);

@@ -40,8 +40,9 @@ std::vector<std::string> ridLines(const InputForm& form);
 // an integer and is not, or an index out of range, throws ConversionError,
 // and the caller's form stays as it was. Accepted: mode 1..2, material -1
 // and up (beyond the list selects none), group -1..3; the winding index is
-// limited to -1..1.
-InputForm parseRid(const std::vector<std::string>& lines);
+// limited to -1..1. A line that is no integer is reported with the file's
+// `name` and the line's number: "Файл a.rid: строка 3 — не целое число «x»".
+InputForm parseRid(const std::vector<std::string>& lines, const std::string& name = "исходных данных");
 
 // The material of a loaded file: the first entry whose text equals the
 // saved name; a file without a name (line 22 empty) takes the saved index

@@ -46,7 +46,7 @@ public:
     void showMessage(const std::string& text) override { messages.push_back(text); }
     void enablePrint() override { printEnabled = true; }
     bool choiceForced() const override { return forced; }
-    std::optional<double> chooseDiameter(const CalcInputs& inputs) override
+    std::optional<double> chooseDiameter(const CalcInputs& inputs, std::optional<double>) override
     {
         ++asked;
         return answer ? answer(inputs, *this) : std::nullopt;

@@ -3,6 +3,7 @@
 
 #include "engine/catalogue/textfile.h"
 #include "forms/widgets/appstyle.h"
+#include "forms/widgets/filechooser.h"
 #include "forms/widgets/qtext.h"
 
 #include <QBuffer>
@@ -18,6 +19,17 @@ QString pdfNameFor(const QString& inputFile, const QString& tail)
         return QDir::home().filePath(QStringLiteral("расчет") + tail + QStringLiteral(".pdf"));
     const QFileInfo input(inputFile);
     return input.dir().filePath(input.completeBaseName() + tail + QStringLiteral(".pdf"));
+}
+
+QString askPdfFile(FileChooser& files, QWidget* parent, const QString& inputFile, const QString& tail)
+{
+    QString offered = pdfNameFor(inputFile, tail);
+    if (!files.lastPdfFolder.isEmpty())
+        offered = QDir(files.lastPdfFolder).filePath(QFileInfo(offered).fileName());
+    const QString chosen = files.savePdfFile(parent, offered);
+    if (!chosen.isEmpty())
+        files.lastPdfFolder = QFileInfo(chosen).absolutePath();
+    return chosen;
 }
 
 QByteArray pdfBytes(const QString& title, const QPageLayout& layout, int resolution,

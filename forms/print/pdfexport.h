@@ -10,10 +10,12 @@
 
 #include <functional>
 
+class FileChooser;
 class QPainter;
 class QSize;
 
 class QPageLayout;
+class QWidget;
 class QPdfWriter;
 class QPagedPaintDevice;
 
@@ -21,6 +23,11 @@ class QPagedPaintDevice;
 // `tail` and ".pdf" ("/a/пружина.rid", "-эскиз" -> "/a/пружина-эскиз.pdf").
 // Input never saved: "расчет" + tail + ".pdf" in the home folder.
 QString pdfNameFor(const QString& inputFile, const QString& tail);
+
+// Asks `files` for the PDF file to write: pdfNameFor(inputFile, tail),
+// offered in the folder a PDF was last saved to when there is one, which
+// is then remembered in `files`. Empty when cancelled.
+QString askPdfFile(FileChooser& files, QWidget* parent, const QString& inputFile, const QString& tail);
 
 // A PDF in memory: `paint` draws its pages on a writer with `title`, the
 // page layout and, when not 0, the resolution. Empty when painting failed.

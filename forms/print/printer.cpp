@@ -1,5 +1,6 @@
 #include "forms/print/printer.h"
 
+#include <QFileInfo>
 #include <QPrintDialog>
 #include <QPrinter>
 
@@ -35,6 +36,30 @@ void setUpPrinterPage(QPagedPaintDevice& device, QPageLayout::Orientation orient
     printer.setPageOrientation(orientation);
     printer.setPageMargins(QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm), QPageLayout::Millimeter);
     printer.setResolution(kPrintResolution);
+}
+
+std::unique_ptr<QPagedPaintDevice> printerLike(const QPagedPaintDevice& device)
+{
+    const auto& chosen = static_cast<const QPrinter&>(device);
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer->setOutputFormat(chosen.outputFormat());
+    if (chosen.outputFormat() == QPrinter::NativeFormat)
+        printer->setPrinterName(chosen.printerName());
+    else
+        printer->setOutputFileName(chosen.outputFileName());
+    printer->setPageSize(chosen.pageLayout().pageSize());
+    printer->setCopyCount(chosen.copyCount());
+    printer->setCollateCopies(chosen.collateCopies());
+    printer->setDuplex(chosen.duplex());
+    printer->setColorMode(chosen.colorMode());
+    printer->setPageOrder(chosen.pageOrder());
+    printer->setDocName(chosen.docName());
+    return printer;
+}
+
+void nameDocument(QPagedPaintDevice& device, const QString& pdfName)
+{
+    static_cast<QPrinter&>(device).setDocName(QFileInfo(pdfName).fileName());
 }
 
 bool isRealPrinter(const QPagedPaintDevice& device)

@@ -8,6 +8,7 @@
 #include <memory>
 
 class QPagedPaintDevice;
+class QString;
 class QWidget;
 
 // A printer at high resolution, on the system's default printer.
@@ -24,6 +25,18 @@ bool askPrinter(QPagedPaintDevice& printer, QWidget* parent);
 // margins of 15 mm, which every printer can print within, and one
 // resolution for all.
 void setUpPrinterPage(QPagedPaintDevice& printer, QPageLayout::Orientation orientation);
+
+// A new printer for one printout with the choices made in the print dialog
+// for `chosen` (the printer or the file, the paper, copies, sides, colour)
+// and nothing else: a printer that has printed keeps more than its settings
+// show (a job at another page and resolution left the next one's text 6,25
+// times too large).
+std::unique_ptr<QPagedPaintDevice> printerLike(const QPagedPaintDevice& chosen);
+
+// Names the printout after the PDF "PDF…" offers for it (its file name
+// without the folder): the print dialog proposes that name for printing to
+// a file.
+void nameDocument(QPagedPaintDevice& printer, const QString& pdfName);
 
 // Whether the printer is a real one (not a file, and there is a printer).
 bool isRealPrinter(const QPagedPaintDevice& printer);

@@ -71,6 +71,14 @@ QStringList breakLine(const QString& line, int width, const QFontMetrics& metric
                 hi = mid - 1;
             }
         }
+        // Between words: at the last blank of the head that fits, unless
+        // one word alone is wider than the line.
+        const qsizetype blank = rest.lastIndexOf(QLatin1Char(' '), fits);
+        if (blank > 0) {
+            pieces << rest.left(blank);
+            rest = rest.mid(blank + 1);
+            continue;
+        }
         pieces << rest.left(fits);
         rest = rest.mid(fits);
     }

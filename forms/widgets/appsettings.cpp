@@ -90,6 +90,19 @@ void AppSettings::setWindowPosition(const QString& window, QPoint position)
     store_->setValue(positionKey(window), position);
 }
 
+std::optional<QSize> AppSettings::windowSize(const QString& window) const
+{
+    const QVariant v = store_->value(QStringLiteral("windowSizes/") + window);
+    if (v.typeId() != QMetaType::QSize || !v.toSize().isValid())
+        return std::nullopt;
+    return v.toSize();
+}
+
+void AppSettings::setWindowSize(const QString& window, QSize size)
+{
+    store_->setValue(QStringLiteral("windowSizes/") + window, size);
+}
+
 bool AppSettings::save()
 {
     store_->sync();

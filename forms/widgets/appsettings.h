@@ -9,6 +9,7 @@
 #include "engine/features/checksettings.h"
 
 #include <QPoint>
+#include <QSize>
 #include <QStringList>
 
 #include <memory>
@@ -36,6 +37,9 @@ public:
     // `window` names the window ("report", "sketch").
     std::optional<QPoint> windowPosition(const QString& window) const;
     void setWindowPosition(const QString& window, QPoint position);
+    // The size the user gave a window that can be resized.
+    std::optional<QSize> windowSize(const QString& window) const;
+    void setWindowSize(const QString& window, QSize size);
 
     // The settings of the check of the made spring chosen for the design
     // of input file `design`; nullopt for an empty name or a design

@@ -20,6 +20,10 @@ public:
     virtual QString savePdfFile(QWidget* parent, const QString& suggested) = 0;
     // A folder of input data files to read; empty when the user cancelled.
     virtual QString openFolder(QWidget* parent, const QString& folder) = 0;
+
+    // The folder a PDF was last saved to, where the next PDF is offered
+    // (askPdfFile); empty until one is.
+    QString lastPdfFolder;
 };
 
 // Qt's own (non-native) file dialogs. The ".rid" dialogs each remember the

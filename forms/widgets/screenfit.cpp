@@ -1,5 +1,6 @@
 #include "forms/widgets/screenfit.h"
 
+#include <QDialog>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
@@ -53,7 +54,13 @@ std::optional<QPoint> placeBeside(QRect mainFrame, QSize size, QRect available)
         return QPoint(mainFrame.right() + 1, top);
     if (mainFrame.left() - size.width() >= available.left())
         return QPoint(mainFrame.left() - size.width(), top);
-    return std::nullopt;
+    // Else below it, level with its left as far as the screen allows.
+    if (mainFrame.bottom() + size.height() <= available.bottom() && size.width() <= available.width())
+        return QPoint(std::clamp(mainFrame.left(), available.left(), available.right() - size.width() + 1),
+            mainFrame.bottom() + 1);
+    // Else at the screen's right edge: over the main window's right side,
+    // the diameter column, and not over the fields on its left.
+    return QPoint(std::max(available.left(), available.right() - size.width() + 1), top);
 }
 
 void placeBesideWindow(QWidget& window, const QWidget& main)
@@ -69,9 +76,15 @@ void placeBesideWindow(QWidget& window, const QWidget& main)
 
 bool KeepOnScreen::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() != QEvent::Show || !watched->isWidgetType())
+    if (!watched->isWidgetType())
         return false;
     auto* window = static_cast<QWidget*>(watched);
+    // A dialog that no one placed is centred over its window by Qt in its
+    // show event: it is fitted after that (ShowToParent follows the show
+    // event), or moving it first would keep Qt from placing it.
+    const bool qtPlaces = qobject_cast<QDialog*>(window) && !window->testAttribute(Qt::WA_Moved);
+    if (event->type() != (qtPlaces ? QEvent::ShowToParent : QEvent::Show))
+        return false;
     const Qt::WindowType type = window->windowType();
     if (!window->isWindow() || type == Qt::Popup || type == Qt::ToolTip || type == Qt::Desktop)
         return false;

@@ -16,15 +16,16 @@ class QWidget;
 QRect fittedOnScreen(QRect frame, QRect available);
 
 // The top left of a frame of `size` beside `mainFrame`, right of it or else
-// left of it, level with its top as far as `available` allows; nullopt when
-// neither side has room.
+// left of it, level with its top as far as `available` allows, or else
+// below it, or else at the screen's right edge (over the main window's
+// right side, not its fields); nullopt when it is taller than the screen.
 std::optional<QPoint> placeBeside(QRect mainFrame, QSize size, QRect available);
 
 // Moves `window` (not yet shown) beside `main` when its screen has room.
 void placeBesideWindow(QWidget& window, const QWidget& main);
 
 // Installed on the application: each top-level window, as it is shown, is
-// fitted onto its screen.
+// fitted onto its screen; a dialog after Qt has centred it over its window.
 class KeepOnScreen : public QObject {
 public:
     using QObject::QObject;

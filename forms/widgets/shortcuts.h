@@ -19,3 +19,10 @@ QString keyName(const QKeySequence& key);
 
 // Esc closes (hides) the window.
 void closeOnEscape(QWidget* window);
+
+// Alt and a Cyrillic accelerator letter also work with a Latin keyboard
+// layout: for every label (with its buddy) and button of `window` whose
+// accelerator is a Cyrillic letter, Alt and the Latin letter on the same
+// key (ЙЦУКЕН over QWERTY) does what the accelerator does. Qt itself only
+// finds Latin accelerators from a Cyrillic layout.
+void addLatinTwins(QWidget* window);

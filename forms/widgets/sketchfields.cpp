@@ -2,6 +2,11 @@
 
 #include "engine/method/calcvalues.h"
 
+double pitchOf(const CalcValues& p)
+{
+    return p.t;
+}
+
 const std::array<SketchField, 18> kSketchFields { {
     { "Edit1", QRect(64, 18, 81, 21), [](const CalcValues& p) { return p.tau3; } },
     { "Edit2", QRect(66, 50, 81, 23), [](const CalcValues& p) { return p.tau; } },
@@ -15,7 +20,7 @@ const std::array<SketchField, 18> kSketchFields { {
     { "Edit8", QRect(342, 314, 41, 21), [](const CalcValues& p) { return 0.25 * p.d; } },
     { "Edit9", QRect(134, 194, 43, 21), [](const CalcValues& p) { return p.L0calc; } },
     { "Edit10", QRect(248, 388, 47, 21), [](const CalcValues& p) { return p.d; } },
-    { "Edit11", QRect(84, 218, 43, 21), [](const CalcValues& p) { return p.t; } },
+    { "Edit11", QRect(84, 218, 43, 21), pitchOf },
     { "Edit12", QRect(228, 146, 41, 21), [](const CalcValues& p) { return p.S2; } },
     { "Edit13", QRect(222, 120, 39, 21), [](const CalcValues& p) { return p.S3; } },
     { "Edit14", QRect(92, 146, 49, 21), [](const CalcValues& p) { return p.L2; } },

@@ -17,3 +17,7 @@ struct SketchField {
 };
 
 extern const std::array<SketchField, 18> kSketchFields;
+
+// The pitch field's value: the one field that may show a value that is no
+// pitch (isPitch).
+double pitchOf(const CalcValues& p);

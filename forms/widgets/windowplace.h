@@ -1,10 +1,12 @@
 #pragma once
 // Remembers where the user left a window: the window is put back there when
 // it is made (if that place is still on a screen), and its place is stored
-// each time it is hidden after the user moved it.
+// each time it is hidden after the user moved it. A window that can be
+// resized gets its size back too.
 
 #include <QObject>
 #include <QPoint>
+#include <QSize>
 
 class AppSettings;
 class QWidget;
@@ -15,6 +17,9 @@ public:
     // Watches `window`, which owns this object; `name` is its settings key.
     WindowPlace(QWidget* window, AppSettings& settings, const QString& name);
 
+private:
+    bool resizable() const;
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -23,4 +28,5 @@ private:
     AppSettings& settings_;
     QString name_;
     QPoint placed_; // where the program put it
+    QSize sized_; // the size it was given
 };

@@ -1,5 +1,6 @@
 #include "forms/windows/autor.h"
 
+#include "engine/features/reportheader.h"
 #include "forms/print/svgpicture.h"
 #include "forms/widgets/messages.h"
 #include "forms/widgets/sketchresources.h"
@@ -67,7 +68,8 @@ TAboutBox::TAboutBox(Messages& messages, UrlOpener& opener, QWidget* parent, con
     panel->setToolTip(QStringLiteral("Руководство пользователя: " PRUZ_DOC_DIR
                                      "/README.md\nПримеры исходных данных: " PRUZ_DOC_DIR "/examples/"));
 
-    auto* version = new QLabel(QStringLiteral("Версия 1.0 "), panel);
+    auto* version = new QLabel(
+        QStringLiteral("Версия ") + QString::fromStdString(programVersion()) + QLatin1Char(' '), panel);
     version->setObjectName(QStringLiteral("Version"));
     version->move(86, 44);
     version->adjustSize();
@@ -76,8 +78,8 @@ TAboutBox::TAboutBox(Messages& messages, UrlOpener& opener, QWidget* parent, con
     // this text a few pixels wider than the face the layout was drawn for,
     // and the text must stay on two lines above the mail button.
     auto* comments = twoLineText(
-        QStringLiteral("Сообщайте о всех ошибках и недостатках замеченых в программе для их устранения"), 26,
-        100, 229, panel);
+        QStringLiteral("Сообщайте обо всех ошибках и недостатках замеченных в программе для их устранения"),
+        26, 100, 229, panel);
     comments->setObjectName(QStringLiteral("Comments"));
 
     send = new QPushButton(address, panel);

@@ -11,6 +11,7 @@
 #include <string>
 
 class Messages;
+class QLabel;
 namespace Ui {
 class TForm8;
 }
@@ -24,16 +25,20 @@ public:
     // Fills the list with the diameters of `material` in `dataDir` and runs
     // the dialog: the chosen diameter on OK, none on cancel. A missing
     // diameter file, a file without any diameter or an item that is not a
-    // number end it as cancel, after their message.
-    std::optional<double> choose(const std::string& dataDir, const std::string& material);
+    // number end it as cancel, after their message. With the diameter the
+    // calculation `needs`, that is shown and the smallest listed diameter
+    // not below it preselected (else the first).
+    std::optional<double> choose(
+        const std::string& dataDir, const std::string& material, std::optional<double> needs = {});
 
 private:
     // Fills the list from the file and preselects the first item; false
     // (after the message) when there is nothing to choose from.
-    bool FormShow(const std::string& dataDir, const std::string& material);
+    bool FormShow(const std::string& dataDir, const std::string& material, std::optional<double> needs);
     void BitBtn1Click();
 
     std::unique_ptr<Ui::TForm8> ui; // the Designer form
     Messages& messages_;
     double chosen_ = 0; // the item taken, as a number
+    QLabel* needed_; // the diameter the calculation needs
 };

@@ -5,7 +5,7 @@
 #include "engine/method/calc.h"
 #include "forms/print/chartoutput.h"
 #include "forms/print/exportchooser.h"
-#include "forms/print/printer.h"
+#include "forms/print/printjob.h"
 #include "forms/widgets/chartpaint.h"
 #include "forms/widgets/filechooser.h"
 #include "forms/widgets/glyphs.h"
@@ -133,6 +133,16 @@ TForm12* TForm12::showFor(
     return window;
 }
 
+void TForm12::refreshFor(QWidget* opener, std::shared_ptr<const CalcResult> result)
+{
+    auto* window = opener->findChild<TForm12*>(QString(), Qt::FindDirectChildrenOnly);
+    if (!window)
+        return;
+    window->setResult(std::move(result));
+    if (window->isVisible())
+        window->refresh();
+}
+
 void TForm12::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
@@ -175,10 +185,9 @@ void TForm12::BitBtn2Click()
 {
     if (!chart_.refusal.empty())
         return;
-    setUpPrinterPage(printer_, QPageLayout::Landscape); // as its PDF
-    if (!askPrinter(printer_, this))
-        return;
-    if (!paintChartPage(printer_, chart_))
+    const auto paint = [this](QPagedPaintDevice& printer) { return paintChartPage(printer, chart_); };
+    // Landscape, as its PDF.
+    if (printOnce(printer_, QPageLayout::Landscape, this, true, paint) == PrintOutcome::Failed)
         messages_.message(QStringLiteral("Ошибка печати"));
 }
 

@@ -40,6 +40,12 @@ public:
     // The result charted from the next showing on.
     void setResult(std::shared_ptr<const CalcResult> result) { result_ = std::move(result); }
 
+    // Takes the chart anew from the values it was given (a new calculation
+    // was put in their place).
+    void refresh();
+    // Gives the chart window of `opener`, when there is one, `result`, and
+    // shows it at once when the window is open.
+    static void refreshFor(QWidget* opener, std::shared_ptr<const CalcResult> result);
     // What the window shows (or why it shows no chart).
     const Characteristic& chart() const { return chart_; }
 
@@ -54,7 +60,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void refresh();
     void save(const QString& caption, const QString& filter, const QString& suffix,
         const std::function<QByteArray()>& make);
 

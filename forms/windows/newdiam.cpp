@@ -91,6 +91,12 @@ void TForm10::plusClick()
         messages_.message(qs(refusal));
 }
 
+bool confirmDiameterDeletion(Messages& messages, const QString& diameter)
+{
+    return messages.confirm(QStringLiteral("Удаление диаметра."),
+        QStringLiteral("Вы действительно хотите удалить диаметр  ") + diameter);
+}
+
 void TForm10::minusClick()
 {
     if (ui->list->count() == 0) {
@@ -102,8 +108,7 @@ void TForm10::minusClick()
         messages_.message(QStringLiteral("Не выбран удаляемый диаметр!!"));
         return;
     }
-    if (messages_.confirm(QStringLiteral("Удаление диаметра."),
-            QStringLiteral("Вы действительно хотите удалить диаметр  ") + item->text())) {
+    if (confirmDiameterDeletion(messages_, item->text())) {
         delete ui->list->takeItem(ui->list->row(item));
         ui->list->setCurrentRow(-1);
     }
@@ -113,7 +118,7 @@ void TForm10::okClick()
 {
     restoreCaption();
     if (ui->list->count() == 0) {
-        messages_.message(QStringLiteral("должен быть хотя бы один диаметр"));
+        messages_.message(kOneDiameterAtLeast);
         return;
     }
     if (!writeDiameters(dataDir_, material_, entries())) {

@@ -8,6 +8,8 @@
 
 #include "forms/widgets/dialogrunner.h"
 
+#include <QString>
+
 #include <memory>
 #include <string>
 #include <vector>
@@ -17,6 +19,12 @@ class TForm11;
 namespace Ui {
 class TForm10;
 }
+
+// Why a material's last diameter stays.
+inline const QString kOneDiameterAtLeast = QStringLiteral("должен быть хотя бы один диаметр");
+
+// The question before a diameter is deleted from a list; true for OK.
+bool confirmDiameterDeletion(Messages& messages, const QString& diameter);
 
 class TForm10 : public QDialog {
     Q_OBJECT

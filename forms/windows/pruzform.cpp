@@ -9,6 +9,7 @@
 #include "engine/common/numtext.h"
 #include "engine/features/verification.h"
 #include "engine/method/calchost.h"
+#include "engine/method/diameterchoice.h"
 #include "forms/print/printer.h"
 #include "forms/widgets/appsettings.h"
 #include "forms/widgets/cataloguelock.h"
@@ -98,9 +99,9 @@ public:
     }
 
     void showMessage(const std::string& text) override { messages_.message(qs(text)); }
-    std::optional<double> chooseDiameter(const CalcInputs& inputs) override
+    std::optional<double> chooseDiameter(const CalcInputs& inputs, std::optional<double> needed) override
     {
-        return dialog_.choose(inputs.dataDir, inputs.materialName);
+        return dialog_.choose(inputs.dataDir, inputs.materialName, needed);
     }
 
 private:
@@ -130,6 +131,7 @@ TForm1::TForm1(
     , appSettings_(settings)
 {
     ui->setupUi(this);
+    title_ = windowTitle();
     fixWindow(this, QSize(539, 443));
 
     ui->SpeedButton1->setIcon(glyph("new"));
@@ -197,10 +199,13 @@ TForm1::TForm1(
     for (QComboBox* choice : { ui->material, ui->grup })
         connect(choice, &QComboBox::currentIndexChanged, this, &TForm1::inputsEdited);
     connect(this, &TForm1::inputsEdited, this, &TForm1::markStaleResults);
+    connect(this, &TForm1::inputsEdited, this, &TForm1::showChanged);
     // The winding is printed with the results, though it is no input of
     // the calculation.
-    for (QRadioButton* winding : { ui->navivkaLeft, ui->navivkaRight })
+    for (QRadioButton* winding : { ui->navivkaLeft, ui->navivkaRight }) {
         connect(winding, &QRadioButton::toggled, this, &TForm1::markStaleResults);
+        connect(winding, &QRadioButton::toggled, this, &TForm1::showChanged);
+    }
 }
 
 void TForm1::markStaleResults()
@@ -215,7 +220,7 @@ std::optional<CalcInputs> TForm1::calcInputs() const
 {
     CalcInputs in;
     in.dataDir = dataFolder_;
-    InputForm form = formState();
+    InputForm form = calcForm();
     try {
         if (applyCalcInputs(in, form) == InputOutcome::Proceed)
             return in;
@@ -295,6 +300,7 @@ void TForm1::setUpKeyboard()
         { ui->Stop, "З" } };
     for (const auto& [button, letter] : buttons)
         addMnemonic(button, QString::fromUtf8(letter));
+    addLatinTwins(this);
 }
 
 // Tab reaches a radio choice at its selected button (the first one when
@@ -353,6 +359,21 @@ void TForm1::closeEvent(QCloseEvent* event)
 void TForm1::markUnchanged()
 {
     unchangedForm_ = ridLines(formState());
+    showChanged();
+}
+
+void TForm1::setTitle(const QString& title)
+{
+    title_ = title;
+    showChanged();
+}
+
+// Unsaved changes are marked in the title, as desktop programs do.
+void TForm1::showChanged()
+{
+    const QString title = inputChanged() ? title_ + QStringLiteral(" *") : title_;
+    if (windowTitle() != title)
+        setWindowTitle(title);
 }
 
 bool TForm1::inputChanged() const
@@ -386,6 +407,8 @@ void TForm1::FormShow()
     ui->grup->setCurrentIndex(0);
     setModeH();
     fillDiameterMemo(ui->material->currentText());
+    // Typing starts in the first field, not on the toolbar.
+    ui->f1->setFocus(Qt::OtherFocusReason);
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event)
@@ -483,6 +506,7 @@ void TForm1::rbl0Click()
 
 void TForm1::materialChange()
 {
+    setAbsentMaterial({}, -1);
     fillDiameterMemo(ui->material->currentText());
 }
 
@@ -560,7 +584,31 @@ InputForm TForm1::formState() const
     f.stepniEnabled = ui->stepni->isEnabled();
     f.vmaxEnabled = ui->vmax->isEnabled();
     f.materialName = ss(ui->material->currentText());
+    if (f.materialIndex < 0 && !absentMaterial_.empty()) {
+        f.materialIndex = absentMaterialIndex_;
+        f.materialName = absentMaterial_;
+    }
     return f;
+}
+
+InputForm TForm1::calcForm() const
+{
+    InputForm f = formState();
+    if (ui->material->currentIndex() < 0)
+        f.materialName.clear();
+    return f;
+}
+
+void TForm1::setAbsentMaterial(std::string name, int index)
+{
+    absentMaterial_ = std::move(name);
+    absentMaterialIndex_ = index;
+    ui->material->setPlaceholderText(
+        absentMaterial_.empty() ? QString() : qs(absentMaterial_) + QStringLiteral(" (нет в каталоге)"));
+    if (!absentMaterial_.empty()) {
+        ui->material->setCurrentIndex(-1);
+        ui->comm->clear();
+    }
 }
 
 void TForm1::applyFormState(const InputForm& f)
@@ -594,10 +642,13 @@ void TForm1::RascetClick()
 
 void TForm1::calculate(std::optional<double> wire)
 {
-    if (sketch_)
-        sketch_->close();
-    if (report_)
-        report_->close();
+    // Without a new result the open windows would show one that no longer
+    // belongs to the form: they are closed; a new result is shown in them.
+    const auto closeResults = [this] {
+        for (QWidget* window : { static_cast<QWidget*>(sketch_), static_cast<QWidget*>(report_) })
+            if (window)
+                window->close();
+    };
     if (!diameterChoice_)
         diameterChoice_ = new TForm8(messages_, this);
     // The program's own replacement of "0" in vmax and ni is no change of
@@ -613,7 +664,7 @@ void TForm1::calculate(std::optional<double> wire)
         = ss(QDateTime::currentDateTime().toString(QStringLiteral("dd.MM.yyyy HH:mm"))),
         .inputFile = ss(inputFile_) };
     auto r = std::make_shared<const DesignResult>(
-        runForm(formState(), given, host, FolderFiles(dataFolder_), { .trace = true }));
+        runForm(calcForm(), given, host, FolderFiles(dataFolder_), { .trace = true }));
     // "0" in vmax and ni is replaced for good, even when a later field
     // stops the command.
     const InputForm& applied = *r->form;
@@ -626,6 +677,8 @@ void TForm1::calculate(std::optional<double> wire)
     if (!r->error.empty())
         messages_.message(qs(r->error)); // the application's error box
     // A refusal too: the sketch then no longer shows a complete calculation.
+    if (r->refused())
+        closeResults();
     last_ = std::move(r);
     if (last_->refused())
         return;
@@ -649,10 +702,13 @@ void TForm1::calculate(std::optional<double> wire)
     // After a failed check the messages have said it all: no report window,
     // and the user is back where the calculation was started.
     if (last_->stopped()) {
+        closeResults();
         report_->setResult(last_, lastHeader_);
         activateWindow();
     } else {
         report_->showResult(last_, lastHeader_);
+        if (sketch_ && sketch_->isVisible())
+            sketch_->setResult(last_, lastHeader_);
     }
     markStaleResults();
 }
@@ -706,9 +762,10 @@ void TForm1::SpeedButton1Click()
 {
     if (!mayDropInput())
         return;
-    setWindowTitle(kCaption);
+    setTitle(kCaption);
     inputFile_.clear();
     // A new design starts as the program does.
+    setAbsentMaterial({}, -1);
     applyFormState(InputForm {});
     fillDiameterMemo(ui->material->currentText());
     markUnchanged();
@@ -740,7 +797,7 @@ bool TForm1::saveTo(const QString& name, bool askBeforeReplacing)
         messages_.message(qs(writeErrorMessage(ss(name))));
         return false;
     }
-    setWindowTitle(kFileCaption + name);
+    setTitle(kFileCaption + name);
     inputFile_ = name;
     markUnchanged();
     rememberFile(name);
@@ -765,21 +822,21 @@ void TForm1::loadFrom(const QString& name)
             return;
         }
         // The whole file is checked before the form changes.
-        InputForm form = parseRid(*lines);
+        InputForm form = parseRid(*lines, ss(name));
         const TextLines& materials = materials_->lines();
+        const int savedIndex = form.materialIndex;
         form.materialIndex = ridMaterialIndex(form, materials);
         if (form.materialIndex >= 0) // a file without a name: the diameters of the one chosen
             form.materialName = std::string(materials[static_cast<size_t>(form.materialIndex)]);
         // A material gone from the catalogue: the other inputs are loaded,
         // no material is selected in its place, and the user is told.
         const std::string missing = missingMaterial(form, form.materialIndex);
-        setWindowTitle(kFileCaption + name);
+        setTitle(kFileCaption + name);
         inputFile_ = name;
         applyFormState(form);
+        setAbsentMaterial(missing.empty() ? std::string() : form.materialName, savedIndex);
         if (missing.empty())
             fillDiameterMemo(qs(form.materialName));
-        else
-            ui->comm->clear();
         markUnchanged();
         rememberFile(name);
         if (!missing.empty())
@@ -844,11 +901,21 @@ void TForm1::SpeedButton4Click()
     settings_->exec();
     // The settings may have changed the catalogue: read it again and show
     // the diameters of the material now selected.
-    const QString chosen = ui->material->currentText();
+    const InputForm before = formState();
+    const bool wasListed = absentMaterial_.empty();
     if (!fillMaterialList())
         return;
-    // The material chosen before, while the catalogue still has it.
-    ui->material->setCurrentIndex(std::max(0, ui->material->findText(chosen, Qt::MatchExactly)));
+    // The material chosen before, while the catalogue still has it; one
+    // deleted there is said to be missing, as Load does, never replaced.
+    const int index = ui->material->findText(qs(before.materialName), Qt::MatchExactly);
+    if (index < 0 && !before.materialName.empty()) {
+        setAbsentMaterial(before.materialName, before.materialIndex);
+        if (wasListed)
+            messages_.message(qs(missingMaterial(before, index)));
+        return;
+    }
+    setAbsentMaterial({}, -1);
+    ui->material->setCurrentIndex(std::max(0, index));
     fillDiameterMemo(ui->material->currentText());
 }
 

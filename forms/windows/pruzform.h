@@ -109,6 +109,9 @@ private:
     void setUpKeyboard();
     void keepTabOnCheckedButton(QAbstractButton* a, QAbstractButton* b);
     void markUnchanged();
+    // The window's title, with " *" after it while the form has unsaved changes.
+    void setTitle(const QString& title);
+    void showChanged();
     // Marks the result windows whose calculation the form no longer matches.
     void markStaleResults();
     // True when the form may be dropped: unchanged, saved, or the user
@@ -121,6 +124,13 @@ private:
     void rememberFile(const QString& name);
     void showRecentFiles(const QPoint& at);
     QString lastFolder() const;
+    // The form as "Расчет" takes it: no material while none is selected.
+    InputForm calcForm() const;
+    // The design's material that the catalogue does not list (loaded, or
+    // deleted in the settings): no material is selected, the list says
+    // which is missing, and saving keeps its name and index until the user
+    // picks another. Empty `name`: none is missing.
+    void setAbsentMaterial(std::string name, int index);
 
     void RascetClick();
     // "Расчет", with the diameter question answered beforehand by `wire`
@@ -162,6 +172,8 @@ private:
     TForm10* diameters_ = nullptr;
     QDialog* about_ = nullptr;
     std::string dataFolder_;
+    std::string absentMaterial_; // see setAbsentMaterial
+    int absentMaterialIndex_ = -1;
     int mode_ = 0; // 1 working stroke given, 2 free length and coils
     // The result of the last "Расчет", also when it refused its inputs;
     // shared with the windows that show it.
@@ -173,6 +185,7 @@ private:
     bool settingsWriteReported_ = false;
     bool started_ = false;
     QString inputFile_;
+    QString title_;
     std::vector<std::string> unchangedForm_; // the form's ".rid" lines when last saved, loaded or set up
     ReportHeader lastHeader_; // what the last "Расчет" was given
     std::vector<std::string> calculatedForm_; // the form's ".rid" lines at the last calculation

@@ -7,6 +7,7 @@
 #include "engine/method/tracetext.h"
 #include "forms/print/pdfexport.h"
 #include "forms/print/printer.h"
+#include "forms/print/printjob.h"
 #include "forms/print/reportprint.h"
 #include "forms/widgets/filechooser.h"
 #include "forms/widgets/glyphs.h"
@@ -130,6 +131,7 @@ void TForm3::setResult(std::shared_ptr<const CalcResult> result, const ReportHea
     result_ = std::move(result);
     header_ = header;
     ui->otcet->setPlainText(qsList(result_->report).join(QLatin1Char('\n')));
+    TForm12::refreshFor(this, result_);
     traceShown_ = false;
     if (ui->views->currentWidget() == ui->podrobnoTab)
         showTrace();
@@ -147,6 +149,10 @@ void TForm3::showResult(std::shared_ptr<const CalcResult> result, const ReportHe
     if (trace)
         ui->views->setCurrentWidget(ui->podrobnoTab);
     show();
+    // The keyboard goes with the result: Ctrl+Tab turns its tabs at once.
+    raise();
+    activateWindow();
+    ui->views->currentWidget()->setFocus(Qt::OtherFocusReason);
 }
 
 // Inputs for the neighbours: the diameter question answered as this
@@ -251,16 +257,15 @@ int TForm3::printTo(QPagedPaintDevice& device)
 
 void TForm3::BitBtn2Click()
 {
-    setUpPrinterPage(printer_, QPageLayout::Portrait);
-    if (!askPrinter(printer_, this))
-        return;
-    if (printTo(printer_) == 0)
+    const auto paint = [this](QPagedPaintDevice& printer) { return printTo(printer) > 0; };
+    const QString pdfName = pdfNameFor(qs(header_.inputFile), QString());
+    if (printOnce(printer_, QPageLayout::Portrait, this, true, paint, pdfName) == PrintOutcome::Failed)
         messages_.message(QStringLiteral("Ошибка печати"));
 }
 
 void TForm3::pdfClick()
 {
-    const QString name = files_.savePdfFile(this, pdfNameFor(qs(header_.inputFile), QString()));
+    const QString name = askPdfFile(files_, this, qs(header_.inputFile), QString());
     if (name.isEmpty() || !askReplace(messages_, name))
         return;
     setUpPrinterPage(printer_, QPageLayout::Portrait);

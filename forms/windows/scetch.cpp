@@ -6,6 +6,7 @@
 #include "engine/common/numtext.h"
 #include "forms/print/pdfexport.h"
 #include "forms/print/printer.h"
+#include "forms/print/printjob.h"
 #include "forms/print/sketchpage.h"
 #include "forms/print/svgpicture.h"
 #include "forms/widgets/filechooser.h"
@@ -155,6 +156,9 @@ void TForm2::setResult(std::shared_ptr<const CalcResult> result, const ReportHea
 {
     result_ = std::move(result);
     header_ = header;
+    if (isVisible())
+        fillFields();
+    TForm12::refreshFor(this, result_);
 }
 
 void TForm2::showEvent(QShowEvent* event)
@@ -173,12 +177,14 @@ void TForm2::fillFields()
     pdf->setEnabled(results);
     noResults_->setVisible(!results);
     for (size_t k = 0; k < kSketchFields.size(); ++k) {
-        const QString text = results ? qs(numText(kSketchFields[k].value(result_->values))) : QString();
+        const double value = results ? kSketchFields[k].value(result_->values) : 0;
+        const bool noPitch = results && kSketchFields[k].value == pitchOf && !isPitch(value);
+        const QString text = !results ? QString() : noPitch ? QStringLiteral("не шаг") : qs(numText(value));
         fields_[k]->setText(text);
         // A value longer than its field shows its leading digits, and the
         // whole of it when the mouse rests on it.
         fields_[k]->setCursorPosition(0);
-        fields_[k]->setToolTip(text);
+        fields_[k]->setToolTip(noPitch ? qs(kNoPitch) : text);
     }
 }
 
@@ -187,17 +193,20 @@ bool TForm2::paintPage(QPagedPaintDevice& device)
     return paintSketchPage(device, result_->values, header_);
 }
 
+// The sketch's PDF is named after the input file with this tail.
+const QString kPdfTail = QStringLiteral("-эскиз");
+
 void TForm2::prClick()
 {
     if (!result_->complete())
         return;
-    setUpPrinterPage(printer_, QPageLayout::Portrait);
     // Straight to a real printer; a file or no printer at all goes through
     // the dialog, where a printer or a file (asked before it is replaced)
     // can be chosen.
-    if (!isRealPrinter(printer_) && !askPrinter(printer_, this))
-        return;
-    if (!paintPage(printer_))
+    const auto paint = [this](QPagedPaintDevice& printer) { return paintPage(printer); };
+    if (printOnce(
+            printer_, QPageLayout::Portrait, this, false, paint, pdfNameFor(qs(header_.inputFile), kPdfTail))
+        == PrintOutcome::Failed)
         messages_.message(QStringLiteral("Ошибка печати"));
 }
 
@@ -205,8 +214,7 @@ void TForm2::pdfClick()
 {
     if (!result_->complete())
         return;
-    const QString name
-        = files_.savePdfFile(this, pdfNameFor(qs(header_.inputFile), QStringLiteral("-эскиз")));
+    const QString name = askPdfFile(files_, this, qs(header_.inputFile), kPdfTail);
     if (name.isEmpty() || !askReplace(messages_, name))
         return;
     setUpPrinterPage(printer_, QPageLayout::Portrait);

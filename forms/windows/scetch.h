@@ -32,8 +32,9 @@ public:
     // "PDF…" asks for its file in `files`.
     TForm2(Messages& messages, QPagedPaintDevice& printer, FileChooser& files, QWidget* parent = nullptr);
 
-    // The result shown from the next showing on, and the inputs of its
-    // calculation: the printout's title block and the PDF's name.
+    // The result shown, and the inputs of its calculation: the printout's
+    // title block and the PDF's name. An open window (and its chart) shows
+    // it at once.
     void setResult(std::shared_ptr<const CalcResult> result, const ReportHeader& header);
 
     // "Печать": the window without its action buttons, on the current

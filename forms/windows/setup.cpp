@@ -15,6 +15,7 @@
 
 #include <QApplication>
 #include <QButtonGroup>
+#include <QFileInfo>
 #include <QHideEvent>
 #include <QShowEvent>
 #include <QSignalBlocker>
@@ -93,6 +94,7 @@ TForm4::TForm4(const std::string& dataDir, Messages& messages, TForm9& newMat, T
         field->installEventFilter(this);
     }
     ui->readOnlyNote->hide();
+    ui->diametr->installEventFilter(this);
     connect(groups_, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
         if (checked)
             groupChosen(id);
@@ -102,6 +104,19 @@ TForm4::TForm4(const std::string& dataDir, Messages& messages, TForm9& newMat, T
     connect(ui->tau, &QPushButton::clicked, this, &TForm4::tauClick);
     connect(ui->sigma, &QPushButton::clicked, this, &TForm4::sigmaClick);
     connect(ui->ik3, &QPushButton::clicked, this, &TForm4::ik3Click);
+}
+
+namespace {
+
+const QString kLockedNote
+    = QStringLiteral("Только просмотр: каталог материалов изменяется в другом окне программы");
+const QString kUnwritableNote = QStringLiteral("Только просмотр: папка каталога недоступна для записи");
+
+} // namespace
+
+bool isWritableFolder(const std::string& dir)
+{
+    return QFileInfo(qs(dir)).isWritable();
 }
 
 TForm4::~TForm4()
@@ -115,7 +130,11 @@ void TForm4::showEvent(QShowEvent* event)
     QDialog::showEvent(event);
     if (event->spontaneous()) // restored from the task bar: nothing starts over
         return;
-    setReadOnly(!lock_.take(dataDir_));
+    // A folder the user may not write is said to be read-only at once,
+    // rather than after a confirmed edit fails.
+    const bool writable = folderWritable(dataDir_);
+    setReadOnly(!writable || !lock_.take(dataDir_));
+    ui->readOnlyNote->setText(writable ? kLockedNote : kUnwritableNote);
     opened_ = MemoryFiles::snapshot(dataDir_);
     state_ = SettingsState::Browsing;
     ui->applybt->setEnabled(false);
@@ -130,7 +149,13 @@ void TForm4::showEvent(QShowEvent* event)
     if (!lock_.takeOverNote().isEmpty())
         messages_.message(lock_.takeOverNote());
     // Said once the window is up, so the user sees what is only shown.
-    if (readOnly_)
+    if (!writable)
+        QTimer::singleShot(0, this, [this] {
+            if (isVisible())
+                messages_.message(QStringLiteral("Папка каталога материалов ") + qs(dataDir_)
+                    + QStringLiteral(" недоступна для записи. Настройки открыты только для просмотра."));
+        });
+    else if (readOnly_)
         QTimer::singleShot(0, this, [this] {
             if (!isVisible() || !readOnly_)
                 return;
@@ -378,6 +403,25 @@ void TForm4::deleteClick()
         delete ui->mat->takeItem(row);
     }
     selectFirstMaterial();
+}
+
+void TForm4::deleteDiameter()
+{
+    QListWidgetItem* item = ui->diametr->currentItem();
+    if (readOnly_ || !item || !item->isSelected() || ui->mat->currentRow() < 0)
+        return;
+    if (ui->diametr->count() == 1) {
+        messages_.message(kOneDiameterAtLeast);
+        return;
+    }
+    if (!confirmDiameterDeletion(messages_, item->text()))
+        return;
+    const std::string material = ss(ui->mat->currentItem()->text());
+    std::vector<std::string> kept = listEntries(*ui->diametr);
+    kept.erase(kept.begin() + ui->diametr->row(item));
+    if (!writeDiameters(dataDir_, material, kept))
+        messages_.message(qs(writeErrorMessage(diameterFileName(material))));
+    loadDiameters(material);
 }
 
 void TForm4::editClick()

@@ -49,6 +49,9 @@ namespace Ui {
 class TForm4;
 }
 
+// Whether the folder `dir` may be written by this user.
+bool isWritableFolder(const std::string& dir);
+
 class TForm4 : public QDialog {
     Q_OBJECT
 public:
@@ -64,6 +67,9 @@ public:
 
     // How the modal dialogs are shown; tests replace it.
     DialogRunner runDialog = execDialog;
+    // Whether the user may write in the catalogue's folder (a site
+    // catalogue given with --data may be read-only); tests replace it.
+    std::function<bool(const std::string&)> folderWritable = isWritableFolder;
 
     // Esc closes the window only while it is clean.
     void reject() override;
@@ -75,7 +81,8 @@ public:
     // picked last: "PREDVARIT" ("tau1.dat") or "OKONCAT" ("tau2.dat").
     const std::string& tauTableKind() const { return tauTableKind_; }
 
-    // True while another program holds the catalogue lock.
+    // True while another program holds the catalogue lock, or the folder
+    // cannot be written.
     bool readOnly() const { return readOnly_; }
 
 protected:
@@ -106,6 +113,9 @@ private:
     void setReadOnly(bool readOnly);
     bool haveMaterialToActOn(const QString& whenEmpty);
     void deleteClick();
+    // Delete in the diameter list: the selected diameter leaves the
+    // material's file, after the question "Диаметры" asks.
+    void deleteDiameter();
     void editClick();
     void closeClick();
     void setPending(bool pending);

@@ -15,6 +15,7 @@
 
 #include <QButtonGroup>
 #include <QEvent>
+#include <QKeyEvent>
 
 #include <algorithm>
 
@@ -115,6 +116,11 @@ void TForm4::groupChosen(int group)
 // entered with makes the window pending.
 bool TForm4::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == ui->diametr && event->type() == QEvent::KeyPress
+        && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete) {
+        deleteDiameter();
+        return true;
+    }
     if (watched == ui->ro || watched == ui->EE || watched == ui->ge) {
         const std::string text = ss(static_cast<QLineEdit*>(watched)->text());
         if (event->type() == QEvent::FocusIn)

@@ -2,6 +2,7 @@
 #include "engine/common/errors.h"
 #include "engine/common/numtext.h"
 #include "engine/method/calc.h"
+#include "engine/method/diameterchoice.h"
 #include "engine/method/reportchecks.h"
 #include "example_design.h"
 #include "testdir.h"
@@ -9,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -289,6 +291,18 @@ const Lines kSecondTableChosenLines = concat(
     },
     kCommonChosenLines);
 
+// The pitch formula before the free length is known gives t < 0: no pitch.
+TEST_P(ChosenDiameter, TraceSaysWhereTheFormulaGivesNoPitch)
+{
+    r = calculate(p, host, FolderFiles(p.dataDir), { .trace = true });
+    ASSERT_TRUE(r.complete());
+    std::vector<std::pair<bool, bool>> pitches; // (negative, said to be no pitch)
+    for (const TraceStep& step : r.trace.steps)
+        if (step.name == "t")
+            pitches.emplace_back(step.value < 0.0, step.text == kNoPitch);
+    EXPECT_EQ(pitches, (std::vector<std::pair<bool, bool>> { { true, true }, { false, false } }));
+}
+
 INSTANTIATE_TEST_SUITE_P(BothPaths, ChosenDiameter,
     testing::Values(ChosenCase { "FirstTable", 0, kFirstTableChosenLines },
         ChosenCase { "SecondTable", 2, kSecondTableChosenLines }),
@@ -524,3 +538,18 @@ TEST_F(Calc, BrokenPropertiesFileNamesItself)
 }
 
 } // namespace
+
+// The diameter the dialog shows beside the choice: the d whose index and
+// Wahl factor give the stress k3 was worked out with.
+TEST(NeededDiameter, MeetsTheStressOfK3)
+{
+    const double D1 = 100, F3 = 100, tau = 500;
+    const double k3 = D1 / std::sqrt(F3 / tau); // 223,6: beyond the tables
+    const std::optional<double> d = neededDiameter(D1, F3, k3);
+    ASSERT_TRUE(d);
+    const double i = D1 / *d - 1;
+    EXPECT_GE(i, 4);
+    EXPECT_NEAR(*d * *d, 2.55 * i * (4 * i + 2) / (4 * i - 3) * F3 / tau, 1e-9);
+    // A stocky spring: no index of 4 or more gives it.
+    EXPECT_FALSE(neededDiameter(D1, F3, 5));
+}

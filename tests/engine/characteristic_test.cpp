@@ -53,9 +53,9 @@ TEST(Characteristic, LabelsAndScalesOfAKnownSpring)
     EXPECT_EQ(chart.refusal, "");
     EXPECT_EQ(labels(chart),
         (std::vector<std::string> { "Проволока II класса;  d = 4 мм;  D1 = 20 мм;  n = 26;  c = 13,3 Н/мм",
-            "[τ] = 456 МПа", "", "F1 = 100 Н", "S1 = 7,52 мм", "", "F2 = 300 Н", "S2 = 22,56 мм",
+            "[τ] = 456 МПа", "Lc = 112", "F1 = 100 Н", "S1 = 7,52 мм", "", "F2 = 300 Н", "S2 = 22,56 мм",
             "τ2* = 300,3 МПа", "F3 = 375 Н", "S3 = 28,2 мм", "τ3* = 375,4 МПа", "L0 = 138,2", "L1 = 130,7",
-            "L2 = 115,6", "L3 = Lсж = 110" }));
+            "L2 = 115,6", "L3 = 110" }));
     EXPECT_TRUE(chart.solidOnScale && chart.allowableOnScale);
     EXPECT_DOUBLE_EQ(chart.stressPerForce, 375.400369162088 / 375);
     EXPECT_DOUBLE_EQ(chart.deflectionScale.top, 30);
@@ -109,10 +109,12 @@ TEST(Characteristic, MarksTheSolidLengthWhereItFalls)
         const char* solidLabel;
         bool onScale;
         double deflectionTop;
-    } const cases[] = { { 138.201147611001, "L3 = Lсж = 110", "", true, 30 }, // touching at F3
-        { 145, "L3 = 116,8", "Lсж = 110", true, 40 }, // solid at 35 mm: the scale reaches it
-        // solid at 70 mm, far past S3: noted, the scale stays with the loads
-        { 180, "L3 = 151,8", "Lсж = 110 мм при S = 70 мм", false, 30 } };
+    } const cases[] = { // Lc = N1·d = 112, its own mark: the method's L3 is no solid length
+        { 138.201147611001, "L3 = 110", "Lc = 112", true, 30 },
+        { 145, "L3 = 116,8", "Lc = 112", true, 35 }, // solid at 33 mm: the scale reaches it
+        // solid at 68 mm, far past S3: noted, the scale stays with the loads
+        { 180, "L3 = 151,8", "Lc = 112 мм при S = 68 мм", false, 30 }
+    };
     for (const auto& c : cases) {
         CalcResult r = wireClass2();
         CalcValues& p = r.values;
@@ -122,7 +124,7 @@ TEST(Characteristic, MarksTheSolidLengthWhereItFalls)
         EXPECT_EQ(chart.lengths.back().label, c.l3Label);
         EXPECT_EQ(chart.solid.label, c.solidLabel);
         EXPECT_EQ(chart.solidOnScale, c.onScale) << c.freeLength;
-        EXPECT_NEAR(chart.solid.deflection, c.freeLength - 110, 1e-9);
+        EXPECT_NEAR(chart.solid.deflection, c.freeLength - 112, 1e-9);
         EXPECT_DOUBLE_EQ(chart.deflectionScale.top, c.deflectionTop) << c.freeLength;
     }
 }

@@ -48,10 +48,10 @@ TEST(Rid, ShortFileFailsOnTheFirstMissingIntegerLine)
     Lines lines = ridLines(InputForm {});
     lines.resize(16);
     try {
-        parseRid(lines);
+        parseRid(lines, "a.rid");
         FAIL();
     } catch (const ConversionError& e) {
-        EXPECT_STREQ(e.what(), "'' is not a valid integer value");
+        EXPECT_STREQ(e.what(), "Файл a.rid: строка 17 — не целое число «»");
     }
 }
 

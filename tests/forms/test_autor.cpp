@@ -53,9 +53,9 @@ private slots:
         QTest::addColumn<QString>("text");
         // clang-format off
         QTest::newRow("product") << "ProductName" << "Программа расчета пружин сжатия по ОСТ 5.9539-80";
-        QTest::newRow("version, with its blank") << "Version" << "Версия 1.0 ";
+        QTest::newRow("version of the build, with its blank") << "Version" << "Версия " PRUZ_VERSION " ";
         QTest::newRow("comments") << "Comments"
-            << "Сообщайте о всех ошибках и недостатках замеченых в программе для их устранения";
+            << "Сообщайте обо всех ошибках и недостатках замеченных в программе для их устранения";
         // clang-format on
     }
 

@@ -8,6 +8,7 @@
 #include "helpers/textfit.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QPushButton>
 
 class TestDopvvod : public QObject {
@@ -72,6 +73,40 @@ private slots:
         QCOMPARE(d.has_value(), chosen);
         QCOMPARE(d.value_or(chosenD), chosenD);
         QCOMPARE(messages.messages, QStringList());
+    }
+
+    // With the diameter the calculation needs: shown, and the smallest
+    // listed one not below it preselected (else the largest).
+    void preselectsTheNeededDiameter_data()
+    {
+        QTest::addColumn<double>("needs");
+        QTest::addColumn<QString>("preselected");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("between") << 0.87 << "1"
+                                 << "Расчетный диаметр проволоки: 0,87 мм";
+        QTest::newRow("listed") << 2.0 << "2"
+                                << "Расчетный диаметр проволоки: 2 мм";
+        QTest::newRow("above all") << 9.5 << "3"
+                                   << "Расчетный диаметр проволоки: 9,5 мм";
+    }
+    void preselectsTheNeededDiameter()
+    {
+        QFETCH(double, needs);
+        QFETCH(QString, preselected);
+        QFETCH(QString, shown);
+        DataCopy data;
+        prepare(data, { "0,2", "3", "x", "1", "2" });
+        MessageRecorder messages;
+        TForm8 dialog(messages);
+        QString current, said;
+        OnModal answer([&](QWidget*) {
+            current = dialog.findChild<QComboBox*>(QStringLiteral("dBox"))->currentText();
+            said = dialog.findChild<QLabel*>(QStringLiteral("needed"))->text();
+            dialog.reject();
+        });
+        dialog.choose(data.dataDir(), material.toStdString(), needs);
+        QCOMPARE(current, preselected);
+        QCOMPARE(said, shown);
     }
 
     // Nothing to choose from, or an item that is not a number: the message,

@@ -154,6 +154,7 @@ private slots:
     void startUp()
     {
         Rig rig;
+        QCOMPARE(QApplication::focusWidget(), child<QLineEdit>(rig.form, "f1"));
         QCOMPARE(rig.form.materialNames(), fileLines(rig.data.dir() + "material.dat"));
         QCOMPARE(child<QComboBox>(rig.form, "material")->currentText(), kWire1);
         QCOMPARE(child<QComboBox>(rig.form, "grup")->currentText(), QStringLiteral("I"));
@@ -781,20 +782,26 @@ private slots:
         }
     }
 
-    void rascetClosesTheOtherWindowsFirst()
+    // "Расчет" shows its result in the open report, sketch and chart; one
+    // that stops closes them, and they come back.
+    void rascetRefreshesTheOpenWindows()
     {
         Rig rig;
         rig.load(QStringLiteral(EXAMPLES_DIR "wire-class2.rid"));
         child<QPushButton>(rig.form, "Rascet")->click();
         TForm3* report = rig.form.reportWindow();
-        QVERIFY(report && report->isVisible());
+        child<QPushButton>(*report, "chartButton")->click();
+        auto* chart = report->findChild<TForm12*>();
         child<QPushButton>(rig.form, "scetch")->click();
         QWidget* sketch = rig.form.sketchWindow();
-        QVERIFY(sketch && sketch->isVisible());
         // The sketch shows this calculation's force F3 = 1,25 × 300 Н.
-        auto* f3 = sketch->findChild<QLineEdit*>(QStringLiteral("Edit3"));
-        QVERIFY(f3);
+        auto* f3 = child<QLineEdit>(*sketch, "Edit3");
         QCOMPARE(f3->text(), QStringLiteral("375"));
+        child<QLineEdit>(rig.form, "f2")->setText("40");
+        child<QPushButton>(rig.form, "Rascet")->click();
+        QVERIFY(report->isVisible() && sketch->isVisible() && chart->isVisible());
+        QCOMPARE(f3->text(), QStringLiteral("500"));
+        QCOMPARE(chart->chart().points.back().force, 500.0);
         child<QLineEdit>(rig.form, "f1")->setText("0");
         child<QPushButton>(rig.form, "Rascet")->click();
         QVERIFY(!report->isVisible() && !sketch->isVisible());
@@ -805,6 +812,33 @@ private slots:
         QCOMPARE(rig.form.reportWindow(), report);
         QCOMPARE(rig.form.sketchWindow(), sketch);
         QVERIFY(report->isVisible() && sketch->isVisible());
+    }
+
+    // The title marks unsaved changes, until they are saved or undone.
+    void titleMarksUnsavedChanges()
+    {
+        Rig rig;
+        child<QLineEdit>(rig.form, "f1")->setText("5");
+        QCOMPARE(rig.form.windowTitle(), kCaption + " *");
+        child<QLineEdit>(rig.form, "f1")->setText("0");
+        QCOMPARE(rig.form.windowTitle(), kCaption);
+        child<QRadioButton>(rig.form, "navivkaLeft")->click();
+        rig.files.toSave = rig.ridPath("saved.rid");
+        QCOMPARE(rig.form.windowTitle(), kCaption + " *");
+        child<QToolButton>(rig.form, "SpeedButton2")->click();
+        QCOMPARE(rig.form.windowTitle(), "Расчет пружины " + rig.files.toSave);
+    }
+
+    // After F9 the report has the keyboard: Ctrl+Tab turns its tabs.
+    void f9GivesTheReportTheKeyboard()
+    {
+        Rig rig;
+        rig.load(QStringLiteral(EXAMPLES_DIR "wire-class2.rid"));
+        QTest::keyClick(child<QLineEdit>(rig.form, "f1"), Qt::Key_F9);
+        TForm3* report = rig.form.reportWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), report);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier);
+        QCOMPARE(child<QTabWidget>(*report, "views")->currentIndex(), 1);
     }
 
     // A pasted text that is no number, or a value that makes no spring (a
@@ -938,6 +972,10 @@ private slots:
         QTest::newRow("Alt+М material") << (Qt::ALT | Qt::Key(0x041C)) << "material";
         QTest::newRow("Alt+Ч F2") << (Qt::ALT | Qt::Key(0x0427)) << "f2";
         QTest::newRow("Alt+Л winding") << (Qt::ALT | Qt::Key(0x041B)) << "navivkaLeft";
+        // The same keys with a Latin layout.
+        QTest::newRow("Alt+V material") << (Qt::ALT | Qt::Key_V) << "material";
+        QTest::newRow("Alt+X F2") << (Qt::ALT | Qt::Key_X) << "f2";
+        QTest::newRow("Alt+K winding") << (Qt::ALT | Qt::Key_K) << "navivkaLeft";
     }
     void keyboardReach()
     {
@@ -1038,9 +1076,9 @@ private slots:
         QStringList badGroup = kWire2Example;
         badGroup[16] = "II";
         QTest::newRow("missing file") << QStringList() << "no %1";
-        QTest::newRow("mode not an integer") << letters << "'один' is not a valid integer value";
-        QTest::newRow("group not an integer") << badGroup << "'II' is not a valid integer value";
-        QTest::newRow("16 lines") << kWire2Example.mid(0, 16) << "'' is not a valid integer value";
+        QTest::newRow("mode not an integer") << letters << "Файл %1: строка 3 — не целое число «один»";
+        QTest::newRow("group not an integer") << badGroup << "Файл %1: строка 17 — не целое число «II»";
+        QTest::newRow("16 lines") << kWire2Example.mid(0, 16) << "Файл %1: строка 17 — не целое число «»";
     }
     void badFileChangesNothing()
     {
@@ -1057,7 +1095,7 @@ private slots:
         rig.load(path);
         QCOMPARE(rig.messages.messages, QStringList { QString(message).replace("%1", path) });
         QCOMPARE(ridText(rig.form.formState()), before);
-        QCOMPARE(rig.form.windowTitle(), kCaption);
+        QCOMPARE(rig.form.windowTitle(), kCaption + " *"); // the changes stay unsaved
         QCOMPARE(rig.memo(), memoBefore);
     }
 
@@ -1093,6 +1131,11 @@ private slots:
         QCOMPARE(rig.form.formState().navivkaIndex, winding);
         QCOMPARE(
             child<QLineEdit>(rig.form, "f1")->text(), lines[7]); // the other inputs are loaded in any case
+        if (material.isEmpty()) { // saved as the file had it, and shown as missing
+            QCOMPARE(ridText(rig.form.formState()).mid(6, 1), lines.mid(6, 1));
+            QCOMPARE(ridText(rig.form.formState()).last(), value);
+            QCOMPARE(child<QComboBox>(rig.form, "material")->placeholderText(), value + " (нет в каталоге)");
+        }
         child<QPushButton>(rig.form, "Rascet")->click();
         QCOMPARE(rig.messages.messages, messages);
         QCOMPARE(QString::fromStdString(rig.inputs().materialName), material);
@@ -1252,13 +1295,16 @@ private slots:
     {
         QTest::addColumn<int>("picked");
         QTest::addColumn<QString>("selected");
-        QTest::newRow("gone: the first material") << 3 << kWire2;
-        QTest::newRow("still there: kept") << 2 << QStringLiteral("60С2А");
+        QTest::addColumn<QStringList>("messages");
+        QTest::newRow("deleted: none, and said")
+            << 3 << QString() << QStringList { "В каталоге нет материала \"50ХФА\"", "Не выбран материал" };
+        QTest::newRow("still there: kept") << 2 << QStringLiteral("60С2А") << QStringList();
     }
     void returnFromSettings()
     {
         QFETCH(int, picked);
         QFETCH(QString, selected);
+        QFETCH(QStringList, messages);
         Rig rig;
         rig.pickMaterial(picked);
         child<QLineEdit>(rig.form, "f1")->setText("4");
@@ -1271,9 +1317,11 @@ private slots:
         QVERIFY(close.fired());
         QCOMPARE(child<QComboBox>(rig.form, "material")->count(), 2);
         QCOMPARE(child<QComboBox>(rig.form, "material")->currentText(), selected);
-        QCOMPARE(rig.memo(), diameterMemo(rig.data, selected));
+        QCOMPARE(rig.memo(), selected.isEmpty() ? QStringList() : diameterMemo(rig.data, selected));
         QCOMPARE(child<QLineEdit>(rig.form, "f1")->text(), QStringLiteral("4"));
         QCOMPARE(rig.form.formState().mode, 2);
+        child<QPushButton>(rig.form, "Rascet")->click();
+        QCOMPARE(rig.messages.messages.mid(0, 2), messages);
     }
 
     // The last input files, newest first, eight at most, on the Load
@@ -1348,16 +1396,19 @@ private slots:
     }
 
     // The report and sketch windows open where the user last left them.
+    // The report's size too, which the user may change.
     void windowPlacesRemembered()
     {
         QTemporaryDir config;
         const QPoint reportAt(31, 42), sketchAt(53, 64);
+        const QSize reportSize(700, 420);
         {
             Rig rig(true, config.filePath("pruz.ini"));
             rig.load(QStringLiteral(EXAMPLES_DIR "wire-class2.rid"));
             child<QPushButton>(rig.form, "Rascet")->click();
             child<QPushButton>(rig.form, "scetch")->click();
             rig.form.reportWindow()->move(reportAt);
+            rig.form.reportWindow()->resize(reportSize);
             rig.form.sketchWindow()->move(sketchAt);
             rig.form.reportWindow()->close();
             rig.form.sketchWindow()->close();
@@ -1367,6 +1418,7 @@ private slots:
         child<QPushButton>(rig.form, "Rascet")->click();
         child<QPushButton>(rig.form, "scetch")->click();
         QCOMPARE(rig.form.reportWindow()->pos(), reportAt);
+        QCOMPARE(rig.form.reportWindow()->size(), reportSize);
         QCOMPARE(rig.form.sketchWindow()->pos(), sketchAt);
     }
 

@@ -12,8 +12,10 @@
 #include "forms/widgets/filechooser.h"
 #include "forms/widgets/qtext.h"
 #include "forms/windows/checktab.h"
+#include "forms/windows/harakter.h"
 #include "forms/windows/pruzform.h"
 #include "forms/windows/rascet.h"
+#include "forms/windows/scetch.h"
 #include "helpers/child.h"
 #include "helpers/datacopy.h"
 #include "helpers/formtest.h"
@@ -34,9 +36,12 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QTemporaryDir>
+#include <QToolButton>
 #include <QWindow>
 
 namespace {
@@ -112,6 +117,7 @@ QString joinedText(const QStringList& lines)
 struct Printed {
     QStringList rangeShown; // by the names of Qt's dialog widgets
     QStringList lines; // blanks simplified, empty lines left out
+    QString docName; // the printout's name, which the dialog proposes for a file
 };
 
 Printed printWithTheButton(TForm3& window, QPrinter& printer, bool byKey = false)
@@ -127,6 +133,7 @@ Printed printWithTheButton(TForm3& window, QPrinter& printer, bool byKey = false
         for (const char* name : { "printRange", "pagesRadioButton", "printSelection", "printCurrentPage" })
             if (auto* w = dialog->findChild<QWidget*>(QLatin1String(name)); w && w->isVisibleTo(dialog))
                 printed.rangeShown << QLatin1String(name);
+        printed.docName = dialog->printer()->docName();
         dialog->accept();
     });
     if (byKey)
@@ -137,6 +144,24 @@ Printed printWithTheButton(TForm3& window, QPrinter& printer, bool byKey = false
         return {};
     printed.lines = simplified(pdfText(pdf).split(QLatin1Char('\n')));
     return printed;
+}
+
+// The height in points of the tallest word on the PDF's first page, as
+// poppler reads its boxes back; -1 when there is no such file.
+double tallestWord(const QString& pdf)
+{
+    QProcess run;
+    run.start(QStringLiteral("pdftotext"),
+        { QStringLiteral("-bbox"), QStringLiteral("-l"), QStringLiteral("1"), pdf, QStringLiteral("-") });
+    if (!QFile::exists(pdf) || !run.waitForFinished(30000) || run.exitCode() != 0)
+        return -1;
+    static const QRegularExpression word(QStringLiteral("yMin=\"([0-9.]+)\"[^>]*yMax=\"([0-9.]+)\""));
+    double tallest = 0;
+    for (auto m = word.globalMatch(QString::fromUtf8(run.readAllStandardOutput())); m.hasNext();) {
+        const auto found = m.next();
+        tallest = std::max(tallest, found.captured(2).toDouble() - found.captured(1).toDouble());
+    }
+    return tallest;
 }
 
 } // namespace
@@ -358,6 +383,13 @@ private slots:
             QVERIFY(metrics.horizontalAdvance(piece) <= printer.width());
             QVERIFY(metrics.horizontalAdvance(piece + QChar(0x0416)) > printer.width());
         }
+        // Words are never broken.
+        const QString words = QStringList(200, QStringLiteral("пружина")).join(' ');
+        const QStringList lines = breakLine(words, printer.width(), metrics);
+        QVERIFY(lines.size() > 1);
+        QCOMPARE(lines.join(' '), words);
+        for (const QString& line : lines)
+            QCOMPARE(line.split(' ').count(QStringLiteral("пружина")), line.split(' ').size());
     }
 
     // "Печать" (and Ctrl+P): the print dialog offers no page range, and
@@ -390,6 +422,7 @@ private slots:
         report.findChild<QPlainTextEdit*>(QStringLiteral("otcet"))->setPlainText(QStringLiteral("не отчет"));
         Printed printed = printWithTheButton(report, printer, byKey);
         QCOMPARE(printed.rangeShown, QStringList());
+        QCOMPARE(printed.docName, QStringLiteral("расчет.pdf")); // as "PDF…" offers it
         QCOMPARE(printed.lines.takeLast(), pageFoot(2, 2));
         printed.lines.removeAll(pageFoot(1, 2));
         // The check of the made spring follows the report (its long lines
@@ -478,6 +511,10 @@ private slots:
         rig.printer.setOutputFileName(printed);
         QCOMPARE(rig.window.printTo(rig.printer), 2);
         QCOMPARE(pdfPageLines(printed), pages);
+        // The next PDF is offered in the folder this one went to.
+        rig.files.toSavePdf.clear();
+        rig.window.findChild<QPushButton*>(QStringLiteral("pdf"))->click();
+        QCOMPARE(rig.files.suggested.last(), dir.filePath("пружина.pdf"));
     }
 
     void pdfReplacesOnlyAfterAsking()
@@ -582,6 +619,59 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&rig.window));
         QTest::keyClick(rig.window.findChild<QPlainTextEdit*>(QStringLiteral("otcet")), Qt::Key_Escape);
         QVERIFY(!rig.window.isVisible());
+    }
+    // Printouts through the print dialog one after another on the program's
+    // one printer come out each as it does alone, on a printer nothing has
+    // printed on yet, whatever the one before set (the chart's landscape
+    // page, its resolution).
+    void printoutsInSequenceAsAlone()
+    {
+        const auto report = [](Rig& rig) -> TForm3& { return *rig.form.reportWindow(); };
+        const QList<std::pair<QString, std::function<void(Rig&)>>> printouts {
+            { QStringLiteral("chart"),
+                [&](Rig& rig) {
+                    child<QPushButton>(report(rig), "chartButton")->click();
+                    report(rig).findChild<TForm12*>()->BitBtn2Click();
+                } },
+            { QStringLiteral("report"),
+                [&](Rig& rig) { child<QPushButton>(report(rig), "BitBtn2")->click(); } },
+            { QStringLiteral("trace"),
+                [&](Rig& rig) {
+                    auto* views = child<QTabWidget>(report(rig), "views");
+                    views->setCurrentWidget(child<QWidget>(report(rig), "podrobnoTab"));
+                    child<QPushButton>(report(rig), "BitBtn2")->click();
+                    views->setCurrentWidget(child<QWidget>(report(rig), "otcetTab"));
+                } },
+            { QStringLiteral("sketch"),
+                [](Rig& rig) {
+                    child<QPushButton>(rig.form, "scetch")->click();
+                    child<QToolButton>(*rig.form.sketchWindow(), "pr")->click();
+                } },
+        };
+        QTemporaryDir dir;
+        const auto print = [&](Rig& rig, const QString& name, const std::function<void(Rig&)>& press) {
+            auto& printer = static_cast<QPrinter&>(rig.form.printer());
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(dir.filePath(name + QStringLiteral(".pdf")));
+            OnModal accept([](QWidget* modal) { qobject_cast<QPrintDialog*>(modal)->accept(); });
+            press(rig);
+            return tallestWord(printer.outputFileName());
+        };
+        QMap<QString, double> alone;
+        for (const auto& [name, press] : printouts) {
+            Rig rig;
+            rig.calculate(kWire2, 1, "10", "30", "20", "15");
+            alone[name] = print(rig, name + QStringLiteral("-alone"), press);
+            QVERIFY2(alone[name] > 0, qPrintable(name));
+        }
+        Rig rig;
+        rig.calculate(kWire2, 1, "10", "30", "20", "15");
+        for (const auto& [name, press] : printouts) {
+            const double height = print(rig, name, press);
+            QVERIFY2(qAbs(height - alone[name]) < 0.5,
+                qPrintable(QStringLiteral("%1: %2 pt, alone %3 pt").arg(name).arg(height).arg(alone[name])));
+        }
+        QCOMPARE(rig.messages.messages, QStringList());
     }
 };
 

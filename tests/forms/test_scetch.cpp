@@ -134,6 +134,16 @@ private slots:
         scetchtest::saveScreenshot(*window, QStringLiteral("sketch"));
     }
 
+    // A negative t from the method's formula is no pitch: the field says so.
+    void negativePitchIsNoPitch()
+    {
+        QVERIFY(scetchtest::calculateExample(r, "wire-class2.rid"));
+        p.t = -0.686;
+        show();
+        QCOMPARE(field(*window, "Edit11")->text(), QStringLiteral("не шаг"));
+        QCOMPARE(field(*window, "Edit11")->toolTip(), QString::fromUtf8(kNoPitch));
+    }
+
     // Before any calculation, and after one that stopped, there is nothing
     // to show or print: the window says so instead of showing zeros.
     void saysSoWithoutResults()

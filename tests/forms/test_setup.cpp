@@ -363,6 +363,36 @@ private slots:
         QVERIFY(w->data.exists(QStringLiteral("60С2Аmat.dat")));
     }
 
+    // Delete in the materials tab's diameter list, as in "Диаметры".
+    void deleteKeyInDiameterList_data()
+    {
+        QTest::addColumn<QStringList>("diameters");
+        QTest::addColumn<bool>("answer");
+        QTest::addColumn<QStringList>("left");
+        QTest::addColumn<QStringList>("messages");
+        QTest::newRow("OK") << QStringList { "1", "2" } << true << QStringList { "1" } << QStringList();
+        QTest::newRow("Cancel") << QStringList { "1", "2" } << false << QStringList { "1", "2" }
+                                << QStringList();
+        QTest::newRow("the last one") << QStringList { "2" } << true << QStringList { "2" }
+                                      << QStringList { "должен быть хотя бы один диаметр" };
+    }
+    void deleteKeyInDiameterList()
+    {
+        QFETCH(QStringList, diameters);
+        QFETCH(bool, answer);
+        QFETCH(QStringList, left);
+        QFETCH(QStringList, messages);
+        w->data.write(QStringLiteral("50ХФА.dat"), catalogueBytes(diameters));
+        w->form->show();
+        w->mat()->setCurrentRow(3);
+        w->diametr()->setCurrentRow(diameters.size() - 1);
+        w->messages.answers = { answer };
+        QTest::keyClick(w->diametr(), Qt::Key_Delete);
+        QCOMPARE(w->messages.messages, messages);
+        QCOMPARE(fileLines(w->data, QStringLiteral("50ХФА.dat")), left);
+        QCOMPARE(entries(w->diametr()), left);
+    }
+
     void editingDiameters()
     {
         w->form->show();

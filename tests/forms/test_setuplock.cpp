@@ -91,6 +91,19 @@ private slots:
         QVERIFY(!second.form->findChild<QLabel*>(QStringLiteral("readOnlyNote"))->isVisible());
     }
 
+    // A folder the user may not write (a site catalogue): said at once,
+    // and nothing that writes is offered.
+    void unwritableFolderOnlyLooks()
+    {
+        SetupWindow w;
+        w.form->folderWritable = [](const std::string&) { return false; };
+        w.form->show();
+        QTRY_COMPARE(w.messages.messages,
+            QStringList { "Папка каталога материалов " + QString::fromStdString(w.dataDir)
+                + " недоступна для записи. Настройки открыты только для просмотра." });
+        checkOnlyLooks(w);
+    }
+
     void lockOfAKilledProgramIsTakenOver()
     {
         SetupWindow w;

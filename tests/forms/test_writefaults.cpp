@@ -342,8 +342,8 @@ private slots:
         ScriptedFiles files;
         TForm1 form(messages, files, data.dataDir());
         form.show();
-        const QString caption = form.windowTitle();
         child<QLineEdit>(form, "f1")->setText(QStringLiteral("12"));
+        const QString caption = form.windowTitle(); // marked as changed, and stays so
         messages.answers = { true, true }; // replace the file, both times
 
         QTemporaryDir folder;
