@@ -183,7 +183,11 @@ void CalcContext::message(const std::string& text)
 
 bool CalcContext::chooseDiameter()
 {
-    const std::optional<double> answer = host_.chooseDiameter(p.in, neededDiameter(p.D1, p.F3, p.k3));
+    // The diameter the stress asks for is a hint for a person choosing; a
+    // host that shows nothing gets none, which spares a search the solving.
+    const std::optional<double> needed
+        = host_.wantsReport() ? neededDiameter(p.D1, p.F3, p.k3) : std::nullopt;
+    const std::optional<double> answer = host_.chooseDiameter(p.in, needed);
     const bool chosen = answer.has_value();
     if (chosen)
         p.chosenD = *answer;
