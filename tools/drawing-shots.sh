@@ -16,7 +16,7 @@ names=(--designer Иванов --checker Петров --approver Сидоров)
 draw() {
   local name=$1 dpi=$2
   shift 2
-  build/app/pruzsheet --data data --drawing "$work/$name.pdf" "$@" >/dev/null
+  build/cli/pruzsheet --data data --drawing "$work/$name.pdf" "$@" >/dev/null
   pdftoppm -r "$dpi" -png -singlefile "$work/$name.pdf" "$out/drawing-$name"
 }
 
