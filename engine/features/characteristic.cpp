@@ -105,10 +105,23 @@ std::string chartNumber(double value)
 {
     if (value == 0 || !std::isfinite(value))
         return numText(value);
-    const int magnitude = static_cast<int>(std::floor(std::log10(std::fabs(value))));
-    const int decimals = std::max(0, 3 - magnitude);
+    const double magnitude = std::fabs(value);
+    const int decimals = std::max(0, 3 - static_cast<int>(std::floor(std::log10(magnitude))));
     char text[400];
     const auto written = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, decimals);
+    // Where the general format writes fixed digits, the rounded text is that
+    // format already but for its trailing zeros and its point: the check
+    // writes tens of these for every design.
+    if (written.ec == std::errc() && magnitude >= 1e-4 && magnitude < 9e14) {
+        std::string out(text, written.ptr);
+        if (decimals > 0) {
+            out.erase(out.find_last_not_of('0') + 1);
+            if (out.back() == '.')
+                out.pop_back();
+            std::replace(out.begin(), out.end(), '.', ',');
+        }
+        return out == "-0" ? "0" : out;
+    }
     double rounded = value;
     if (written.ec == std::errc())
         std::from_chars(text, written.ptr, rounded);
