@@ -140,7 +140,7 @@ void TForm3::setResult(std::shared_ptr<const CalcResult> result, const ReportHea
     ui->neighboursButton->setEnabled(result_->wire.has_value());
     checkTab_->check(result_, qs(header_.inputFile));
     if (neighbours_ && neighbours_->isVisible())
-        neighbours_->showRows(neighbourInputs(result_->inputs));
+        neighbours_->showRows(reportNeighbourInputs());
 }
 
 void TForm3::showResult(std::shared_ptr<const CalcResult> result, const ReportHeader& header, bool trace)
@@ -162,6 +162,15 @@ CalcInputs TForm3::neighbourInputs(const CalcInputs& inputs) const
     return result_->sameAnswer(inputs);
 }
 
+// The report's own inputs: a wire picked in "Варианты" stays the report's
+// spring, so the mark follows the report.
+CalcInputs TForm3::reportNeighbourInputs() const
+{
+    CalcInputs inputs = neighbourInputs(result_->inputs);
+    inputs.askAlways = result_->inputs.askAlways && result_->chosenD;
+    return inputs;
+}
+
 void TForm3::neighboursClick()
 {
     if (!neighbours_) {
@@ -180,7 +189,7 @@ void TForm3::neighboursClick()
         });
     }
     neighbours_->setCheckSettings(checkTab_->checkSettings());
-    neighbours_->showRows(neighbourInputs(result_->inputs));
+    neighbours_->showRows(reportNeighbourInputs());
     neighbours_->show();
     neighbours_->raise();
     neighbours_->activateWindow();

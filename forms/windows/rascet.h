@@ -99,6 +99,7 @@ private:
     void neighboursClick();
     void followInputs();
     CalcInputs neighbourInputs(const CalcInputs& inputs) const;
+    CalcInputs reportNeighbourInputs() const;
     void checkChanged();
 
     std::unique_ptr<Ui::TForm3> ui; // the Designer form
