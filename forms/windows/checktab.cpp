@@ -223,3 +223,15 @@ QStringList CheckTab::lines() const
 {
     return qsList(verificationLines(v_));
 }
+
+QSize CheckTab::tableShortfall() const
+{
+    const QHeaderView& columns = *table_->horizontalHeader();
+    int width = columns.minimumSectionSize(); // what the notes keep at least
+    for (int c = 0; c <= Verdict; ++c)
+        width += table_->columnWidth(c);
+    const int frame = 2 * table_->frameWidth();
+    const QSize whole(
+        width + frame, columns.sizeHint().height() + table_->verticalHeader()->length() + frame);
+    return (whole - table_->size()).expandedTo(QSize(0, 0));
+}

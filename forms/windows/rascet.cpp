@@ -22,9 +22,13 @@
 #include "forms/windows/sosedi.h"
 
 #include <QLabel>
+#include <QLayout>
 #include <QPagedPaintDevice>
 #include <QPdfWriter>
+#include <QScreen>
 #include <QStyle>
+
+#include <algorithm>
 
 TForm3::TForm3(Messages& messages, QPagedPaintDevice& printer, FileChooser& files, AppSettings* settings,
     QWidget* parent)
@@ -148,11 +152,33 @@ void TForm3::showResult(std::shared_ptr<const CalcResult> result, const ReportHe
     setResult(std::move(result), header);
     if (trace)
         ui->views->setCurrentWidget(ui->podrobnoTab);
+    if (QScreen* shown = screen())
+        fitCheckTable(shown->availableGeometry());
     show();
     // The keyboard goes with the result: Ctrl+Tab turns its tabs at once.
     raise();
     activateWindow();
     ui->views->currentWidget()->setFocus(Qt::OtherFocusReason);
+}
+
+void TForm3::fitCheckTable(const QRect& area)
+{
+    // A size the user chose, or one kept from an earlier run, stays.
+    if (size() != minimumSize() || !checkTab_->verification().available)
+        return;
+    // The pages share one place; the check's is laid out there to measure it.
+    checkTab_->setGeometry(ui->views->currentWidget()->geometry());
+    checkTab_->layout()->activate();
+    const QSize frame = frameGeometry().size() - size();
+    const QSize wanted = (size() + checkTab_->tableShortfall()).boundedTo(area.size() - frame);
+    if (wanted == size())
+        return;
+    resize(wanted);
+    // Grown to the right or down past the screen's edge, it steps back in.
+    QPoint at = pos();
+    at.setX(std::max(area.left(), std::min(at.x(), area.right() - frameGeometry().width() + 1)));
+    at.setY(std::max(area.top(), std::min(at.y(), area.bottom() - frameGeometry().height() + 1)));
+    move(at);
 }
 
 // Inputs for the neighbours: the diameter question answered as this
