@@ -227,8 +227,11 @@ QStringList CheckTab::lines() const
 QSize CheckTab::tableShortfall() const
 {
     const QHeaderView& columns = *table_->horizontalHeader();
-    int width = columns.minimumSectionSize(); // what the notes keep at least
-    for (int c = 0; c <= Verdict; ++c)
+    // The notes' column stretches to the edge but never below its texts.
+    int width = columns.sectionSizeHint(Note);
+    for (int r = 0; r < table_->rowCount(); ++r)
+        width = std::max(width, table_->sizeHintForIndex(table_->model()->index(r, Note)).width() + 1);
+    for (int c = 0; c < Note; ++c)
         width += table_->columnWidth(c);
     const int frame = 2 * table_->frameWidth();
     const QSize whole(

@@ -38,8 +38,8 @@ public:
     const CheckSettings& checkSettings() const { return settingsNow_; }
     // The check as printed after the report.
     QStringList lines() const;
-    // How much larger the table must be to show every row and every column
-    // up to the verdict without scrolling.
+    // How much larger the table must be to show every row and column
+    // without scrolling.
     QSize tableShortfall() const;
 
 signals:

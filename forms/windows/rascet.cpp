@@ -152,9 +152,9 @@ void TForm3::showResult(std::shared_ptr<const CalcResult> result, const ReportHe
     setResult(std::move(result), header);
     if (trace)
         ui->views->setCurrentWidget(ui->podrobnoTab);
+    show();
     if (QScreen* shown = screen())
         fitCheckTable(shown->availableGeometry());
-    show();
     // The keyboard goes with the result: Ctrl+Tab turns its tabs at once.
     raise();
     activateWindow();

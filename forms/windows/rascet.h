@@ -62,8 +62,8 @@ public:
     // on view.
     void showResult(std::shared_ptr<const CalcResult> result, const ReportHeader& header, bool trace = false);
     const CalcResult& result() const { return *result_; }
-    // Grows a window that still has its designed size, within `area`, until
-    // the "Проверка" tab shows every row and the verdict column.
+    // Grows a shown window that still has its designed size, within `area`,
+    // until the "Проверка" tab shows every row and the verdict column.
     void fitCheckTable(const QRect& area);
 
     // The main window's inputs as "Расчет" would give them (nullopt while a

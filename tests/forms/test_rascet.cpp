@@ -493,13 +493,13 @@ private slots:
         Rig rig;
         rig.calculate(kWire2, 1, "10", "30", "20", "15");
         rig.window.setResult(std::make_shared<const CalcResult>(rig.form.lastResult()), {});
+        rig.window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&rig.window));
         rig.window.fitCheckTable(QRect(0, 0, 4000, 3000));
         auto* tab = rig.window.findChild<CheckTab*>(QStringLiteral("checkTab"));
         rig.window.findChild<QTabWidget*>(QStringLiteral("views"))->setCurrentWidget(tab);
-        rig.window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&rig.window));
         auto* table = tab->findChild<QTableWidget*>(QStringLiteral("checkTable"));
-        QVERIFY(!table->horizontalScrollBar()->isVisible());
+        QTRY_VERIFY(table->isVisible() && !table->horizontalScrollBar()->isVisible());
         QVERIFY(!table->verticalScrollBar()->isVisible());
     }
 

@@ -191,8 +191,8 @@ private slots:
         p.d = d;
         r.outcome = Outcome::Complete;
         show();
-        QCOMPARE(field(*window, "Edit7")->text(), meanDiameter);
-        QCOMPARE(field(*window, "Edit8")->text(), groundEnd);
+        QCOMPARE(field(*window, "Edit7")->toolTip(), meanDiameter);
+        QCOMPARE(field(*window, "Edit8")->toolTip(), groundEnd);
     }
 
     void printButtonsDisabledUntilFirstShown()

@@ -268,9 +268,10 @@ private slots:
         QTest::mouseClick(panel.view()->viewport(), Qt::LeftButton, {}, at);
         QCOMPARE(reportLineWith(report, QStringLiteral("Диаметр проволоки по нормали")),
             QStringLiteral("Диаметр проволоки по нормали d=4,5 мм"));
+        const QString thinnestWire = qs(panel.table().rows.front().listed);
         QTest::mouseDClick(panel.view()->viewport(), Qt::LeftButton, {}, at);
         QCOMPARE(reportLineWith(report, QStringLiteral("Диаметр проволоки по нормали")),
-            QStringLiteral("Диаметр проволоки по нормали d=3,2 мм"));
+            QStringLiteral("Диаметр проволоки по нормали d=") + thinnestWire + QStringLiteral(" мм"));
 
         // The next "Расчет" asks the calculation again.
         child<QPushButton>(rig.form, "Rascet")->click();
