@@ -98,11 +98,11 @@ StrengthOfWire CheckData::strength(const std::string& material, int materialClas
     }
     const MaterialClass* cls = findMaterialClass(materialClass);
     if (!cls || cls->sigmaBlock < 0) {
-        s.source = "нет Rm: в каталоге нет предела прочности материала " + material;
+        s.source = "нет данных: в каталоге нет предела прочности материала " + material;
         return s;
     }
     if (!strengths_) {
-        s.source = "нет Rm: " + tableError_;
+        s.source = "нет данных: " + tableError_;
         return s;
     }
     int best = -1;
@@ -116,7 +116,7 @@ StrengthOfWire CheckData::strength(const std::string& material, int materialClas
     }
     const size_t line = static_cast<size_t>(best + cls->sigmaBlock * kSigmaBlockRows);
     if (best < 0 || line >= strengths_->size() || !tryStrToFloat((*strengths_)[line], value) || value <= 0) {
-        s.source = "нет Rm: в каталоге нет предела прочности для d = " + numText(d) + " мм";
+        s.source = "нет данных: в каталоге нет предела прочности для d = " + numText(d) + " мм";
         return s;
     }
     s.Rm = value;

@@ -106,14 +106,16 @@ Neighbours rowsAround(const CalcInputs& inputs, const DataFiles& files, int each
         return out;
     }
 
-    // The calculation's own choice; the dialog's answer counts only while
-    // the material lists it.
+    // The calculation's own choice, or the wire the report was forced to;
+    // the dialog's answer counts only while the material lists it.
     CalcInputs ownInputs = inputs;
-    ownInputs.askAlways = false;
+    ownInputs.askAlways = inputs.askAlways && inputs.chosenD;
     if (ownInputs.chosenD && std::none_of(stocked.begin(), stocked.end(), [&](const Stocked& s) {
             return s.value == *ownInputs.chosenD;
-        }))
+        })) {
         ownInputs.chosenD.reset();
+        ownInputs.askAlways = false;
+    }
     const CalcResult own = run(ownInputs, files, &out.asked);
     if (!own.wire) {
         out.refusal = out.asked && !ownInputs.chosenD

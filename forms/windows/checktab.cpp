@@ -223,3 +223,18 @@ QStringList CheckTab::lines() const
 {
     return qsList(verificationLines(v_));
 }
+
+QSize CheckTab::tableShortfall() const
+{
+    const QHeaderView& columns = *table_->horizontalHeader();
+    // The notes' column stretches to the edge but never below its texts.
+    int width = columns.sectionSizeHint(Note);
+    for (int r = 0; r < table_->rowCount(); ++r)
+        width = std::max(width, table_->sizeHintForIndex(table_->model()->index(r, Note)).width() + 1);
+    for (int c = 0; c < Note; ++c)
+        width += table_->columnWidth(c);
+    const int frame = 2 * table_->frameWidth();
+    const QSize whole(
+        width + frame, columns.sizeHint().height() + table_->verticalHeader()->length() + frame);
+    return (whole - table_->size()).expandedTo(QSize(0, 0));
+}

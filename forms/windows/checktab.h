@@ -38,6 +38,9 @@ public:
     const CheckSettings& checkSettings() const { return settingsNow_; }
     // The check as printed after the report.
     QStringList lines() const;
+    // How much larger the table must be to show every row and column
+    // without scrolling.
+    QSize tableShortfall() const;
 
 signals:
     // A new check, or the same design checked again with other settings.

@@ -22,9 +22,13 @@
 #include "forms/windows/sosedi.h"
 
 #include <QLabel>
+#include <QLayout>
 #include <QPagedPaintDevice>
 #include <QPdfWriter>
+#include <QScreen>
 #include <QStyle>
+
+#include <algorithm>
 
 TForm3::TForm3(Messages& messages, QPagedPaintDevice& printer, FileChooser& files, AppSettings* settings,
     QWidget* parent)
@@ -140,7 +144,7 @@ void TForm3::setResult(std::shared_ptr<const CalcResult> result, const ReportHea
     ui->neighboursButton->setEnabled(result_->wire.has_value());
     checkTab_->check(result_, qs(header_.inputFile));
     if (neighbours_ && neighbours_->isVisible())
-        neighbours_->showRows(neighbourInputs(result_->inputs));
+        neighbours_->showRows(reportNeighbourInputs());
 }
 
 void TForm3::showResult(std::shared_ptr<const CalcResult> result, const ReportHeader& header, bool trace)
@@ -149,10 +153,32 @@ void TForm3::showResult(std::shared_ptr<const CalcResult> result, const ReportHe
     if (trace)
         ui->views->setCurrentWidget(ui->podrobnoTab);
     show();
+    if (QScreen* shown = screen())
+        fitCheckTable(shown->availableGeometry());
     // The keyboard goes with the result: Ctrl+Tab turns its tabs at once.
     raise();
     activateWindow();
     ui->views->currentWidget()->setFocus(Qt::OtherFocusReason);
+}
+
+void TForm3::fitCheckTable(const QRect& area)
+{
+    // A size the user chose, or one kept from an earlier run, stays.
+    if (size() != minimumSize() || !checkTab_->verification().available)
+        return;
+    // The pages share one place; the check's is laid out there to measure it.
+    checkTab_->setGeometry(ui->views->currentWidget()->geometry());
+    checkTab_->layout()->activate();
+    const QSize frame = frameGeometry().size() - size();
+    const QSize wanted = (size() + checkTab_->tableShortfall()).boundedTo(area.size() - frame);
+    if (wanted == size())
+        return;
+    resize(wanted);
+    // Grown to the right or down past the screen's edge, it steps back in.
+    QPoint at = pos();
+    at.setX(std::max(area.left(), std::min(at.x(), area.right() - frameGeometry().width() + 1)));
+    at.setY(std::max(area.top(), std::min(at.y(), area.bottom() - frameGeometry().height() + 1)));
+    move(at);
 }
 
 // Inputs for the neighbours: the diameter question answered as this
@@ -160,6 +186,15 @@ void TForm3::showResult(std::shared_ptr<const CalcResult> result, const ReportHe
 CalcInputs TForm3::neighbourInputs(const CalcInputs& inputs) const
 {
     return result_->sameAnswer(inputs);
+}
+
+// The report's own inputs: a wire picked in "Варианты" stays the report's
+// spring, so the mark follows the report.
+CalcInputs TForm3::reportNeighbourInputs() const
+{
+    CalcInputs inputs = neighbourInputs(result_->inputs);
+    inputs.askAlways = result_->inputs.askAlways && result_->chosenD;
+    return inputs;
 }
 
 void TForm3::neighboursClick()
@@ -180,7 +215,7 @@ void TForm3::neighboursClick()
         });
     }
     neighbours_->setCheckSettings(checkTab_->checkSettings());
-    neighbours_->showRows(neighbourInputs(result_->inputs));
+    neighbours_->showRows(reportNeighbourInputs());
     neighbours_->show();
     neighbours_->raise();
     neighbours_->activateWindow();

@@ -62,6 +62,9 @@ public:
     // on view.
     void showResult(std::shared_ptr<const CalcResult> result, const ReportHeader& header, bool trace = false);
     const CalcResult& result() const { return *result_; }
+    // Grows a shown window that still has its designed size, within `area`,
+    // until the "Проверка" tab shows every row and the verdict column.
+    void fitCheckTable(const QRect& area);
 
     // The main window's inputs as "Расчет" would give them (nullopt while a
     // field is not valid), the way to ask for the report with a wire
@@ -99,6 +102,7 @@ private:
     void neighboursClick();
     void followInputs();
     CalcInputs neighbourInputs(const CalcInputs& inputs) const;
+    CalcInputs reportNeighbourInputs() const;
     void checkChanged();
 
     std::unique_ptr<Ui::TForm3> ui; // the Designer form

@@ -18,6 +18,7 @@
 #include "forms/widgets/stalemark.h"
 #include "forms/windows/harakter.h"
 
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QLabel>
@@ -27,6 +28,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QShowEvent>
+#include <QStyle>
 #include <QToolButton>
 
 namespace {
@@ -51,6 +53,49 @@ QLineEdit* makeField(const SketchField& field, const QFont& font, QWidget* paren
     edit->setFont(font);
     edit->setText(QStringLiteral("0"));
     return edit;
+}
+
+// The room a line edit leaves for its text: its frame and the margin Qt
+// keeps on either side of the text.
+int textRoom(const QLineEdit& edit)
+{
+    const int frame = edit.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, &edit);
+    const QMargins margins = edit.textMargins();
+    constexpr int kLineEditMargin = 2; // QLineEdit's fixed horizontal margin
+    return edit.width() - 2 * frame - 2 * kLineEditMargin - margins.left() - margins.right() - 1;
+}
+
+// The value with as many decimals as the field can show whole: a digit is
+// never cut in half, the last one shown is rounded.
+QString fittedValue(double value, const QString& full, const QLineEdit& edit)
+{
+    const QFontMetrics metrics(edit.font());
+    const int room = textRoom(edit);
+    if (metrics.horizontalAdvance(full) <= room)
+        return full;
+    for (int decimals = 14; decimals >= 0; --decimals) {
+        QString text = QString::number(value, 'f', decimals);
+        if (text.contains(QLatin1Char('.'))) {
+            while (text.endsWith(QLatin1Char('0')))
+                text.chop(1);
+            if (text.endsWith(QLatin1Char('.')))
+                text.chop(1);
+        }
+        text.replace(QLatin1Char('.'), QLatin1Char(','));
+        if (metrics.horizontalAdvance(text) <= room)
+            return text;
+    }
+    return full;
+}
+
+// A text the field's box cannot hold even without decimals widens the field
+// to the right, within the window.
+void widenToText(QLineEdit& edit, const QRect& box)
+{
+    edit.setGeometry(box);
+    const int lack = QFontMetrics(edit.font()).horizontalAdvance(edit.text()) - textRoom(edit);
+    if (lack > 0 && edit.parentWidget())
+        edit.resize(qMin(box.width() + lack, edit.parentWidget()->width() - box.left()), box.height());
 }
 
 } // namespace
@@ -180,9 +225,10 @@ void TForm2::fillFields()
         const double value = results ? kSketchFields[k].value(result_->values) : 0;
         const bool noPitch = results && kSketchFields[k].value == pitchOf && !isPitch(value);
         const QString text = !results ? QString() : noPitch ? QStringLiteral("не шаг") : qs(numText(value));
-        fields_[k]->setText(text);
-        // A value longer than its field shows its leading digits, and the
-        // whole of it when the mouse rests on it.
+        // A value longer than its field shows as many decimals as fit whole,
+        // and all of them when the mouse rests on it.
+        fields_[k]->setText(results && !noPitch ? fittedValue(value, text, *fields_[k]) : text);
+        widenToText(*fields_[k], kSketchFields[k].rect);
         fields_[k]->setCursorPosition(0);
         fields_[k]->setToolTip(noPitch ? qs(kNoPitch) : text);
     }

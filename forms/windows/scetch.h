@@ -4,11 +4,11 @@
 // over its value boxes. It refills the fields from the result it was last
 // given every time it is shown; while that is no complete calculation
 // (none yet, or the last one stopped) the fields stay empty and the window
-// says so. A field too narrow for its value shows the whole value in its
-// tooltip. It prints one page drawn from the results (forms/print/sketchpage.h)
-// on the printer the report window last chose, straight away when that is
-// a real printer, otherwise through the print dialog (which asks before
-// replacing a file); "PDF…" writes the same page to a PDF file.
+// says so. A field too narrow for its value shows it rounded to the decimals
+// that fit whole, and the whole value in its tooltip. It prints one page drawn from the results
+// (forms/print/sketchpage.h) on the printer the report window last chose, straight away when that is a real
+// printer, otherwise through the print dialog (which asks before replacing a file); "PDF…" writes the same
+// page to a PDF file.
 
 #include "engine/features/reportheader.h"
 

@@ -353,6 +353,10 @@ TEST(Verify, StrengthFromOwnFileOrTable)
     const Verification none = verifySpring(p, files);
     EXPECT_FALSE(none.spring.hasRm);
     EXPECT_EQ(none.row(CheckKey::Rm)->verdict, CheckVerdict::Remark);
+    // no strength is no data, never a strength of 0
+    const std::string row = checkRowText(*none.row(CheckKey::Rm));
+    EXPECT_NE(row.find("(нет данных: "), std::string::npos) << row;
+    EXPECT_EQ(row.find(" 0"), std::string::npos) << row;
 }
 
 } // namespace

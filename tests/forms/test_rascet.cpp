@@ -486,6 +486,23 @@ private slots:
         QVERIFY(!QFile::exists(pdf));
     }
 
+    // With room on the screen the report opens showing the whole check
+    // table: every row, the verdict column, no scroll bar.
+    void opensLargeEnoughForTheCheck()
+    {
+        Rig rig;
+        rig.calculate(kWire2, 1, "10", "30", "20", "15");
+        rig.window.setResult(std::make_shared<const CalcResult>(rig.form.lastResult()), {});
+        rig.window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&rig.window));
+        rig.window.fitCheckTable(QRect(0, 0, 4000, 3000));
+        auto* tab = rig.window.findChild<CheckTab*>(QStringLiteral("checkTab"));
+        rig.window.findChild<QTabWidget*>(QStringLiteral("views"))->setCurrentWidget(tab);
+        auto* table = tab->findChild<QTableWidget*>(QStringLiteral("checkTable"));
+        QTRY_VERIFY(table->isVisible() && !table->horizontalScrollBar()->isVisible());
+        QVERIFY(!table->verticalScrollBar()->isVisible());
+    }
+
     // "PDF…": the printed pages, header first, in the file chosen, offered
     // under the input file's name.
     void pdfHasThePrintedPages()

@@ -255,9 +255,12 @@ private slots:
         QVERIFY(rig.form.lastResult().chosenD);
         QCOMPARE(rig.messages.messages, QStringList());
         // The panel shows the new report's inputs; the row looked at stays,
-        // the mark stays on the calculation's own wire.
-        QCOMPARE(panel.view()->currentIndex().row(), 3);
-        QCOMPARE(cell(panel, 2, columnOf(NeighbourCell::Choice)), QStringLiteral("◀ расчет"));
+        // the mark follows the report to the picked wire.
+        const int current = panel.view()->currentIndex().row();
+        QCOMPARE(panel.table().rows[static_cast<size_t>(current)].d, 4.5);
+        for (int r = 0; r < panel.view()->model()->rowCount(); ++r)
+            QCOMPARE(cell(panel, r, columnOf(NeighbourCell::Choice)),
+                r == current ? QStringLiteral("◀ расчет") : QString());
 
         const QModelIndex thinnest = panel.view()->model()->index(0, 0);
         // As the mouse gives it: a click, then the double click.
@@ -265,9 +268,10 @@ private slots:
         QTest::mouseClick(panel.view()->viewport(), Qt::LeftButton, {}, at);
         QCOMPARE(reportLineWith(report, QStringLiteral("Диаметр проволоки по нормали")),
             QStringLiteral("Диаметр проволоки по нормали d=4,5 мм"));
+        const QString thinnestWire = qs(panel.table().rows.front().listed);
         QTest::mouseDClick(panel.view()->viewport(), Qt::LeftButton, {}, at);
         QCOMPARE(reportLineWith(report, QStringLiteral("Диаметр проволоки по нормали")),
-            QStringLiteral("Диаметр проволоки по нормали d=3,2 мм"));
+            QStringLiteral("Диаметр проволоки по нормали d=") + thinnestWire + QStringLiteral(" мм"));
 
         // The next "Расчет" asks the calculation again.
         child<QPushButton>(rig.form, "Rascet")->click();
